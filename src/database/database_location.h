@@ -1,0 +1,32 @@
+// The current database: which file saving and searching use, and the folder in which background
+// pictures of saved tests are looked up.
+#pragma once
+
+#include <QString>
+
+namespace kavren {
+
+struct CurrentDatabase {
+    QString databasePath;         // full path of the current database file
+    QString databaseFolder;       // folder of the chosen database
+    QString selectedDatabaseName; // file name; empty means that no database is chosen
+};
+
+// A path text split at its last separator ("\" or "/" alike): the folder keeps the separator.
+struct PathParts {
+    QString folder;
+    QString fileName;
+};
+PathParts splitAtLastSeparator(const QString &path);
+
+// The name of the default database, which always lives beside the program.
+inline const QString DefaultDatabaseName = QStringLiteral("Start.mdb");
+
+// The current database that the settings file's database line names. A file name of exactly
+// "Start.mdb" means the one in the program folder, wherever the line says it was.
+CurrentDatabase databaseFromSettingsLine(const QString &line, const QString &programFolder);
+
+// The text that the create-database box shows for a settings line: the line up to its first ".".
+QString createBoxTextOf(const QString &line);
+
+} // namespace kavren

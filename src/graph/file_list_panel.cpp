@@ -1,0 +1,93 @@
+#include "graph/file_list_panel.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QStorageInfo>
+
+namespace kavren {
+
+FolderListView::FolderListView(QWidget *parent) : QListWidget(parent) {
+    setObjectName(QStringLiteral("Dir1"));
+    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        setPath(QDir(m_path).absoluteFilePath(item->text()));
+    });
+}
+
+void FolderListView::setPath(const QString &path) {
+    const QString cleaned = path.isEmpty() ? QString() : QDir::cleanPath(path);
+    if (cleaned == m_path)
+        return;
+    m_path = cleaned;
+    refresh();
+    emit pathChanged(m_path);
+}
+
+void FolderListView::refresh() {
+    clear();
+    if (m_path.isEmpty())
+        return;
+    QDir dir(m_path);
+    if (!dir.isRoot())
+        addItem(QStringLiteral(".."));
+    addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+}
+
+FileListView::FileListView(QWidget *parent) : QListWidget(parent) {
+    setObjectName(QStringLiteral("File1"));
+}
+
+void FileListView::setPath(const QString &path) {
+    m_path = path;
+    refresh();
+}
+
+void FileListView::setPattern(const QString &pattern) {
+    m_pattern = pattern;
+    refresh();
+}
+
+void FileListView::refresh() {
+    clear();
+    if (m_path.isEmpty())
+        return;
+    QDir dir(m_path);
+    addItems(dir.entryList({m_pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+QString FileListView::selectedFileName() const {
+    const QListWidgetItem *item = currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+void FileListView::clearSelectedFileName() {
+    clearSelection();
+    setCurrentItem(nullptr);
+}
+
+FileListPanel::FileListPanel(QWidget *area) : QObject(area) {
+    m_frame = new QGroupBox(area);
+    m_frame->setObjectName(QStringLiteral("fillista"));
+    m_drives = new QComboBox(m_frame);
+    m_drives->setObjectName(QStringLiteral("Drive1"));
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady())
+            m_drives->addItem(volume.rootPath());
+    m_folders = new FolderListView(m_frame);
+    m_files = new FileListView(m_frame);
+    m_drives->setGeometry(8, 20, 200, 22);
+    m_folders->setGeometry(8, 46, 200, 120);
+    m_files->setGeometry(8, 170, 200, 120);
+    connect(m_folders, &FolderListView::pathChanged, m_files, &FileListView::setPath);
+    auto *close = new QPushButton(tr("Close"), m_frame);
+    close->setObjectName(QStringLiteral("Command7"));
+    close->setGeometry(8, 296, 96, 24);
+    connect(close, &QPushButton::clicked, m_frame, &QWidget::hide);
+    auto *erase = new QPushButton(tr("Erase"), m_frame);
+    erase->setObjectName(QStringLiteral("Command8"));
+    erase->setGeometry(112, 296, 96, 24);
+    m_frame->resize(216, 328);
+}
+
+} // namespace kavren

@@ -1,0 +1,66 @@
+// The shared file-list frame `fillista`: a drive list (Drive1), a folder list (Dir1) and a list
+// of the folder's files that match a pattern (File1). It lists databases or background pictures.
+#pragma once
+
+#include <QListWidget>
+#include <QObject>
+#include <QString>
+
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+namespace kavren {
+
+// Dir1: the sub-folders of its folder, with ".." to go up; "path" is the folder shown.
+class FolderListView : public QListWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString path READ path WRITE setPath NOTIFY pathChanged)
+public:
+    explicit FolderListView(QWidget *parent = nullptr);
+    QString path() const { return m_path; }
+    void setPath(const QString &path);
+signals:
+    void pathChanged(const QString &path);
+private:
+    void refresh();
+    QString m_path;
+};
+
+// File1: the names of the files in its folder that match its pattern ("*.mdb", "*.bmp").
+class FileListView : public QListWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString path READ path WRITE setPath)
+    Q_PROPERTY(QString pattern READ pattern WRITE setPattern)
+public:
+    explicit FileListView(QWidget *parent = nullptr);
+    QString path() const { return m_path; }
+    void setPath(const QString &path);
+    QString pattern() const { return m_pattern; }
+    void setPattern(const QString &pattern);
+    void refresh();
+    // The selected file name, or "" when none is selected.
+    QString selectedFileName() const;
+    void clearSelectedFileName();
+private:
+    QString m_path;
+    QString m_pattern = QStringLiteral("*.*");
+};
+
+class FileListPanel : public QObject {
+    Q_OBJECT
+public:
+    explicit FileListPanel(QWidget *area);
+    QGroupBox *frame() const { return m_frame; }
+    QComboBox *drives() const { return m_drives; }
+    FolderListView *folders() const { return m_folders; }
+    FileListView *files() const { return m_files; }
+private:
+    QGroupBox *m_frame = nullptr;
+    QComboBox *m_drives = nullptr;
+    FolderListView *m_folders = nullptr;
+    FileListView *m_files = nullptr;
+};
+
+} // namespace kavren

@@ -1,0 +1,38 @@
+// The test being worked on. The texts that the user sees live in the entry controls and are read
+// from there at the moment of use; this holds everything else that belongs to the test on screen.
+#pragma once
+
+#include "test/curve_fit.h"
+#include "test/graph_scale.h"
+#include "test/speed_unit.h"
+#include "test/test_step.h"
+#include "test/threshold_results.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace kavren {
+
+struct CurrentTest {
+    QString discipline;                // "Trav", "Endur", "Rid", "Galopp", "Recovery" or ""
+    SpeedUnit speedUnit = SpeedUnit::NoUnit;
+    std::array<QString, StepRows> pace; // the pace of each row, written by the unit conversion
+    bool hrOnly = false;
+    bool importedFromFile = false;
+    QString recordingDate;              // date of an imported recording
+    QString testDate;                   // Datum of the test last loaded from the database
+    ThresholdResults results;
+
+    // Calculation state shared by the calculation run, the graph and the comparison table.
+    CurveFit fit;
+    CurveFitDouble fitDouble;
+    GraphScale scale;
+    std::int16_t stepCount = 0;
+    float lastStepX = 0;
+    std::int16_t curveSlot = 0;
+    std::int16_t comparedCount = 0;
+};
+
+} // namespace kavren

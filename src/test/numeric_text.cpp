@@ -1,0 +1,232 @@
+#include "test/numeric_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace kavren {
+
+namespace {
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// The leading number of a text, taken apart as the reading rule sees it.
+struct LeadingNumber {
+    bool negative = false;
+    std::string digits;       // mantissa digits without the point
+    int pointPosition = -1;   // digits before the point, or -1 without a point
+    long long exponent = 0;   // saturated, so that absurd exponents stay representable
+    bool found = false;       // at least one mantissa digit
+};
+
+LeadingNumber scanLeadingNumber(QStringView text) {
+    LeadingNumber number;
+    enum class Stage { Sign, Mantissa, ExponentSign, ExponentDigits } stage = Stage::Sign;
+    bool pointSeen = false;
+    bool exponentNegative = false;
+    bool exponentDigitSeen = false;
+    long long exponent = 0;
+    for (QChar c : text) {
+        if (isBlank(c))
+            continue;
+        if (stage == Stage::Sign) {
+            stage = Stage::Mantissa;
+            if (c == u'+' || c == u'-') {
+                number.negative = (c == u'-');
+                continue;
+            }
+        }
+        if (stage == Stage::Mantissa) {
+            if (isDigit(c)) {
+                number.digits.push_back(char(c.unicode()));
+                number.found = true;
+            } else if (c == u'.' && !pointSeen) {
+                pointSeen = true;
+                number.pointPosition = int(number.digits.size());
+            } else if ((c == u'E' || c == u'e') && number.found) {
+                stage = Stage::ExponentSign;
+            } else {
+                break;
+            }
+            continue;
+        }
+        if (stage == Stage::ExponentSign) {
+            stage = Stage::ExponentDigits;
+            if (c == u'+' || c == u'-') {
+                exponentNegative = (c == u'-');
+                continue;
+            }
+        }
+        if (!isDigit(c))
+            break;
+        exponentDigitSeen = true;
+        if (exponent < 1'000'000'000)
+            exponent = exponent * 10 + (c.unicode() - u'0');
+    }
+    if (exponentDigitSeen)
+        number.exponent = exponentNegative ? -exponent : exponent;
+    if (number.pointPosition < 0)
+        number.pointPosition = int(number.digits.size());
+    return number;
+}
+
+// Decimal exponent of the first significant digit, for telling an overflow from an underflow.
+long long magnitudeOf(const LeadingNumber &number) {
+    const auto first = number.digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0;
+    return number.pointPosition - static_cast<long long>(first) - 1 + number.exponent;
+}
+
+// Formats significant digits d1 d2 ... with decimal exponent e (the value d1.d2... × 10^e) the
+// way the program shows numbers: fixed notation from 1E-4 up to below 10^fixedLimit, otherwise
+// "1E+30" / "1E-05".
+QString formatDigits(bool negative, std::string digits, int exponent, int fixedLimit) {
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string text = negative ? "-" : "";
+    if (exponent >= -5 + 1 && exponent < fixedLimit) {
+        if (exponent < 0) {
+            text += "0.";
+            text.append(std::size_t(-exponent - 1), '0');
+            text += digits;
+        } else {
+            const auto integerDigits = std::size_t(exponent) + 1;
+            if (digits.size() <= integerDigits) {
+                text += digits;
+                text.append(integerDigits - digits.size(), '0');
+            } else {
+                text += digits.substr(0, integerDigits);
+                text += '.';
+                text += digits.substr(integerDigits);
+            }
+        }
+    } else {
+        text += digits.substr(0, 1);
+        if (digits.size() > 1) {
+            text += '.';
+            text += digits.substr(1);
+        }
+        text += exponent < 0 ? "E-" : "E+";
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10)
+            text += '0';
+        text += std::to_string(magnitude);
+    }
+    return QString::fromStdString(text);
+}
+
+// Splits the scientific text "-d.ddde+XX" of std::to_chars into sign, digits and exponent.
+template <typename T> QString formatScientific(T value, int fixedLimit, std::optional<int> precision) {
+    if (!std::isfinite(value))
+        return std::isnan(value) ? QStringLiteral("NaN") : (value < 0 ? QStringLiteral("-Inf") : QStringLiteral("Inf"));
+    if (value == 0)
+        return QStringLiteral("0");
+    char buffer[64];
+    const auto result = precision
+        ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, *precision)
+        : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const std::string text(buffer, result.ptr);
+    const bool negative = text.front() == '-';
+    const auto e = text.find('e');
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
+        if (text[i] != '.')
+            digits.push_back(text[i]);
+    const int exponent = std::stoi(text.substr(e + 1));
+    return formatDigits(negative, digits, exponent, fixedLimit);
+}
+
+QString toSignedBlank(QString text) {
+    if (text.startsWith(u'-')) {
+        if (text.startsWith(u"-0."))
+            text.remove(1, 1);
+        return text;
+    }
+    if (text.startsWith(u"0."))
+        text.remove(0, 1);
+    return u' ' + text;
+}
+
+} // namespace
+
+double readNumber(QStringView text) {
+    const LeadingNumber number = scanLeadingNumber(text);
+    if (!number.found)
+        return 0.0;
+    std::string plain = number.digits;
+    plain.insert(std::size_t(number.pointPosition), 1, '.');
+    plain += 'e';
+    plain += std::to_string(number.exponent);
+    double value = 0.0;
+    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = magnitudeOf(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return number.negative ? -value : value;
+}
+
+bool beginsWithNumber(QStringView text) {
+    return scanLeadingNumber(text).found;
+}
+
+QString writeNumber(double value) {
+    return formatScientific(value, 15, 14);
+}
+
+QString writeSingle(float value) {
+    return formatScientific(value, 7, std::nullopt);
+}
+
+QString writeSignedBlank(double value) {
+    return toSignedBlank(writeNumber(value));
+}
+
+QString writeSignedBlankSingle(float value) {
+    return toSignedBlank(writeSingle(value));
+}
+
+QString withDecimalPoints(QString text) {
+    text.replace(u',', u'.');
+    return text;
+}
+
+double roundHalfEven(double value) {
+    // nearbyint follows the default rounding mode, which rounds halves to even.
+    return std::nearbyint(value);
+}
+
+double roundHalfEven(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::nearbyint(value * scale) / scale;
+}
+
+double intFloor(double value) {
+    return std::floor(value);
+}
+
+double cutDecimals(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::floor(value * scale) / scale;
+}
+
+std::optional<float> toSingle(double value) {
+    if (std::isnan(value) || std::fabs(value) > double(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    return float(value);
+}
+
+std::optional<std::int16_t> toInteger16(double value) {
+    const double rounded = roundHalfEven(value);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0))
+        return std::nullopt;
+    return std::int16_t(rounded);
+}
+
+} // namespace kavren
