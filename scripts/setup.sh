@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what Kavren needs to build and test on Debian 12, when it is missing, and configures and
+# builds the given build folder. Sourced by the start and test commands.
+set -euo pipefail
+
+KAVREN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+KAVREN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libgl-dev
+                 libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+
+kavren_install_missing() {
+    local missing=()
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# kavren_build FOLDER [cmake options...]
+kavren_build() {
+    local folder="$1"
+    shift
+    kavren_install_missing "${KAVREN_PACKAGES[@]}"
+    cmake -S "$KAVREN_ROOT" -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+    cmake --build "$folder" -j "$(nproc)"
+}

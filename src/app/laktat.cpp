@@ -1,0 +1,197 @@
+#include "app/laktat.h"
+
+#include "app/settings_file.h"
+#include "graph/file_list_panel.h"
+#include "graph/graph_widget.h"
+#include "graph/palette.h"
+#include "graph/style_panel.h"
+#include "test/entry_panel.h"
+#include "test/message_dialog.h"
+#include "test/numeric_text.h"
+#include "test/twips.h"
+#include "test/unit_conversion.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+
+using namespace kavren;
+
+namespace {
+
+// A settings file of ours is 28 short lines; nothing beyond this is read.
+constexpr qint64 MaxSettingsBytes = 1 << 20;
+
+// Screens lower than this (in twips) get a smaller graph so that the window still fits.
+constexpr int FullScreenHeightTwips = 11520;
+constexpr int MinimumGraphHeightTwips = 300;
+
+const QString SpeedHeader = QStringLiteral(
+    "       Date           V200       %        V2        %        V4        %       Hr2       %        Hr4       %");
+const QString RecoveryHeader = QStringLiteral(
+    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
+
+} // namespace
+
+Laktat::Laktat(const QString &programFolder, QWidget *parent)
+    : QMainWindow(parent), m_programFolder(QDir::cleanPath(programFolder)) {
+    setObjectName(QStringLiteral("laktat"));
+    setWindowTitle(QStringLiteral("Kavren Equine"));
+    buildWindow();
+    startup();
+}
+
+Laktat::~Laktat() = default;
+
+void Laktat::startup() {
+    // A graph taller than a low screen allows is shrunk by what the screen lacks.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int screenHeightTwips = screen ? screen->geometry().height() * 15 : FullScreenHeightTwips;
+    if (screenHeightTwips < FullScreenHeightTwips) {
+        const int lacking = twips(FullScreenHeightTwips - screenHeightTwips);
+        m_graph->resize(m_graph->width(),
+                        std::max(twips(MinimumGraphHeightTwips), m_graph->height() - lacking));
+    }
+    if (screen)
+        setGeometry(screen->availableGeometry());
+
+    m_styles->screenFrame()->hide();
+    m_styles->printerFrame()->hide();
+    m_fileList->frame()->hide();
+    for (const char *name : {"SSFrame3", "Combo1", "Frame5"})
+        if (QWidget *widget = control<QWidget>(QString::fromLatin1(name)))
+            widget->hide();
+
+    QDir::setCurrent(m_programFolder);
+    QFile file(QDir(m_programFolder).filePath(SettingsFileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_startupFailed = true;
+        showMessage(this, QStringLiteral("def4.txt missing !"));
+        return;
+    }
+    const QByteArray contents = file.read(MaxSettingsBytes);
+    file.close();
+
+    m_entry->hrField(StepRows)->hide();
+    m_recalcTimer->start();
+    m_graphBaseWidth = m_graph->width() * 15;
+    m_graphBaseHeight = m_graph->height() * 15;
+    readSettings(contents);
+    m_searchField = QStringLiteral("Namn");
+    if (auto *label = control<QLabel>(QStringLiteral("Label54")))
+        if (const QLineEdit *hrColour = m_styles->field(QStringLiteral("Text45")))
+            if (const auto colour = paletteColourOfText(hrColour->text())) {
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::WindowText, *colour);
+                label->setPalette(palette);
+            }
+    m_entry->unitOption(SpeedUnit::MinPerKm)->setChecked(true);
+    chooseUnit(SpeedUnit::MinPerKm);
+}
+
+void Laktat::readSettings(const QByteArray &contents) {
+    const SettingsValues values = parseSettings(contents);
+    for (std::size_t i = 0; i < StyleLines.size(); ++i)
+        if (values.styles[i])
+            if (QLineEdit *field = m_styles->field(QString::fromLatin1(StyleLines[i].control)))
+                field->setText(*values.styles[i]);
+    if (values.importFolder)
+        m_importFolder = *values.importFolder;
+    if (values.tempoAxisColour)
+        m_tempoAxisColour = *values.tempoAxisColour;
+    if (QLineEdit *field = m_styles->field(QStringLiteral("Text59")))
+        field->setText(QString::number(m_tempoAxisColour));
+    if (values.databasePath)
+        applyDatabaseLine(*values.databasePath);
+}
+
+void Laktat::applyDatabaseLine(const QString &line) {
+    m_database = databaseFromSettingsLine(line, m_programFolder);
+    if (auto *createBox = control<QLineEdit>(QStringLiteral("Text55")))
+        createBox->setText(createBoxTextOf(line));
+    const QString folder = splitAtLastSeparator(line).folder;
+    if (!folder.isEmpty() && QDir(folder).exists()) {
+        m_fileList->folders()->setPath(folder);
+        m_fileList->files()->setPath(m_fileList->folders()->path());
+    }
+}
+
+void Laktat::chooseUnit(SpeedUnit unit) {
+    const bool recovery = unit == SpeedUnit::RecoveryTime;
+    for (const char *name : {"Slider1", "Slider2"})
+        if (auto *slider = control<QSlider>(QString::fromLatin1(name)))
+            slider->setEnabled(!recovery);
+    if (recovery) {
+        for (const char *name : {"Label60", "Label66", "Label19", "Label61"})
+            if (auto *label = control<QLabel>(QString::fromLatin1(name)))
+                label->setEnabled(false);
+        m_entry->unitOption(SpeedUnit::RecoveryTime)->setEnabled(true);
+    }
+    m_test.scale.xOffset = recovery ? 4 : 0;
+    m_test.scale.xDivisor = recovery ? 3 : 1;
+    if (auto *comparison = control<QGroupBox>(QStringLiteral("Frame4")))
+        comparison->setTitle(recovery ? RecoveryHeader : SpeedHeader);
+
+    if (unit != SpeedUnit::MinPerKm)
+        m_recalcTimer->stop();
+    m_test.speedUnit = unit;
+    m_test.discipline = disciplineOf(unit);
+    m_entry->speedCaption()->setText(speedAxisCaption(unit));
+    if (auto *label = control<QLabel>(QStringLiteral("Label21")))
+        label->setText(unitLabelCaption(unit));
+    QLineEdit *first = m_entry->lactateField(0)->isVisibleTo(this) ? m_entry->lactateField(0)
+                                                                   : m_entry->hrField(0);
+    if (first->isVisible())
+        first->setFocus();
+    m_fileList->files()->clearSelectedFileName();
+    m_recalcTimer->start();
+}
+
+void Laktat::recalcTick() {
+    if (m_firstTick) {
+        m_firstTick = false;
+        m_entry->nameField()->setFocus();
+    }
+    if (auto *label = control<QLabel>(QStringLiteral("Label23")))
+        label->setText(m_test.discipline);
+    if (m_test.discipline.isEmpty())
+        return;
+    TestSteps steps = m_entry->steps();
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        steps[i].pace = m_test.pace[i];
+    const int converted = convertSpeeds(m_test.discipline, steps);
+    m_entry->showConverted(steps, converted);
+    for (std::size_t i = 0; i < std::size_t(converted); ++i)
+        m_test.pace[i] = steps[i].pace;
+}
+
+void Laktat::shutdown() {
+    if (m_shutDown || m_startupFailed)
+        return;
+    m_shutDown = true;
+    m_recalcTimer->stop();
+    std::array<QString, StyleLineCount> styleTexts;
+    for (std::size_t i = 0; i < StyleLines.size(); ++i)
+        if (const QLineEdit *field = m_styles->field(QString::fromLatin1(StyleLines[i].control)))
+            styleTexts[i] = field->text();
+    const QByteArray contents = formatSettings(styleTexts, m_database.databasePath,
+                                               m_importFolder, m_tempoAxisColour);
+    if (!writeSettingsFile(QDir(m_programFolder).filePath(SettingsFileName), contents))
+        showMessage(this, QStringLiteral("def4.txt could not be written; the settings of this session are not kept."));
+}
+
+void Laktat::closeEvent(QCloseEvent *event) {
+    shutdown();
+    event->accept();
+    hide();
+    QCoreApplication::quit();
+}

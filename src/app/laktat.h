@@ -1,0 +1,79 @@
+// The main window `laktat`: start-up from the settings file, the test on screen, the unit
+// conversion tick and the shutdown that writes the settings back.
+#pragma once
+
+#include "database/database_location.h"
+#include "test/current_test.h"
+#include "test/speed_unit.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QTimer;
+
+namespace kavren {
+class EntryPanel;
+class FileListPanel;
+class GraphWidget;
+class StylePanel;
+} // namespace kavren
+
+class Laktat : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the start-up with the settings file "def4.txt" of the program folder.
+    explicit Laktat(const QString &programFolder, QWidget *parent = nullptr);
+    ~Laktat() override;
+
+    // True when the settings file could not be opened; the program then ends.
+    bool startupFailed() const { return m_startupFailed; }
+
+    kavren::CurrentTest &currentTest() { return m_test; }
+    const kavren::CurrentDatabase &currentDatabase() const { return m_database; }
+    QString programFolder() const { return m_programFolder; }
+    QString searchField() const { return m_searchField; }
+    QString importFolder() const { return m_importFolder; }
+    int tempoAxisColour() const { return m_tempoAxisColour; }
+    QSize graphBaseSize() const { return {m_graphBaseWidth, m_graphBaseHeight}; }
+
+    // Chooses a speed unit as a click on its option does.
+    void chooseUnit(kavren::SpeedUnit unit);
+    // One tick of the unit conversion (the 300 ms timer).
+    void recalcTick();
+    // Writes the settings file back; runs once, at "Exit" or when the window closes.
+    void shutdown();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildWindow();
+    void buildMenus();
+    void buildCommands(QWidget *area);
+    void buildSearchFrame(QWidget *area);
+    void buildSideControls(QWidget *area);
+    void startup();
+    void readSettings(const QByteArray &contents);
+    void applyDatabaseLine(const QString &line);
+    void runHelp();
+    template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
+
+    kavren::CurrentTest m_test;
+    kavren::CurrentDatabase m_database;
+    QString m_programFolder;
+    QString m_searchField;
+    QString m_importFolder;
+    int m_tempoAxisColour = 7;
+    int m_graphBaseWidth = 0;
+    int m_graphBaseHeight = 0;
+    bool m_startupFailed = false;
+    bool m_firstTick = true;
+    bool m_shutDown = false;
+
+    QTimer *m_recalcTimer = nullptr;
+    kavren::EntryPanel *m_entry = nullptr;
+    kavren::StylePanel *m_styles = nullptr;
+    kavren::GraphWidget *m_graph = nullptr;
+    kavren::FileListPanel *m_fileList = nullptr;
+};

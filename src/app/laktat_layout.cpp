@@ -1,0 +1,194 @@
+// Composition of the main window: the menu bar, the command buttons, the search frame and the
+// controls beside the graph. Positions are designed in twips.
+#include "app/laktat.h"
+
+#include "graph/file_list_panel.h"
+#include "graph/graph_widget.h"
+#include "graph/style_panel.h"
+#include "test/entry_panel.h"
+#include "test/message_dialog.h"
+#include "test/twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+
+using namespace kavren;
+
+namespace {
+
+constexpr int GraphLeft = 3480;
+constexpr int GraphTop = 120;
+constexpr int GraphWidth = 11520;
+constexpr int GraphHeight = 6960;
+constexpr int ButtonHeight = 375;
+
+const QString TutorialProgram = QStringLiteral("eBookTutorial.exe");
+
+QPushButton *makeButton(QWidget *area, const char *name, const QString &caption, const QRect &geometry) {
+    auto *button = new QPushButton(caption, area);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QAction *addNamedAction(QMenu *menu, const char *name, const QString &caption) {
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+QMenu *addNamedMenu(QWidget *parentMenu, const char *name, const QString &caption) {
+    auto *menu = new QMenu(caption, parentMenu);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    if (auto *bar = qobject_cast<QMenuBar *>(parentMenu))
+        bar->addMenu(menu);
+    else if (auto *owner = qobject_cast<QMenu *>(parentMenu))
+        owner->addMenu(menu);
+    return menu;
+}
+
+QAction *addBarAction(QMenuBar *bar, const char *name, const QString &caption) {
+    QAction *action = bar->addAction(caption);
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+} // namespace
+
+void Laktat::buildWindow() {
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("laktatArea"));
+    setCentralWidget(area);
+
+    m_recalcTimer = new QTimer(this);
+    m_recalcTimer->setObjectName(QStringLiteral("Timer1"));
+    m_recalcTimer->setInterval(300);
+    connect(m_recalcTimer, &QTimer::timeout, this, &Laktat::recalcTick);
+
+    m_entry = new EntryPanel(area);
+    connect(m_entry, &EntryPanel::unitClicked, this, &Laktat::chooseUnit);
+
+    m_graph = new GraphWidget(area);
+    m_graph->setGeometry(twipsRect(GraphLeft, GraphTop, GraphWidth, GraphHeight));
+
+    m_styles = new StylePanel(area);
+    m_fileList = new FileListPanel(area);
+    m_fileList->folders()->setPath(m_programFolder);
+
+    buildMenus();
+    buildCommands(area);
+    buildSearchFrame(area);
+    buildSideControls(area);
+}
+
+void Laktat::buildMenus() {
+    QMenuBar *bar = menuBar();
+    addBarAction(bar, "format", tr("&Printer"));
+    QMenu *preferences = addNamedMenu(bar, "inst", tr("Preferences"));
+    addNamedAction(preferences, "Skärm", tr("Screen"));
+    addNamedAction(preferences, "Skrivare", tr("Printer"));
+    QMenu *onlyHr = addNamedMenu(preferences, "EndPuls", tr("Only Hr"));
+    addNamedAction(onlyHr, "Pja", tr("Yes"));
+    addNamedAction(onlyHr, "Pnej", tr("No"));
+    QMenu *frameSize = addNamedMenu(preferences, "Framesize", tr("Adjust frame to background"));
+    addNamedAction(frameSize, "Ja1", tr("Yes"));
+    addNamedAction(frameSize, "No1", tr("No"));
+    QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
+    addNamedAction(database, "dbas1", tr("List"));
+    addNamedAction(database, "creat", tr("Create"));
+    addBarAction(bar, "intn", tr("Internet"));
+    addBarAction(bar, "Export", tr("Import"));
+    addBarAction(bar, "bakg", tr("Background"));
+    addBarAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
+    connect(addBarAction(bar, "Help", tr(" Help")), &QAction::triggered, this, &Laktat::runHelp);
+}
+
+void Laktat::buildCommands(QWidget *area) {
+    const int top = 8400;
+    makeButton(area, "Command9", tr("Calculate"), twipsRect(60, top, 1560, ButtonHeight));
+    makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
+    makeButton(area, "Command10", tr("Print"), twipsRect(60, top + 450, 1560, ButtonHeight));
+    makeButton(area, "SSCOmmand15", tr("Clear screen"), twipsRect(1740, top + 450, 1560, ButtonHeight));
+    auto *exitButton = makeButton(area, "SSCommand6", tr("Exit"), twipsRect(60, top + 900, 3240, ButtonHeight));
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+
+    auto *createFrame = new QGroupBox(tr("Create Database (drive:\\folder\\name)"), area);
+    createFrame->setObjectName(QStringLiteral("Frame5"));
+    createFrame->setGeometry(twipsRect(GraphLeft, GraphTop, 6000, 1200));
+    auto *createBox = new QLineEdit(createFrame);
+    createBox->setObjectName(QStringLiteral("Text55"));
+    createBox->setGeometry(twipsRect(120, 300, 5760, 300));
+    makeButton(createFrame, "Command4", tr("Create"), twipsRect(120, 720, 1200, ButtonHeight));
+    auto *closeCreate = makeButton(createFrame, "Command5", tr("Close"), twipsRect(1440, 720, 1200, ButtonHeight));
+    connect(closeCreate, &QPushButton::clicked, createFrame, &QWidget::hide);
+}
+
+void Laktat::buildSearchFrame(QWidget *area) {
+    const int left = GraphLeft + GraphWidth + 120;
+    auto *frame = new QGroupBox(tr("Search criteria"), area);
+    frame->setObjectName(QStringLiteral("SSFrame2"));
+    frame->setGeometry(twipsRect(left, GraphTop, 3600, 6960));
+    const char *captions[] = {"Name", "Breed", "Age", "Sex", "Stable", "Trainer", "Date"};
+    for (int i = 0; i < 7; ++i) {
+        auto *option = new QRadioButton(tr(captions[i]), frame);
+        option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        option->setGeometry(twipsRect(120 + (i % 2) * 1700, 300 + (i / 2) * 300, 1600, 285));
+    }
+    auto *values = new QComboBox(frame);
+    values->setObjectName(QStringLiteral("Combo1"));
+    values->setEditable(true);
+    values->setGeometry(twipsRect(120, 1560, 3360, 315));
+    makeButton(frame, "SSCommand8", QStringLiteral("öppna arbete"), twipsRect(120, 1980, 3360, ButtonHeight));
+    auto *results = new QListWidget(frame);
+    results->setObjectName(QStringLiteral("List1"));
+    results->setSortingEnabled(true);
+    results->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    results->setGeometry(twipsRect(120, 2460, 3360, 3600));
+    const char *checks[][2] = {{"SSCheck1", "Background"}, {"SSCheck2", "Freeze curve"}, {"SSCheck3", "Erase work"}};
+    for (int i = 0; i < 3; ++i) {
+        auto *check = new QCheckBox(tr(checks[i][1]), frame);
+        check->setObjectName(QString::fromLatin1(checks[i][0]));
+        check->setGeometry(twipsRect(120 + (i % 2) * 1700, 6180 + (i / 2) * 300, 1600, 285));
+    }
+    m_fileList->frame()->move(frame->geometry().topLeft());
+}
+
+void Laktat::buildSideControls(QWidget *area) {
+    const int top = GraphTop + GraphHeight + 120;
+    auto *comparison = new QGroupBox(area);
+    comparison->setObjectName(QStringLiteral("Frame4"));
+    comparison->setGeometry(twipsRect(GraphLeft, top, GraphWidth, 2400));
+
+    // The threshold sliders and the unit labels of the threshold calculator.
+    const int left = GraphLeft + GraphWidth + 120;
+    for (int i = 0; i < 2; ++i) {
+        auto *slider = new QSlider(Qt::Horizontal, area);
+        slider->setObjectName(QStringLiteral("Slider%1").arg(i + 1));
+        slider->setGeometry(twipsRect(left, top + i * 360, 3600, 300));
+    }
+    const char *units[][2] = {{"Label60", "km/h"}, {"Label66", "meter/min"}, {"Label19", "meter/sec"}, {"Label61", "sec/200m"}};
+    for (int i = 0; i < 4; ++i) {
+        auto *label = new QLabel(QString::fromLatin1(units[i][1]), area);
+        label->setObjectName(QString::fromLatin1(units[i][0]));
+        label->setGeometry(twipsRect(left + i * 900, top + 780, 880, 285));
+    }
+}
+
+void Laktat::runHelp() {
+    const QString tutorial = QDir(m_programFolder).filePath(TutorialProgram);
+    if (!QFileInfo(tutorial).isFile() || !QProcess::startDetached(tutorial, {}, m_programFolder))
+        showMessage(this, tr("The tutorial program is not installed."));
+}

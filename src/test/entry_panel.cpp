@@ -1,0 +1,211 @@
+#include "test/entry_panel.h"
+
+#include "test/numeric_text.h"
+#include "test/twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace kavren {
+
+namespace {
+
+// Turns a typed "," into "." before it reaches a step field.
+class DecimalCommaFilter : public QObject {
+public:
+    using QObject::QObject;
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        auto *field = qobject_cast<QLineEdit *>(watched);
+        if (!field || key->text() != u",")
+            return false;
+        field->insert(QStringLiteral("."));
+        return true;
+    }
+};
+
+// Turns a typed lower-case letter a..z into its capital in the comments; å, ä, ö stay as typed.
+class CapitalLetterFilter : public QObject {
+public:
+    explicit CapitalLetterFilter(QPlainTextEdit *editor) : QObject(editor), m_editor(editor) {}
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched != m_editor || event->type() != QEvent::KeyPress)
+            return false;
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        if (text.size() != 1 || text[0] < u'a' || text[0] > u'z')
+            return false;
+        m_editor->insertPlainText(text.toUpper());
+        return true;
+    }
+private:
+    QPlainTextEdit *m_editor;
+};
+
+struct IdentityField {
+    const char *name;
+    const char *caption;
+};
+
+constexpr IdentityField IdentityFields[] = {
+    {"Text4", "Name"},   {"Text5", "Breed"},        {"Text6", "Age"},
+    {"Text7", "Sex"},    {"Text8", "Stable/Track"}, {"Text60", "Trainer"},
+    {"Text21", "Max Hr"}, {"Text57", "Vilopuls"},
+};
+
+QLineEdit *makeField(QWidget *area, const QString &name, const QRect &geometry) {
+    auto *field = new QLineEdit(area);
+    field->setObjectName(name);
+    field->setGeometry(geometry);
+    return field;
+}
+
+QLabel *makeLabel(QWidget *area, const QString &name, const QString &caption, const QRect &geometry) {
+    auto *label = new QLabel(caption, area);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+constexpr int GridTop = 4230;
+constexpr int RowHeight = 300;
+constexpr int FieldHeight = 285;
+
+} // namespace
+
+void keepDecimalPoints(QLineEdit *field) {
+    QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString &text) {
+        if (!text.contains(u','))
+            return;
+        const int cursor = field->cursorPosition();
+        field->setText(withDecimalPoints(text));
+        field->setCursorPosition(cursor);
+    });
+}
+
+EntryPanel::EntryPanel(QWidget *area) : QObject(area) {
+    buildIdentity(area);
+    buildGrid(area);
+    buildUnitOptions(area);
+}
+
+void EntryPanel::buildIdentity(QWidget *area) {
+    int top = 360;
+    for (const IdentityField &f : IdentityFields) {
+        const QString name = QString::fromLatin1(f.name);
+        makeLabel(area, QStringLiteral("Caption") + name, QString::fromLatin1(f.caption),
+                  twipsRect(60, top, 1100, FieldHeight));
+        auto *field = makeField(area, name, twipsRect(1200, top, 2100, FieldHeight));
+        if (name == u"Text4")
+            m_name = field;
+        top += 330;
+    }
+    makeLabel(area, QStringLiteral("CaptionText56"), tr("Comments"), twipsRect(60, 6400, 1100, FieldHeight));
+    m_comments = new QPlainTextEdit(area);
+    m_comments->setObjectName(QStringLiteral("Text56"));
+    m_comments->setGeometry(twipsRect(60, 6700, 3240, 1500));
+    m_comments->installEventFilter(new CapitalLetterFilter(m_comments));
+}
+
+void EntryPanel::buildGrid(QWidget *area) {
+    const int captionTop = GridTop - 330;
+    m_lactateCaption = makeLabel(area, QStringLiteral("Label1"), QStringLiteral(" Lactate (mmol/l)"),
+                                 twipsRect(60, captionTop - 300, 660, 600));
+    m_lactateCaption->setWordWrap(true);
+    makeLabel(area, QStringLiteral("Label2"), QStringLiteral("     Hr (b/min)"),
+              twipsRect(720, captionTop - 300, 660, 600))->setWordWrap(true);
+    m_speedCaption = makeLabel(area, QStringLiteral("Label3"), speedAxisCaption(SpeedUnit::NoUnit),
+                               twipsRect(1380, captionTop - 300, 690, 600));
+    m_speedCaption->setWordWrap(true);
+    makeLabel(area, QStringLiteral("Label16"), QStringLiteral("Tempo      (met/sek)"),
+              twipsRect(2070, captionTop - 300, 630, 600))->setWordWrap(true);
+    makeLabel(area, QStringLiteral("Label21"), unitLabelCaption(SpeedUnit::NoUnit),
+              twipsRect(2700, captionTop, 630, FieldHeight));
+
+    auto *commaFilter = new DecimalCommaFilter(this);
+    for (int i = 0; i < StepRows; ++i) {
+        const int top = GridTop + RowHeight * i;
+        const QString row = QString::number(i + 1);
+        m_lactate[std::size_t(i)] = makeField(area, "lakt" + row, twipsRect(60, top, 600, FieldHeight));
+        m_hr[std::size_t(i)] = makeField(area, "puls" + row, twipsRect(720, top, 600, FieldHeight));
+        m_speed[std::size_t(i)] = makeField(area, "temp" + row, twipsRect(1380, top, 630, FieldHeight));
+        m_speedMs[std::size_t(i)] = makeField(area, "Text" + QString::number(15 + i),
+                                              twipsRect(2070, top, 570, FieldHeight));
+        m_altSpeed[std::size_t(i)] = makeField(area, QStringLiteral("Text49(%1)").arg(i),
+                                               twipsRect(2700, top, 600, FieldHeight));
+        for (QLineEdit *field : {m_lactate[std::size_t(i)], m_hr[std::size_t(i)], m_speed[std::size_t(i)]})
+            field->installEventFilter(commaFilter);
+        for (QLineEdit *field : {m_lactate[std::size_t(i)], m_speed[std::size_t(i)], m_speedMs[std::size_t(i)]})
+            keepDecimalPoints(field);
+    }
+    m_hr[StepRows] = makeField(area, QStringLiteral("puls7"),
+                               twipsRect(720, GridTop + RowHeight * StepRows, 600, FieldHeight));
+    m_hr[StepRows]->hide();
+}
+
+void EntryPanel::buildUnitOptions(QWidget *area) {
+    struct Option {
+        SpeedUnit unit;
+        const char *name;
+        const char *caption;
+        QRect geometry;
+    };
+    const Option options[] = {
+        {SpeedUnit::KmPerHour, "SSOption4", "km/hour", twipsRect(60, 3060, 1100, FieldHeight)},
+        {SpeedUnit::MinPerKm, "SSOption5", "min/km", twipsRect(1200, 3060, 1000, FieldHeight)},
+        {SpeedUnit::MetrePerMin, "SSOption6", "met/min", twipsRect(2250, 3060, 1100, FieldHeight)},
+        {SpeedUnit::SecPer200m, "SSOption7", "sec/200m", twipsRect(60, 3360, 1100, FieldHeight)},
+        {SpeedUnit::RecoveryTime, "Option8", "Recovery", twipsRect(1200, 3360, 1000, FieldHeight)},
+    };
+    std::size_t index = 0;
+    for (const Option &option : options) {
+        auto *button = new QRadioButton(QString::fromLatin1(option.caption), area);
+        button->setObjectName(QString::fromLatin1(option.name));
+        button->setGeometry(option.geometry);
+        const SpeedUnit unit = option.unit;
+        connect(button, &QRadioButton::clicked, this, [this, unit] { emit unitClicked(unit); });
+        m_units[index++] = button;
+    }
+    makeLabel(area, QStringLiteral("Label23"), QString(), twipsRect(2250, 3360, 1050, FieldHeight));
+}
+
+QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
+    switch (unit) {
+    case SpeedUnit::KmPerHour: return m_units[0];
+    case SpeedUnit::MinPerKm: return m_units[1];
+    case SpeedUnit::MetrePerMin: return m_units[2];
+    case SpeedUnit::SecPer200m: return m_units[3];
+    case SpeedUnit::RecoveryTime: return m_units[4];
+    case SpeedUnit::NoUnit: break;
+    }
+    return nullptr;
+}
+
+TestSteps EntryPanel::steps() const {
+    TestSteps rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].speedText = m_speed[i]->text();
+        rows[i].lactate = m_lactate[i]->text();
+        rows[i].hr = m_hr[i]->text();
+        rows[i].speedMs = m_speedMs[i]->text();
+        rows[i].altSpeed = m_altSpeed[i]->text();
+    }
+    return rows;
+}
+
+void EntryPanel::showConverted(const TestSteps &rows, int count) {
+    for (std::size_t i = 0; i < std::size_t(count) && i < rows.size(); ++i) {
+        if (m_speedMs[i]->text() != rows[i].speedMs)
+            m_speedMs[i]->setText(rows[i].speedMs);
+        if (m_altSpeed[i]->text() != rows[i].altSpeed)
+            m_altSpeed[i]->setText(rows[i].altSpeed);
+    }
+}
+
+} // namespace kavren

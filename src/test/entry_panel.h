@@ -1,0 +1,67 @@
+// The entry controls of the test on screen: the horse's identity, the six step rows (lactate,
+// heart rate, speed, metres per second and the second speed column) and the five unit options.
+// Typed commas become points, comments are typed in capitals.
+#pragma once
+
+#include "test/speed_unit.h"
+#include "test/test_step.h"
+
+#include <QObject>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QWidget;
+
+namespace kavren {
+
+class EntryPanel : public QObject {
+    Q_OBJECT
+public:
+    // Builds the controls as children of the window area.
+    explicit EntryPanel(QWidget *area);
+
+    // The six rows as they are shown.
+    TestSteps steps() const;
+    // Writes the converted columns (metres per second, second speed column) of the first rows.
+    void showConverted(const TestSteps &steps, int rows);
+
+    QLineEdit *lactateField(int row) const { return m_lactate[std::size_t(row)]; }
+    QLineEdit *hrField(int row) const { return m_hr[std::size_t(row)]; }
+    QLineEdit *speedField(int row) const { return m_speed[std::size_t(row)]; }
+    QLineEdit *speedMsField(int row) const { return m_speedMs[std::size_t(row)]; }
+    QLineEdit *altSpeedField(int row) const { return m_altSpeed[std::size_t(row)]; }
+    QLineEdit *nameField() const { return m_name; }
+    QPlainTextEdit *commentsField() const { return m_comments; }
+    QRadioButton *unitOption(SpeedUnit unit) const;
+    QLabel *speedCaption() const { return m_speedCaption; }
+    QLabel *lactateCaption() const { return m_lactateCaption; }
+
+signals:
+    // A unit option was clicked by the user.
+    void unitClicked(kavren::SpeedUnit unit);
+
+private:
+    void buildIdentity(QWidget *area);
+    void buildGrid(QWidget *area);
+    void buildUnitOptions(QWidget *area);
+
+    std::array<QLineEdit *, StepRows> m_lactate{};
+    std::array<QLineEdit *, StepRows + 1> m_hr{}; // puls7 stays hidden below the grid
+    std::array<QLineEdit *, StepRows> m_speed{};
+    std::array<QLineEdit *, StepRows> m_speedMs{};
+    std::array<QLineEdit *, StepRows> m_altSpeed{};
+    std::array<QRadioButton *, 5> m_units{};
+    QLineEdit *m_name = nullptr;
+    QPlainTextEdit *m_comments = nullptr;
+    QLabel *m_speedCaption = nullptr;
+    QLabel *m_lactateCaption = nullptr;
+};
+
+// Replaces every "," of the field's text by "." whenever the text changes, keeping the cursor.
+void keepDecimalPoints(QLineEdit *field);
+
+} // namespace kavren
