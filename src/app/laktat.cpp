@@ -1,6 +1,7 @@
 #include "app/laktat.h"
 
 #include "app/settings_file.h"
+#include "graph/background_panel.h"
 #include "graph/file_list_panel.h"
 #include "graph/graph_widget.h"
 #include "graph/palette.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
@@ -51,6 +53,7 @@ Laktat::Laktat(const QString &programFolder, QWidget *parent)
 }
 
 Laktat::~Laktat() = default;
+
 
 void Laktat::startup() {
     // A graph taller than a low screen allows is shrunk by what the screen lacks.
@@ -85,6 +88,7 @@ void Laktat::startup() {
     m_recalcTimer->start();
     m_graphBaseWidth = m_graph->width() * 15;
     m_graphBaseHeight = m_graph->height() * 15;
+    m_background->setGraphBaseSize(m_graph->size());
     readSettings(contents);
     m_searchField = QStringLiteral("Namn");
     if (auto *label = control<QLabel>(QStringLiteral("Label54")))
@@ -161,8 +165,7 @@ void Laktat::recalcTick() {
         m_firstTick = false;
         m_entry->nameField()->setFocus();
     }
-    if (auto *label = control<QLabel>(QStringLiteral("Label23")))
-        label->setText(m_test.discipline);
+    m_entry->disciplineLabel()->setText(m_test.discipline);
     if (m_test.discipline.isEmpty())
         return;
     TestSteps steps = m_entry->steps();
@@ -172,6 +175,19 @@ void Laktat::recalcTick() {
     m_entry->showConverted(steps, converted);
     for (std::size_t i = 0; i < std::size_t(converted); ++i)
         m_test.pace[i] = steps[i].pace;
+}
+
+void Laktat::setHeartRateOnly(bool on) {
+    m_test.hrOnly = on;
+    if (on) {
+        m_entry->showHeartRateOnly();
+        return;
+    }
+    m_entry->showFullGrid();
+    m_test.pace = {};
+    m_test.discipline.clear();
+    if (auto *label = control<QLabel>(QStringLiteral("Label24")))
+        label->clear();
 }
 
 void Laktat::shutdown() {

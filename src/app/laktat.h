@@ -10,9 +10,13 @@
 #include <QString>
 
 class QAction;
+class QPrinter;
 class QTimer;
 
+#include <memory>
+
 namespace kavren {
+class BackgroundPanel;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
@@ -41,6 +45,8 @@ public:
     void chooseUnit(kavren::SpeedUnit unit);
     // One tick of the unit conversion (the 300 ms timer).
     void recalcTick();
+    // "Only Hr" → "Yes" and "No".
+    void setHeartRateOnly(bool on);
     // Writes the settings file back; runs once, at "Exit" or when the window closes.
     void shutdown();
 
@@ -57,6 +63,7 @@ private:
     void readSettings(const QByteArray &contents);
     void applyDatabaseLine(const QString &line);
     void runHelp();
+    void runPrinterSetup();
     template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
 
     kavren::CurrentTest m_test;
@@ -76,4 +83,6 @@ private:
     kavren::StylePanel *m_styles = nullptr;
     kavren::GraphWidget *m_graph = nullptr;
     kavren::FileListPanel *m_fileList = nullptr;
+    kavren::BackgroundPanel *m_background = nullptr;
+    std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

@@ -2,7 +2,9 @@
 // controls beside the graph. Positions are designed in twips.
 #include "app/laktat.h"
 
+#include "graph/background_panel.h"
 #include "graph/file_list_panel.h"
+#include "graph/printer_setup_dialog.h"
 #include "graph/graph_widget.h"
 #include "graph/style_panel.h"
 #include "test/entry_panel.h"
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,6 +74,10 @@ QAction *addBarAction(QMenuBar *bar, const char *name, const QString &caption) {
 void Laktat::buildWindow() {
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("laktatArea"));
+    // The controls are placed in twips for an 8-point face; a larger default font would overflow them.
+    QFont font = area->font();
+    font.setPointSize(8);
+    area->setFont(font);
     setCentralWidget(area);
 
     m_recalcTimer = new QTimer(this);
@@ -85,8 +92,11 @@ void Laktat::buildWindow() {
     m_graph->setGeometry(twipsRect(GraphLeft, GraphTop, GraphWidth, GraphHeight));
 
     m_styles = new StylePanel(area);
+    m_styles->setGraph(m_graph);
     m_fileList = new FileListPanel(area);
     m_fileList->folders()->setPath(m_programFolder);
+    m_background = new BackgroundPanel(m_graph, m_fileList, this);
+    m_background->setEntryFields(m_entry->lactateField(0), m_entry->hrField(0));
 
     buildMenus();
     buildCommands(area);
@@ -96,22 +106,30 @@ void Laktat::buildWindow() {
 
 void Laktat::buildMenus() {
     QMenuBar *bar = menuBar();
-    addBarAction(bar, "format", tr("&Printer"));
+    connect(addBarAction(bar, "format", tr("&Printer")), &QAction::triggered, this,
+            &Laktat::runPrinterSetup);
     QMenu *preferences = addNamedMenu(bar, "inst", tr("Preferences"));
-    addNamedAction(preferences, "Skärm", tr("Screen"));
-    addNamedAction(preferences, "Skrivare", tr("Printer"));
+    connect(addNamedAction(preferences, "Skärm", tr("Screen")), &QAction::triggered, m_styles,
+            &StylePanel::showScreenFrame);
+    connect(addNamedAction(preferences, "Skrivare", tr("Printer")), &QAction::triggered, m_styles,
+            &StylePanel::showPrinterFrame);
     QMenu *onlyHr = addNamedMenu(preferences, "EndPuls", tr("Only Hr"));
-    addNamedAction(onlyHr, "Pja", tr("Yes"));
-    addNamedAction(onlyHr, "Pnej", tr("No"));
+    connect(addNamedAction(onlyHr, "Pja", tr("Yes")), &QAction::triggered, this,
+            [this] { setHeartRateOnly(true); });
+    connect(addNamedAction(onlyHr, "Pnej", tr("No")), &QAction::triggered, this,
+            [this] { setHeartRateOnly(false); });
     QMenu *frameSize = addNamedMenu(preferences, "Framesize", tr("Adjust frame to background"));
-    addNamedAction(frameSize, "Ja1", tr("Yes"));
-    addNamedAction(frameSize, "No1", tr("No"));
+    connect(addNamedAction(frameSize, "Ja1", tr("Yes")), &QAction::triggered, m_background,
+            [this] { m_background->adjustFrameToBackground(true); });
+    connect(addNamedAction(frameSize, "No1", tr("No")), &QAction::triggered, m_background,
+            [this] { m_background->adjustFrameToBackground(false); });
     QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
     addNamedAction(database, "dbas1", tr("List"));
     addNamedAction(database, "creat", tr("Create"));
     addBarAction(bar, "intn", tr("Internet"));
     addBarAction(bar, "Export", tr("Import"));
-    addBarAction(bar, "bakg", tr("Background"));
+    connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
+            &BackgroundPanel::showPictureList);
     addBarAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
     connect(addBarAction(bar, "Help", tr(" Help")), &QAction::triggered, this, &Laktat::runHelp);
 }
@@ -185,6 +203,12 @@ void Laktat::buildSideControls(QWidget *area) {
         label->setObjectName(QString::fromLatin1(units[i][0]));
         label->setGeometry(twipsRect(left + i * 900, top + 780, 880, 285));
     }
+}
+
+void Laktat::runPrinterSetup() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    runPrinterSetupDialog(*m_printer, this);
 }
 
 void Laktat::runHelp() {

@@ -66,20 +66,40 @@ void FileListView::clearSelectedFileName() {
     setCurrentItem(nullptr);
 }
 
+QStringList driveRoots() {
+    QStringList roots;
+    const QString systemRoot = QStorageInfo::root().rootPath();
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (volume.isValid() && volume.isReady() && root != systemRoot && !roots.contains(root))
+            roots.append(root);
+    }
+    roots.sort(Qt::CaseInsensitive);
+    if (!systemRoot.isEmpty())
+        roots.prepend(systemRoot);
+    return roots;
+}
+
+void FileListPanel::setMode(FileListMode mode) {
+    m_mode = mode;
+    m_files->setDragEnabled(mode == FileListMode::Pictures);
+}
+
 FileListPanel::FileListPanel(QWidget *area) : QObject(area) {
     m_frame = new QGroupBox(area);
     m_frame->setObjectName(QStringLiteral("fillista"));
     m_drives = new QComboBox(m_frame);
     m_drives->setObjectName(QStringLiteral("Drive1"));
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady())
-            m_drives->addItem(volume.rootPath());
+    m_drives->addItems(driveRoots());
     m_folders = new FolderListView(m_frame);
     m_files = new FileListView(m_frame);
+    m_files->setDragDropMode(QAbstractItemView::DragOnly);
+    m_files->setDragEnabled(false);
     m_drives->setGeometry(8, 20, 200, 22);
     m_folders->setGeometry(8, 46, 200, 120);
     m_files->setGeometry(8, 170, 200, 120);
     connect(m_folders, &FolderListView::pathChanged, m_files, &FileListView::setPath);
+    connect(m_drives, &QComboBox::textActivated, m_folders, &FolderListView::setPath);
     auto *close = new QPushButton(tr("Close"), m_frame);
     close->setObjectName(QStringLiteral("Command7"));
     close->setGeometry(8, 296, 96, 24);

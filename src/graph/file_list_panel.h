@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QGroupBox;
@@ -48,10 +49,19 @@ private:
     QString m_pattern = QStringLiteral("*.*");
 };
 
+// What the file list is showing: database files or background pictures (`FileListMode`).
+enum class FileListMode { Databases, Pictures };
+
+// The mounted volumes' root folders, the system's root first, for Drive1.
+QStringList driveRoots();
+
 class FileListPanel : public QObject {
     Q_OBJECT
 public:
     explicit FileListPanel(QWidget *area);
+    FileListMode mode() const { return m_mode; }
+    // In picture mode a file can be dragged from File1 onto the graph.
+    void setMode(FileListMode mode);
     QGroupBox *frame() const { return m_frame; }
     QComboBox *drives() const { return m_drives; }
     FolderListView *folders() const { return m_folders; }
@@ -61,6 +71,7 @@ private:
     QComboBox *m_drives = nullptr;
     FolderListView *m_folders = nullptr;
     FileListView *m_files = nullptr;
+    FileListMode m_mode = FileListMode::Databases;
 };
 
 } // namespace kavren

@@ -104,6 +104,8 @@ void EntryPanel::buildIdentity(QWidget *area) {
         auto *field = makeField(area, name, twipsRect(1200, top, 2100, FieldHeight));
         if (name == u"Text4")
             m_name = field;
+        if (m_identityCount < m_identity.size())
+            m_identity[m_identityCount++] = field;
         top += 330;
     }
     makeLabel(area, QStringLiteral("CaptionText56"), tr("Comments"), twipsRect(60, 6400, 1100, FieldHeight));
@@ -172,7 +174,7 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
         connect(button, &QRadioButton::clicked, this, [this, unit] { emit unitClicked(unit); });
         m_units[index++] = button;
     }
-    makeLabel(area, QStringLiteral("Label23"), QString(), twipsRect(2250, 3360, 1050, FieldHeight));
+    m_disciplineLabel = makeLabel(area, QStringLiteral("Label23"), QString(), twipsRect(2250, 3360, 1050, FieldHeight));
 }
 
 QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
@@ -185,6 +187,29 @@ QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
     case SpeedUnit::NoUnit: break;
     }
     return nullptr;
+}
+
+void EntryPanel::showHeartRateOnly() {
+    for (QLineEdit *lactate : m_lactate) {
+        lactate->setText(writeNumber(0.1));
+        lactate->hide();
+    }
+    m_lactateCaption->hide();
+}
+
+void EntryPanel::showFullGrid() {
+    for (QLineEdit *lactate : m_lactate)
+        lactate->show();
+    m_lactateCaption->show();
+    for (std::size_t i = 0; i < StepRows; ++i) {
+        m_lactate[i]->clear();
+        m_hr[i]->clear();
+        m_speed[i]->clear();
+    }
+    for (QLineEdit *speedMs : m_speedMs)
+        speedMs->clear();
+    for (QLineEdit *identity : m_identity)
+        identity->clear();
 }
 
 TestSteps EntryPanel::steps() const {

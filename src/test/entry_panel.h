@@ -26,6 +26,12 @@ public:
 
     // The six rows as they are shown.
     TestSteps steps() const;
+    // Heart-rate-only display: every lactate becomes 0.1 and the lactate column is hidden.
+    void showHeartRateOnly();
+    // Back to the full grid: the lactate column is shown again and the step rows and the horse's
+    // name, breed, age and sex are emptied.
+    void showFullGrid();
+
     // Writes the converted columns (metres per second, second speed column) of the first rows.
     void showConverted(const TestSteps &steps, int rows);
 
@@ -39,6 +45,7 @@ public:
     QRadioButton *unitOption(SpeedUnit unit) const;
     QLabel *speedCaption() const { return m_speedCaption; }
     QLabel *lactateCaption() const { return m_lactateCaption; }
+    QLabel *disciplineLabel() const { return m_disciplineLabel; }
 
 signals:
     // A unit option was clicked by the user.
@@ -56,9 +63,12 @@ private:
     std::array<QLineEdit *, StepRows> m_altSpeed{};
     std::array<QRadioButton *, 5> m_units{};
     QLineEdit *m_name = nullptr;
+    std::array<QLineEdit *, 4> m_identity{}; // name, breed, age and sex
+    std::size_t m_identityCount = 0;
     QPlainTextEdit *m_comments = nullptr;
     QLabel *m_speedCaption = nullptr;
     QLabel *m_lactateCaption = nullptr;
+    QLabel *m_disciplineLabel = nullptr;
 };
 
 // Replaces every "," of the field's text by "." whenever the text changes, keeping the cursor.

@@ -1,4 +1,5 @@
 #include "app/laktat.h"
+#include "graph/graph_widget.h"
 #include "support/message_watcher.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
@@ -285,4 +286,43 @@ TEST_F(LaktatTest, AnyTextInAnyFieldNeverBreaksATick) {
         for (int row = 0; row < 6; ++row)
             EXPECT_FALSE(text(QByteArray("Text" + QByteArray::number(15 + row)).constData()).contains("Inf"));
     }
+}
+
+TEST_F(LaktatTest, OnlyHrHidesTheLactatesAndNoEmptiesTheGrid) {
+    ProgramFolder folder;
+    Laktat &window = start(folder);
+    for (const char *name : {"Text4", "Text5", "Text6", "Text7", "Text8", "puls1", "temp1", "Text15"})
+        control<QLineEdit>(name)->setText("2");
+    control<QAction>("Pja")->trigger();
+    EXPECT_TRUE(window.currentTest().hrOnly);
+    for (int row = 1; row <= 6; ++row) {
+        QLineEdit *lactate = control<QLineEdit>(QByteArray("lakt" + QByteArray::number(row)).constData());
+        EXPECT_EQ(lactate->text(), "0.1");
+        EXPECT_FALSE(lactate->isVisibleTo(&window));
+    }
+    EXPECT_FALSE(control<QLabel>("Label1")->isVisibleTo(&window));
+    EXPECT_EQ(text("puls1"), "2"); // nothing else changes
+
+    control<QAction>("Pnej")->trigger();
+    EXPECT_FALSE(window.currentTest().hrOnly);
+    EXPECT_TRUE(control<QLineEdit>("lakt1")->isVisibleTo(&window));
+    EXPECT_TRUE(control<QLabel>("Label1")->isVisibleTo(&window));
+    for (const char *name : {"lakt1", "puls1", "temp1", "Text15", "Text4", "Text5", "Text6", "Text7"})
+        EXPECT_EQ(text(name), "") << name;
+    EXPECT_EQ(text("Text8"), "2"); // the stable is not part of the reset
+    EXPECT_EQ(window.currentTest().discipline, "");
+}
+
+TEST_F(LaktatTest, StyleMenusShowTheFramesAndTheBackgroundFollowsItsColour) {
+    ProgramFolder folder;
+    Laktat &window = start(folder);
+    auto *graph = control<kavren::GraphWidget>("lakta");
+    EXPECT_EQ(graph->backgroundColour(), QColor(0, 128, 0)); // colour 2 of the settings file
+    control<QAction>("Skärm")->trigger();
+    EXPECT_TRUE(control<QWidget>("Frame1")->isVisibleTo(&window));
+    EXPECT_FALSE(control<QWidget>("Frame2")->isVisibleTo(&window));
+    control<QAction>("Skrivare")->trigger();
+    EXPECT_TRUE(control<QWidget>("Frame2")->isVisibleTo(&window));
+    control<QLineEdit>("Text42")->setText("9");
+    EXPECT_EQ(graph->backgroundColour(), QColor(0, 0, 255));
 }

@@ -1,0 +1,233 @@
+// State, validation and pen bookkeeping shared by every drawing surface, so that the screen, the
+// page and the recording surface skip exactly the same failed steps.
+#include "graph/drawing_surface.h"
+
+#include "graph/palette.h"
+#include "test/numeric_text.h"
+
+#include <cmath>
+
+namespace kavren {
+
+namespace {
+
+// Beyond this many device units a position is treated as a failed step rather than handed to the
+// paint engine, which would spend its time clipping an absurd line.
+constexpr double DeviceLimit = 1e7;
+
+bool finite(QPointF p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+} // namespace
+
+CoordinateMap::CoordinateMap(const UserScale &scale, const QRectF &deviceArea)
+    : m_scale(scale), m_device(deviceArea) {
+    m_xFactor = deviceArea.width() / (scale.right - scale.left);
+    m_yFactor = deviceArea.height() / (scale.bottom - scale.top);
+}
+
+QPointF CoordinateMap::toDevice(QPointF user) const {
+    return {m_device.left() + (user.x() - m_scale.left) * m_xFactor,
+            m_device.top() + (user.y() - m_scale.top) * m_yFactor};
+}
+
+QPointF CoordinateMap::toUser(QPointF device) const {
+    return {m_scale.left + (device.x() - m_device.left()) / m_xFactor,
+            m_scale.top + (device.y() - m_device.top()) / m_yFactor};
+}
+
+double CoordinateMap::xLengthToDevice(double userLength) const {
+    return std::abs(userLength * m_xFactor);
+}
+
+double CoordinateMap::yLengthToDevice(double userLength) const {
+    return std::abs(userLength * m_yFactor);
+}
+
+double CoordinateMap::deviceDownToUserY(double deviceLength) const {
+    return deviceLength / m_yFactor;
+}
+
+std::optional<QColor> colourOfPaletteNumber(double number) {
+    if (!std::isfinite(number))
+        return std::nullopt;
+    const double whole = roundHalfEven(number);
+    if (whole < 0 || whole > 15)
+        return std::nullopt;
+    return paletteColour(int(whole));
+}
+
+std::optional<QColor> colourOfRawValue(double bbggrr) {
+    if (!std::isfinite(bbggrr))
+        return std::nullopt;
+    const double whole = roundHalfEven(bbggrr);
+    if (whole < 0 || whole > 0xFFFFFF)
+        return std::nullopt;
+    const auto value = static_cast<unsigned>(whole);
+    return QColor(int(value & 0xFFu), int((value >> 8) & 0xFFu), int((value >> 16) & 0xFFu));
+}
+
+std::optional<FillPattern> fillPatternOfNumber(double number) {
+    if (!std::isfinite(number))
+        return std::nullopt;
+    const double whole = roundHalfEven(number);
+    if (whole < 0 || whole > 7)
+        return std::nullopt;
+    return static_cast<FillPattern>(int(whole));
+}
+
+DrawingSurface::DrawingSurface(const QRectF &deviceArea) : m_map(UserScale{}, deviceArea) {}
+
+DrawingSurface::~DrawingSurface() = default;
+
+void DrawingSurface::setScale(const UserScale &scale) {
+    const bool finiteScale = std::isfinite(scale.left) && std::isfinite(scale.top) &&
+                             std::isfinite(scale.right) && std::isfinite(scale.bottom);
+    if (!finiteScale || scale.left == scale.right || scale.top == scale.bottom)
+        return;
+    m_map = CoordinateMap(scale, m_map.deviceArea());
+}
+
+void DrawingSurface::setScale(double left, double top, double right, double bottom) {
+    setScale(UserScale{left, top, right, bottom});
+}
+
+void DrawingSurface::setDeviceArea(const QRectF &deviceArea) {
+    if (deviceArea.width() <= 0 || deviceArea.height() <= 0)
+        return;
+    m_map = CoordinateMap(m_map.scale(), deviceArea);
+}
+
+void DrawingSurface::clear() {
+    m_pen = QPointF(m_map.scale().left, m_map.scale().top);
+    draw(stepOf(SurfaceStep::Kind::Clear));
+}
+
+void DrawingSurface::setLineWidth(std::optional<int> width) {
+    if (width && *width >= 1)
+        m_width = *width;
+}
+
+void DrawingSurface::setLineStyle(LineStyle style) {
+    m_style = style;
+}
+
+void DrawingSurface::setFillPattern(std::optional<FillPattern> pattern) {
+    if (pattern)
+        m_fillPattern = *pattern;
+}
+
+void DrawingSurface::setFillColour(std::optional<QColor> colour) {
+    if (colour && colour->isValid())
+        m_fillColour = *colour;
+}
+
+void DrawingSurface::setTextColour(std::optional<QColor> colour) {
+    if (colour && colour->isValid())
+        m_textColour = *colour;
+}
+
+void DrawingSurface::setFontSize(double points) {
+    if (std::isfinite(points) && points > 0 && points < 2000)
+        m_fontSize = points;
+}
+
+void DrawingSurface::setBold(bool bold) {
+    m_bold = bold;
+}
+
+bool DrawingSurface::usable(QPointF user) const {
+    if (!finite(user))
+        return false;
+    const QPointF device = m_map.toDevice(user);
+    return std::abs(device.x()) < DeviceLimit && std::abs(device.y()) < DeviceLimit;
+}
+
+void DrawingSurface::moveTo(QPointF at) {
+    if (usable(at))
+        m_pen = at;
+}
+
+SurfaceStep DrawingSurface::stepOf(SurfaceStep::Kind kind) const {
+    SurfaceStep step;
+    step.kind = kind;
+    step.colour = m_textColour;
+    step.width = m_width;
+    step.style = m_style;
+    step.fillPattern = m_fillPattern;
+    step.fillColour = m_fillColour;
+    step.fontSize = m_fontSize;
+    step.bold = m_bold;
+    step.scale = m_map.scale();
+    return step;
+}
+
+void DrawingSurface::line(QPointF from, QPointF to) {
+    line(from, to, m_textColour);
+}
+
+void DrawingSurface::line(QPointF from, QPointF to, std::optional<QColor> colour) {
+    if (!colour || !colour->isValid() || !usable(from) || !usable(to))
+        return;
+    m_pen = to;
+    if (from == to)
+        return;
+    SurfaceStep step = stepOf(SurfaceStep::Kind::Line);
+    step.a = from;
+    step.b = to;
+    step.colour = *colour;
+    draw(step);
+}
+
+void DrawingSurface::point(QPointF at, std::optional<QColor> colour) {
+    if (!colour || !colour->isValid() || !usable(at))
+        return;
+    m_pen = at;
+    SurfaceStep step = stepOf(SurfaceStep::Kind::Point);
+    step.a = at;
+    step.colour = *colour;
+    draw(step);
+}
+
+void DrawingSurface::circle(QPointF centre, double radius, std::optional<QColor> outline) {
+    if (!outline || !outline->isValid() || !usable(centre) || !std::isfinite(radius))
+        return;
+    if (m_map.xLengthToDevice(radius) >= DeviceLimit)
+        return;
+    m_pen = centre;
+    SurfaceStep step = stepOf(SurfaceStep::Kind::Circle);
+    step.a = centre;
+    step.radius = std::abs(radius);
+    step.colour = *outline;
+    draw(step);
+}
+
+void DrawingSurface::printText(const QString &text) {
+    SurfaceStep step = stepOf(SurfaceStep::Kind::Text);
+    step.a = m_pen;
+    step.text = text;
+    if (!text.isEmpty())
+        draw(step);
+    const double down = textLineHeight(m_fontSize, m_bold);
+    const QPointF next(m_map.scale().left, m_pen.y() + m_map.deviceDownToUserY(down));
+    if (usable(next))
+        m_pen = next;
+}
+
+void DrawingSurface::picture(const QImage &image, QPointF corner, QPointF oppositeCorner) {
+    if (image.isNull() || !usable(corner) || !usable(oppositeCorner))
+        return;
+    SurfaceStep step = stepOf(SurfaceStep::Kind::Picture);
+    step.a = corner;
+    step.b = oppositeCorner;
+    step.image = image;
+    draw(step);
+}
+
+double DrawingSurface::textLineHeight(double fontSize, bool) const {
+    // A line of text at 96 dots per inch with the usual leading.
+    return fontSize * 96.0 / 72.0 * 1.2;
+}
+
+} // namespace kavren
