@@ -1,6 +1,7 @@
 #include "app/laktat.h"
 
 #include "app/settings_file.h"
+#include "database/comparison_panel.h"
 #include "graph/background_panel.h"
 #include "graph/file_list_panel.h"
 #include "graph/graph_widget.h"
@@ -142,8 +143,7 @@ void Laktat::chooseUnit(SpeedUnit unit) {
     }
     m_test.scale.xOffset = recovery ? 4 : 0;
     m_test.scale.xDivisor = recovery ? 3 : 1;
-    if (auto *comparison = control<QGroupBox>(QStringLiteral("Frame4")))
-        comparison->setTitle(recovery ? RecoveryHeader : SpeedHeader);
+    m_comparison->setHeader(recovery ? RecoveryHeader : SpeedHeader);
 
     if (unit != SpeedUnit::MinPerKm)
         m_recalcTimer->stop();

@@ -2,6 +2,7 @@
 // conversion tick and the shutdown that writes the settings back.
 #pragma once
 
+#include "analysis/calculation_run.h"
 #include "database/database_location.h"
 #include "test/current_test.h"
 #include "test/speed_unit.h"
@@ -17,10 +18,12 @@ class QTimer;
 
 namespace kavren {
 class BackgroundPanel;
+class ComparisonPanel;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
 class StylePanel;
+class ThresholdPanel;
 } // namespace kavren
 
 class Laktat : public QMainWindow {
@@ -45,6 +48,14 @@ public:
     void chooseUnit(kavren::SpeedUnit unit);
     // One tick of the unit conversion (the 300 ms timer).
     void recalcTick();
+    // "Calculate": checks the unit, runs the calculation and the index run.
+    void calculate();
+    // The calculation run: fit, graph and comparison row of the test on screen.
+    void runCalculation();
+    // The threshold calculator: the calculation run, then the threshold cross on the graph.
+    void runThreshold();
+    kavren::AnalysisState &analysis() { return m_analysis; }
+
     // "Only Hr" → "Yes" and "No".
     void setHeartRateOnly(bool on);
     // Writes the settings file back; runs once, at "Exit" or when the window closes.
@@ -64,9 +75,14 @@ private:
     void applyDatabaseLine(const QString &line);
     void runHelp();
     void runPrinterSetup();
+    void freezeCurveClicked();
+    bool freezeChecked() const;
     template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
 
     kavren::CurrentTest m_test;
+    kavren::AnalysisState m_analysis;
+    QString m_importNote;      // note of the last imported heart-rate file
+    bool m_slidersInert = false; // set by "Clear screen": the sliders wait for the next release
     kavren::CurrentDatabase m_database;
     QString m_programFolder;
     QString m_searchField;
@@ -84,5 +100,7 @@ private:
     kavren::GraphWidget *m_graph = nullptr;
     kavren::FileListPanel *m_fileList = nullptr;
     kavren::BackgroundPanel *m_background = nullptr;
+    kavren::ThresholdPanel *m_threshold = nullptr;
+    kavren::ComparisonPanel *m_comparison = nullptr;
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

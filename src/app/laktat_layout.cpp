@@ -2,11 +2,14 @@
 // controls beside the graph. Positions are designed in twips.
 #include "app/laktat.h"
 
+#include "analysis/threshold_panel.h"
+#include "database/comparison_panel.h"
 #include "graph/background_panel.h"
 #include "graph/file_list_panel.h"
 #include "graph/printer_setup_dialog.h"
 #include "graph/graph_widget.h"
 #include "graph/style_panel.h"
+#include "analysis/threshold_calculator.h"
 #include "test/entry_panel.h"
 #include "test/message_dialog.h"
 #include "test/twips.h"
@@ -189,20 +192,20 @@ void Laktat::buildSideControls(QWidget *area) {
     auto *comparison = new QGroupBox(area);
     comparison->setObjectName(QStringLiteral("Frame4"));
     comparison->setGeometry(twipsRect(GraphLeft, top, GraphWidth, 2400));
+    m_comparison = new ComparisonPanel(comparison);
 
-    // The threshold sliders and the unit labels of the threshold calculator.
-    const int left = GraphLeft + GraphWidth + 120;
-    for (int i = 0; i < 2; ++i) {
-        auto *slider = new QSlider(Qt::Horizontal, area);
-        slider->setObjectName(QStringLiteral("Slider%1").arg(i + 1));
-        slider->setGeometry(twipsRect(left, top + i * 360, 3600, 300));
-    }
-    const char *units[][2] = {{"Label60", "km/h"}, {"Label66", "meter/min"}, {"Label19", "meter/sec"}, {"Label61", "sec/200m"}};
-    for (int i = 0; i < 4; ++i) {
-        auto *label = new QLabel(QString::fromLatin1(units[i][1]), area);
-        label->setObjectName(QString::fromLatin1(units[i][0]));
-        label->setGeometry(twipsRect(left + i * 900, top + 780, 880, 285));
-    }
+    m_threshold = new ThresholdPanel(
+        area, twipsRect(GraphLeft + GraphWidth + 120, top, 3600, 2760),
+        twipsRect(GraphLeft, top + 2520, GraphWidth, 1020), m_test, [this] { return freezeChecked(); },
+        [this] { return slidersActive(m_slidersInert, freezeChecked(), m_test.stepCount); });
+    connect(m_threshold, &ThresholdPanel::thresholdRequested, this, &Laktat::runThreshold);
+    connect(m_threshold, &ThresholdPanel::unitMissing, this,
+            [this] { showMessage(this, QStringLiteral("Select speed !")); });
+
+    connect(control<QPushButton>(QStringLiteral("Command9")), &QPushButton::clicked, this,
+            &Laktat::calculate);
+    connect(control<QCheckBox>(QStringLiteral("SSCheck2")), &QCheckBox::clicked, this,
+            &Laktat::freezeCurveClicked);
 }
 
 void Laktat::runPrinterSetup() {

@@ -24,6 +24,7 @@ struct CurrentTest {
     QString recordingDate;              // date of an imported recording
     QString testDate;                   // Datum of the test last loaded from the database
     ThresholdResults results;
+    std::int16_t maxHr = 0;             // Text21 as a whole number, for the recovery row
 
     // Calculation state shared by the calculation run, the graph and the comparison table.
     CurveFit fit;

@@ -127,8 +127,6 @@ void EntryPanel::buildGrid(QWidget *area) {
     m_speedCaption->setWordWrap(true);
     makeLabel(area, QStringLiteral("Label16"), QStringLiteral("Tempo      (met/sek)"),
               twipsRect(2070, captionTop - 300, 630, 600))->setWordWrap(true);
-    makeLabel(area, QStringLiteral("Label21"), unitLabelCaption(SpeedUnit::NoUnit),
-              twipsRect(2700, captionTop, 630, FieldHeight));
 
     auto *commaFilter = new DecimalCommaFilter(this);
     for (int i = 0; i < StepRows; ++i) {
@@ -163,7 +161,7 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
         {SpeedUnit::MinPerKm, "SSOption5", "min/km", twipsRect(1200, 3060, 1000, FieldHeight)},
         {SpeedUnit::MetrePerMin, "SSOption6", "met/min", twipsRect(2250, 3060, 1100, FieldHeight)},
         {SpeedUnit::SecPer200m, "SSOption7", "sec/200m", twipsRect(60, 3360, 1100, FieldHeight)},
-        {SpeedUnit::RecoveryTime, "Option8", "Recovery", twipsRect(1200, 3360, 1000, FieldHeight)},
+        {SpeedUnit::RecoveryTime, "Option8", "Recovery", twipsRect(1200, 3360, 1200, FieldHeight)},
     };
     std::size_t index = 0;
     for (const Option &option : options) {
@@ -174,7 +172,7 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
         connect(button, &QRadioButton::clicked, this, [this, unit] { emit unitClicked(unit); });
         m_units[index++] = button;
     }
-    m_disciplineLabel = makeLabel(area, QStringLiteral("Label23"), QString(), twipsRect(2250, 3360, 1050, FieldHeight));
+    m_disciplineLabel = makeLabel(area, QStringLiteral("Label23"), QString(), twipsRect(2460, 3360, 840, FieldHeight));
 }
 
 QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {

@@ -1,0 +1,215 @@
+#include "analysis/calculation_run.h"
+
+#include "analysis/common_scale_plot.h"
+#include "analysis/field_reading.h"
+#include "analysis/index_run.h"
+#include "analysis/test_indices.h"
+#include "test/numeric_text.h"
+
+#include <cmath>
+
+namespace kavren {
+
+namespace {
+
+constexpr std::int16_t FullStoreSlot = FrozenCurves::Slots; // the slot the store does not have
+const QString HrOnlyLactate = QStringLiteral("0.1");
+
+bool isRecovery(const CurrentTest &test) {
+    return test.speedUnit == SpeedUnit::RecoveryTime;
+}
+
+AxisRangeRequest singleTestRequest(const StepReadings &steps, const CurrentTest &test,
+                                   bool forceHighHr) {
+    AxisRangeRequest request;
+    request.recovery = isRecovery(test);
+    request.firstHr = steps.hr[0];
+    if (isFittableStepCount(test.stepCount)) {
+        request.lastLactate = steps.lactate[std::size_t(test.stepCount - 1)];
+        request.lastHr = steps.hr[std::size_t(test.stepCount - 1)];
+    }
+    if (forceHighHr)
+        request.lastHr = 240;
+    return request;
+}
+
+// The cursor position of a point: column floor(X · 10), row the given tenths rounded half to
+// even; empty beyond 16 bits.
+std::optional<TablePoint> tablePoint(double graphXValue, double rowTenths) {
+    const auto column = toInteger16(intFloor(graphXValue * 10));
+    const auto row = toInteger16(rowTenths);
+    if (!column || !row)
+        return std::nullopt;
+    return TablePoint{*column, *row};
+}
+
+void addMeasuredPoints(const StepReadings &steps, int n, bool lactateShown, const GraphScale &scale,
+                       PlotItems &items) {
+    for (std::size_t i = 0; lactateShown && i < std::size_t(n); ++i)
+        items.marks.push_back({QPointF(graphX(scale, steps.x[i]), steps.lactate[i] * scale.lactateScale),
+                               MarkStyle::LactatePoint});
+    for (std::size_t i = 0; i < std::size_t(n); ++i)
+        if (steps.strictHr[i])
+            items.marks.push_back({QPointF(graphX(scale, steps.x[i]),
+                                           (*steps.strictHr[i] - scale.hrBase) * scale.hrScale),
+                                   MarkStyle::HrPoint});
+}
+
+void storeCursorPositions(const StepReadings &steps, int slot, const GraphScale &scale,
+                          PointTable &pointTable) {
+    if (slot < 0 || slot >= PointTable::Slots)
+        return;
+    for (int i = 0; i < PointTable::Points; ++i) {
+        const double x = graphX(scale, steps.x[std::size_t(i)]);
+        if (const auto hr = steps.strictHr[std::size_t(i)])
+            if (const auto point = tablePoint(x, (*hr - scale.hrBase) * 10 * scale.hrScale))
+                pointTable.at(slot, PointSeries::HeartRate, i) = *point;
+        if (const auto lactate = steps.strictLactate[std::size_t(i)])
+            if (const auto point = tablePoint(x, *lactate * 10 * scale.lactateScale))
+                pointTable.at(slot, PointSeries::Lactate, i) = *point;
+    }
+}
+
+void addCurves(double firstX, double lastX, const CurveFitDouble &fit, const GraphScale &scale,
+               bool lactateShown, PlotItems &items, float &currentLactate) {
+    PlotCurve hrLine;
+    hrLine.colour = CurveColour::HeartRate;
+    PlotCurve lactate;
+    lactate.colour = CurveColour::Lactate;
+    forEachVisibleSample(firstX, lastX, CurvePieceWidth, scale.xOffset, scale.xDivisor, [&](double x) {
+        const double graphXValue = graphX(scale, x);
+        if (const auto value = toSingle(std::exp(fit.lactateIntercept + fit.lactateSlope * x)))
+            currentLactate = *value;
+        hrLine.pieceStarts.emplace_back(graphXValue,
+                                        (fit.hrIntercept + fit.hrSlope * x - scale.hrBase) * scale.hrScale);
+        if (lactateShown)
+            lactate.pieceStarts.emplace_back(graphXValue, double(currentLactate) * scale.lactateScale);
+    });
+    items.curves.push_back(std::move(hrLine));
+    if (lactateShown)
+        items.curves.push_back(std::move(lactate));
+}
+
+void storeFrozenCurve(const StepReadings &steps, const CurrentTest &test, FrozenCurve &curve) {
+    if (const auto x = toSingle(steps.x[0]))
+        curve.firstX = *x;
+    curve.lastX = test.lastStepX;
+    for (std::size_t i = 0; i < std::size_t(StepRows); ++i) {
+        if (const auto lactate = toSingle(steps.lactate[i]))
+            curve.lactate[i] = *lactate;
+        if (const auto hr = toInteger16(steps.hr[i]))
+            curve.hr[i] = *hr;
+        if (const auto x = toSingle(steps.x[i]))
+            curve.x[i] = *x;
+    }
+    curve.fit = test.fit;
+    curve.stepCount = test.stepCount;
+    if (const auto axisMax = toInteger16(test.scale.lactateAxisMax))
+        curve.lactateAxisMax = *axisMax;
+}
+
+// checkmaxlakt, the common frame's bookkeeping and ranges, and the redraw of every kept curve.
+void redrawOnCommonScale(const CalculationInputs &inputs, const StepTexts &lactateTexts,
+                         const StepReadings &steps, const AxisRangeChoice &chooseRanges,
+                         CurrentTest &test, AnalysisState &state, CalculationResult &result) {
+    result.commonRedraw = true;
+    if (const auto axisMax = commonLactateAxisMax(state.frozenCurves, test.curveSlot))
+        test.scale.lactateAxisMax = *axisMax;
+    if (inputs.freezeChecked && test.curveSlot == FullStoreSlot) {
+        test.curveSlot = 0;
+        return;
+    }
+    // The common frame counts the steps again, with x from the converted speeds in every mode.
+    const StepReadings frameSteps = readSteps(inputs.speedMs, lactateTexts, inputs.hr);
+    determineStepCount(frameSteps, test.stepCount, test.lastStepX);
+    AxisRangeRequest request;
+    request.variant = AxisRangeRequest::Variant::CommonScale;
+    request.recovery = isRecovery(test);
+    request.firstHr = steps.hr[0];
+    if (chooseRanges)
+        chooseRanges(request, test.scale);
+    result.commonFrame = true;
+    result.commonRequest = request;
+    result.commonScale = test.scale;
+    CommonScaleInputs common;
+    common.curveSlot = test.curveSlot;
+    common.lakt1Text = lactateTexts[0];
+    common.firstX = steps.x[0];
+    result.commonPlot = plotOnCommonScale(state.frozenCurves, common, test.scale, test.stepCount,
+                                          state.pointTable, state.currentLactate);
+}
+
+// Freeze guard and the preparations before the first graph output; false when the run ends here.
+bool startRun(const CalculationInputs &inputs, CurrentTest &test, StepTexts &lactateTexts,
+              CalculationResult &result) {
+    if (inputs.freezeChecked && test.curveSlot == FullStoreSlot) {
+        test.curveSlot = 0;
+        result.endedByFreezeGuard = true;
+        return false;
+    }
+    if (!inputs.freezeChecked)
+        test.curveSlot = 1;
+    if (test.hrOnly) {
+        lactateTexts.fill(HrOnlyLactate);
+        result.writeHrOnlyLactates = true;
+    }
+    result.clearGraph = !inputs.freezeChecked;
+    return true;
+}
+
+} // namespace
+
+CalculationResult runCalculation(const CalculationInputs &inputs, const AxisRangeChoice &chooseRanges,
+                                 CurrentTest &test, AnalysisState &state) {
+    CalculationResult result;
+    StepTexts lactateTexts = inputs.lactate;
+    if (!startRun(inputs, test, lactateTexts, result))
+        return result;
+
+    StepTexts hrTexts = inputs.hr;
+    if (inputs.linkFirstRun && !isRecovery(test)) {
+        hrTexts[0] = QStringLiteral("120");
+        result.puls1Text = hrTexts[0];
+    }
+    const StepReadings steps =
+        readSteps(isRecovery(test) ? inputs.speedText : inputs.speedMs, lactateTexts, hrTexts);
+    determineStepCount(steps, test.stepCount, test.lastStepX);
+
+    const bool forceHighHr = !isRecovery(test) && (test.importedFromFile || inputs.linkFirstRun);
+    result.linkActiveCleared = forceHighHr;
+    result.frameRequest = singleTestRequest(steps, test, forceHighHr);
+    if (chooseRanges)
+        chooseRanges(result.frameRequest, test.scale);
+    result.frameScale = test.scale;
+
+    const bool lactateShown = !isHrOnlySentinel(lactateTexts[0]);
+    if (isFittableStepCount(test.stepCount)) {
+        test.fitDouble = fitCurves(steps, test.stepCount, test.fitDouble);
+        addMeasuredPoints(steps, test.stepCount, lactateShown, test.scale, result.plot);
+        storeCursorPositions(steps, test.comparedCount, test.scale, state.pointTable);
+        test.fit = toSingleFit(test.fitDouble, test.fit);
+    }
+    addCurves(steps.x[0], test.lastStepX, test.fitDouble, test.scale, lactateShown, result.plot,
+              state.currentLactate);
+
+    if (inputs.freezeChecked)
+        ++test.curveSlot;
+    if (test.curveSlot >= 1 && test.curveSlot <= FrozenCurves::LastSlot)
+        storeFrozenCurve(steps, test, state.frozenCurves.curves[std::size_t(test.curveSlot)]);
+    if (test.curveSlot > 1)
+        redrawOnCommonScale(inputs, lactateTexts, steps, chooseRanges, test, state, result);
+
+    if (test.scale.lactateScale != 0)
+        if (const auto maximum = toInteger16(120.0 / double(test.scale.lactateScale)))
+            result.slider2Maximum = *maximum;
+    runIndexRun({inputs.freezeChecked, lactateTexts[0]}, test, state.comparison);
+    return result;
+}
+
+void freezeCurveClicked(CurrentTest &test, PointTable &pointTable) {
+    test.comparedCount = 0;
+    test.curveSlot = 0;
+    pointTable.clearSlots(0, 5);
+}
+
+} // namespace kavren

@@ -1,0 +1,83 @@
+// The calculation run behind "Calculate", the threshold calculator, loading a test and the live
+// link: reads the steps as shown, counts the steps, fits the lactate curve and heart-rate line,
+// lays out the measured points and the curves on the graph, keeps the curve for "Freeze curve"
+// (redrawing all kept curves on one scale from the second on) and ends with the index run. The
+// window reads the fields, calls runCalculation, draws the result and writes the fields back.
+#pragma once
+
+#include "analysis/comparison_cells.h"
+#include "analysis/curve_fitting.h"
+#include "analysis/plot_items.h"
+#include "test/current_test.h"
+#include "test/frozen_curves.h"
+#include "test/point_table.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace kavren {
+
+// The values that decide the lactate and heart-rate axis ranges of a run.
+struct AxisRangeRequest {
+    enum class Variant { SingleTest, CommonScale };
+    Variant variant = Variant::SingleTest;
+    bool recovery = false;
+    // Single test, normal mode: lactate and heart rate of the last used step (0 when no step count
+    // of 3…6 was found); the heart rate is already 240 when it is forced. The common scale decides
+    // by the LactateAxisMax and HrAxisMax already in the scale.
+    double lastLactate = 0;
+    double lastHr = 0;
+    double firstHr = 0; // puls1
+};
+
+// The graph's range choice: sets LactateScale, LactateAxisMax, HrBase, HrScale and HrAxisMax.
+using AxisRangeChoice = std::function<void(const AxisRangeRequest &, GraphScale &)>;
+
+// State of the window that the run keeps besides the CurrentTest.
+struct AnalysisState {
+    FrozenCurves frozenCurves;
+    PointTable pointTable;
+    float currentLactate = 0; // lactate of the last curve sample drawn
+    ComparisonCells comparison;
+};
+
+struct CalculationInputs {
+    StepTexts speedText; // temp1…temp6: the x of a recovery test
+    StepTexts speedMs;   // Text15…Text20: the x of a speed test
+    StepTexts lactate;   // lakt1…lakt6
+    StepTexts hr;        // puls1…puls6
+    bool freezeChecked = false; // "Freeze curve"
+    bool linkFirstRun = false;  // first run after the live link connected
+};
+
+struct CalculationResult {
+    // A frozen run found the store full: untick "Freeze curve" (its click handler clears the graph
+    // and the cursor positions); nothing else happened.
+    bool endedByFreezeGuard = false;
+    bool writeHrOnlyLactates = false;  // write "0.1" into lakt1…lakt6
+    std::optional<QString> puls1Text;  // "120" on the first run after the live link connected
+    bool linkActiveCleared = false;    // the forced 240 axis was used
+    bool clearGraph = false;           // clear before the frame (not while "Freeze curve" is ticked)
+    AxisRangeRequest frameRequest;     // what decided the test's own frame
+    GraphScale frameScale;             // scale of the test's own frame, points and curves
+    PlotItems plot;                    // measured points and both curves of the test
+    // Two or more kept curves: clear, draw the common frame on test.scale (unless commonFrame is
+    // false: the seventh frozen run leaves the graph empty) and draw commonPlot on it.
+    bool commonRedraw = false;
+    bool commonFrame = false;
+    AxisRangeRequest commonRequest;
+    GraphScale commonScale;
+    PlotItems commonPlot;
+    std::optional<int> slider2Maximum; // 120 / LactateScale: tenths of mmol/l up to the axis top
+};
+
+CalculationResult runCalculation(const CalculationInputs &inputs, const AxisRangeChoice &chooseRanges,
+                                 CurrentTest &test, AnalysisState &state);
+
+// The click of "Freeze curve" (ticking or unticking): a new comparison starts at row 1 and slot 1;
+// the window also clears the graph.
+void freezeCurveClicked(CurrentTest &test, PointTable &pointTable);
+
+} // namespace kavren

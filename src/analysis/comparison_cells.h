@@ -1,0 +1,30 @@
+// The value cells of the comparison table below the graph and the stored index lists behind them:
+// one row per test of a comparison, written by the index run after every calculation.
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace kavren {
+
+struct ComparisonCells {
+    static constexpr int Rows = 6;      // cell elements 0…5: row r shows test r + 1
+    static constexpr int ListSize = 7;  // stored index lists, elements 0…6
+    static constexpr int MatrixRows = 9;
+    static constexpr int MatrixColumns = 8;
+    static constexpr int HrInterceptColumn = 6;
+    static constexpr int HrSlopeColumn = 7;
+
+    // Speed layout: date, V200, VLa2, VLa4, Hr2, Hr4. Recovery layout: date, La(0), La(5),
+    // La(10), La(20), Hr(0), Hr(5), Hr(10), Hr(20).
+    std::array<QString, Rows> datex, labelx, vla2, vla4, hr2x, hr4x, hr5, hr10, hr20;
+
+    // V200, VLa2 and VLa4 of each compared test in m/s, at full single precision.
+    std::array<float, ListSize> comparedV200{}, comparedVla2{}, comparedVla4{};
+
+    // Per-test values; the index run writes the heart-rate line of row ComparedCount.
+    std::array<std::array<double, MatrixColumns>, MatrixRows> matrix{};
+};
+
+} // namespace kavren

@@ -1,0 +1,38 @@
+// "Calculate" and the index run that ends every calculation: the indices of the current fit
+// written, in the unit of the test, into the row of the comparison table that the run fills.
+#pragma once
+
+#include "analysis/comparison_cells.h"
+#include "test/current_test.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace kavren {
+
+// What "Calculate" does before and after the calculation run.
+struct CalculatePreparation {
+    bool showSelectSpeed = false; // "Select Speed !" and nothing else happens
+    bool switchHrOnly = false;    // lakt1 is exactly "0": "Only Hr" → "Yes" before the run
+    bool focusSaveWork = false;   // focus on "Save work" (a name is typed), else on Text4
+};
+CalculatePreparation prepareCalculate(SpeedUnit unit, const QString &lakt1Text,
+                                      const QString &nameText);
+
+// The comments after "Calculate": the note of the imported heart-rate file, but only while the
+// test on screen came from that import and the note says something; otherwise the typed comments
+// stay (empty result: leave Text56 as it is).
+std::optional<QString> commentsAfterCalculate(bool importedFromFile, const QString &noteText);
+
+struct IndexRunInputs {
+    bool freezeChecked = false; // "Freeze curve"
+    QString lakt1Text;          // lakt1 as shown: 0.1 marks a heart-rate-only test
+};
+
+// V_200: chooses the row (1 without "Freeze curve", the next one with it), computes the indices
+// from the double-precision fit into test.results and writes the row's cells. Cells, list elements
+// and matrix rows beyond the table's end are not written.
+void runIndexRun(const IndexRunInputs &inputs, CurrentTest &test, ComparisonCells &cells);
+
+} // namespace kavren

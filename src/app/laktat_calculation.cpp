@@ -1,0 +1,90 @@
+// "Calculate", the calculation run on the test on screen, the threshold cross and "Freeze curve":
+// the window reads the fields as shown, the analysis computes, the graph draws, and the results
+// go back into the fields and the comparison table.
+#include "app/laktat.h"
+
+#include "analysis/index_run.h"
+#include "analysis/threshold_calculator.h"
+#include "analysis/threshold_panel.h"
+#include "database/comparison_panel.h"
+#include "graph/curve_plot.h"
+#include "graph/graph_widget.h"
+#include "graph/style_panel.h"
+#include "test/entry_panel.h"
+#include "test/message_dialog.h"
+#include "test/numeric_text.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+
+using namespace kavren;
+
+bool Laktat::freezeChecked() const {
+    const auto *freeze = control<QCheckBox>(QStringLiteral("SSCheck2"));
+    return freeze && freeze->isChecked();
+}
+
+void Laktat::calculate() {
+    const CalculatePreparation preparation =
+        prepareCalculate(m_test.speedUnit, m_entry->lactateField(0)->text(), m_entry->nameField()->text());
+    if (preparation.showSelectSpeed) {
+        showMessage(this, QStringLiteral("Select Speed !"));
+        return;
+    }
+    if (preparation.switchHrOnly)
+        setHeartRateOnly(true);
+    if (preparation.focusSaveWork)
+        control<QPushButton>(QStringLiteral("Command6"))->setFocus();
+    else
+        m_entry->nameField()->setFocus();
+    runCalculation();
+    if (const auto comments = commentsAfterCalculate(m_test.importedFromFile, m_importNote))
+        m_entry->commentsField()->setPlainText(*comments);
+}
+
+void Laktat::runCalculation() {
+    CalculationInputs inputs;
+    const TestSteps steps = m_entry->steps();
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        inputs.speedText[i] = steps[i].speedText;
+        inputs.speedMs[i] = steps[i].speedMs;
+        inputs.lactate[i] = steps[i].lactate;
+        inputs.hr[i] = steps[i].hr;
+    }
+    inputs.freezeChecked = freezeChecked();
+    const CalculationResult result =
+        kavren::runCalculation(inputs, chooseGraphAxisRanges, m_test, m_analysis);
+    if (result.endedByFreezeGuard) {
+        control<QCheckBox>(QStringLiteral("SSCheck2"))->setChecked(false);
+        freezeCurveClicked();
+        return;
+    }
+    if (result.writeHrOnlyLactates)
+        for (int row = 0; row < StepRows; ++row)
+            m_entry->lactateField(row)->setText(writeNumber(0.1));
+    if (result.puls1Text)
+        m_entry->hrField(0)->setText(*result.puls1Text);
+    if (result.slider2Maximum)
+        m_threshold->lactateSlider()->setMaximum(*result.slider2Maximum);
+    drawCalculationRun(m_graph->surface(), m_styles->settings(), result);
+    m_comparison->showValues(m_analysis.comparison);
+}
+
+void Laktat::runThreshold() {
+    runCalculation();
+    m_threshold->clampSpeed();
+    const double speed = readNumber(m_threshold->speedField()->text());
+    const ThresholdCross cross =
+        thresholdCross(speed, m_test.fit, m_test.scale, m_test.hrOnly, m_analysis.currentLactate);
+    if (cross.lactateText)
+        m_threshold->lactateField()->setText(*cross.lactateText);
+    drawThresholdCross(m_graph->surface(), m_styles->settings(), cross);
+}
+
+void Laktat::freezeCurveClicked() {
+    kavren::freezeCurveClicked(m_test, m_analysis.pointTable);
+    m_graph->surface().clear();
+}

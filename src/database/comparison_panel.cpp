@@ -1,0 +1,97 @@
+#include "database/comparison_panel.h"
+
+#include "analysis/comparison_cells.h"
+#include "database/comparison_table.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+
+namespace kavren {
+
+namespace {
+
+constexpr const char *ValueNames[] = {"labelx", "Vla2", "VLA4", "Hr2x", "Hr4x", "Hr5", "Hr10", "Hr20"};
+constexpr const char *PercentNames[] = {"V200P", "Vla2P", "Vla4P", "Hr2P", "Hf4P", "H5p", "H10p", "H20p"};
+constexpr int FirstRowTop = 22;
+constexpr int RowHeight = 17;
+
+QLabel *makeCell(QGroupBox *frame, const QString &name) {
+    auto *cell = new QLabel(frame);
+    cell->setObjectName(name);
+    return cell;
+}
+
+} // namespace
+
+ComparisonPanel::ComparisonPanel(QGroupBox *frame) : QObject(frame), m_frame(frame) {
+    for (int r = 0; r < ValueRows; ++r)
+        m_dates[r] = makeCell(frame, QStringLiteral("datex(%1)").arg(r));
+    for (std::size_t c = 0; c < m_columns.size(); ++c) {
+        for (int r = 0; r < ValueRows; ++r)
+            m_columns[c].values[std::size_t(r)] =
+                makeCell(frame, QStringLiteral("%1(%2)").arg(QLatin1String(ValueNames[c])).arg(r));
+        for (int r = 0; r < PercentRows; ++r)
+            m_columns[c].percents[std::size_t(r)] =
+                makeCell(frame, QStringLiteral("%1(%2)").arg(QLatin1String(PercentNames[c])).arg(r));
+    }
+}
+
+void ComparisonPanel::setHeader(const QString &header) {
+    m_frame->setTitle(header);
+    layoutCells();
+}
+
+// Each word of the header starts a column: the date, then a value and its per cent by turns.
+void ComparisonPanel::layoutCells() {
+    const QString header = m_frame->title();
+    const QFontMetrics metrics(m_frame->font());
+    static const QRegularExpression word(QStringLiteral("\\S+( \\))?"));
+    std::vector<int> starts;
+    for (auto it = word.globalMatch(header); it.hasNext();)
+        starts.push_back(8 + metrics.horizontalAdvance(header.left(it.next().capturedStart())));
+    const auto columnLeft = [&starts](std::size_t index) {
+        return index < starts.size() ? starts[index] : -1;
+    };
+    const auto place = [](QLabel *cell, int left, int top, int width) {
+        cell->setVisible(left >= 0);
+        if (left >= 0)
+            cell->setGeometry(left, top, width, RowHeight);
+    };
+    const int dateWidth = std::max(40, columnLeft(1) - columnLeft(0) - 4);
+    for (int r = 0; r < ValueRows; ++r)
+        place(m_dates[r], columnLeft(0) - 8, FirstRowTop + r * RowHeight, dateWidth + 8);
+    for (std::size_t c = 0; c < m_columns.size(); ++c) {
+        const int valueLeft = columnLeft(1 + 2 * c);
+        const int percentLeft = columnLeft(2 + 2 * c);
+        const int width = std::max(30, percentLeft - valueLeft - 2);
+        for (int r = 0; r < ValueRows; ++r)
+            place(m_columns[c].values[std::size_t(r)], valueLeft, FirstRowTop + r * RowHeight, width);
+        // Per-cent cell j compares test j + 2 with the first: it stands in that test's row.
+        for (int r = 0; r < PercentRows; ++r)
+            place(m_columns[c].percents[std::size_t(r)], percentLeft,
+                  FirstRowTop + (r + 1) * RowHeight, 44);
+    }
+}
+
+void ComparisonPanel::showValues(const ComparisonCells &cells) {
+    const std::array<const std::array<QString, ComparisonCells::Rows> *, 8> columns = {
+        &cells.labelx, &cells.vla2, &cells.vla4, &cells.hr2x, &cells.hr4x, &cells.hr5, &cells.hr10, &cells.hr20};
+    for (int r = 0; r < ValueRows; ++r) {
+        m_dates[r]->setText(cells.datex[std::size_t(r)]);
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            m_columns[c].values[std::size_t(r)]->setText((*columns[c])[std::size_t(r)]);
+    }
+}
+
+void ComparisonPanel::showPercents(const PercentCells &percent) {
+    const std::array<const std::array<QString, PercentCells::Rows> *, 8> columns = {
+        &percent.v200P, &percent.vla2P, &percent.vla4P, &percent.hr2P, &percent.hf4P,
+        &percent.h5p, &percent.h10p, &percent.h20p};
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        for (int r = 0; r < PercentRows; ++r)
+            m_columns[c].percents[std::size_t(r)]->setText((*columns[c])[std::size_t(r)]);
+}
+
+} // namespace kavren

@@ -1,0 +1,118 @@
+#include "graph/curve_plot.h"
+
+#include "graph/axis_frame.h"
+
+namespace kavren {
+
+namespace {
+
+constexpr int FileHrLineWidth = 2;
+
+std::optional<QColor> curveColour(const StyleSettings &styles, CurveColour colour) {
+    switch (colour) {
+    case CurveColour::Lactate: return stylePaletteColour(styles.lactateColour);
+    case CurveColour::HeartRate:
+    case CurveColour::HeartRateOfFile: return stylePaletteColour(styles.hrColour);
+    case CurveColour::LactateOthers: return stylePaletteColour(styles.lactateColourOthers);
+    case CurveColour::HeartRateOthers: return stylePaletteColour(styles.hrColourOthers);
+    }
+    return std::nullopt;
+}
+
+// Sets the fill of a mark and gives its radius and outline colour.
+void drawMark(DrawingSurface &surface, const StyleSettings &styles, const PlotMark &mark) {
+    double radius = styleSize(styles.circleSize);
+    std::optional<QColor> outline;
+    switch (mark.style) {
+    case MarkStyle::LactatePoint:
+        surface.setFillPattern(FillPattern::Transparent);
+        outline = stylePaletteColour(styles.lactateColour);
+        break;
+    case MarkStyle::HrPoint:
+        surface.setFillPattern(FillPattern::Transparent);
+        outline = stylePaletteColour(styles.hrColour);
+        break;
+    case MarkStyle::KeptLactatePoint:
+        surface.setFillPattern(styleFillPattern(styles.printMarkFillStyle));
+        surface.setFillColour(styleRawColour(styles.printLactateMarkFill));
+        outline = stylePaletteColour(styles.lactateColour);
+        break;
+    case MarkStyle::KeptHrPoint:
+        surface.setFillPattern(styleFillPattern(styles.printMarkFillStyle));
+        surface.setFillColour(styleRawColour(styles.printHrMarkFill));
+        outline = stylePaletteColour(styles.hrColour);
+        break;
+    case MarkStyle::KeptExtraLactateMark:
+        surface.setFillPattern(styleFillPattern(styles.printMarkFillStyle));
+        radius = styleSize(styles.printMarkSize);
+        outline = stylePaletteColour(styles.printLactateMarkColour);
+        break;
+    }
+    surface.circle(mark.centre, radius, outline);
+}
+
+} // namespace
+
+void chooseGraphAxisRanges(const AxisRangeRequest &request, GraphScale &scale) {
+    const bool common = request.variant == AxisRangeRequest::Variant::CommonScale;
+    const double lactate = common || request.recovery ? scale.lactateAxisMax : request.lastLactate;
+    const double hr = common ? scale.hrAxisMax : request.lastHr;
+    applyRanges(scale, chooseLactateRange(lactate),
+                chooseHrRange(hr, request.firstHr, request.recovery));
+}
+
+void drawCalculationRun(DrawingSurface &surface, const StyleSettings &styles,
+                        const CalculationResult &result) {
+    if (result.endedByFreezeGuard)
+        return;
+    surface.setScale(GraphCanvasScale);
+    if (result.clearGraph)
+        surface.clear();
+    surface.setLineWidth(styleWidth(styles.helpLineWidth));
+    // The frame chooses its ranges again from the same deciding values: the same scale results.
+    GraphScale frameScale = result.frameScale;
+    AxisChoiceInput frame;
+    frame.recovery = result.frameRequest.recovery;
+    frame.lastLactate = result.frameRequest.lastLactate;
+    frame.lastHr = result.frameRequest.lastHr;
+    frame.firstHr = result.frameRequest.firstHr;
+    drawAxisFrame(surface, styles, frameScale, frame);
+    drawCurvePlot(surface, styles, result.plot);
+    if (!result.commonRedraw)
+        return;
+    surface.clear();
+    if (!result.commonFrame)
+        return;
+    surface.setLineWidth(styleWidth(styles.helpLineWidth));
+    GraphScale commonScale = result.commonScale;
+    drawCommonScaleFrame(surface, styles, commonScale, result.commonRequest.recovery,
+                         result.commonRequest.firstHr);
+    drawCurvePlot(surface, styles, result.commonPlot);
+}
+
+void drawCurvePlot(DrawingSurface &surface, const StyleSettings &styles, const PlotItems &items) {
+    const bool testOnScreen = !items.marks.empty()
+        && (items.marks.front().style == MarkStyle::LactatePoint
+            || items.marks.front().style == MarkStyle::HrPoint);
+    if (testOnScreen)
+        surface.setLineWidth(styleWidth(styles.circleWidth));
+    for (const PlotMark &mark : items.marks)
+        drawMark(surface, styles, mark);
+    for (const PlotCurve &curve : items.curves) {
+        surface.setLineWidth(curve.colour == CurveColour::HeartRateOfFile
+                                 ? std::optional<int>(FileHrLineWidth)
+                                 : styleWidth(styles.curveWidth));
+        const std::optional<QColor> colour = curveColour(styles, curve.colour);
+        for (const QPointF &start : curve.pieceStarts)
+            surface.line(start, QPointF(start.x() + curve.pieceWidth, start.y()), colour);
+    }
+}
+
+void drawThresholdCross(DrawingSurface &surface, const StyleSettings &styles,
+                        const ThresholdCross &cross) {
+    const std::optional<QColor> colour = stylePaletteColour(styles.thresholdColour);
+    for (const QLineF &line : cross.lines)
+        surface.line(line.p1(), line.p2(), colour);
+}
+
+} // namespace kavren

@@ -1,0 +1,30 @@
+// Draws what a calculation run laid out (the measured points and fitted curves of the test, or of
+// all kept tests on the common scale) and the threshold cross, with the screen style values read
+// at the moment of drawing. A style value that does not convert skips the steps that use it.
+#pragma once
+
+#include "analysis/calculation_run.h"
+#include "analysis/plot_items.h"
+#include "analysis/threshold_calculator.h"
+#include "graph/drawing_surface.h"
+#include "graph/style_settings.h"
+
+namespace kavren {
+
+// The graph's range choice for the calculation run (pass it as the run's AxisRangeChoice).
+void chooseGraphAxisRanges(const AxisRangeRequest &request, GraphScale &scale);
+
+// Everything a calculation run puts on the screen graph, in order: clear (unless frozen), the
+// test's axis frame, its points and curves; then, from the second kept curve on, clear, the
+// common frame and all kept curves. Nothing for a run the freeze guard ended.
+void drawCalculationRun(DrawingSurface &surface, const StyleSettings &styles,
+                        const CalculationResult &result);
+
+// The measured points (circle line width circleWidth) and the curves (line width curveWidth).
+void drawCurvePlot(DrawingSurface &surface, const StyleSettings &styles, const PlotItems &items);
+
+// The threshold cross in thresholdColour, with the line width left by the run.
+void drawThresholdCross(DrawingSurface &surface, const StyleSettings &styles,
+                        const ThresholdCross &cross);
+
+} // namespace kavren

@@ -1,0 +1,107 @@
+// "Calculate" and the index run: which row is written, what a heart-rate-only or recovery test
+// writes, and that rows past the end of the table are left alone.
+#include "analysis/index_run.h"
+
+#include "support/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace kavren {
+namespace {
+
+class IndexRun : public ::testing::Test {
+protected:
+    IndexRun() {
+        test.discipline = QStringLiteral("Trav");
+        test.speedUnit = SpeedUnit::MinPerKm;
+        test.fitDouble = {-4, 0.5, 100, 10};
+        test.testDate = QStringLiteral("2024-05-01 10:00");
+    }
+    void run(bool freeze, const char *lakt1 = "1.2") {
+        runIndexRun({freeze, QString::fromUtf8(lakt1)}, test, cells);
+    }
+    CurrentTest test;
+    ComparisonCells cells;
+};
+
+TEST_F(IndexRun, WritesTheFirstRowInTheUnitOfTheDiscipline) {
+    test.comparedCount = 4;
+    cells.matrix[3][0] = 5;
+    run(false);
+    EXPECT_EQ(test.comparedCount, 1);
+    EXPECT_EQ(cells.labelx[0], u"1:39");
+    EXPECT_EQ(cells.vla2[0], u"1:46");
+    EXPECT_EQ(cells.vla4[0], u"1:32");
+    EXPECT_EQ(cells.hr2x[0], u"194");
+    EXPECT_EQ(cells.hr4x[0], u"208");
+    EXPECT_EQ(cells.datex[0], u"2024-05-01 10:00");
+    EXPECT_EQ(cells.comparedV200[0], 10.0f);
+    EXPECT_EQ(cells.matrix[1][ComparisonCells::HrInterceptColumn], 100);
+    EXPECT_EQ(cells.matrix[1][ComparisonCells::HrSlopeColumn], 10);
+    EXPECT_EQ(cells.matrix[3][0], 0); // a new comparison clears the matrix
+}
+
+TEST_F(IndexRun, HeartRateOnlyTestFillsV200AndLeavesTheLactateCells) {
+    test.hrOnly = true;
+    cells.vla2[0] = QStringLiteral("old");
+    cells.hr4x[0] = QStringLiteral("old");
+    cells.comparedVla4[0] = 3;
+    run(false, "0.1");
+    EXPECT_EQ(cells.labelx[0], u"1:39");
+    EXPECT_EQ(cells.vla2[0], u"old");
+    EXPECT_EQ(cells.hr4x[0], u"old");
+    EXPECT_EQ(cells.comparedVla4[0], 3.0f);
+}
+
+TEST_F(IndexRun, ImportedTestKeepsTheDateCell) {
+    test.importedFromFile = true;
+    cells.datex[0] = QStringLiteral("from file");
+    run(false);
+    EXPECT_EQ(cells.datex[0], u"from file");
+}
+
+TEST_F(IndexRun, FrozenRunsFillOneRowEachAndStopWritingPastTheTable) {
+    test.comparedCount = 0;
+    for (int n = 1; n <= 9; ++n) {
+        test.fitDouble.hrIntercept = 100 + n;
+        run(true);
+        EXPECT_EQ(test.comparedCount, n);
+        if (n <= ComparisonCells::Rows) {
+            EXPECT_EQ(cells.hr2x[std::size_t(n - 1)], QString::number(194 + n)) << n;
+        }
+        if (n < ComparisonCells::MatrixRows) {
+            EXPECT_EQ(cells.matrix[std::size_t(n)][ComparisonCells::HrInterceptColumn], 100 + n);
+        }
+    }
+    EXPECT_EQ(cells.hr2x[5], u"200");
+    EXPECT_EQ(cells.comparedVla2[6], test.results.vla2);
+}
+
+TEST_F(IndexRun, RecoveryLayoutWritesLactateAndHeartRateAtFourTimes) {
+    test.speedUnit = SpeedUnit::RecoveryTime;
+    test.discipline = QStringLiteral("Recovery");
+    test.fitDouble = {2, -0.05, 150, -2};
+    run(false);
+    const std::array<QString, 8> row = {cells.labelx[0], cells.vla2[0], cells.vla4[0], cells.hr2x[0],
+                                        cells.hr4x[0],   cells.hr5[0],  cells.hr10[0], cells.hr20[0]};
+    const std::array<QString, 8> expected = {u"7.39"_qs, u"5.75"_qs, u"4.48"_qs, u"2.72"_qs,
+                                             u"150"_qs,  u"140"_qs,  u"130"_qs,  u"110"_qs};
+    EXPECT_EQ(row, expected);
+}
+
+TEST(Calculate, PreparationAndComments) {
+    EXPECT_TRUE(prepareCalculate(SpeedUnit::NoUnit, u"0"_qs, u"Bamse"_qs).showSelectSpeed);
+    EXPECT_FALSE(prepareCalculate(SpeedUnit::NoUnit, u"0"_qs, u"Bamse"_qs).switchHrOnly);
+    const auto prep = prepareCalculate(SpeedUnit::MinPerKm, u"0"_qs, u"Bamse"_qs);
+    EXPECT_TRUE(prep.switchHrOnly);
+    EXPECT_TRUE(prep.focusSaveWork);
+    EXPECT_FALSE(prepareCalculate(SpeedUnit::MinPerKm, u"0.0"_qs, QString()).switchHrOnly);
+    EXPECT_FALSE(prepareCalculate(SpeedUnit::MinPerKm, u"0.0"_qs, QString()).focusSaveWork);
+
+    EXPECT_EQ(commentsAfterCalculate(true, u"Track,Wet"_qs), std::optional(u"Track,Wet"_qs));
+    EXPECT_EQ(commentsAfterCalculate(true, QString()), std::nullopt);
+    EXPECT_EQ(commentsAfterCalculate(false, u"Track,Wet"_qs), std::nullopt);
+}
+
+} // namespace
+} // namespace kavren
