@@ -22,8 +22,8 @@ struct PercentCells {
 };
 
 struct PercentPassInputs {
-    int curveSlot = 0;      // CurveSlot: the number of tests compared
-    bool recovery = false;  // Option8 "Recovery" selected
+    int curveSlot = 0;     // CurveSlot: the number of tests compared
+    bool recovery = false; // Option8 "Recovery" selected
     // Tests (elements 0…6 like the stored lists) that were heart-rate-only. Such a test has no
     // VLa2, VLa4, Hr2 or Hr4 of its own, so its cells in those columns (and all of them when the
     // reference is one) are left empty instead of comparing values of an earlier test.

@@ -92,7 +92,7 @@ void StylePanel::buildScreenFrame(QWidget *area) {
     addSwatch(f, "Shape1", 136, 42);
     addField(f, "Text43", 180, 42);
     addSwatch(f, "Shape2", 220, 42);
-    setRole(addLabel(f, tr("Pulse"), 8, 66), QPalette::WindowText, RowBlue);
+    setRole(addLabel(f, tr("Pulse"), 8, 66, "Label54"), QPalette::WindowText, RowBlue);
     addField(f, "Text45", 96, 66);
     addSwatch(f, "Shape3", 136, 66);
     addField(f, "Text46", 180, 66);

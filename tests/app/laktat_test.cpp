@@ -326,3 +326,9 @@ TEST_F(LaktatTest, StyleMenusShowTheFramesAndTheBackgroundFollowsItsColour) {
     control<QLineEdit>("Text42")->setText("9");
     EXPECT_EQ(graph->backgroundColour(), QColor(0, 0, 255));
 }
+
+TEST_F(LaktatTest, StartUpColoursTheHeartRateRowWithTheHeartRateColour) {
+    ProgramFolder folder;
+    start(folder);
+    EXPECT_EQ(control<QLabel>("Label54")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}

@@ -1,0 +1,107 @@
+#include "database/database_file.h"
+
+#include "database/database_location.h"
+#include "database/database_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kavren {
+
+namespace {
+
+// The typed path in the form the file system takes: "\" and "/" are both folder separators.
+QString fileSystemPath(QString typed) {
+    return typed.replace(u'\\', u'/');
+}
+
+bool hasDrivePart(const QString &typed) {
+    return typed.startsWith(u'/') || typed.contains(u':');
+}
+
+bool hasSeparator(const QString &typed) {
+    return typed.contains(u'\\') || typed.contains(u'/');
+}
+
+} // namespace
+
+CreateResult createDatabase(const QString &typedPath) {
+    if (!hasDrivePart(typedPath))
+        return {CreateOutcome::WrongSyntax, {}, WrongSyntaxNoDriveMessage};
+    if (!hasSeparator(typedPath))
+        return {CreateOutcome::WrongSyntax, {}, WrongSyntaxNoFolderMessage};
+
+    const QString folder = fileSystemPath(splitAtLastSeparator(typedPath).folder);
+    const QString path = fileSystemPath(typedPath) + DatabaseExtension;
+    if (QFileInfo::exists(path))
+        return {CreateOutcome::AlreadyExists, path, {}};
+
+    // One level only: a missing parent folder is not made.
+    const bool folderMade = !QFileInfo(folder).isDir() && QDir().mkdir(folder);
+    if (!QFileInfo(folder).isDir())
+        return {CreateOutcome::Failed,
+                {},
+                QStringLiteral("The folder \"%1\" could not be created, so the database \"%2\" "
+                               "was not created.")
+                    .arg(shownPath(folder), shownPath(path))};
+
+    if (const auto failure = createEmptyDatabase(path)) {
+        if (folderMade)
+            QDir().rmdir(folder);
+        return {CreateOutcome::Failed, {}, *failure};
+    }
+    return {CreateOutcome::Created, path, {}};
+}
+
+std::optional<QString> checkChosenDatabase(const QString &path) {
+    if (const auto missing = ensureDatabaseFile(path))
+        return missing;
+    if (const auto problem = problemWithDatabase(path))
+        return problem;
+    addMissingIndexes(path);
+    return std::nullopt;
+}
+
+QString databasePathOf(const QString &folder, const QString &fileName) {
+    if (folder.endsWith(u'/') || folder.endsWith(u'\\'))
+        return folder + fileName;
+    return folder + u'/' + fileName;
+}
+
+CurrentDatabase databaseChosenInList(const QString &folder, const QString &fileName) {
+    CurrentDatabase chosen;
+    chosen.databasePath = databasePathOf(folder, fileName);
+    chosen.databaseFolder = splitAtLastSeparator(chosen.databasePath).folder;
+    chosen.selectedDatabaseName = fileName;
+    return chosen;
+}
+
+QString createBoxTextOfPath(const QString &databasePath) {
+    return databasePath.left(databasePath.size() - 4);
+}
+
+bool isProtectedFile(const QString &fileName) {
+    return fileName.compare(ProtectedLogoName, Qt::CaseInsensitive) == 0;
+}
+
+EraseFileResult eraseListedFile(const QString &folder, const QString &fileName,
+                                const QString &pattern) {
+    if (fileName.isEmpty() || isProtectedFile(fileName))
+        return {EraseFileOutcome::Refused, {}};
+    const QString path = databasePathOf(folder, fileName);
+    QFile file(path);
+    if (!file.remove())
+        return {EraseFileOutcome::Failed, QStringLiteral("The file \"%1\" could not be erased: %2")
+                                              .arg(shownPath(path), file.errorString())};
+
+    const QDir dir(folder);
+    const bool matchingLeft =
+        !dir.entryList(QStringList{pattern}, QDir::Files | QDir::Hidden | QDir::System).isEmpty();
+    // rmdir removes only an empty folder, which is the whole of the folder rule.
+    if (!matchingLeft && QDir().rmdir(dir.absolutePath()))
+        return {EraseFileOutcome::ErasedFolderRemoved, {}};
+    return {EraseFileOutcome::Erased, {}};
+}
+
+} // namespace kavren

@@ -1,0 +1,166 @@
+#include "database/test_saving.h"
+
+#include "database/database_store.h"
+#include "database/step_data_text.h"
+#include "test/numeric_text.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace kavren {
+
+namespace {
+
+const QString MomentFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+const QString DateFormat = QStringLiteral("yyyy-MM-dd");
+
+// The recording's moment from the date cell ("yyyy-mm-dd  hh:mm:ss", blanks between the parts
+// not counted), or from the recording date alone at midnight.
+std::optional<QDateTime> recordingMoment(const TestToSave &test) {
+    const QString moment = test.importedMoment.simplified();
+    QDateTime parsed = QDateTime::fromString(moment, MomentFormat);
+    if (!parsed.isValid())
+        parsed = QDateTime(QDate::fromString(moment, DateFormat), QTime(0, 0));
+    if (!parsed.isValid())
+        parsed =
+            QDateTime(QDate::fromString(test.recordingDate.trimmed(), DateFormat), QTime(0, 0));
+    if (!parsed.isValid())
+        return std::nullopt;
+    return parsed;
+}
+
+QString insertSql() {
+    QStringList columns;
+    QStringList marks;
+    for (const QString &column : TableColumns) {
+        columns << quotedName(column);
+        marks << QStringLiteral("?");
+    }
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(quotedName(TableName), columns.join(QStringLiteral(", ")),
+             marks.join(QStringLiteral(", ")));
+}
+
+// The values in the order of TableColumns.
+QStringList valuesInColumnOrder(const StoredRow &row) {
+    return {row.name,       row.moment,      row.breed,   row.age,    row.sex,
+            row.discipline, row.pictureName, row.maxHr,   row.stable, row.trainer,
+            row.examDate,   row.stepData,    row.comments};
+}
+
+} // namespace
+
+std::optional<int> firstMissingIdentityField(const TestToSave &test) {
+    const QString *fields[] = {&test.name, &test.breed, &test.age, &test.sex};
+    for (int i = 0; i < 4; ++i)
+        if (fields[i]->isEmpty())
+            return i;
+    return std::nullopt;
+}
+
+int stepCountForSaving(const TestSteps &steps, bool liveDataPending) {
+    if (liveDataPending)
+        return StepRows;
+    int count = 0;
+    while (count < StepRows && readNumber(steps[std::size_t(count)].hr) != 0)
+        ++count;
+    return count;
+}
+
+std::vector<int> incompleteSteps(const TestSteps &steps) {
+    std::vector<int> incomplete;
+    for (int i = 0; i < 3; ++i)
+        if (steps[std::size_t(i)].hr.isEmpty() || steps[std::size_t(i)].speedText.isEmpty())
+            incomplete.push_back(i + 1);
+    return incomplete;
+}
+
+QString pictureNameForSaving(const QString &backgroundPictureName,
+                             const QString &lastDroppedPictureName) {
+    if (backgroundPictureName.isEmpty())
+        return NoPictureName;
+    if (backgroundPictureName == NoPictureName)
+        return lastDroppedPictureName.isEmpty() ? NoPictureName : lastDroppedPictureName;
+    return backgroundPictureName;
+}
+
+QString blankIfEmpty(const QString &text) {
+    return text.isEmpty() ? QStringLiteral(" ") : text;
+}
+
+QString commentsForStoring(const QString &comments) {
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n|\u2028|\u2029"));
+    QString stored = comments;
+    stored.replace(lineBreak, QStringLiteral("\r\n"));
+    return stored;
+}
+
+QString commentsForShowing(const QString &stored) {
+    QString shown = stored;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
+StoredRow buildRow(const TestToSave &test, const QDateTime &now) {
+    QDateTime moment = now;
+    QString examDate = now.date().toString(DateFormat);
+    if (test.importedFromFile) {
+        if (const auto recorded = recordingMoment(test))
+            moment = *recorded;
+        const QString recordingDate = test.recordingDate.trimmed();
+        examDate = recordingDate.isEmpty() ? moment.date().toString(DateFormat) : recordingDate;
+    }
+    StoredRow row;
+    row.name = test.name;
+    row.moment = moment.toString(MomentFormat);
+    row.breed = test.breed;
+    row.age = test.age;
+    row.sex = test.sex;
+    row.discipline = test.discipline;
+    row.pictureName = pictureNameForSaving(test.backgroundPictureName, test.lastDroppedPictureName);
+    row.maxHr = blankIfEmpty(test.maxHr);
+    row.stable = blankIfEmpty(test.stable);
+    row.trainer = blankIfEmpty(test.trainer);
+    row.examDate = examDate;
+    row.stepData = packStepData(test.steps, test.stepCount, test.hrOnly);
+    row.comments = blankIfEmpty(commentsForStoring(test.comments));
+    return row;
+}
+
+std::optional<QString> appendRow(const QString &databasePath, const StoredRow &row) {
+    if (const auto missing = ensureDatabaseFile(databasePath))
+        return missing;
+    if (QFileInfo(databasePath).isDir())
+        return problemWithDatabase(databasePath);
+    ScopedDatabase store(databasePath, Access::ReadWrite);
+    if (!store.isOpen())
+        return QStringLiteral("The database file \"%1\" cannot be opened: %2")
+            .arg(shownPath(databasePath), store.errorText());
+    QSqlDatabase &database = store.database();
+    if (!database.transaction())
+        return failureMessage(databasePath, database.lastError());
+    QSqlError error;
+    {
+        QSqlQuery query(database);
+        if (query.prepare(insertSql())) {
+            for (const QString &value : valuesInColumnOrder(row))
+                query.addBindValue(boundText(value)); // no column of a saved row is missing
+            if (!query.exec())
+                error = query.lastError();
+        } else {
+            error = query.lastError();
+        }
+    }
+    if (!error.isValid() && database.commit())
+        return std::nullopt;
+    if (!error.isValid())
+        error = database.lastError();
+    database.rollback();
+    return failureMessage(databasePath, error);
+}
+
+} // namespace kavren

@@ -1,0 +1,93 @@
+// "Save work": the row that the test on screen becomes, built from plain values, and its append to
+// mytable of the current database in one transaction.
+#pragma once
+
+#include "test/test_step.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace kavren {
+
+inline const QString DatabaseNotSelectedMessage = QStringLiteral("Database not selected !");
+inline const QString IdDataMissingMessage = QStringLiteral("Id data missing!");
+inline const QString IncompleteIndataMessage = QStringLiteral("incomplete indata");
+// Bitmap of a test without background picture.
+inline const QString NoPictureName = QStringLiteral("dummy.jpg");
+
+// The test on screen as the save reads it: every text as shown in its field.
+struct TestToSave {
+    QString name;     // Text4
+    QString breed;    // Text5
+    QString age;      // Text6
+    QString sex;      // Text7
+    QString stable;   // Text8
+    QString trainer;  // Text60
+    QString maxHr;    // Text21
+    QString comments; // Text56, any line breaks
+    QString discipline;
+    QString backgroundPictureName;
+    QString lastDroppedPictureName = NoPictureName;
+    TestSteps steps;     // lactate, hr and speedText of each row
+    int stepCount = 0;   // from stepCountForSaving
+    bool hrOnly = false; // the lactate fields are hidden
+    bool importedFromFile = false;
+    QString importedMoment; // caption of datex(0): "yyyy-mm-dd  hh:mm:ss" of the recording
+    QString recordingDate;  // yyyy-mm-dd of the recording
+};
+
+// The thirteen column values of a saved row, as texts; moment is Datum in ISO form
+// "yyyy-mm-dd hh:mm:ss", so that text order is time order.
+struct StoredRow {
+    QString name;
+    QString moment;
+    QString breed;
+    QString age;
+    QString sex;
+    QString discipline;
+    QString pictureName;
+    QString maxHr;
+    QString stable;
+    QString trainer;
+    QString examDate;
+    QString stepData;
+    QString comments;
+};
+
+// Which of name, breed, age, sex (0..3, in that order) is the first one empty, if any: the save
+// then shows "Id data missing!" and puts the focus there.
+std::optional<int> firstMissingIdentityField(const TestToSave &test);
+
+// Step count N: six for pending live data; otherwise the leading steps whose heart rate reads as
+// a non-zero number.
+int stepCountForSaving(const TestSteps &steps, bool liveDataPending);
+
+// The steps among 1..3 whose heart rate or speed is empty; each gets the warning
+// "incomplete indata", and the row is written all the same.
+std::vector<int> incompleteSteps(const TestSteps &steps);
+
+// Bitmap: "dummy.jpg" without a picture, the picture last dropped for a test loaded without one,
+// otherwise the background picture's name.
+QString pictureNameForSaving(const QString &backgroundPictureName,
+                             const QString &lastDroppedPictureName);
+
+// A single blank for a field left empty, so that the stored text is never empty.
+QString blankIfEmpty(const QString &text);
+
+// Comments are stored with CR LF between lines whatever line breaks the field gave, and shown
+// with plain line feeds.
+QString commentsForStoring(const QString &comments);
+QString commentsForShowing(const QString &stored);
+
+// The row of a test; now is the moment of saving, used unless the test came from a heart-rate
+// file, whose recording moment and date are stored instead.
+StoredRow buildRow(const TestToSave &test, const QDateTime &now);
+
+// Appends the row to mytable in one transaction: stored whole or not at all. The default
+// "Start.mdb" is created on first use. On failure the message says why the test was not saved.
+std::optional<QString> appendRow(const QString &databasePath, const StoredRow &row);
+
+} // namespace kavren

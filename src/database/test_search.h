@@ -1,0 +1,75 @@
+// Finding saved tests: the values that occur in the column of a search criterion, the tests whose
+// column equals a chosen value, and the erasing of selected tests. Each found test keeps the row
+// id of its own row, so that a list entry always stands for exactly that row.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace kavren {
+
+// One row of mytable held as texts (ExDatum is not held). A column without value reads as "".
+struct TestRow {
+    qint64 rowId = 0;
+    QString name;        // Namn
+    QString testDate;    // Datum, "yyyy-mm-dd hh:mm:ss"
+    QString breed;       // Ras
+    QString age;         // Ålder
+    QString sex;         // Kön
+    QString discipline;  // Disiplin
+    QString pictureName; // Bitmap
+    QString stepData;    // Data
+    QString comments;    // Kommentarer
+    QString maxHr;       // Maxpuls
+    QString stable;      // Stall
+    QString trainer;     // Coach
+
+    // The text of its entry in the result list: name, a tab, the date.
+    QString listText() const;
+};
+
+// SearchField names of the criterion options Option1..Option7 ("Name" … "Date").
+inline const QStringList SearchFields = {
+    QStringLiteral("Namn"),    QStringLiteral("Ras"),   QStringLiteral("Ålder"),
+    QStringLiteral("Kön"),     QStringLiteral("Stall"), QStringLiteral("Coach"),
+    QStringLiteral("ExDatum"),
+};
+inline const QString DefaultSearchField = QStringLiteral("Namn");
+
+struct ValuesResult {
+    QStringList values; // for the combo; empty when none was read or the last one is empty
+    QString error;      // why the file could not be listed; empty on success
+};
+
+// "öppna arbete": the distinct values of the criterion's column, in column order. Also adds the
+// search indexes to a file made by an older version, and creates the default "Start.mdb" on
+// first use.
+ValuesResult listCriterionValues(const QString &databasePath, const QString &searchField);
+
+struct SearchResult {
+    std::vector<TestRow> rows; // in the order of the result list: by name, then date text
+    QString error;
+};
+
+// Every test whose criterion column equals the value, which is bound as it is: an apostrophe in
+// it is found like any other character. There is no limit on the number of rows.
+SearchResult searchTests(const QString &databasePath, const QString &searchField,
+                         const QString &value);
+
+// Sorts rows the way the result list orders its entries (by entry text, letter case ignored),
+// rows with the same text kept in the order of their row ids.
+void sortLikeResultList(std::vector<TestRow> &rows);
+
+struct EraseResult {
+    int erased = 0;
+    QString error; // why some or all of the selected tests were not erased
+};
+
+// Deletes exactly the given rows, in one transaction. A row is deleted only while it still holds
+// the name and date it was listed with, so that a file changed by another program in between
+// never loses a different test.
+EraseResult eraseTests(const QString &databasePath, const std::vector<TestRow> &selected);
+
+} // namespace kavren
