@@ -4,6 +4,7 @@
 #include "analysis/curve_fitting.h"
 #include "analysis/test_indices.h"
 #include "graph/curve_plot.h"
+#include "graph/graph_widget.h"
 #include "graph/painter_surface.h"
 
 #include <QImage>
@@ -89,8 +90,35 @@ void BM_CalculationRunDrawn(benchmark::State &state) {
         kavren::drawCalculationRun(surface, styles,
                                    kavren::runCalculation(inputs, kavren::chooseGraphAxisRanges,
                                                           test, analysis));
+        surface.flush();
     }
 }
 BENCHMARK(BM_CalculationRunDrawn)->Arg(0)->Arg(6)->Unit(benchmark::kMillisecond);
+
+// The same runs on the screen graph itself: its layer also keeps every step for redrawing, and
+// the finished layer is read as the widget would paint it.
+void BM_CalculationRunOnScreenGraph(benchmark::State &state) {
+    kavren::CalculationInputs inputs = sixStepInputs();
+    inputs.freezeChecked = state.range(0) > 0;
+    kavren::GraphWidget graph;
+    graph.resize(1100, 600);
+    kavren::DrawingSurface &surface = graph.surface();
+    const kavren::StyleSettings styles;
+    for (auto _ : state) {
+        state.PauseTiming();
+        kavren::CurrentTest test;
+        test.discipline = QStringLiteral("Trav");
+        test.speedUnit = kavren::SpeedUnit::MinPerKm;
+        kavren::AnalysisState analysis;
+        for (int run = 1; run < state.range(0); ++run)
+            kavren::runCalculation(inputs, kavren::chooseGraphAxisRanges, test, analysis);
+        state.ResumeTiming();
+        kavren::drawCalculationRun(surface, styles,
+                                   kavren::runCalculation(inputs, kavren::chooseGraphAxisRanges,
+                                                          test, analysis));
+        benchmark::DoNotOptimize(graph.renderedImage().constBits());
+    }
+}
+BENCHMARK(BM_CalculationRunOnScreenGraph)->Arg(0)->Arg(6)->Unit(benchmark::kMillisecond);
 
 } // namespace

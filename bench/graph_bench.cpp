@@ -52,6 +52,7 @@ void BM_SegmentsThroughSurface(benchmark::State &state) {
             surface.line({x, hrY(x)}, {x + 0.01, hrY(x)}, hr);
             surface.line({x, lactateY(x)}, {x + 0.01, lactateY(x)}, lactate);
         }
+        surface.flush();
     }
     state.SetItemsProcessed(state.iterations() * SegmentPairs * 2);
 }

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "analysis/calculation_run.h"
+#include "analysis/sample_buffer.h"
+#include "database/comparison_table.h"
+#include "database/test_search.h"
 #include "database/database_location.h"
 #include "test/current_test.h"
 #include "test/speed_unit.h"
@@ -56,6 +59,21 @@ public:
     void runThreshold();
     kavren::AnalysisState &analysis() { return m_analysis; }
 
+    // "Save work": appends the test on screen to the current database.
+    void saveWork();
+    // "öppna arbete": the values of the search criterion into Combo1.
+    void listCriterionValues();
+    // A value chosen in Combo1: the matching tests into List1.
+    void searchTests();
+    // A click on a test of List1: loads it, or erases the selected tests under "Erase work".
+    void resultClicked(int listIndex);
+    // "Clear screen".
+    void clearScreen();
+    // Clear all (raderaAllt): empties the test on screen and the comparison table.
+    void clearAll();
+    // How long loading a test lets the window settle before it calculates (0.6 s).
+    void setLoadSettleTime(int milliseconds) { m_loadSettleMs = milliseconds; }
+
     // "Only Hr" → "Yes" and "No".
     void setHeartRateOnly(bool on);
     // Writes the settings file back; runs once, at "Exit" or when the window closes.
@@ -76,6 +94,17 @@ private:
     void runHelp();
     void runPrinterSetup();
     void freezeCurveClicked();
+    void wireDatabase();
+    void showDatabaseList();
+    void createDatabase();
+    void databaseFileClicked();
+    void databaseFileDoubleClicked();
+    void eraseListedFile();
+    void criterionChosen(int option);
+    bool writeTest();
+    void loadTest(const kavren::TestRow &row, bool takeComments);
+    void eraseSelectedTests(const kavren::TestRow &clicked);
+    void sliderReleased(bool hrSlider);
     bool freezeChecked() const;
     template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
 
@@ -83,6 +112,12 @@ private:
     kavren::AnalysisState m_analysis;
     QString m_importNote;      // note of the last imported heart-rate file
     bool m_slidersInert = false; // set by "Clear screen": the sliders wait for the next release
+    bool m_searchEnabled = false;    // set by Database > List
+    bool m_liveDataPending = false;  // the live link filled the steps
+    int m_loadSettleMs = 600;
+    std::vector<kavren::TestRow> m_listedRows; // the rows of the last search, by list entry
+    kavren::PercentCells m_percent;
+    kavren::SampleBuffer m_samples;
     kavren::CurrentDatabase m_database;
     QString m_programFolder;
     QString m_searchField;

@@ -105,6 +105,7 @@ void Laktat::buildWindow() {
     buildCommands(area);
     buildSearchFrame(area);
     buildSideControls(area);
+    wireDatabase();
 }
 
 void Laktat::buildMenus() {

@@ -3,6 +3,7 @@
 #include "graph/painter_surface.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <cmath>
@@ -25,6 +26,9 @@ Qt::BrushStyle brushStyleOf(FillPattern pattern) {
     return Qt::NoBrush;
 }
 
+// Longest run of lines held back at once; a curve of the graph is about 1,300 pieces.
+constexpr std::size_t MaxHeldLines = 4096;
+
 QFont fontOf(const QFont &base, double fontSize, bool bold) {
     QFont font = base;
     font.setPointSizeF(fontSize);
@@ -44,8 +48,20 @@ PainterSurface::PainterSurface(QPainter &painter, const QRectF &deviceArea, cons
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
+PainterSurface::~PainterSurface() {
+    if (m_painter.isActive())
+        flush();
+}
+
 void PainterSurface::replay(const SurfaceStep &step) {
     draw(step);
+}
+
+void PainterSurface::flush() {
+    if (m_heldLines.empty())
+        return;
+    m_painter.drawLines(m_heldLines.data(), int(m_heldLines.size()));
+    m_heldLines.clear();
 }
 
 void PainterSurface::applyPen(const QColor &colour, int width, LineStyle style) {
@@ -63,24 +79,64 @@ void PainterSurface::draw(const SurfaceStep &step) {
     const CoordinateMap stepMap =
         step.scale == map().scale() ? map() : CoordinateMap(step.scale, map().deviceArea());
     switch (step.kind) {
-    case SurfaceStep::Kind::Clear:
-        if (m_options.clearColour) {
-            m_painter.save();
-            m_painter.setCompositionMode(QPainter::CompositionMode_Source);
-            m_painter.fillRect(map().deviceArea(), *m_options.clearColour);
-            m_painter.restore();
-            m_penWidth = -1;
-        }
-        break;
-    case SurfaceStep::Kind::Line:
-        applyPen(step.colour, step.width, step.style);
-        m_painter.drawLine(QLineF(stepMap.toDevice(step.a), stepMap.toDevice(step.b)));
-        break;
+    case SurfaceStep::Kind::Clear: clearArea(); return;
+    case SurfaceStep::Kind::Line: drawLine(step, stepMap); return;
+    default: break;
+    }
+    flush();
+    switch (step.kind) {
     case SurfaceStep::Kind::Point: drawPoint(step, stepMap); break;
     case SurfaceStep::Kind::Circle: drawCircle(step, stepMap); break;
     case SurfaceStep::Kind::Text: drawText(step, stepMap); break;
     case SurfaceStep::Kind::Picture: drawPicture(step, stepMap); break;
+    case SurfaceStep::Kind::Clear:
+    case SurfaceStep::Kind::Line: break;
     }
+}
+
+void PainterSurface::drawLine(const SurfaceStep &step, const CoordinateMap &stepMap) {
+    const QLineF line(stepMap.toDevice(step.a), stepMap.toDevice(step.b));
+    if (step.style == LineStyle::Dotted) {
+        // The dots of each line start afresh at its start, as the painter does for a single line.
+        flush();
+        applyPen(step.colour, step.width, step.style);
+        m_painter.drawLine(line);
+        return;
+    }
+    if (!m_heldLines.empty()
+        && (step.width != m_penWidth || step.style != m_penStyle || step.colour != m_penColour))
+        flush();
+    applyPen(step.colour, step.width, step.style);
+    m_heldLines.push_back(line);
+    if (m_heldLines.size() >= MaxHeldLines)
+        flush();
+}
+
+void PainterSurface::clearArea() {
+    if (!m_options.clearColour) {
+        flush();
+        return;
+    }
+    // Lines the clear would wipe out anyway are not drawn at all (the drawing of a frozen run
+    // before its common-scale redraw).
+    if (clearCoversDevice())
+        m_heldLines.clear();
+    else
+        flush();
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::CompositionMode_Source);
+    m_painter.fillRect(map().deviceArea(), *m_options.clearColour);
+    m_painter.restore();
+    m_penWidth = -1;
+}
+
+bool PainterSurface::clearCoversDevice() const {
+    const QPaintDevice *device = m_painter.device();
+    if (!device || m_painter.hasClipping() || !m_painter.combinedTransform().isIdentity())
+        return false;
+    const double ratio = device->devicePixelRatio();
+    const QRectF reach(0, 0, device->width() / ratio, device->height() / ratio);
+    return map().deviceArea().contains(reach);
 }
 
 void PainterSurface::drawPoint(const SurfaceStep &step, const CoordinateMap &stepMap) {

@@ -1,13 +1,19 @@
 // The drawing surface over any QPaintDevice through a QPainter: the screen graph's drawing layer
 // (a QImage), a QPrinter page or a PDF file. Device units live only in here.
+//
+// A fitted curve reaches the surface as a long run of tiny pieces in one pen. Such a run is held
+// back and handed to the painter in one call; anything else that is drawn, the end of the surface
+// and flush() draw the run first, so the order of what is drawn never changes.
 #pragma once
 
 #include "graph/drawing_surface.h"
 
 #include <QColor>
+#include <QLineF>
 #include <QPen>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -27,6 +33,12 @@ public:
     // area, in the painter's own coordinates (for a QImage with a device pixel ratio: logical).
     PainterSurface(QPainter &painter, const QRectF &deviceArea);
     PainterSurface(QPainter &painter, const QRectF &deviceArea, const Options &options);
+    // Draws what is still held back: the painter must still be active.
+    ~PainterSurface() override;
+
+    // Draws the lines still held back. Call it before the device is read or painted while the
+    // surface (and its painter) stays in use.
+    void flush();
 
     // Draws one step as it was recorded (the screen layer replays its steps with this).
     void replay(const SurfaceStep &step);
@@ -39,6 +51,11 @@ protected:
 
 private:
     void applyPen(const QColor &colour, int width, LineStyle style);
+    void drawLine(const SurfaceStep &step, const CoordinateMap &map);
+    void clearArea();
+    // Whether the clear of the device area covers everything the painter can reach, so that lines
+    // still held back would be wiped out unseen.
+    bool clearCoversDevice() const;
     void drawPoint(const SurfaceStep &step, const CoordinateMap &map);
     void drawCircle(const SurfaceStep &step, const CoordinateMap &map);
     void drawText(const SurfaceStep &step, const CoordinateMap &map);
@@ -50,6 +67,8 @@ private:
     QColor m_penColour;
     int m_penWidth = -1;
     LineStyle m_penStyle = LineStyle::Solid;
+    // Solid lines in the current pen not yet handed to the painter, in device units.
+    std::vector<QLineF> m_heldLines;
 };
 
 } // namespace kavren

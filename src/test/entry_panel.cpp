@@ -196,9 +196,7 @@ void EntryPanel::showHeartRateOnly() {
 }
 
 void EntryPanel::showFullGrid() {
-    for (QLineEdit *lactate : m_lactate)
-        lactate->show();
-    m_lactateCaption->show();
+    setLactateColumnVisible(true);
     for (std::size_t i = 0; i < StepRows; ++i) {
         m_lactate[i]->clear();
         m_hr[i]->clear();
@@ -208,6 +206,18 @@ void EntryPanel::showFullGrid() {
         speedMs->clear();
     for (QLineEdit *identity : m_identity)
         identity->clear();
+}
+
+void EntryPanel::setLactateColumnVisible(bool visible) {
+    for (QLineEdit *lactate : m_lactate)
+        lactate->setVisible(visible);
+    m_lactateCaption->setVisible(visible);
+}
+
+void EntryPanel::clearSteps() {
+    for (std::size_t i = 0; i < StepRows; ++i)
+        for (QLineEdit *field : {m_lactate[i], m_hr[i], m_speed[i], m_speedMs[i], m_altSpeed[i]})
+            field->clear();
 }
 
 TestSteps EntryPanel::steps() const {

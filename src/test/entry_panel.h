@@ -32,6 +32,11 @@ public:
     // name, breed, age and sex are emptied.
     void showFullGrid();
 
+    // Shows or hides the lactate column and its caption (the heart-rate-only display).
+    void setLactateColumnVisible(bool visible);
+    // Empties the step rows, the converted speeds and the second speed column.
+    void clearSteps();
+
     // Writes the converted columns (metres per second, second speed column) of the first rows.
     void showConverted(const TestSteps &steps, int rows);
 

@@ -14,3 +14,16 @@ void showMessage(QWidget *parent, const QString &text) {
 }
 
 } // namespace kavren
+
+namespace kavren {
+
+bool askYesNo(QWidget *parent, const QString &title, const QString &text) {
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Critical);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace kavren

@@ -1,0 +1,459 @@
+// The main window's database work: choosing, creating and erasing database files, saving the test
+// on screen, listing the values of a search criterion, finding tests, loading or erasing them,
+// clear-all and "Clear screen".
+#include "app/laktat.h"
+
+#include "analysis/threshold_panel.h"
+#include "database/comparison_panel.h"
+#include "database/database_file.h"
+#include "database/slider_release.h"
+#include "database/test_loading.h"
+#include "database/test_saving.h"
+#include "graph/background_panel.h"
+#include "graph/file_list_panel.h"
+#include "graph/graph_widget.h"
+#include "test/entry_panel.h"
+#include "test/message_dialog.h"
+#include "test/numeric_text.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+
+using namespace kavren;
+
+namespace {
+
+const QString DatabaseListCaption = QStringLiteral("Select database (DblClick)");
+
+// Identity fields name, breed, age and sex, in the order the save checks them.
+const char *const IdentityNames[] = {"Text4", "Text5", "Text6", "Text7"};
+
+void setChecked(QAbstractButton *button, bool checked) {
+    if (!button)
+        return;
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(checked);
+    button->setAutoExclusive(exclusive);
+}
+
+void waitWhileProcessingEvents(int milliseconds) {
+    if (milliseconds <= 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Loading without "Freeze curve" starts the comparison table afresh.
+void clearComparisonCells(ComparisonCells &cells, PercentCells &percent) {
+    for (auto *column : {&cells.datex, &cells.labelx, &cells.vla2, &cells.vla4, &cells.hr2x,
+                         &cells.hr4x, &cells.hr5, &cells.hr10, &cells.hr20})
+        column->fill(QString());
+    for (auto *column : {&percent.v200P, &percent.vla2P, &percent.vla4P, &percent.hr2P,
+                         &percent.hf4P, &percent.h5p, &percent.h10p, &percent.h20p})
+        column->fill(QString());
+}
+
+} // namespace
+
+void Laktat::wireDatabase() {
+    connect(control<QAction>(QStringLiteral("dbas1")), &QAction::triggered, this, &Laktat::showDatabaseList);
+    connect(control<QAction>(QStringLiteral("creat")), &QAction::triggered, this, [this] {
+        control<QWidget>(QStringLiteral("Frame5"))->show();
+        control<QLineEdit>(QStringLiteral("Text55"))->setFocus();
+    });
+    connect(control<QPushButton>(QStringLiteral("Command4")), &QPushButton::clicked, this, &Laktat::createDatabase);
+    connect(m_fileList->files(), &QListWidget::itemClicked, this, &Laktat::databaseFileClicked);
+    connect(m_fileList->files(), &QListWidget::itemDoubleClicked, this, &Laktat::databaseFileDoubleClicked);
+    connect(control<QPushButton>(QStringLiteral("Command8")), &QPushButton::clicked, this, &Laktat::eraseListedFile);
+    for (int option = 0; option < SearchFields.size(); ++option)
+        connect(control<QRadioButton>(QStringLiteral("Option%1").arg(option + 1)), &QRadioButton::clicked,
+                this, [this, option] { criterionChosen(option); });
+    connect(control<QPushButton>(QStringLiteral("SSCommand8")), &QPushButton::clicked, this, &Laktat::listCriterionValues);
+    connect(control<QComboBox>(QStringLiteral("Combo1")), &QComboBox::activated, this, &Laktat::searchTests);
+    auto *results = control<QListWidget>(QStringLiteral("List1"));
+    connect(results, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { resultClicked(item->listWidget()->row(item)); });
+    connect(control<QPushButton>(QStringLiteral("Command6")), &QPushButton::clicked, this, &Laktat::saveWork);
+    connect(control<QPushButton>(QStringLiteral("SSCOmmand15")), &QPushButton::clicked, this, &Laktat::clearScreen);
+    connect(m_threshold->hrSlider(), &QSlider::sliderReleased, this, [this] { sliderReleased(true); });
+    connect(m_threshold->lactateSlider(), &QSlider::sliderReleased, this, [this] { sliderReleased(false); });
+}
+
+void Laktat::showDatabaseList() {
+    m_fileList->setMode(FileListMode::Databases);
+    m_fileList->frame()->show();
+    m_fileList->files()->setPattern(DatabasePattern);
+    m_fileList->files()->setPath(m_fileList->folders()->path());
+    m_fileList->frame()->setTitle(DatabaseListCaption);
+    m_searchEnabled = true;
+}
+
+void Laktat::createDatabase() {
+    auto *createBox = control<QLineEdit>(QStringLiteral("Text55"));
+    const CreateResult result = kavren::createDatabase(createBox->text());
+    switch (result.outcome) {
+    case CreateOutcome::WrongSyntax:
+    case CreateOutcome::Failed:
+        showMessage(this, result.message);
+        return;
+    case CreateOutcome::AlreadyExists:
+        m_database.databasePath = result.databasePath;
+        QApplication::beep();
+        return;
+    case CreateOutcome::Created:
+        m_database.databasePath = result.databasePath;
+        control<QWidget>(QStringLiteral("Frame5"))->hide();
+        m_fileList->files()->refresh();
+        clearAll();
+        control<QListWidget>(QStringLiteral("List1"))->clear();
+        m_listedRows.clear();
+        return;
+    }
+}
+
+void Laktat::databaseFileClicked() {
+    if (m_fileList->mode() != FileListMode::Databases)
+        return;
+    const QString name = m_fileList->files()->selectedFileName();
+    if (name.isEmpty())
+        return;
+    m_database = databaseChosenInList(m_fileList->folders()->path(), name);
+    control<QLineEdit>(QStringLiteral("Text55"))->setText(createBoxTextOfPath(m_database.databasePath));
+    control<QGroupBox>(QStringLiteral("SSFrame2"))->setTitle(name);
+    if (const auto problem = checkChosenDatabase(m_database.databasePath))
+        showMessage(this, *problem);
+}
+
+void Laktat::databaseFileDoubleClicked() {
+    if (m_fileList->mode() != FileListMode::Databases)
+        return;
+    m_fileList->frame()->hide();
+    control<QComboBox>(QStringLiteral("Combo1"))->setEditText(QString());
+    control<QListWidget>(QStringLiteral("List1"))->clear();
+    m_listedRows.clear();
+    m_entry->commentsField()->clear();
+    clearAll();
+    m_searchField = DefaultSearchField;
+    control<QRadioButton>(QStringLiteral("Option1"))->setChecked(true);
+    listCriterionValues();
+}
+
+void Laktat::eraseListedFile() {
+    const QString name = m_fileList->files()->selectedFileName();
+    if (name.isEmpty() || isProtectedFile(name))
+        return;
+    if (!askYesNo(this, QStringLiteral("Message"), QStringLiteral("Do you want to erase ?")))
+        return;
+    const EraseFileResult result =
+        kavren::eraseListedFile(m_fileList->folders()->path(), name, m_fileList->files()->pattern());
+    m_fileList->files()->refresh();
+    if (result.outcome == EraseFileOutcome::Failed) {
+        showMessage(this, result.message);
+        return;
+    }
+    if (result.outcome == EraseFileOutcome::ErasedFolderRemoved) {
+        m_fileList->folders()->setPath(QDir::currentPath());
+        m_fileList->frame()->hide();
+    }
+    control<QLineEdit>(QStringLiteral("Text55"))->clear();
+}
+
+void Laktat::criterionChosen(int option) {
+    if (!m_searchEnabled)
+        return;
+    m_searchField = SearchFields.value(option, DefaultSearchField);
+    listCriterionValues();
+}
+
+void Laktat::listCriterionValues() {
+    auto *values = control<QComboBox>(QStringLiteral("Combo1"));
+    values->show();
+    control<QWidget>(QStringLiteral("SSFrame2"))->show();
+    values->clear();
+    const ValuesResult result = kavren::listCriterionValues(m_database.databasePath, m_searchField);
+    if (!result.error.isEmpty())
+        showMessage(this, result.error);
+    values->addItems(result.values);
+    values->setCurrentIndex(-1);
+    control<QListWidget>(QStringLiteral("List1"))->clear();
+    m_listedRows.clear();
+    values->setFocus();
+}
+
+void Laktat::searchTests() {
+    auto *results = control<QListWidget>(QStringLiteral("List1"));
+    results->clear();
+    m_listedRows.clear();
+    m_test.importedFromFile = false;
+    m_fileList->frame()->hide();
+    m_entry->commentsField()->setPlainText(QStringLiteral(" "));
+    const QString value = control<QComboBox>(QStringLiteral("Combo1"))->currentText();
+    SearchResult found = kavren::searchTests(m_database.databasePath, m_searchField, value);
+    m_listedRows = std::move(found.rows);
+    // Each entry remembers its own row, whatever place the sorted list gives it.
+    for (std::size_t i = 0; i < m_listedRows.size(); ++i) {
+        auto *item = new QListWidgetItem(m_listedRows[i].listText());
+        item->setData(Qt::UserRole, qulonglong(i));
+        results->addItem(item);
+    }
+}
+
+void Laktat::resultClicked(int listIndex) {
+    auto *results = control<QListWidget>(QStringLiteral("List1"));
+    const QListWidgetItem *item = results->item(listIndex);
+    if (!item)
+        return;
+    const std::size_t rowIndex = item->data(Qt::UserRole).toULongLong();
+    if (rowIndex >= m_listedRows.size())
+        return;
+    const TestRow row = m_listedRows[rowIndex];
+    m_threshold->hrSlider()->setValue(120);
+    m_threshold->lactateSlider()->setValue(0);
+    m_database.selectedDatabaseName = QStringLiteral(" ");
+    control<QLineEdit>(QStringLiteral("Text21"))->setText(row.maxHr);
+    m_test.discipline = row.discipline;
+    control<QLineEdit>(QStringLiteral("Text8"))->setText(row.stable);
+    control<QLineEdit>(QStringLiteral("Text60"))->setText(row.trainer);
+    if (control<QCheckBox>(QStringLiteral("SSCheck3"))->isChecked()) {
+        eraseSelectedTests(row);
+        return;
+    }
+    loadTest(row, true);
+}
+
+void Laktat::loadTest(const TestRow &row, bool takeComments) {
+    const LoadedTest test = unpackTest(row);
+    if (takeComments)
+        m_entry->commentsField()->setPlainText(test.comments);
+    for (const char *name : {"Text1", "Text2", "Text3"})
+        control<QLineEdit>(QString::fromLatin1(name))->clear();
+    for (const char *name : {"Label18", "Label25", "Label58", "Label65"})
+        control<QLabel>(QString::fromLatin1(name))->clear();
+    const bool frozen = freezeChecked();
+    if (!frozen)
+        m_test.curveSlot = 0;
+    m_slidersInert = false;
+    m_entry->clearSteps();
+
+    const std::pair<const char *, QString> identity[] = {
+        {"Text4", test.name}, {"Text5", test.breed}, {"Text6", test.age}, {"Text7", test.sex}};
+    for (const auto &[name, text] : identity)
+        control<QLineEdit>(QString::fromLatin1(name))->setText(text);
+    m_test.testDate = test.testDate;
+    m_test.discipline = test.discipline;
+    if (QRadioButton *option = m_entry->unitOption(test.speedUnit)) {
+        option->setChecked(true);
+        chooseUnit(test.speedUnit);
+    }
+    if (test.unitLabel)
+        control<QLabel>(QStringLiteral("Label21"))->setText(*test.unitLabel);
+
+    m_background->setBackgroundPictureName(test.pictureName);
+    if (!frozen) {
+        if (!m_background->backgroundDropped())
+            m_graph->removeBackgroundPicture();
+        if (control<QCheckBox>(QStringLiteral("SSCheck1"))->isChecked())
+            m_background->showTestPicture(m_database.databaseFolder, test.pictureName);
+    }
+    if (test.axisCaption)
+        m_entry->speedCaption()->setText(*test.axisCaption);
+
+    m_test.stepCount = std::int16_t(test.stepCount);
+    if (test.stepCount >= 3 && test.stepCount <= StepRows)
+        for (int i = 0; i < test.stepCount; ++i) {
+            m_entry->lactateField(i)->setText(test.steps[std::size_t(i)].lactate);
+            m_entry->hrField(i)->setText(test.steps[std::size_t(i)].hr);
+            m_entry->speedField(i)->setText(test.steps[std::size_t(i)].speedText);
+        }
+    m_test.hrOnly = test.hrOnly;
+    m_entry->setLactateColumnVisible(!test.hrOnly);
+    if (test.hrOnly) {
+        for (const char *name : {"Text1", "Text2", "Text3"})
+            control<QLineEdit>(QString::fromLatin1(name))->clear();
+        control<QLabel>(QStringLiteral("Label18"))->clear();
+    }
+
+    // The speeds are converted before the calculation reads them.
+    m_recalcTimer->start();
+    recalcTick();
+    waitWhileProcessingEvents(m_loadSettleMs);
+    if (!frozen) {
+        clearComparisonCells(m_analysis.comparison, m_percent);
+        m_comparison->showValues(m_analysis.comparison);
+    }
+    runCalculation();
+    PercentPassInputs inputs;
+    inputs.curveSlot = m_test.curveSlot;
+    inputs.recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+    fillPercentCells(inputs, m_analysis.comparison, m_percent);
+    m_comparison->showPercents(m_percent);
+}
+
+void Laktat::eraseSelectedTests(const TestRow &clicked) {
+    auto *erase = control<QCheckBox>(QStringLiteral("SSCheck3"));
+    if (!askYesNo(this, QStringLiteral("Message"), QStringLiteral("Do you want to erase ?"))) {
+        erase->setChecked(false);
+        return;
+    }
+    std::vector<TestRow> selected;
+    const auto *results = control<QListWidget>(QStringLiteral("List1"));
+    for (int p = 0; p < results->count(); ++p)
+        if (results->item(p)->isSelected()) {
+            const std::size_t rowIndex = results->item(p)->data(Qt::UserRole).toULongLong();
+            if (rowIndex < m_listedRows.size())
+                selected.push_back(m_listedRows[rowIndex]);
+        }
+    if (selected.empty()) {
+        loadTest(clicked, false);
+        return;
+    }
+    const EraseResult result = eraseTests(m_database.databasePath, selected);
+    if (!result.error.isEmpty())
+        showMessage(this, result.error);
+    erase->setChecked(false);
+    m_slidersInert = true;
+    m_fileList->files()->clearSelectedFileName();
+    m_graph->surface().clear();
+    clearScreen();
+}
+
+bool Laktat::writeTest() {
+    const TestSteps steps = m_entry->steps();
+    for (int step : incompleteSteps(steps)) {
+        m_entry->lactateField(step - 1)->setFocus();
+        showMessage(this, IncompleteIndataMessage);
+    }
+    TestToSave test;
+    test.name = control<QLineEdit>(QStringLiteral("Text4"))->text();
+    test.breed = control<QLineEdit>(QStringLiteral("Text5"))->text();
+    test.age = control<QLineEdit>(QStringLiteral("Text6"))->text();
+    test.sex = control<QLineEdit>(QStringLiteral("Text7"))->text();
+    test.stable = control<QLineEdit>(QStringLiteral("Text8"))->text();
+    test.trainer = control<QLineEdit>(QStringLiteral("Text60"))->text();
+    test.maxHr = control<QLineEdit>(QStringLiteral("Text21"))->text();
+    test.comments = m_entry->commentsField()->toPlainText();
+    test.discipline = m_test.discipline;
+    test.backgroundPictureName = m_background->backgroundPictureName();
+    test.lastDroppedPictureName = m_background->lastDroppedPictureName();
+    test.steps = steps;
+    test.stepCount = m_test.stepCount;
+    test.hrOnly = m_test.hrOnly;
+    test.importedFromFile = m_test.importedFromFile;
+    test.importedMoment = m_analysis.comparison.datex[0];
+    test.recordingDate = m_test.recordingDate;
+    if (const auto problem = appendRow(m_database.databasePath, buildRow(test, QDateTime::currentDateTime()))) {
+        showMessage(this, tr("The test was not saved: %1").arg(*problem));
+        return false;
+    }
+    return true;
+}
+
+void Laktat::saveWork() {
+    if (m_database.selectedDatabaseName.isEmpty()) {
+        showMessage(this, DatabaseNotSelectedMessage);
+        return;
+    }
+    for (const char *name : IdentityNames) {
+        auto *field = control<QLineEdit>(QString::fromLatin1(name));
+        if (field->text().isEmpty()) {
+            field->setFocus();
+            showMessage(this, IdDataMissingMessage);
+            return;
+        }
+    }
+    m_test.stepCount = std::int16_t(stepCountForSaving(m_entry->steps(), m_liveDataPending));
+    m_liveDataPending = false;
+    if (m_test.hrOnly)
+        for (int row = 0; row < StepRows; ++row)
+            m_entry->lactateField(row)->setText(writeNumber(0.1));
+    m_fileList->frame()->hide();
+    m_recalcTimer->stop();
+    if (!writeTest()) {
+        m_recalcTimer->start();
+        return;
+    }
+    if (m_fileList->mode() == FileListMode::Databases)
+        databaseFileDoubleClicked();
+    m_fileList->files()->refresh();
+    m_recalcTimer->start();
+    control<QListWidget>(QStringLiteral("List1"))->clear();
+    m_listedRows.clear();
+    control<QComboBox>(QStringLiteral("Combo1"))->clear();
+    m_entry->commentsField()->setPlainText(QStringLiteral(" "));
+    listCriterionValues();
+}
+
+void Laktat::clearAll() {
+    kavren::clearAll(m_test, m_analysis.comparison, m_percent, m_samples);
+    m_entry->clearSteps();
+    for (const char *name : {"Text4", "Text5", "Text6", "Text7", "Text1", "Text2", "Text3", "Text21",
+                             "Text57", "Text8", "Text60", "Text58"})
+        control<QLineEdit>(QString::fromLatin1(name))->clear();
+    for (const char *name : {"Label18", "Label25", "Label58", "Label65", "label68", "Label69",
+                             "Label73", "Label79", "Label24"})
+        if (auto *label = control<QLabel>(QString::fromLatin1(name)))
+            label->clear();
+    for (int i = 0; i < 5; ++i)
+        control<QLabel>(QStringLiteral("Label64(%1)").arg(i))->clear();
+    setChecked(control<QCheckBox>(QStringLiteral("SSCheck1")), false);
+    for (SpeedUnit unit : {SpeedUnit::KmPerHour, SpeedUnit::MinPerKm, SpeedUnit::MetrePerMin})
+        setChecked(m_entry->unitOption(unit), false);
+    m_entry->commentsField()->setPlainText(QStringLiteral(" "));
+    m_comparison->showValues(m_analysis.comparison);
+    m_comparison->showPercents(m_percent);
+    m_graph->surface().clear();
+}
+
+void Laktat::clearScreen() {
+    m_background->clearPicture();
+    m_threshold->hrSlider()->setValue(0);
+    m_threshold->lactateSlider()->setValue(0);
+    m_slidersInert = true;
+    m_fileList->files()->clearSelectedFileName();
+    control<QListWidget>(QStringLiteral("List1"))->clear();
+    m_listedRows.clear();
+    m_background->setBackgroundPictureName(QString());
+    control<QComboBox>(QStringLiteral("Combo1"))->clear();
+    m_test.importedFromFile = false;
+    m_graph->surface().clear();
+    clearAll();
+    listCriterionValues();
+    auto *freeze = control<QCheckBox>(QStringLiteral("SSCheck2"));
+    if (freeze->isChecked()) {
+        freeze->setChecked(false);
+        freezeCurveClicked();
+    }
+}
+
+void Laktat::sliderReleased(bool hrSlider) {
+    QSlider *slider = hrSlider ? m_threshold->hrSlider() : m_threshold->lactateSlider();
+    const SliderRelease release =
+        hrSlider ? heartRateSliderReleased(freezeChecked(), m_entry->hrField(0)->text())
+                 : lactateSliderReleased(freezeChecked(), m_entry->lactateField(0)->text());
+    switch (release) {
+    case SliderRelease::RunThreshold:
+        runThreshold();
+        break;
+    case SliderRelease::SetToZero:
+        slider->setValue(0);
+        break;
+    case SliderRelease::SetTo120:
+        slider->setValue(120);
+        break;
+    }
+}

@@ -1,0 +1,195 @@
+// The database work of the main window: a test typed, saved, found, loaded and erased again, and
+// what the window says when a database cannot take the test.
+#include "app/laktat.h"
+#include "support/message_watcher.h"
+#include "support/program_folder.h"
+#include "support/qt_printers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using kavren::testing::MessageWatcher;
+using kavren::testing::ProgramFolder;
+
+namespace {
+
+const QStringList Lactates = {"1.2", "1.5", "2.4", "4.1", "6.0", "8.8"};
+const QStringList HeartRates = {"128", "145", "166", "183", "192", "201"};
+const QStringList Speeds = {"2.40", "2.20", "2", "1.50", "1.45", "1.40"};
+
+class DatabaseWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_window = std::make_unique<Laktat>(m_folder.path());
+        m_window->setLoadSettleTime(0);
+    }
+    template <typename T = QLineEdit> T *control(const QString &name) {
+        T *widget = m_window->findChild<T *>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QString text(const QString &name) { return control(name)->text(); }
+
+    void typeTest(const QString &name) {
+        control<QRadioButton>("SSOption5")->click();
+        const std::pair<const char *, QString> identity[] = {
+            {"Text4", name}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"},
+            {"Text8", "North"}, {"Text60", "O'Brien"}, {"Text21", "220"}};
+        for (const auto &[field, value] : identity)
+            control(QString::fromLatin1(field))->setText(value);
+        for (int i = 0; i < 6; ++i) {
+            control(QStringLiteral("lakt%1").arg(i + 1))->setText(Lactates[i]);
+            control(QStringLiteral("puls%1").arg(i + 1))->setText(HeartRates[i]);
+            control(QStringLiteral("temp%1").arg(i + 1))->setText(Speeds[i]);
+        }
+        control<QPlainTextEdit>("Text56")->setPlainText("FIRST LINE\nSECOND LINE");
+        m_window->recalcTick();
+        control<QPushButton>("Command9")->click();
+    }
+    QStringList comparisonRow(int row) {
+        QStringList cells;
+        for (const char *column : {"labelx", "Vla2", "VLA4", "Hr2x", "Hr4x"})
+            cells << control<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(column)).arg(row))->text();
+        return cells;
+    }
+    void searchByName(const QString &name) {
+        auto *values = control<QComboBox>("Combo1");
+        const int index = values->findText(name);
+        ASSERT_GE(index, 0) << name.toStdString();
+        values->setCurrentIndex(index);
+        emit values->activated(index);
+    }
+    void clickResult(int row) {
+        auto *results = control<QListWidget>("List1");
+        results->setCurrentRow(row);
+        emit results->itemClicked(results->item(row));
+    }
+
+    ProgramFolder m_folder;
+    std::unique_ptr<Laktat> m_window;
+};
+
+} // namespace
+
+TEST_F(DatabaseWindowTest, SavedTestComesBackWithTheSameStepsAndIndices) {
+    typeTest("Bella");
+    const QStringList indices = comparisonRow(0);
+    ASSERT_FALSE(indices[0].isEmpty());
+
+    MessageWatcher messages;
+    control<QPushButton>("Command6")->click();
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
+    EXPECT_TRUE(QFile::exists(m_folder.filePath("Start.mdb")));
+    // A save in database mode ends with an empty screen and the names of the database.
+    EXPECT_EQ(text("Text4"), "");
+    EXPECT_EQ(text("lakt1"), "");
+    EXPECT_EQ(control<QComboBox>("Combo1")->count(), 1);
+
+    control<QPushButton>("SSCOmmand15")->click();
+    searchByName("Bella");
+    auto *results = control<QListWidget>("List1");
+    ASSERT_EQ(results->count(), 1);
+    EXPECT_TRUE(results->item(0)->text().startsWith("Bella\t"));
+    clickResult(0);
+
+    EXPECT_EQ(text("Text4"), "Bella");
+    EXPECT_EQ(text("Text5"), "Trotter");
+    EXPECT_EQ(text("Text60"), "O'Brien");
+    EXPECT_EQ(text("Text21"), "220");
+    for (int i = 0; i < 6; ++i) {
+        // Steps come back in the number-writing form: a stored 6.0 shows as 6.
+        EXPECT_EQ(text(QStringLiteral("lakt%1").arg(i + 1)), QString(Lactates[i]).remove(".0"));
+        EXPECT_EQ(text(QStringLiteral("puls%1").arg(i + 1)), HeartRates[i]);
+    }
+    EXPECT_EQ(text("temp1"), "2.4"); // a stored 2.40 comes back as 2.4
+    EXPECT_EQ(text("temp4"), "1.5");
+    EXPECT_EQ(m_window->currentTest().discipline, "Trav");
+    EXPECT_TRUE(control<QRadioButton>("SSOption5")->isChecked());
+    EXPECT_EQ(control<QPlainTextEdit>("Text56")->toPlainText(), "FIRST LINE\nSECOND LINE");
+    EXPECT_EQ(comparisonRow(0), indices);
+    EXPECT_EQ(control<QLabel>("datex(0)")->text(), m_window->currentTest().testDate);
+}
+
+TEST_F(DatabaseWindowTest, SaveRefusesWithoutDatabaseOrIdentity) {
+    typeTest("Bella");
+    control("Text6")->clear();
+    {
+        MessageWatcher messages;
+        control<QPushButton>("Command6")->click();
+        EXPECT_EQ(messages.texts(), QStringList{"Id data missing!"});
+    }
+    EXPECT_FALSE(QFile::exists(m_folder.filePath("Start.mdb")));
+    EXPECT_EQ(text("Text4"), "Bella"); // nothing cleared
+}
+
+TEST_F(DatabaseWindowTest, AFailedSaveSaysSoAndKeepsTheTestOnScreen) {
+    QFile junk(m_folder.filePath("Start.mdb"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("this is not a database of tests");
+    junk.close();
+    typeTest("Bella");
+    MessageWatcher messages;
+    control<QPushButton>("Command6")->click();
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith("The test was not saved")) << messages.texts()[0].toStdString();
+    EXPECT_EQ(text("Text4"), "Bella");
+    EXPECT_EQ(text("puls6"), "201");
+    QFile after(m_folder.filePath("Start.mdb"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), "this is not a database of tests");
+}
+
+TEST_F(DatabaseWindowTest, EraseWorkDeletesExactlyTheSelectedTests) {
+    {
+        MessageWatcher unexpected;
+        for (const char *name : {"Bella", "Bella", "Bella", "O'Hara"}) {
+            typeTest(QString::fromLatin1(name));
+            control<QPushButton>("Command6")->click();
+        }
+        EXPECT_TRUE(unexpected.texts().isEmpty()) << unexpected.texts().join('|').toStdString();
+    }
+    searchByName("Bella");
+    auto *results = control<QListWidget>("List1");
+    ASSERT_EQ(results->count(), 3);
+    results->item(0)->setSelected(true);
+    results->item(2)->setSelected(true);
+    control<QCheckBox>("SSCheck3")->setChecked(true);
+    {
+        MessageWatcher answerYes(QMessageBox::Yes);
+        emit results->itemClicked(results->item(2));
+        EXPECT_EQ(answerYes.texts(), QStringList{"Do you want to erase ?"});
+    }
+    EXPECT_FALSE(control<QCheckBox>("SSCheck3")->isChecked());
+    searchByName("Bella");
+    EXPECT_EQ(results->count(), 1);
+    searchByName("O'Hara");
+    EXPECT_EQ(results->count(), 1);
+}
+
+TEST_F(DatabaseWindowTest, ClearScreenEmptiesTheTestAndTheComparison) {
+    typeTest("Bella");
+    control<QCheckBox>("SSCheck2")->setChecked(true);
+    control<QPushButton>("SSCOmmand15")->click();
+    EXPECT_EQ(text("Text4"), "");
+    EXPECT_EQ(text("Text15"), "");
+    EXPECT_EQ(control<QLabel>("labelx(0)")->text(), "");
+    EXPECT_EQ(control<QPlainTextEdit>("Text56")->toPlainText(), " ");
+    EXPECT_FALSE(control<QCheckBox>("SSCheck2")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("SSOption5")->isChecked());
+    EXPECT_EQ(m_window->currentTest().discipline, "");
+    MessageWatcher messages;
+    control<QPushButton>("Command9")->click();
+    EXPECT_EQ(messages.texts(), QStringList{"Select Speed !"});
+}
