@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,16 +59,6 @@ void waitWhileProcessingEvents(int milliseconds) {
     loop.exec();
 }
 
-// Loading without "Freeze curve" starts the comparison table afresh.
-void clearComparisonCells(ComparisonCells &cells, PercentCells &percent) {
-    for (auto *column : {&cells.datex, &cells.labelx, &cells.vla2, &cells.vla4, &cells.hr2x,
-                         &cells.hr4x, &cells.hr5, &cells.hr10, &cells.hr20})
-        column->fill(QString());
-    for (auto *column : {&percent.v200P, &percent.vla2P, &percent.vla4P, &percent.hr2P,
-                         &percent.hf4P, &percent.h5p, &percent.h10p, &percent.h20p})
-        column->fill(QString());
-}
-
 } // namespace
 
 void Laktat::wireDatabase() {
@@ -90,8 +81,27 @@ void Laktat::wireDatabase() {
             [this](QListWidgetItem *item) { resultClicked(item->listWidget()->row(item)); });
     connect(control<QPushButton>(QStringLiteral("Command6")), &QPushButton::clicked, this, &Laktat::saveWork);
     connect(control<QPushButton>(QStringLiteral("SSCOmmand15")), &QPushButton::clicked, this, &Laktat::clearScreen);
+    control<QPushButton>(QStringLiteral("Command6"))->installEventFilter(this);
+    control<QLineEdit>(QStringLiteral("Text60"))->installEventFilter(this);
     connect(m_threshold->hrSlider(), &QSlider::sliderReleased, this, [this] { sliderReleased(true); });
     connect(m_threshold->lactateSlider(), &QSlider::sliderReleased, this, [this] { sliderReleased(false); });
+}
+
+// "Save work" takes the focus when the mouse comes over it; leaving the trainer field moves on to
+// "Save work" for an imported test, else to the first step field shown.
+bool Laktat::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Enter && watched->objectName() == u"Command6") {
+        static_cast<QWidget *>(watched)->setFocus();
+    } else if (event->type() == QEvent::FocusOut && watched->objectName() == u"Text60" &&
+               static_cast<QFocusEvent *>(event)->reason() == Qt::TabFocusReason) {
+        if (m_test.importedFromFile)
+            control<QPushButton>(QStringLiteral("Command6"))->setFocus();
+        else if (m_entry->lactateField(0)->isVisible())
+            m_entry->lactateField(0)->setFocus();
+        else
+            m_entry->hrField(0)->setFocus();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Laktat::showDatabaseList() {
@@ -293,7 +303,7 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
     recalcTick();
     waitWhileProcessingEvents(m_loadSettleMs);
     if (!frozen) {
-        clearComparisonCells(m_analysis.comparison, m_percent);
+        clearComparisonTable(m_analysis.comparison, m_percent);
         m_comparison->showValues(m_analysis.comparison);
     }
     runCalculation();

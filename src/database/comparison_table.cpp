@@ -99,6 +99,15 @@ void fillPercentCells(const PercentPassInputs &inputs, const ComparisonCells &ce
         fillSpeedLayout(inputs, cells, percent, last);
 }
 
+void clearComparisonTable(ComparisonCells &cells, PercentCells &percent) {
+    for (auto *column : {&cells.datex, &cells.labelx, &cells.vla2, &cells.vla4, &cells.hr2x,
+                         &cells.hr4x, &cells.hr5, &cells.hr10, &cells.hr20})
+        column->fill(QString());
+    for (auto *column : {&percent.v200P, &percent.vla2P, &percent.vla4P, &percent.hr2P,
+                         &percent.hf4P, &percent.h5p, &percent.h10p, &percent.h20p})
+        column->fill(QString());
+}
+
 void clearAll(CurrentTest &test, ComparisonCells &cells, PercentCells &percent,
               SampleBuffer &samples) {
     for (QString &pace : test.pace)
@@ -107,13 +116,7 @@ void clearAll(CurrentTest &test, ComparisonCells &cells, PercentCells &percent,
         test.speedUnit == SpeedUnit::MetrePerMin)
         test.speedUnit = SpeedUnit::NoUnit;
     test.discipline.clear();
-
-    for (auto *column : {&cells.datex, &cells.labelx, &cells.vla2, &cells.vla4, &cells.hr2x,
-                         &cells.hr4x, &cells.hr5, &cells.hr10, &cells.hr20})
-        column->fill(QString());
-    for (auto *column : {&percent.v200P, &percent.vla2P, &percent.vla4P, &percent.hr2P,
-                         &percent.hf4P, &percent.h5p, &percent.h10p, &percent.h20p})
-        column->fill(QString());
+    clearComparisonTable(cells, percent);
     for (int row = 0; row <= 6; ++row)
         cells.matrix[std::size_t(row)].fill(0.0);
     samples.sampleCount = 0;

@@ -43,6 +43,10 @@ std::optional<double> recoveryChange(double compared, double reference);
 void fillPercentCells(const PercentPassInputs &inputs, const ComparisonCells &cells,
                       PercentCells &percent);
 
+// Empties every value and per-cent cell of the table (a load without "Freeze curve" starts the
+// comparison afresh).
+void clearComparisonTable(ComparisonCells &cells, PercentCells &percent);
+
 // raderaAllt as far as the test and the table go: the paces, the discipline, the unit options
 // km/hour, min/km and met/min (the others keep their state), all value and per-cent cells, rows
 // 0…6 of the matrix and the sample count. CurveSlot, ComparedCount and the stored index lists

@@ -1,6 +1,7 @@
 // "Calculate" on the main window: typed steps go through the unit conversion, the fit, the graph
 // and into the comparison table.
 #include "app/laktat.h"
+#include "graph/graph_widget.h"
 #include "support/message_watcher.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 using kavren::testing::MessageWatcher;
@@ -87,6 +89,37 @@ TEST_F(CalculationTest, FourStepTestFillsTheFitAndTheFirstComparisonRow) {
         m_window->resize(1440, 900);
         m_window->grab().save(snapshot);
     }
+}
+
+// True when the top of a measured-point circle around the graph point is drawn, within two pixels,
+// in a colour whose channel dominates (the outline is one thin antialiased pixel on green). The
+// radius 0.07 counts in x units and the circle is round on the screen.
+bool circleTopNear(kavren::GraphWidget &graph, QPointF centre, int (QColor::*channel)() const) {
+    const QImage image = graph.renderedImage();
+    const QPointF device = graph.map().toDevice(centre);
+    const QPoint top = QPointF(device.x(), device.y() - graph.map().xLengthToDevice(0.07)).toPoint();
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy) {
+            const QColor pixel = image.pixelColor(top + QPoint(dx, dy));
+            const int others = pixel.red() + pixel.green() + pixel.blue() - (pixel.*channel)();
+            if ((pixel.*channel)() > 100 && (pixel.*channel)() > others)
+                return true;
+        }
+    return false;
+}
+
+TEST_F(CalculationTest, MeasuredPointsStandWhereTheScaleMapsThem) {
+    typeFourSteps();
+    control<QPushButton>("Command9")->click();
+    auto &graph = *control<kavren::GraphWidget>("lakta");
+    const auto lactateBlue = &QColor::blue;
+    const auto hrRed = &QColor::red;
+    // Step 1: lactate 1.0 on the 6 mmol/l axis at y 2.0, heart rate 150 on 120…240 at y 3.0.
+    EXPECT_TRUE(circleTopNear(graph, {5, 2.0}, lactateBlue));
+    EXPECT_TRUE(circleTopNear(graph, {5, 3.0}, hrRed));
+    EXPECT_TRUE(circleTopNear(graph, {8, 10.0}, lactateBlue)); // step 4: lactate 5.0
+    EXPECT_TRUE(circleTopNear(graph, {8, 7.5}, hrRed));        // step 4: heart rate 195
+    EXPECT_FALSE(circleTopNear(graph, {5, 1.0}, lactateBlue));
 }
 
 TEST_F(CalculationTest, WithoutAUnitCalculateOnlyAsksForOne) {

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 
 #include <gtest/gtest.h>
 
@@ -192,4 +193,25 @@ TEST_F(DatabaseWindowTest, ClearScreenEmptiesTheTestAndTheComparison) {
     MessageWatcher messages;
     control<QPushButton>("Command9")->click();
     EXPECT_EQ(messages.texts(), QStringList{"Select Speed !"});
+}
+
+TEST_F(DatabaseWindowTest, ReleasedSlidersGoBackWhereTheyRestOrDrawTheThreshold) {
+    auto *hrSlider = control<QSlider>("Slider1");
+    auto *lactateSlider = control<QSlider>("Slider2");
+    hrSlider->setValue(200);
+    emit hrSlider->sliderReleased(); // no heart rates on screen
+    EXPECT_EQ(hrSlider->value(), 120);
+
+    typeTest("Bella");
+    control("Text3")->setText("5"); // settles with the heart rate it gives
+    const QString speed = text("Text3");
+    hrSlider->setValue(180);
+    emit hrSlider->sliderReleased(); // a test on screen: the threshold is drawn at Text3
+    EXPECT_EQ(text("Text3"), speed);
+    EXPECT_FALSE(text("Text1").isEmpty());
+
+    control<QAction>("Pja")->trigger(); // heart rate only: the lactate slider rests at 0
+    lactateSlider->setValue(30);
+    emit lactateSlider->sliderReleased();
+    EXPECT_EQ(lactateSlider->value(), 0);
 }
