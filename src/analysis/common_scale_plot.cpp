@@ -97,7 +97,9 @@ PlotItems plotOnCommonScale(const FrozenCurves &curves, const CommonScaleInputs 
             addPoints(curve, inputs, currentHrOnly, scale, items);
             storeCursorPositions(curve, slot, scale, pointTable);
         }
-        if (!addCurves(curve, slot, !currentHrOnly, scale, items, currentLactate))
+        const bool finished = addCurves(curve, slot, !currentHrOnly, scale, items, currentLactate);
+        items.slotEnds.push_back({items.marks.size(), items.curves.size()});
+        if (!finished)
             break;
     }
     return items;

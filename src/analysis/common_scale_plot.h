@@ -20,8 +20,10 @@ struct CommonScaleInputs {
     double firstX = 0;  // the test on screen's x of step 1, undivided
 };
 
-// PlotSammaSkala. Leaves stepCount at the step count of the last slot drawn and currentLactate at
-// the last lactate sample. A lactate sample beyond the single range ends the redraw there.
+// PlotSammaSkala: the items of each slot, closed by a slot end, so that every slot's points are
+// drawn right before its curves. Leaves stepCount at the step count of the last slot drawn and
+// currentLactate at the last lactate sample. A lactate sample beyond the single range ends the
+// redraw there.
 PlotItems plotOnCommonScale(const FrozenCurves &curves, const CommonScaleInputs &inputs,
                             const GraphScale &scale, std::int16_t &stepCount,
                             PointTable &pointTable, float &currentLactate);

@@ -9,6 +9,7 @@
 #include <QPointF>
 
 #include <cmath>
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -42,9 +43,19 @@ struct PlotCurve {
     std::vector<QPointF> pieceStarts;
 };
 
+// Where the items of one kept curve end in marks and curves (one past its last of each).
+struct PlotSlotEnd {
+    std::size_t marks = 0;
+    std::size_t curves = 0;
+};
+
+// The common-scale redraw draws slot by slot, each slot's points right before its curves, so it
+// closes every slot with a slot end. The test on screen has none: all its points, then its curves.
+// Items after the last slot end are drawn as one more group.
 struct PlotItems {
     std::vector<PlotMark> marks;
     std::vector<PlotCurve> curves;
+    std::vector<PlotSlotEnd> slotEnds;
 };
 
 // Graph x of an x value: XOffset + x / XDivisor.

@@ -233,6 +233,8 @@ void drawCommonScaleFrame(DrawingSurface &surface, const StyleSettings &styles, 
     drawLines(surface, styles, recovery, Variant::CommonScale);
     drawRanges(surface, styles, scale, chooseLactateRange(scale.lactateAxisMax),
                chooseHrRange(scale.hrAxisMax, firstHr, recovery), recovery, Variant::CommonScale);
+    // As in the single-test frame: the first kept curve's points follow in circleWidth.
+    surface.setLineWidth(styleWidth(styles.circleWidth));
 }
 
 } // namespace kavren

@@ -91,7 +91,8 @@ void drawAxisFrame(DrawingSurface &surface, const StyleSettings &styles, GraphSc
 
 // The common-scale frame of `skalor` (step 5): the ranges are chosen from the axis tops that the
 // scale holds (LactateAxisMax from the largest kept lactate, HrAxisMax left by the run); firstHr
-// is the value of puls1, which picks the 120 or the 60 base of the 240 axis.
+// is the value of puls1, which picks the 120 or the 60 base of the 240 axis. Like the single-test
+// frame it ends by setting the line width to `circleWidth`.
 void drawCommonScaleFrame(DrawingSurface &surface, const StyleSettings &styles, GraphScale &scale,
                           bool recovery, double firstHr);
 

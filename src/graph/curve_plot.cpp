@@ -1,6 +1,11 @@
+// Drawing of what a calculation run laid out: the frame, measured points and curves, and the
+// threshold cross, with the screen style values converted at the moment of drawing.
 #include "graph/curve_plot.h"
 
 #include "graph/axis_frame.h"
+
+#include <algorithm>
+#include <cstddef>
 
 namespace kavren {
 
@@ -51,6 +56,28 @@ void drawMark(DrawingSurface &surface, const StyleSettings &styles, const PlotMa
     surface.circle(mark.centre, radius, outline);
 }
 
+void drawCurve(DrawingSurface &surface, const StyleSettings &styles, const PlotCurve &curve) {
+    surface.setLineWidth(curve.colour == CurveColour::HeartRateOfFile
+                             ? std::optional<int>(FileHrLineWidth)
+                             : styleWidth(styles.curveWidth));
+    const std::optional<QColor> colour = curveColour(styles, curve.colour);
+    for (const QPointF &start : curve.pieceStarts)
+        surface.line(start, QPointF(start.x() + curve.pieceWidth, start.y()), colour);
+}
+
+// The marks [markBegin, markEnd) with the line width in force, then the curves
+// [curveBegin, curveEnd), each at curveWidth, which stays in force for whatever follows.
+void drawGroup(DrawingSurface &surface, const StyleSettings &styles, const PlotItems &items,
+               std::size_t markBegin, std::size_t markEnd, std::size_t curveBegin,
+               std::size_t curveEnd) {
+    markEnd = std::min(markEnd, items.marks.size());
+    curveEnd = std::min(curveEnd, items.curves.size());
+    for (std::size_t i = markBegin; i < markEnd; ++i)
+        drawMark(surface, styles, items.marks[i]);
+    for (std::size_t i = curveBegin; i < curveEnd; ++i)
+        drawCurve(surface, styles, items.curves[i]);
+}
+
 } // namespace
 
 void chooseGraphAxisRanges(const AxisRangeRequest &request, GraphScale &scale) {
@@ -91,21 +118,15 @@ void drawCalculationRun(DrawingSurface &surface, const StyleSettings &styles,
 }
 
 void drawCurvePlot(DrawingSurface &surface, const StyleSettings &styles, const PlotItems &items) {
-    const bool testOnScreen = !items.marks.empty()
-        && (items.marks.front().style == MarkStyle::LactatePoint
-            || items.marks.front().style == MarkStyle::HrPoint);
-    if (testOnScreen)
-        surface.setLineWidth(styleWidth(styles.circleWidth));
-    for (const PlotMark &mark : items.marks)
-        drawMark(surface, styles, mark);
-    for (const PlotCurve &curve : items.curves) {
-        surface.setLineWidth(curve.colour == CurveColour::HeartRateOfFile
-                                 ? std::optional<int>(FileHrLineWidth)
-                                 : styleWidth(styles.curveWidth));
-        const std::optional<QColor> colour = curveColour(styles, curve.colour);
-        for (const QPointF &start : curve.pieceStarts)
-            surface.line(start, QPointF(start.x() + curve.pieceWidth, start.y()), colour);
+    std::size_t markBegin = 0;
+    std::size_t curveBegin = 0;
+    for (const PlotSlotEnd &end : items.slotEnds) {
+        drawGroup(surface, styles, items, markBegin, end.marks, curveBegin, end.curves);
+        markBegin = std::max(markBegin, end.marks);
+        curveBegin = std::max(curveBegin, end.curves);
     }
+    drawGroup(surface, styles, items, markBegin, items.marks.size(), curveBegin,
+              items.curves.size());
 }
 
 void drawThresholdCross(DrawingSurface &surface, const StyleSettings &styles,

@@ -16,11 +16,14 @@ void chooseGraphAxisRanges(const AxisRangeRequest &request, GraphScale &scale);
 
 // Everything a calculation run puts on the screen graph, in order: clear (unless frozen), the
 // test's axis frame, its points and curves; then, from the second kept curve on, clear, the
-// common frame and all kept curves. Nothing for a run the freeze guard ended.
+// common frame and the kept curves slot by slot. Nothing for a run the freeze guard ended.
 void drawCalculationRun(DrawingSurface &surface, const StyleSettings &styles,
                         const CalculationResult &result);
 
-// The measured points (circle line width circleWidth) and the curves (line width curveWidth).
+// The measured points and the curves: the points drawn with the line width in force (the axis
+// frame ends by setting circleWidth), each curve at curveWidth. Kept curves on the common scale go
+// slot by slot, a slot's points right before its curves, so slots 2 to 6 draw their circles in the
+// curveWidth that the slot before left.
 void drawCurvePlot(DrawingSurface &surface, const StyleSettings &styles, const PlotItems &items);
 
 // The threshold cross in thresholdColour, with the line width left by the run.

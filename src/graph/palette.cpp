@@ -1,9 +1,10 @@
+// The palette colours and the whole-number reading that every colour field goes through.
 #include "graph/palette.h"
 
+#include "analysis/field_reading.h"
 #include "test/numeric_text.h"
 
 #include <array>
-#include <cmath>
 
 namespace kavren {
 
@@ -19,13 +20,18 @@ std::optional<QColor> paletteColour(int number) {
     return QColor::fromRgb(colours[std::size_t(number)]);
 }
 
+std::optional<double> wholeNumberOfText(QStringView text) {
+    const std::optional<double> value = readStrictNumber(text);
+    if (!value)
+        return std::nullopt;
+    return roundHalfEven(*value);
+}
+
 std::optional<QColor> paletteColourOfText(const QString &text) {
-    if (!beginsWithNumber(text))
+    const std::optional<double> number = wholeNumberOfText(text);
+    if (!number || !(*number >= 0 && *number <= 15))
         return std::nullopt;
-    const double value = roundHalfEven(readNumber(text));
-    if (!(value >= 0 && value <= 15))
-        return std::nullopt;
-    return paletteColour(int(value));
+    return paletteColour(int(*number));
 }
 
 } // namespace kavren

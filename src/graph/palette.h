@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -10,8 +11,14 @@ namespace kavren {
 
 // The colour of a palette number; empty outside 0–15.
 std::optional<QColor> paletteColour(int number);
-// The colour of a field's text: the text read as a number, rounded half to even, looked up in the
-// palette. Empty when the text has no number or the number is outside 0–15.
+
+// A colour, width, raw-colour or fill-pattern field read as a whole number: the whole text must be
+// one number (blanks around it allowed, "." the only decimal sign), rounded half to even. Empty
+// for anything else ("", "x", "12x", "1 2", "12,5"), so that the step using it is skipped.
+std::optional<double> wholeNumberOfText(QStringView text);
+
+// The colour of a field's text: its whole number looked up in the palette. Empty when the text
+// is not a number or the number is outside 0–15.
 std::optional<QColor> paletteColourOfText(const QString &text);
 
 } // namespace kavren

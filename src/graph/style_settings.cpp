@@ -8,26 +8,12 @@
 
 namespace kavren {
 
-namespace {
-
-// The text as a whole number, half to even; empty when the text holds no number.
-std::optional<double> wholeNumberOf(const QString &text) {
-    if (!beginsWithNumber(text))
-        return std::nullopt;
-    const double value = readNumber(text);
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return roundHalfEven(value);
-}
-
-} // namespace
-
 std::optional<QColor> stylePaletteColour(const QString &text) {
     return paletteColourOfText(text);
 }
 
 std::optional<int> styleWidth(const QString &text) {
-    const auto number = wholeNumberOf(text);
+    const auto number = wholeNumberOfText(text);
     // A width is a 16-bit whole number; anything wider does not convert.
     if (!number || *number < 1 || *number > 32767)
         return std::nullopt;
@@ -40,12 +26,12 @@ double styleSize(const QString &text) {
 }
 
 std::optional<QColor> styleRawColour(const QString &text) {
-    const auto number = wholeNumberOf(text);
+    const auto number = wholeNumberOfText(text);
     return number ? colourOfRawValue(*number) : std::nullopt;
 }
 
 std::optional<FillPattern> styleFillPattern(const QString &text) {
-    const auto number = wholeNumberOf(text);
+    const auto number = wholeNumberOfText(text);
     return number ? fillPatternOfNumber(*number) : std::nullopt;
 }
 

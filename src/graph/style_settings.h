@@ -13,9 +13,11 @@
 
 namespace kavren {
 
-// Palette colour: the text as a whole number (half to even), 0–15.
+// Palette, width, raw-colour and pattern fields must hold nothing but a number (blanks around it
+// allowed), which is rounded half to even before its range is checked: "12x" or "1 2" fails.
+// Palette colour 0–15.
 std::optional<QColor> stylePaletteColour(const QString &text);
-// Line width in device pixels: a whole number (half to even), 1 or more.
+// Line width in device pixels, 1 or more.
 std::optional<int> styleWidth(const QString &text);
 // A size in graph units by the numeric reading rule; a text without a number reads as 0.
 double styleSize(const QString &text);

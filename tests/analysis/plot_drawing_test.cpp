@@ -1,5 +1,6 @@
-// The common-scale redraw of kept curves, the heart-rate line of a continuous recording, and what
-// reaches the drawing surface for points, curves and the threshold cross.
+// The common-scale redraw of kept curves and its slot by slot grouping, the heart-rate line of a
+// continuous recording, and what reaches the drawing surface for points, curves and the threshold
+// cross.
 #include "analysis/common_scale_plot.h"
 #include "analysis/continuous_hr_line.h"
 #include "graph/curve_plot.h"
@@ -8,6 +9,8 @@
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace kavren {
 namespace {
@@ -70,6 +73,56 @@ TEST(CommonScale, LactateOverflowEndsTheRedraw) {
     EXPECT_EQ(items.curves.size(), 2u); // slot 1's heart-rate line and the unfinished lactate curve
     EXPECT_EQ(stepCount, 4);
 }
+
+struct SlotEndCase {
+    const char *name;
+    int curveSlot;
+    const char *lakt1;   // the test on screen's first lactate: "0.1" is heart-rate-only
+    bool slot1Overflows; // slot 1's lactate curve leaves the single range
+    std::int16_t slot2Steps;
+    std::vector<PlotSlotEnd> ends;
+};
+
+void PrintTo(const SlotEndCase &c, std::ostream *out) {
+    *out << c.name;
+}
+
+class CommonScaleSlotEnds : public testing::TestWithParam<SlotEndCase> {};
+
+// Each kept test's points and curves are closed off together, so that they are drawn slot by slot.
+TEST_P(CommonScaleSlotEnds, EachSlotEndsAfterItsCurves) {
+    const SlotEndCase &c = GetParam();
+    FrozenCurves curves;
+    curves.curves[1] = keptCurve(5, 8);
+    if (c.slot1Overflows)
+        curves.curves[1].fit = {0, 100, 60, 20};
+    curves.curves[2] = keptCurve(5.5f, 8.5f);
+    curves.curves[2].stepCount = c.slot2Steps;
+    std::int16_t stepCount = 0;
+    PointTable points;
+    float currentLactate = 0;
+    const PlotItems items =
+        plotOnCommonScale(curves, {c.curveSlot, QString::fromLatin1(c.lakt1), 5}, GraphScale{},
+                          stepCount, points, currentLactate);
+    ASSERT_EQ(items.slotEnds.size(), c.ends.size()) << c.name;
+    for (std::size_t i = 0; i < c.ends.size(); ++i) {
+        EXPECT_EQ(items.slotEnds[i].marks, c.ends[i].marks) << c.name << " slot " << i + 1;
+        EXPECT_EQ(items.slotEnds[i].curves, c.ends[i].curves) << c.name << " slot " << i + 1;
+    }
+    EXPECT_EQ(items.marks.size(), c.ends.back().marks) << c.name;
+    EXPECT_EQ(items.curves.size(), c.ends.back().curves) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KeptTests, CommonScaleSlotEnds,
+    testing::Values(
+        SlotEndCase{"two four-step tests", 2, "1", false, 4, {{8, 2}, {16, 4}}},
+        // Heart-rate-only test on screen: no lactate curves, the kept lactate points stay.
+        SlotEndCase{"heart-rate-only on screen", 2, "0.1", false, 4, {{8, 1}, {16, 2}}},
+        SlotEndCase{"overflow ends after slot 1", 2, "1", true, 4, {{8, 2}}},
+        // A slot without a usable step count draws its curves but no points.
+        SlotEndCase{"slot 2 without points", 2, "1", false, 2, {{8, 2}, {8, 4}}},
+        SlotEndCase{"one kept test", 1, "1", false, 4, {{8, 2}}}));
 
 TEST(ContinuousHrLine, SixSyntheticStepsUpToTheHighestSpeed) {
     SampleBuffer buffer;

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace kavren;
 
 namespace {
@@ -22,8 +24,17 @@ struct ConversionCase {
     std::optional<int> palette; // palette number, or empty when the step fails
     std::optional<int> width;
     std::optional<int> pattern;
-    bool rawConverts;
+    std::optional<int> raw; // the 0xBBGGRR value the raw colour stands for
 };
+
+void PrintTo(const ConversionCase &c, std::ostream *out) {
+    *out << '"' << c.text << '"';
+}
+
+// The colour a 0xBBGGRR value stands for, worked out apart from the conversion under test.
+QColor colourOfBbggrr(int value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
 
 class StyleConversionTest : public testing::TestWithParam<ConversionCase> {};
 
@@ -31,38 +42,70 @@ TEST_P(StyleConversionTest, ConvertsOrFails) {
     const ConversionCase &c = GetParam();
     const QString text = QString::fromLatin1(c.text);
     const auto colour = stylePaletteColour(text);
-    ASSERT_EQ(colour.has_value(), c.palette.has_value()) << c.text;
+    ASSERT_EQ(colour.has_value(), c.palette.has_value()) << '"' << c.text << '"';
     if (c.palette) {
         EXPECT_EQ(*colour, *colourOfPaletteNumber(*c.palette)) << c.text;
     }
-    EXPECT_EQ(styleWidth(text), c.width) << c.text;
+    EXPECT_EQ(styleWidth(text), c.width) << '"' << c.text << '"';
     const auto pattern = styleFillPattern(text);
-    ASSERT_EQ(pattern.has_value(), c.pattern.has_value()) << c.text;
+    ASSERT_EQ(pattern.has_value(), c.pattern.has_value()) << '"' << c.text << '"';
     if (c.pattern) {
         EXPECT_EQ(int(*pattern), *c.pattern) << c.text;
     }
-    EXPECT_EQ(styleRawColour(text).has_value(), c.rawConverts) << c.text;
+    const auto raw = styleRawColour(text);
+    ASSERT_EQ(raw.has_value(), c.raw.has_value()) << '"' << c.text << '"';
+    if (c.raw) {
+        EXPECT_EQ(*raw, colourOfBbggrr(*c.raw)) << c.text;
+    }
 }
+
+constexpr std::nullopt_t none = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(
     TypedTexts, StyleConversionTest,
-    testing::Values(ConversionCase{"12", 12, 12, std::nullopt, true},
-                    ConversionCase{"", std::nullopt, std::nullopt, std::nullopt, false},
-                    ConversionCase{"abc", std::nullopt, std::nullopt, std::nullopt, false},
-                    ConversionCase{"-1", std::nullopt, std::nullopt, std::nullopt, false},
-                    ConversionCase{"16", std::nullopt, 16, std::nullopt, true},
-                    ConversionCase{"99999999999", std::nullopt, std::nullopt, std::nullopt, false},
-                    ConversionCase{"1E30", std::nullopt, std::nullopt, std::nullopt, false},
-                    ConversionCase{"0.5", 0, std::nullopt, 0, true}, // half to even: 0
-                    ConversionCase{"1.5", 2, 2, 2, true},
-                    ConversionCase{"8", 8, 8, std::nullopt, true},
-                    ConversionCase{" 4 ", 4, 4, 4, true}));
+    testing::Values(
+        // Whole numbers, with blanks around them.
+        ConversionCase{"12", 12, 12, none, 12}, ConversionCase{" 12 ", 12, 12, none, 12},
+        ConversionCase{" 4 ", 4, 4, 4, 4}, ConversionCase{"+3", 3, 3, 3, 3},
+        ConversionCase{"7", 7, 7, 7, 7},
+        // Halves go to the even neighbour before the range check.
+        ConversionCase{"12.5", 12, 12, none, 12}, ConversionCase{"13.5", 14, 14, none, 14},
+        ConversionCase{"0.5", 0, none, 0, 0}, ConversionCase{"1.5", 2, 2, 2, 2},
+        ConversionCase{"2.5", 2, 2, 2, 2}, ConversionCase{"1e1", 10, 10, none, 10},
+        // Not a number as a whole: the leading number does not count.
+        ConversionCase{"12x", none, none, none, none},
+        ConversionCase{"1 2", none, none, none, none},
+        ConversionCase{"12,5", none, none, none, none}, ConversionCase{"", none, none, none, none},
+        ConversionCase{"x", none, none, none, none}, ConversionCase{"abc", none, none, none, none},
+        ConversionCase{".", none, none, none, none}, ConversionCase{"2 x", none, none, none, none},
+        // Numbers out of range.
+        ConversionCase{"-1", none, none, none, none}, ConversionCase{"16", none, 16, none, 16},
+        ConversionCase{"8", 8, 8, none, 8}, ConversionCase{"1E30", none, none, none, none},
+        ConversionCase{"16777215", none, none, none, 0xFFFFFF},
+        ConversionCase{"16777216", none, none, none, none},
+        ConversionCase{"99999999999", none, none, none, none}));
 
-TEST(StyleSize, ReadsByTheNumericRuleAndFailsToZero) {
-    EXPECT_DOUBLE_EQ(styleSize(QStringLiteral(".07")), 0.07);
-    EXPECT_DOUBLE_EQ(styleSize(QStringLiteral("x")), 0);
-    EXPECT_DOUBLE_EQ(styleSize(QString()), 0);
+struct SizeCase {
+    const char *text;
+    double size;
+};
+
+void PrintTo(const SizeCase &c, std::ostream *out) {
+    *out << '"' << c.text << '"';
 }
+
+class StyleSizeTest : public testing::TestWithParam<SizeCase> {};
+
+// A size keeps the numeric reading rule: its leading number, or 0.
+TEST_P(StyleSizeTest, ReadsByTheNumericRuleAndFailsToZero) {
+    EXPECT_DOUBLE_EQ(styleSize(QString::fromLatin1(GetParam().text)), GetParam().size)
+        << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(TypedTexts, StyleSizeTest,
+                         testing::Values(SizeCase{".07", 0.07}, SizeCase{" 0.05 ", 0.05},
+                                         SizeCase{"0.1x", 0.1}, SizeCase{"x", 0}, SizeCase{"", 0},
+                                         SizeCase{"1E999", 0}));
 
 class StylePanelTest : public testing::Test {
 protected:
@@ -78,7 +121,7 @@ protected:
 TEST_F(StylePanelTest, SwatchFollowsAValidColourAndKeepsItOtherwise) {
     field("Text44")->setText(QStringLiteral("12"));
     EXPECT_EQ(previewOf("Shape1", QPalette::Window), QColor(255, 0, 0));
-    for (const char *bad : {"16", "x", "", "-1", "1E30"}) {
+    for (const char *bad : {"16", "x", "", "-1", "1E30", "12x", "1 2", "9,0"}) {
         field("Text44")->setText(QString::fromLatin1(bad));
         EXPECT_EQ(previewOf("Shape1", QPalette::Window), QColor(255, 0, 0)) << bad;
     }
@@ -96,6 +139,9 @@ TEST_F(StylePanelTest, FillColourLabelShowsThePaletteColourOfTheRawValue) {
     field("Text37")->setText(QStringLiteral("4"));
     EXPECT_EQ(previewOf("Label38", QPalette::WindowText), QColor(128, 0, 0));
     EXPECT_EQ(*styleRawColour(panel.settings().printLactateMarkFill), QColor(4, 0, 0));
+    field("Text37")->setText(QStringLiteral("9x"));
+    EXPECT_EQ(previewOf("Label38", QPalette::WindowText), QColor(128, 0, 0));
+    EXPECT_FALSE(styleRawColour(panel.settings().printLactateMarkFill).has_value());
 }
 
 TEST_F(StylePanelTest, BackgroundColourReachesTheGraphAtOnce) {
