@@ -1,17 +1,12 @@
-// The two ways the calculations read a field besides the ordinary numeric reading rule: the strict
-// reading (the whole text must be a number) and the heart-rate-only sentinel of the lactate column.
+// The heart-rate-only sentinel of the lactate column; the strict reading that the calculations
+// also use lives with the reading rule.
 #pragma once
+
+#include "test/numeric_text.h"
 
 #include <QStringView>
 
-#include <optional>
-
 namespace kavren {
-
-// The whole text, blanks before and after allowed, must be one number: optional sign, digits with
-// at most one ".", optional exponent. Empty text, letters, inner blanks, a "," or a number beyond
-// the double range give no value.
-std::optional<double> readStrictNumber(QStringView text);
 
 // True when the text of a lactate field reads as exactly 0.1, the mark of a heart-rate-only test.
 bool isHrOnlySentinel(QStringView lactateText);

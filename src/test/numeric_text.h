@@ -18,6 +18,11 @@ namespace kavren {
 // that must stop on an overflow can test std::isfinite.
 double readNumber(QStringView text);
 
+// The strict reading: the whole text, blanks before and after allowed, must be one number
+// (optional sign, digits with at most one ".", optional exponent). Empty text, letters, inner
+// blanks, a "," or a number beyond the double range give no value.
+std::optional<double> readStrictNumber(QStringView text);
+
 // True when the text, blanks ignored, begins with a number that the reading rule takes.
 bool beginsWithNumber(QStringView text);
 
