@@ -1,15 +1,19 @@
 // Speed of the graph's drawing: the whole single-test axis frame on the 1100 x 600 screen layer,
-// and one test's 1,200 curve segments through the drawing surface beside QPainter directly.
+// one test's 1,200 curve segments through the drawing surface beside QPainter directly, and the
+// ways a painter can draw such width-2 pieces (why wide lines end flat on pixel devices).
 #include "graph/axis_frame.h"
 #include "graph/graph_widget.h"
 #include "graph/painter_surface.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <numbers>
+#include <vector>
 
 using namespace kavren;
 
@@ -58,26 +62,126 @@ void BM_SegmentsThroughSurface(benchmark::State &state) {
 }
 BENCHMARK(BM_SegmentsThroughSurface)->Unit(benchmark::kMicrosecond);
 
+// A width-2 line as the surface hands it to the painter on a pixel device: flat ends pushed out
+// by the reach of a round end (pi / 8 of the width).
+constexpr double PieceWidth = 2;
+QLineF withRoundEndReach(const QLineF &line) {
+    const double reach = std::numbers::pi / 8 * PieceWidth;
+    const QPointF along = (line.p2() - line.p1()) * (reach / line.length());
+    return {line.p1() - along, line.p2() + along};
+}
+
+// The same drawing with QPainter alone: the surface's overhead is the difference.
 void BM_SegmentsQPainterDirect(benchmark::State &state) {
     QImage image(LayerSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const CoordinateMap map(GraphCanvasScale, QRectF(QPointF(0, 0), QSizeF(LayerSize)));
-    const QPen hr(QColor(255, 0, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    const QPen lactate(QColor(0, 0, 255), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QPen hr(QColor(255, 0, 0), PieceWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    const QPen lactate(QColor(0, 0, 255), PieceWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
     for (auto _ : state) {
         double x = 5;
         for (int i = 0; i < SegmentPairs; ++i, x += 0.01) {
             painter.setPen(hr);
-            painter.drawLine(QLineF(map.toDevice({x, hrY(x)}), map.toDevice({x + 0.01, hrY(x)})));
+            painter.drawLine(withRoundEndReach(
+                QLineF(map.toDevice({x, hrY(x)}), map.toDevice({x + 0.01, hrY(x)}))));
             painter.setPen(lactate);
-            painter.drawLine(QLineF(map.toDevice({x, lactateY(x)}), map.toDevice({x + 0.01, lactateY(x)})));
+            painter.drawLine(withRoundEndReach(
+                QLineF(map.toDevice({x, lactateY(x)}), map.toDevice({x + 0.01, lactateY(x)}))));
         }
     }
     state.SetItemsProcessed(state.iterations() * SegmentPairs * 2);
 }
 BENCHMARK(BM_SegmentsQPainterDirect)->Unit(benchmark::kMicrosecond);
+
+// The two curves' pieces in device units, each curve a run in one colour.
+std::vector<QLineF> curvePieces(double (*curveY)(double)) {
+    const CoordinateMap map(GraphCanvasScale, QRectF(QPointF(0, 0), QSizeF(LayerSize)));
+    std::vector<QLineF> pieces;
+    double x = 5;
+    for (int i = 0; i < SegmentPairs; ++i, x += 0.01)
+        pieces.emplace_back(map.toDevice({x, curveY(x)}), map.toDevice({x + 0.01, curveY(x)}));
+    return pieces;
+}
+
+QRectF squareEndedRect(const QLineF &horizontal) {
+    const double half = PieceWidth / 2;
+    const double left = std::min(horizontal.x1(), horizontal.x2());
+    const double right = std::max(horizontal.x1(), horizontal.x2());
+    return QRectF(QPointF(left - half, horizontal.y1() - half),
+                  QPointF(right + half, horizontal.y1() + half));
+}
+
+enum class PieceWay {
+    RoundEnds,
+    FlatEndsOfRoundArea,
+    SquareEnds,
+    FillRectEach,
+    DrawRects,
+    OneRectPath,
+};
+
+void drawPieces(QPainter &painter, PieceWay way, const std::vector<QLineF> &pieces,
+                const QColor &colour) {
+    switch (way) {
+    case PieceWay::RoundEnds:
+    case PieceWay::SquareEnds: {
+        const Qt::PenCapStyle cap = way == PieceWay::RoundEnds ? Qt::RoundCap : Qt::SquareCap;
+        painter.setPen(QPen(colour, PieceWidth, Qt::SolidLine, cap, Qt::RoundJoin));
+        painter.drawLines(pieces.data(), int(pieces.size()));
+        return;
+    }
+    case PieceWay::FlatEndsOfRoundArea: {
+        std::vector<QLineF> pushedOut;
+        pushedOut.reserve(pieces.size());
+        for (const QLineF &piece : pieces)
+            pushedOut.push_back(withRoundEndReach(piece));
+        painter.setPen(QPen(colour, PieceWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        painter.drawLines(pushedOut.data(), int(pushedOut.size()));
+        return;
+    }
+    case PieceWay::FillRectEach:
+        for (const QLineF &piece : pieces)
+            painter.fillRect(squareEndedRect(piece), colour);
+        return;
+    case PieceWay::DrawRects: {
+        std::vector<QRectF> rects;
+        rects.reserve(pieces.size());
+        for (const QLineF &piece : pieces)
+            rects.push_back(squareEndedRect(piece));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawRects(rects.data(), int(rects.size()));
+        painter.setBrush(Qt::NoBrush);
+        return;
+    }
+    case PieceWay::OneRectPath: {
+        QPainterPath path;
+        path.setFillRule(Qt::WindingFill);
+        for (const QLineF &piece : pieces)
+            path.addRect(squareEndedRect(piece));
+        painter.fillPath(path, colour);
+        return;
+    }
+    }
+}
+
+// Arg: the PieceWay. Round ends (0) is the stroke the flat ends of a round end's area (1) replace.
+void BM_WidePiecesDrawnBy(benchmark::State &state) {
+    const auto way = static_cast<PieceWay>(state.range(0));
+    const std::vector<QLineF> hr = curvePieces(hrY), lactate = curvePieces(lactateY);
+    QImage image(LayerSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (auto _ : state) {
+        drawPieces(painter, way, hr, QColor(255, 0, 0));
+        drawPieces(painter, way, lactate, QColor(0, 0, 255));
+    }
+    state.SetItemsProcessed(state.iterations() * SegmentPairs * 2);
+}
+BENCHMARK(BM_WidePiecesDrawnBy)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
 
 // The same segments on the screen graph's layer, which also keeps them for redrawing.
 void BM_SegmentsOnScreenLayer(benchmark::State &state) {

@@ -4,9 +4,11 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
+#include <numbers>
 
 namespace kavren {
 
@@ -29,6 +31,21 @@ Qt::BrushStyle brushStyleOf(FillPattern pattern) {
 // Longest run of lines held back at once; a curve of the graph is about 1,300 pieces.
 constexpr std::size_t MaxHeldLines = 4096;
 
+// How far beyond each end point a flat-ended line reaches, in pen widths, so that the end covers
+// the area of a round end (half a disc of the pen's width: pi w^2 / 8 = reach * w).
+constexpr double RoundEndReach = std::numbers::pi / 8;
+
+// The line pushed out at both ends by the reach of a round end. A line too short to have a
+// direction is a round dot: laid out as a flat line across the dot, of the dot's area.
+QLineF withRoundEndReach(const QLineF &line, double penWidth) {
+    const double reach = RoundEndReach * penWidth;
+    const double length = line.length();
+    if (!(length > 0))
+        return {line.p1() - QPointF(reach, 0), line.p1() + QPointF(reach, 0)};
+    const QPointF along = (line.p2() - line.p1()) * (reach / length);
+    return {line.p1() - along, line.p2() + along};
+}
+
 QFont fontOf(const QFont &base, double fontSize, bool bold) {
     QFont font = base;
     font.setPointSizeF(fontSize);
@@ -46,6 +63,9 @@ PainterSurface::PainterSurface(QPainter &painter, const QRectF &deviceArea, cons
     m_painter.setRenderHint(QPainter::Antialiasing, options.antialiased);
     m_painter.setRenderHint(QPainter::TextAntialiasing, options.antialiased);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    // Paper and PDF keep the round ends: there the stroke costs the printer, not the program.
+    const QPaintEngine *engine = m_painter.paintEngine();
+    m_flatWideEnds = engine && engine->type() == QPaintEngine::Raster;
 }
 
 PainterSurface::~PainterSurface() {
@@ -64,15 +84,23 @@ void PainterSurface::flush() {
     m_heldLines.clear();
 }
 
-void PainterSurface::applyPen(const QColor &colour, int width, LineStyle style) {
-    if (width == m_penWidth && style == m_penStyle && colour == m_penColour)
+Qt::PenCapStyle PainterSurface::lineCap(int width, LineStyle style) const {
+    if (width <= 1 || (m_flatWideEnds && style == LineStyle::Solid))
+        return Qt::FlatCap;
+    return Qt::RoundCap;
+}
+
+void PainterSurface::applyPen(const QColor &colour, int width, LineStyle style,
+                              Qt::PenCapStyle cap) {
+    if (width == m_penWidth && style == m_penStyle && cap == m_penCap && colour == m_penColour)
         return;
-    QPen pen(colour, width * m_options.widthUnit, style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine,
-             width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
+    const Qt::PenStyle penStyle = style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine;
+    QPen pen(colour, width * m_options.widthUnit, penStyle, cap, Qt::RoundJoin);
     m_painter.setPen(pen);
     m_penColour = colour;
     m_penWidth = width;
     m_penStyle = style;
+    m_penCap = cap;
 }
 
 void PainterSurface::draw(const SurfaceStep &step) {
@@ -96,18 +124,22 @@ void PainterSurface::draw(const SurfaceStep &step) {
 
 void PainterSurface::drawLine(const SurfaceStep &step, const CoordinateMap &stepMap) {
     const QLineF line(stepMap.toDevice(step.a), stepMap.toDevice(step.b));
+    const Qt::PenCapStyle cap = lineCap(step.width, step.style);
     if (step.style == LineStyle::Dotted) {
         // The dots of each line start afresh at its start, as the painter does for a single line.
         flush();
-        applyPen(step.colour, step.width, step.style);
+        applyPen(step.colour, step.width, step.style, cap);
         m_painter.drawLine(line);
         return;
     }
     if (!m_heldLines.empty()
-        && (step.width != m_penWidth || step.style != m_penStyle || step.colour != m_penColour))
+        && (step.width != m_penWidth || step.style != m_penStyle || cap != m_penCap
+            || step.colour != m_penColour))
         flush();
-    applyPen(step.colour, step.width, step.style);
-    m_heldLines.push_back(line);
+    applyPen(step.colour, step.width, step.style, cap);
+    const double penWidth = step.width * m_options.widthUnit;
+    const bool flatWide = cap == Qt::FlatCap && step.width > 1;
+    m_heldLines.push_back(flatWide ? withRoundEndReach(line, penWidth) : line);
     if (m_heldLines.size() >= MaxHeldLines)
         flush();
 }
@@ -148,7 +180,9 @@ void PainterSurface::drawPoint(const SurfaceStep &step, const CoordinateMap &ste
 }
 
 void PainterSurface::drawCircle(const SurfaceStep &step, const CoordinateMap &stepMap) {
-    applyPen(step.colour, step.width, LineStyle::Solid);
+    // A closed outline: its pen ends never show, so the circle keeps the round-ended pen.
+    const Qt::PenCapStyle roundEnds = step.width > 1 ? Qt::RoundCap : Qt::FlatCap;
+    applyPen(step.colour, step.width, LineStyle::Solid, roundEnds);
     m_painter.setBrush(QBrush(step.fillColour, brushStyleOf(step.fillPattern)));
     const double radius = stepMap.xLengthToDevice(step.radius);
     m_painter.drawEllipse(stepMap.toDevice(step.a), radius, radius);

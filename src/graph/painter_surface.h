@@ -4,6 +4,11 @@
 // A fitted curve reaches the surface as a long run of tiny pieces in one pen. Such a run is held
 // back and handed to the painter in one call; anything else that is drawn, the end of the surface
 // and flush() draw the run first, so the order of what is drawn never changes.
+//
+// On a pixel device a wide solid line ends flat, pushed out beyond its end points so that each
+// end covers the area of the round end that paper gets. The painter fills such a line in one step
+// instead of building and flattening the outline of its round ends, over ten times faster for
+// the curves' pieces; what changes is the shading of a fraction of a pixel at each corner.
 #pragma once
 
 #include "graph/drawing_surface.h"
@@ -50,7 +55,9 @@ protected:
     double textLineHeight(double fontSize, bool bold) const override;
 
 private:
-    void applyPen(const QColor &colour, int width, LineStyle style);
+    void applyPen(const QColor &colour, int width, LineStyle style, Qt::PenCapStyle cap);
+    // The ends a line of this width and style is drawn with on this device.
+    Qt::PenCapStyle lineCap(int width, LineStyle style) const;
     void drawLine(const SurfaceStep &step, const CoordinateMap &map);
     void clearArea();
     // Whether the clear of the device area covers everything the painter can reach, so that lines
@@ -67,6 +74,10 @@ private:
     QColor m_penColour;
     int m_penWidth = -1;
     LineStyle m_penStyle = LineStyle::Solid;
+    Qt::PenCapStyle m_penCap = Qt::FlatCap;
+    // Whether wide solid lines get flat ends of a round end's area (pixel devices) rather than
+    // round ends (paper, PDF).
+    bool m_flatWideEnds = false;
     // Solid lines in the current pen not yet handed to the painter, in device units.
     std::vector<QLineF> m_heldLines;
 };

@@ -55,10 +55,9 @@ TEST(PainterBatching, ThinLinesGiveTheSameImageAsLinesDrawnOneByOne) {
 }
 
 TEST(PainterBatching, WideCurvePiecesCoverTheSamePixelsAsLinesDrawnOneByOne) {
-    // Pieces drawn together are shaded by the area they cover together: where two round ends share
-    // an edge pixel it is neither blended twice nor left with a faint seam between neighbours. So
-    // only the shading of edge pixels may differ (a few per cent of colour in all), never which
-    // pixels are drawn.
+    // The surface's pieces end flat, each end reaching as far as the area of a round end, and are
+    // shaded by another rasteriser than the round-ended stroke. So only the shading of edge pixels
+    // may differ (a few per cent of colour in all), never which pixels are drawn.
     const QImage batched = throughSurface(2), single = oneByOne(2);
     double batchedAlpha = 0, singleAlpha = 0;
     int touchedDifferently = 0;
