@@ -53,7 +53,7 @@ namespace {
 
 // A listed test clicked in the result list: the row put back on screen and recalculated (fit,
 // graph, comparison row). The settling pause of loading is left out.
-void BM_LoadListedTest(benchmark::State &state) {
+void BM_LoadListedTestInWindow(benchmark::State &state) {
     QTemporaryDir dir;
     if (!writeDefaultSettings(dir)) {
         state.SkipWithError("no settings file");
@@ -78,6 +78,6 @@ void BM_LoadListedTest(benchmark::State &state) {
     for (auto _ : state)
         window.resultClicked(0);
 }
-BENCHMARK(BM_LoadListedTest)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LoadListedTestInWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
