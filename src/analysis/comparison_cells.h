@@ -22,6 +22,8 @@ struct ComparisonCells {
 
     // V200, VLa2 and VLa4 of each compared test in m/s, at full single precision.
     std::array<float, ListSize> comparedV200{}, comparedVla2{}, comparedVla4{};
+    // Whether each compared test was heart-rate-only (no VLa2, VLa4, Hr2 or Hr4 of its own).
+    std::array<bool, ListSize> comparedHrOnly{};
 
     // Per-test values; the index run writes the heart-rate line of row ComparedCount.
     std::array<std::array<double, MatrixColumns>, MatrixRows> matrix{};

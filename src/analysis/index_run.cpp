@@ -54,6 +54,8 @@ void writeCommonPart(const CurrentTest &test, bool hrOnlyTest, int n, Comparison
         cells.matrix[std::size_t(n)][ComparisonCells::HrSlopeColumn] = test.fitDouble.hrSlope;
     }
     setCell(cells.datex, n, QString());
+    if (n - 1 >= 0 && n - 1 < ComparisonCells::ListSize)
+        cells.comparedHrOnly[std::size_t(n - 1)] = hrOnlyTest;
     if (hrOnlyTest)
         return;
     setListElement(cells.comparedVla4, n - 1, test.results.vla4);

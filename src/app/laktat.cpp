@@ -55,7 +55,6 @@ Laktat::Laktat(const QString &programFolder, QWidget *parent)
 
 Laktat::~Laktat() = default;
 
-
 void Laktat::startup() {
     // A graph taller than a low screen allows is shrunk by what the screen lacks.
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -92,6 +91,8 @@ void Laktat::startup() {
     m_background->setGraphBaseSize(m_graph->size());
     readSettings(contents);
     m_searchField = QStringLiteral("Namn");
+    if (auto *byName = control<QRadioButton>(QStringLiteral("Option1")))
+        byName->setChecked(true);
     if (auto *label = control<QLabel>(QStringLiteral("Label54")))
         if (const QLineEdit *hrColour = m_styles->field(QStringLiteral("Text45")))
             if (const auto colour = paletteColourOfText(hrColour->text())) {

@@ -106,6 +106,7 @@ private:
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void eraseSelectedTests(const kavren::TestRow &clicked);
     void sliderReleased(bool hrSlider);
+    void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
     template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
 
@@ -114,6 +115,7 @@ private:
     QString m_importNote;      // note of the last imported heart-rate file
     bool m_slidersInert = false; // set by "Clear screen": the sliders wait for the next release
     bool m_searchEnabled = false;    // set by Database > List
+    QString m_reportedProblem;       // the database problem last shown
     bool m_liveDataPending = false;  // the live link filled the steps
     int m_loadSettleMs = 600;
     std::vector<kavren::TestRow> m_listedRows; // the rows of the last search, by list entry

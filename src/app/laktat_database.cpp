@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -83,14 +84,20 @@ void Laktat::wireDatabase() {
     connect(control<QPushButton>(QStringLiteral("SSCOmmand15")), &QPushButton::clicked, this, &Laktat::clearScreen);
     control<QPushButton>(QStringLiteral("Command6"))->installEventFilter(this);
     control<QLineEdit>(QStringLiteral("Text60"))->installEventFilter(this);
-    connect(m_threshold->hrSlider(), &QSlider::sliderReleased, this, [this] { sliderReleased(true); });
-    connect(m_threshold->lactateSlider(), &QSlider::sliderReleased, this, [this] { sliderReleased(false); });
+    m_threshold->hrSlider()->installEventFilter(this);
+    m_threshold->lactateSlider()->installEventFilter(this);
 }
 
 // "Save work" takes the focus when the mouse comes over it; leaving the trainer field moves on to
 // "Save work" for an imported test, else to the first step field shown.
 bool Laktat::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::Enter && watched->objectName() == u"Command6") {
+    // A slider is released after a drag of its handle or a click on its groove; the rule runs once
+    // the slider has taken the click.
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched == m_threshold->hrSlider() || watched == m_threshold->lactateSlider())) {
+        const bool hrSlider = watched == m_threshold->hrSlider();
+        QMetaObject::invokeMethod(this, [this, hrSlider] { sliderReleased(hrSlider); }, Qt::QueuedConnection);
+    } else if (event->type() == QEvent::Enter && watched->objectName() == u"Command6") {
         static_cast<QWidget *>(watched)->setFocus();
     } else if (event->type() == QEvent::FocusOut && watched->objectName() == u"Text60" &&
                static_cast<QFocusEvent *>(event)->reason() == Qt::TabFocusReason) {
@@ -128,6 +135,7 @@ void Laktat::createDatabase() {
     case CreateOutcome::Created:
         m_database.databasePath = result.databasePath;
         control<QWidget>(QStringLiteral("Frame5"))->hide();
+        m_fileList->folders()->refresh();
         m_fileList->files()->refresh();
         clearAll();
         control<QListWidget>(QStringLiteral("List1"))->clear();
@@ -145,8 +153,8 @@ void Laktat::databaseFileClicked() {
     m_database = databaseChosenInList(m_fileList->folders()->path(), name);
     control<QLineEdit>(QStringLiteral("Text55"))->setText(createBoxTextOfPath(m_database.databasePath));
     control<QGroupBox>(QStringLiteral("SSFrame2"))->setTitle(name);
-    if (const auto problem = checkChosenDatabase(m_database.databasePath))
-        showMessage(this, *problem);
+    m_reportedProblem.clear();
+    reportDatabaseProblem(checkChosenDatabase(m_database.databasePath).value_or(QString()));
 }
 
 void Laktat::databaseFileDoubleClicked() {
@@ -183,6 +191,17 @@ void Laktat::eraseListedFile() {
     control<QLineEdit>(QStringLiteral("Text55"))->clear();
 }
 
+// Tells the user what is wrong with the current database, once: listing again after a click, a
+// double-click or "Clear screen" does not repeat the same message. A success forgets it.
+void Laktat::reportDatabaseProblem(const QString &problem) {
+    if (problem.isEmpty() || problem == m_reportedProblem) {
+        m_reportedProblem = problem;
+        return;
+    }
+    m_reportedProblem = problem;
+    showMessage(this, problem);
+}
+
 void Laktat::criterionChosen(int option) {
     if (!m_searchEnabled)
         return;
@@ -196,8 +215,7 @@ void Laktat::listCriterionValues() {
     control<QWidget>(QStringLiteral("SSFrame2"))->show();
     values->clear();
     const ValuesResult result = kavren::listCriterionValues(m_database.databasePath, m_searchField);
-    if (!result.error.isEmpty())
-        showMessage(this, result.error);
+    reportDatabaseProblem(result.error);
     values->addItems(result.values);
     values->setCurrentIndex(-1);
     control<QListWidget>(QStringLiteral("List1"))->clear();
@@ -214,6 +232,7 @@ void Laktat::searchTests() {
     m_entry->commentsField()->setPlainText(QStringLiteral(" "));
     const QString value = control<QComboBox>(QStringLiteral("Combo1"))->currentText();
     SearchResult found = kavren::searchTests(m_database.databasePath, m_searchField, value);
+    reportDatabaseProblem(found.error);
     m_listedRows = std::move(found.rows);
     // Each entry remembers its own row, whatever place the sorted list gives it.
     for (std::size_t i = 0; i < m_listedRows.size(); ++i) {
@@ -277,8 +296,10 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
     if (!frozen) {
         if (!m_background->backgroundDropped())
             m_graph->removeBackgroundPicture();
-        if (control<QCheckBox>(QStringLiteral("SSCheck1"))->isChecked())
-            m_background->showTestPicture(m_database.databaseFolder, test.pictureName);
+        if (control<QCheckBox>(QStringLiteral("SSCheck1"))->isChecked()) {
+            const QFileInfo picture(picturePathOf(m_database.databaseFolder, test.pictureName));
+            m_background->showTestPicture(picture.path(), picture.fileName());
+        }
     }
     if (test.axisCaption)
         m_entry->speedCaption()->setText(*test.axisCaption);
@@ -310,6 +331,7 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
     PercentPassInputs inputs;
     inputs.curveSlot = m_test.curveSlot;
     inputs.recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+    inputs.hrOnlyTests = m_analysis.comparison.comparedHrOnly;
     fillPercentCells(inputs, m_analysis.comparison, m_percent);
     m_comparison->showPercents(m_percent);
 }

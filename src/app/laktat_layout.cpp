@@ -176,7 +176,9 @@ void Laktat::buildSearchFrame(QWidget *area) {
     makeButton(frame, "SSCommand8", QStringLiteral("öppna arbete"), twipsRect(120, 1980, 3360, ButtonHeight));
     auto *results = new QListWidget(frame);
     results->setObjectName(QStringLiteral("List1"));
-    results->setSortingEnabled(true);
+    // Entries arrive sorted by their text (name, tab, date), equal texts in the order they were
+    // saved; the list keeps that order rather than re-sorting.
+    results->setSortingEnabled(false);
     results->setSelectionMode(QAbstractItemView::ExtendedSelection);
     results->setGeometry(twipsRect(120, 2460, 3360, 3600));
     const char *checks[][2] = {{"SSCheck1", "Background"}, {"SSCheck2", "Freeze curve"}, {"SSCheck3", "Erase work"}};

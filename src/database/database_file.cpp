@@ -34,8 +34,13 @@ CreateResult createDatabase(const QString &typedPath) {
 
     const QString folder = fileSystemPath(splitAtLastSeparator(typedPath).folder);
     const QString path = fileSystemPath(typedPath) + DatabaseExtension;
-    if (QFileInfo::exists(path))
+    if (QFileInfo(path).isFile())
         return {CreateOutcome::AlreadyExists, path, {}};
+    if (QFileInfo::exists(path))
+        return {CreateOutcome::Failed,
+                {},
+                QStringLiteral("\"%1\" is a folder, so no database can be created there.")
+                    .arg(shownPath(path))};
 
     // One level only: a missing parent folder is not made.
     const bool folderMade = !QFileInfo(folder).isDir() && QDir().mkdir(folder);

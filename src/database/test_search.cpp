@@ -80,6 +80,8 @@ ValuesResult listCriterionValues(const QString &databasePath, const QString &sea
     while (query.next())
         if (!query.isNull(0))
             result.values << query.value(0).toString();
+    if (query.lastError().isValid())
+        result.error = failureMessage(databasePath, query.lastError());
     if (!result.values.isEmpty() && result.values.last().isEmpty())
         result.values.clear();
     return result;

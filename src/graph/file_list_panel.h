@@ -22,10 +22,11 @@ public:
     explicit FolderListView(QWidget *parent = nullptr);
     QString path() const { return m_path; }
     void setPath(const QString &path);
+    // Lists the folder's sub-folders again (after a folder was made or removed).
+    void refresh();
 signals:
     void pathChanged(const QString &path);
 private:
-    void refresh();
     QString m_path;
 };
 

@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QSlider>
 
 #include <gtest/gtest.h>
@@ -195,23 +197,71 @@ TEST_F(DatabaseWindowTest, ClearScreenEmptiesTheTestAndTheComparison) {
     EXPECT_EQ(messages.texts(), QStringList{"Select Speed !"});
 }
 
+// The mouse let go over a slider, after a drag of its handle or a click on its groove.
+void releaseMouseOver(QSlider *slider) {
+    const QPointF centre = QRectF(slider->rect()).center();
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, slider->mapToGlobal(centre), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(slider, &release);
+    QCoreApplication::processEvents();
+}
+
 TEST_F(DatabaseWindowTest, ReleasedSlidersGoBackWhereTheyRestOrDrawTheThreshold) {
     auto *hrSlider = control<QSlider>("Slider1");
     auto *lactateSlider = control<QSlider>("Slider2");
     hrSlider->setValue(200);
-    emit hrSlider->sliderReleased(); // no heart rates on screen
+    releaseMouseOver(hrSlider); // no heart rates on screen
     EXPECT_EQ(hrSlider->value(), 120);
 
     typeTest("Bella");
     control("Text3")->setText("5"); // settles with the heart rate it gives
     const QString speed = text("Text3");
     hrSlider->setValue(180);
-    emit hrSlider->sliderReleased(); // a test on screen: the threshold is drawn at Text3
+    releaseMouseOver(hrSlider); // a test on screen: the threshold is drawn at Text3
     EXPECT_EQ(text("Text3"), speed);
     EXPECT_FALSE(text("Text1").isEmpty());
 
     control<QAction>("Pja")->trigger(); // heart rate only: the lactate slider rests at 0
     lactateSlider->setValue(30);
-    emit lactateSlider->sliderReleased();
+    releaseMouseOver(lactateSlider);
     EXPECT_EQ(lactateSlider->value(), 0);
+}
+
+TEST_F(DatabaseWindowTest, HeartRateOnlyTestsGetNoLactatePerCentChanges) {
+    {
+        MessageWatcher unexpected;
+        typeTest("Bella");
+        control<QPushButton>("Command6")->click();
+        typeTest("Bella");
+        control("lakt1")->setText("0");
+        control<QPushButton>("Command9")->click(); // heart rate only from here on
+        control<QPushButton>("Command6")->click();
+        EXPECT_TRUE(unexpected.texts().isEmpty()) << unexpected.texts().join('|').toStdString();
+    }
+    control<QCheckBox>("SSCheck2")->click();
+    searchByName("Bella");
+    ASSERT_EQ(control<QListWidget>("List1")->count(), 2);
+    clickResult(0);
+    clickResult(1);
+    EXPECT_FALSE(control<QLabel>("V200P(0)")->text().isEmpty());
+    for (const char *cell : {"Vla2P(0)", "Vla4P(0)", "Hr2P(0)", "Hf4P(0)"})
+        EXPECT_EQ(control<QLabel>(QString::fromLatin1(cell))->text(), "") << cell;
+}
+
+TEST_F(DatabaseWindowTest, AFileThatIsNotOurDatabaseIsReportedOnce) {
+    QFile junk(m_folder.filePath("Notes.mdb"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("shopping list");
+    junk.close();
+    control<QAction>("dbas1")->trigger();
+    auto *files = control<QListWidget>("File1");
+    const auto found = files->findItems("Notes.mdb", Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    MessageWatcher messages;
+    files->setCurrentItem(found[0]);
+    emit files->itemClicked(found[0]);
+    emit files->itemDoubleClicked(found[0]);
+    control<QPushButton>("SSCOmmand15")->click();
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].contains("Notes.mdb")) << messages.texts()[0].toStdString();
 }
