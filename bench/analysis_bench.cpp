@@ -69,6 +69,21 @@ void BM_CalculationRunLayout(benchmark::State &state) {
 }
 BENCHMARK(BM_CalculationRunLayout);
 
+// A test on screen after count − 1 frozen runs of the same steps; nextRun is the timed one.
+struct KeptRuns {
+    KeptRuns(const kavren::CalculationInputs &inputs, int count) {
+        test.discipline = QStringLiteral("Trav");
+        test.speedUnit = kavren::SpeedUnit::MinPerKm;
+        for (int run = 1; run < count; ++run)
+            nextRun(inputs);
+    }
+    kavren::CalculationResult nextRun(const kavren::CalculationInputs &inputs) {
+        return kavren::runCalculation(inputs, kavren::chooseGraphAxisRanges, test, analysis);
+    }
+    kavren::CurrentTest test;
+    kavren::AnalysisState analysis;
+};
+
 // "Calculate" of a six-step test drawn on an image of the screen graph's size; with state.range(0)
 // frozen runs before it, the last one redraws that many kept tests on the common scale.
 void BM_CalculationRunDrawn(benchmark::State &state) {
@@ -80,16 +95,9 @@ void BM_CalculationRunDrawn(benchmark::State &state) {
     const kavren::StyleSettings styles;
     for (auto _ : state) {
         state.PauseTiming();
-        kavren::CurrentTest test;
-        test.discipline = QStringLiteral("Trav");
-        test.speedUnit = kavren::SpeedUnit::MinPerKm;
-        kavren::AnalysisState analysis;
-        for (int run = 1; run < state.range(0); ++run)
-            kavren::runCalculation(inputs, kavren::chooseGraphAxisRanges, test, analysis);
+        KeptRuns kept(inputs, int(state.range(0)));
         state.ResumeTiming();
-        kavren::drawCalculationRun(surface, styles,
-                                   kavren::runCalculation(inputs, kavren::chooseGraphAxisRanges,
-                                                          test, analysis));
+        kavren::drawCalculationRun(surface, styles, kept.nextRun(inputs));
         surface.flush();
     }
 }
@@ -106,16 +114,9 @@ void BM_CalculationRunOnScreenGraph(benchmark::State &state) {
     const kavren::StyleSettings styles;
     for (auto _ : state) {
         state.PauseTiming();
-        kavren::CurrentTest test;
-        test.discipline = QStringLiteral("Trav");
-        test.speedUnit = kavren::SpeedUnit::MinPerKm;
-        kavren::AnalysisState analysis;
-        for (int run = 1; run < state.range(0); ++run)
-            kavren::runCalculation(inputs, kavren::chooseGraphAxisRanges, test, analysis);
+        KeptRuns kept(inputs, int(state.range(0)));
         state.ResumeTiming();
-        kavren::drawCalculationRun(surface, styles,
-                                   kavren::runCalculation(inputs, kavren::chooseGraphAxisRanges,
-                                                          test, analysis));
+        kavren::drawCalculationRun(surface, styles, kept.nextRun(inputs));
         benchmark::DoNotOptimize(graph.renderedImage().constBits());
     }
 }

@@ -14,6 +14,7 @@
 #include <QString>
 
 class QAction;
+class QCheckBox;
 class QPrinter;
 class QTimer;
 
@@ -140,5 +141,6 @@ private:
     kavren::BackgroundPanel *m_background = nullptr;
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
+    QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

@@ -23,8 +23,7 @@
 using namespace kavren;
 
 bool Laktat::freezeChecked() const {
-    const auto *freeze = control<QCheckBox>(QStringLiteral("SSCheck2"));
-    return freeze && freeze->isChecked();
+    return m_freeze->isChecked();
 }
 
 void Laktat::calculate() {
@@ -58,7 +57,7 @@ void Laktat::runCalculation() {
     const CalculationResult result =
         kavren::runCalculation(inputs, chooseGraphAxisRanges, m_test, m_analysis);
     if (result.endedByFreezeGuard) {
-        control<QCheckBox>(QStringLiteral("SSCheck2"))->setChecked(false);
+        m_freeze->setChecked(false);
         freezeCurveClicked();
         return;
     }

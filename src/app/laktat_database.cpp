@@ -465,9 +465,8 @@ void Laktat::clearScreen() {
     m_graph->surface().clear();
     clearAll();
     listCriterionValues();
-    auto *freeze = control<QCheckBox>(QStringLiteral("SSCheck2"));
-    if (freeze->isChecked()) {
-        freeze->setChecked(false);
+    if (m_freeze->isChecked()) {
+        m_freeze->setChecked(false);
         freezeCurveClicked();
     }
 }

@@ -185,6 +185,8 @@ void Laktat::buildSearchFrame(QWidget *area) {
     for (int i = 0; i < 3; ++i) {
         auto *check = new QCheckBox(tr(checks[i][1]), frame);
         check->setObjectName(QString::fromLatin1(checks[i][0]));
+        if (i == 1)
+            m_freeze = check;
         check->setGeometry(twipsRect(120 + (i % 2) * 1700, 6180 + (i / 2) * 300, 1600, 285));
     }
     m_fileList->frame()->move(frame->geometry().topLeft());
@@ -207,7 +209,7 @@ void Laktat::buildSideControls(QWidget *area) {
 
     connect(control<QPushButton>(QStringLiteral("Command9")), &QPushButton::clicked, this,
             &Laktat::calculate);
-    connect(control<QCheckBox>(QStringLiteral("SSCheck2")), &QCheckBox::clicked, this,
+    connect(m_freeze, &QCheckBox::clicked, this,
             &Laktat::freezeCurveClicked);
 }
 

@@ -50,12 +50,7 @@ double CoordinateMap::deviceDownToUserY(double deviceLength) const {
 }
 
 std::optional<QColor> colourOfPaletteNumber(double number) {
-    if (!std::isfinite(number))
-        return std::nullopt;
-    const double whole = roundHalfEven(number);
-    if (whole < 0 || whole > 15)
-        return std::nullopt;
-    return paletteColour(int(whole));
+    return paletteColourOfNumber(number);
 }
 
 std::optional<QColor> colourOfRawValue(double bbggrr) {

@@ -1,10 +1,10 @@
 // The palette colours and the whole-number reading that every colour field goes through.
 #include "graph/palette.h"
 
-#include "analysis/field_reading.h"
 #include "test/numeric_text.h"
 
 #include <array>
+#include <cmath>
 
 namespace kavren {
 
@@ -27,11 +27,18 @@ std::optional<double> wholeNumberOfText(QStringView text) {
     return roundHalfEven(*value);
 }
 
+std::optional<QColor> paletteColourOfNumber(double number) {
+    if (!std::isfinite(number))
+        return std::nullopt;
+    const double whole = roundHalfEven(number);
+    if (whole < 0 || whole > 15)
+        return std::nullopt;
+    return paletteColour(int(whole));
+}
+
 std::optional<QColor> paletteColourOfText(const QString &text) {
     const std::optional<double> number = wholeNumberOfText(text);
-    if (!number || !(*number >= 0 && *number <= 15))
-        return std::nullopt;
-    return paletteColour(int(*number));
+    return number ? paletteColourOfNumber(*number) : std::nullopt;
 }
 
 } // namespace kavren

@@ -11,6 +11,8 @@ namespace kavren {
 
 // The colour of a palette number; empty outside 0–15.
 std::optional<QColor> paletteColour(int number);
+// The colour of a number rounded half to even; empty when it is not finite or outside 0–15.
+std::optional<QColor> paletteColourOfNumber(double number);
 
 // A colour, width, raw-colour or fill-pattern field read as a whole number: the whole text must be
 // one number (blanks around it allowed, "." the only decimal sign), rounded half to even. Empty
