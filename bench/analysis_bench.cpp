@@ -2,7 +2,7 @@
 // whole calculation run laid out without drawing, and whole runs drawn into a graph-sized image.
 #include "analysis/calculation_run.h"
 #include "analysis/curve_fitting.h"
-#include "analysis/test_indices.h"
+#include "analysis/indices.h"
 #include "graph/curve_plot.h"
 #include "graph/graph_widget.h"
 #include "graph/painter_surface.h"

@@ -4,9 +4,9 @@
 // issued directly through QSqlQuery on the same file, opened and released the same way, and the
 // bare query on a connection kept open (what SQLite itself needs).
 #include "database/database_store.h"
-#include "database/test_loading.h"
-#include "database/test_saving.h"
-#include "database/test_search.h"
+#include "database/loading.h"
+#include "database/saving.h"
+#include "database/search.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -3,8 +3,8 @@
 #include "analysis/common_scale_plot.h"
 #include "analysis/field_reading.h"
 #include "analysis/index_run.h"
-#include "analysis/test_indices.h"
-#include "test/numeric_text.h"
+#include "analysis/indices.h"
+#include "exercise/numeric_text.h"
 
 #include <cmath>
 

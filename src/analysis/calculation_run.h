@@ -8,9 +8,9 @@
 #include "analysis/comparison_cells.h"
 #include "analysis/curve_fitting.h"
 #include "analysis/plot_items.h"
-#include "test/current_test.h"
-#include "test/frozen_curves.h"
-#include "test/point_table.h"
+#include "exercise/current_exercise.h"
+#include "exercise/frozen_curves.h"
+#include "exercise/point_table.h"
 
 #include <QString>
 

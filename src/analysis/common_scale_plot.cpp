@@ -2,7 +2,7 @@
 
 #include "analysis/curve_fitting.h"
 #include "analysis/field_reading.h"
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <algorithm>
 #include <cmath>

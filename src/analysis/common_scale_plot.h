@@ -4,9 +4,9 @@
 #pragma once
 
 #include "analysis/plot_items.h"
-#include "test/frozen_curves.h"
-#include "test/graph_scale.h"
-#include "test/point_table.h"
+#include "exercise/frozen_curves.h"
+#include "exercise/graph_scale.h"
+#include "exercise/point_table.h"
 
 #include <QString>
 

@@ -6,7 +6,7 @@
 #include "analysis/index_run.h"
 #include "analysis/plot_items.h"
 #include "analysis/sample_buffer.h"
-#include "test/current_test.h"
+#include "exercise/current_exercise.h"
 
 #include <QString>
 

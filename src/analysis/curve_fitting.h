@@ -3,8 +3,8 @@
 // weight 1, with the rules for how many steps count and what a failing step leaves behind.
 #pragma once
 
-#include "test/curve_fit.h"
-#include "test/test_step.h"
+#include "exercise/curve_fit.h"
+#include "exercise/exercise_step.h"
 
 #include <QString>
 

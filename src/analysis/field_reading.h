@@ -2,7 +2,7 @@
 // also use lives with the reading rule.
 #pragma once
 
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <QStringView>
 

@@ -1,8 +1,8 @@
 #include "analysis/index_run.h"
 
 #include "analysis/field_reading.h"
-#include "analysis/test_indices.h"
-#include "test/numeric_text.h"
+#include "analysis/indices.h"
+#include "exercise/numeric_text.h"
 
 #include <limits>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "analysis/comparison_cells.h"
-#include "test/current_test.h"
+#include "exercise/current_exercise.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // The colours, widths and radii are named by their style role and resolved when drawn.
 #pragma once
 
-#include "test/graph_scale.h"
+#include "exercise/graph_scale.h"
 
 #include <QLineF>
 #include <QPointF>

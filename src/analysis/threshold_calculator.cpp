@@ -2,7 +2,7 @@
 
 #include "analysis/field_reading.h"
 #include "analysis/plot_items.h"
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <cmath>
 

@@ -5,9 +5,9 @@
 // on a zero slope or a value beyond its range).
 #pragma once
 
-#include "test/curve_fit.h"
-#include "test/graph_scale.h"
-#include "test/speed_unit.h"
+#include "exercise/curve_fit.h"
+#include "exercise/graph_scale.h"
+#include "exercise/speed_unit.h"
 
 #include <QLineF>
 #include <QString>

@@ -2,8 +2,8 @@
 
 #include "analysis/threshold_calculator.h"
 #include "analysis/training_zones.h"
-#include "test/numeric_text.h"
-#include "test/twips.h"
+#include "exercise/numeric_text.h"
+#include "exercise/twips.h"
 
 #include <QEvent>
 #include <QGroupBox>

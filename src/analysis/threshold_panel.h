@@ -4,7 +4,7 @@
 // of the test on screen; a double-click on the heart rate asks the window for the threshold cross.
 #pragma once
 
-#include "test/current_test.h"
+#include "exercise/current_exercise.h"
 
 #include <QObject>
 

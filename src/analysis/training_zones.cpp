@@ -1,6 +1,6 @@
 #include "analysis/training_zones.h"
 
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <cmath>
 

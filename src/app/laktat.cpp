@@ -7,11 +7,11 @@
 #include "graph/graph_widget.h"
 #include "graph/palette.h"
 #include "graph/style_panel.h"
-#include "test/entry_panel.h"
-#include "test/message_dialog.h"
-#include "test/numeric_text.h"
-#include "test/twips.h"
-#include "test/unit_conversion.h"
+#include "exercise/entry_panel.h"
+#include "app/message_dialog.h"
+#include "exercise/numeric_text.h"
+#include "exercise/twips.h"
+#include "exercise/unit_conversion.h"
 
 #include <QApplication>
 #include <QCloseEvent>

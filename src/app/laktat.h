@@ -5,10 +5,10 @@
 #include "analysis/calculation_run.h"
 #include "analysis/sample_buffer.h"
 #include "database/comparison_table.h"
-#include "database/test_search.h"
+#include "database/search.h"
 #include "database/database_location.h"
-#include "test/current_test.h"
-#include "test/speed_unit.h"
+#include "exercise/current_exercise.h"
+#include "exercise/speed_unit.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -10,9 +10,9 @@
 #include "graph/curve_plot.h"
 #include "graph/graph_widget.h"
 #include "graph/style_panel.h"
-#include "test/entry_panel.h"
-#include "test/message_dialog.h"
-#include "test/numeric_text.h"
+#include "exercise/entry_panel.h"
+#include "app/message_dialog.h"
+#include "exercise/numeric_text.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

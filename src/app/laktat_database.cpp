@@ -7,14 +7,14 @@
 #include "database/comparison_panel.h"
 #include "database/database_file.h"
 #include "database/slider_release.h"
-#include "database/test_loading.h"
-#include "database/test_saving.h"
+#include "database/loading.h"
+#include "database/saving.h"
 #include "graph/background_panel.h"
 #include "graph/file_list_panel.h"
 #include "graph/graph_widget.h"
-#include "test/entry_panel.h"
-#include "test/message_dialog.h"
-#include "test/numeric_text.h"
+#include "exercise/entry_panel.h"
+#include "app/message_dialog.h"
+#include "exercise/numeric_text.h"
 
 #include <QAction>
 #include <QApplication>

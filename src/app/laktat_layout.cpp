@@ -10,9 +10,9 @@
 #include "graph/graph_widget.h"
 #include "graph/style_panel.h"
 #include "analysis/threshold_calculator.h"
-#include "test/entry_panel.h"
-#include "test/message_dialog.h"
-#include "test/twips.h"
+#include "exercise/entry_panel.h"
+#include "app/message_dialog.h"
+#include "exercise/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "app/settings_file.h"
 
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <QList>
 #include <QSaveFile>

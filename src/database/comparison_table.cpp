@@ -1,6 +1,6 @@
 #include "database/comparison_table.h"
 
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 
 #include "analysis/comparison_cells.h"
 #include "analysis/sample_buffer.h"
-#include "test/current_test.h"
+#include "exercise/current_exercise.h"
 
 #include <QString>
 

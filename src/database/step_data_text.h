@@ -2,7 +2,7 @@
 // heart rate and the speed as typed, all values joined by single blanks.
 #pragma once
 
-#include "test/test_step.h"
+#include "exercise/exercise_step.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Range choice and drawing of the graph's axis frame, single-test and common-scale variants.
 #include "graph/axis_frame.h"
 
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 
 #include "graph/drawing_surface.h"
 #include "graph/style_settings.h"
-#include "test/graph_scale.h"
+#include "exercise/graph_scale.h"
 
 #include <QPointF>
 #include <QString>

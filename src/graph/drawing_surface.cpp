@@ -3,7 +3,7 @@
 #include "graph/drawing_surface.h"
 
 #include "graph/palette.h"
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <cmath>
 

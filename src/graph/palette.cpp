@@ -1,7 +1,7 @@
 // The palette colours and the whole-number reading that every colour field goes through.
 #include "graph/palette.h"
 
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <array>
 #include <cmath>

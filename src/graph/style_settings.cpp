@@ -2,7 +2,7 @@
 #include "graph/style_settings.h"
 
 #include "graph/palette.h"
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <cmath>
 

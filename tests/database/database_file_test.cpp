@@ -1,6 +1,6 @@
 #include "database/database_file.h"
 #include "database/database_store.h"
-#include "database/test_search.h"
+#include "database/search.h"
 #include "support/qt_printers.h"
 #include "store_probe.h"
 

@@ -5,7 +5,7 @@
 #include "graph/file_list_panel.h"
 #include "graph/graph_widget.h"
 #include "graph/picture_file.h"
-#include "test/current_test.h"
+#include "exercise/current_exercise.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,4 +1,4 @@
-#include "test/message_dialog.h"
+#include "app/message_dialog.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

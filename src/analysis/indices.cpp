@@ -1,6 +1,6 @@
-#include "analysis/test_indices.h"
+#include "analysis/indices.h"
 
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <algorithm>
 #include <cmath>

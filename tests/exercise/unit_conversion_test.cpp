@@ -1,4 +1,4 @@
-#include "test/unit_conversion.h"
+#include "exercise/unit_conversion.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>

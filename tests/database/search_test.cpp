@@ -1,8 +1,8 @@
 #include "database/database_file.h"
-#include "database/test_loading.h"
-#include "database/test_saving.h"
-#include "database/test_search.h"
-#include "test/numeric_text.h"
+#include "database/loading.h"
+#include "database/saving.h"
+#include "database/search.h"
+#include "exercise/numeric_text.h"
 #include "support/qt_printers.h"
 #include "store_probe.h"
 

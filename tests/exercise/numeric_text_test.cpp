@@ -1,4 +1,4 @@
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "database/database_file.h"
 #include "database/step_data_text.h"
-#include "database/test_saving.h"
+#include "database/saving.h"
 #include "support/qt_printers.h"
 #include "store_probe.h"
 

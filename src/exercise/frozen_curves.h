@@ -2,8 +2,8 @@
 // draw a test again (its steps, its fit and the lactate axis it was drawn on).
 #pragma once
 
-#include "test/curve_fit.h"
-#include "test/test_step.h"
+#include "exercise/curve_fit.h"
+#include "exercise/exercise_step.h"
 
 #include <array>
 #include <cstdint>

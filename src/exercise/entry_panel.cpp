@@ -1,7 +1,7 @@
-#include "test/entry_panel.h"
+#include "exercise/entry_panel.h"
 
-#include "test/numeric_text.h"
-#include "test/twips.h"
+#include "exercise/numeric_text.h"
+#include "exercise/twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // the way the 300 ms tick does it for the chosen discipline.
 #pragma once
 
-#include "test/test_step.h"
+#include "exercise/exercise_step.h"
 
 #include <QString>
 

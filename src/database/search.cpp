@@ -1,4 +1,4 @@
-#include "database/test_search.h"
+#include "database/search.h"
 
 #include "database/database_store.h"
 

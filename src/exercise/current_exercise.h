@@ -2,11 +2,11 @@
 // from there at the moment of use; this holds everything else that belongs to the test on screen.
 #pragma once
 
-#include "test/curve_fit.h"
-#include "test/graph_scale.h"
-#include "test/speed_unit.h"
-#include "test/test_step.h"
-#include "test/threshold_results.h"
+#include "exercise/curve_fit.h"
+#include "exercise/graph_scale.h"
+#include "exercise/speed_unit.h"
+#include "exercise/exercise_step.h"
+#include "exercise/threshold_results.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "test/speed_unit.h"
+#include "exercise/speed_unit.h"
 
 namespace kavren {
 

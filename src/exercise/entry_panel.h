@@ -3,8 +3,8 @@
 // Typed commas become points, comments are typed in capitals.
 #pragma once
 
-#include "test/speed_unit.h"
-#include "test/test_step.h"
+#include "exercise/speed_unit.h"
+#include "exercise/exercise_step.h"
 
 #include <QObject>
 

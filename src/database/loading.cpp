@@ -1,9 +1,9 @@
-#include "database/test_loading.h"
+#include "database/loading.h"
 
 #include "database/database_location.h"
 #include "database/step_data_text.h"
-#include "database/test_saving.h"
-#include "test/numeric_text.h"
+#include "database/saving.h"
+#include "exercise/numeric_text.h"
 
 #include <QDir>
 

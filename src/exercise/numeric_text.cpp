@@ -1,4 +1,4 @@
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
 // The five indices from a fit, their display per discipline, the recovery values, the pace helper
 // and the common lactate axis.
-#include "analysis/test_indices.h"
+#include "analysis/indices.h"
 
 #include "support/qt_printers.h"
 

@@ -2,7 +2,7 @@
 // mytable of the current database in one transaction.
 #pragma once
 
-#include "test/test_step.h"
+#include "exercise/exercise_step.h"
 
 #include <QDateTime>
 #include <QString>

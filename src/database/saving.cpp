@@ -1,8 +1,8 @@
-#include "database/test_saving.h"
+#include "database/saving.h"
 
 #include "database/database_store.h"
 #include "database/step_data_text.h"
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -2,9 +2,9 @@
 // discipline and speed unit, steps, heart-rate-only display, background picture).
 #pragma once
 
-#include "database/test_search.h"
-#include "test/speed_unit.h"
-#include "test/test_step.h"
+#include "database/search.h"
+#include "exercise/speed_unit.h"
+#include "exercise/exercise_step.h"
 
 #include <QString>
 

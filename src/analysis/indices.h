@@ -3,9 +3,9 @@
 // speed-to-pace helper and the common lactate axis of several kept curves.
 #pragma once
 
-#include "test/curve_fit.h"
-#include "test/frozen_curves.h"
-#include "test/threshold_results.h"
+#include "exercise/curve_fit.h"
+#include "exercise/frozen_curves.h"
+#include "exercise/threshold_results.h"
 
 #include <QString>
 

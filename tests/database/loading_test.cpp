@@ -1,5 +1,5 @@
 #include "database/step_data_text.h"
-#include "database/test_loading.h"
+#include "database/loading.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>

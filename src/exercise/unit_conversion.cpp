@@ -1,6 +1,6 @@
-#include "test/unit_conversion.h"
+#include "exercise/unit_conversion.h"
 
-#include "test/numeric_text.h"
+#include "exercise/numeric_text.h"
 
 #include <cmath>
 #include <optional>
