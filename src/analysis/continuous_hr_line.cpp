@@ -1,7 +1,7 @@
 #include "analysis/continuous_hr_line.h"
 
-#include "analysis/test_indices.h"
-#include "test/numeric_text.h"
+#include "analysis/indices.h"
+#include "exercise/numeric_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +17,7 @@ constexpr float FileHrScale = 0.1f;
 // Fits hr = C + D·x over the samples with every sum in single precision. False when there is no
 // sample, all share one speed or a coefficient is not finite.
 bool fitSamples(const SampleBuffer &buffer, float &intercept, float &slope) {
-    const int last = std::min<int>(buffer.sampleCount, SampleBuffer::Rows - 1);
+    const int last = std::min<int>(buffer.sampleCount, buffer.rows() - 1);
     if (last < 0)
         return false;
     float sumXh = 0, sumH = 0, sumXx = 0, sumX = 0;

@@ -1,9 +1,11 @@
 // The timed speed and heart-rate samples of a heart-rate file or of the live link: two tables of
-// up to 2001 rows, the number of rows written and the highest speed seen.
+// rows, the index of the last row written and the highest speed seen. The tables start with the
+// 2001 rows a recording usually needs and grow when a longer one arrives (an hour at one sample a
+// second has 3,600), so no sample is ever dropped.
 #pragma once
 
 #include <array>
-#include <cstdint>
+#include <cstddef>
 #include <vector>
 
 namespace kavren {
@@ -18,8 +20,24 @@ struct SampleBuffer {
     // Row i: speed (m/s), heart rate (b/min).
     std::vector<std::array<float, 2>> speedHrTable;
     // Rows written; after the take-over of a file, the index of the last sample.
-    std::int16_t sampleCount = 0;
+    int sampleCount = 0;
     float maxSpeed = 0; // m/s
+
+    // Writes row i of both tables, growing them when i lies beyond their end; a negative i is
+    // ignored.
+    void setRow(int i, float speedMps, float heartRate) {
+        if (i < 0)
+            return;
+        const auto row = std::size_t(i);
+        if (row >= hrSpeedTable.size()) {
+            hrSpeedTable.resize(row + 1);
+            speedHrTable.resize(row + 1);
+        }
+        hrSpeedTable[row] = {heartRate, speedMps};
+        speedHrTable[row] = {speedMps, heartRate};
+    }
+    // Number of rows the tables hold.
+    int rows() const { return int(hrSpeedTable.size()); }
 };
 
 } // namespace kavren

@@ -1,0 +1,13 @@
+#include "graph/live_point.h"
+
+#include "graph/drawing_surface.h"
+
+namespace kavren {
+
+void drawLivePoint(DrawingSurface &surface, double speedMps, double heartRate, double hrScale) {
+    constexpr int White = 15;
+    const double y = (heartRate - LivePointHrBase) * hrScale;
+    surface.circle(QPointF(speedMps, y), LivePointRadius, colourOfPaletteNumber(White));
+}
+
+} // namespace kavren
