@@ -1,3 +1,4 @@
+// The look-up of the cursor readout over the stored point positions of the kept tests.
 #include "graph/cursor_readout.h"
 
 #include "exercise/numeric_text.h"

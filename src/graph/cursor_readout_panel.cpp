@@ -1,3 +1,4 @@
+// Label80 on the graph: shown at the pointer on a match, hidden again by a single-shot timer.
 #include "graph/cursor_readout_panel.h"
 
 #include "graph/cursor_readout.h"

@@ -1,3 +1,4 @@
+// The paper surface: width unit from the page's resolution, texts cut at the page's right edge.
 #include "report/page_surface.h"
 
 #include <QFontMetricsF>

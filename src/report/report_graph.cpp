@@ -137,6 +137,10 @@ void drawCurves(DrawingSurface &surface, const ReportInputs &in, const FrozenCur
 }
 
 void drawCrossLines(DrawingSurface &surface, const ReportInputs &in, const GraphScale &scale) {
+    // Without a threshold speed there is no threshold to mark: lines "at speed 0" would run from
+    // the lactate axis across the graph and off the left edge of the page.
+    if (in.thresholdSpeed.trimmed().isEmpty())
+        return;
     surface.setLineWidth(styleWidth(in.styles.printLactateLineWidth));
     const auto colour = stylePaletteColour(in.styles.printLactateLineColour);
     const double v = readNumber(in.thresholdSpeed);

@@ -1,3 +1,5 @@
+// The report's window side: gathers the page's inputs from the main window's fields and sends
+// the page to the printer, the print preview or a PDF file.
 #include "report/report_panel.h"
 
 #include "analysis/calculation_run.h"

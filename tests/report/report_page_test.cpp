@@ -430,6 +430,12 @@ TEST(ReportPage, ThresholdCrossLinesOfTheTestOnScreen) {
     EXPECT_NEAR(cross[2].b.y(), 11.5, 1e-6);
     EXPECT_EQ(cross[3].b.x(), 4);
     EXPECT_EQ(cross[3].width, 3);
+
+    // No threshold speed, no cross: nothing is drawn at speed 0, left of the graph.
+    in.thresholdSpeed.clear();
+    RecordingSurface none = pageSurface();
+    drawReportPage(none, in);
+    EXPECT_TRUE(linesIn(none, QColor(255, 0, 255)).empty());
 }
 
 TEST(ReportPage, PictureBehindTheZonesUnlessCurvesAreKept) {
