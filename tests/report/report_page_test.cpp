@@ -245,19 +245,6 @@ TEST(ReportPage, ComparisonTableHeadingsOfBothLayoutsAndItsCells) {
     expectAt(onlyText(recovery, "9.9"), 14.5, 24.0 - 2.4);
 }
 
-TEST(ReportPage, TrainingZonesAndMaximumHeartRate) {
-    ReportInputs in = testOnScreen();
-    in.zones = {"120-140", "140-160", "160-180", "180-200", "200-220"};
-    in.maxHr = QStringLiteral("220");
-    RecordingSurface surface = pageSurface();
-    drawReportPage(surface, in);
-    expectAt(onlyText(surface, "Very light"), 8, 12);
-    expectAt(onlyText(surface, "Max"), 14, 12);
-    expectAt(onlyText(surface, "Max hr"), 5.5, 12);
-    expectAt(onlyText(surface, "160-180"), 11, 11.4);
-    expectAt(onlyText(surface, "220"), 5.5, 11.4);
-}
-
 TEST(ReportPage, AxisLabelsOfEveryRange) {
     GraphScale screen;
     // Lactate: a screen axis of 8 mmol/l prints 2, 4, 6, 8 at v·1.5 + 0.5.
