@@ -23,9 +23,11 @@ class QTimer;
 namespace kavren {
 class BackgroundPanel;
 class ComparisonPanel;
+class CursorReadoutPanel;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
+class ReportPanel;
 class StylePanel;
 class ThresholdPanel;
 } // namespace kavren
@@ -80,6 +82,11 @@ public:
     // Writes the settings file back; runs once, at "Exit" or when the window closes.
     void shutdown();
 
+public slots:
+    // "Save as PDF..." after its file dialog: the report page into this file; false (and a
+    // message) when the file cannot be written.
+    bool saveReportPdf(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -96,6 +103,7 @@ private:
     void runHelp();
     void runPrinterSetup();
     void freezeCurveClicked();
+    void wireReport();
     void wireDatabase();
     void showDatabaseList();
     void createDatabase();
@@ -142,5 +150,7 @@ private:
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
+    kavren::ReportPanel *m_report = nullptr;
+    kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

@@ -5,12 +5,14 @@
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
 #include "graph/background_panel.h"
+#include "graph/cursor_readout_panel.h"
 #include "graph/file_list_panel.h"
 #include "graph/printer_setup_dialog.h"
 #include "graph/graph_widget.h"
 #include "graph/style_panel.h"
 #include "analysis/threshold_calculator.h"
 #include "exercise/entry_panel.h"
+#include "report/report_panel.h"
 #include "app/message_dialog.h"
 #include "exercise/twips.h"
 
@@ -134,6 +136,9 @@ void Laktat::buildMenus() {
     addBarAction(bar, "Export", tr("Import"));
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
             &BackgroundPanel::showPictureList);
+    QMenu *report = addNamedMenu(bar, "report", tr("Report"));
+    addNamedAction(report, "preview", tr("Print preview..."));
+    addNamedAction(report, "pdfReport", tr("Save as PDF..."));
     addBarAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
     connect(addBarAction(bar, "Help", tr(" Help")), &QAction::triggered, this, &Laktat::runHelp);
 }
@@ -211,6 +216,25 @@ void Laktat::buildSideControls(QWidget *area) {
             &Laktat::calculate);
     connect(m_freeze, &QCheckBox::clicked, this,
             &Laktat::freezeCurveClicked);
+    wireReport();
+}
+
+void Laktat::wireReport() {
+    const auto printer = [this]() -> QPrinter & {
+        if (!m_printer)
+            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        return *m_printer;
+    };
+    m_report = new ReportPanel({this, &m_test, &m_analysis, m_styles, m_graph, m_freeze, printer}, this);
+    connect(control<QPushButton>(QStringLiteral("Command10")), &QPushButton::clicked, m_report, &ReportPanel::print);
+    connect(control<QAction>(QStringLiteral("preview")), &QAction::triggered, m_report, &ReportPanel::showPreview);
+    connect(control<QAction>(QStringLiteral("pdfReport")), &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
+    connect(m_report, &ReportPanel::reportFailed, this, [this](const QString &text) { showMessage(this, text); });
+    m_readout = new CursorReadoutPanel(m_graph, m_analysis.pointTable, [this] { return freezeChecked(); });
+}
+
+bool Laktat::saveReportPdf(const QString &path) {
+    return m_report->savePdf(path);
 }
 
 void Laktat::runPrinterSetup() {
