@@ -26,6 +26,7 @@ class ComparisonPanel;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
+class PolarWindow;
 class StylePanel;
 class ThresholdPanel;
 } // namespace kavren
@@ -107,6 +108,9 @@ private:
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void eraseSelectedTests(const kavren::TestRow &clicked);
     void sliderReleased(bool hrSlider);
+    void openImport();
+    void takeOverImport();
+    void showContinuousHrLine();
     void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
     template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
@@ -141,6 +145,7 @@ private:
     kavren::BackgroundPanel *m_background = nullptr;
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
+    kavren::PolarWindow *m_polar = nullptr; // the import window, made on first use
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };
