@@ -118,7 +118,6 @@ void PolarWindow::open(const QString &importFolder) {
         m_folders->setPath(importFolder);
     m_files->setPath(m_folders->path());
     show();
-    raise();
 }
 
 void PolarWindow::clearShown() {
