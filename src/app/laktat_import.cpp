@@ -52,14 +52,14 @@ void Laktat::openImport() {
     if (!m_polar) {
         m_polar = new PolarWindow(m_samples, this);
         connect(m_polar, &PolarWindow::notified, this, &Laktat::takeOverImport);
+        connect(m_polar, &PolarWindow::importFolderChanged, this,
+                [this](const QString &folder) { m_importFolder = folder; });
     }
     m_polar->open(m_importFolder);
 }
 
 void Laktat::takeOverImport() {
     const ImportNotice notice = m_polar->takeNotice();
-    if (!m_polar->importFolder().isEmpty())
-        m_importFolder = m_polar->importFolder();
     if (notice.cancelled)
         return;
     const HrmFile &file = m_polar->file();

@@ -17,6 +17,8 @@ constexpr int BeatToBeatInterval = 238;
 constexpr int LongestInterval = 86400;
 constexpr double HighestHeartRate = 1000;
 constexpr double HighestSpeedKmh10 = 100000;
+// No line of a heart-rate file comes near this; a longer one is junk and is skipped unread.
+constexpr qsizetype LongestLine = 64 * 1024;
 
 // The characters 0x80…0x9F of Windows-1252; the rest of the code page is Latin-1.
 constexpr char16_t Cp1252High[32] = {
@@ -70,6 +72,7 @@ class Reader {
 public:
     HrmFile file;
     void readLine(const QString &line);
+    void skipLine() { ++file.skippedLines; }
     void finish();
 
 private:
@@ -282,7 +285,10 @@ HrmFile readHrmFile(const QByteArray &bytes) {
         QByteArrayView line(bytes.constData() + start, end - start);
         if (line.endsWith('\r'))
             line.chop(1);
-        reader.readLine(decodeLine(line));
+        if (line.size() > LongestLine)
+            reader.skipLine();
+        else
+            reader.readLine(decodeLine(line));
         start = end + 1;
     }
     reader.finish();

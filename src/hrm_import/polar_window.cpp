@@ -113,6 +113,7 @@ void PolarWindow::buildCommands() {
 void PolarWindow::open(const QString &importFolder) {
     clearShown();
     m_file = HrmFile{};
+    m_samples.maxSpeed = 0;
     m_files->setPattern(QStringLiteral("*.hrm"));
     if (!importFolder.isEmpty() && QDir(importFolder).exists())
         m_folders->setPath(importFolder);
@@ -133,6 +134,7 @@ void PolarWindow::readFile(const QString &fileName) {
     m_file = HrmFile{};
     m_samples = SampleBuffer{};
     m_importFolder = m_folders->path();
+    emit importFolderChanged(m_importFolder);
     const QString path = hrmFileToRead(m_importFolder, fileName);
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly)) {

@@ -54,6 +54,8 @@ public:
 signals:
     // Once per "Extract Polardata" or "Close".
     void notified();
+    // A file was opened in this folder.
+    void importFolderChanged(const QString &folder);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

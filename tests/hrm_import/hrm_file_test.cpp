@@ -74,6 +74,20 @@ TEST(HrmFileTest, LapsArePairedAndAtMostTwelveShown) {
     EXPECT_EQ(shown[11], "00:22:00");
 }
 
+TEST(HrmFileTest, SectionsAreFoundByNameInAnyOrder) {
+    HrmText text;
+    text.lap("00:01:00.0", 150).lap("00:02:00.0", 160).rising(2);
+    QByteArray moved = text.build();
+    const QByteArray zones = "[HRZones]\n190\n170\n\n";
+    moved.remove(moved.indexOf(zones), zones.size());
+    moved.insert(moved.indexOf("[IntTimes]"), zones);
+    moved.insert(moved.indexOf("[Note]"), "[Trip]\n1882\n\n");
+    const HrmFile file = readHrmFile(moved);
+    EXPECT_EQ(file.laps.size(), 2u);
+    EXPECT_EQ(file.samples.size(), 2u);
+    EXPECT_EQ(file.skippedLines, 0);
+}
+
 TEST(HrmFileTest, ThreeLineLapsOfOlderVersions) {
     HrmText text;
     text.params.replace("Version=106", "Version=105");
@@ -139,6 +153,14 @@ TEST(HrmFileTest, BadSampleLinesAreSkippedAndCounted) {
     ASSERT_EQ(file.samples.size(), 2u);
     EXPECT_EQ(file.samples[1].heartRate, 154);
     EXPECT_EQ(file.skippedLines, 6);
+}
+
+TEST(HrmFileTest, TenMegabyteLineIsSkipped) {
+    HrmText text;
+    text.sampleLines = {"150\t100", QByteArray(10 << 20, '7'), "151\t101"};
+    const HrmFile file = readHrmFile(text.build());
+    EXPECT_EQ(file.samples.size(), 2u);
+    EXPECT_EQ(file.skippedLines, 1);
 }
 
 TEST(HrmFileTest, LapTimesThatAreNoTimesStartNoLap) {
