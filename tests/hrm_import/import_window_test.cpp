@@ -128,6 +128,20 @@ TEST_F(ImportWindowTest, FileWithoutLapsShowsTheHeartRateLineOfAllSamples) {
     EXPECT_EQ(text("Text21"), "205");
 }
 
+TEST_F(ImportWindowTest, FileWithoutSpeedSaysSoAndLeavesThePacesEmpty) {
+    HrmText file = threeSteps();
+    file.params.replace("SMode=111000100", "SMode=001000100");
+    write("alt.hrm", file.build());
+    QWidget *polar = openImport();
+    clickFile(polar, "alt.hrm");
+    EXPECT_TRUE(polar->findChild<QLabel *>("Label5")->text().contains("no speed"));
+    polar->findChild<QPushButton *>("Command1")->click();
+    EXPECT_EQ(text("lakt2"), "2");
+    EXPECT_EQ(text("puls3"), "210");
+    EXPECT_EQ(text("temp1"), "");
+    EXPECT_EQ(text("temp3"), "");
+}
+
 TEST_F(ImportWindowTest, CloseTakesNothingOverAndKeepsTheWindow) {
     write("TEST01.hrm", threeSteps().build());
     QWidget *polar = openImport();
