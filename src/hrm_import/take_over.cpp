@@ -31,7 +31,8 @@ TakeOverPlan planTakeOver(const HrmFile &file, const std::vector<ExtractedStep> 
 QString hrmFileToRead(const QString &folder, const QString &fileName) {
     const QDir dir(folder);
     const qsizetype dot = fileName.lastIndexOf(u'.');
-    if (dot >= 1) {
+    // Only a numbered name is one of a pair: "run.hrm" never stands for "ru1.hrm".
+    if (dot >= 1 && fileName[dot - 1].isDigit()) {
         const QString stem = fileName.left(dot - 1);
         const QString extension = fileName.mid(dot);
         for (const QChar digit : {u'1', u'2'}) {

@@ -30,7 +30,8 @@ struct TakeOverPlan {
 TakeOverPlan planTakeOver(const HrmFile &file, const std::vector<ExtractedStep> &steps);
 
 // A file chosen in the file list may be one of a numbered pair (TEST01.hrm, TEST02.hrm): the
-// first of the pair is read when it exists, else the second, else the chosen file itself.
+// first of the pair is read when it exists, else the second, else the chosen file itself. A name
+// without a digit before its extension is read as it is.
 QString hrmFileToRead(const QString &folder, const QString &fileName);
 
 } // namespace kavren

@@ -196,9 +196,13 @@ TEST_F(FileChoiceTest, FolderWithADotAndFilesWithoutPartner) {
     EXPECT_EQ(kavren::hrmFileToRead(folder, "TEST02.hrm"), second);
     const QString first = make("horses.2026/TEST01.hrm");
     EXPECT_EQ(kavren::hrmFileToRead(folder, "TEST02.hrm"), first);
-    // No candidate exists: the chosen file itself.
+    // A name without a number is no pair, even where its last letter replaced by 1 names a file.
+    make("horses.2026/ru1.hrm");
     const QString run = make("horses.2026/run.hrm");
     EXPECT_EQ(kavren::hrmFileToRead(folder, "run.hrm"), run);
+    // A numbered name whose pair is missing: the chosen file itself.
+    const QString lone = make("horses.2026/lone5.hrm");
+    EXPECT_EQ(kavren::hrmFileToRead(folder, "lone5.hrm"), lone);
 }
 
 } // namespace
