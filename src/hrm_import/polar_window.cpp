@@ -17,6 +17,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace kavren {
 
