@@ -27,6 +27,7 @@ class CursorReadoutPanel;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
+class PolarWindow;
 class ReportPanel;
 class StylePanel;
 class ThresholdPanel;
@@ -115,6 +116,9 @@ private:
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void eraseSelectedTests(const kavren::TestRow &clicked);
     void sliderReleased(bool hrSlider);
+    void openImport();
+    void takeOverImport();
+    void showContinuousHrLine();
     void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
     template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
@@ -149,6 +153,7 @@ private:
     kavren::BackgroundPanel *m_background = nullptr;
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
+    kavren::PolarWindow *m_polar = nullptr; // the import window, made on first use
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
     kavren::ReportPanel *m_report = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;

@@ -133,7 +133,7 @@ void Laktat::buildMenus() {
     addNamedAction(database, "dbas1", tr("List"));
     addNamedAction(database, "creat", tr("Create"));
     addBarAction(bar, "intn", tr("Internet"));
-    addBarAction(bar, "Export", tr("Import"));
+    connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this, &Laktat::openImport);
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
             &BackgroundPanel::showPictureList);
     QMenu *report = addNamedMenu(bar, "report", tr("Report"));
