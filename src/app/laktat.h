@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/calculation_run.h"
+#include "analysis/fit_quality.h"
 #include "analysis/sample_buffer.h"
 #include "database/comparison_table.h"
 #include "database/search.h"
@@ -113,6 +114,7 @@ private:
 
     kavren::CurrentTest m_test;
     kavren::AnalysisState m_analysis;
+    std::optional<kavren::FitQuality> m_fitQuality; // of the last run past the freeze guard
     QString m_importNote;      // note of the last imported heart-rate file
     bool m_slidersInert = false; // set by "Clear screen": the sliders wait for the next release
     bool m_searchEnabled = false;    // set by Database > List
