@@ -24,6 +24,7 @@ class QTimer;
 namespace kavren {
 class BackgroundPanel;
 class ComparisonPanel;
+class CsvExportDialog;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
@@ -97,6 +98,7 @@ private:
     void runHelp();
     void runPrinterSetup();
     void freezeCurveClicked();
+    void exportCsv();
     void wireDatabase();
     void showDatabaseList();
     void createDatabase();
@@ -143,6 +145,7 @@ private:
     kavren::BackgroundPanel *m_background = nullptr;
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
+    kavren::CsvExportDialog *m_csvExport = nullptr;
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

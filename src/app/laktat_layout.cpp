@@ -130,6 +130,7 @@ void Laktat::buildMenus() {
     QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
     addNamedAction(database, "dbas1", tr("List"));
     addNamedAction(database, "creat", tr("Create"));
+    addNamedAction(database, "exportCsv", tr("Export to CSV..."));
     addBarAction(bar, "intn", tr("Internet"));
     addBarAction(bar, "Export", tr("Import"));
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
