@@ -3,6 +3,8 @@
 #include "database/csv_export.h"
 
 #include <QBuffer>
+#include <QStringList>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -21,10 +23,19 @@ std::vector<kavren::TestRow> manyTests(int count) {
     row.maxHr = QStringLiteral("225");
     row.stable = QStringLiteral("Östra stallet");
     row.trainer = QStringLiteral("Coach, Anna");
-    row.stepData = QStringLiteral(
-        "1.2 128 2.40 1.5 145 2.20 2.4 166 2.00 4.1 183 1.50 6.0 192 1.45 8.8 201 1.40");
     row.comments = QStringLiteral("Good test.\r\nSlight \"cough\" after step 5.");
-    return std::vector<kavren::TestRow>(std::size_t(count), row);
+    std::vector<kavren::TestRow> tests(std::size_t(count), row);
+    // Every test with steps of its own, typed as min/km paces.
+    for (int i = 0; i < count; ++i) {
+        QStringList values;
+        for (int step = 0; step < 6; ++step)
+            values << QString::number(0.8 + 0.1 * (i % 13) + 1.3 * step, 'f', 1)
+                   << QString::number(120 + i % 17 + 15 * step)
+                   << QStringLiteral("2.%1").arg(55 - 7 * step - i % 5);
+        tests[std::size_t(i)].stepData = values.join(u' ');
+        tests[std::size_t(i)].name = QStringLiteral("Horse %1").arg(i);
+    }
+    return tests;
 }
 
 void BM_CsvToMemory(benchmark::State &state) {

@@ -51,41 +51,46 @@ std::optional<Range> hrRange(const StepReadings &steps, int n) {
     return range;
 }
 
-IndexMark markLevel(double level, const Range &range, const QString &quantity,
-                    const QString &unit) {
+IndexMark markLevel(double level, const Range &range, IndexMark::Quantity quantity) {
     IndexMark mark;
     mark.assessed = true;
-    const auto tip = [&](const char *side, const char *end, double measured) {
-        return QStringLiteral("extrapolated: %1 %2 lies %3 the %4 measured %5 (%6 %2)")
-            .arg(writeNumber(level), unit, QLatin1String(side), QLatin1String(end), quantity,
-                 writeNumber(measured));
-    };
+    mark.quantity = quantity;
+    mark.level = level;
     if (level > range.highest) {
-        mark.extrapolated = true;
-        mark.toolTip = tip("above", "highest", range.highest);
+        mark.beyond = IndexMark::Beyond::Above;
+        mark.measured = range.highest;
     } else if (level < range.lowest) {
-        mark.extrapolated = true;
-        mark.toolTip = tip("below", "lowest", range.lowest);
+        mark.beyond = IndexMark::Beyond::Below;
+        mark.measured = range.lowest;
     }
     return mark;
 }
 
 } // namespace
 
+QString IndexMark::toolTip() const {
+    if (!extrapolated())
+        return {};
+    const bool hr = quantity == Quantity::HeartRate;
+    const QString unit = hr ? QStringLiteral("b/min") : QStringLiteral("mmol/l");
+    const bool above = beyond == Beyond::Above;
+    return QStringLiteral("extrapolated: %1 %2 lies %3 the %4 measured %5 (%6 %2)")
+        .arg(writeNumber(level), unit, above ? QStringLiteral("above") : QStringLiteral("below"),
+             above ? QStringLiteral("highest") : QStringLiteral("lowest"),
+             hr ? QStringLiteral("heart rate") : QStringLiteral("lactate"), writeNumber(measured));
+}
+
 ExtrapolationMarks extrapolationMarks(const StepReadings &steps, int stepCount, bool lactateShown) {
     ExtrapolationMarks marks;
     if (!isFittableStepCount(stepCount) || !slopesFitted(steps, stepCount))
         return marks;
     if (const auto hr = hrRange(steps, stepCount))
-        marks.v200 =
-            markLevel(V200Level, *hr, QStringLiteral("heart rate"), QStringLiteral("b/min"));
+        marks.v200 = markLevel(V200Level, *hr, IndexMark::Quantity::HeartRate);
     if (!lactateShown)
         return marks;
     if (const auto lactate = lactateRange(steps, stepCount)) {
-        const QString quantity = QStringLiteral("lactate");
-        const QString unit = QStringLiteral("mmol/l");
-        marks.vla2 = markLevel(Vla2Level, *lactate, quantity, unit);
-        marks.vla4 = markLevel(Vla4Level, *lactate, quantity, unit);
+        marks.vla2 = markLevel(Vla2Level, *lactate, IndexMark::Quantity::Lactate);
+        marks.vla4 = markLevel(Vla4Level, *lactate, IndexMark::Quantity::Lactate);
         marks.hr2 = marks.vla2;
         marks.hr4 = marks.vla4;
     }

@@ -11,13 +11,21 @@
 namespace kavren {
 
 struct IndexMark {
+    enum class Beyond { Nothing, Above, Below };
+    enum class Quantity { HeartRate, Lactate };
+
     // False when nothing can be said: the index is not shown for this test (a heart-rate-only
     // test has no VLa2, VLa4, Hr2 or Hr4) or its line was not fitted from these steps.
     bool assessed = false;
-    bool extrapolated = false;
+    Beyond beyond = Beyond::Nothing;
+    Quantity quantity = Quantity::HeartRate;
+    double level = 0;    // 200 b/min, 2 or 4 mmol/l
+    double measured = 0; // the highest (above) or lowest (below) measured value
+
+    bool extrapolated() const { return beyond != Beyond::Nothing; }
     // "extrapolated: 4 mmol/l lies above the highest measured lactate (3.1 mmol/l)"; empty when
-    // the index lies within the measured range.
-    QString toolTip;
+    // the index lies within the measured range. Made on demand, so the check itself stays cheap.
+    QString toolTip() const;
 };
 
 struct ExtrapolationMarks {

@@ -108,8 +108,8 @@ void ComparisonPanel::markExtrapolated(int row, const ExtrapolationMarks &marks)
                                                           &marks.hr2, &marks.hr4};
     for (std::size_t c = 0; c < columnMarks.size(); ++c)
         if (columnMarks[c]->assessed)
-            setExtrapolated(m_columns[c].values[std::size_t(row)], columnMarks[c]->extrapolated,
-                            columnMarks[c]->toolTip);
+            setExtrapolated(m_columns[c].values[std::size_t(row)], columnMarks[c]->extrapolated(),
+                            columnMarks[c]->toolTip());
 }
 
 void ComparisonPanel::showPercents(const PercentCells &percent) {

@@ -1,7 +1,7 @@
 #include "database/csv_export.h"
 
 #include "database/database_store.h"
-#include "database/loading.h"
+#include "database/step_data_text.h"
 #include "exercise/numeric_text.h"
 #include "exercise/unit_conversion.h"
 
@@ -15,7 +15,7 @@ namespace kavren {
 
 namespace {
 
-constexpr qsizetype FlushBytes = 1 << 16;
+constexpr qsizetype FlushChars = 1 << 16;
 constexpr qsizetype ProgressEvery = 1000; // tests between two progress reports
 
 bool looksLikeFormula(const QString &text) {
@@ -35,31 +35,37 @@ QStringList storedColumns() {
 }
 
 QStringList storedFields(const TestRow &row) {
-    return {row.name,        row.testDate, row.breed,  row.age,     row.sex,      row.discipline,
-            row.pictureName, row.maxHr,    row.stable, row.trainer, row.stepData, row.comments};
+    return QStringList{row.name,   row.testDate,   row.breed,       row.age,
+                       row.sex,    row.discipline, row.pictureName, row.maxHr,
+                       row.stable, row.trainer,    row.stepData,    row.comments};
 }
 
-QStringList stepFields(const TestRow &row) {
-    LoadedTest test = unpackTest(row);
-    const bool fitted = test.stepCount >= 3 && test.stepCount <= StepRows;
-    const int stepCount = fitted ? test.stepCount : 0;
-    const bool recovery = test.discipline == u"Recovery";
-    const int converted = recovery ? 0 : convertSpeeds(test.discipline, test.steps);
-    QStringList lactates, hrs, speeds;
-    for (int i = 0; i < StepRows; ++i) {
-        const TestStep &step = test.steps[std::size_t(i)];
-        const bool used = i < stepCount;
-        lactates << (used && !test.hrOnly ? step.lactate : QString());
-        hrs << (used ? step.hr : QString());
-        speeds << (used && i < converted ? step.speedMs : QString());
+// A stored value as the step field shows it after loading (2.40 reads back as 2.4).
+QString shownValue(const QString &stored) {
+    return writeNumber(readNumber(stored));
+}
+
+// Lactate1…6, Hr1…6 and Speed1…6 of a test, read as loading reads them.
+void appendStepFields(const TestRow &row, QStringList &fields) {
+    const DecodedStepData decoded = decodeStepData(row.stepData);
+    const int stepCount = decoded.count >= 3 && decoded.count <= StepRows ? decoded.count : 0;
+    TestSteps steps;
+    for (int i = 0; i < stepCount; ++i) {
+        const StepDataRow &stored = decoded.rows[std::size_t(i)];
+        TestStep &step = steps[std::size_t(i)];
+        step.speedText = shownValue(stored.speed);
+        step.lactate = shownValue(stored.lactate);
+        step.hr = shownValue(stored.hr);
     }
-    return lactates + hrs + speeds;
-}
-
-QStringList padded(QStringList fields, qsizetype width) {
-    while (fields.size() < width)
-        fields << QString();
-    return fields;
+    const bool hrOnly = stepCount > 0 && readNumber(steps[0].lactate) == 0.1;
+    const bool recovery = row.discipline == u"Recovery";
+    const int converted = recovery ? 0 : convertSpeeds(row.discipline, steps);
+    for (int i = 0; i < StepRows; ++i)
+        fields << (i < stepCount && !hrOnly ? steps[std::size_t(i)].lactate : QString());
+    for (int i = 0; i < StepRows; ++i)
+        fields << (i < stepCount ? steps[std::size_t(i)].hr : QString());
+    for (int i = 0; i < StepRows; ++i)
+        fields << (i < stepCount && i < converted ? steps[std::size_t(i)].speedMs : QString());
 }
 
 struct TableColumn {
@@ -85,24 +91,47 @@ std::vector<TableColumn> tableColumns(const ComparisonCells &cells, const Percen
 
 } // namespace
 
+void appendCsvField(const QString &text, QString &out) {
+    const bool guard = looksLikeFormula(text);
+    const bool quote = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == u',' || c == u'"' || c == u'\r' || c == u'\n';
+    });
+    if (quote)
+        out += u'"';
+    if (guard)
+        out += u'\'';
+    if (!quote) {
+        out += text;
+        return;
+    }
+    for (const QChar c : text) {
+        if (c == u'"')
+            out += u'"';
+        out += c;
+    }
+    out += u'"';
+}
+
+// The fields, then empty ones up to width, joined by commas and ended by CR LF.
+void appendCsvRecord(const QStringList &fields, qsizetype width, QString &out) {
+    for (qsizetype i = 0; i < std::max(fields.size(), width); ++i) {
+        if (i > 0)
+            out += u',';
+        if (i < fields.size())
+            appendCsvField(fields[i], out);
+    }
+    out += QStringLiteral("\r\n");
+}
+
 QString csvField(const QString &text) {
-    QString field = looksLikeFormula(text) ? u'\'' + text : text;
-    const bool quote = field.contains(u',') || field.contains(u'"') || field.contains(u'\r') ||
-                       field.contains(u'\n');
-    if (!quote)
-        return field;
-    field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + field + u'"';
+    QString field;
+    appendCsvField(text, field);
+    return field;
 }
 
 QString csvRecord(const QStringList &fields) {
     QString record;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            record += u',';
-        record += csvField(fields[i]);
-    }
-    record += QStringLiteral("\r\n");
+    appendCsvRecord(fields, 0, record);
     return record;
 }
 
@@ -115,7 +144,10 @@ QStringList testCsvHeader() {
 }
 
 QStringList testCsvFields(const TestRow &row) {
-    return storedFields(row) + stepFields(row);
+    QStringList fields = storedFields(row);
+    fields.reserve(fields.size() + 3 * StepRows);
+    appendStepFields(row, fields);
+    return fields;
 }
 
 QStringList comparisonCsvHeader(bool recovery) {
@@ -147,29 +179,31 @@ std::vector<QStringList> comparisonCsvRows(const ComparisonCells &cells,
 CsvOutcome writeCsv(QIODevice &out, const CsvContent &content, const CsvProgress &progress) {
     const QStringList header = testCsvHeader();
     const qsizetype width = std::max(header.size(), comparisonCsvHeader(true).size());
-    QByteArray buffer = csvRecord(padded(header, width)).toUtf8();
+    QString text;
+    appendCsvRecord(header, width, text);
+    // The text goes out as UTF-8 in pieces, so memory stays small however many tests there are.
     const auto flush = [&](qsizetype atLeast) {
-        if (buffer.size() < atLeast)
+        if (text.size() < atLeast)
             return true;
-        const bool written = out.write(buffer) == buffer.size();
-        buffer.clear();
-        return written;
+        const QByteArray bytes = text.toUtf8();
+        text.clear();
+        return out.write(bytes) == bytes.size();
     };
     for (qsizetype i = 0; i < qsizetype(content.tests.size()); ++i) {
         if (i % ProgressEvery == 0 && progress && !progress(i))
             return CsvOutcome::Cancelled;
-        buffer += csvRecord(padded(testCsvFields(content.tests[std::size_t(i)]), width)).toUtf8();
-        if (!flush(FlushBytes))
+        appendCsvRecord(testCsvFields(content.tests[std::size_t(i)]), width, text);
+        if (!flush(FlushChars))
             return CsvOutcome::Failed;
     }
     if (progress && !progress(qsizetype(content.tests.size())))
         return CsvOutcome::Cancelled;
     if (content.cells && content.percent) {
-        buffer += csvRecord(padded({}, width)).toUtf8();
-        buffer += csvRecord(padded(comparisonCsvHeader(content.recovery), width)).toUtf8();
+        appendCsvRecord({}, width, text);
+        appendCsvRecord(comparisonCsvHeader(content.recovery), width, text);
         for (const QStringList &row :
              comparisonCsvRows(*content.cells, *content.percent, content.recovery))
-            buffer += csvRecord(padded(row, width)).toUtf8();
+            appendCsvRecord(row, width, text);
     }
     return flush(0) ? CsvOutcome::Written : CsvOutcome::Failed;
 }

@@ -25,6 +25,9 @@ namespace kavren {
 QString csvField(const QString &text);
 // The fields joined by commas and ended by CR LF.
 QString csvRecord(const QStringList &fields);
+// The same, appended to a text; the record is filled up with empty fields to width.
+void appendCsvField(const QString &text, QString &out);
+void appendCsvRecord(const QStringList &fields, qsizetype width, QString &out);
 
 // The columns of a test: the stored columns as the database names them (ExDatum is not held by a
 // listed test), then the steps unpacked into Lactate1…6, Hr1…6 and Speed1…6 (m/s).

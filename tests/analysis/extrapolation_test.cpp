@@ -29,17 +29,17 @@ TEST(Extrapolation, LevelsAboveTheMeasuredValues) {
     // The horse's fastest step stayed under 4 mmol/l and under 200 b/min.
     const ExtrapolationMarks m = marksOf(texts({"1.0", "1.4", "1.9", "2.5", "3.1"}),
                                          texts({"140", "152", "165", "176", "187"}));
-    EXPECT_TRUE(m.vla4.assessed && m.vla4.extrapolated);
-    EXPECT_EQ(m.vla4.toolTip,
+    EXPECT_TRUE(m.vla4.assessed && m.vla4.extrapolated());
+    EXPECT_EQ(m.vla4.toolTip(),
               "extrapolated: 4 mmol/l lies above the highest measured lactate (3.1 mmol/l)");
-    EXPECT_TRUE(m.hr4.extrapolated);
-    EXPECT_EQ(m.hr4.toolTip, m.vla4.toolTip);
+    EXPECT_TRUE(m.hr4.extrapolated());
+    EXPECT_EQ(m.hr4.toolTip(), m.vla4.toolTip());
     EXPECT_TRUE(m.vla2.assessed);
-    EXPECT_FALSE(m.vla2.extrapolated);
-    EXPECT_TRUE(m.vla2.toolTip.isEmpty());
-    EXPECT_FALSE(m.hr2.extrapolated);
-    EXPECT_TRUE(m.v200.extrapolated);
-    EXPECT_EQ(m.v200.toolTip,
+    EXPECT_FALSE(m.vla2.extrapolated());
+    EXPECT_TRUE(m.vla2.toolTip().isEmpty());
+    EXPECT_FALSE(m.hr2.extrapolated());
+    EXPECT_TRUE(m.v200.extrapolated());
+    EXPECT_EQ(m.v200.toolTip(),
               "extrapolated: 200 b/min lies above the highest measured heart rate (187 b/min)");
 }
 
@@ -48,13 +48,13 @@ TEST(Extrapolation, LevelsBelowTheMeasuredValues) {
     // are out of order on purpose, the range is the lowest and highest value, not first and last.
     const ExtrapolationMarks m = marksOf(texts({"3.0", "2.3", "4.4", "6.2", "9.5"}),
                                          texts({"212", "205", "219", "224", "231"}));
-    EXPECT_TRUE(m.vla2.extrapolated);
-    EXPECT_EQ(m.vla2.toolTip,
+    EXPECT_TRUE(m.vla2.extrapolated());
+    EXPECT_EQ(m.vla2.toolTip(),
               "extrapolated: 2 mmol/l lies below the lowest measured lactate (2.3 mmol/l)");
-    EXPECT_TRUE(m.hr2.extrapolated);
-    EXPECT_FALSE(m.vla4.extrapolated);
-    EXPECT_FALSE(m.hr4.extrapolated);
-    EXPECT_EQ(m.v200.toolTip,
+    EXPECT_TRUE(m.hr2.extrapolated());
+    EXPECT_FALSE(m.vla4.extrapolated());
+    EXPECT_FALSE(m.hr4.extrapolated());
+    EXPECT_EQ(m.v200.toolTip(),
               "extrapolated: 200 b/min lies below the lowest measured heart rate (205 b/min)");
 }
 
@@ -64,18 +64,18 @@ TEST(Extrapolation, LevelsOnTheEdgeOfTheMeasuredRangeAreMeasured) {
         marksOf(texts({"2", "2.6", "3.0", "3.5", "4"}), texts({"160", "170", "180", "190", "200"}));
     for (const IndexMark *mark : {&m.v200, &m.vla2, &m.vla4, &m.hr2, &m.hr4}) {
         EXPECT_TRUE(mark->assessed);
-        EXPECT_FALSE(mark->extrapolated) << mark->toolTip.toStdString();
+        EXPECT_FALSE(mark->extrapolated()) << mark->toolTip().toStdString();
     }
     // Just past the edge is outside: 199.9 b/min at the fastest step.
     EXPECT_TRUE(marksOf(texts({"2", "2.6", "3.0", "3.5", "4"}),
                         texts({"160", "170", "180", "190", "199.9"}))
-                    .v200.extrapolated);
+                    .v200.extrapolated());
 }
 
 TEST(Extrapolation, HeartRateOnlyTestHasOnlyV200) {
     const ExtrapolationMarks m = marksOf(texts({"0.1", "0.1", "0.1", "0.1", "0.1"}),
                                          texts({"150", "160", "170", "180", "190"}), 5, false);
-    EXPECT_TRUE(m.v200.assessed && m.v200.extrapolated);
+    EXPECT_TRUE(m.v200.assessed && m.v200.extrapolated());
     for (const IndexMark *mark : {&m.vla2, &m.vla4, &m.hr2, &m.hr4})
         EXPECT_FALSE(mark->assessed);
 }
@@ -85,8 +85,8 @@ TEST(Extrapolation, OnlyTheFittedStepsCount) {
     const ExtrapolationMarks m = marksOf(texts({"1.0", "1.4", "1.9", "2.5", "3.1", "4.5"}),
                                          texts({"140", "152", "165", "176", "187", "205"}), 5, true,
                                          texts({"5", "6", "7", "8", "9", "10"}));
-    EXPECT_TRUE(m.vla4.extrapolated);
-    EXPECT_TRUE(m.v200.extrapolated);
+    EXPECT_TRUE(m.vla4.extrapolated());
+    EXPECT_TRUE(m.v200.extrapolated());
 }
 
 TEST(Extrapolation, NothingIsSaidWhereTheLineWasNotFittedFromTheSteps) {

@@ -22,8 +22,14 @@
 namespace kavren {
 namespace {
 
-IndexMark extrapolated(const char *toolTip) {
-    return {true, true, QString::fromUtf8(toolTip)};
+IndexMark above(IndexMark::Quantity quantity, double level, double highest) {
+    IndexMark mark;
+    mark.assessed = true;
+    mark.beyond = IndexMark::Beyond::Above;
+    mark.quantity = quantity;
+    mark.level = level;
+    mark.measured = highest;
+    return mark;
 }
 
 class ComparisonMarks : public ::testing::Test {
@@ -45,12 +51,12 @@ protected:
 
 TEST_F(ComparisonMarks, ExtrapolatedCellsAreItalicWithTheReasonAndKeepTheirCaption) {
     ExtrapolationMarks marks;
-    marks.vla4 =
-        extrapolated("extrapolated: 4 mmol/l lies above the highest measured lactate (3.1 mmol/l)");
-    marks.vla2 = {true, false, {}};
+    marks.vla4 = above(IndexMark::Quantity::Lactate, 4, 3.1);
+    marks.vla2.assessed = true; // inside the measured range
     m_panel->markExtrapolated(1, marks);
     EXPECT_TRUE(cell("VLA4(1)")->font().italic());
-    EXPECT_EQ(cell("VLA4(1)")->toolTip(), marks.vla4.toolTip);
+    EXPECT_EQ(cell("VLA4(1)")->toolTip(),
+              "extrapolated: 4 mmol/l lies above the highest measured lactate (3.1 mmol/l)");
     EXPECT_EQ(cell("VLA4(1)")->text(), "1:32");
     EXPECT_FALSE(cell("Vla2(1)")->font().italic());
     EXPECT_FALSE(cell("VLA4(0)")->font().italic()); // another row
@@ -58,10 +64,8 @@ TEST_F(ComparisonMarks, ExtrapolatedCellsAreItalicWithTheReasonAndKeepTheirCapti
 
 TEST_F(ComparisonMarks, AMarkStaysWithItsTextOnly) {
     ExtrapolationMarks marks;
-    marks.v200 = extrapolated(
-        "extrapolated: 200 b/min lies above the highest measured heart rate (187 b/min)");
-    marks.vla4 =
-        extrapolated("extrapolated: 4 mmol/l lies above the highest measured lactate (3.1 mmol/l)");
+    marks.v200 = above(IndexMark::Quantity::HeartRate, 200, 187);
+    marks.vla4 = above(IndexMark::Quantity::Lactate, 4, 3.1);
     m_panel->markExtrapolated(1, marks);
     // A new value in VLa4 drops its mark; V200 shows the same text and keeps it.
     m_cells.vla4[1] = QStringLiteral("1:30");
