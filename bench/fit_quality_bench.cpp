@@ -31,7 +31,7 @@ void BM_FitQuality(benchmark::State &state) {
 }
 BENCHMARK(BM_FitQuality);
 
-// The six steps stay under 200 b/min, so V200 carries a tool tip: the costlier case.
+// The six steps stay under 200 b/min, so V200 is marked extrapolated.
 void BM_ExtrapolationMarks(benchmark::State &state) {
     const kavren::StepReadings steps = sixReadings();
     for (auto _ : state) {
