@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/calculation_run.h"
+#include "analysis/fit_quality.h"
 #include "analysis/sample_buffer.h"
 #include "database/comparison_table.h"
 #include "database/search.h"
@@ -24,6 +25,7 @@ namespace kavren {
 class BackgroundPanel;
 class ComparisonPanel;
 class CursorReadoutPanel;
+class CsvExportDialog;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
@@ -105,6 +107,7 @@ private:
     void runPrinterSetup();
     void freezeCurveClicked();
     void wireReport();
+    void exportCsv();
     void wireDatabase();
     void showDatabaseList();
     void createDatabase();
@@ -125,6 +128,7 @@ private:
 
     kavren::CurrentTest m_test;
     kavren::AnalysisState m_analysis;
+    std::optional<kavren::FitQuality> m_fitQuality; // of the last run past the freeze guard
     QString m_importNote;      // note of the last imported heart-rate file
     bool m_slidersInert = false; // set by "Clear screen": the sliders wait for the next release
     bool m_searchEnabled = false;    // set by Database > List
@@ -154,6 +158,7 @@ private:
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
     kavren::PolarWindow *m_polar = nullptr; // the import window, made on first use
+    kavren::CsvExportDialog *m_csvExport = nullptr;
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
     kavren::ReportPanel *m_report = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;

@@ -132,6 +132,7 @@ void Laktat::buildMenus() {
     QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
     addNamedAction(database, "dbas1", tr("List"));
     addNamedAction(database, "creat", tr("Create"));
+    addNamedAction(database, "exportCsv", tr("Export to CSV..."));
     addBarAction(bar, "intn", tr("Internet"));
     connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this, &Laktat::openImport);
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
