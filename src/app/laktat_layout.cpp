@@ -226,7 +226,7 @@ void Laktat::wireReport() {
             m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         return *m_printer;
     };
-    m_report = new ReportPanel({this, &m_test, &m_analysis, m_styles, m_graph, m_freeze, printer}, this);
+    m_report = new ReportPanel({this, &m_test, &m_analysis, m_styles, m_graph, m_freeze, m_comparison, printer}, this);
     connect(control<QPushButton>(QStringLiteral("Command10")), &QPushButton::clicked, m_report, &ReportPanel::print);
     connect(control<QAction>(QStringLiteral("preview")), &QAction::triggered, m_report, &ReportPanel::showPreview);
     connect(control<QAction>(QStringLiteral("pdfReport")), &QAction::triggered, m_report, &ReportPanel::saveAsPdf);

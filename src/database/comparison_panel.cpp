@@ -112,6 +112,13 @@ void ComparisonPanel::markExtrapolated(int row, const ExtrapolationMarks &marks)
                             columnMarks[c]->toolTip());
 }
 
+bool ComparisonPanel::isExtrapolated(int column, int row) const {
+    if (column < 0 || column >= int(m_columns.size()) || row < 0 || row >= ValueRows)
+        return false;
+    const QLabel *cell = m_columns[std::size_t(column)].values[std::size_t(row)];
+    return cell->font().italic() && !cell->toolTip().isEmpty();
+}
+
 void ComparisonPanel::showPercents(const PercentCells &percent) {
     const std::array<const std::array<QString, PercentCells::Rows> *, 8> columns = {
         &percent.v200P, &percent.vla2P, &percent.vla4P, &percent.hr2P, &percent.hf4P,

@@ -31,6 +31,8 @@ public:
     // reason as tool tip; the caption stays as it is. A mark stays with the text it was given
     // for: showValues drops it when the cell's text changes. Marks not assessed are left alone.
     void markExtrapolated(int row, const ExtrapolationMarks &marks);
+    // True when the value cell of a column (0 = V200 … 7 = Hr20) and row carries that mark now.
+    bool isExtrapolated(int column, int row) const;
 
     static constexpr int ValueRows = 6;
     static constexpr int PercentRows = 5;
