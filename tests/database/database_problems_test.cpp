@@ -8,6 +8,7 @@
 #include "store_probe.h"
 
 #include <QFileInfo>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -73,4 +74,34 @@ TEST(DatabaseProblems, UnknownSearchFieldsAndEmptyChoicesDoNothing) {
     const ValuesResult trainers = listCriterionValues(path, u"Coach"_qs);
     EXPECT_TRUE(trainers.values.isEmpty());
     EXPECT_TRUE(trainers.error.isEmpty());
+}
+
+TEST(DatabaseProblems, ALockedDatabaseIsReportedBySearchListAndErase) {
+    QTemporaryDir dir;
+    ASSERT_EQ(createDatabase(dir.filePath(u"locked"_qs)).outcome, CreateOutcome::Created);
+    const QString path = dir.filePath(u"locked.mdb"_qs);
+    insertRaw(path, {u"Bella"_qs, u"2006-03-14 09:00:00"_qs, u"Varmblod"_qs, u"5"_qs, u"sto"_qs,
+                     u"Trav"_qs, u"dummy.jpg"_qs, u" "_qs, u" "_qs, u" "_qs, u"2006-03-14"_qs,
+                     QString(), u" "_qs});
+    const std::vector<TestRow> found = searchTests(path, u"Namn"_qs, u"Bella"_qs).rows;
+    ASSERT_EQ(found.size(), 1u);
+
+    SearchResult search;
+    ValuesResult values;
+    EraseResult erase;
+    withConnection(path, [&](QSqlDatabase &other) {
+        QSqlQuery(other).exec(u"BEGIN EXCLUSIVE"_qs);
+        search = searchTests(path, u"Namn"_qs, u"Bella"_qs);
+        values = listCriterionValues(path, u"Namn"_qs);
+        erase = eraseTests(path, found);
+        QSqlQuery(other).exec(u"ROLLBACK"_qs);
+    });
+    EXPECT_TRUE(search.rows.empty());
+    EXPECT_TRUE(search.error.contains(u"locked"_qs)) << search.error.toStdString();
+    EXPECT_TRUE(values.values.isEmpty());
+    EXPECT_TRUE(values.error.contains(u"locked"_qs)) << values.error.toStdString();
+    EXPECT_EQ(erase.erased, 0);
+    EXPECT_TRUE(erase.error.contains(u"locked"_qs)) << erase.error.toStdString();
+    // Once the lock is gone the test is still there.
+    EXPECT_EQ(searchTests(path, u"Namn"_qs, u"Bella"_qs).rows.size(), 1u);
 }
