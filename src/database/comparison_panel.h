@@ -26,6 +26,9 @@ public:
     void setHeader(const QString &header);
     void showValues(const ComparisonCells &cells);
     void showPercents(const PercentCells &percent);
+    // Greys the cells of a row whose indices belong to an earlier fit (or shows them normally).
+    void setRowStale(int row, bool stale);
+    bool rowStale(int row) const;
 
     static constexpr int ValueRows = 6;
     static constexpr int PercentRows = 5;
