@@ -70,6 +70,7 @@ void Laktat::runCalculation() {
         m_threshold->lactateSlider()->setMaximum(*result.slider2Maximum);
     drawCalculationRun(m_graph->surface(), m_styles->settings(), result);
     m_comparison->showValues(m_analysis.comparison);
+    showFitStatus(inputs, result.writeHrOnlyLactates);
 }
 
 void Laktat::runThreshold() {
