@@ -185,10 +185,10 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
         QRect geometry;
     };
     const Option options[] = {
-        {SpeedUnit::KmPerHour, "SSOption4", "km/hour", twipsRect(60, 3060, 1100, FieldHeight)},
+        {SpeedUnit::KmPerHour, "SSOption4", "km/hour", twipsRect(60, 3060, 1140, FieldHeight)},
         {SpeedUnit::MinPerKm, "SSOption5", "min/km", twipsRect(1200, 3060, 1000, FieldHeight)},
         {SpeedUnit::MetrePerMin, "SSOption6", "met/min", twipsRect(2250, 3060, 1100, FieldHeight)},
-        {SpeedUnit::SecPer200m, "SSOption7", "sec/200m", twipsRect(60, 3360, 1100, FieldHeight)},
+        {SpeedUnit::SecPer200m, "SSOption7", "sec/200m", twipsRect(60, 3360, 1140, FieldHeight)},
         {SpeedUnit::RecoveryTime, "Option8", "Recovery", twipsRect(1200, 3360, 1200, FieldHeight)},
     };
     std::size_t index = 0;
