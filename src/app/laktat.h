@@ -33,6 +33,7 @@ class PolarWindow;
 class ReportPanel;
 class StylePanel;
 class ThresholdPanel;
+class WindowScale;
 } // namespace kavren
 
 class Laktat : public QMainWindow {
@@ -52,6 +53,12 @@ public:
     QString importFolder() const { return m_importFolder; }
     int tempoAxisColour() const { return m_tempoAxisColour; }
     QSize graphBaseSize() const { return {m_graphBaseWidth, m_graphBaseHeight}; }
+
+    // Fits the twip layout to an available screen area (at start-up: the window's own screen's),
+    // with one factor for the run; below the smallest legible factor the window scrolls.
+    void fitToArea(const QRect &available);
+    // Pixels per design pixel (15 twips) in this run.
+    double layoutFactor() const;
 
     // Chooses a speed unit as a click on its option does.
     void chooseUnit(kavren::SpeedUnit unit);
@@ -100,6 +107,10 @@ private:
     void buildCommands(QWidget *area);
     void buildSearchFrame(QWidget *area);
     void buildSideControls(QWidget *area);
+    void bringOverFramesToFront();
+    // Status bar: the test just saved; the outcome of the fit of the last calculation run.
+    void showSavedStatus(const QString &name, const QString &moment);
+    void showFitStatus(const kavren::CalculationInputs &inputs, bool hrOnlyLactates);
     void startup();
     void readSettings(const QByteArray &contents);
     void applyDatabaseLine(const QString &line);
@@ -134,6 +145,7 @@ private:
     bool m_searchEnabled = false;    // set by Database > List
     QString m_reportedProblem;       // the database problem last shown
     bool m_liveDataPending = false;  // the live link filled the steps
+    bool m_fitProblemShown = false;  // the status bar tells of a fit that failed
     int m_loadSettleMs = 600;
     std::vector<kavren::TestRow> m_listedRows; // the rows of the last search, by list entry
     kavren::PercentCells m_percent;
@@ -162,5 +174,6 @@ private:
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
     kavren::ReportPanel *m_report = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
+    std::unique_ptr<kavren::WindowScale> m_scale;
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

@@ -43,7 +43,8 @@ void Laktat::calculate() {
     else
         m_entry->nameField()->setFocus();
     runCalculation();
-    if (m_fitQuality)
+    // A fit that could not use the steps says why; its quality would describe the previous fit.
+    if (m_fitQuality && !m_fitProblemShown)
         statusBar()->showMessage(fitQualityMessage(*m_fitQuality));
     if (const auto comments = commentsAfterCalculate(m_test.importedFromFile, m_importNote))
         m_entry->commentsField()->setPlainText(*comments);
@@ -82,6 +83,7 @@ void Laktat::runCalculation() {
             m_test.comparedCount - 1,
             extrapolationMarks(result.readings, m_test.stepCount,
                                !isHrOnlySentinel(m_entry->lactateField(0)->text())));
+    showFitStatus(inputs, result.writeHrOnlyLactates);
 }
 
 void Laktat::runThreshold() {

@@ -401,10 +401,12 @@ bool Laktat::writeTest() {
     test.importedFromFile = m_test.importedFromFile;
     test.importedMoment = m_analysis.comparison.datex[0];
     test.recordingDate = m_test.recordingDate;
-    if (const auto problem = appendRow(m_database.databasePath, buildRow(test, QDateTime::currentDateTime()))) {
+    const StoredRow row = buildRow(test, QDateTime::currentDateTime());
+    if (const auto problem = appendRow(m_database.databasePath, row)) {
         showMessage(this, tr("The test was not saved: %1").arg(*problem));
         return false;
     }
+    showSavedStatus(row.name, row.moment);
     return true;
 }
 

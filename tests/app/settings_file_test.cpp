@@ -27,9 +27,15 @@ QByteArray linesOf(std::initializer_list<const char *> lines) {
 
 } // namespace
 
-TEST(SettingsFile, TheShippedDefaultIsWhatShutdownWritesForTheDesignTexts) {
-    EXPECT_EQ(formatSettings(designTexts(), "Start.mdb", "", 7),
-              kavren::testing::ProgramFolder::defaultSettings());
+TEST(SettingsFile, TheShippedDefaultIsTheDesignPrinterSetWithALegibleScreenSet) {
+    // Lines 16 to 25 and 28 choose the screen set: curve width 2, circles .12 wide 2, help lines 1,
+    // threshold green on a white background, lactate blue, heart rate dark red, kept curves cyan
+    // and magenta, speed axis black. Everything else is as the controls are designed.
+    std::array<QString, StyleLineCount> shipped = designTexts();
+    const char *screen[] = {"2", ".12", "2", "1", "2", "15", "9", "4", "3", "5"};
+    for (std::size_t i = 0; i < std::size(screen); ++i)
+        shipped[15 + i] = QString::fromLatin1(screen[i]);
+    EXPECT_EQ(formatSettings(shipped, "Start.mdb", "", 0), kavren::testing::ProgramFolder::defaultSettings());
 }
 
 TEST(SettingsFile, NumberLinesHaveBlanksAroundAndTextLinesStandAsTyped) {
