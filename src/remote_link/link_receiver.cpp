@@ -1,0 +1,106 @@
+#include "remote_link/link_receiver.h"
+
+#include <QTimer>
+#include <QUdpSocket>
+
+#include <array>
+
+namespace kavren {
+
+LinkReceiver::LinkReceiver(QObject *parent) : QObject(parent) {}
+
+LinkReceiver::~LinkReceiver() = default;
+
+std::optional<QString> LinkReceiver::open() {
+    close();
+    m_owner.reset();
+    m_ownerPort = 0;
+    m_counts = {};
+    auto *socket = new QUdpSocket(this);
+    // Not shared: a second program on the port must be reported, not silently split the data.
+    if (!socket->bind(m_bindAddress, m_port, QAbstractSocket::DontShareAddress)) {
+        const QString reason = socket->errorString();
+        delete socket;
+        return tr("Port %1 could not be opened for the remote link (%2). Close the program "
+                  "that uses it, or check the firewall, and press Connect again.")
+            .arg(m_port)
+            .arg(reason);
+    }
+    m_socket = socket;
+    connect(m_socket, &QUdpSocket::readyRead, this, &LinkReceiver::readPending);
+    return std::nullopt;
+}
+
+void LinkReceiver::close() {
+    if (!m_socket)
+        return;
+    m_socket->disconnect(this);
+    m_socket->close();
+    // Deleted later: close() may run inside this socket's own readyRead.
+    m_socket->deleteLater();
+    m_socket = nullptr;
+}
+
+bool LinkReceiver::isOpen() const {
+    return m_socket != nullptr;
+}
+
+void LinkReceiver::readPending() {
+    m_moreQueued = false;
+    for (int i = 0; i < BatchSize; ++i)
+        if (!readOne())
+            return;
+    // More is waiting: read it on a later turn of the event loop, after paints and clicks.
+    if (m_socket && m_socket->hasPendingDatagrams() && !m_moreQueued) {
+        m_moreQueued = true;
+        QTimer::singleShot(0, this, &LinkReceiver::readPending);
+    }
+}
+
+bool LinkReceiver::readOne() {
+    if (!m_socket || !m_socket->hasPendingDatagrams())
+        return false;
+    const qint64 size = m_socket->pendingDatagramSize();
+    // One byte more than allowed tells an oversized datagram from one of exactly the limit; the
+    // rest of an oversized one is discarded by the socket unread.
+    std::array<char, MaxDatagramBytes + 1> buffer;
+    QHostAddress sender;
+    quint16 senderPort = 0;
+    const qint64 read =
+        m_socket->readDatagram(buffer.data(), qint64(buffer.size()), &sender, &senderPort);
+    if (read < 0)
+        return m_socket->hasPendingDatagrams();
+    if (size > MaxDatagramBytes || read > MaxDatagramBytes) {
+        ++m_counts.dropped;
+        return true;
+    }
+    handle(decodeDatagram(QByteArrayView(buffer.data(), read)), sender, senderPort);
+    return true;
+}
+
+void LinkReceiver::handle(const DecodedDatagram &decoded, const QHostAddress &sender,
+                          quint16 senderPort) {
+    if (decoded.kind == DecodedDatagram::Kind::Dropped) {
+        ++m_counts.dropped;
+        return;
+    }
+    if (m_owner && (*m_owner != sender || m_ownerPort != senderPort)) {
+        ++m_counts.foreign;
+        return;
+    }
+    if (decoded.kind == DecodedDatagram::Kind::SignOff) {
+        // A sign-off before any pair has nothing to end; it also cannot claim the run.
+        if (m_owner)
+            emit signOffReceived();
+        return;
+    }
+    if (!m_owner) {
+        m_owner = sender;
+        m_ownerPort = senderPort;
+        emit ownerChosen(sender);
+    }
+    ++m_counts.samples;
+    emit sampleReceived(decoded.sample);
+}
+
+} // namespace kavren
