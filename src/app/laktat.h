@@ -26,6 +26,7 @@ class ComparisonPanel;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
+class LinkPanel;
 class StylePanel;
 class ThresholdPanel;
 } // namespace kavren
@@ -107,6 +108,10 @@ private:
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void eraseSelectedTests(const kavren::TestRow &clicked);
     void sliderReleased(bool hrSlider);
+    void buildLink(QWidget *area);
+    void linkConnected();
+    void linkSignedOff();
+    void selectMinPerKm();
     void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
     template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
@@ -118,6 +123,7 @@ private:
     bool m_searchEnabled = false;    // set by Database > List
     QString m_reportedProblem;       // the database problem last shown
     bool m_liveDataPending = false;  // the live link filled the steps
+    bool m_linkActive = false;       // the live link connected; its first run forces the 240 axis
     int m_loadSettleMs = 600;
     std::vector<kavren::TestRow> m_listedRows; // the rows of the last search, by list entry
     kavren::PercentCells m_percent;
@@ -141,6 +147,7 @@ private:
     kavren::BackgroundPanel *m_background = nullptr;
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
+    kavren::LinkPanel *m_link = nullptr; // SSFrame3 and the live run
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

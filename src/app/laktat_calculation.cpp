@@ -54,8 +54,11 @@ void Laktat::runCalculation() {
         inputs.hr[i] = steps[i].hr;
     }
     inputs.freezeChecked = freezeChecked();
+    inputs.linkFirstRun = m_liveDataPending && m_linkActive;
     const CalculationResult result =
         kavren::runCalculation(inputs, chooseGraphAxisRanges, m_test, m_analysis);
+    if (result.linkActiveCleared)
+        m_linkActive = false;
     if (result.endedByFreezeGuard) {
         m_freeze->setChecked(false);
         freezeCurveClicked();

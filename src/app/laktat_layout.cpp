@@ -9,6 +9,7 @@
 #include "graph/printer_setup_dialog.h"
 #include "graph/graph_widget.h"
 #include "graph/style_panel.h"
+#include "remote_link/link_panel.h"
 #include "analysis/threshold_calculator.h"
 #include "exercise/entry_panel.h"
 #include "app/message_dialog.h"
@@ -101,6 +102,7 @@ void Laktat::buildWindow() {
     m_background = new BackgroundPanel(m_graph, m_fileList, this);
     m_background->setEntryFields(m_entry->lactateField(0), m_entry->hrField(0));
 
+    buildLink(area);
     buildMenus();
     buildCommands(area);
     buildSearchFrame(area);
@@ -130,7 +132,8 @@ void Laktat::buildMenus() {
     QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
     addNamedAction(database, "dbas1", tr("List"));
     addNamedAction(database, "creat", tr("Create"));
-    addBarAction(bar, "intn", tr("Internet"));
+    connect(addBarAction(bar, "intn", tr("Internet")), &QAction::triggered, m_link,
+            &LinkPanel::showFrame);
     addBarAction(bar, "Export", tr("Import"));
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
             &BackgroundPanel::showPictureList);
