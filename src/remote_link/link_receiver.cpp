@@ -1,6 +1,5 @@
 #include "remote_link/link_receiver.h"
 
-#include <QTimer>
 #include <QUdpSocket>
 
 #include <array>
@@ -46,31 +45,27 @@ bool LinkReceiver::isOpen() const {
 }
 
 void LinkReceiver::readPending() {
-    m_moreQueued = false;
+    // What is left after a batch is read on a later turn: the socket reports it again as soon as
+    // the event loop has handled paints, clicks and timers.
     for (int i = 0; i < BatchSize; ++i)
         if (!readOne())
             return;
-    // More is waiting: read it on a later turn of the event loop, after paints and clicks.
-    if (m_socket && m_socket->hasPendingDatagrams() && !m_moreQueued) {
-        m_moreQueued = true;
-        QTimer::singleShot(0, this, &LinkReceiver::readPending);
-    }
 }
 
 bool LinkReceiver::readOne() {
-    if (!m_socket || !m_socket->hasPendingDatagrams())
+    if (!m_socket)
         return false;
-    const qint64 size = m_socket->pendingDatagramSize();
-    // One byte more than allowed tells an oversized datagram from one of exactly the limit; the
-    // rest of an oversized one is discarded by the socket unread.
+    // Every call reads, even when nothing may be waiting: a notice of waiting data that is not
+    // followed by a read would leave the socket silent for good. One byte more than allowed tells
+    // an oversized datagram from one of exactly the limit; the socket discards the rest unread.
     std::array<char, MaxDatagramBytes + 1> buffer;
     QHostAddress sender;
     quint16 senderPort = 0;
     const qint64 read =
         m_socket->readDatagram(buffer.data(), qint64(buffer.size()), &sender, &senderPort);
     if (read < 0)
-        return m_socket->hasPendingDatagrams();
-    if (size > MaxDatagramBytes || read > MaxDatagramBytes) {
+        return false;
+    if (read > MaxDatagramBytes) {
         ++m_counts.dropped;
         return true;
     }

@@ -56,7 +56,7 @@ signals:
 
 private:
     void readPending();
-    // Reads and handles one datagram; false when nothing was left to read.
+    // Reads and handles one datagram; false when nothing was left to read (or the run ended).
     bool readOne();
     void handle(const DecodedDatagram &decoded, const QHostAddress &sender, quint16 senderPort);
 
@@ -66,7 +66,6 @@ private:
     std::optional<QHostAddress> m_owner;
     quint16 m_ownerPort = 0;
     LinkCounts m_counts;
-    bool m_moreQueued = false;
 };
 
 } // namespace kavren
