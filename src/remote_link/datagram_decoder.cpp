@@ -33,7 +33,7 @@ DecodedDatagram decodeDatagram(QByteArrayView bytes) {
         return decoded;
     }
     // The text widened into a buffer on the stack: a datagram must not cost an allocation.
-    std::array<char16_t, MaxDatagramBytes> text{};
+    std::array<char16_t, MaxDatagramBytes> text;
     qsizetype colon = -1;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char byte = bytes[i];

@@ -78,7 +78,7 @@ TEST_F(LinkWindow, InternetShowsTheBoxAndConnectPreparesALiveHeartRateTest) {
     control<QPushButton>("Command2")->click();
     ASSERT_TRUE(m_panel->receiver().isOpen());
     EXPECT_FALSE(text("Label20").isEmpty());
-    EXPECT_EQ(text("puls1"), "120");
+    EXPECT_EQ(text("puls1"), QStringLiteral("120"));
     EXPECT_TRUE(control<QRadioButton>("SSOption5")->isChecked()); // min/km
     EXPECT_TRUE(m_window->currentTest().hrOnly);
     EXPECT_EQ(m_window->currentDatabase().selectedDatabaseName, " ");
@@ -108,7 +108,7 @@ TEST_F(LinkWindow, SignOffFillsTheSixStepsConvertsThemAndCalculatesV200) {
                              "6.2112:184", "4.2:145", "5.2083:164.5", "6.0:180", "4.5045:150"})
         ASSERT_TRUE(device.send(pair));
     ASSERT_TRUE(waitUntil([&] { return m_panel->drawnPoints() == 10; }));
-    EXPECT_EQ(m_window->windowTitle(), "Telemo   127.0.0.1");
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Telemo   127.0.0.1"));
 
     // Each pair was drawn where it belongs: 4.0161 m/s at (140 − 120) · 0.1 = 2.
     const QImage live = graph->renderedImage();
@@ -135,6 +135,24 @@ TEST_F(LinkWindow, SignOffFillsTheSixStepsConvertsThemAndCalculatesV200) {
     EXPECT_EQ(m_window->currentTest().stepCount, 6);
     EXPECT_NEAR(m_window->currentTest().fitDouble.hrSlope, 20, 1e-9);
     EXPECT_NEAR(m_window->currentTest().fitDouble.hrIntercept, 60, 1e-8);
-    EXPECT_EQ(text("labelx(0)"), "2:22");
+    EXPECT_EQ(text("labelx(0)"), QStringLiteral("2:22"));
     EXPECT_TRUE(m_messages.texts().isEmpty()) << m_messages.texts().join('|').toStdString();
+}
+
+TEST_F(LinkWindow, StepsAreTakenAsMinPerKmEvenWhenAnotherUnitWasClickedDuringTheRun) {
+    control<QPushButton>("Command2")->click();
+    ASSERT_TRUE(m_panel->receiver().isOpen());
+    control<QRadioButton>("SSOption6")->click(); // met/min
+    // Two pairs: steps 1–5 take the slower, step 6 the faster. Paces 3.42 (3 min 42 s: 270.27
+    // m/min, Int 270, 4.5 m/s) and 2.55 (2 min 55 s: 342.86 m/min, Int 342, 5.7 m/s). Read as
+    // metres per minute the same texts would give 0.05 and 0.04 m/s.
+    LinkSender device(m_port);
+    for (const char *datagram : {"5.7143:174", "4.5045:150", "utloggad"})
+        ASSERT_TRUE(device.send(datagram));
+    ASSERT_TRUE(waitUntil([&] { return m_signedOff; }));
+    EXPECT_TRUE(control<QRadioButton>("SSOption5")->isChecked());
+    EXPECT_EQ(text("temp1"), QStringLiteral("3.42"));
+    EXPECT_EQ(text("Text15"), QStringLiteral("4.5"));
+    EXPECT_EQ(text("temp6"), QStringLiteral("2.55"));
+    EXPECT_EQ(text("Text20"), QStringLiteral("5.7"));
 }
