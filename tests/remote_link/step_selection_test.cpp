@@ -1,8 +1,6 @@
 // Choosing the test's steps from the pairs of a finished live run, without the network.
 #include "remote_link/step_selection.h"
 
-#include "support/qt_printers.h"
-
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -33,24 +31,10 @@ TEST(StepSelection, EqualSpeedsKeepTheOrderTheyArrivedInAndBothTablesFollowTheSo
     }
 }
 
-TEST(StepSelection, OneOrTwoPairsFillEveryStepFromTheFirstAndTheLastRow) {
+TEST(StepSelection, FewPairsFillSeveralStepsFromTheSameRow) {
     // One pair: last = 0, s = 0, 4s = 0 ≤ 0, so every step takes row 0.
     EXPECT_EQ(stepRowsOf(1), (std::array<std::optional<int>, StepRows>{0, 0, 0, 0, 0, 0}));
     // Three pairs: last = 2, s = 0.4 → 0: steps 1–5 row 0, step 6 row 2.
     EXPECT_EQ(stepRowsOf(3), (std::array<std::optional<int>, StepRows>{0, 0, 0, 0, 0, 2}));
     EXPECT_EQ(stepRowsOf(0), (std::array<std::optional<int>, StepRows>{}));
-}
-
-TEST(StepSelection, StepsAreWrittenAsMinPerKmPacesAndWholeHeartRates) {
-    // 7 m/s is 25.2 km/h, 60 / 25.2 = 2.38095 min = 2 min 22.857 s, written 2.23 (2.22857 rounded);
-    // 3 m/s: 10.8 km/h, 5.5556 min = 5 min 33.3 s → 5.33; 5 m/s: 3 min 20 s → 3.2.
-    SampleBuffer samples = bufferOf({{7, 171}, {3, 120}, {5, 150}});
-    const LinkStepTexts texts = takeLinkSteps(samples);
-    const char *speeds[] = {"5.33", "5.33", "5.33", "5.33", "5.33", "2.23"};
-    const char *hrs[] = {"120", "120", "120", "120", "120", "171"};
-    for (std::size_t step = 0; step < StepRows; ++step) {
-        EXPECT_EQ(texts.speedTexts[step], QString::fromLatin1(speeds[step])) << step;
-        EXPECT_EQ(texts.hrTexts[step], QString::fromLatin1(hrs[step])) << step;
-    }
-    EXPECT_EQ(samples.speedHrTable[1], (std::array<float, 2>{5, 150}));
 }
