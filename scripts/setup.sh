@@ -5,7 +5,8 @@ set -euo pipefail
 
 KAVREN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KAVREN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libgl-dev
-                 libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+                 libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+                 desktop-file-utils appstream poppler-utils)
 
 kavren_install_missing() {
     local missing=()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/calculation_run.h"
+#include "analysis/fit_quality.h"
 #include "analysis/sample_buffer.h"
 #include "database/comparison_table.h"
 #include "database/search.h"
@@ -23,10 +24,14 @@ class QTimer;
 namespace kavren {
 class BackgroundPanel;
 class ComparisonPanel;
+class CursorReadoutPanel;
+class CsvExportDialog;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
 class LinkPanel;
+class PolarWindow;
+class ReportPanel;
 class StylePanel;
 class ThresholdPanel;
 } // namespace kavren
@@ -81,6 +86,11 @@ public:
     // Writes the settings file back; runs once, at "Exit" or when the window closes.
     void shutdown();
 
+public slots:
+    // "Save as PDF..." after its file dialog: the report page into this file; false (and a
+    // message) when the file cannot be written.
+    bool saveReportPdf(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -97,6 +107,8 @@ private:
     void runHelp();
     void runPrinterSetup();
     void freezeCurveClicked();
+    void wireReport();
+    void exportCsv();
     void wireDatabase();
     void showDatabaseList();
     void createDatabase();
@@ -112,12 +124,16 @@ private:
     void linkConnected();
     void linkSignedOff();
     void selectMinPerKm();
+    void openImport();
+    void takeOverImport();
+    void showContinuousHrLine();
     void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
     template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
 
     kavren::CurrentTest m_test;
     kavren::AnalysisState m_analysis;
+    std::optional<kavren::FitQuality> m_fitQuality; // of the last run past the freeze guard
     QString m_importNote;      // note of the last imported heart-rate file
     bool m_slidersInert = false; // set by "Clear screen": the sliders wait for the next release
     bool m_searchEnabled = false;    // set by Database > List
@@ -148,6 +164,10 @@ private:
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
     kavren::LinkPanel *m_link = nullptr; // SSFrame3 and the live run
+    kavren::PolarWindow *m_polar = nullptr; // the import window, made on first use
+    kavren::CsvExportDialog *m_csvExport = nullptr;
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
+    kavren::ReportPanel *m_report = nullptr;
+    kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

@@ -5,6 +5,7 @@
 
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
+#include "database/csv_export_dialog.h"
 #include "database/database_file.h"
 #include "database/slider_release.h"
 #include "database/loading.h"
@@ -32,6 +33,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTimer>
 
 using namespace kavren;
@@ -69,6 +71,8 @@ void Laktat::wireDatabase() {
         control<QLineEdit>(QStringLiteral("Text55"))->setFocus();
     });
     connect(control<QPushButton>(QStringLiteral("Command4")), &QPushButton::clicked, this, &Laktat::createDatabase);
+    m_csvExport = new CsvExportDialog(this);
+    connect(control<QAction>(QStringLiteral("exportCsv")), &QAction::triggered, this, &Laktat::exportCsv);
     connect(m_fileList->files(), &QListWidget::itemClicked, this, &Laktat::databaseFileClicked);
     connect(m_fileList->files(), &QListWidget::itemDoubleClicked, this, &Laktat::databaseFileDoubleClicked);
     connect(control<QPushButton>(QStringLiteral("Command8")), &QPushButton::clicked, this, &Laktat::eraseListedFile);
@@ -334,6 +338,15 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
     inputs.hrOnlyTests = m_analysis.comparison.comparedHrOnly;
     fillPercentCells(inputs, m_analysis.comparison, m_percent);
     m_comparison->showPercents(m_percent);
+}
+
+// "Export to CSV...": the tests of the result list and the comparison table as shown.
+void Laktat::exportCsv() {
+    const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+    const QString message =
+        m_csvExport->exportContent({m_listedRows, &m_analysis.comparison, &m_percent, recovery});
+    if (!message.isEmpty())
+        statusBar()->showMessage(message);
 }
 
 void Laktat::eraseSelectedTests(const TestRow &clicked) {

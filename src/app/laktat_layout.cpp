@@ -5,6 +5,7 @@
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
 #include "graph/background_panel.h"
+#include "graph/cursor_readout_panel.h"
 #include "graph/file_list_panel.h"
 #include "graph/printer_setup_dialog.h"
 #include "graph/graph_widget.h"
@@ -12,6 +13,7 @@
 #include "remote_link/link_panel.h"
 #include "analysis/threshold_calculator.h"
 #include "exercise/entry_panel.h"
+#include "report/report_panel.h"
 #include "app/message_dialog.h"
 #include "exercise/twips.h"
 
@@ -132,11 +134,15 @@ void Laktat::buildMenus() {
     QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
     addNamedAction(database, "dbas1", tr("List"));
     addNamedAction(database, "creat", tr("Create"));
+    addNamedAction(database, "exportCsv", tr("Export to CSV..."));
     connect(addBarAction(bar, "intn", tr("Internet")), &QAction::triggered, m_link,
             &LinkPanel::showFrame);
-    addBarAction(bar, "Export", tr("Import"));
+    connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this, &Laktat::openImport);
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
             &BackgroundPanel::showPictureList);
+    QMenu *report = addNamedMenu(bar, "report", tr("Report"));
+    addNamedAction(report, "preview", tr("Print preview..."));
+    addNamedAction(report, "pdfReport", tr("Save as PDF..."));
     addBarAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
     connect(addBarAction(bar, "Help", tr(" Help")), &QAction::triggered, this, &Laktat::runHelp);
 }
@@ -214,6 +220,25 @@ void Laktat::buildSideControls(QWidget *area) {
             &Laktat::calculate);
     connect(m_freeze, &QCheckBox::clicked, this,
             &Laktat::freezeCurveClicked);
+    wireReport();
+}
+
+void Laktat::wireReport() {
+    const auto printer = [this]() -> QPrinter & {
+        if (!m_printer)
+            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        return *m_printer;
+    };
+    m_report = new ReportPanel({this, &m_test, &m_analysis, m_styles, m_graph, m_freeze, m_comparison, printer}, this);
+    connect(control<QPushButton>(QStringLiteral("Command10")), &QPushButton::clicked, m_report, &ReportPanel::print);
+    connect(control<QAction>(QStringLiteral("preview")), &QAction::triggered, m_report, &ReportPanel::showPreview);
+    connect(control<QAction>(QStringLiteral("pdfReport")), &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
+    connect(m_report, &ReportPanel::reportFailed, this, [this](const QString &text) { showMessage(this, text); });
+    m_readout = new CursorReadoutPanel(m_graph, m_analysis.pointTable, [this] { return freezeChecked(); });
+}
+
+bool Laktat::saveReportPdf(const QString &path) {
+    return m_report->savePdf(path);
 }
 
 void Laktat::runPrinterSetup() {

@@ -1,6 +1,7 @@
 #include "database/comparison_panel.h"
 
 #include "analysis/comparison_cells.h"
+#include "analysis/extrapolation.h"
 #include "database/comparison_table.h"
 
 #include <QFontMetrics>
@@ -21,6 +22,20 @@ QLabel *makeCell(QGroupBox *frame, const QString &name) {
     auto *cell = new QLabel(frame);
     cell->setObjectName(name);
     return cell;
+}
+
+void setExtrapolated(QLabel *cell, bool extrapolated, const QString &toolTip) {
+    QFont font = cell->font();
+    font.setItalic(extrapolated);
+    cell->setFont(font);
+    cell->setToolTip(extrapolated ? toolTip : QString());
+}
+
+// A new text in a cell drops the mark that belonged to the old one.
+void setCellText(QLabel *cell, const QString &text) {
+    if (cell->text() != text)
+        setExtrapolated(cell, false, {});
+    cell->setText(text);
 }
 
 } // namespace
@@ -81,8 +96,27 @@ void ComparisonPanel::showValues(const ComparisonCells &cells) {
     for (int r = 0; r < ValueRows; ++r) {
         m_dates[r]->setText(cells.datex[std::size_t(r)]);
         for (std::size_t c = 0; c < columns.size(); ++c)
-            m_columns[c].values[std::size_t(r)]->setText((*columns[c])[std::size_t(r)]);
+            setCellText(m_columns[c].values[std::size_t(r)], (*columns[c])[std::size_t(r)]);
     }
+}
+
+void ComparisonPanel::markExtrapolated(int row, const ExtrapolationMarks &marks) {
+    if (row < 0 || row >= ValueRows)
+        return;
+    // The speed layout's columns V200, VLa2, VLa4, Hr2, Hr4.
+    const std::array<const IndexMark *, 5> columnMarks = {&marks.v200, &marks.vla2, &marks.vla4,
+                                                          &marks.hr2, &marks.hr4};
+    for (std::size_t c = 0; c < columnMarks.size(); ++c)
+        if (columnMarks[c]->assessed)
+            setExtrapolated(m_columns[c].values[std::size_t(row)], columnMarks[c]->extrapolated(),
+                            columnMarks[c]->toolTip());
+}
+
+bool ComparisonPanel::isExtrapolated(int column, int row) const {
+    if (column < 0 || column >= int(m_columns.size()) || row < 0 || row >= ValueRows)
+        return false;
+    const QLabel *cell = m_columns[std::size_t(column)].values[std::size_t(row)];
+    return cell->font().italic() && !cell->toolTip().isEmpty();
 }
 
 void ComparisonPanel::showPercents(const PercentCells &percent) {

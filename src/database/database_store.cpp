@@ -173,7 +173,10 @@ QString boundText(const QString &text) {
 }
 
 QString quotedName(const QString &name) {
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    // Back quotes, not double quotes: SQLite takes a double-quoted name that matches no column as
+    // a text, so a table lacking a column would compare and list the column's name instead of
+    // failing.
+    return u'`' + QString(name).replace(u'`', QStringLiteral("``")) + u'`';
 }
 
 std::optional<QString> problemWithDatabase(const QString &path) {

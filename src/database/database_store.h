@@ -83,7 +83,7 @@ void addMissingIndexes(const QString &path);
 // bound as NULL.
 QString boundText(const QString &text);
 
-// A column or table name between double quotes, for SQL text. Only the fixed names go this way;
+// A column or table name between back quotes, for SQL text. Only the fixed names go this way;
 // values are always bound.
 QString quotedName(const QString &name);
 

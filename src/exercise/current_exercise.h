@@ -15,6 +15,12 @@
 
 namespace kavren {
 
+// Field widths are part of the results, not an implementation detail: the test's counters and
+// whole-number values are 16-bit (`std::int16_t`), so a value beyond -32768…32767 does not fit and
+// its step is refused rather than wrapped, and the values the rules compute in single precision
+// are `float`, because rounding at float precision changes printed digits (8 m/s in trotting
+// leaves 4.999995 s and shows as "2:04"). Widening either would change numbers users compare
+// with earlier tests.
 struct CurrentTest {
     QString discipline;                // "Trav", "Endur", "Rid", "Galopp", "Recovery" or ""
     SpeedUnit speedUnit = SpeedUnit::NoUnit;

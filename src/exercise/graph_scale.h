@@ -7,6 +7,10 @@
 
 namespace kavren {
 
+// The scale values are single precision (`float`) and the divisor and base 16-bit whole numbers
+// because the axis choice computes them that way: a point's graph position, and so the cursor
+// readout's tenths and the printed label rows, depend on that rounding. The mapping itself is done
+// in double from these stored values.
 struct GraphScale {
     float xOffset = 0;          // 0 for a speed unit, 4 in a recovery test
     std::int16_t xDivisor = 1;  // 1 for a speed unit, 3 in a recovery test

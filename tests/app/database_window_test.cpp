@@ -126,15 +126,19 @@ TEST_F(DatabaseWindowTest, SavedTestComesBackWithTheSameStepsAndIndices) {
 }
 
 TEST_F(DatabaseWindowTest, SaveRefusesWithoutDatabaseOrIdentity) {
-    typeTest("Bella");
-    control("Text6")->clear();
-    {
+    // Name, breed, age and sex, each left empty on its own while the other three are filled.
+    for (const char *field : {"Text4", "Text5", "Text6", "Text7"}) {
+        SCOPED_TRACE(field);
+        typeTest("Bella");
+        control(QString::fromLatin1(field))->clear();
         MessageWatcher messages;
         control<QPushButton>("Command6")->click();
         EXPECT_EQ(messages.texts(), QStringList{"Id data missing!"});
+        EXPECT_EQ(m_window->focusWidget(), control(QString::fromLatin1(field)));
+        EXPECT_FALSE(QFile::exists(m_folder.filePath("Start.mdb")));
+        EXPECT_EQ(text("puls6"), "201"); // nothing cleared
     }
-    EXPECT_FALSE(QFile::exists(m_folder.filePath("Start.mdb")));
-    EXPECT_EQ(text("Text4"), "Bella"); // nothing cleared
+    EXPECT_EQ(text("Text4"), "Bella");
 }
 
 TEST_F(DatabaseWindowTest, AFailedSaveSaysSoAndKeepsTheTestOnScreen) {

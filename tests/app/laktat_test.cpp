@@ -283,8 +283,13 @@ TEST_F(LaktatTest, AnyTextInAnyFieldNeverBreaksATick) {
             control<QLineEdit>(QByteArray("temp" + QByteArray::number(row + 1)).constData())
                 ->setText(texts[std::size_t(row)]);
         window.recalcTick();
-        for (int row = 0; row < 6; ++row)
-            EXPECT_FALSE(text(QByteArray("Text" + QByteArray::number(15 + row)).constData()).contains("Inf"));
+        // Row 1 "abc" reads as 0: endurance (the first unit) and recovery convert it to 0, the
+        // paced units stop there and keep that 0; row 2 overflows and stops every unit, so
+        // Text16 to Text20 stay empty.
+        EXPECT_EQ(text("Text15"), "0") << int(unit);
+        for (int row = 1; row < 6; ++row)
+            EXPECT_EQ(text(QByteArray("Text" + QByteArray::number(15 + row)).constData()), "")
+                << int(unit) << " row " << row + 1;
     }
 }
 

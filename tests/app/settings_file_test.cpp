@@ -50,6 +50,26 @@ TEST(SettingsFile, NumberLinesHaveBlanksAroundAndTextLinesStandAsTyped) {
     EXPECT_EQ(lines[28], "");
 }
 
+TEST(SettingsFile, ANumberLineThatOverflowsIsWrittenAsZero) {
+    // 1E999 reads beyond the double range; a number line holds a number, so the value written is
+    // 0 with its blanks, never a text that a later start would read back as infinity.
+    auto texts = designTexts();
+    texts[4] = "1E999";   // Text38, a number line
+    texts[6] = "-1E999";  // Text34, a number line
+    texts[2] = "1E999";   // Text27, a text line: kept as typed
+    const QList<QByteArray> lines = formatSettings(texts, "Start.mdb", "", 7).split('\n');
+    ASSERT_EQ(lines.size(), 29);
+    EXPECT_EQ(lines[4], " 0 \r");
+    EXPECT_EQ(lines[6], " 0 \r");
+    EXPECT_EQ(lines[2], "1E999\r");
+    // A file that holds 1E999 in a number line leaves that control at its design text.
+    QList<QByteArray> written = formatSettings(designTexts(), "Start.mdb", "", 7).split('\n');
+    written[4] = " 1E999 \r";
+    const SettingsValues read = parseSettings(written.join('\n'));
+    EXPECT_FALSE(read.styles[4].has_value());
+    EXPECT_EQ(read.styles[6], "4");
+}
+
 TEST(SettingsFile, ReadsEveryLineOfAFullFile) {
     const SettingsValues values = parseSettings(formatSettings(designTexts(), "D:\\Horses\\Spring.mdb", "/data/hrm", 9));
     for (std::size_t i = 0; i < values.styles.size(); ++i)

@@ -1,0 +1,116 @@
+#include "app/data_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace kavren {
+namespace {
+
+const QString SettingsName = QStringLiteral("def4.txt");
+const QString DefaultDatabaseFile = QStringLiteral("Start.mdb");
+const QString BuiltInSettings = QStringLiteral(":/kavren/def4.txt");
+
+bool folderIsWritable(const QString &folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".kavren-write-check-XXXXXX")));
+    return probe.open();
+}
+
+// Copies a file only where the target does not exist yet; true when it was copied.
+bool copyIfAbsent(const QString &from, const QString &to) {
+    if (QFileInfo::exists(to) || !QFileInfo(from).isFile())
+        return false;
+    if (!QFile::copy(from, to))
+        return false;
+    // A copy of the built-in resource comes out read-only; the user's settings must be writable.
+    QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                             QFile::ReadOther);
+    return true;
+}
+
+} // namespace
+
+std::optional<StartOptions> parseStartOptions(const QStringList &arguments, QString &error) {
+    StartOptions options;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--data-folder")) {
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
+                error = QStringLiteral("--data-folder needs the name of a folder");
+                return std::nullopt;
+            }
+            options.dataFolder = arguments.at(++i);
+        } else if (argument.startsWith(QLatin1String("--data-folder="))) {
+            options.dataFolder = argument.mid(QStringLiteral("--data-folder=").size());
+            if (options.dataFolder.isEmpty()) {
+                error = QStringLiteral("--data-folder needs the name of a folder");
+                return std::nullopt;
+            }
+        } else {
+            error = QStringLiteral("unknown option %1 (the only option is --data-folder DIR)")
+                        .arg(argument);
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+QString defaultDataFolder() {
+    QCoreApplication::setApplicationName(QString::fromLatin1(ApplicationName));
+    QCoreApplication::setOrganizationName(QString());
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString shippedSettingsFile(const QString &executableFolder) {
+    const QString installed =
+        QDir(executableFolder).filePath(QStringLiteral("../share/kavren/") + SettingsName);
+    if (QFileInfo(installed).isFile())
+        return QDir::cleanPath(installed);
+    return BuiltInSettings;
+}
+
+QStringList olderProgramFolders(const QString &executableFolder) {
+    return {QDir::cleanPath(executableFolder),
+            QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral("../src")))};
+}
+
+PreparedFolder prepareDataFolder(const QString &folder, const QString &shippedSettings,
+                                 const QStringList &olderFolders) {
+    PreparedFolder result;
+    const QDir dir(folder);
+    const bool isNew = !QFileInfo::exists(folder);
+    if (isNew && !QDir().mkpath(folder)) {
+        result.error = QStringLiteral("the data folder %1 cannot be created").arg(folder);
+        return result;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        result.error = QStringLiteral("the data folder %1 is not a folder").arg(folder);
+        return result;
+    }
+    if (!folderIsWritable(folder)) {
+        result.error = QStringLiteral("the data folder %1 cannot be written").arg(folder);
+        return result;
+    }
+    for (const QString &older : olderFolders) {
+        if (!isNew || older.isEmpty() || QDir(older).canonicalPath() == dir.canonicalPath())
+            continue;
+        for (const QString &name : {SettingsName, DefaultDatabaseFile}) {
+            if (copyIfAbsent(QDir(older).filePath(name), dir.filePath(name)))
+                result.notes << QStringLiteral("copied %1 of an older installation from %2 into "
+                                               "the data folder %3")
+                                    .arg(name, older, folder);
+        }
+    }
+    if (!QFileInfo::exists(dir.filePath(SettingsName)) &&
+        !copyIfAbsent(shippedSettings, dir.filePath(SettingsName))) {
+        result.error = QStringLiteral("the default settings could not be copied into %1").arg(folder);
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace kavren
