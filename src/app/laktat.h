@@ -29,6 +29,7 @@ class CsvExportDialog;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
+class LinkPanel;
 class PolarWindow;
 class ReportPanel;
 class StylePanel;
@@ -130,6 +131,10 @@ private:
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void eraseSelectedTests(const kavren::TestRow &clicked);
     void sliderReleased(bool hrSlider);
+    void buildLink(QWidget *area);
+    void linkConnected();
+    void linkSignedOff();
+    void selectMinPerKm();
     void openImport();
     void takeOverImport();
     void showContinuousHrLine();
@@ -146,6 +151,7 @@ private:
     QString m_reportedProblem;       // the database problem last shown
     bool m_liveDataPending = false;  // the live link filled the steps
     bool m_fitProblemShown = false;  // the status bar tells of a fit that failed
+    bool m_linkActive = false;       // the live link connected; its first run forces the 240 axis
     int m_loadSettleMs = 600;
     std::vector<kavren::TestRow> m_listedRows; // the rows of the last search, by list entry
     kavren::PercentCells m_percent;
@@ -169,6 +175,7 @@ private:
     kavren::BackgroundPanel *m_background = nullptr;
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
+    kavren::LinkPanel *m_link = nullptr; // SSFrame3 and the live run
     kavren::PolarWindow *m_polar = nullptr; // the import window, made on first use
     kavren::CsvExportDialog *m_csvExport = nullptr;
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"

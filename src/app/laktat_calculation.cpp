@@ -60,9 +60,12 @@ void Laktat::runCalculation() {
         inputs.hr[i] = steps[i].hr;
     }
     inputs.freezeChecked = freezeChecked();
+    inputs.linkFirstRun = m_liveDataPending && m_linkActive;
     m_fitQuality.reset();
     const CalculationResult result =
         kavren::runCalculation(inputs, chooseGraphAxisRanges, m_test, m_analysis);
+    if (result.linkActiveCleared)
+        m_linkActive = false;
     if (result.endedByFreezeGuard) {
         m_freeze->setChecked(false);
         freezeCurveClicked();

@@ -10,6 +10,7 @@
 #include "graph/printer_setup_dialog.h"
 #include "graph/graph_widget.h"
 #include "graph/style_panel.h"
+#include "remote_link/link_panel.h"
 #include "analysis/threshold_calculator.h"
 #include "exercise/entry_panel.h"
 #include "report/report_panel.h"
@@ -137,6 +138,7 @@ void Laktat::buildWindow() {
     m_background = new BackgroundPanel(m_graph, m_fileList, this);
     m_background->setEntryFields(m_entry->lactateField(0), m_entry->hrField(0));
 
+    buildLink(area);
     buildMenus();
     buildCommands(area);
     buildSearchFrame(area);
@@ -203,7 +205,8 @@ void Laktat::buildMenus() {
     addNamedAction(database, "dbas1", tr("List"));
     addNamedAction(database, "creat", tr("Create"));
     addNamedAction(database, "exportCsv", tr("Export to CSV..."));
-    addBarAction(bar, "intn", tr("Internet"));
+    connect(addBarAction(bar, "intn", tr("Internet")), &QAction::triggered, m_link,
+            &LinkPanel::showFrame);
     connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this, &Laktat::openImport);
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
             &BackgroundPanel::showPictureList);
