@@ -228,7 +228,9 @@ bool beginsWithNumber(QStringView text) {
 }
 
 QString writeNumber(double value) {
-    return formatScientific(value, 15, 14);
+    // The shortest digits that read back as the same double: fewer could turn the largest value
+    // into infinity or any value into a neighbour.
+    return formatScientific(value, 15, std::nullopt);
 }
 
 QString writeSingle(float value) {
