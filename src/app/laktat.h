@@ -26,6 +26,7 @@ class ComparisonPanel;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
+class ResultListModel;
 class StylePanel;
 class ThresholdPanel;
 } // namespace kavren
@@ -106,6 +107,7 @@ private:
     bool writeTest();
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void eraseSelectedTests(const kavren::TestRow &clicked);
+    void clearResults();
     void sliderReleased(bool hrSlider);
     void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
@@ -119,7 +121,7 @@ private:
     QString m_reportedProblem;       // the database problem last shown
     bool m_liveDataPending = false;  // the live link filled the steps
     int m_loadSettleMs = 600;
-    std::vector<kavren::TestRow> m_listedRows; // the rows of the last search, by list entry
+    kavren::ResultListModel *m_results = nullptr; // the tests of the last search, by list entry
     kavren::PercentCells m_percent;
     kavren::SampleBuffer m_samples;
     kavren::CurrentDatabase m_database;
