@@ -75,12 +75,13 @@ std::optional<double> readNumberLine(const QByteArray &bytes) {
 }
 
 // A text line that holds a number comes back in the number-writing form (".07" as "0.07"); any
-// other text stays as written. Lines 3, 4 and 17 then have every "," written as ".".
+// other text stays as written. Lines 3, 4 and 17 have every "," taken as "." first, so that
+// "0,050" and the "0.050" that the next exit writes both come back as "0.05".
 QString textLineValue(const QString &text, const SettingsLine &line) {
-    QString value = text;
-    if (const auto number = readStrictNumber(text))
-        value = writeNumber(*number);
-    return line.decimalPoint ? withDecimalPoints(value) : value;
+    const QString value = line.decimalPoint ? withDecimalPoints(text) : text;
+    if (const auto number = readStrictNumber(value))
+        return writeNumber(*number);
+    return value;
 }
 
 QByteArray numberLine(double value) {

@@ -66,13 +66,13 @@ TEST(SettingsFile, ReadsEveryLineOfAFullFile) {
 TEST(SettingsFile, TextLinesHoldingANumberComeBackInTheNumberWritingForm) {
     auto texts = designTexts();
     texts[1] = " 4.50 ";  // Text26: a number with trailing zero and blanks, written "4.5"
-    texts[2] = "0,05";    // Text27: not a whole number as read; its comma becomes a point
+    texts[2] = "02,050";  // Text27: its comma is a point, and then a number: "2.05"
     texts[5] = "1E1";     // Text29: an exponent, written out as 10
     texts[7] = "12.5 px"; // Text30: more than a number, kept as it stands
     texts[15] = "-.5";    // Text22: sign and no leading zero, written "-0.5"
     const SettingsValues values = parseSettings(formatSettings(texts, "Start.mdb", "", 7));
     EXPECT_EQ(*values.styles[1], "4.5");
-    EXPECT_EQ(*values.styles[2], "0.05");
+    EXPECT_EQ(*values.styles[2], "2.05");
     EXPECT_EQ(*values.styles[5], "10");
     EXPECT_EQ(*values.styles[7], "12.5 px");
     EXPECT_EQ(*values.styles[15], "-0.5");
