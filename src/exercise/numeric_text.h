@@ -30,6 +30,10 @@ bool beginsWithNumber(QStringView text);
 // "1.7976931348623157E+308". "." is the decimal sign whatever the platform's locale.
 QString writeNumber(double value);
 
+// The value held to 15 significant digits, the precision in which a product such as 0.7 · 170
+// (118.99999999999999 in binary) counts as the whole number it stands for (119).
+double toFifteenDigits(double value);
+
 // Shortest decimal text that reads back to the same single-precision value: 17.02f gives "17.02".
 QString writeSingle(float value);
 

@@ -58,6 +58,15 @@ TEST(NumberWriting, ShortestTextWithPointAndLeadingZero) {
     EXPECT_EQ(writeNumber(1e15), "1E+15");
 }
 
+TEST(NumberWriting, FifteenDigitsHoldAProductAsTheWholeNumberItStandsFor) {
+    // 0.7 · 170 is 118.99999999999999 in binary; to 15 digits it is 119. The largest double
+    // would round past the range and keeps its value.
+    EXPECT_EQ(0.7 * 170, 118.99999999999999);
+    EXPECT_EQ(toFifteenDigits(0.7 * 170), 119);
+    EXPECT_EQ(toFifteenDigits(0.1 + 0.2), 0.3);
+    EXPECT_EQ(toFifteenDigits(std::numeric_limits<double>::max()), std::numeric_limits<double>::max());
+}
+
 TEST(NumberWriting, TheTextReadsBackAsTheSameNumber) {
     // The largest double, 1.7976931348623157E+308, cut to 15 digits rounds up past the range
     // and reads back as infinity; 0.1 + 0.2 cut to 15 digits reads back as 0.3, its neighbour.
