@@ -2,6 +2,7 @@
 
 #include "database/database_store.h"
 
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -122,7 +123,45 @@ void sortLikeResultList(std::vector<TestRow> &rows) {
 }
 
 void sortLikeResultList(std::vector<ListedTest> &tests) {
-    std::sort(tests.begin(), tests.end(), listedBefore<ListedTest>);
+    // A long list holds each horse many times: the distinct names are ordered once, and the
+    // entries then by the rank of their name, so the costly comparison without regard to case
+    // runs on a few thousand names instead of a hundred thousand entries.
+    QHash<QString, int> rankOfName;
+    for (const ListedTest &test : tests)
+        rankOfName.insert(test.name, 0);
+    QStringList names = rankOfName.keys();
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    for (int rank = 0; rank < names.size(); ++rank)
+        rankOfName[names[rank]] = rank;
+    // Names equal without regard to case share a rank, as they share a place in the list.
+    for (int rank = 1; rank < names.size(); ++rank)
+        if (names[rank].compare(names[rank - 1], Qt::CaseInsensitive) == 0)
+            rankOfName[names[rank]] = rankOfName[names[rank - 1]];
+
+    struct Entry {
+        int nameRank;
+        std::size_t index;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(tests.size());
+    for (std::size_t i = 0; i < tests.size(); ++i)
+        entries.push_back({rankOfName.value(tests[i].name), i});
+    std::sort(entries.begin(), entries.end(), [&tests](const Entry &a, const Entry &b) {
+        if (a.nameRank != b.nameRank)
+            return a.nameRank < b.nameRank;
+        const ListedTest &first = tests[a.index];
+        const ListedTest &second = tests[b.index];
+        const int order = first.testDate.compare(second.testDate, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : first.rowId < second.rowId;
+    });
+    std::vector<ListedTest> sorted;
+    sorted.reserve(tests.size());
+    for (const Entry &entry : entries)
+        sorted.push_back(std::move(tests[entry.index]));
+    tests = std::move(sorted);
 }
 
 FoundTests findTests(const QString &databasePath, const QString &searchField,

@@ -205,3 +205,36 @@ TEST(PictureName, OnlyAPlainFileNameIsLookedUpInTheDatabaseFolder) {
                         .isEmpty())
             << name;
 }
+
+TEST(ResultListOrder, FoundTestsAreOrderedLikeFullRowsWhateverTheLetterCase) {
+    // By name without regard to case, then date text, then saving order: "amir" before "Bella"
+    // (a binary order would put every capital first), the two "bella" by date, equal entries by
+    // row id; "Åsa" sorts after "Z" as its folded letter does.
+    const std::vector<ListedTest> found = {
+        {1, QStringLiteral("Bella"), QStringLiteral("2006-03-15 09:00:00")},
+        {2, QStringLiteral("amir"), QStringLiteral("2006-03-14 09:00:00")},
+        {3, QStringLiteral("bella"), QStringLiteral("2006-03-14 09:00:00")},
+        {4, QStringLiteral("Åsa"), QStringLiteral("2006-03-14 09:00:00")},
+        {5, QStringLiteral("Zorro"), QStringLiteral("2006-03-14 09:00:00")},
+        {6, QStringLiteral("bella"), QStringLiteral("2006-03-14 09:00:00")},
+    };
+    std::vector<ListedTest> listed = found;
+    sortLikeResultList(listed);
+    std::vector<TestRow> rows;
+    for (const ListedTest &test : found) {
+        TestRow row;
+        row.rowId = test.rowId;
+        row.name = test.name;
+        row.testDate = test.testDate;
+        rows.push_back(row);
+    }
+    sortLikeResultList(rows);
+    std::vector<qint64> listedIds;
+    std::vector<qint64> rowIds;
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        listedIds.push_back(listed[i].rowId);
+        rowIds.push_back(rows[i].rowId);
+    }
+    EXPECT_EQ(listedIds, (std::vector<qint64>{2, 3, 6, 1, 5, 4}));
+    EXPECT_EQ(rowIds, listedIds);
+}
