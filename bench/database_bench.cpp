@@ -260,7 +260,8 @@ static void BM_FindAllTests(benchmark::State &state) {
     databasePath(); // generated once, outside the timed loop
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            findTests(databasePath(), QStringLiteral("Coach"), SharedTrainer.toUtf8()).tests.size());
+            findTests(databasePath(), QStringLiteral("Coach"), SharedTrainer.toUtf8())
+                .tests.size());
 }
 // The same columns straight from SQLite: rowid, Namn and Datum of every row, read as texts.
 static void BM_FindAllTests_DirectQuery(benchmark::State &state) {

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    static const QString path =
-        QDir::temp().filePath(QStringLiteral("picture-fuzz-%1.bmp").arg(QCoreApplication::applicationPid()));
+    static const QString path = QDir::temp().filePath(
+        QStringLiteral("picture-fuzz-%1.bmp").arg(QCoreApplication::applicationPid()));
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::array<QString, StyleLineCount> texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts[i] = read.styles[i].value_or(QString());
-    const QByteArray written = formatSettings(texts, read.databasePath.value_or(QString()),
-                                              read.importFolder.value_or(QString()),
-                                              read.tempoAxisColour.value_or(7));
+    const QByteArray written =
+        formatSettings(texts, read.databasePath.value_or(QString()),
+                       read.importFolder.value_or(QString()), read.tempoAxisColour.value_or(7));
     const SettingsValues again = parseSettings(written);
     for (std::size_t i = 0; i < texts.size(); ++i)
         if (read.styles[i] && again.styles[i] != read.styles[i])

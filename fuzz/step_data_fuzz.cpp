@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (int i = 0; i < again.count; ++i) {
         const StepDataRow &before = decoded.rows[std::size_t(i)];
         const StepDataRow &after = again.rows[std::size_t(i)];
-        if (after.lactate != withoutBlanks(before.lactate) || after.hr != withoutBlanks(before.hr) ||
-            after.speed != withoutBlanks(before.speed))
+        if (after.lactate != withoutBlanks(before.lactate) ||
+            after.hr != withoutBlanks(before.hr) || after.speed != withoutBlanks(before.speed))
             std::abort();
     }
     return 0;

@@ -184,10 +184,10 @@ qint64 pragmaValue(QSqlDatabase &database, const QString &pragma) {
 
 QString temporaryPathBeside(const QString &path) {
     const QFileInfo target(path);
-    return target.dir().filePath(QStringLiteral(".%1.%2.new")
-                                     .arg(target.fileName())
-                                     .arg(QRandomGenerator::global()->generate64(), 16, 16,
-                                          QLatin1Char('0')));
+    return target.dir().filePath(
+        QStringLiteral(".%1.%2.new")
+            .arg(target.fileName())
+            .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
 }
 
 void removeWithJournal(const QString &path) {

@@ -71,8 +71,8 @@ bool stillAsListed(QSqlQuery &check, const ListedTest &test) {
     check.addBindValue(test.rowId);
     if (!check.exec() || !check.next())
         return false;
-    const bool same = check.value(0).toString() == test.name &&
-                      check.value(1).toString() == test.testDate;
+    const bool same =
+        check.value(0).toString() == test.name && check.value(1).toString() == test.testDate;
     check.finish();
     return same;
 }
@@ -174,10 +174,10 @@ FoundTests findTests(const QString &databasePath, const QString &searchField,
     FoundTests found;
     QSqlQuery query(store.database());
     query.setForwardOnly(true);
-    const QString sql = QStringLiteral("SELECT rowid, %1, %2")
-                            .arg(quotedName(QStringLiteral("Namn")),
-                                 quotedName(QStringLiteral("Datum"))) +
-                        whereStoredValue(searchField);
+    const QString sql =
+        QStringLiteral("SELECT rowid, %1, %2")
+            .arg(quotedName(QStringLiteral("Namn")), quotedName(QStringLiteral("Datum"))) +
+        whereStoredValue(searchField);
     if (!query.prepare(sql))
         return {{}, failureMessage(databasePath, query.lastError())};
     bindStoredValue(query, storedValue);

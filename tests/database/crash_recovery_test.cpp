@@ -51,7 +51,8 @@ int numberOf(const QString &comments) {
 
 QSet<int> savedNumbers(const QString &path) {
     QSet<int> numbers;
-    for (const TestRow &row : searchTests(path, QStringLiteral("Namn"), QStringLiteral("Crash")).rows)
+    for (const TestRow &row :
+         searchTests(path, QStringLiteral("Namn"), QStringLiteral("Crash")).rows)
         numbers.insert(numberOf(row.comments));
     return numbers;
 }
@@ -103,7 +104,8 @@ TEST(CrashWhileSaving, EveryAcknowledgedSaveSurvivesAKillAtAnyMoment) {
         const QString path = dir.filePath(QStringLiteral("Start.mdb"));
         // The first operation after the crash is a listing, not a save.
         const ValuesResult listed = listCriterionValues(path, QStringLiteral("Namn"));
-        ASSERT_TRUE(listed.error.isEmpty()) << "round " << round << ": " << listed.error.toStdString();
+        ASSERT_TRUE(listed.error.isEmpty())
+            << "round " << round << ": " << listed.error.toStdString();
         EXPECT_FALSE(problemWithDatabase(path).has_value()) << "round " << round;
         const QSet<int> saved = savedNumbers(path);
         for (int number : acknowledged)

@@ -51,8 +51,8 @@ void expectRefusedEverywhere(const QString &path, const QString &says) {
     const auto saved = appendRow(path, rowNamed(QStringLiteral("Bella"), 1));
     ASSERT_TRUE(saved.has_value()) << where;
     EXPECT_TRUE(saved->contains(says)) << saved->toStdString();
-    EXPECT_FALSE(eraseTests(path, std::vector<ListedTest>{{1, QStringLiteral("a"), {}}})
-                     .error.isEmpty())
+    EXPECT_FALSE(
+        eraseTests(path, std::vector<ListedTest>{{1, QStringLiteral("a"), {}}}).error.isEmpty())
         << where;
     EXPECT_TRUE(checkChosenDatabase(path).has_value()) << where;
     EXPECT_EQ(bytesOf(path), before) << where << ": the file was written";
@@ -78,7 +78,8 @@ TEST_F(ForeignFileTest, ATableOfAnotherLayoutIsNeverReadAsOursNorWritten) {
     swapped.replace(QStringLiteral("Namn TEXT, Datum DATETIME"),
                     QStringLiteral("Datum DATETIME, Namn TEXT"));
     const Case cases[] = {
-        {QStringLiteral("abc.mdb"), QStringLiteral("a, b, c"), QStringLiteral("lacks the column Namn")},
+        {QStringLiteral("abc.mdb"), QStringLiteral("a, b, c"),
+         QStringLiteral("lacks the column Namn")},
         {QStringLiteral("nodata.mdb"), withoutData, QStringLiteral("lacks the column Data")},
         {QStringLiteral("swapped.mdb"), swapped, QStringLiteral("in this order")},
         {QStringLiteral("extra.mdb"), OurColumns + QStringLiteral(", Extra TEXT"),
@@ -106,7 +107,8 @@ TEST_F(ForeignFileTest, AFileCutInsideItsLastPageIsReadButNeverWritten) {
     const QString path = at(QStringLiteral("cut.mdb"));
     execute(path, QStringLiteral("CREATE TABLE MyTable (%1)").arg(OurColumns));
     for (int i = 0; i < 60; ++i)
-        insertRaw(path, {QStringLiteral("Bella"), QStringLiteral("2006-03-14 09:%1:00").arg(i, 2, 10, QLatin1Char('0')),
+        insertRaw(path, {QStringLiteral("Bella"),
+                         QStringLiteral("2006-03-14 09:%1:00").arg(i, 2, 10, QLatin1Char('0')),
                          QStringLiteral("Varmblod"), QStringLiteral("5"), QStringLiteral("sto"),
                          QStringLiteral("Trav"), QStringLiteral("dummy.jpg"), QStringLiteral(" "),
                          QStringLiteral(" "), QStringLiteral(" "), QStringLiteral("2006-03-14"),
@@ -126,8 +128,8 @@ TEST_F(ForeignFileTest, AFileCutInsideItsLastPageIsReadButNeverWritten) {
     EXPECT_TRUE(saved->contains(QStringLiteral("damaged"))) << saved->toStdString();
     EXPECT_TRUE(saved->contains(QDir::toNativeSeparators(path))) << saved->toStdString();
     const EraseResult erased =
-        eraseTests(path, std::vector<ListedTest>{{1, QStringLiteral("Bella"),
-                                                  QStringLiteral("2006-03-14 09:00:00")}});
+        eraseTests(path, std::vector<ListedTest>{
+                             {1, QStringLiteral("Bella"), QStringLiteral("2006-03-14 09:00:00")}});
     EXPECT_EQ(erased.erased, 0);
     EXPECT_TRUE(erased.error.contains(QStringLiteral("damaged"))) << erased.error.toStdString();
     EXPECT_FALSE(checkChosenDatabase(path).has_value()); // usable for reading
@@ -155,10 +157,11 @@ TEST_F(ForeignFileTest, RowsStoredInOtherTypesAreFoundLoadedAndErased) {
     ASSERT_EQ(createDatabase(at(QStringLiteral("foreign"))).outcome, CreateOutcome::Created);
     // Datum as a real number (a day count), and the name "Häst" in Latin-1 bytes stored once as
     // bytes and once as text that is not UTF-8.
-    insertRaw(path, {QStringLiteral("Real"), 38790.5, QStringLiteral("Varmblod"), QStringLiteral("5"),
-                     QStringLiteral("sto"), QStringLiteral("Trav"), QStringLiteral(":/logo.png"),
-                     QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "),
-                     QStringLiteral("2006-03-14"), QString(), QStringLiteral(" ")});
+    insertRaw(path,
+              {QStringLiteral("Real"), 38790.5, QStringLiteral("Varmblod"), QStringLiteral("5"),
+               QStringLiteral("sto"), QStringLiteral("Trav"), QStringLiteral(":/logo.png"),
+               QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "),
+               QStringLiteral("2006-03-14"), QString(), QStringLiteral(" ")});
     insertRaw(path, {QByteArray("H\xe4st"), QStringLiteral("2006-03-14 09:00:00"), QVariant(),
                      QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(),
                      QVariant(), QVariant(), QVariant(), QVariant()});
@@ -201,8 +204,8 @@ TEST(PictureName, OnlyAPlainFileNameIsLookedUpInTheDatabaseFolder) {
               QStringLiteral("/data/Horses/track.bmp"));
     for (const char *name : {":/logo.png", ":logo.bmp", "../track.bmp", "sub/track.bmp",
                              "C:\\track.bmp", "C:track.bmp", "..", ".", "", " "})
-        EXPECT_TRUE(picturePathOf(QStringLiteral("/data/Horses"), QString::fromLatin1(name))
-                        .isEmpty())
+        EXPECT_TRUE(
+            picturePathOf(QStringLiteral("/data/Horses"), QString::fromLatin1(name)).isEmpty())
             << name;
 }
 
