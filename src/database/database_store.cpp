@@ -39,10 +39,16 @@ int resultCodeOf(const QSqlError &error) {
 }
 
 // The file as an SQLite URI whose mode says whether it may be written and whether a missing file
-// is created; a plain file name would always be created when missing.
+// is created; a plain file name would always be created when missing. The path goes in with an
+// empty authority ("file:///C:/x", "file:////server/share/x"), its "?", "#", "%" and other
+// characters escaped.
 QString uriOf(const QString &path, Access access) {
     const char *mode = access == Access::ReadOnly ? "ro" : access == Access::Create ? "rwc" : "rw";
-    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+    QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!absolute.startsWith(u'/'))
+        absolute.prepend(u'/');
+    return QStringLiteral("file://") +
+           QString::fromLatin1(QUrl::toPercentEncoding(absolute, QByteArrayLiteral("/:"))) +
            QStringLiteral("?mode=") + QLatin1String(mode);
 }
 

@@ -241,3 +241,19 @@ TEST(ResultListOrder, FoundTestsAreOrderedLikeFullRowsWhateverTheLetterCase) {
     EXPECT_EQ(listedIds, (std::vector<qint64>{2, 3, 6, 1, 5, 4}));
     EXPECT_EQ(rowIds, listedIds);
 }
+
+TEST_F(ForeignFileTest, AFolderNameWithCharactersOfAnAddressIsUsedAsItStands) {
+    // "%", "#", a blank and "ä" mean something in a file address; the file must still be the one
+    // named, and no other file may appear beside it.
+    const QString folder = at(QStringLiteral("Häst 100% #1"));
+    const CreateResult created = createDatabase(folder + QStringLiteral("/Stall"));
+    ASSERT_EQ(created.outcome, CreateOutcome::Created) << created.message.toStdString();
+    EXPECT_EQ(created.databasePath, folder + QStringLiteral("/Stall.mdb"));
+    EXPECT_FALSE(appendRow(created.databasePath, rowNamed(QStringLiteral("Bella"), 1)).has_value());
+    EXPECT_EQ(listCriterionValues(created.databasePath, QStringLiteral("Namn")).values,
+              QStringList{QStringLiteral("Bella")});
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("Stall.mdb")});
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Häst 100% #1")});
+}
