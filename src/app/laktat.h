@@ -32,6 +32,7 @@ class GraphWidget;
 class LinkPanel;
 class PolarWindow;
 class ReportPanel;
+class ResultListModel;
 class StylePanel;
 class ThresholdPanel;
 class WindowScale;
@@ -130,6 +131,7 @@ private:
     bool writeTest();
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void eraseSelectedTests(const kavren::TestRow &clicked);
+    void clearResults();
     void sliderReleased(bool hrSlider);
     void buildLink(QWidget *area);
     void linkConnected();
@@ -153,7 +155,7 @@ private:
     bool m_fitProblemShown = false;  // the status bar tells of a fit that failed
     bool m_linkActive = false;       // the live link connected; its first run forces the 240 axis
     int m_loadSettleMs = 600;
-    std::vector<kavren::TestRow> m_listedRows; // the rows of the last search, by list entry
+    kavren::ResultListModel *m_results = nullptr; // the tests of the last search, by list entry
     kavren::PercentCells m_percent;
     kavren::SampleBuffer m_samples;
     kavren::CurrentDatabase m_database;

@@ -4,6 +4,7 @@
 
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
+#include "database/result_list_model.h"
 #include "graph/background_panel.h"
 #include "graph/cursor_readout_panel.h"
 #include "graph/file_list_panel.h"
@@ -26,7 +27,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
@@ -253,11 +254,15 @@ void Laktat::buildSearchFrame(QWidget *area) {
     values->setEditable(true);
     values->setGeometry(twipsRect(120, 1560, 3360, 315));
     makeButton(frame, "SSCommand8", QStringLiteral("öppna arbete"), twipsRect(120, 1980, 3360, ButtonHeight));
-    auto *results = new QListWidget(frame);
+    auto *results = new QListView(frame);
     results->setObjectName(QStringLiteral("List1"));
     // Entries arrive sorted by their text (name, tab, date), equal texts in the order they were
-    // saved; the list keeps that order rather than re-sorting.
-    results->setSortingEnabled(false);
+    // saved; the list shows them in that order. Entries of one height let the view lay out any
+    // number of them without measuring each.
+    m_results = new ResultListModel(results);
+    results->setModel(m_results);
+    results->setUniformItemSizes(true);
+    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setSelectionMode(QAbstractItemView::ExtendedSelection);
     results->setGeometry(twipsRect(120, 2460, 3360, 3600));
     const char *checks[][2] = {{"SSCheck1", "Background"}, {"SSCheck2", "Freeze curve"}, {"SSCheck3", "Erase work"}};

@@ -134,6 +134,8 @@ bool ComparisonPanel::isExtrapolated(int column, int row) const {
         return false;
     const QLabel *cell = m_columns[std::size_t(column)].values[std::size_t(row)];
     return cell->font().italic() && !cell->toolTip().isEmpty();
+}
+
 void ComparisonPanel::setRowStale(int row, bool stale) {
     if (row < 0 || row >= ValueRows)
         return;

@@ -77,7 +77,7 @@ TEST_F(LaktatTest, StartsWithTheDefaultSettingsInMinutesPerKilometre) {
     EXPECT_EQ(window.currentDatabase().databasePath, folder.path() + "/Start.mdb");
     EXPECT_EQ(window.currentDatabase().selectedDatabaseName, "Start.mdb");
     EXPECT_EQ(text("Text40"), "0");
-    EXPECT_EQ(text("Text23"), ".12"); // the shipped legible screen set
+    EXPECT_EQ(text("Text23"), "0.12"); // the shipped .12 read back through the number-writing rule
     EXPECT_EQ(text("Text59"), "0");
     EXPECT_EQ(text("Text47"), "11");
     EXPECT_FALSE(control<QLineEdit>("puls7")->isVisibleTo(&window));

@@ -82,11 +82,26 @@ TEST(SettingsFile, ReadsEveryLineOfAFullFile) {
         ASSERT_TRUE(values.styles[i].has_value()) << "line " << i + 1;
     EXPECT_EQ(*values.styles[0], "0");     // an empty Text40 comes back as 0
     EXPECT_EQ(*values.styles[2], "0.05");
-    EXPECT_EQ(*values.styles[16], ".07");  // a text line comes back as written
+    EXPECT_EQ(*values.styles[16], "0.07"); // a text line holding a number: number-writing form
     EXPECT_EQ(*values.styles[22], "12");
     EXPECT_EQ(values.databasePath, "D:\\Horses\\Spring.mdb");
     EXPECT_EQ(values.importFolder, "/data/hrm");
     EXPECT_EQ(values.tempoAxisColour, 9);
+}
+
+TEST(SettingsFile, TextLinesHoldingANumberComeBackInTheNumberWritingForm) {
+    auto texts = designTexts();
+    texts[1] = " 4.50 ";  // Text26: a number with trailing zero and blanks, written "4.5"
+    texts[2] = "02,050";  // Text27: its comma is a point, and then a number: "2.05"
+    texts[5] = "1E1";     // Text29: an exponent, written out as 10
+    texts[7] = "12.5 px"; // Text30: more than a number, kept as it stands
+    texts[15] = "-.5";    // Text22: sign and no leading zero, written "-0.5"
+    const SettingsValues values = parseSettings(formatSettings(texts, "Start.mdb", "", 7));
+    EXPECT_EQ(*values.styles[1], "4.5");
+    EXPECT_EQ(*values.styles[2], "2.05");
+    EXPECT_EQ(*values.styles[5], "10");
+    EXPECT_EQ(*values.styles[7], "12.5 px");
+    EXPECT_EQ(*values.styles[15], "-0.5");
 }
 
 TEST(SettingsFile, ShortEmptyAndDamagedFilesLeaveUnreadableValuesEmpty) {
