@@ -233,6 +233,7 @@ void Laktat::listCriterionValues() {
 
 void Laktat::clearResults() {
     m_results->clear();
+    m_listedSearch = {};
 }
 
 void Laktat::searchTests() {
@@ -248,6 +249,7 @@ void Laktat::searchTests() {
     FoundTests found = findTests(m_database.databasePath, m_searchField, stored);
     reportDatabaseProblem(found.error);
     m_results->setTests(std::move(found.tests));
+    m_listedSearch = {m_database.databasePath, m_searchField, stored, true};
 }
 
 void Laktat::resultClicked(int listIndex) {
@@ -348,8 +350,19 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
 // "Export to CSV...": the tests of the result list and the comparison table as shown.
 void Laktat::exportCsv() {
     const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+    // The list holds only what its entries show; the export reads every column of the same
+    // search again.
+    SearchResult listed;
+    if (m_listedSearch.active) {
+        listed = searchStoredTests(m_listedSearch.databasePath, m_listedSearch.field,
+                                   m_listedSearch.storedValue);
+        if (!listed.error.isEmpty()) {
+            reportDatabaseProblem(listed.error);
+            return;
+        }
+    }
     const QString message =
-        m_csvExport->exportContent({m_listedRows, &m_analysis.comparison, &m_percent, recovery});
+        m_csvExport->exportContent({listed.rows, &m_analysis.comparison, &m_percent, recovery});
     if (!message.isEmpty())
         statusBar()->showMessage(message);
 }

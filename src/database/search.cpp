@@ -212,6 +212,11 @@ LoadedRow readListedRow(const QString &databasePath, qint64 rowId) {
 
 SearchResult searchTests(const QString &databasePath, const QString &searchField,
                          const QString &value) {
+    return searchStoredTests(databasePath, searchField, value.toUtf8());
+}
+
+SearchResult searchStoredTests(const QString &databasePath, const QString &searchField,
+                               const QByteArray &storedValue) {
     if (!SearchFields.contains(searchField))
         return {{}, unknownFieldMessage(searchField)};
     ScopedDatabase store;
@@ -222,7 +227,7 @@ SearchResult searchTests(const QString &databasePath, const QString &searchField
     query.setForwardOnly(true);
     if (!query.prepare(QStringLiteral("SELECT ") + rowColumnsSql() + whereStoredValue(searchField)))
         return {{}, failureMessage(databasePath, query.lastError())};
-    bindStoredValue(query, value.toUtf8());
+    bindStoredValue(query, storedValue);
     if (!query.exec())
         return {{}, failureMessage(databasePath, query.lastError())};
     while (query.next())
