@@ -3,6 +3,7 @@
 // clear-all and "Clear screen".
 #include "app/laktat.h"
 
+#include "app/event_wait.h"
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
 #include "database/csv_export_dialog.h"
@@ -57,14 +58,6 @@ void setChecked(QAbstractButton *button, bool checked) {
     button->setAutoExclusive(false);
     button->setChecked(checked);
     button->setAutoExclusive(exclusive);
-}
-
-void waitWhileProcessingEvents(int milliseconds) {
-    if (milliseconds <= 0)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 } // namespace
