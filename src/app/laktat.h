@@ -132,6 +132,7 @@ private:
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void eraseSelectedTests(const kavren::TestRow &clicked);
     void clearResults();
+    void continueSearch(int generation);
     void sliderReleased(bool hrSlider);
     void buildLink(QWidget *area);
     void linkConnected();
@@ -161,6 +162,11 @@ private:
         QByteArray storedValue;
         bool active = false;
     } m_listedSearch;
+    // The search whose pages are still being read into the result list, if any.
+    std::unique_ptr<kavren::PagedTestSearch> m_search;
+    int m_searchGeneration = 0;
+    // Tests read in one turn of the event loop: a few milliseconds of reading.
+    static constexpr int SearchPageRows = 4000;
     int m_loadSettleMs = 600;
     kavren::ResultListModel *m_results = nullptr; // the tests of the last search, by list entry
     kavren::PercentCells m_percent;

@@ -225,6 +225,7 @@ void Laktat::listCriterionValues() {
 }
 
 void Laktat::clearResults() {
+    m_search.reset();
     m_results->clear();
     m_listedSearch = {};
 }
@@ -239,10 +240,23 @@ void Laktat::searchTests() {
     const QByteArray stored = chosen >= 0 && values->itemText(chosen) == values->currentText()
                                   ? values->itemData(chosen).toByteArray()
                                   : values->currentText().toUtf8();
-    FoundTests found = findTests(m_database.databasePath, m_searchField, stored);
-    reportDatabaseProblem(found.error);
-    m_results->setTests(std::move(found.tests));
     m_listedSearch = {m_database.databasePath, m_searchField, stored, true};
+    m_search = std::make_unique<PagedTestSearch>(m_database.databasePath, m_searchField, stored);
+    continueSearch(++m_searchGeneration);
+}
+
+// Reads the next page of the running search; a short list is complete after the first page, a
+// long one goes on in later turns of the event loop, so the window keeps reacting meanwhile.
+void Laktat::continueSearch(int generation) {
+    if (!m_search || generation != m_searchGeneration)
+        return; // cleared, or replaced by a newer search
+    if (m_search->readMore(SearchPageRows)) {
+        QTimer::singleShot(0, this, [this, generation] { continueSearch(generation); });
+        return;
+    }
+    const std::unique_ptr<PagedTestSearch> done = std::move(m_search);
+    reportDatabaseProblem(done->error());
+    m_results->setTests(done->takeSorted());
 }
 
 void Laktat::resultClicked(int listIndex) {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 namespace kavren {
 
@@ -191,19 +192,72 @@ QString forEachStoredMatch(const QString &databasePath, const QString &searchFie
 
 FoundTests findTests(const QString &databasePath, const QString &searchField,
                      const QByteArray &storedValue) {
-    if (!SearchFields.contains(searchField))
-        return {{}, unknownFieldMessage(searchField)};
+    PagedTestSearch search(databasePath, searchField, storedValue);
+    while (search.readMore(std::numeric_limits<int>::max())) {
+    }
     FoundTests found;
-    const QString columns =
-        QStringLiteral("rowid, %1, %2")
-            .arg(quotedName(QStringLiteral("Namn")), quotedName(QStringLiteral("Datum")));
-    found.error = forEachStoredMatch(databasePath, searchField, storedValue, columns,
-                                     [&found](const QSqlQuery &query) {
-        found.tests.push_back(
-            {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
-    });
-    sortLikeResultList(found.tests);
+    found.error = search.error();
+    found.tests = search.takeSorted();
     return found;
+}
+
+struct PagedTestSearch::Reading {
+    ScopedDatabase store; // declared first: the query is closed before the connection
+    std::optional<QSqlQuery> query;
+};
+
+PagedTestSearch::PagedTestSearch(const QString &databasePath, const QString &searchField,
+                                 const QByteArray &storedValue)
+    : m_reading(std::make_unique<Reading>()), m_databasePath(databasePath) {
+    if (!SearchFields.contains(searchField)) {
+        m_error = unknownFieldMessage(searchField);
+        m_reading.reset();
+        return;
+    }
+    if (const auto problem = openForOperation(m_reading->store, databasePath, Purpose::Reading)) {
+        m_error = *problem;
+        m_reading.reset();
+        return;
+    }
+    QSqlQuery &query = m_reading->query.emplace(m_reading->store.database());
+    query.setForwardOnly(true);
+    const QString sql =
+        QStringLiteral("SELECT rowid, %1, %2")
+            .arg(quotedName(QStringLiteral("Namn")), quotedName(QStringLiteral("Datum"))) +
+        whereStoredValue(searchField);
+    bool started = query.prepare(sql);
+    if (started) {
+        bindStoredValue(query, storedValue);
+        started = query.exec();
+    }
+    if (!started) {
+        m_error = failureMessage(databasePath, query.lastError());
+        m_reading.reset();
+    }
+}
+
+PagedTestSearch::~PagedTestSearch() = default;
+
+bool PagedTestSearch::readMore(int rows) {
+    if (!m_reading)
+        return false;
+    QSqlQuery &query = *m_reading->query;
+    for (int read = 0; read < rows; ++read) {
+        if (!query.next()) {
+            if (query.lastError().isValid())
+                m_error = failureMessage(m_databasePath, query.lastError());
+            m_reading.reset(); // done: the file is released at once
+            return false;
+        }
+        m_tests.push_back(
+            {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
+    }
+    return true;
+}
+
+std::vector<ListedTest> PagedTestSearch::takeSorted() {
+    sortLikeResultList(m_tests);
+    return std::move(m_tests);
 }
 
 LoadedRow readListedRow(const QString &databasePath, qint64 rowId) {

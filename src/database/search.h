@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 #include <vector>
@@ -89,6 +90,31 @@ struct FoundTests {
 // the UTF-8 of a typed one), fetching only what the result list shows and each row's key.
 FoundTests findTests(const QString &databasePath, const QString &searchField,
                      const QByteArray &storedValue);
+
+// The same search read a page at a time, so that a window listing a hundred thousand tests keeps
+// reacting between pages. The file stays open for reading until the search is done or dropped.
+class PagedTestSearch {
+public:
+    PagedTestSearch(const QString &databasePath, const QString &searchField,
+                    const QByteArray &storedValue);
+    ~PagedTestSearch();
+    PagedTestSearch(const PagedTestSearch &) = delete;
+    PagedTestSearch &operator=(const PagedTestSearch &) = delete;
+
+    // Reads up to `rows` more tests; true while more may follow.
+    bool readMore(int rows);
+    // Why the search failed or stopped early; empty while all is well.
+    const QString &error() const { return m_error; }
+    // Everything read, in the order of the result list.
+    std::vector<ListedTest> takeSorted();
+
+private:
+    struct Reading;
+    std::unique_ptr<Reading> m_reading;
+    QString m_databasePath;
+    std::vector<ListedTest> m_tests;
+    QString m_error;
+};
 
 struct LoadedRow {
     std::optional<TestRow> row; // empty when the row is gone
