@@ -1,6 +1,7 @@
 #include "database/saving.h"
 
 #include "database/database_store.h"
+#include "database/server_store.h"
 #include "database/step_data_text.h"
 #include "exercise/numeric_text.h"
 
@@ -132,6 +133,8 @@ StoredRow buildRow(const TestToSave &test, const QDateTime &now) {
 }
 
 std::optional<QString> appendRow(const QString &databasePath, const StoredRow &row) {
+    if (isServerAddress(databasePath))
+        return serverAppendRow(databasePath, row);
     if (const auto missing = ensureDatabaseFile(databasePath))
         return missing;
     if (QFileInfo(databasePath).isDir())

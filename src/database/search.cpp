@@ -1,6 +1,7 @@
 #include "database/search.h"
 
 #include "database/database_store.h"
+#include "database/server_store.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -59,6 +60,8 @@ QString TestRow::listText() const {
 }
 
 ValuesResult listCriterionValues(const QString &databasePath, const QString &searchField) {
+    if (isServerAddress(databasePath))
+        return serverCriterionValues(databasePath, searchField);
     if (!SearchFields.contains(searchField))
         return {{}, unknownFieldMessage(searchField)};
     if (const auto missing = ensureDatabaseFile(databasePath))
@@ -100,6 +103,8 @@ void sortLikeResultList(std::vector<TestRow> &rows) {
 
 SearchResult searchTests(const QString &databasePath, const QString &searchField,
                          const QString &value) {
+    if (isServerAddress(databasePath))
+        return serverSearchTests(databasePath, searchField, value);
     if (!SearchFields.contains(searchField))
         return {{}, unknownFieldMessage(searchField)};
     if (const auto missing = ensureDatabaseFile(databasePath))
@@ -125,6 +130,8 @@ SearchResult searchTests(const QString &databasePath, const QString &searchField
 }
 
 EraseResult eraseTests(const QString &databasePath, const std::vector<TestRow> &selected) {
+    if (isServerAddress(databasePath))
+        return serverEraseTests(databasePath, selected);
     if (selected.empty())
         return {};
     if (const auto problem = problemWithDatabase(databasePath))

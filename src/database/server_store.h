@@ -1,0 +1,42 @@
+// The store behind a database server address: the table mytable in a PostgreSQL database, reached
+// through Qt's QPSQL driver with every value bound. It offers the same operations as a database
+// file (create the table, list a column's values, search, append, erase) with the same results, so
+// several desktops can share one history of their horses. Messages name the server and give its
+// own reason.
+#pragma once
+
+#include "database/database_file.h"
+#include "database/saving.h"
+#include "database/search.h"
+#include "database/server_address.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace kavren {
+
+// The key column that the server adds to the thirteen columns, so that erasing hits exactly the
+// listed row.
+inline const QString ServerKeyColumn = QStringLiteral("rowkey");
+
+// Create on an address: makes mytable with its indexes when the database lacks it. A mytable of
+// our layout is left as it is (AlreadyExists, like an existing file); one of another layout is
+// refused. The database path of the result is the address as typed, without blanks around it.
+CreateResult createServerDatabase(const QString &address);
+
+// Why the database at the address cannot serve (address refused, server unreachable, login
+// refused, no mytable or one of another layout), or nothing when it can.
+std::optional<QString> problemWithServerDatabase(const QString &address);
+
+ValuesResult serverCriterionValues(const QString &address, const QString &searchField);
+SearchResult serverSearchTests(const QString &address, const QString &searchField,
+                               const QString &value);
+std::optional<QString> serverAppendRow(const QString &address, const StoredRow &row);
+EraseResult serverEraseTests(const QString &address, const std::vector<TestRow> &selected);
+
+// Closes the connections this thread keeps to servers (they are kept between operations so that
+// each operation does not pay for a new login).
+void closeServerConnections();
+
+} // namespace kavren
