@@ -99,6 +99,7 @@ public:
             m_database = QSqlDatabase::database(kept->second, false);
             if (m_database.isOpen() && QSqlQuery(m_database).exec(QStringLiteral("SELECT 1")))
                 return;
+            m_database = QSqlDatabase();
             dropConnection(kept->second);
             pool.erase(kept);
         }
@@ -113,6 +114,7 @@ public:
         if (!m_database.open()) {
             m_problem = QStringLiteral("The database server for \"%1\" cannot be used: %2")
                             .arg(m_address.shownName(), reasonOf(m_database.lastError()));
+            m_database = QSqlDatabase();
             dropConnection(name);
             return;
         }
@@ -135,7 +137,7 @@ public:
     // operation connects afresh, and a table of the wrong layout is named as such.
     QString failure(const QSqlError &error) {
         const QString reason = reasonOf(error);
-        if (!QSqlQuery(m_database).exec(QStringLiteral("SELECT 1"))) {
+        if (!m_database.isOpen() || !QSqlQuery(m_database).exec(QStringLiteral("SELECT 1"))) {
             m_broken = true;
             return QStringLiteral("The connection to the database server for \"%1\" was lost: %2")
                 .arg(shownName(), reason);
@@ -149,10 +151,11 @@ public:
     // Why mytable cannot serve: missing, or lacking one of our columns.
     std::optional<QString> layoutProblem(bool *tableMissing = nullptr) {
         QSqlQuery query(m_database);
-        query.prepare(QStringLiteral("SELECT column_name FROM information_schema.columns "
-                                     "WHERE table_schema = current_schema() AND table_name = ?"));
+        const bool prepared =
+            query.prepare(QStringLiteral("SELECT column_name FROM information_schema.columns "
+                                         "WHERE table_schema = current_schema() AND table_name = ?"));
         query.addBindValue(TableName);
-        if (!query.exec())
+        if (!prepared || !query.exec())
             return QStringLiteral("The database server for \"%1\" reported a failure: %2")
                 .arg(shownName(), reasonOf(query.lastError()));
         QStringList present;
@@ -300,7 +303,8 @@ SearchResult serverSearchTests(const QString &address, const QString &searchFiel
         return {{}, session.problem()};
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
-    query.prepare(selectRowsSql(searchField));
+    if (!query.prepare(selectRowsSql(searchField)))
+        return {{}, session.failure(query.lastError())};
     query.addBindValue(boundText(value));
     if (!query.exec())
         return {{}, session.failure(query.lastError())};
@@ -319,9 +323,10 @@ std::optional<QString> serverAppendRow(const QString &address, const StoredRow &
     for (const QString &column : TableColumns)
         columns << quotedName(column);
     QSqlQuery query(session.database());
-    query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
-                      .arg(TableName, columns.join(QStringLiteral(", ")),
-                           QStringLiteral(", ?").repeated(int(TableColumns.size()) - 1)));
+    if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
+                           .arg(TableName, columns.join(QStringLiteral(", ")),
+                                QStringLiteral(", ?").repeated(int(TableColumns.size()) - 1))))
+        return session.failure(query.lastError());
     const QString values[] = {row.name,     row.moment,   row.breed,       row.age,   row.sex,
                               row.discipline, row.pictureName, row.maxHr,  row.stable,
                               row.trainer,  row.examDate, row.stepData,    row.comments};
@@ -348,10 +353,13 @@ EraseResult serverEraseTests(const QString &address, const std::vector<TestRow> 
     QSqlError error;
     {
         QSqlQuery query(database);
-        query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ? AND COALESCE(\"Namn\", '') = ? "
-                                     "AND COALESCE(%3, '') = ?")
-                          .arg(TableName, ServerKeyColumn, DatumText));
+        if (!query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ? AND "
+                                          "COALESCE(\"Namn\", '') = ? AND COALESCE(%3, '') = ?")
+                               .arg(TableName, ServerKeyColumn, DatumText)))
+            error = query.lastError();
         for (const TestRow &row : selected) {
+            if (error.isValid())
+                break;
             query.addBindValue(row.rowId);
             query.addBindValue(boundText(row.name));
             query.addBindValue(boundText(row.testDate));
