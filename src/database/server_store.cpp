@@ -228,6 +228,31 @@ TestRow rowFrom(const QSqlQuery &query) {
     return row;
 }
 
+// The values of a row in the order of TableColumns; a missing moment is stored as NULL.
+std::vector<QVariant> valuesOf(const StoredRow &row) {
+    const QString texts[] = {row.name,     row.moment,   row.breed,    row.age,
+                             row.sex,      row.discipline, row.pictureName, row.maxHr,
+                             row.stable,   row.trainer,  row.examDate, row.stepData,
+                             row.comments};
+    std::vector<QVariant> values;
+    for (const QString &text : texts)
+        values.emplace_back(boundText(text));
+    if (row.moment.isEmpty())
+        values[1] = QVariant(QMetaType::fromType<QString>());
+    return values;
+}
+
+StoredRow storedRowFrom(const QSqlQuery &query) {
+    StoredRow row;
+    QString *fields[] = {&row.name,     &row.moment,   &row.breed,    &row.age,
+                         &row.sex,      &row.discipline, &row.pictureName, &row.maxHr,
+                         &row.stable,   &row.trainer,  &row.examDate, &row.stepData,
+                         &row.comments};
+    for (int i = 0; i < 13; ++i)
+        *fields[i] = query.value(i).toString();
+    return row;
+}
+
 QString unknownFieldMessage(const QString &searchField) {
     return QStringLiteral("There is no search criterion \"%1\".").arg(searchField);
 }
@@ -316,28 +341,72 @@ SearchResult serverSearchTests(const QString &address, const QString &searchFiel
 }
 
 std::optional<QString> serverAppendRow(const QString &address, const StoredRow &row) {
+    return serverAppendRows(address, {row});
+}
+
+std::optional<QString> serverAppendRows(const QString &address, const std::vector<StoredRow> &rows) {
     ServerSession session(address);
     if (!session.isOpen())
         return session.problem();
+    QSqlDatabase &database = session.database();
+    if (!database.transaction())
+        return session.failure(database.lastError());
     QStringList columns;
     for (const QString &column : TableColumns)
         columns << quotedName(column);
+    QSqlError error;
+    {
+        QSqlQuery query(database);
+        if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
+                               .arg(TableName, columns.join(QStringLiteral(", ")),
+                                    QStringLiteral(", ?").repeated(int(TableColumns.size()) - 1))))
+            error = query.lastError();
+        for (std::size_t i = 0; i < rows.size() && !error.isValid(); ++i) {
+            for (const QVariant &value : valuesOf(rows[i]))
+                query.addBindValue(value);
+            if (!query.exec())
+                error = query.lastError();
+        }
+    }
+    // Stored whole or not at all.
+    if (!error.isValid() && database.commit())
+        return std::nullopt;
+    if (!error.isValid())
+        error = database.lastError();
+    database.rollback();
+    return session.failure(error);
+}
+
+AllRowsResult serverAllRows(const QString &address) {
+    ServerSession session(address);
+    if (!session.isOpen())
+        return {{}, session.problem()};
+    QStringList columns;
+    for (const QString &column : TableColumns)
+        columns << (column == QLatin1String("Datum") ? DatumText : quotedName(column));
     QSqlQuery query(session.database());
-    if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
-                           .arg(TableName, columns.join(QStringLiteral(", ")),
-                                QStringLiteral(", ?").repeated(int(TableColumns.size()) - 1))))
-        return session.failure(query.lastError());
-    const QString values[] = {row.name,     row.moment,   row.breed,       row.age,   row.sex,
-                              row.discipline, row.pictureName, row.maxHr,  row.stable,
-                              row.trainer,  row.examDate, row.stepData,    row.comments};
-    for (const QString &value : values)
-        query.addBindValue(&value == &values[1] && value.isEmpty()
-                               ? QVariant(QMetaType::fromType<QString>()) // no moment: NULL
-                               : QVariant(boundText(value)));
-    // One statement: the row is stored whole or not at all.
-    if (!query.exec())
-        return session.failure(query.lastError());
-    return std::nullopt;
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                        .arg(columns.join(QStringLiteral(", ")), TableName, ServerKeyColumn)))
+        return {{}, session.failure(query.lastError())};
+    AllRowsResult result;
+    while (query.next())
+        result.rows.push_back(storedRowFrom(query));
+    return result;
+}
+
+std::optional<qint64> serverTestCount(const QString &address, QString *error) {
+    ServerSession session(address);
+    if (!session.isOpen()) {
+        *error = session.problem();
+        return std::nullopt;
+    }
+    QSqlQuery query(session.database());
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(TableName)) || !query.next()) {
+        *error = session.failure(query.lastError());
+        return std::nullopt;
+    }
+    return query.value(0).toLongLong();
 }
 
 EraseResult serverEraseTests(const QString &address, const std::vector<TestRow> &selected) {

@@ -35,6 +35,19 @@ SearchResult serverSearchTests(const QString &address, const QString &searchFiel
 std::optional<QString> serverAppendRow(const QString &address, const StoredRow &row);
 EraseResult serverEraseTests(const QString &address, const std::vector<TestRow> &selected);
 
+// Every test of the database in the order saved, with all thirteen columns, for copying.
+struct AllRowsResult {
+    std::vector<StoredRow> rows;
+    QString error;
+};
+AllRowsResult serverAllRows(const QString &address);
+
+// How many tests the database holds, or the reason it cannot say in *error.
+std::optional<qint64> serverTestCount(const QString &address, QString *error);
+
+// Appends the rows in one transaction: all of them or none.
+std::optional<QString> serverAppendRows(const QString &address, const std::vector<StoredRow> &rows);
+
 // Closes the connections this thread keeps to servers (they are kept between operations so that
 // each operation does not pay for a new login).
 void closeServerConnections();
