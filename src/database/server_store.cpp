@@ -52,8 +52,14 @@ QString quotedOption(QString value) {
 }
 
 QString connectOptions(const ServerAddress &address) {
+    // A server that vanishes from the network without closing the connection is given up after
+    // some seconds, instead of leaving a statement waiting for it without end.
     QStringList options{QStringLiteral("connect_timeout=%1").arg(ServerConnectTimeoutSeconds),
-                        QStringLiteral("application_name=kavren")};
+                        QStringLiteral("application_name=kavren"),
+                        QStringLiteral("keepalives_idle=5"),
+                        QStringLiteral("keepalives_interval=2"),
+                        QStringLiteral("keepalives_count=3"),
+                        QStringLiteral("tcp_user_timeout=15000")};
     for (const auto &[key, value] : address.options)
         options << key + u'=' + quotedOption(value);
     return options.join(u';');
