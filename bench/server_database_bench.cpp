@@ -205,8 +205,7 @@ static void BM_ServerSearchByDate(benchmark::State &state) {
     for (auto _ : state)
         if (store)
             benchmark::DoNotOptimize(
-                searchTests(store->address(), QStringLiteral("ExDatum"), dateFor(++i))
-                    .rows.size());
+                searchTests(store->address(), QStringLiteral("ExDatum"), dateFor(++i)).rows.size());
 }
 static void BM_ServerSearchByDate_DirectQuery(benchmark::State &state) {
     const GeneratedServer *store = server(state);
@@ -243,11 +242,12 @@ static void BM_ServerSaveTest_DirectQuery(benchmark::State &state) {
         QSqlQuery insert(store->kept());
         insert.prepare(QStringLiteral(
             "INSERT INTO mytable (\"Namn\", \"Datum\", \"Ras\", \"Ålder\", \"Kön\", \"Disiplin\", "
-            "\"Bitmap\", \"Maxpuls\", \"Stall\", \"Coach\", \"ExDatum\", \"Data\", \"Kommentarer\") "
+            "\"Bitmap\", \"Maxpuls\", \"Stall\", \"Coach\", \"ExDatum\", \"Data\", "
+            "\"Kommentarer\") "
             "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)"));
-        for (const QString &value : {row.name, row.moment, row.breed, row.age, row.sex,
-                                     row.discipline, row.pictureName, row.maxHr, row.stable,
-                                     row.trainer, row.examDate, row.stepData, row.comments})
+        for (const QString &value :
+             {row.name, row.moment, row.breed, row.age, row.sex, row.discipline, row.pictureName,
+              row.maxHr, row.stable, row.trainer, row.examDate, row.stepData, row.comments})
             insert.addBindValue(value);
         benchmark::DoNotOptimize(insert.exec());
     }

@@ -65,10 +65,9 @@ std::optional<QString> fileAppendRows(const QString &path, const std::vector<Sto
             error = query.lastError();
         for (std::size_t i = 0; i < rows.size() && !error.isValid(); ++i) {
             const StoredRow &row = rows[i];
-            for (const QString &value :
-                 {row.name, row.moment, row.breed, row.age, row.sex, row.discipline,
-                  row.pictureName, row.maxHr, row.stable, row.trainer, row.examDate,
-                  row.stepData, row.comments})
+            for (const QString &value : {row.name, row.moment, row.breed, row.age, row.sex,
+                                         row.discipline, row.pictureName, row.maxHr, row.stable,
+                                         row.trainer, row.examDate, row.stepData, row.comments})
                 query.addBindValue(boundText(value));
             if (!query.exec())
                 error = query.lastError();
@@ -130,8 +129,8 @@ CopyResult copyTests(const QString &from, const QString &to, bool append) {
                        .arg(*held)};
     if (source.rows.empty())
         return {};
-    const auto failure = isServerAddress(to) ? serverAppendRows(to, source.rows)
-                                             : fileAppendRows(to, source.rows);
+    const auto failure =
+        isServerAddress(to) ? serverAppendRows(to, source.rows) : fileAppendRows(to, source.rows);
     if (failure)
         return {0, *failure + QStringLiteral(" Nothing was copied.")};
     return {qint64(source.rows.size()), {}};

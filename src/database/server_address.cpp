@@ -128,10 +128,9 @@ ServerAddressResult parseServerAddress(const QString &text) {
     if (rest.isNull())
         return {std::nullopt, QStringLiteral("\"%1\" is not a database server address.").arg(text)};
     const auto bad = [&](const QString &why) {
-        return ServerAddressResult{
-            std::nullopt,
-            QStringLiteral("The database address \"%1\" cannot be used: %2")
-                .arg(withoutPassword(trimmed), why)};
+        return ServerAddressResult{std::nullopt,
+                                   QStringLiteral("The database address \"%1\" cannot be used: %2")
+                                       .arg(withoutPassword(trimmed), why)};
     };
 
     const qsizetype question = rest.indexOf(u'?');
@@ -157,7 +156,8 @@ ServerAddressResult parseServerAddress(const QString &text) {
 
     if (!query.isEmpty()) {
         for (const QString &pair : query.split(u'&', Qt::SkipEmptyParts)) {
-            if (pair.section(u'=', 0, 0).compare(QLatin1String("password"), Qt::CaseInsensitive) == 0)
+            if (pair.section(u'=', 0, 0).compare(QLatin1String("password"), Qt::CaseInsensitive) ==
+                0)
                 return {std::nullopt, passwordMessage(trimmed)};
             if (const QString error = readOption(pair, address); !error.isEmpty())
                 return bad(error);

@@ -1,22 +1,16 @@
 #include "database/server_store.h"
 
 #include "database/database_store.h"
+#include "database/server_session.h"
 
-#include <QMutex>
-#include <QMutexLocker>
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QThread>
-
-#include <map>
 
 namespace kavren {
 
 namespace {
 
-const QString DriverName = QStringLiteral("QPSQL");
 const QString DatumText = QStringLiteral("to_char(\"Datum\", 'YYYY-MM-DD HH24:MI:SS')");
 
 // Text columns compare and sort by code point, as in a database file, whatever the server's
@@ -36,177 +30,6 @@ QString createIndexSql(const QString &column) {
     return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
         .arg(QStringLiteral("mytable_by_") + column.toLower(), TableName, quotedName(column));
 }
-
-// The server's own words, on one line.
-QString reasonOf(const QSqlError &error) {
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty())
-        text = error.text().trimmed();
-    static const QRegularExpression space(QStringLiteral("\\s+"));
-    return text.replace(space, QStringLiteral(" "));
-}
-
-QString quotedOption(QString value) {
-    value.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
-    return u'\'' + value + u'\'';
-}
-
-QString connectOptions(const ServerAddress &address) {
-    // A server that vanishes from the network without closing the connection is given up after
-    // some seconds, instead of leaving a statement waiting for it without end.
-    QStringList options{QStringLiteral("connect_timeout=%1").arg(ServerConnectTimeoutSeconds),
-                        QStringLiteral("application_name=kavren"),
-                        QStringLiteral("keepalives_idle=5"),
-                        QStringLiteral("keepalives_interval=2"),
-                        QStringLiteral("keepalives_count=3"),
-                        QStringLiteral("tcp_user_timeout=15000")};
-    for (const auto &[key, value] : address.options)
-        options << key + u'=' + quotedOption(value);
-    return options.join(u';');
-}
-
-// Connections kept open between operations, one per thread and address.
-QMutex poolMutex;
-std::map<QString, QString> pool; // key -> connection name
-
-QString poolKey(const ServerAddress &address) {
-    return QStringLiteral("%1|%2|%3|%4|%5|%6")
-        .arg(quintptr(QThread::currentThreadId()))
-        .arg(address.host)
-        .arg(address.port)
-        .arg(address.database, address.user, connectOptions(address));
-}
-
-QString nextConnectionName() {
-    static int counter = 0;
-    return QStringLiteral("kavren-server-%1").arg(++counter);
-}
-
-// One operation's use of a server connection: a kept one that still answers, or a new one.
-class ServerSession {
-public:
-    explicit ServerSession(const QString &text) {
-        const ServerAddressResult parsed = parseServerAddress(text);
-        if (!parsed.address) {
-            m_problem = parsed.error;
-            return;
-        }
-        m_address = *parsed.address;
-        if (!QSqlDatabase::isDriverAvailable(DriverName)) {
-            m_problem = QStringLiteral("The database \"%1\" is on a PostgreSQL server, and the "
-                                       "PostgreSQL driver of Qt is not installed (Debian package "
-                                       "libqt6sql6-psql).")
-                            .arg(m_address.shownName());
-            return;
-        }
-        m_key = poolKey(m_address);
-        QMutexLocker lock(&poolMutex);
-        if (const auto kept = pool.find(m_key); kept != pool.end()) {
-            m_database = QSqlDatabase::database(kept->second, false);
-            if (m_database.isOpen() && QSqlQuery(m_database).exec(QStringLiteral("SELECT 1")))
-                return;
-            m_database = QSqlDatabase();
-            dropConnection(kept->second);
-            pool.erase(kept);
-        }
-        const QString name = nextConnectionName();
-        m_database = QSqlDatabase::addDatabase(DriverName, name);
-        m_database.setHostName(m_address.host);
-        if (m_address.port != -1)
-            m_database.setPort(m_address.port);
-        m_database.setDatabaseName(m_address.database);
-        m_database.setUserName(m_address.user);
-        m_database.setConnectOptions(connectOptions(m_address));
-        if (!m_database.open()) {
-            m_problem = QStringLiteral("The database server for \"%1\" cannot be used: %2")
-                            .arg(m_address.shownName(), reasonOf(m_database.lastError()));
-            m_database = QSqlDatabase();
-            dropConnection(name);
-            return;
-        }
-        pool[m_key] = name;
-    }
-
-    ~ServerSession() {
-        if (m_broken)
-            forget();
-    }
-    ServerSession(const ServerSession &) = delete;
-    ServerSession &operator=(const ServerSession &) = delete;
-
-    bool isOpen() const { return m_problem.isEmpty(); }
-    const QString &problem() const { return m_problem; }
-    QSqlDatabase &database() { return m_database; }
-    QString shownName() const { return m_address.shownName(); }
-
-    // The message for a failed statement: a lost connection is dropped so that the next
-    // operation connects afresh, and a table of the wrong layout is named as such.
-    QString failure(const QSqlError &error) {
-        const QString reason = reasonOf(error);
-        if (!m_database.isOpen() || !QSqlQuery(m_database).exec(QStringLiteral("SELECT 1"))) {
-            m_broken = true;
-            return QStringLiteral("The connection to the database server for \"%1\" was lost: %2")
-                .arg(shownName(), reason);
-        }
-        if (const auto layout = layoutProblem())
-            return *layout;
-        return QStringLiteral("The database server for \"%1\" reported a failure: %2")
-            .arg(shownName(), reason);
-    }
-
-    // Why mytable cannot serve: missing, or lacking one of our columns.
-    std::optional<QString> layoutProblem(bool *tableMissing = nullptr) {
-        QSqlQuery query(m_database);
-        const bool prepared =
-            query.prepare(QStringLiteral("SELECT column_name FROM information_schema.columns "
-                                         "WHERE table_schema = current_schema() AND table_name = ?"));
-        query.addBindValue(TableName);
-        if (!prepared || !query.exec())
-            return QStringLiteral("The database server for \"%1\" reported a failure: %2")
-                .arg(shownName(), reasonOf(query.lastError()));
-        QStringList present;
-        while (query.next())
-            present << query.value(0).toString();
-        if (tableMissing)
-            *tableMissing = present.isEmpty();
-        if (present.isEmpty())
-            return QStringLiteral("The database \"%1\" holds no table mytable; create it with "
-                                  "Database > Create.")
-                .arg(shownName());
-        QStringList missing;
-        for (const QString &column : TableColumns + QStringList{ServerKeyColumn})
-            if (!present.contains(column, Qt::CaseInsensitive))
-                missing << column;
-        if (!missing.isEmpty())
-            return QStringLiteral("The table mytable in \"%1\" lacks the column %2, so it is not "
-                                  "a table of this program.")
-                .arg(shownName(), missing.join(QStringLiteral(", ")));
-        return std::nullopt;
-    }
-
-private:
-    static void dropConnection(const QString &name) {
-        QSqlDatabase::database(name, false).close();
-        QSqlDatabase::removeDatabase(name);
-    }
-
-    void forget() {
-        QMutexLocker lock(&poolMutex);
-        const auto kept = pool.find(m_key);
-        if (kept == pool.end())
-            return;
-        const QString name = kept->second;
-        pool.erase(kept);
-        m_database = QSqlDatabase();
-        dropConnection(name);
-    }
-
-    ServerAddress m_address;
-    QString m_key;
-    QString m_problem;
-    QSqlDatabase m_database;
-    bool m_broken = false; // the connection was lost: dropped at the end of the operation
-};
 
 const QStringList RowColumns = {
     QStringLiteral("Namn"),    QStringLiteral("Datum"), QStringLiteral("Ras"),
@@ -236,10 +59,9 @@ TestRow rowFrom(const QSqlQuery &query) {
 
 // The values of a row in the order of TableColumns; a missing moment is stored as NULL.
 std::vector<QVariant> valuesOf(const StoredRow &row) {
-    const QString texts[] = {row.name,     row.moment,   row.breed,    row.age,
-                             row.sex,      row.discipline, row.pictureName, row.maxHr,
-                             row.stable,   row.trainer,  row.examDate, row.stepData,
-                             row.comments};
+    const QString texts[] = {row.name,       row.moment,      row.breed,   row.age,    row.sex,
+                             row.discipline, row.pictureName, row.maxHr,   row.stable, row.trainer,
+                             row.examDate,   row.stepData,    row.comments};
     std::vector<QVariant> values;
     for (const QString &text : texts)
         values.emplace_back(boundText(text));
@@ -250,10 +72,9 @@ std::vector<QVariant> valuesOf(const StoredRow &row) {
 
 StoredRow storedRowFrom(const QSqlQuery &query) {
     StoredRow row;
-    QString *fields[] = {&row.name,     &row.moment,   &row.breed,    &row.age,
-                         &row.sex,      &row.discipline, &row.pictureName, &row.maxHr,
-                         &row.stable,   &row.trainer,  &row.examDate, &row.stepData,
-                         &row.comments};
+    QString *fields[] = {&row.name,       &row.moment,      &row.breed,   &row.age,    &row.sex,
+                         &row.discipline, &row.pictureName, &row.maxHr,   &row.stable, &row.trainer,
+                         &row.examDate,   &row.stepData,    &row.comments};
     for (int i = 0; i < 13; ++i)
         *fields[i] = query.value(i).toString();
     return row;
@@ -293,9 +114,10 @@ CreateResult createServerDatabase(const QString &address) {
     if (!error.isValid())
         error = database.lastError();
     database.rollback();
-    return {CreateOutcome::Failed, {},
+    return {CreateOutcome::Failed,
+            {},
             QStringLiteral("The table mytable could not be created in \"%1\": %2")
-                .arg(session.shownName(), reasonOf(error))};
+                .arg(session.shownName(), serverReason(error))};
 }
 
 std::optional<QString> problemWithServerDatabase(const QString &address) {
@@ -350,7 +172,8 @@ std::optional<QString> serverAppendRow(const QString &address, const StoredRow &
     return serverAppendRows(address, {row});
 }
 
-std::optional<QString> serverAppendRows(const QString &address, const std::vector<StoredRow> &rows) {
+std::optional<QString> serverAppendRows(const QString &address,
+                                        const std::vector<StoredRow> &rows) {
     ServerSession session(address);
     if (!session.isOpen())
         return session.problem();
@@ -458,20 +281,6 @@ EraseResult serverEraseTests(const QString &address, const std::vector<TestRow> 
         error = database.lastError();
     database.rollback();
     return {0, session.failure(error)};
-}
-
-void closeServerConnections() {
-    QMutexLocker lock(&poolMutex);
-    const QString thread = QString::number(quintptr(QThread::currentThreadId())) + u'|';
-    for (auto kept = pool.begin(); kept != pool.end();) {
-        if (kept->first.startsWith(thread)) {
-            QSqlDatabase::database(kept->second, false).close();
-            QSqlDatabase::removeDatabase(kept->second);
-            kept = pool.erase(kept);
-        } else {
-            ++kept;
-        }
-    }
 }
 
 } // namespace kavren

@@ -9,16 +9,13 @@
 #include "database/saving.h"
 #include "database/search.h"
 #include "database/server_address.h"
+#include "database/server_session.h"
 
 #include <QString>
 
 #include <optional>
 
 namespace kavren {
-
-// The key column that the server adds to the thirteen columns, so that erasing hits exactly the
-// listed row.
-inline const QString ServerKeyColumn = QStringLiteral("rowkey");
 
 // Create on an address: makes mytable with its indexes when the database lacks it. A mytable of
 // our layout is left as it is (AlreadyExists, like an existing file); one of another layout is
@@ -47,9 +44,5 @@ std::optional<qint64> serverTestCount(const QString &address, QString *error);
 
 // Appends the rows in one transaction: all of them or none.
 std::optional<QString> serverAppendRows(const QString &address, const std::vector<StoredRow> &rows);
-
-// Closes the connections this thread keeps to servers (they are kept between operations so that
-// each operation does not pay for a new login).
-void closeServerConnections();
 
 } // namespace kavren

@@ -47,7 +47,8 @@ protected:
             {"Text4", name}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
         for (const auto &[field, value] : identity)
             control(QString::fromLatin1(field))->setText(value);
-        const char *steps[3][3] = {{"1.2", "128", "2.40"}, {"1.5", "145", "2.20"}, {"2.4", "166", "2"}};
+        const char *steps[3][3] = {
+            {"1.2", "128", "2.40"}, {"1.5", "145", "2.20"}, {"2.4", "166", "2"}};
         for (int i = 0; i < 3; ++i) {
             control(QStringLiteral("lakt%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][0]));
             control(QStringLiteral("puls%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][1]));
@@ -111,7 +112,8 @@ TEST_F(ServerWindowTest, ASaveTheServerRefusesSaysWhyAndKeepsTheTestOnScreen) {
     control<QPushButton>("Command6")->click();
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts()[0].startsWith("The test was not saved"));
-    EXPECT_TRUE(messages.texts()[0].contains(m_server->name())) << messages.texts()[0].toStdString();
+    EXPECT_TRUE(messages.texts()[0].contains(m_server->name()))
+        << messages.texts()[0].toStdString();
     EXPECT_EQ(text("Text4"), "Bella");
     EXPECT_EQ(text("puls3"), "166");
 }

@@ -42,9 +42,9 @@ QStringList everything(const QString &database) {
     QStringList rows;
     for (const QString &name : listCriterionValues(database, QStringLiteral("Namn")).values)
         for (const TestRow &row : searchTests(database, QStringLiteral("Namn"), name).rows)
-            rows << QStringList{row.name,       row.testDate, row.breed,    row.age,
-                                row.sex,        row.discipline, row.pictureName, row.stepData,
-                                row.comments,   row.maxHr,    row.stable,   row.trainer}
+            rows << QStringList{row.name,     row.testDate,   row.breed,       row.age,
+                                row.sex,      row.discipline, row.pictureName, row.stepData,
+                                row.comments, row.maxHr,      row.stable,      row.trainer}
                         .join(u'|');
     return rows;
 }
@@ -59,11 +59,12 @@ TEST(DatabaseCopy, AFileGoesToAServerAndBackWhole) {
     ASSERT_FALSE(appendRow(file, rowOf(QStringLiteral("Åsa"), QStringLiteral("2006-03-14 10:22:05"),
                                        QStringLiteral("rad 1\r\nrad 2")))
                      .has_value());
-    ASSERT_FALSE(appendRow(file, rowOf(QStringLiteral("Bella"), QStringLiteral("2006-03-15 08:00:00"),
-                                       QStringLiteral("it's fine")))
-                     .has_value());
-    ASSERT_FALSE(appendRow(file, rowOf(QStringLiteral("Bella"), QStringLiteral("2006-03-15 08:00:00"),
-                                       QStringLiteral(" ")))
+    ASSERT_FALSE(
+        appendRow(file, rowOf(QStringLiteral("Bella"), QStringLiteral("2006-03-15 08:00:00"),
+                              QStringLiteral("it's fine")))
+            .has_value());
+    ASSERT_FALSE(appendRow(file, rowOf(QStringLiteral("Bella"),
+                                       QStringLiteral("2006-03-15 08:00:00"), QStringLiteral(" ")))
                      .has_value());
 
     ServerDatabase server(place);
@@ -85,8 +86,8 @@ TEST(DatabaseCopy, ATargetHoldingTestsIsRefusedUnlessAppending) {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("Stable1.mdb"));
     ASSERT_FALSE(createEmptyDatabase(file).has_value());
-    ASSERT_FALSE(appendRow(file, rowOf(QStringLiteral("Bella"), QStringLiteral("2006-03-14 10:22:05"),
-                                       QStringLiteral(" ")))
+    ASSERT_FALSE(appendRow(file, rowOf(QStringLiteral("Bella"),
+                                       QStringLiteral("2006-03-14 10:22:05"), QStringLiteral(" ")))
                      .has_value());
     ServerDatabase server(place);
     ASSERT_EQ(copyTests(file, server.address(), false).copied, 1);
@@ -107,9 +108,10 @@ TEST(DatabaseCopy, TheCommandReportsTheCountOrWhyNothingWasCopied) {
     const QString to = folder.filePath(QStringLiteral("To.mdb"));
     ASSERT_FALSE(createEmptyDatabase(from).has_value());
     for (const char *name : {"Bella", "Zorro"})
-        ASSERT_FALSE(appendRow(from, rowOf(QString::fromLatin1(name),
-                                           QStringLiteral("2006-03-14 10:22:05"), QStringLiteral(" ")))
-                         .has_value());
+        ASSERT_FALSE(
+            appendRow(from, rowOf(QString::fromLatin1(name), QStringLiteral("2006-03-14 10:22:05"),
+                                  QStringLiteral(" ")))
+                .has_value());
     const auto run = [](const QStringList &arguments) {
         QProcess command;
         command.setProcessChannelMode(QProcess::MergedChannels);
@@ -121,6 +123,7 @@ TEST(DatabaseCopy, TheCommandReportsTheCountOrWhyNothingWasCopied) {
     const auto [code, output] = run({from, to});
     EXPECT_EQ(code, 1);
     EXPECT_TRUE(output.contains(QStringLiteral("--append"))) << output.toStdString();
-    EXPECT_EQ(run({QStringLiteral("--append"), from, to}), std::pair(0, QStringLiteral("2 tests copied.")));
+    EXPECT_EQ(run({QStringLiteral("--append"), from, to}),
+              std::pair(0, QStringLiteral("2 tests copied.")));
     EXPECT_EQ(run({from}).first, 2);
 }

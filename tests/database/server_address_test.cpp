@@ -16,7 +16,8 @@ TEST(ServerAddress, IsToldFromAFilePathByItsScheme) {
 }
 
 TEST(ServerAddress, ReadsUserHostPortAndDatabase) {
-    const auto parsed = parseServerAddress(QStringLiteral("postgresql://anna@db.clinic:5433/hästar"));
+    const auto parsed =
+        parseServerAddress(QStringLiteral("postgresql://anna@db.clinic:5433/hästar"));
     ASSERT_TRUE(parsed.address) << parsed.error.toStdString();
     EXPECT_EQ(parsed.address->user, QStringLiteral("anna"));
     EXPECT_EQ(parsed.address->host, QStringLiteral("db.clinic"));
@@ -46,8 +47,7 @@ TEST(ServerAddress, ReadsAnIpv6HostInBrackets) {
 }
 
 TEST(ServerAddress, RefusesAPasswordSayingWhereItBelongsWithoutRepeatingIt) {
-    for (const char *text : {"postgresql://anna:secret@db/horses",
-                             "postgresql://anna:@db/horses",
+    for (const char *text : {"postgresql://anna:secret@db/horses", "postgresql://anna:@db/horses",
                              "postgresql://db/horses?password=secret",
                              "postgresql://db/horses?sslmode=require&PASSWORD=secret"}) {
         const auto parsed = parseServerAddress(QString::fromLatin1(text));

@@ -31,7 +31,8 @@ TestToSave testOf(const QString &name) {
     test.sex = QStringLiteral("sto");
     test.discipline = QStringLiteral("Trav");
     test.stepCount = 3;
-    const char *values[3][3] = {{"1.2", "128", "2.40"}, {"1.5", "145", "2.20"}, {"2.4", "166", "2.00"}};
+    const char *values[3][3] = {
+        {"1.2", "128", "2.40"}, {"1.5", "145", "2.20"}, {"2.4", "166", "2.00"}};
     for (std::size_t i = 0; i < 3; ++i) {
         test.steps[i].lactate = QString::fromLatin1(values[i][0]);
         test.steps[i].hr = QString::fromLatin1(values[i][1]);
@@ -83,8 +84,8 @@ protected:
 
 TEST_P(StoreMatrix, CreatingAgainKeepsTheTableAndItsTests) {
     save(testOf(QStringLiteral("Bella")));
-    const QString typed = GetParam() == Backend::File ? m_folder.filePath(QStringLiteral("Stable1"))
-                                                      : m_path;
+    const QString typed =
+        GetParam() == Backend::File ? m_folder.filePath(QStringLiteral("Stable1")) : m_path;
     const CreateResult again = createDatabase(typed);
     EXPECT_EQ(again.outcome, CreateOutcome::AlreadyExists);
     EXPECT_EQ(again.databasePath, m_path);
@@ -162,8 +163,8 @@ TEST_P(StoreMatrix, AnEmptyTableListsAndFindsNothing) {
 
 TEST_P(StoreMatrix, AnUnknownCriterionIsRefused) {
     EXPECT_FALSE(listCriterionValues(m_path, QStringLiteral("Data")).error.isEmpty());
-    EXPECT_FALSE(searchTests(m_path, QStringLiteral("1=1 OR Namn"), QStringLiteral("x"))
-                     .error.isEmpty());
+    EXPECT_FALSE(
+        searchTests(m_path, QStringLiteral("1=1 OR Namn"), QStringLiteral("x")).error.isEmpty());
 }
 
 TEST_P(StoreMatrix, ErasingHitsExactlyTheSelectedOfTwoIdenticalTests) {
@@ -202,8 +203,7 @@ TEST_P(StoreMatrix, ATableWithoutOurColumnsIsRefused) {
     EXPECT_TRUE(problem->contains(QStringLiteral("Bitmap"))) << problem->toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(BothStores, StoreMatrix,
-                         ::testing::Values(Backend::File, Backend::Server),
+INSTANTIATE_TEST_SUITE_P(BothStores, StoreMatrix, ::testing::Values(Backend::File, Backend::Server),
                          [](const ::testing::TestParamInfo<Backend> &param) {
                              return param.param == Backend::File ? "File" : "Server";
                          });

@@ -126,9 +126,9 @@ private:
 } // namespace kavren::testing
 
 // Skips the test, saying why, when no test server runs; otherwise declares place.
-#define KAVREN_REQUIRE_TEST_SERVER(place)                                                         \
+#define KAVREN_REQUIRE_TEST_SERVER(place)                                                          \
     QString why_no_server_;                                                                        \
     const auto place##_found = kavren::testing::testServer(&why_no_server_);                       \
     if (!place##_found)                                                                            \
-        GTEST_SKIP() << "database server tests skipped: " << why_no_server_.toStdString();          \
+        GTEST_SKIP() << "database server tests skipped: " << why_no_server_.toStdString();         \
     const kavren::testing::ServerPlace place = *place##_found

@@ -23,8 +23,9 @@ int fail(const QString &why) {
 StoredRow rowOf(const QString &name, int number) {
     StoredRow row;
     row.name = name;
-    row.moment = QDateTime(QDate(2006, 3, 14), QTime(0, 0)).addSecs(number).toString(
-        QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    row.moment = QDateTime(QDate(2006, 3, 14), QTime(0, 0))
+                     .addSecs(number)
+                     .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     row.breed = QStringLiteral("Varmblod");
     row.age = QStringLiteral("5");
     row.sex = QStringLiteral("sto");
@@ -50,8 +51,8 @@ int saveAndErase(const QString &address, const QString &name, int count) {
         for (int i = 0; i < 10; ++i)
             if (const auto failure = appendRow(address, rowOf(name, round * 10 + i)))
                 return fail(*failure);
-        const SearchResult day = searchTests(address, QStringLiteral("ExDatum"),
-                                             QStringLiteral("2006-03-14"));
+        const SearchResult day =
+            searchTests(address, QStringLiteral("ExDatum"), QStringLiteral("2006-03-14"));
         if (!day.error.isEmpty())
             return fail(day.error);
         const SearchResult own = searchTests(address, QStringLiteral("Namn"), name);
