@@ -1,19 +1,30 @@
 // Speed of the test database on a generated file of 100,000 tests of 5,000 horses: searches,
-// listing the values of a criterion, loading a listed test and saving with its commit. Each
+// listing the values of a criterion, loading a listed test, saving with its commit, the check of a
+// file's layout that every operation makes, and a search that lists all 100,000 tests in the main
+// window, with the longest time the window could not react meanwhile. Each
 // operation opens and releases the file as the program does; next to it runs the same query
 // issued directly through QSqlQuery on the same file, opened and released the same way, and the
 // bare query on a connection kept open (what SQLite itself needs).
+#include "app/laktat.h"
 #include "database/database_store.h"
 #include "database/loading.h"
 #include "database/saving.h"
 #include "database/search.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListView>
+#include <QRadioButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <functional>
 
 using namespace kavren;
@@ -23,6 +34,8 @@ namespace {
 constexpr int HorseCount = 5000;
 constexpr int TestCount = 100000;
 constexpr int DayCount = 2000;
+// Every generated test has this trainer, so that searching by trainer lists all of them.
+const QString SharedTrainer = QStringLiteral("Trainer of all");
 
 QString horseName(int horse) {
     return QStringLiteral("Horse %1").arg(horse, 4, 10, QLatin1Char('0'));
@@ -40,7 +53,7 @@ StoredRow generatedRow(int test) {
     typed.age = QString::number(2 + test % 20);
     typed.sex = test % 2 ? QStringLiteral("sto") : QStringLiteral("valack");
     typed.stable = QStringLiteral("Stable %1").arg(test % 300);
-    typed.trainer = QStringLiteral("Trainer %1").arg(test % 500);
+    typed.trainer = SharedTrainer;
     typed.discipline = QStringLiteral("Trav");
     typed.comments = QStringLiteral("Generated test %1").arg(test);
     const char *rows[6][3] = {{"1.2", "128", "2.40"}, {"1.5", "145", "2.20"},
@@ -242,6 +255,114 @@ static void BM_SaveTest_DirectQuery(benchmark::State &state) {
         });
 }
 
+// All 100,000 tests as the result list holds them: name, date and key of each, sorted.
+static void BM_FindAllTests(benchmark::State &state) {
+    databasePath(); // generated once, outside the timed loop
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            findTests(databasePath(), QStringLiteral("Coach"), SharedTrainer.toUtf8())
+                .tests.size());
+}
+// The same columns straight from SQLite: rowid, Namn and Datum of every row, read as texts.
+static void BM_FindAllTests_DirectQuery(benchmark::State &state) {
+    databasePath(); // generated once, outside the timed loop
+    const QString sql =
+        QStringLiteral("SELECT rowid, \"Namn\", \"Datum\" FROM \"mytable\" WHERE \"Coach\" = ?");
+    for (auto _ : state)
+        onFreshConnection([&](QSqlDatabase &db) {
+            QSqlQuery query(db);
+            query.setForwardOnly(true);
+            query.prepare(sql);
+            query.addBindValue(SharedTrainer);
+            query.exec();
+            while (query.next()) {
+                benchmark::DoNotOptimize(query.value(0).toLongLong());
+                benchmark::DoNotOptimize(query.value(1).toString());
+                benchmark::DoNotOptimize(query.value(2).toString());
+            }
+        });
+}
+
+// The check of the table's layout that every operation makes first, on an open file.
+static void BM_LayoutCheck(benchmark::State &state) {
+    databasePath(); // generated once, outside the timed loop
+    ScopedDatabase store(databasePath(), Access::ReadWrite);
+    for (auto _ : state) {
+        QSqlQuery query(store.database());
+        query.exec(QStringLiteral("PRAGMA table_info(`mytable`)"));
+        int columns = 0;
+        while (query.next())
+            benchmark::DoNotOptimize(query.value(1).toString()), ++columns;
+        benchmark::DoNotOptimize(columns);
+    }
+}
+
+namespace {
+
+// A program folder whose settings name the generated database as the current one.
+bool writeSettingsNamingDatabase(const QTemporaryDir &dir) {
+    QFile source(QStringLiteral(KAVREN_SOURCE_DIR "/resources/def4.txt"));
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    QList<QByteArray> lines = source.readAll().split('\n');
+    if (lines.size() < 26)
+        return false;
+    lines[25] = databasePath().toUtf8() + '\r';
+    QFile target(dir.filePath(QStringLiteral("def4.txt")));
+    return target.open(QIODevice::WriteOnly) && target.write(lines.join('\n')) > 0;
+}
+
+// Runs one handler and then the events it leaves (layout and painting of the list) one batch at
+// a time; the longest of these is the longest stretch in which the window could not react.
+double longestBlockMs(const std::function<void()> &handler) {
+    QElapsedTimer clock;
+    clock.start();
+    handler();
+    double longest = double(clock.nsecsElapsed()) / 1e6;
+    for (int batch = 0; batch < 4; ++batch) {
+        clock.restart();
+        QApplication::processEvents();
+        longest = std::max(longest, double(clock.nsecsElapsed()) / 1e6);
+    }
+    return longest;
+}
+
+} // namespace
+
+// The main window: "Trainer" chosen, its one value chosen in Combo1, and the 100,000 found tests
+// in the result list, laid out and painted.
+static void BM_ListAllTestsInWindow(benchmark::State &state) {
+    databasePath(); // generated once, outside the timed loop
+    QTemporaryDir dir;
+    if (!writeSettingsNamingDatabase(dir)) {
+        state.SkipWithError("no settings file");
+        return;
+    }
+    Laktat window(dir.path());
+    window.show();
+    window.findChild<QAction *>(QStringLiteral("dbas1"))->trigger();
+    window.findChild<QRadioButton *>(QStringLiteral("Option6"))->click();
+    auto *values = window.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    const auto *results = window.findChild<QListView *>(QStringLiteral("List1"));
+    const int index = values->findText(SharedTrainer);
+    if (index < 0) {
+        state.SkipWithError("the trainer is not listed");
+        return;
+    }
+    double longest = 0;
+    for (auto _ : state) {
+        values->setCurrentIndex(index);
+        longest = std::max(longest, longestBlockMs([&] { emit values->activated(index); }));
+        if (results->model()->rowCount() != TestCount)
+            state.SkipWithError("not every test was listed");
+    }
+    state.counters["longest_block_ms"] = longest;
+}
+
+BENCHMARK(BM_FindAllTests)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindAllTests_DirectQuery)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListAllTestsInWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayoutCheck)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SearchByName)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SearchByName_DirectQuery)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SearchByName_DirectKeptOpen)->Unit(benchmark::kMicrosecond);

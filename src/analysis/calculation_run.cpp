@@ -174,6 +174,7 @@ CalculationResult runCalculation(const CalculationInputs &inputs, const AxisRang
     const StepReadings steps =
         readSteps(isRecovery(test) ? inputs.speedText : inputs.speedMs, lactateTexts, hrTexts);
     determineStepCount(steps, test.stepCount, test.lastStepX);
+    result.readings = steps;
 
     const bool forceHighHr = !isRecovery(test) && (test.importedFromFile || inputs.linkFirstRun);
     result.linkActiveCleared = forceHighHr;

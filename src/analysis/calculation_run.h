@@ -71,6 +71,7 @@ struct CalculationResult {
     GraphScale commonScale;
     PlotItems commonPlot;
     std::optional<int> slider2Maximum; // 120 / LactateScale: tenths of mmol/l up to the axis top
+    StepReadings readings; // the steps as the fit read them, for its quality and range checks
 };
 
 CalculationResult runCalculation(const CalculationInputs &inputs, const AxisRangeChoice &chooseRanges,

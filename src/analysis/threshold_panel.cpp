@@ -82,6 +82,12 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
     connect(m_speed, &QLineEdit::textChanged, this, &ThresholdPanel::speedChanged);
     connect(m_hr, &QLineEdit::textChanged, this, &ThresholdPanel::hrChanged);
     connect(m_lactate, &QLineEdit::textChanged, this, &ThresholdPanel::lactateChanged);
+    // Only the user's own typing is told that a unit is missing; the program's changes of the
+    // field (clearing it after a save) never raise the message.
+    connect(m_lactate, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (lactateFieldChanged(text, m_test.speedUnit, m_freezeChecked()).showSelectSpeed)
+            emit unitMissing();
+    });
     connect(m_hrSlider, &QSlider::sliderMoved, this, &ThresholdPanel::hrSliderScrolled);
     connect(m_lactateSlider, &QSlider::sliderMoved, this, &ThresholdPanel::lactateSliderScrolled);
     for (QSlider *slider : {m_hrSlider, m_lactateSlider})
@@ -162,8 +168,6 @@ void ThresholdPanel::hrChanged() {
 void ThresholdPanel::lactateChanged() {
     const LactateFieldReaction reaction =
         lactateFieldChanged(m_lactate->text(), m_test.speedUnit, m_freezeChecked());
-    if (reaction.showSelectSpeed)
-        emit unitMissing();
     if (reaction.newText)
         setIfDifferent(m_lactate, *reaction.newText);
 }

@@ -8,10 +8,10 @@ namespace kavren {
 
 namespace {
 
-// floor(factor · M), the product first written with 15 significant digits and read back, so that
+// floor(factor · M), the product first held to 15 significant digits, so that
 // 0.7 · 170 counts as 119 and not as the 118.99999999999999 that the binary product holds.
 double floorOfProduct(double factor, double maxHr) {
-    return intFloor(readNumber(writeNumber(factor * maxHr)));
+    return intFloor(toFifteenDigits(factor * maxHr));
 }
 
 QString boundsText(double lower, double upper) {

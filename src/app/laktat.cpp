@@ -11,8 +11,8 @@
 #include "exercise/entry_panel.h"
 #include "app/message_dialog.h"
 #include "exercise/numeric_text.h"
-#include "exercise/twips.h"
 #include "exercise/unit_conversion.h"
+#include "app/window_scale.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,10 +36,6 @@ namespace {
 // A settings file of ours is 28 short lines; nothing beyond this is read.
 constexpr qint64 MaxSettingsBytes = 1 << 20;
 
-// Screens lower than this (in twips) get a smaller graph so that the window still fits.
-constexpr int FullScreenHeightTwips = 11520;
-constexpr int MinimumGraphHeightTwips = 300;
-
 const QString SpeedHeader = QStringLiteral(
     "       Date           V200       %        V2        %        V4        %       Hr2       %        Hr4       %");
 const QString RecoveryHeader = QStringLiteral(
@@ -59,16 +55,10 @@ Laktat::Laktat(const QString &programFolder, QWidget *parent)
 Laktat::~Laktat() = default;
 
 void Laktat::startup() {
-    // A graph taller than a low screen allows is shrunk by what the screen lacks.
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const int screenHeightTwips = screen ? screen->geometry().height() * 15 : FullScreenHeightTwips;
-    if (screenHeightTwips < FullScreenHeightTwips) {
-        const int lacking = twips(FullScreenHeightTwips - screenHeightTwips);
-        m_graph->resize(m_graph->width(),
-                        std::max(twips(MinimumGraphHeightTwips), m_graph->height() - lacking));
-    }
-    if (screen)
+    if (const QScreen *screen = this->screen()) {
         setGeometry(screen->availableGeometry());
+        fitToArea(screen->availableGeometry());
+    }
 
     m_styles->screenFrame()->hide();
     m_styles->printerFrame()->hide();
@@ -89,9 +79,6 @@ void Laktat::startup() {
 
     m_entry->hrField(StepRows)->hide();
     m_recalcTimer->start();
-    m_graphBaseWidth = m_graph->width() * 15;
-    m_graphBaseHeight = m_graph->height() * 15;
-    m_background->setGraphBaseSize(m_graph->size());
     readSettings(contents);
     m_searchField = QStringLiteral("Namn");
     if (auto *byName = control<QRadioButton>(QStringLiteral("Option1")))

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/calculation_run.h"
+#include "analysis/fit_quality.h"
 #include "analysis/sample_buffer.h"
 #include "database/comparison_table.h"
 #include "database/search.h"
@@ -24,12 +25,17 @@ namespace kavren {
 class BackgroundPanel;
 class ComparisonPanel;
 class CursorReadoutPanel;
+class CsvExportDialog;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
+class LinkPanel;
+class PolarWindow;
 class ReportPanel;
+class ResultListModel;
 class StylePanel;
 class ThresholdPanel;
+class WindowScale;
 } // namespace kavren
 
 class Laktat : public QMainWindow {
@@ -49,6 +55,12 @@ public:
     QString importFolder() const { return m_importFolder; }
     int tempoAxisColour() const { return m_tempoAxisColour; }
     QSize graphBaseSize() const { return {m_graphBaseWidth, m_graphBaseHeight}; }
+
+    // Fits the twip layout to an available screen area (at start-up: the window's own screen's),
+    // with one factor for the run; below the smallest legible factor the window scrolls.
+    void fitToArea(const QRect &available);
+    // Pixels per design pixel (15 twips) in this run.
+    double layoutFactor() const;
 
     // Chooses a speed unit as a click on its option does.
     void chooseUnit(kavren::SpeedUnit unit);
@@ -97,6 +109,10 @@ private:
     void buildCommands(QWidget *area);
     void buildSearchFrame(QWidget *area);
     void buildSideControls(QWidget *area);
+    void bringOverFramesToFront();
+    // Status bar: the test just saved; the outcome of the fit of the last calculation run.
+    void showSavedStatus(const QString &name, const QString &moment);
+    void showFitStatus(const kavren::CalculationInputs &inputs, bool hrOnlyLactates);
     void startup();
     void readSettings(const QByteArray &contents);
     void applyDatabaseLine(const QString &line);
@@ -107,6 +123,7 @@ private:
     void runPrinterSetup();
     void freezeCurveClicked();
     void wireReport();
+    void exportCsv();
     void wireDatabase();
     void showDatabaseList();
     void createDatabase();
@@ -117,20 +134,31 @@ private:
     bool writeTest();
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void eraseSelectedTests(const kavren::TestRow &clicked);
+    void clearResults();
     void sliderReleased(bool hrSlider);
+    void buildLink(QWidget *area);
+    void linkConnected();
+    void linkSignedOff();
+    void selectMinPerKm();
+    void openImport();
+    void takeOverImport();
+    void showContinuousHrLine();
     void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
     template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
 
     kavren::CurrentTest m_test;
     kavren::AnalysisState m_analysis;
+    std::optional<kavren::FitQuality> m_fitQuality; // of the last run past the freeze guard
     QString m_importNote;      // note of the last imported heart-rate file
     bool m_slidersInert = false; // set by "Clear screen": the sliders wait for the next release
     bool m_searchEnabled = false;    // set by Database > List
     QString m_reportedProblem;       // the database problem last shown
     bool m_liveDataPending = false;  // the live link filled the steps
+    bool m_fitProblemShown = false;  // the status bar tells of a fit that failed
+    bool m_linkActive = false;       // the live link connected; its first run forces the 240 axis
     int m_loadSettleMs = 600;
-    std::vector<kavren::TestRow> m_listedRows; // the rows of the last search, by list entry
+    kavren::ResultListModel *m_results = nullptr; // the tests of the last search, by list entry
     kavren::PercentCells m_percent;
     kavren::SampleBuffer m_samples;
     kavren::CurrentDatabase m_database;
@@ -152,8 +180,12 @@ private:
     kavren::BackgroundPanel *m_background = nullptr;
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
+    kavren::LinkPanel *m_link = nullptr; // SSFrame3 and the live run
+    kavren::PolarWindow *m_polar = nullptr; // the import window, made on first use
+    kavren::CsvExportDialog *m_csvExport = nullptr;
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
     kavren::ReportPanel *m_report = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
+    std::unique_ptr<kavren::WindowScale> m_scale;
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

@@ -3,6 +3,8 @@
 // go back into the fields and the comparison table.
 #include "app/laktat.h"
 
+#include "analysis/extrapolation.h"
+#include "analysis/field_reading.h"
 #include "analysis/index_run.h"
 #include "analysis/threshold_calculator.h"
 #include "analysis/threshold_panel.h"
@@ -19,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 
 using namespace kavren;
 
@@ -40,6 +43,9 @@ void Laktat::calculate() {
     else
         m_entry->nameField()->setFocus();
     runCalculation();
+    // A fit that could not use the steps says why; its quality would describe the previous fit.
+    if (m_fitQuality && !m_fitProblemShown)
+        statusBar()->showMessage(fitQualityMessage(*m_fitQuality));
     if (const auto comments = commentsAfterCalculate(m_test.importedFromFile, m_importNote))
         m_entry->commentsField()->setPlainText(*comments);
 }
@@ -54,8 +60,12 @@ void Laktat::runCalculation() {
         inputs.hr[i] = steps[i].hr;
     }
     inputs.freezeChecked = freezeChecked();
+    inputs.linkFirstRun = m_liveDataPending && m_linkActive;
+    m_fitQuality.reset();
     const CalculationResult result =
         kavren::runCalculation(inputs, chooseGraphAxisRanges, m_test, m_analysis);
+    if (result.linkActiveCleared)
+        m_linkActive = false;
     if (result.endedByFreezeGuard) {
         m_freeze->setChecked(false);
         freezeCurveClicked();
@@ -70,6 +80,13 @@ void Laktat::runCalculation() {
         m_threshold->lactateSlider()->setMaximum(*result.slider2Maximum);
     drawCalculationRun(m_graph->surface(), m_styles->settings(), result);
     m_comparison->showValues(m_analysis.comparison);
+    m_fitQuality = fitQuality(result.readings, m_test.stepCount);
+    if (m_test.speedUnit != SpeedUnit::RecoveryTime)
+        m_comparison->markExtrapolated(
+            m_test.comparedCount - 1,
+            extrapolationMarks(result.readings, m_test.stepCount,
+                               !isHrOnlySentinel(m_entry->lactateField(0)->text())));
+    showFitStatus(inputs, result.writeHrOnlyLactates);
 }
 
 void Laktat::runThreshold() {

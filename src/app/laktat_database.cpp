@@ -5,8 +5,10 @@
 
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
+#include "database/csv_export_dialog.h"
 #include "database/server_address.h"
 #include "database/database_file.h"
+#include "database/result_list_model.h"
 #include "database/slider_release.h"
 #include "database/loading.h"
 #include "database/saving.h"
@@ -26,14 +28,19 @@
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace kavren;
 
@@ -70,6 +77,8 @@ void Laktat::wireDatabase() {
         control<QLineEdit>(QStringLiteral("Text55"))->setFocus();
     });
     connect(control<QPushButton>(QStringLiteral("Command4")), &QPushButton::clicked, this, &Laktat::createDatabase);
+    m_csvExport = new CsvExportDialog(this);
+    connect(control<QAction>(QStringLiteral("exportCsv")), &QAction::triggered, this, &Laktat::exportCsv);
     connect(m_fileList->files(), &QListWidget::itemClicked, this, &Laktat::databaseFileClicked);
     connect(m_fileList->files(), &QListWidget::itemDoubleClicked, this, &Laktat::databaseFileDoubleClicked);
     connect(control<QPushButton>(QStringLiteral("Command8")), &QPushButton::clicked, this, &Laktat::eraseListedFile);
@@ -78,9 +87,8 @@ void Laktat::wireDatabase() {
                 this, [this, option] { criterionChosen(option); });
     connect(control<QPushButton>(QStringLiteral("SSCommand8")), &QPushButton::clicked, this, &Laktat::listCriterionValues);
     connect(control<QComboBox>(QStringLiteral("Combo1")), &QComboBox::activated, this, &Laktat::searchTests);
-    auto *results = control<QListWidget>(QStringLiteral("List1"));
-    connect(results, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { resultClicked(item->listWidget()->row(item)); });
+    connect(control<QListView>(QStringLiteral("List1")), &QListView::clicked, this,
+            [this](const QModelIndex &entry) { resultClicked(entry.row()); });
     connect(control<QPushButton>(QStringLiteral("Command6")), &QPushButton::clicked, this, &Laktat::saveWork);
     connect(control<QPushButton>(QStringLiteral("SSCOmmand15")), &QPushButton::clicked, this, &Laktat::clearScreen);
     control<QPushButton>(QStringLiteral("Command6"))->installEventFilter(this);
@@ -139,8 +147,7 @@ void Laktat::createDatabase() {
         m_fileList->folders()->refresh();
         m_fileList->files()->refresh();
         clearAll();
-        control<QListWidget>(QStringLiteral("List1"))->clear();
-        m_listedRows.clear();
+        clearResults();
         return;
     }
 }
@@ -174,8 +181,7 @@ void Laktat::databaseFileDoubleClicked() {
         return;
     m_fileList->frame()->hide();
     control<QComboBox>(QStringLiteral("Combo1"))->setEditText(QString());
-    control<QListWidget>(QStringLiteral("List1"))->clear();
-    m_listedRows.clear();
+    clearResults();
     m_entry->commentsField()->clear();
     clearAll();
     m_searchField = DefaultSearchField;
@@ -229,40 +235,43 @@ void Laktat::listCriterionValues() {
     const ValuesResult result = kavren::listCriterionValues(m_database.databasePath, m_searchField);
     reportDatabaseProblem(result.error);
     values->addItems(result.values);
+    // Each value keeps the bytes it is stored as, which a search then matches exactly.
+    for (int i = 0; i < result.storedValues.size(); ++i)
+        values->setItemData(i, result.storedValues[i]);
     values->setCurrentIndex(-1);
-    control<QListWidget>(QStringLiteral("List1"))->clear();
-    m_listedRows.clear();
+    clearResults();
     values->setFocus();
 }
 
+void Laktat::clearResults() {
+    m_results->clear();
+}
+
 void Laktat::searchTests() {
-    auto *results = control<QListWidget>(QStringLiteral("List1"));
-    results->clear();
-    m_listedRows.clear();
+    clearResults();
     m_test.importedFromFile = false;
     m_fileList->frame()->hide();
     m_entry->commentsField()->setPlainText(QStringLiteral(" "));
-    const QString value = control<QComboBox>(QStringLiteral("Combo1"))->currentText();
-    SearchResult found = kavren::searchTests(m_database.databasePath, m_searchField, value);
+    const auto *values = control<QComboBox>(QStringLiteral("Combo1"));
+    const int chosen = values->currentIndex();
+    const QByteArray stored = chosen >= 0 && values->itemText(chosen) == values->currentText()
+                                  ? values->itemData(chosen).toByteArray()
+                                  : values->currentText().toUtf8();
+    FoundTests found = findTests(m_database.databasePath, m_searchField, stored);
     reportDatabaseProblem(found.error);
-    m_listedRows = std::move(found.rows);
-    // Each entry remembers its own row, whatever place the sorted list gives it.
-    for (std::size_t i = 0; i < m_listedRows.size(); ++i) {
-        auto *item = new QListWidgetItem(m_listedRows[i].listText());
-        item->setData(Qt::UserRole, qulonglong(i));
-        results->addItem(item);
-    }
+    m_results->setTests(std::move(found.tests));
 }
 
 void Laktat::resultClicked(int listIndex) {
-    auto *results = control<QListWidget>(QStringLiteral("List1"));
-    const QListWidgetItem *item = results->item(listIndex);
-    if (!item)
+    const ListedTest *listed = m_results->testAt(listIndex);
+    if (!listed)
         return;
-    const std::size_t rowIndex = item->data(Qt::UserRole).toULongLong();
-    if (rowIndex >= m_listedRows.size())
+    const LoadedRow loaded = readListedRow(m_database.databasePath, listed->rowId);
+    if (!loaded.row) {
+        reportDatabaseProblem(loaded.error);
         return;
-    const TestRow row = m_listedRows[rowIndex];
+    }
+    const TestRow &row = *loaded.row;
     m_threshold->hrSlider()->setValue(120);
     m_threshold->lactateSlider()->setValue(0);
     m_database.selectedDatabaseName = QStringLiteral(" ");
@@ -348,20 +357,27 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
     m_comparison->showPercents(m_percent);
 }
 
+// "Export to CSV...": the tests of the result list and the comparison table as shown.
+void Laktat::exportCsv() {
+    const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+    const QString message =
+        m_csvExport->exportContent({m_listedRows, &m_analysis.comparison, &m_percent, recovery});
+    if (!message.isEmpty())
+        statusBar()->showMessage(message);
+}
+
 void Laktat::eraseSelectedTests(const TestRow &clicked) {
     auto *erase = control<QCheckBox>(QStringLiteral("SSCheck3"));
     if (!askYesNo(this, QStringLiteral("Message"), QStringLiteral("Do you want to erase ?"))) {
         erase->setChecked(false);
         return;
     }
-    std::vector<TestRow> selected;
-    const auto *results = control<QListWidget>(QStringLiteral("List1"));
-    for (int p = 0; p < results->count(); ++p)
-        if (results->item(p)->isSelected()) {
-            const std::size_t rowIndex = results->item(p)->data(Qt::UserRole).toULongLong();
-            if (rowIndex < m_listedRows.size())
-                selected.push_back(m_listedRows[rowIndex]);
-        }
+    std::vector<ListedTest> selected;
+    QModelIndexList chosen = control<QListView>(QStringLiteral("List1"))->selectionModel()->selectedRows();
+    std::sort(chosen.begin(), chosen.end());
+    for (const QModelIndex &entry : chosen)
+        if (const ListedTest *test = m_results->testAt(entry.row()))
+            selected.push_back(*test);
     if (selected.empty()) {
         loadTest(clicked, false);
         return;
@@ -400,10 +416,12 @@ bool Laktat::writeTest() {
     test.importedFromFile = m_test.importedFromFile;
     test.importedMoment = m_analysis.comparison.datex[0];
     test.recordingDate = m_test.recordingDate;
-    if (const auto problem = appendRow(m_database.databasePath, buildRow(test, QDateTime::currentDateTime()))) {
+    const StoredRow row = buildRow(test, QDateTime::currentDateTime());
+    if (const auto problem = appendRow(m_database.databasePath, row)) {
         showMessage(this, tr("The test was not saved: %1").arg(*problem));
         return false;
     }
+    showSavedStatus(row.name, row.moment);
     return true;
 }
 
@@ -435,8 +453,7 @@ void Laktat::saveWork() {
         databaseFileDoubleClicked();
     m_fileList->files()->refresh();
     m_recalcTimer->start();
-    control<QListWidget>(QStringLiteral("List1"))->clear();
-    m_listedRows.clear();
+    clearResults();
     control<QComboBox>(QStringLiteral("Combo1"))->clear();
     m_entry->commentsField()->setPlainText(QStringLiteral(" "));
     listCriterionValues();
@@ -469,8 +486,7 @@ void Laktat::clearScreen() {
     m_threshold->lactateSlider()->setValue(0);
     m_slidersInert = true;
     m_fileList->files()->clearSelectedFileName();
-    control<QListWidget>(QStringLiteral("List1"))->clear();
-    m_listedRows.clear();
+    clearResults();
     m_background->setBackgroundPictureName(QString());
     control<QComboBox>(QStringLiteral("Combo1"))->clear();
     m_test.importedFromFile = false;

@@ -1,36 +1,45 @@
 // Composition of the main window: the menu bar, the command buttons, the search frame and the
-// controls beside the graph. Positions are designed in twips.
+// controls beside the graph. Positions are designed in twips and scaled to the screen for the run.
 #include "app/laktat.h"
 
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
+#include "database/result_list_model.h"
 #include "graph/background_panel.h"
 #include "graph/cursor_readout_panel.h"
 #include "graph/file_list_panel.h"
 #include "graph/printer_setup_dialog.h"
 #include "graph/graph_widget.h"
 #include "graph/style_panel.h"
+#include "remote_link/link_panel.h"
 #include "analysis/threshold_calculator.h"
 #include "exercise/entry_panel.h"
 #include "report/report_panel.h"
 #include "app/message_dialog.h"
 #include "exercise/twips.h"
+#include "app/window_scale.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QSlider>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace kavren;
 
@@ -41,6 +50,28 @@ constexpr int GraphTop = 120;
 constexpr int GraphWidth = 11520;
 constexpr int GraphHeight = 6960;
 constexpr int ButtonHeight = 375;
+
+// Screens lower than this (in twips of the run) get a smaller graph so that the window still fits.
+constexpr int FullScreenHeightTwips = 11520;
+constexpr int MinimumGraphHeightTwips = 300;
+// Room for the title bar of the maximised window, which the toolkit knows only once it is shown.
+constexpr int TitleBarAllowance = 30;
+
+// Frames shown over the other controls: each comes to the front whenever it is shown, so that
+// none of its controls is hidden under another frame.
+const char *const OverFrames[] = {"fillista", "Frame5", "Frame1", "Frame2", "SSFrame3"};
+
+class RaiseWhenShown : public QObject {
+public:
+    using QObject::QObject;
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Show)
+            if (auto *frame = qobject_cast<QWidget *>(watched))
+                frame->raise();
+        return false;
+    }
+};
 
 const QString TutorialProgram = QStringLiteral("eBookTutorial.exe");
 
@@ -77,13 +108,18 @@ QAction *addBarAction(QMenuBar *bar, const char *name, const QString &caption) {
 } // namespace
 
 void Laktat::buildWindow() {
-    auto *area = new QWidget(this);
+    // The layout keeps its proportions; a screen too small for it at a legible size scrolls it.
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("laktatScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto *area = new QWidget(scroller);
     area->setObjectName(QStringLiteral("laktatArea"));
     // The controls are placed in twips for an 8-point face; a larger default font would overflow them.
     QFont font = area->font();
-    font.setPointSize(8);
+    font.setPointSizeF(DesignFontPoints);
     area->setFont(font);
-    setCentralWidget(area);
+    setCentralWidget(scroller);
+    statusBar()->setObjectName(QStringLiteral("laktatStatus"));
 
     m_recalcTimer = new QTimer(this);
     m_recalcTimer->setObjectName(QStringLiteral("Timer1"));
@@ -103,11 +139,48 @@ void Laktat::buildWindow() {
     m_background = new BackgroundPanel(m_graph, m_fileList, this);
     m_background->setEntryFields(m_entry->lactateField(0), m_entry->hrField(0));
 
+    buildLink(area);
     buildMenus();
     buildCommands(area);
     buildSearchFrame(area);
     buildSideControls(area);
     wireDatabase();
+    bringOverFramesToFront();
+    // Noted last, so that every control of the area is scaled with the rest.
+    m_scale = std::make_unique<WindowScale>(area);
+    scroller->setWidget(area);
+}
+
+void Laktat::bringOverFramesToFront() {
+    auto *raiser = new RaiseWhenShown(this);
+    for (const char *name : OverFrames)
+        if (auto *frame = control<QWidget>(QString::fromLatin1(name)))
+            frame->installEventFilter(raiser);
+}
+
+double Laktat::layoutFactor() const {
+    return m_scale->factor();
+}
+
+void Laktat::fitToArea(const QRect &available) {
+    const int reserved = TitleBarAllowance + menuBar()->sizeHint().height()
+                       + statusBar()->sizeHint().height();
+    const double factor =
+        layoutFactorFor(m_scale->designSize(), available.size() - QSize(0, reserved));
+    // A graph taller than a low screen allows is shrunk by what the screen lacks.
+    int graphHeight = twips(GraphHeight);
+    const int screenHeightTwips = int(available.height() * 15 / factor);
+    if (screenHeightTwips < FullScreenHeightTwips)
+        graphHeight = std::max(twips(MinimumGraphHeightTwips),
+                               graphHeight - twips(FullScreenHeightTwips - screenHeightTwips));
+    m_scale->setDesignSize(m_graph, QSize(twips(GraphWidth), graphHeight));
+    m_scale->apply(factor);
+    // The comparison cells stand under the words of the header, which the new font has moved.
+    if (auto *comparison = control<QGroupBox>(QStringLiteral("Frame4")))
+        m_comparison->setHeader(comparison->title());
+    m_graphBaseWidth = int(std::lround(m_graph->width() * 15 / factor));
+    m_graphBaseHeight = int(std::lround(m_graph->height() * 15 / factor));
+    m_background->setGraphBaseSize(m_graph->size());
 }
 
 void Laktat::buildMenus() {
@@ -132,8 +205,10 @@ void Laktat::buildMenus() {
     QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
     addNamedAction(database, "dbas1", tr("List"));
     addNamedAction(database, "creat", tr("Create"));
-    addBarAction(bar, "intn", tr("Internet"));
-    addBarAction(bar, "Export", tr("Import"));
+    addNamedAction(database, "exportCsv", tr("Export to CSV..."));
+    connect(addBarAction(bar, "intn", tr("Internet")), &QAction::triggered, m_link,
+            &LinkPanel::showFrame);
+    connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this, &Laktat::openImport);
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
             &BackgroundPanel::showPictureList);
     QMenu *report = addNamedMenu(bar, "report", tr("Report"));
@@ -179,11 +254,15 @@ void Laktat::buildSearchFrame(QWidget *area) {
     values->setEditable(true);
     values->setGeometry(twipsRect(120, 1560, 3360, 315));
     makeButton(frame, "SSCommand8", QStringLiteral("öppna arbete"), twipsRect(120, 1980, 3360, ButtonHeight));
-    auto *results = new QListWidget(frame);
+    auto *results = new QListView(frame);
     results->setObjectName(QStringLiteral("List1"));
     // Entries arrive sorted by their text (name, tab, date), equal texts in the order they were
-    // saved; the list keeps that order rather than re-sorting.
-    results->setSortingEnabled(false);
+    // saved; the list shows them in that order. Entries of one height let the view lay out any
+    // number of them without measuring each.
+    m_results = new ResultListModel(results);
+    results->setModel(m_results);
+    results->setUniformItemSizes(true);
+    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setSelectionMode(QAbstractItemView::ExtendedSelection);
     results->setGeometry(twipsRect(120, 2460, 3360, 3600));
     const char *checks[][2] = {{"SSCheck1", "Background"}, {"SSCheck2", "Freeze curve"}, {"SSCheck3", "Erase work"}};
@@ -225,7 +304,7 @@ void Laktat::wireReport() {
             m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         return *m_printer;
     };
-    m_report = new ReportPanel({this, &m_test, &m_analysis, m_styles, m_graph, m_freeze, printer}, this);
+    m_report = new ReportPanel({this, &m_test, &m_analysis, m_styles, m_graph, m_freeze, m_comparison, printer}, this);
     connect(control<QPushButton>(QStringLiteral("Command10")), &QPushButton::clicked, m_report, &ReportPanel::print);
     connect(control<QAction>(QStringLiteral("preview")), &QAction::triggered, m_report, &ReportPanel::showPreview);
     connect(control<QAction>(QStringLiteral("pdfReport")), &QAction::triggered, m_report, &ReportPanel::saveAsPdf);

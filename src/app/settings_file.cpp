@@ -74,6 +74,16 @@ std::optional<double> readNumberLine(const QByteArray &bytes) {
     return value;
 }
 
+// A text line that holds a number comes back in the number-writing form (".07" as "0.07"); any
+// other text stays as written. Lines 3, 4 and 17 have every "," taken as "." first, so that
+// "0,050" and the "0.050" that the next exit writes both come back as "0.05".
+QString textLineValue(const QString &text, const SettingsLine &line) {
+    const QString value = line.decimalPoint ? withDecimalPoints(text) : text;
+    if (const auto number = readStrictNumber(value))
+        return writeNumber(*number);
+    return value;
+}
+
 QByteArray numberLine(double value) {
     return ' ' + writeNumber(value).toUtf8() + ' ';
 }
@@ -94,8 +104,7 @@ SettingsValues parseSettings(const QByteArray &contents) {
             if (const auto number = readNumberLine(*bytes))
                 values.styles[std::size_t(i)] = writeNumber(*number);
         } else if (auto text = readTextLine(*bytes)) {
-            values.styles[std::size_t(i)] =
-                StyleLines[std::size_t(i)].decimalPoint ? withDecimalPoints(*text) : *text;
+            values.styles[std::size_t(i)] = textLineValue(*text, StyleLines[std::size_t(i)]);
         }
     }
     if (const QByteArray *bytes = line(26))

@@ -15,6 +15,7 @@ class QLabel;
 namespace kavren {
 
 struct ComparisonCells;
+struct ExtrapolationMarks;
 struct PercentCells;
 
 class ComparisonPanel : public QObject {
@@ -26,6 +27,15 @@ public:
     void setHeader(const QString &header);
     void showValues(const ComparisonCells &cells);
     void showPercents(const PercentCells &percent);
+    // Shows the indices of a value row that lie beyond the measured steps in italics with the
+    // reason as tool tip; the caption stays as it is. A mark stays with the text it was given
+    // for: showValues drops it when the cell's text changes. Marks not assessed are left alone.
+    void markExtrapolated(int row, const ExtrapolationMarks &marks);
+    // True when the value cell of a column (0 = V200 … 7 = Hr20) and row carries that mark now.
+    bool isExtrapolated(int column, int row) const;
+    // Greys the cells of a row whose indices belong to an earlier fit (or shows them normally).
+    void setRowStale(int row, bool stale);
+    bool rowStale(int row) const;
 
     static constexpr int ValueRows = 6;
     static constexpr int PercentRows = 5;

@@ -72,8 +72,11 @@ void fillRecoveryLayout(const ComparisonCells &cells, PercentCells &percent, int
 } // namespace
 
 std::optional<double> percentChangeOfSingles(float compared, float reference) {
-    const float difference = compared - reference;
-    return tenthsOfPerCent(double(difference), double(reference));
+    // The stored single-precision values are subtracted without rounding the difference back to
+    // single precision: for values more than twice apart that rounding can move the result by a
+    // tenth of a per cent (7.93 against 3.05 must give 159.9, not 160).
+    const double difference = double(compared) - double(reference);
+    return tenthsOfPerCent(difference, double(reference));
 }
 
 std::optional<double> percentChange(double compared, double reference) {

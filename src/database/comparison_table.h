@@ -30,8 +30,9 @@ struct PercentPassInputs {
     std::array<bool, ComparisonCells::ListSize> hrOnlyTests{};
 };
 
-// P(x, r) = Int(1000·(x − r) / r) / 10 with the difference of the stored single-precision values
-// taken in single precision; an increase is positive. Nothing for a reference of 0.
+// P(x, r) = Int(1000·(x − r) / r) / 10 over the stored single-precision values, their difference
+// taken exactly (not rounded to single precision again); an increase is positive. Nothing for a
+// reference of 0.
 std::optional<double> percentChangeOfSingles(float compared, float reference);
 // The same rule over values read from cells, in double precision.
 std::optional<double> percentChange(double compared, double reference);

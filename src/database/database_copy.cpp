@@ -12,12 +12,12 @@ namespace kavren {
 namespace {
 
 AllRowsResult fileAllRows(const QString &path) {
-    if (const auto problem = problemWithDatabase(path))
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, path, Purpose::Reading))
         return {{}, *problem};
     QStringList columns;
     for (const QString &column : TableColumns)
         columns << QStringLiteral("COALESCE(CAST(%1 AS TEXT), '')").arg(quotedName(column));
-    ScopedDatabase store(path, Access::ReadOnly);
     QSqlQuery query(store.database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
@@ -38,7 +38,11 @@ AllRowsResult fileAllRows(const QString &path) {
 }
 
 std::optional<qint64> fileTestCount(const QString &path, QString *error) {
-    ScopedDatabase store(path, Access::ReadOnly);
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, path, Purpose::Writing)) {
+        *error = *problem;
+        return std::nullopt;
+    }
     QSqlQuery query(store.database());
     if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(TableName))) ||
         !query.next()) {
@@ -49,9 +53,11 @@ std::optional<qint64> fileTestCount(const QString &path, QString *error) {
 }
 
 std::optional<QString> fileAppendRows(const QString &path, const std::vector<StoredRow> &rows) {
-    ScopedDatabase store(path, Access::ReadWrite);
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, path, Purpose::Writing))
+        return problem;
     QSqlDatabase &database = store.database();
-    if (!store.isOpen() || !database.transaction())
+    if (!database.transaction())
         return failureMessage(path, database.lastError());
     QStringList columns;
     for (const QString &column : TableColumns)
@@ -97,10 +103,6 @@ std::optional<qint64> preparedTarget(const QString &to, QString *error) {
             return std::nullopt;
         }
         return 0;
-    }
-    if (const auto problem = problemWithDatabase(to)) {
-        *error = *problem;
-        return std::nullopt;
     }
     return fileTestCount(to, error);
 }

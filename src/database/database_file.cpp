@@ -65,11 +65,12 @@ CreateResult createDatabase(const QString &typedPath) {
 std::optional<QString> checkChosenDatabase(const QString &path) {
     if (isServerAddress(path))
         return problemWithServerDatabase(path);
-    if (const auto missing = ensureDatabaseFile(path))
-        return missing;
-    if (const auto problem = problemWithDatabase(path))
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, path, Purpose::Reading))
         return problem;
-    addMissingIndexes(path);
+    // Indexes are only an aid to searching: a file that may not be written goes without them.
+    if (!store.isReadOnly() && !problemWithCompleteness(store.database(), path))
+        addMissingIndexes(store);
     return std::nullopt;
 }
 

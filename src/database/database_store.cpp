@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 
 #include <atomic>
 
@@ -34,6 +36,20 @@ int resultCodeOf(const QSqlError &error) {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
     return ok ? (code & 0xff) : -1;
+}
+
+// The file as an SQLite URI whose mode says whether it may be written and whether a missing file
+// is created; a plain file name would always be created when missing. The path goes in with an
+// empty authority ("file:///C:/x", "file:////server/share/x"), its "?", "#", "%" and other
+// characters escaped.
+QString uriOf(const QString &path, Access access) {
+    const char *mode = access == Access::ReadOnly ? "ro" : access == Access::Create ? "rwc" : "rw";
+    QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!absolute.startsWith(u'/'))
+        absolute.prepend(u'/');
+    return QStringLiteral("file://") +
+           QString::fromLatin1(QUrl::toPercentEncoding(absolute, QByteArrayLiteral("/:"))) +
+           QStringLiteral("?mode=") + QLatin1String(mode);
 }
 
 QString indexNameOf(const QString &column) {
@@ -72,96 +88,167 @@ QString messageForReadError(const QString &path, const QSqlError &error) {
     }
 }
 
-// The columns of mytable that the file lacks.
-std::optional<QStringList> missingColumns(QSqlDatabase &database, QSqlError *error) {
+QString noTableMessage(const QString &path) {
+    return QStringLiteral("The file \"%1\" holds no table mytable, so it is not a database of "
+                          "this program.")
+        .arg(shownPath(path));
+}
+
+// The empty table and its indexes, in one transaction on an open file.
+std::optional<QString> createTable(QSqlDatabase &database) {
+    if (!database.transaction())
+        return database.lastError().text();
+    QString failure;
+    {
+        QSqlQuery query(database);
+        bool ok = query.exec(createTableSql());
+        for (const QString &column : SearchColumns)
+            ok = ok && query.exec(createIndexSql(column));
+        if (!ok)
+            failure = query.lastError().text();
+    }
+    if (failure.isEmpty() && database.commit())
+        return std::nullopt;
+    if (failure.isEmpty())
+        failure = database.lastError().text();
+    database.rollback();
+    return failure;
+}
+
+// Whether the file holds no table at all (a file that was never given its table); nothing when it
+// cannot be read.
+std::optional<bool> holdsNoTable(QSqlDatabase &database, QSqlError *error) {
     QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'")) ||
+        !query.next()) {
+        *error = query.lastError();
+        return std::nullopt;
+    }
+    return query.value(0).toLongLong() == 0;
+}
+
+// Which columns mytable has, in order; empty when the file has no such table. This is the first
+// read of an operation, so it is also where SQLite rolls back a hot journal.
+std::optional<QStringList> columnsOfTable(QSqlDatabase &database, QSqlError *error) {
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quotedName(TableName)))) {
         *error = query.lastError();
         return std::nullopt;
     }
-    QStringList present;
+    QStringList columns;
     while (query.next())
-        present << query.value(1).toString();
-    QStringList missing;
-    for (const QString &column : TableColumns)
-        if (!present.contains(column, Qt::CaseInsensitive))
-            missing << column;
-    return missing;
+        columns << query.value(1).toString();
+    return columns;
 }
 
-std::optional<QString> problemWithLayout(const QString &path) {
-    ScopedDatabase store(path, Access::ReadOnly);
-    if (!store.isOpen())
-        return QStringLiteral("The database file \"%1\" cannot be opened: %2")
-            .arg(shownPath(path), store.errorText());
-    QSqlQuery query(store.database());
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
-                                   "AND name = 'mytable' COLLATE NOCASE")))
-        return messageForReadError(path, query.lastError());
-    if (!query.next())
-        return QStringLiteral("The file \"%1\" holds no table mytable, so it is not a database "
-                              "of this program.")
-            .arg(shownPath(path));
-    query.finish();
-    QSqlError error;
-    const auto missing = missingColumns(store.database(), &error);
-    if (!missing)
-        return messageForReadError(path, error);
-    if (!missing->isEmpty())
-        return QStringLiteral("The table mytable in \"%1\" lacks the column %2.")
-            .arg(shownPath(path), missing->join(QStringLiteral(", ")));
+std::optional<QString> problemWithColumns(const QString &path, const QStringList &columns) {
+    QStringList missing;
+    for (const QString &column : TableColumns)
+        if (!columns.contains(column, Qt::CaseInsensitive))
+            missing << column;
+    if (!missing.isEmpty())
+        return QStringLiteral("The table mytable in \"%1\" lacks the column %2, so it is not a "
+                              "database of this program.")
+            .arg(shownPath(path), missing.join(QStringLiteral(", ")));
+    bool inOrder = columns.size() == TableColumns.size();
+    for (qsizetype i = 0; inOrder && i < columns.size(); ++i)
+        inOrder = columns[i].compare(TableColumns[i], Qt::CaseInsensitive) == 0;
+    if (!inOrder)
+        return QStringLiteral("The table mytable in \"%1\" does not hold exactly the columns %2 "
+                              "in this order, so it is not a database of this program.")
+            .arg(shownPath(path), TableColumns.join(QStringLiteral(", ")));
     return std::nullopt;
 }
 
-// The names of the file's indexes; nothing when the file cannot be read or holds no mytable, so
-// that indexes are only ever added to a database of ours.
-std::optional<QStringList> existingIndexNames(const QString &path) {
-    ScopedDatabase store(path, Access::ReadOnly);
-    if (!store.isOpen())
-        return std::nullopt;
-    QSqlQuery query(store.database());
-    if (!query.exec(QStringLiteral("SELECT type, name FROM sqlite_master WHERE type = 'index' "
-                                   "OR (type = 'table' AND name = 'mytable' COLLATE NOCASE)")))
-        return std::nullopt;
-    QStringList names;
-    bool tableFound = false;
-    while (query.next()) {
-        if (query.value(0).toString() == QLatin1String("table"))
-            tableFound = true;
-        else
-            names << query.value(1).toString();
-    }
-    if (!tableFound)
-        return std::nullopt;
-    return names;
+// The layout check every operation makes before it reads or writes. A file without any table
+// gets the empty table when the open may write.
+std::optional<QString> checkLayout(ScopedDatabase &store, const QString &path, bool mayCreate) {
+    QSqlError error;
+    const auto columns = columnsOfTable(store.database(), &error);
+    if (!columns)
+        return messageForReadError(path, error);
+    if (!columns->isEmpty())
+        return problemWithColumns(path, *columns);
+    const auto empty = holdsNoTable(store.database(), &error);
+    if (!empty)
+        return messageForReadError(path, error);
+    if (!*empty || !mayCreate || store.isReadOnly())
+        return noTableMessage(path);
+    if (const auto failure = createTable(store.database()))
+        return QStringLiteral("The table mytable could not be added to \"%1\": %2")
+            .arg(shownPath(path), *failure);
+    return std::nullopt;
 }
 
-void removeLeftovers(const QString &path) {
+qint64 pragmaValue(QSqlDatabase &database, const QString &pragma) {
+    QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("PRAGMA ") + pragma) || !query.next())
+        return -1;
+    return query.value(0).toLongLong();
+}
+
+QString temporaryPathBeside(const QString &path) {
+    const QFileInfo target(path);
+    return target.dir().filePath(
+        QStringLiteral(".%1.%2.new")
+            .arg(target.fileName())
+            .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
+}
+
+void removeWithJournal(const QString &path) {
     QFile::remove(path);
     QFile::remove(path + QStringLiteral("-journal"));
 }
 
 } // namespace
 
-ScopedDatabase::ScopedDatabase(const QString &path, Access access)
-    : m_connectionName(nextConnectionName()) {
-    m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    m_database.setDatabaseName(path);
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
-    if (access == Access::ReadOnly)
-        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-    m_database.setConnectOptions(options);
-    m_database.open();
+ScopedDatabase::ScopedDatabase(const QString &path, Access access) {
+    open(path, access);
 }
 
 ScopedDatabase::~ScopedDatabase() {
+    release();
+}
+
+void ScopedDatabase::release() {
+    if (m_connectionName.isEmpty())
+        return;
     m_database.close();
     m_database = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connectionName);
+    m_connectionName.clear();
+}
+
+bool ScopedDatabase::open(const QString &path, Access access) {
+    release();
+    if (access == Access::Reading)
+        access = QFileInfo(path).isWritable() ? Access::ReadWrite : Access::ReadOnly;
+    m_readOnly = access == Access::ReadOnly;
+    m_connectionName = nextConnectionName();
+    m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    m_database.setDatabaseName(uriOf(path, access));
+    m_database.setConnectOptions(
+        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1;QSQLITE_OPEN_URI").arg(BusyTimeoutMs));
+    return m_database.open();
 }
 
 QString ScopedDatabase::errorText() const {
     return m_database.lastError().text();
+}
+
+// A file cut short (by a copy that did not finish, a full disk) still reads up to its cut, and
+// SQLite does not notice a cut inside the last page; writing into it garbles rows. Its size must
+// be whole pages and at least what the header counts.
+std::optional<QString> problemWithCompleteness(QSqlDatabase &database, const QString &path) {
+    const qint64 pageCount = pragmaValue(database, QStringLiteral("page_count"));
+    const qint64 pageSize = pragmaValue(database, QStringLiteral("page_size"));
+    const qint64 size = QFileInfo(path).size();
+    if (pageCount >= 0 && pageSize > 0 && size % pageSize == 0 && size >= pageCount * pageSize)
+        return std::nullopt;
+    return QStringLiteral("The database file \"%1\" is damaged (it is shorter than it should be), "
+                          "so nothing is written to it.")
+        .arg(shownPath(path));
 }
 
 QString shownPath(const QString &path) {
@@ -173,7 +260,22 @@ QString boundText(const QString &text) {
 }
 
 QString quotedName(const QString &name) {
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    // Grave accents: SQLite takes a double-quoted name that matches no column for a text value.
+    return u'`' + QString(name).replace(u'`', QStringLiteral("``")) + u'`';
+}
+
+std::optional<QString> openForOperation(ScopedDatabase &store, const QString &path,
+                                        Purpose purpose) {
+    if (const auto missing = ensureDatabaseFile(path))
+        return missing;
+    if (!store.open(path, purpose == Purpose::Writing ? Access::ReadWrite : Access::Reading))
+        return QStringLiteral("The database file \"%1\" cannot be opened: %2")
+            .arg(shownPath(path), store.errorText());
+    if (const auto problem = checkLayout(store, path, true))
+        return problem;
+    if (purpose == Purpose::Writing)
+        return problemWithCompleteness(store.database(), path);
+    return std::nullopt;
 }
 
 std::optional<QString> problemWithDatabase(const QString &path) {
@@ -186,7 +288,11 @@ std::optional<QString> problemWithDatabase(const QString &path) {
         return QStringLiteral("\"%1\" is a folder, not a database file.").arg(shownPath(path));
     if (!file.isReadable())
         return QStringLiteral("The database file \"%1\" cannot be read.").arg(shownPath(path));
-    return problemWithLayout(path);
+    ScopedDatabase store(path, Access::Reading);
+    if (!store.isOpen())
+        return QStringLiteral("The database file \"%1\" cannot be opened: %2")
+            .arg(shownPath(path), store.errorText());
+    return checkLayout(store, path, false);
 }
 
 QString failureMessage(const QString &path, const QSqlError &error) {
@@ -208,9 +314,11 @@ QString failureMessage(const QString &path, const QSqlError &error) {
 }
 
 std::optional<QString> ensureDatabaseFile(const QString &path) {
-    if (QFileInfo::exists(path))
+    const QFileInfo file(path);
+    if (file.isFile() && file.isReadable())
         return std::nullopt;
-    if (splitAtLastSeparator(path).fileName == DefaultDatabaseName)
+    if (!file.exists() && !path.trimmed().isEmpty() &&
+        splitAtLastSeparator(path).fileName == DefaultDatabaseName)
         return createEmptyDatabase(path);
     return problemWithDatabase(path);
 }
@@ -218,57 +326,49 @@ std::optional<QString> ensureDatabaseFile(const QString &path) {
 std::optional<QString> createEmptyDatabase(const QString &path) {
     if (QFileInfo::exists(path))
         return QStringLiteral("The file \"%1\" already exists.").arg(shownPath(path));
+    const QString temporary = temporaryPathBeside(path);
     std::optional<QString> failure;
     {
-        ScopedDatabase store(path, Access::ReadWrite);
-        if (!store.isOpen()) {
-            failure = store.errorText();
-        } else {
-            QSqlDatabase &database = store.database();
-            QSqlQuery query(database);
-            bool ok = database.transaction() && query.exec(createTableSql());
-            for (const QString &column : SearchColumns)
-                ok = ok && query.exec(createIndexSql(column));
-            if (!ok)
-                failure = query.lastError().isValid() ? query.lastError().text()
-                                                      : database.lastError().text();
-            ok = ok && database.commit();
-            if (!ok && !failure)
-                failure = database.lastError().text();
-            if (!ok)
-                database.rollback();
-        }
+        ScopedDatabase store(temporary, Access::Create);
+        failure = store.isOpen() ? createTable(store.database()) : store.errorText();
     }
+    // The rename never replaces a file that appeared meanwhile.
+    if (!failure && !QFile::rename(temporary, path))
+        failure = QFileInfo::exists(path) ? QStringLiteral("the file already exists")
+                                          : QStringLiteral("the file could not be named");
+    removeWithJournal(temporary);
     if (!failure)
         return std::nullopt;
-    removeLeftovers(path);
     return QStringLiteral("The database \"%1\" could not be created: %2")
         .arg(shownPath(path), *failure);
 }
 
-void addMissingIndexes(const QString &path) {
-    if (!QFileInfo(path).isWritable())
+void addMissingIndexes(ScopedDatabase &store) {
+    if (!store.isOpen() || store.isReadOnly())
         return;
-    const auto existing = existingIndexNames(path);
-    if (!existing)
-        return;
+    QSqlDatabase &database = store.database();
+    QStringList existing;
+    {
+        QSqlQuery query(database);
+        if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")))
+            return;
+        while (query.next())
+            existing << query.value(0).toString();
+    }
     QStringList missing;
     for (const QString &column : SearchColumns)
-        if (!existing->contains(indexNameOf(column), Qt::CaseInsensitive))
+        if (!existing.contains(indexNameOf(column), Qt::CaseInsensitive))
             missing << column;
-    if (missing.isEmpty())
-        return;
-    ScopedDatabase store(path, Access::ReadWrite);
-    if (!store.isOpen() || !store.database().transaction())
+    if (missing.isEmpty() || !database.transaction())
         return;
     bool ok = true;
     {
-        QSqlQuery query(store.database());
+        QSqlQuery query(database);
         for (const QString &column : missing)
             ok = ok && query.exec(createIndexSql(column));
     }
-    if (!ok || !store.database().commit())
-        store.database().rollback();
+    if (!ok || !database.commit())
+        database.rollback();
 }
 
 } // namespace kavren

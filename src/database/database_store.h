@@ -36,31 +36,57 @@ inline const QStringList SearchColumns = {
     QStringLiteral("ExDatum"),
 };
 
-enum class Access { ReadOnly, ReadWrite };
+// How an operation opens the file. Reading opens it read-write whenever the user may write it, so
+// that SQLite can roll back what a save cut short by a crash left behind (a hot journal); only a
+// file the user cannot write is opened read-only. No access ever creates a missing file except
+// Create, which serves a new file under a temporary name.
+enum class Access { ReadOnly, Reading, ReadWrite, Create };
+
+// What the operation will do with the file: writing needs a complete file besides our table.
+enum class Purpose { Reading, Writing };
 
 // One open of a database file. Queries made on database() must be destroyed before this object,
 // which closes the file and removes its connection.
 class ScopedDatabase {
 public:
+    ScopedDatabase() = default;
     ScopedDatabase(const QString &path, Access access);
     ~ScopedDatabase();
     ScopedDatabase(const ScopedDatabase &) = delete;
     ScopedDatabase &operator=(const ScopedDatabase &) = delete;
 
+    bool open(const QString &path, Access access);
     bool isOpen() const { return m_database.isOpen(); }
+    // Opened read-only: nothing may be written through this connection.
+    bool isReadOnly() const { return m_readOnly; }
     QSqlDatabase &database() { return m_database; }
     QString errorText() const;
 
 private:
+    void release();
+
     QString m_connectionName;
     QSqlDatabase m_database;
+    bool m_readOnly = false;
 };
 
 // The path as the user reads it in a message.
 QString shownPath(const QString &path);
 
+// Makes the file ready for an operation and opens it: the default "Start.mdb" is created on first
+// use, a valid SQLite file without any table gets our empty table, and the table's layout is
+// checked (the thirteen columns in order) before anything is read. For writing, the file must
+// also be complete: a file shorter than its own header says is damaged and never written. The
+// message names the file and says what is wrong; nothing is written to a file that has a problem.
+std::optional<QString> openForOperation(ScopedDatabase &store, const QString &path,
+                                        Purpose purpose);
+
+// Why writing into the open file would harm it: a file shorter than its own header says (cut by a
+// copy that did not finish or a full disk) reads up to the cut, but a write garbles its rows.
+std::optional<QString> problemWithCompleteness(QSqlDatabase &database, const QString &path);
+
 // Why the file cannot serve as a database of ours (missing, a folder, not SQLite, damaged, locked,
-// without mytable or one of its columns), or nothing when it can. Reads the file only.
+// without mytable or with other columns), or nothing when it can. Changes nothing of the file.
 std::optional<QString> problemWithDatabase(const QString &path);
 
 // The message for an operation on the file that failed with this engine error: the diagnosis of
@@ -71,20 +97,23 @@ QString failureMessage(const QString &path, const QSqlError &error);
 // empty table on first use; any other missing file is a problem.
 std::optional<QString> ensureDatabaseFile(const QString &path);
 
-// Creates a new database file holding the empty table and its indexes. On failure nothing is left
-// behind and the reason is returned.
+// Creates a new database file holding the empty table and its indexes. The file is built under a
+// temporary name in the same folder and appears under its own name only complete, so a crash
+// never leaves a file without the table. On failure nothing is left behind and the reason is
+// returned.
 std::optional<QString> createEmptyDatabase(const QString &path);
 
-// Adds the search indexes that a file made by an older version lacks. The table itself is not
-// touched; a file that cannot be written (read-only, locked) is used as it is.
-void addMissingIndexes(const QString &path);
+// Adds the search indexes that a file made by an older version lacks, on an open checked for
+// writing. The table itself is not touched; a read-only open is left as it is.
+void addMissingIndexes(ScopedDatabase &store);
 
 // A text to bind as a value: the empty text stays an empty text, where a null QString would be
 // bound as NULL.
 QString boundText(const QString &text);
 
-// A column or table name between double quotes, for SQL text. Only the fixed names go this way;
-// values are always bound.
+// A column or table name quoted as an identifier for SQL text. Quoted this way a name that the
+// table lacks is an error, never taken for a text value. Only the fixed names go this way; values
+// are always bound.
 QString quotedName(const QString &name);
 
 } // namespace kavren

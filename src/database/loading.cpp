@@ -1,6 +1,5 @@
 #include "database/loading.h"
 
-#include "database/database_location.h"
 #include "database/step_data_text.h"
 #include "database/saving.h"
 #include "exercise/numeric_text.h"
@@ -67,9 +66,17 @@ LoadedTest unpackTest(const TestRow &row) {
     return test;
 }
 
+bool isPlainFileName(const QString &name) {
+    // ":" also marks a built-in resource of the program and a drive; neither is a picture of
+    // the database folder.
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(u'/') && !name.contains(u'\\') && !name.contains(u':') &&
+           !name.contains(QChar(0));
+}
+
 QString picturePathOf(const QString &databaseFolder, const QString &pictureName) {
-    const QString fileName = splitAtLastSeparator(pictureName.trimmed()).fileName;
-    if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String(".."))
+    const QString fileName = pictureName.trimmed();
+    if (!isPlainFileName(fileName))
         return QString();
     return QDir(databaseFolder).filePath(fileName);
 }

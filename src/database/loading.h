@@ -45,8 +45,11 @@ LoadedTest unpackTest(const TestRow &row);
 // Label3 after loading a test of this discipline, when the discipline sets it.
 std::optional<QString> loadedAxisCaption(const QString &discipline);
 
-// The file of a test's background picture in the database's folder, or "" when the test has none.
-// Only the file name of the stored text counts, so a row cannot point outside that folder.
+// A name that stands for a file of one folder: no folder part, no drive, not "." or "..".
+bool isPlainFileName(const QString &name);
+
+// The file of a test's background picture in the database's folder, or "" when the test has none
+// or its stored name is not a plain file name, so a row cannot point outside that folder.
 QString picturePathOf(const QString &databaseFolder, const QString &pictureName);
 
 } // namespace kavren

@@ -5,7 +5,6 @@
 #include "database/step_data_text.h"
 #include "exercise/numeric_text.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -135,14 +134,9 @@ StoredRow buildRow(const TestToSave &test, const QDateTime &now) {
 std::optional<QString> appendRow(const QString &databasePath, const StoredRow &row) {
     if (isServerAddress(databasePath))
         return serverAppendRow(databasePath, row);
-    if (const auto missing = ensureDatabaseFile(databasePath))
-        return missing;
-    if (QFileInfo(databasePath).isDir())
-        return problemWithDatabase(databasePath);
-    ScopedDatabase store(databasePath, Access::ReadWrite);
-    if (!store.isOpen())
-        return QStringLiteral("The database file \"%1\" cannot be opened: %2")
-            .arg(shownPath(databasePath), store.errorText());
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, databasePath, Purpose::Writing))
+        return problem;
     QSqlDatabase &database = store.database();
     if (!database.transaction())
         return failureMessage(databasePath, database.lastError());

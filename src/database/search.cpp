@@ -3,7 +3,7 @@
 #include "database/database_store.h"
 #include "database/server_store.h"
 
-#include <QFileInfo>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -21,12 +21,25 @@ const QStringList RowColumns = {
     QStringLiteral("Maxpuls"), QStringLiteral("Stall"), QStringLiteral("Coach"),
 };
 
-QString selectRowsSql(const QString &searchField) {
+QString rowColumnsSql() {
     QStringList columns{QStringLiteral("rowid")};
     for (const QString &column : RowColumns)
         columns << quotedName(column);
-    return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-        .arg(columns.join(QStringLiteral(", ")), quotedName(TableName), quotedName(searchField));
+    return columns.join(QStringLiteral(", "));
+}
+
+// A value stored as text matches the bound bytes taken as text; one stored as bytes (a BLOB)
+// matches them as they are. Both compare byte for byte, whatever the encoding of the bytes.
+QString whereStoredValue(const QString &searchField) {
+    return QStringLiteral(" FROM %1 WHERE %2 = CAST(? AS TEXT) OR %2 = ?")
+        .arg(quotedName(TableName), quotedName(searchField));
+}
+
+void bindStoredValue(QSqlQuery &query, const QByteArray &storedValue) {
+    // A null QByteArray would be bound as NULL, which matches nothing.
+    const QByteArray bytes = storedValue.isNull() ? QByteArray("") : storedValue;
+    query.addBindValue(bytes);
+    query.addBindValue(bytes);
 }
 
 TestRow rowFrom(const QSqlQuery &query) {
@@ -44,16 +57,32 @@ QString unknownFieldMessage(const QString &searchField) {
     return QStringLiteral("There is no search criterion \"%1\".").arg(searchField);
 }
 
-// Opens the file for reading; the message when it cannot be used.
-std::optional<QString> openForReading(const QString &databasePath, ScopedDatabase &store) {
-    if (!store.isOpen())
-        return problemWithDatabase(databasePath)
-            .value_or(QStringLiteral("The database file \"%1\" cannot be opened: %2")
-                          .arg(shownPath(databasePath), store.errorText()));
-    return std::nullopt;
+template <typename Row> bool listedBefore(const Row &a, const Row &b) {
+    // Comparing name and then date orders the entries as their texts "name, tab, date" do, the
+    // tab sorting below every printable character, without building the texts.
+    int order = a.name.compare(b.name, Qt::CaseInsensitive);
+    if (order == 0)
+        order = a.testDate.compare(b.testDate, Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a.rowId < b.rowId;
+}
+
+// Whether the row still holds the name and date it was listed with, read the way the search
+// read them.
+bool stillAsListed(QSqlQuery &check, const ListedTest &test) {
+    check.addBindValue(test.rowId);
+    if (!check.exec() || !check.next())
+        return false;
+    const bool same =
+        check.value(0).toString() == test.name && check.value(1).toString() == test.testDate;
+    check.finish();
+    return same;
 }
 
 } // namespace
+
+QString ListedTest::listText() const {
+    return name + u'\t' + testDate;
+}
 
 QString TestRow::listText() const {
     return name + u'\t' + testDate;
@@ -63,42 +92,129 @@ ValuesResult listCriterionValues(const QString &databasePath, const QString &sea
     if (isServerAddress(databasePath))
         return serverCriterionValues(databasePath, searchField);
     if (!SearchFields.contains(searchField))
-        return {{}, unknownFieldMessage(searchField)};
-    if (const auto missing = ensureDatabaseFile(databasePath))
-        return {{}, *missing};
-    if (QFileInfo(databasePath).isDir())
-        return {{}, problemWithDatabase(databasePath).value_or(QString())};
-    addMissingIndexes(databasePath);
+        return {{}, {}, unknownFieldMessage(searchField)};
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, databasePath, Purpose::Reading))
+        return {{}, {}, *problem};
+    if (!store.isReadOnly() && !problemWithCompleteness(store.database(), databasePath))
+        addMissingIndexes(store);
 
     ValuesResult result;
-    ScopedDatabase store(databasePath, Access::ReadOnly);
-    if (const auto failure = openForReading(databasePath, store))
-        return {{}, *failure};
     QSqlQuery query(store.database());
     query.setForwardOnly(true);
-    const QString sql = QStringLiteral("SELECT DISTINCT %1 FROM %2 ORDER BY 1")
-                            .arg(quotedName(searchField), quotedName(TableName));
+    const QString column = quotedName(searchField);
+    const QString sql = QStringLiteral("SELECT DISTINCT %1, CAST(%1 AS BLOB) FROM %2 ORDER BY 1")
+                            .arg(column, quotedName(TableName));
     if (!query.exec(sql))
-        return {{}, failureMessage(databasePath, query.lastError())};
+        return {{}, {}, failureMessage(databasePath, query.lastError())};
     while (query.next())
-        if (!query.isNull(0))
+        if (!query.isNull(0)) {
             result.values << query.value(0).toString();
+            result.storedValues << query.value(1).toByteArray();
+        }
     if (query.lastError().isValid())
         result.error = failureMessage(databasePath, query.lastError());
-    if (!result.values.isEmpty() && result.values.last().isEmpty())
+    if (!result.values.isEmpty() && result.values.last().isEmpty()) {
         result.values.clear();
+        result.storedValues.clear();
+    }
     return result;
 }
 
 void sortLikeResultList(std::vector<TestRow> &rows) {
-    // Comparing name and then date orders the entries as their texts "name, tab, date" do, the
-    // tab sorting below every printable character, without building the texts.
-    std::sort(rows.begin(), rows.end(), [](const TestRow &a, const TestRow &b) {
-        int order = a.name.compare(b.name, Qt::CaseInsensitive);
-        if (order == 0)
-            order = a.testDate.compare(b.testDate, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a.rowId < b.rowId;
+    std::sort(rows.begin(), rows.end(), listedBefore<TestRow>);
+}
+
+void sortLikeResultList(std::vector<ListedTest> &tests) {
+    // A long list holds each horse many times: the distinct names are ordered once, and the
+    // entries then by the rank of their name, so the costly comparison without regard to case
+    // runs on a few thousand names instead of a hundred thousand entries.
+    QHash<QString, int> rankOfName;
+    for (const ListedTest &test : tests)
+        rankOfName.insert(test.name, 0);
+    QStringList names = rankOfName.keys();
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
     });
+    for (int rank = 0; rank < names.size(); ++rank)
+        rankOfName[names[rank]] = rank;
+    // Names equal without regard to case share a rank, as they share a place in the list.
+    for (int rank = 1; rank < names.size(); ++rank)
+        if (names[rank].compare(names[rank - 1], Qt::CaseInsensitive) == 0)
+            rankOfName[names[rank]] = rankOfName[names[rank - 1]];
+
+    struct Entry {
+        int nameRank;
+        std::size_t index;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(tests.size());
+    for (std::size_t i = 0; i < tests.size(); ++i)
+        entries.push_back({rankOfName.value(tests[i].name), i});
+    std::sort(entries.begin(), entries.end(), [&tests](const Entry &a, const Entry &b) {
+        if (a.nameRank != b.nameRank)
+            return a.nameRank < b.nameRank;
+        const ListedTest &first = tests[a.index];
+        const ListedTest &second = tests[b.index];
+        const int order = first.testDate.compare(second.testDate, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : first.rowId < second.rowId;
+    });
+    std::vector<ListedTest> sorted;
+    sorted.reserve(tests.size());
+    for (const Entry &entry : entries)
+        sorted.push_back(std::move(tests[entry.index]));
+    tests = std::move(sorted);
+}
+
+FoundTests findTests(const QString &databasePath, const QString &searchField,
+                     const QByteArray &storedValue) {
+    if (isServerAddress(databasePath))
+        return serverFindTests(databasePath, searchField, storedValue);
+    if (!SearchFields.contains(searchField))
+        return {{}, unknownFieldMessage(searchField)};
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, databasePath, Purpose::Reading))
+        return {{}, *problem};
+    FoundTests found;
+    QSqlQuery query(store.database());
+    query.setForwardOnly(true);
+    const QString sql =
+        QStringLiteral("SELECT rowid, %1, %2")
+            .arg(quotedName(QStringLiteral("Namn")), quotedName(QStringLiteral("Datum"))) +
+        whereStoredValue(searchField);
+    if (!query.prepare(sql))
+        return {{}, failureMessage(databasePath, query.lastError())};
+    bindStoredValue(query, storedValue);
+    if (!query.exec())
+        return {{}, failureMessage(databasePath, query.lastError())};
+    while (query.next())
+        found.tests.push_back(
+            {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
+    if (query.lastError().isValid())
+        found.error = failureMessage(databasePath, query.lastError());
+    sortLikeResultList(found.tests);
+    return found;
+}
+
+LoadedRow readListedRow(const QString &databasePath, qint64 rowId) {
+    if (isServerAddress(databasePath))
+        return serverReadListedRow(databasePath, rowId);
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, databasePath, Purpose::Reading))
+        return {std::nullopt, *problem};
+    QSqlQuery query(store.database());
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                           .arg(rowColumnsSql(), quotedName(TableName))))
+        return {std::nullopt, failureMessage(databasePath, query.lastError())};
+    query.addBindValue(rowId);
+    if (!query.exec())
+        return {std::nullopt, failureMessage(databasePath, query.lastError())};
+    if (!query.next())
+        return {std::nullopt, QStringLiteral("The test is no longer in the database \"%1\".")
+                                  .arg(shownPath(databasePath))};
+    return {rowFrom(query), {}};
 }
 
 SearchResult searchTests(const QString &databasePath, const QString &searchField,
@@ -107,18 +223,15 @@ SearchResult searchTests(const QString &databasePath, const QString &searchField
         return serverSearchTests(databasePath, searchField, value);
     if (!SearchFields.contains(searchField))
         return {{}, unknownFieldMessage(searchField)};
-    if (const auto missing = ensureDatabaseFile(databasePath))
-        return {{}, *missing};
-
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, databasePath, Purpose::Reading))
+        return {{}, *problem};
     SearchResult result;
-    ScopedDatabase store(databasePath, Access::ReadOnly);
-    if (const auto failure = openForReading(databasePath, store))
-        return {{}, *failure};
     QSqlQuery query(store.database());
     query.setForwardOnly(true);
-    if (!query.prepare(selectRowsSql(searchField)))
+    if (!query.prepare(QStringLiteral("SELECT ") + rowColumnsSql() + whereStoredValue(searchField)))
         return {{}, failureMessage(databasePath, query.lastError())};
-    query.addBindValue(boundText(value));
+    bindStoredValue(query, value.toUtf8());
     if (!query.exec())
         return {{}, failureMessage(databasePath, query.lastError())};
     while (query.next())
@@ -130,35 +243,47 @@ SearchResult searchTests(const QString &databasePath, const QString &searchField
 }
 
 EraseResult eraseTests(const QString &databasePath, const std::vector<TestRow> &selected) {
+    std::vector<ListedTest> listed;
+    for (const TestRow &row : selected)
+        listed.push_back(row.listed());
+    return eraseTests(databasePath, listed);
+}
+
+EraseResult eraseTests(const QString &databasePath, const std::vector<ListedTest> &selected) {
     if (isServerAddress(databasePath))
         return serverEraseTests(databasePath, selected);
     if (selected.empty())
         return {};
-    if (const auto problem = problemWithDatabase(databasePath))
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, databasePath, Purpose::Writing))
         return {0, *problem};
-    ScopedDatabase store(databasePath, Access::ReadWrite);
     QSqlDatabase &database = store.database();
-    if (!store.isOpen() || !database.transaction())
+    if (!database.transaction())
         return {0, failureMessage(databasePath, database.lastError())};
 
     EraseResult result;
     QSqlError error;
     {
-        QSqlQuery query(database);
-        // Compared as the search read them: a column without value as "".
-        query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ? "
-                                     "AND COALESCE(CAST(\"Namn\" AS TEXT), '') = ? "
-                                     "AND COALESCE(CAST(\"Datum\" AS TEXT), '') = ?")
-                          .arg(quotedName(TableName)));
-        for (const TestRow &row : selected) {
-            query.addBindValue(row.rowId);
-            query.addBindValue(boundText(row.name));
-            query.addBindValue(boundText(row.testDate));
-            if (!query.exec()) {
-                error = query.lastError();
+        QSqlQuery check(database);
+        QSqlQuery erase(database);
+        check.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE rowid = ?")
+                          .arg(quotedName(QStringLiteral("Namn")),
+                               quotedName(QStringLiteral("Datum")), quotedName(TableName)));
+        erase.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedName(TableName)));
+        for (const ListedTest &test : selected) {
+            if (!stillAsListed(check, test)) {
+                if (check.lastError().isValid()) {
+                    error = check.lastError();
+                    break;
+                }
+                continue;
+            }
+            erase.addBindValue(test.rowId);
+            if (!erase.exec()) {
+                error = erase.lastError();
                 break;
             }
-            result.erased += query.numRowsAffected();
+            result.erased += erase.numRowsAffected();
         }
     }
     if (!error.isValid() && database.commit()) {

@@ -3,12 +3,26 @@
 // id of its own row, so that a list entry always stands for exactly that row.
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 #include <vector>
 
 namespace kavren {
+
+// A found test as the result list holds it: the row's own key and the two columns its entry shows.
+struct ListedTest {
+    qint64 rowId = 0;
+    QString name;     // Namn
+    QString testDate; // Datum as text
+
+    // The text of its entry in the result list: name, a tab, the date.
+    QString listText() const;
+};
 
 // One row of mytable held as texts (ExDatum is not held). A column without value reads as "".
 struct TestRow {
@@ -28,6 +42,7 @@ struct TestRow {
 
     // The text of its entry in the result list: name, a tab, the date.
     QString listText() const;
+    ListedTest listed() const { return {rowId, name, testDate}; }
 };
 
 // SearchField names of the criterion options Option1..Option7 ("Name" … "Date").
@@ -40,7 +55,10 @@ inline const QString DefaultSearchField = QStringLiteral("Namn");
 
 struct ValuesResult {
     QStringList values; // for the combo; empty when none was read or the last one is empty
-    QString error;      // why the file could not be listed; empty on success
+    // The exact stored value of each listed value, in the same order: a value written by another
+    // program in another encoding shows with replacement characters but is searched as stored.
+    QList<QByteArray> storedValues;
+    QString error; // why the file could not be listed; empty on success
 };
 
 // "öppna arbete": the distinct values of the criterion's column, in column order. Also adds the
@@ -58,9 +76,28 @@ struct SearchResult {
 SearchResult searchTests(const QString &databasePath, const QString &searchField,
                          const QString &value);
 
+struct FoundTests {
+    std::vector<ListedTest> tests; // in the order of the result list: by name, then date text
+    QString error;
+};
+
+// The tests whose criterion column holds exactly the stored value (the bytes of a listed value, or
+// the UTF-8 of a typed one), fetching only what the result list shows and each row's key.
+FoundTests findTests(const QString &databasePath, const QString &searchField,
+                     const QByteArray &storedValue);
+
+struct LoadedRow {
+    std::optional<TestRow> row; // empty when the row is gone
+    QString error;
+};
+
+// The one row of a clicked entry, read by its key.
+LoadedRow readListedRow(const QString &databasePath, qint64 rowId);
+
 // Sorts rows the way the result list orders its entries (by entry text, letter case ignored),
 // rows with the same text kept in the order of their row ids.
 void sortLikeResultList(std::vector<TestRow> &rows);
+void sortLikeResultList(std::vector<ListedTest> &tests);
 
 struct EraseResult {
     int erased = 0;
@@ -70,6 +107,7 @@ struct EraseResult {
 // Deletes exactly the given rows, in one transaction. A row is deleted only while it still holds
 // the name and date it was listed with, so that a file changed by another program in between
 // never loses a different test.
+EraseResult eraseTests(const QString &databasePath, const std::vector<ListedTest> &selected);
 EraseResult eraseTests(const QString &databasePath, const std::vector<TestRow> &selected);
 
 } // namespace kavren

@@ -13,12 +13,18 @@ namespace {
 
 const QString DatumText = QStringLiteral("to_char(\"Datum\", 'YYYY-MM-DD HH24:MI:SS')");
 
+// A column name between double quotes, as the server takes names with capitals and Swedish
+// letters. Only the fixed names go this way; values are always bound.
+QString columnName(const QString &name) {
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
 // Text columns compare and sort by code point, as in a database file, whatever the server's
 // locale; the indexes then serve both the equality search and the ordered value lists.
 QString createTableSql() {
     QStringList columns;
     for (const QString &column : TableColumns)
-        columns << quotedName(column) + (column == QLatin1String("Datum")
+        columns << columnName(column) + (column == QLatin1String("Datum")
                                              ? QStringLiteral(" timestamp(0)")
                                              : QStringLiteral(" text COLLATE \"C\""));
     columns << ServerKeyColumn + QStringLiteral(" bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY");
@@ -28,7 +34,7 @@ QString createTableSql() {
 
 QString createIndexSql(const QString &column) {
     return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-        .arg(QStringLiteral("mytable_by_") + column.toLower(), TableName, quotedName(column));
+        .arg(QStringLiteral("mytable_by_") + column.toLower(), TableName, columnName(column));
 }
 
 const QStringList RowColumns = {
@@ -41,9 +47,9 @@ const QStringList RowColumns = {
 QString selectRowsSql(const QString &searchField) {
     QStringList columns{ServerKeyColumn};
     for (const QString &column : RowColumns)
-        columns << (column == QLatin1String("Datum") ? DatumText : quotedName(column));
+        columns << (column == QLatin1String("Datum") ? DatumText : columnName(column));
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-        .arg(columns.join(QStringLiteral(", ")), TableName, quotedName(searchField));
+        .arg(columns.join(QStringLiteral(", ")), TableName, columnName(searchField));
 }
 
 TestRow rowFrom(const QSqlQuery &query) {
@@ -129,21 +135,24 @@ std::optional<QString> problemWithServerDatabase(const QString &address) {
 
 ValuesResult serverCriterionValues(const QString &address, const QString &searchField) {
     if (!SearchFields.contains(searchField))
-        return {{}, unknownFieldMessage(searchField)};
+        return {{}, {}, unknownFieldMessage(searchField)};
     ServerSession session(address);
     if (!session.isOpen())
-        return {{}, session.problem()};
+        return {{}, {}, session.problem()};
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT DISTINCT %1 FROM %2 ORDER BY 1")
-                        .arg(quotedName(searchField), TableName)))
-        return {{}, session.failure(query.lastError())};
+                        .arg(columnName(searchField), TableName)))
+        return {{}, {}, session.failure(query.lastError())};
     ValuesResult result;
     while (query.next())
         if (!query.isNull(0))
             result.values << query.value(0).toString();
     if (!result.values.isEmpty() && result.values.last().isEmpty())
         result.values.clear();
+    // The server keeps every text in its own encoding: a value is searched by its UTF-8 text.
+    for (const QString &value : result.values)
+        result.storedValues << value.toUtf8();
     return result;
 }
 
@@ -168,6 +177,46 @@ SearchResult serverSearchTests(const QString &address, const QString &searchFiel
     return result;
 }
 
+FoundTests serverFindTests(const QString &address, const QString &searchField,
+                           const QByteArray &storedValue) {
+    if (!SearchFields.contains(searchField))
+        return {{}, unknownFieldMessage(searchField)};
+    ServerSession session(address);
+    if (!session.isOpen())
+        return {{}, session.problem()};
+    QSqlQuery query(session.database());
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT %1, \"Namn\", %2 FROM %3 WHERE %4 = ?")
+                           .arg(ServerKeyColumn, DatumText, TableName, columnName(searchField))))
+        return {{}, session.failure(query.lastError())};
+    query.addBindValue(boundText(QString::fromUtf8(storedValue)));
+    if (!query.exec())
+        return {{}, session.failure(query.lastError())};
+    FoundTests found;
+    while (query.next())
+        found.tests.push_back(
+            {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
+    sortLikeResultList(found.tests);
+    return found;
+}
+
+LoadedRow serverReadListedRow(const QString &address, qint64 rowId) {
+    ServerSession session(address);
+    if (!session.isOpen())
+        return {std::nullopt, session.problem()};
+    QSqlQuery query(session.database());
+    query.setForwardOnly(true);
+    if (!query.prepare(selectRowsSql(ServerKeyColumn)))
+        return {std::nullopt, session.failure(query.lastError())};
+    query.addBindValue(rowId);
+    if (!query.exec())
+        return {std::nullopt, session.failure(query.lastError())};
+    if (!query.next())
+        return {std::nullopt, QStringLiteral("The test is no longer in the database \"%1\".")
+                                  .arg(session.shownName())};
+    return {rowFrom(query), {}};
+}
+
 std::optional<QString> serverAppendRow(const QString &address, const StoredRow &row) {
     return serverAppendRows(address, {row});
 }
@@ -182,7 +231,7 @@ std::optional<QString> serverAppendRows(const QString &address,
         return session.failure(database.lastError());
     QStringList columns;
     for (const QString &column : TableColumns)
-        columns << quotedName(column);
+        columns << columnName(column);
     QSqlError error;
     {
         QSqlQuery query(database);
@@ -212,7 +261,7 @@ AllRowsResult serverAllRows(const QString &address) {
         return {{}, session.problem()};
     QStringList columns;
     for (const QString &column : TableColumns)
-        columns << (column == QLatin1String("Datum") ? DatumText : quotedName(column));
+        columns << (column == QLatin1String("Datum") ? DatumText : columnName(column));
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
@@ -238,7 +287,7 @@ std::optional<qint64> serverTestCount(const QString &address, QString *error) {
     return query.value(0).toLongLong();
 }
 
-EraseResult serverEraseTests(const QString &address, const std::vector<TestRow> &selected) {
+EraseResult serverEraseTests(const QString &address, const std::vector<ListedTest> &selected) {
     if (selected.empty())
         return {};
     ServerSession session(address);
@@ -255,7 +304,7 @@ EraseResult serverEraseTests(const QString &address, const std::vector<TestRow> 
                                           "COALESCE(\"Namn\", '') = ? AND COALESCE(%3, '') = ?")
                                .arg(TableName, ServerKeyColumn, DatumText)))
             error = query.lastError();
-        for (const TestRow &row : selected) {
+        for (const ListedTest &row : selected) {
             if (error.isValid())
                 break;
             query.addBindValue(row.rowId);

@@ -29,8 +29,13 @@ std::optional<QString> problemWithServerDatabase(const QString &address);
 ValuesResult serverCriterionValues(const QString &address, const QString &searchField);
 SearchResult serverSearchTests(const QString &address, const QString &searchField,
                                const QString &value);
+// The result list's tests: only name, date and key of each, found by the value's UTF-8 text.
+FoundTests serverFindTests(const QString &address, const QString &searchField,
+                           const QByteArray &storedValue);
+// The one row of a clicked entry, read by its key.
+LoadedRow serverReadListedRow(const QString &address, qint64 rowId);
 std::optional<QString> serverAppendRow(const QString &address, const StoredRow &row);
-EraseResult serverEraseTests(const QString &address, const std::vector<TestRow> &selected);
+EraseResult serverEraseTests(const QString &address, const std::vector<ListedTest> &selected);
 
 // Every test of the database in the order saved, with all thirteen columns, for copying.
 struct AllRowsResult {

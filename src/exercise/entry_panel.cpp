@@ -106,6 +106,7 @@ void EntryPanel::buildIdentity(QWidget *area) {
             m_name = field;
         if (m_identityCount < m_identity.size())
             m_identity[m_identityCount++] = field;
+        m_lastIdentity = field;
         top += 330;
     }
     makeLabel(area, QStringLiteral("CaptionText56"), tr("Comments"), twipsRect(60, 6400, 1100, FieldHeight));
@@ -113,20 +114,24 @@ void EntryPanel::buildIdentity(QWidget *area) {
     m_comments->setObjectName(QStringLiteral("Text56"));
     m_comments->setGeometry(twipsRect(60, 6700, 3240, 1500));
     m_comments->installEventFilter(new CapitalLetterFilter(m_comments));
+    // Tab leaves the comments rather than typing a tab into them.
+    m_comments->setTabChangesFocus(true);
 }
 
 void EntryPanel::buildGrid(QWidget *area) {
-    const int captionTop = GridTop - 330;
+    // Two lines of caption between the unit options and the grid.
+    const int captionTop = GridTop - 570;
+    const int captionHeight = 540;
     m_lactateCaption = makeLabel(area, QStringLiteral("Label1"), QStringLiteral(" Lactate (mmol/l)"),
-                                 twipsRect(60, captionTop - 300, 660, 600));
+                                 twipsRect(60, captionTop, 660, captionHeight));
     m_lactateCaption->setWordWrap(true);
     makeLabel(area, QStringLiteral("Label2"), QStringLiteral("     Hr (b/min)"),
-              twipsRect(720, captionTop - 300, 660, 600))->setWordWrap(true);
+              twipsRect(720, captionTop, 660, captionHeight))->setWordWrap(true);
     m_speedCaption = makeLabel(area, QStringLiteral("Label3"), speedAxisCaption(SpeedUnit::NoUnit),
-                               twipsRect(1380, captionTop - 300, 690, 600));
+                               twipsRect(1380, captionTop, 690, captionHeight));
     m_speedCaption->setWordWrap(true);
     makeLabel(area, QStringLiteral("Label16"), QStringLiteral("Tempo      (met/sek)"),
-              twipsRect(2070, captionTop - 300, 630, 600))->setWordWrap(true);
+              twipsRect(2070, captionTop, 630, captionHeight))->setWordWrap(true);
 
     auto *commaFilter = new DecimalCommaFilter(this);
     for (int i = 0; i < StepRows; ++i) {
@@ -147,6 +152,29 @@ void EntryPanel::buildGrid(QWidget *area) {
     m_hr[StepRows] = makeField(area, QStringLiteral("puls7"),
                                twipsRect(720, GridTop + RowHeight * StepRows, 600, FieldHeight));
     m_hr[StepRows]->hide();
+    protectComputedColumns();
+    orderTabs();
+}
+
+// The converted speeds are the program's: shown, never typed into, and never in the way of Tab.
+void EntryPanel::protectComputedColumns() {
+    for (std::size_t i = 0; i < StepRows; ++i)
+        for (QLineEdit *field : {m_speedMs[i], m_altSpeed[i]}) {
+            field->setReadOnly(true);
+            field->setFocusPolicy(Qt::NoFocus);
+        }
+}
+
+// Tab goes from the horse's identity through each step's lactate, heart rate and speed, row by
+// row, to the comments; hidden fields (the lactate column of a heart-rate-only test) are skipped.
+void EntryPanel::orderTabs() {
+    QWidget *previous = m_lastIdentity;
+    for (std::size_t i = 0; i < StepRows; ++i)
+        for (QWidget *field : {m_lactate[i], m_hr[i], m_speed[i]}) {
+            QWidget::setTabOrder(previous, field);
+            previous = field;
+        }
+    QWidget::setTabOrder(previous, m_comments);
 }
 
 void EntryPanel::buildUnitOptions(QWidget *area) {
@@ -157,10 +185,10 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
         QRect geometry;
     };
     const Option options[] = {
-        {SpeedUnit::KmPerHour, "SSOption4", "km/hour", twipsRect(60, 3060, 1100, FieldHeight)},
+        {SpeedUnit::KmPerHour, "SSOption4", "km/hour", twipsRect(60, 3060, 1140, FieldHeight)},
         {SpeedUnit::MinPerKm, "SSOption5", "min/km", twipsRect(1200, 3060, 1000, FieldHeight)},
         {SpeedUnit::MetrePerMin, "SSOption6", "met/min", twipsRect(2250, 3060, 1100, FieldHeight)},
-        {SpeedUnit::SecPer200m, "SSOption7", "sec/200m", twipsRect(60, 3360, 1100, FieldHeight)},
+        {SpeedUnit::SecPer200m, "SSOption7", "sec/200m", twipsRect(60, 3360, 1140, FieldHeight)},
         {SpeedUnit::RecoveryTime, "Option8", "Recovery", twipsRect(1200, 3360, 1200, FieldHeight)},
     };
     std::size_t index = 0;

@@ -60,6 +60,8 @@ private:
     void buildIdentity(QWidget *area);
     void buildGrid(QWidget *area);
     void buildUnitOptions(QWidget *area);
+    void protectComputedColumns();
+    void orderTabs();
 
     std::array<QLineEdit *, StepRows> m_lactate{};
     std::array<QLineEdit *, StepRows + 1> m_hr{}; // puls7 stays hidden below the grid
@@ -69,6 +71,7 @@ private:
     std::array<QRadioButton *, 5> m_units{};
     QLineEdit *m_name = nullptr;
     std::array<QLineEdit *, 4> m_identity{}; // name, breed, age and sex
+    QLineEdit *m_lastIdentity = nullptr;      // resting heart rate, the last before the steps
     std::size_t m_identityCount = 0;
     QPlainTextEdit *m_comments = nullptr;
     QLabel *m_speedCaption = nullptr;

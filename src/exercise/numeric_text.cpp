@@ -228,7 +228,17 @@ bool beginsWithNumber(QStringView text) {
 }
 
 QString writeNumber(double value) {
-    return formatScientific(value, 15, 14);
+    // The shortest digits that read back as the same double: fewer could turn the largest value
+    // into infinity or any value into a neighbour.
+    return formatScientific(value, 15, std::nullopt);
+}
+
+double toFifteenDigits(double value) {
+    if (!std::isfinite(value))
+        return value;
+    const double held = readNumber(formatScientific(value, 15, 14));
+    // Rounding the largest values to 15 digits can pass the double range; they keep their value.
+    return std::isfinite(held) ? held : value;
 }
 
 QString writeSingle(float value) {

@@ -26,9 +26,13 @@ std::optional<double> readStrictNumber(QStringView text);
 // True when the text, blanks ignored, begins with a number that the reading rule takes.
 bool beginsWithNumber(QStringView text);
 
-// Shortest decimal text of a double with at most 15 significant digits: "0.1", "12.5", "-3",
-// "1E+30". "." is the decimal sign whatever the platform's locale.
+// Shortest decimal text that reads back as the same double: "0.1", "12.5", "-3", "1E+30",
+// "1.7976931348623157E+308". "." is the decimal sign whatever the platform's locale.
 QString writeNumber(double value);
+
+// The value held to 15 significant digits, the precision in which a product such as 0.7 · 170
+// (118.99999999999999 in binary) counts as the whole number it stands for (119).
+double toFifteenDigits(double value);
 
 // Shortest decimal text that reads back to the same single-precision value: 17.02f gives "17.02".
 QString writeSingle(float value);

@@ -139,6 +139,11 @@ bool DrawingSurface::usable(QPointF user) const {
     return std::abs(device.x()) < DeviceLimit && std::abs(device.y()) < DeviceLimit;
 }
 
+bool DrawingSurface::showable(double deviceLength) const {
+    const QRectF &area = m_map.deviceArea();
+    return deviceLength <= std::hypot(area.width(), area.height());
+}
+
 void DrawingSurface::moveTo(QPointF at) {
     if (usable(at))
         m_pen = at;
@@ -163,7 +168,7 @@ void DrawingSurface::line(QPointF from, QPointF to) {
 }
 
 void DrawingSurface::line(QPointF from, QPointF to, std::optional<QColor> colour) {
-    if (!colour || !colour->isValid() || !usable(from) || !usable(to))
+    if (!colour || !colour->isValid() || !usable(from) || !usable(to) || !showable(m_width))
         return;
     m_pen = to;
     if (from == to)
@@ -176,7 +181,7 @@ void DrawingSurface::line(QPointF from, QPointF to, std::optional<QColor> colour
 }
 
 void DrawingSurface::point(QPointF at, std::optional<QColor> colour) {
-    if (!colour || !colour->isValid() || !usable(at))
+    if (!colour || !colour->isValid() || !usable(at) || !showable(m_width))
         return;
     m_pen = at;
     SurfaceStep step = stepOf(SurfaceStep::Kind::Point);
@@ -188,7 +193,7 @@ void DrawingSurface::point(QPointF at, std::optional<QColor> colour) {
 void DrawingSurface::circle(QPointF centre, double radius, std::optional<QColor> outline) {
     if (!outline || !outline->isValid() || !usable(centre) || !std::isfinite(radius))
         return;
-    if (m_map.xLengthToDevice(radius) >= DeviceLimit)
+    if (!showable(m_map.xLengthToDevice(radius)) || !showable(m_width))
         return;
     m_pen = centre;
     SurfaceStep step = stepOf(SurfaceStep::Kind::Circle);

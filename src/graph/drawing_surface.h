@@ -137,7 +137,8 @@ public:
     // A dot as wide as the current line width; the pen moves to it.
     void point(QPointF at, std::optional<QColor> colour);
     // Circle of a radius in x units, round on the device, outline in the current line width, filled
-    // with the current pattern and fill colour; the pen moves to its centre.
+    // with the current pattern and fill colour; the pen moves to its centre. A line, point or
+    // circle whose width or radius on the device exceeds the device's diagonal is skipped.
     void circle(QPointF centre, double radius, std::optional<QColor> outline);
     // Text with its top-left corner at the pen, in the current size, weight and text colour. The
     // pen then goes to the left edge of the scale, one text line lower.
@@ -156,6 +157,9 @@ protected:
 
 private:
     bool usable(QPointF user) const;
+    // A width or radius the device could show: no more than its diagonal. A larger one is an
+    // out-of-range style value, and drawing it would only keep the painter busy for seconds.
+    bool showable(double deviceLength) const;
 
     CoordinateMap m_map;
     QPointF m_pen;

@@ -46,6 +46,17 @@ QLineF withRoundEndReach(const QLineF &line, double penWidth) {
     return {line.p1() - along, line.p2() + along};
 }
 
+// Shortest line moved onto whole pixels, in logical pixels.
+constexpr double MinimumAlignedLength = 2;
+
+// Where a line of this width along a pixel row or column must run so that its edges fall on pixel
+// boundaries: a line of width 1 then covers one row of pixels at full colour, not two at half.
+double snappedCentre(double centre, double penWidth, double ratio) {
+    const double deviceWidth = penWidth * ratio;
+    const double edge = std::round(centre * ratio - deviceWidth / 2);
+    return (edge + deviceWidth / 2) / ratio;
+}
+
 QFont fontOf(const QFont &base, double fontSize, bool bold) {
     QFont font = base;
     font.setPointSizeF(fontSize);
@@ -66,6 +77,7 @@ PainterSurface::PainterSurface(QPainter &painter, const QRectF &deviceArea, cons
     // Paper and PDF keep the round ends: there the stroke costs the printer, not the program.
     const QPaintEngine *engine = m_painter.paintEngine();
     m_flatWideEnds = engine && engine->type() == QPaintEngine::Raster;
+    m_snapToPixels = m_flatWideEnds;
 }
 
 PainterSurface::~PainterSurface() {
@@ -122,8 +134,28 @@ void PainterSurface::draw(const SurfaceStep &step) {
     }
 }
 
+QLineF PainterSurface::alignedToPixels(QLineF line, double penWidth) const {
+    const QPaintDevice *device = m_painter.device();
+    // Only the thinnest lines, and not the pieces of a curve, which are a pixel or so long and
+    // keep their smooth course.
+    if (!m_snapToPixels || penWidth != 1 || line.length() < MinimumAlignedLength || !device
+        || !m_painter.worldTransform().isIdentity())
+        return line;
+    const double ratio = device->devicePixelRatioF();
+    if (line.y1() == line.y2()) {
+        const double y = snappedCentre(line.y1(), penWidth, ratio);
+        line.setLine(line.x1(), y, line.x2(), y);
+    } else if (line.x1() == line.x2()) {
+        const double x = snappedCentre(line.x1(), penWidth, ratio);
+        line.setLine(x, line.y1(), x, line.y2());
+    }
+    return line;
+}
+
 void PainterSurface::drawLine(const SurfaceStep &step, const CoordinateMap &stepMap) {
-    const QLineF line(stepMap.toDevice(step.a), stepMap.toDevice(step.b));
+    // Axes, help lines and ticks run along pixel rows and columns: they are kept crisp.
+    const QLineF line = alignedToPixels(QLineF(stepMap.toDevice(step.a), stepMap.toDevice(step.b)),
+                                        step.width * m_options.widthUnit);
     const Qt::PenCapStyle cap = lineCap(step.width, step.style);
     if (step.style == LineStyle::Dotted) {
         // The dots of each line start afresh at its start, as the painter does for a single line.

@@ -59,6 +59,9 @@ private:
     // The ends a line of this width and style is drawn with on this device.
     Qt::PenCapStyle lineCap(int width, LineStyle style) const;
     void drawLine(const SurfaceStep &step, const CoordinateMap &map);
+    // A thin line along a pixel row or column moved (by less than a pixel) so that its edges fall
+    // on pixel boundaries of a pixel device; any other line as it is.
+    QLineF alignedToPixels(QLineF line, double penWidth) const;
     void clearArea();
     // Whether the clear of the device area covers everything the painter can reach, so that lines
     // still held back would be wiped out unseen.
@@ -78,6 +81,8 @@ private:
     // Whether wide solid lines get flat ends of a round end's area (pixel devices) rather than
     // round ends (paper, PDF).
     bool m_flatWideEnds = false;
+    // Whether lines along pixel rows and columns are moved onto whole pixels (pixel devices).
+    bool m_snapToPixels = false;
     // Solid lines in the current pen not yet handed to the painter, in device units.
     std::vector<QLineF> m_heldLines;
 };

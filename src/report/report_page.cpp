@@ -2,6 +2,8 @@
 // data, optional threshold and training zones. The graph below them is in report_graph.cpp.
 #include "report/report_page.h"
 
+#include "analysis/extrapolation.h"
+
 #include "report/report_graph.h"
 #include "graph/axis_frame.h"
 #include "exercise/numeric_text.h"
@@ -156,13 +158,22 @@ void drawComparisonTable(DrawingSurface &surface, const ReportInputs &in) {
     textAt(surface, 9, 26.4, QStringLiteral("Fixed thresholds"));
     drawTableHeadings(surface, in.recovery);
     surface.setBold(false);
+    bool anyExtrapolated = false;
     for (std::size_t r = 0; r < ReportTable::ValueRows; ++r)
-        for (std::size_t c = 0; c < ReportTable::ValueColumns; ++c)
-            textAt(surface, tableValueX(c, in.recovery), 24.6 - 0.6 * double(r), in.table.values[c][r]);
+        for (std::size_t c = 0; c < ReportTable::ValueColumns; ++c) {
+            const bool marked = in.table.extrapolated[c][r] && !in.table.values[c][r].isEmpty();
+            anyExtrapolated = anyExtrapolated || marked;
+            textAt(surface, tableValueX(c, in.recovery), 24.6 - 0.6 * double(r),
+                   marked ? in.table.values[c][r] + QLatin1Char('*') : in.table.values[c][r]);
+        }
     // A change stands on the line of the test it compares: rows 1…5.
     for (std::size_t r = 0; r < ReportTable::ChangeRows; ++r)
         for (std::size_t c = 0; c < ReportTable::ChangeColumns; ++c)
             textAt(surface, tableChangeX(c, in.recovery), 24.0 - 0.6 * double(r), in.table.changes[c][r]);
+    if (anyExtrapolated) {
+        setText(surface, 8, false);
+        textAt(surface, 6, 20.8, ExtrapolationFootnote);
+    }
 }
 
 void drawTrainingZones(DrawingSurface &surface, const ReportInputs &in) {

@@ -34,6 +34,9 @@ struct ReportTable {
     static constexpr int ChangeRows = 5;
     std::array<std::array<QString, ValueRows>, ValueColumns> values;
     std::array<std::array<QString, ChangeRows>, ChangeColumns> changes;
+    // Values read off the fitted line beyond the measured steps: printed with a "*" after the
+    // number and explained once in a footnote under the table. Indexed like `values`.
+    std::array<std::array<bool, ValueRows>, ValueColumns> extrapolated{};
 };
 
 // Everything the page shows, gathered from the main window at the moment of printing.

@@ -3,6 +3,7 @@
 #include "report/report_panel.h"
 
 #include "analysis/calculation_run.h"
+#include "database/comparison_panel.h"
 #include "exercise/current_exercise.h"
 #include "graph/graph_widget.h"
 #include "graph/style_panel.h"
@@ -105,6 +106,10 @@ ReportInputs ReportPanel::gatherInputs() const {
     in.thresholdSpeed = fieldText(w, QStringLiteral("Text3"));
     in.thresholdPace = fieldText(w, QStringLiteral("Label18"));
     in.table = gatherTable(w);
+    if (m_sources.comparison)
+        for (std::size_t c = 1; c < ReportTable::ValueColumns; ++c)
+            for (std::size_t r = 0; r < ReportTable::ValueRows; ++r)
+                in.table.extrapolated[c][r] = m_sources.comparison->isExtrapolated(int(c) - 1, int(r));
     for (std::size_t i = 0; i < in.zones.size(); ++i)
         in.zones[i] = fieldText(w, QStringLiteral("Label64(%1)").arg(i));
     in.curves = m_sources.analysis->frozenCurves;

@@ -20,6 +20,7 @@ namespace kavren {
 
 struct AnalysisState;
 struct CurrentTest;
+class ComparisonPanel;
 class GraphWidget;
 class StylePanel;
 
@@ -37,6 +38,7 @@ public:
         StylePanel *styles = nullptr;
         GraphWidget *graph = nullptr;
         QCheckBox *freeze = nullptr;               // SSCheck2 "Freeze curve"
+        const ComparisonPanel *comparison = nullptr; // which values are extrapolated
         std::function<QPrinter &()> printer;       // the printer that "&Printer" sets up
     };
     explicit ReportPanel(const Sources &sources, QObject *parent = nullptr);

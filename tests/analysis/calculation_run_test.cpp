@@ -93,8 +93,57 @@ TEST_F(CalculationRun, FourStepExampleFromFieldsToGraphAndTable) {
     EXPECT_EQ(state.frozenCurves.curves[1].hr[3], 195);
     EXPECT_EQ(state.frozenCurves.curves[1].lactateAxisMax, 6);
     EXPECT_EQ(test.comparedCount, 1);
-    EXPECT_FALSE(state.comparison.labelx[0].isEmpty());
-    EXPECT_EQ(state.comparison.hr4x[0], QString::number(test.results.hr4));
+    // V200 = (200 − 75)/15 = 8.333 m/s, 60/30 = 2 min per km: "2:00". ln-lactate sums over
+    // x = 5…8: Sxy about x̄ = 2.66957, Sxx = 5, B = 0.533914, A = 0.7327985 − 6.5·B = −2.737643;
+    // VLa4 = (1.386294 + 2.737643)/B = 7.72397 → Hr4 = 75 + 15·7.72397 = 190.86 → 191;
+    // VLa2 = (0.693147 + 2.737643)/B = 6.42573 → Hr2 = 171.39 → 171.
+    EXPECT_EQ(state.comparison.labelx[0], u"2:00");
+    EXPECT_EQ(state.comparison.hr4x[0], u"191");
+    EXPECT_EQ(state.comparison.hr2x[0], u"171");
+    EXPECT_NEAR(test.results.vla4, 7.72397f, 5e-5);
+    EXPECT_NEAR(test.results.vla2, 6.42573f, 5e-5);
+}
+
+TEST_F(CalculationRun, ThreeStepsWithoutAFourthHeartRateGetAFitAndIndices) {
+    // The fourth step has a speed and a lactate but no heart rate: three steps are counted, so the
+    // fit is lactate 2^(x − 5) (B = ln 2, A = −5·ln 2) and heart rate 50 + 20·x.
+    inputs.speedMs = texts({u"5"_qs, u"6"_qs, u"7"_qs, u"8"_qs});
+    inputs.lactate = texts({u"1"_qs, u"2"_qs, u"4"_qs, u"9"_qs});
+    inputs.hr = texts({u"150"_qs, u"170"_qs, u"190"_qs, QString()});
+    run();
+    EXPECT_EQ(test.stepCount, 3);
+    EXPECT_EQ(test.lastStepX, 7.0f);
+    EXPECT_NEAR(test.fitDouble.lactateSlope, std::log(2.0), 1e-12);
+    EXPECT_NEAR(test.fitDouble.lactateIntercept, -5 * std::log(2.0), 1e-12);
+    EXPECT_NEAR(test.fitDouble.hrSlope, 20, 1e-12);
+    EXPECT_NEAR(test.fitDouble.hrIntercept, 50, 1e-12);
+    // V200 = 150/20 = 7.5, VLa4 = (ln 4 + 5 ln 2)/ln 2 = 7, VLa2 = 6, Hr4 = 190, Hr2 = 170.
+    EXPECT_NEAR(test.results.v200, 7.5f, 1e-5);
+    EXPECT_NEAR(test.results.vla4, 7.0f, 1e-5);
+    EXPECT_NEAR(test.results.vla2, 6.0f, 1e-5);
+    EXPECT_EQ(test.results.hr4, 190);
+    EXPECT_EQ(test.results.hr2, 170);
+    // The last step counted (7 m/s, lactate 4) chooses the lactate axis of 6 mmol/l.
+    EXPECT_EQ(test.scale.lactateAxisMax, 6.0f);
+}
+
+TEST_F(CalculationRun, CursorPositionsFloorTheColumnAndRoundTheRowHalfToEven) {
+    // Columns are floor(X·10): 5.67 → 56, 6.25 → 62, 7.95 → 79 (rounding gives 57, 63, 80). The
+    // last lactate 7 chooses the 8 mmol/l axis (scale 1.5), so the lactate rows are L·15:
+    // 0.3 → 4.5 → 4, 1.5 → 22.5 → 22, 2.5 → 37.5 → 38 (half to even; floor gives 37, half up
+    // gives 5 and 23).
+    inputs.speedMs = texts({u"5.67"_qs, u"6.25"_qs, u"7.95"_qs, u"8"_qs});
+    inputs.lactate = texts({u"0.3"_qs, u"1.5"_qs, u"2.5"_qs, u"7"_qs});
+    run();
+    ASSERT_EQ(test.scale.lactateScale, 1.5f);
+    const std::array<TablePoint, 3> lactate = {TablePoint{56, 4}, TablePoint{62, 22},
+                                               TablePoint{79, 38}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(state.pointTable.at(0, PointSeries::Lactate, i), lactate[std::size_t(i)]) << i;
+        EXPECT_EQ(state.pointTable.at(0, PointSeries::HeartRate, i).column,
+                  lactate[std::size_t(i)].column)
+            << i;
+    }
 }
 
 TEST_F(CalculationRun, FourStepExampleOnTheRecordingSurface) {
@@ -262,9 +311,18 @@ TEST_F(CalculationRun, BadInputNeverFails) {
             *column = saved;
         }
     }
+    // After all that, the four-step example still fits as before (D = 15, C = 75) ...
+    run();
+    EXPECT_NEAR(test.fitDouble.hrSlope, 15, 1e-9);
+    EXPECT_NEAR(test.fitDouble.hrIntercept, 75, 1e-9);
+    // ... and steps that share one speed keep both slopes and take the intercepts from them:
+    // C = 690/4 − 15·6 = 82.5, A = 2.931194/4 − 0.533914·6 = −2.470685.
     inputs.speedMs = texts({u"6"_qs, u"6"_qs, u"6"_qs, u"6"_qs});
     run();
-    SUCCEED();
+    EXPECT_NEAR(test.fitDouble.hrSlope, 15, 1e-9);
+    EXPECT_NEAR(test.fitDouble.hrIntercept, 82.5, 1e-9);
+    EXPECT_NEAR(test.fitDouble.lactateSlope, 0.533914, 5e-6);
+    EXPECT_NEAR(test.fitDouble.lactateIntercept, -2.470685, 5e-5);
 }
 
 } // namespace

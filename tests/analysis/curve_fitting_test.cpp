@@ -105,13 +105,36 @@ TEST(CurveFit, EqualSpeedsKeepBothSlopesAndComputeInterceptsWithThem) {
 }
 
 TEST(CurveFit, AbsurdValuesLeaveFiniteCoefficients) {
-    for (const char *x : {"1E-30", "0", "1E300", "-1E300", "abc"}) {
-        const auto steps = readSteps(texts({x, x, "7", "1E30"}), texts({"1", "2", "4", "1E30"}),
+    // Steps 1 and 2 at x (≈ 0 or ±1E300), step 3 at 7, step 4 at 1E30 with lactate and heart
+    // rate 1E30; the previous fit is A 1, B 2, C 3, D 4.
+    // x ≈ 0: step 4 dominates every sum, Q ≈ 3E60; B ≈ (3·ln 1E30 − ln 1 − ln 2 − ln 4)/(3E30)
+    // and A = (Sℓ − B·1E30)/4 = (ln 1 + ln 2 + ln 4)/3 = ln 2; D ≈ (8E32 − 1E60)/3E60 = −1/3 and
+    // C = 1E30/4 + 1E30/12 = 1E30/3.
+    // x = ±1E300: Σx² overflows, so both slopes stay (B 2, D 4) and the intercepts use them:
+    // A = 71.157/4 − 2·(±2E300)/4 = ∓1E300, C = 2.5E29 − 4·(±2E300)/4 = ∓2E300.
+    struct Case {
+        const char *x;
+        double a, b, c, d;
+    };
+    const Case cases[] = {
+        {"1E-30", std::log(2.0), 6.83844e-29, 1e30 / 3, -1.0 / 3},
+        {"0", std::log(2.0), 6.83844e-29, 1e30 / 3, -1.0 / 3},
+        {"abc", std::log(2.0), 6.83844e-29, 1e30 / 3, -1.0 / 3},
+        {"1E300", -1e300, 2, -2e300, 4},
+        {"-1E300", 1e300, 2, 2e300, 4},
+    };
+    const auto close = [](double actual, double expected) {
+        return std::abs(actual - expected) <= 1e-4 * std::abs(expected) + 1e-9;
+    };
+    for (const Case &c : cases) {
+        const auto steps = readSteps(texts({c.x, c.x, "7", "1E30"}), texts({"1", "2", "4", "1E30"}),
                                      texts({"1E30", "170", "190", "200"}));
         const CurveFitDouble fit = fitCurves(steps, 4, {1, 2, 3, 4});
-        EXPECT_TRUE(std::isfinite(fit.lactateIntercept) && std::isfinite(fit.lactateSlope)
-                    && std::isfinite(fit.hrIntercept) && std::isfinite(fit.hrSlope))
-            << "x = " << x;
+        SCOPED_TRACE(c.x);
+        EXPECT_PRED2(close, fit.lactateIntercept, c.a);
+        EXPECT_PRED2(close, fit.lactateSlope, c.b);
+        EXPECT_PRED2(close, fit.hrIntercept, c.c);
+        EXPECT_PRED2(close, fit.hrSlope, c.d);
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace kavren {
 namespace {
 
@@ -61,6 +63,19 @@ TEST(IndexDisplay, FollowsTheUnitOfTheDiscipline) {
              DisplayCase{"Endur", 8.337f, QStringLiteral("30.01")},
              DisplayCase{"Rid", 8.3333f, QStringLiteral("500")},
              DisplayCase{"Galopp", 13.33f, QStringLiteral("15")},
+             // Exactly 10 seconds and 9 seconds per km: 14.1 m/s is 60/50.76 = 1.182033 min,
+             // 10.92 s cut to 10 ("1:10", rounding gives 1:11, padding always gives 1:010);
+             // 14.3 m/s is 1.165501 min, 9.93 s cut to 9 ("1:09").
+             DisplayCase{"Trav", 14.1f, QStringLiteral("1:10")},
+             DisplayCase{"Trav", 14.3f, QStringLiteral("1:09")},
+             // Halves, exact in binary: 10.0625·360 = 3622.5 → 3622 (half to even), 10.1875·360
+             // = 3667.5 → 3668 (floor gives 3667); ·600 gives 6037.5 → 6038 and 6112.5 → 6112
+             // (half up gives 6113); 2000/32 = 62.5 → 62.
+             DisplayCase{"Endur", 10.0625f, QStringLiteral("36.22")},
+             DisplayCase{"Endur", 10.1875f, QStringLiteral("36.68")},
+             DisplayCase{"Rid", 10.0625f, QStringLiteral("603.8")},
+             DisplayCase{"Rid", 10.1875f, QStringLiteral("611.2")},
+             DisplayCase{"Galopp", 32, QStringLiteral("6.2")},
              DisplayCase{"Galopp", 0, std::nullopt},
              DisplayCase{"Trav", 0, std::nullopt},
              DisplayCase{"Recovery", 10, std::nullopt},
@@ -79,6 +94,27 @@ TEST(IndexDisplay, RecoveryValuesAtZeroFiveTenAndTwentyMinutes) {
         QStringLiteral("150"), QStringLiteral("140"), QStringLiteral("130"), QStringLiteral("110")};
     EXPECT_EQ(values.lactate, lactate);
     EXPECT_EQ(values.hr, hr);
+}
+
+TEST(IndexDisplay, RecoveryValuesRoundFractionsAndHalvesOfTheHeartRate) {
+    // C = 150.6, D = −2: 150.6, 140.6, 130.6, 110.6 round to 151, 141, 131, 111 (cutting them
+    // would give 150, 140, 130, 110). A = 0, B = 0: lactate 1 at every time.
+    const RecoveryValues fraction = recoveryValues({0, 0, 150.6, -2});
+    const std::array<std::optional<QString>, 4> fractionHr = {
+        QStringLiteral("151"), QStringLiteral("141"), QStringLiteral("131"), QStringLiteral("111")};
+    EXPECT_EQ(fraction.hr, fractionHr);
+    EXPECT_EQ(fraction.lactate[3], std::optional(QStringLiteral("1")));
+
+    // C = 150.5, D = 0.2: 150.5, 151.5, 152.5, 154.5 go to the even neighbour 150, 152, 152, 154
+    // (half up gives 151, 152, 153, 155).
+    const RecoveryValues halves = recoveryValues({0, 0, 150.5, 0.2});
+    const std::array<std::optional<QString>, 4> halvesHr = {
+        QStringLiteral("150"), QStringLiteral("152"), QStringLiteral("152"), QStringLiteral("154")};
+    EXPECT_EQ(halves.hr, halvesHr);
+
+    // A = ln 0.375, B = 0: 37.5 hundredths → 38 (floor gives 0.37).
+    EXPECT_EQ(recoveryValues({std::log(0.375), 0, 0, 0}).lactate[0],
+              std::optional(QStringLiteral("0.38")));
 }
 
 TEST(SpeedToPace, GivesMinutesAndSecondsOverAHundred) {

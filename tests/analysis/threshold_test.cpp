@@ -23,6 +23,34 @@ TEST(ThresholdSpeed, EightMetresPerSecondInEveryUnit) {
     EXPECT_EQ(update.metresPerMinute, std::optional(u"480"_qs));
 }
 
+TEST(ThresholdSpeed, HalvesRoundToEvenAndTheSecondsAreCut) {
+    // 8.25 m/s: heart rate 10·8.25 + 100 = 182.5 → 182 (half to even); km/h 8.25·360 = 2970 → 29.7;
+    // s/200 m 20000/8.25 = 2424.24 → 24.24; m/min 495; pace 60/29.7 = 2.0202 min, seconds
+    // 60·0.0202 = 1.212 cut to tenths 1.2.
+    const SpeedFieldsUpdate quarter = speedFieldChanged(u"8.25"_qs, Fit);
+    EXPECT_EQ(quarter.hrText, std::optional(u"182"_qs));
+    EXPECT_EQ(quarter.kmPerHour, std::optional(u"29.7"_qs));
+    EXPECT_EQ(quarter.secondsPer200m, std::optional(u"24.24"_qs));
+    EXPECT_EQ(quarter.metresPerMinute, std::optional(u"495"_qs));
+    EXPECT_EQ(quarter.pace, std::optional(u" 2' 1.2"_qs));
+
+    // 12.8 m/s: s/200 m 20000/12.8 = 1562.5 → 1562 (half to even) → 15.62; km/h 4608 → 46.08;
+    // pace 60/46.08 = 1.302083 min, seconds 18.125 → 18.1; heart rate 10·12.8 + 100 = 228.
+    const SpeedFieldsUpdate fast = speedFieldChanged(u"12.8"_qs, Fit);
+    EXPECT_EQ(fast.secondsPer200m, std::optional(u"15.62"_qs));
+    EXPECT_EQ(fast.kmPerHour, std::optional(u"46.08"_qs));
+    EXPECT_EQ(fast.pace, std::optional(u" 1' 18.1"_qs));
+    EXPECT_EQ(fast.hrText, std::optional(u"228"_qs));
+
+    // 7.85 m/s: 60/28.26 = 2.123142 min, seconds 7.3885 cut to 7.3 (rounding gives 7.4); km/h
+    // 2826 → 28.26; s/200 m 2547.77 → 2548 → 25.48. 8.35 m/s: 1.996008 min, seconds 59.76 → 59.7.
+    const SpeedFieldsUpdate cut = speedFieldChanged(u"7.85"_qs, Fit);
+    EXPECT_EQ(cut.pace, std::optional(u" 2' 7.3"_qs));
+    EXPECT_EQ(cut.kmPerHour, std::optional(u"28.26"_qs));
+    EXPECT_EQ(cut.secondsPer200m, std::optional(u"25.48"_qs));
+    EXPECT_EQ(speedFieldChanged(u"8.35"_qs, Fit).pace, std::optional(u" 1' 59.7"_qs));
+}
+
 TEST(ThresholdSpeed, ZeroEmptyAndCommaTexts) {
     const SpeedFieldsUpdate zero = speedFieldChanged(u"0"_qs, Fit);
     EXPECT_EQ(zero.hrText, std::optional(u"100"_qs)); // round(C)
@@ -147,6 +175,10 @@ TEST(TrainingZones, FiveBandsOfTheMaximumHeartRate) {
              ZoneCase{"187", {" 93-112", " 113-130", " 131-149", " 150-168", " 169-187"}},
              ZoneCase{"170", {" 85-102", " 103-119", " 120-136", " 137-153", " 154-170"}},
              ZoneCase{"199.5", {" 100-120", " 121-140", " 141-160", " 161-180", " 181-200"}},
+             // 150.6 rounds to 151 (not down to 150): only the top of "Max" shows it.
+             ZoneCase{"150.6", {" 75-90", " 91-105", " 106-120", " 121-135", " 136-151"}},
+             // 198.5 rounds half to even to 198 (half up would give 199, 0.5·199 = 99.5 → 99).
+             ZoneCase{"198.5", {" 99-118", " 119-138", " 139-158", " 159-178", " 179-198"}},
              ZoneCase{"", {"", "", "", "", ""}},
              ZoneCase{" ", {"", "", "", "", ""}},
          }) {
@@ -164,6 +196,13 @@ TEST(TrainingZones, RecoveryRowUnderHardAndMax) {
     const RecoveryRow half = recoveryRow(u"50"_qs, 200, 240);
     EXPECT_EQ(half.hardCaption, std::optional(u" 80-90"_qs));
     EXPECT_EQ(half.maxCaption, std::optional(u" 90-100"_qs));
+
+    // 52 % of 200: Hard from round(161·0.52 = 83.72) = 84 to floor(180·0.52 = 93.6) = 93 (the
+    // upper bound of Hard is cut, rounding would give 94); Max from round(181·0.52 = 94.12) = 94
+    // to round(200·0.52) = 104.
+    const RecoveryRow fiftyTwo = recoveryRow(u"52"_qs, 200, 240);
+    EXPECT_EQ(fiftyTwo.hardCaption, std::optional(u" 84-93"_qs));
+    EXPECT_EQ(fiftyTwo.maxCaption, std::optional(u" 94-104"_qs));
 
     const RecoveryRow empty = recoveryRow(QString(), 200, 240);
     EXPECT_EQ(empty.hardCaption, std::optional(QString()));

@@ -92,12 +92,12 @@ TEST_F(CalculationTest, FourStepTestFillsTheFitAndTheFirstComparisonRow) {
 }
 
 // True when the top of a measured-point circle around the graph point is drawn, within two pixels,
-// in a colour whose channel dominates (the outline is one thin antialiased pixel on green). The
-// radius 0.07 counts in x units and the circle is round on the screen.
+// in a colour whose channel dominates (the outline is thin and antialiased). The
+// radius 0.12 of the shipped settings counts in x units and the circle is round on the screen.
 bool circleTopNear(kavren::GraphWidget &graph, QPointF centre, int (QColor::*channel)() const) {
     const QImage image = graph.renderedImage();
     const QPointF device = graph.map().toDevice(centre);
-    const QPoint top = QPointF(device.x(), device.y() - graph.map().xLengthToDevice(0.07)).toPoint();
+    const QPoint top = QPointF(device.x(), device.y() - graph.map().xLengthToDevice(0.12)).toPoint();
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy) {
             const QColor pixel = image.pixelColor(top + QPoint(dx, dy));

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -74,10 +76,19 @@ protected:
         values->setCurrentIndex(index);
         emit values->activated(index);
     }
+    QListView *results() { return control<QListView>("List1"); }
+    int resultCount() { return results()->model()->rowCount(); }
+    QString resultText(int row) {
+        return results()->model()->index(row, 0).data().toString();
+    }
+    void selectResult(int row) {
+        results()->selectionModel()->select(results()->model()->index(row, 0),
+                                            QItemSelectionModel::Select);
+    }
     void clickResult(int row) {
-        auto *results = control<QListWidget>("List1");
-        results->setCurrentRow(row);
-        emit results->itemClicked(results->item(row));
+        const QModelIndex entry = results()->model()->index(row, 0);
+        results()->setCurrentIndex(entry);
+        emit results()->clicked(entry);
     }
 
     ProgramFolder m_folder;
@@ -102,9 +113,8 @@ TEST_F(DatabaseWindowTest, SavedTestComesBackWithTheSameStepsAndIndices) {
 
     control<QPushButton>("SSCOmmand15")->click();
     searchByName("Bella");
-    auto *results = control<QListWidget>("List1");
-    ASSERT_EQ(results->count(), 1);
-    EXPECT_TRUE(results->item(0)->text().startsWith("Bella\t"));
+    ASSERT_EQ(resultCount(), 1);
+    EXPECT_TRUE(resultText(0).startsWith("Bella\t"));
     clickResult(0);
 
     EXPECT_EQ(text("Text4"), "Bella");
@@ -126,15 +136,19 @@ TEST_F(DatabaseWindowTest, SavedTestComesBackWithTheSameStepsAndIndices) {
 }
 
 TEST_F(DatabaseWindowTest, SaveRefusesWithoutDatabaseOrIdentity) {
-    typeTest("Bella");
-    control("Text6")->clear();
-    {
+    // Name, breed, age and sex, each left empty on its own while the other three are filled.
+    for (const char *field : {"Text4", "Text5", "Text6", "Text7"}) {
+        SCOPED_TRACE(field);
+        typeTest("Bella");
+        control(QString::fromLatin1(field))->clear();
         MessageWatcher messages;
         control<QPushButton>("Command6")->click();
         EXPECT_EQ(messages.texts(), QStringList{"Id data missing!"});
+        EXPECT_EQ(m_window->focusWidget(), control(QString::fromLatin1(field)));
+        EXPECT_FALSE(QFile::exists(m_folder.filePath("Start.mdb")));
+        EXPECT_EQ(text("puls6"), "201"); // nothing cleared
     }
-    EXPECT_FALSE(QFile::exists(m_folder.filePath("Start.mdb")));
-    EXPECT_EQ(text("Text4"), "Bella"); // nothing cleared
+    EXPECT_EQ(text("Text4"), "Bella");
 }
 
 TEST_F(DatabaseWindowTest, AFailedSaveSaysSoAndKeepsTheTestOnScreen) {
@@ -164,21 +178,20 @@ TEST_F(DatabaseWindowTest, EraseWorkDeletesExactlyTheSelectedTests) {
         EXPECT_TRUE(unexpected.texts().isEmpty()) << unexpected.texts().join('|').toStdString();
     }
     searchByName("Bella");
-    auto *results = control<QListWidget>("List1");
-    ASSERT_EQ(results->count(), 3);
-    results->item(0)->setSelected(true);
-    results->item(2)->setSelected(true);
+    ASSERT_EQ(resultCount(), 3);
+    selectResult(0);
+    selectResult(2);
     control<QCheckBox>("SSCheck3")->setChecked(true);
     {
         MessageWatcher answerYes(QMessageBox::Yes);
-        emit results->itemClicked(results->item(2));
+        emit results()->clicked(results()->model()->index(2, 0));
         EXPECT_EQ(answerYes.texts(), QStringList{"Do you want to erase ?"});
     }
     EXPECT_FALSE(control<QCheckBox>("SSCheck3")->isChecked());
     searchByName("Bella");
-    EXPECT_EQ(results->count(), 1);
+    EXPECT_EQ(resultCount(), 1);
     searchByName("O'Hara");
-    EXPECT_EQ(results->count(), 1);
+    EXPECT_EQ(resultCount(), 1);
 }
 
 TEST_F(DatabaseWindowTest, ClearScreenEmptiesTheTestAndTheComparison) {
@@ -240,7 +253,7 @@ TEST_F(DatabaseWindowTest, HeartRateOnlyTestsGetNoLactatePerCentChanges) {
     }
     control<QCheckBox>("SSCheck2")->click();
     searchByName("Bella");
-    ASSERT_EQ(control<QListWidget>("List1")->count(), 2);
+    ASSERT_EQ(resultCount(), 2);
     clickResult(0);
     clickResult(1);
     EXPECT_FALSE(control<QLabel>("V200P(0)")->text().isEmpty());

@@ -1,4 +1,6 @@
 #include "app/laktat.h"
+#include "app/window_scale.h"
+#include "exercise/twips.h"
 #include "graph/graph_widget.h"
 #include "support/message_watcher.h"
 #include "support/program_folder.h"
@@ -75,8 +77,8 @@ TEST_F(LaktatTest, StartsWithTheDefaultSettingsInMinutesPerKilometre) {
     EXPECT_EQ(window.currentDatabase().databasePath, folder.path() + "/Start.mdb");
     EXPECT_EQ(window.currentDatabase().selectedDatabaseName, "Start.mdb");
     EXPECT_EQ(text("Text40"), "0");
-    EXPECT_EQ(text("Text23"), ".07");
-    EXPECT_EQ(text("Text59"), "7");
+    EXPECT_EQ(text("Text23"), "0.12"); // the shipped .12 read back through the number-writing rule
+    EXPECT_EQ(text("Text59"), "0");
     EXPECT_EQ(text("Text47"), "11");
     EXPECT_FALSE(control<QLineEdit>("puls7")->isVisibleTo(&window));
     for (const char *hidden : {"Frame1", "Frame2", "fillista", "Frame5", "Combo1"})
@@ -103,8 +105,9 @@ TEST_F(LaktatTest, HasEveryMenuCommandAndOption) {
     for (int i = 0; i < 6; ++i) {
         const QByteArray row = QByteArray::number(i + 1);
         QLineEdit *lactate = control<QLineEdit>("lakt" + row);
-        EXPECT_EQ(lactate->geometry().top(), (4230 + 300 * i + 7) / 15);
-        EXPECT_EQ(lactate->geometry().left(), 4);
+        // Twips are placed at 15 to a pixel, then scaled by the run's factor.
+        const QRect design = kavren::twipsRect(60, 4230 + 300 * i, 600, 285);
+        EXPECT_EQ(lactate->geometry(), kavren::scaledRect(design, m_window->layoutFactor()));
         control<QLineEdit>("temp" + row);
         control<QLineEdit>("Text" + QByteArray::number(15 + i));
         control<QLineEdit>("Text49(" + QByteArray::number(i) + ")");
@@ -187,7 +190,7 @@ TEST_F(LaktatTest, ExitAndClosingWriteTheSettingsBack) {
         EXPECT_EQ(lines[16], "0.1");
         EXPECT_EQ(lines[21], " 12 ");
         EXPECT_EQ(lines[25], "/data/horses/Spring.mdb");
-        EXPECT_EQ(lines[27], " 7 ");
+        EXPECT_EQ(lines[27], " 0 "); // the shipped speed-axis colour, as read at start-up
     }
 }
 
@@ -283,8 +286,13 @@ TEST_F(LaktatTest, AnyTextInAnyFieldNeverBreaksATick) {
             control<QLineEdit>(QByteArray("temp" + QByteArray::number(row + 1)).constData())
                 ->setText(texts[std::size_t(row)]);
         window.recalcTick();
-        for (int row = 0; row < 6; ++row)
-            EXPECT_FALSE(text(QByteArray("Text" + QByteArray::number(15 + row)).constData()).contains("Inf"));
+        // Row 1 "abc" reads as 0: endurance (the first unit) and recovery convert it to 0, the
+        // paced units stop there and keep that 0; row 2 overflows and stops every unit, so
+        // Text16 to Text20 stay empty.
+        EXPECT_EQ(text("Text15"), "0") << int(unit);
+        for (int row = 1; row < 6; ++row)
+            EXPECT_EQ(text(QByteArray("Text" + QByteArray::number(15 + row)).constData()), "")
+                << int(unit) << " row " << row + 1;
     }
 }
 
@@ -317,7 +325,7 @@ TEST_F(LaktatTest, StyleMenusShowTheFramesAndTheBackgroundFollowsItsColour) {
     ProgramFolder folder;
     Laktat &window = start(folder);
     auto *graph = control<kavren::GraphWidget>("lakta");
-    EXPECT_EQ(graph->backgroundColour(), QColor(0, 128, 0)); // colour 2 of the settings file
+    EXPECT_EQ(graph->backgroundColour(), QColor(255, 255, 255)); // colour 15 of the settings file
     control<QAction>("Skärm")->trigger();
     EXPECT_TRUE(control<QWidget>("Frame1")->isVisibleTo(&window));
     EXPECT_FALSE(control<QWidget>("Frame2")->isVisibleTo(&window));
@@ -330,5 +338,6 @@ TEST_F(LaktatTest, StyleMenusShowTheFramesAndTheBackgroundFollowsItsColour) {
 TEST_F(LaktatTest, StartUpColoursTheHeartRateRowWithTheHeartRateColour) {
     ProgramFolder folder;
     start(folder);
-    EXPECT_EQ(control<QLabel>("Label54")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    // Colour 4 of the shipped settings.
+    EXPECT_EQ(control<QLabel>("Label54")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
 }

@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -92,10 +92,11 @@ TEST_F(ServerWindowTest, ACreatedServerDatabaseTakesSavesAndGivesTestsBack) {
     ASSERT_GE(index, 0);
     values->setCurrentIndex(index);
     emit values->activated(index);
-    auto *results = control<QListWidget>("List1");
-    ASSERT_EQ(results->count(), 1);
-    results->setCurrentRow(0);
-    emit results->itemClicked(results->item(0));
+    auto *results = control<QListView>("List1");
+    ASSERT_EQ(results->model()->rowCount(), 1);
+    const QModelIndex entry = results->model()->index(0, 0);
+    results->setCurrentIndex(entry);
+    emit results->clicked(entry);
     EXPECT_EQ(text("Text4"), "Bella");
     EXPECT_EQ(text("temp1"), "2.4");
 

@@ -27,9 +27,15 @@ QByteArray linesOf(std::initializer_list<const char *> lines) {
 
 } // namespace
 
-TEST(SettingsFile, TheShippedDefaultIsWhatShutdownWritesForTheDesignTexts) {
-    EXPECT_EQ(formatSettings(designTexts(), "Start.mdb", "", 7),
-              kavren::testing::ProgramFolder::defaultSettings());
+TEST(SettingsFile, TheShippedDefaultIsTheDesignPrinterSetWithALegibleScreenSet) {
+    // Lines 16 to 25 and 28 choose the screen set: curve width 2, circles .12 wide 2, help lines 1,
+    // threshold green on a white background, lactate blue, heart rate dark red, kept curves cyan
+    // and magenta, speed axis black. Everything else is as the controls are designed.
+    std::array<QString, StyleLineCount> shipped = designTexts();
+    const char *screen[] = {"2", ".12", "2", "1", "2", "15", "9", "4", "3", "5"};
+    for (std::size_t i = 0; i < std::size(screen); ++i)
+        shipped[15 + i] = QString::fromLatin1(screen[i]);
+    EXPECT_EQ(formatSettings(shipped, "Start.mdb", "", 0), kavren::testing::ProgramFolder::defaultSettings());
 }
 
 TEST(SettingsFile, NumberLinesHaveBlanksAroundAndTextLinesStandAsTyped) {
@@ -50,17 +56,52 @@ TEST(SettingsFile, NumberLinesHaveBlanksAroundAndTextLinesStandAsTyped) {
     EXPECT_EQ(lines[28], "");
 }
 
+TEST(SettingsFile, ANumberLineThatOverflowsIsWrittenAsZero) {
+    // 1E999 reads beyond the double range; a number line holds a number, so the value written is
+    // 0 with its blanks, never a text that a later start would read back as infinity.
+    auto texts = designTexts();
+    texts[4] = "1E999";   // Text38, a number line
+    texts[6] = "-1E999";  // Text34, a number line
+    texts[2] = "1E999";   // Text27, a text line: kept as typed
+    const QList<QByteArray> lines = formatSettings(texts, "Start.mdb", "", 7).split('\n');
+    ASSERT_EQ(lines.size(), 29);
+    EXPECT_EQ(lines[4], " 0 \r");
+    EXPECT_EQ(lines[6], " 0 \r");
+    EXPECT_EQ(lines[2], "1E999\r");
+    // A file that holds 1E999 in a number line leaves that control at its design text.
+    QList<QByteArray> written = formatSettings(designTexts(), "Start.mdb", "", 7).split('\n');
+    written[4] = " 1E999 \r";
+    const SettingsValues read = parseSettings(written.join('\n'));
+    EXPECT_FALSE(read.styles[4].has_value());
+    EXPECT_EQ(read.styles[6], "4");
+}
+
 TEST(SettingsFile, ReadsEveryLineOfAFullFile) {
     const SettingsValues values = parseSettings(formatSettings(designTexts(), "D:\\Horses\\Spring.mdb", "/data/hrm", 9));
     for (std::size_t i = 0; i < values.styles.size(); ++i)
         ASSERT_TRUE(values.styles[i].has_value()) << "line " << i + 1;
     EXPECT_EQ(*values.styles[0], "0");     // an empty Text40 comes back as 0
     EXPECT_EQ(*values.styles[2], "0.05");
-    EXPECT_EQ(*values.styles[16], ".07");  // a text line comes back as written
+    EXPECT_EQ(*values.styles[16], "0.07"); // a text line holding a number: number-writing form
     EXPECT_EQ(*values.styles[22], "12");
     EXPECT_EQ(values.databasePath, "D:\\Horses\\Spring.mdb");
     EXPECT_EQ(values.importFolder, "/data/hrm");
     EXPECT_EQ(values.tempoAxisColour, 9);
+}
+
+TEST(SettingsFile, TextLinesHoldingANumberComeBackInTheNumberWritingForm) {
+    auto texts = designTexts();
+    texts[1] = " 4.50 ";  // Text26: a number with trailing zero and blanks, written "4.5"
+    texts[2] = "02,050";  // Text27: its comma is a point, and then a number: "2.05"
+    texts[5] = "1E1";     // Text29: an exponent, written out as 10
+    texts[7] = "12.5 px"; // Text30: more than a number, kept as it stands
+    texts[15] = "-.5";    // Text22: sign and no leading zero, written "-0.5"
+    const SettingsValues values = parseSettings(formatSettings(texts, "Start.mdb", "", 7));
+    EXPECT_EQ(*values.styles[1], "4.5");
+    EXPECT_EQ(*values.styles[2], "2.05");
+    EXPECT_EQ(*values.styles[5], "10");
+    EXPECT_EQ(*values.styles[7], "12.5 px");
+    EXPECT_EQ(*values.styles[15], "-0.5");
 }
 
 TEST(SettingsFile, ShortEmptyAndDamagedFilesLeaveUnreadableValuesEmpty) {

@@ -196,6 +196,31 @@ TEST_P(StoreMatrix, ATestChangedSinceItWasListedIsNotErased) {
     EXPECT_TRUE(found(QStringLiteral("Namn"), QStringLiteral("Zorro")).empty());
 }
 
+TEST_P(StoreMatrix, AListedValueFindsItsTestsWhichAreReadByTheirKeys) {
+    TestToSave test = testOf(QStringLiteral("Åsa"));
+    test.comments = QStringLiteral("kept");
+    save(test);
+    save(testOf(QStringLiteral("Åsa")), SavedAt.addSecs(60));
+    save(testOf(QStringLiteral("Bella")));
+    const ValuesResult names = listCriterionValues(m_path, QStringLiteral("Namn"));
+    ASSERT_EQ(names.storedValues.size(), 2);
+    const FoundTests found = findTests(m_path, QStringLiteral("Namn"), names.storedValues[1]);
+    EXPECT_TRUE(found.error.isEmpty()) << found.error.toStdString();
+    ASSERT_EQ(found.tests.size(), 2u);
+    EXPECT_EQ(found.tests[0].listText(), QStringLiteral("Åsa\t2006-03-14 10:22:05"));
+    EXPECT_EQ(found.tests[1].listText(), QStringLiteral("Åsa\t2006-03-14 10:23:05"));
+
+    const LoadedRow first = readListedRow(m_path, found.tests[0].rowId);
+    ASSERT_TRUE(first.row) << first.error.toStdString();
+    EXPECT_EQ(first.row->comments, QStringLiteral("kept"));
+    EXPECT_EQ(first.row->stepData, QStringLiteral("1.2 128 2.40 1.5 145 2.20 2.4 166 2.00"));
+
+    EXPECT_EQ(eraseTests(m_path, std::vector<ListedTest>{found.tests[0]}).erased, 1);
+    const LoadedRow gone = readListedRow(m_path, found.tests[0].rowId);
+    EXPECT_FALSE(gone.row);
+    EXPECT_TRUE(gone.error.contains(QStringLiteral("no longer"))) << gone.error.toStdString();
+}
+
 TEST_P(StoreMatrix, ATableWithoutOurColumnsIsRefused) {
     execute(QStringLiteral("ALTER TABLE mytable DROP COLUMN \"Bitmap\""));
     const auto problem = checkChosenDatabase(m_path);

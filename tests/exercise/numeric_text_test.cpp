@@ -48,13 +48,36 @@ TEST(NumberWriting, ShortestTextWithPointAndLeadingZero) {
     EXPECT_EQ(writeNumber(0), "0");
     EXPECT_EQ(writeNumber(-0.0), "0");
     EXPECT_EQ(writeNumber(705), "705");
-    EXPECT_EQ(writeNumber(1.0 / 3.0), "0.333333333333333");
+    // 1/3 needs sixteen 3s before the nearest double is told from its neighbours.
+    EXPECT_EQ(writeNumber(1.0 / 3.0), "0.3333333333333333");
     EXPECT_EQ(writeNumber(8.33), "8.33");
     EXPECT_EQ(writeNumber(0.0001), "0.0001");
     EXPECT_EQ(writeNumber(0.00001), "1E-05");
     EXPECT_EQ(writeNumber(1e30), "1E+30");
     EXPECT_EQ(writeNumber(123456789012345.0), "123456789012345");
     EXPECT_EQ(writeNumber(1e15), "1E+15");
+}
+
+TEST(NumberWriting, FifteenDigitsHoldAProductAsTheWholeNumberItStandsFor) {
+    // 0.7 · 170 is 118.99999999999999 in binary; to 15 digits it is 119. The largest double
+    // would round past the range and keeps its value.
+    EXPECT_EQ(0.7 * 170, 118.99999999999999);
+    EXPECT_EQ(toFifteenDigits(0.7 * 170), 119);
+    EXPECT_EQ(toFifteenDigits(0.1 + 0.2), 0.3);
+    EXPECT_EQ(toFifteenDigits(std::numeric_limits<double>::max()), std::numeric_limits<double>::max());
+}
+
+TEST(NumberWriting, TheTextReadsBackAsTheSameNumber) {
+    // The largest double, 1.7976931348623157E+308, cut to 15 digits rounds up past the range
+    // and reads back as infinity; 0.1 + 0.2 cut to 15 digits reads back as 0.3, its neighbour.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(writeNumber(largest), "1.7976931348623157E+308");
+    EXPECT_EQ(writeNumber(-largest), "-1.7976931348623157E+308");
+    EXPECT_EQ(writeNumber(0.1 + 0.2), "0.30000000000000004");
+    const double samples[] = {largest, -largest, 0.1 + 0.2, 1.0 / 3.0, 2.0 / 3.0, 1e-300,
+                              std::numeric_limits<double>::denorm_min(), 123456.78901234567};
+    for (double value : samples)
+        EXPECT_EQ(readNumber(writeNumber(value)), value) << writeNumber(value).toStdString();
 }
 
 TEST(NumberWriting, SingleIsTheShortestTextThatReadsBack) {

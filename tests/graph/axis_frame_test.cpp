@@ -42,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(TableB, LactateRangeTest,
                                          LactateCase{8.01, 12, 1.0f, 2, 12, 6},
                                          LactateCase{8, 8, 1.5f, 2, 8, 4},
                                          LactateCase{6.01, 8, 1.5f, 2, 8, 4},
+                                         LactateCase{6.0001, 8, 1.5f, 2, 8, 4},
+                                         LactateCase{12.0001, 24, 0.5f, 2, 24, 12},
                                          LactateCase{6, 6, 2.0f, 1, 6, 6},
                                          LactateCase{0, 6, 2.0f, 1, 6, 6},
                                          LactateCase{-3, 6, 2.0f, 1, 6, 6}));
@@ -86,6 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
                     HrCase{186, 120, false, 240, 120, 0.1f, 120, 0, 240, 0.3},
                     HrCase{200, 119, false, 240, 60, 1.0f / 15, 60, 0, 240, 0.3},
                     HrCase{200, 110, false, 240, 60, 1.0f / 15, 60, 0, 240, 0.3},
+                    // Fractions at the bounds: 185.5 is above 185 and a first heart rate of
+                    // 119.5 above 119 (neither is rounded or cut before the comparison).
+                    HrCase{185.5, 150, false, 240, 120, 0.1f, 120, 0, 240, 0.3},
+                    HrCase{200, 119.5, false, 240, 120, 0.1f, 120, 0, 240, 0.3},
+                    HrCase{135.01, 150, false, 185, 65, 0.1f, 75, 1, 185, 0.5},
                     HrCase{185, 150, false, 185, 65, 0.1f, 75, 1, 185, 0.5},
                     HrCase{135.5, 150, false, 185, 65, 0.1f, 75, 1, 185, 0.5},
                     HrCase{135, 150, false, 135, 75, 0.2f, 75, 0, 135, 0.5},
@@ -109,6 +116,19 @@ TEST(AxisValues, TicksAndXLabels) {
     EXPECT_EQ(recovery.back().text.trimmed(), QStringLiteral("32"));
     // 6 minutes lies at x = 6: the label "6" starts just left of it.
     EXPECT_NEAR(recovery[2].at.x() + 0.15, 6, Tolerance);
+    // Every label j (1…16) reads 2·j minutes and stands at 4 + 2j/3 − 0.15, under its time.
+    for (int j = 1; j <= 16; ++j) {
+        const FrameText &label = recovery[std::size_t(j - 1)];
+        EXPECT_EQ(label.text, u' ' + QString::number(2 * j) + u' ') << j;
+        EXPECT_NEAR(label.at.x(), 4 + 2.0 * j / 3 - 0.15, Tolerance) << j;
+        EXPECT_NEAR(label.at.y(), -0.5, Tolerance) << j;
+    }
+    // The speed labels likewise: 60·k m/min at k − 0.15 for k = 5…15.
+    for (int k = 5; k <= 15; ++k) {
+        const FrameText &label = normal[std::size_t(k - 5)];
+        EXPECT_EQ(label.text, u' ' + QString::number(60 * k) + u' ') << k;
+        EXPECT_NEAR(label.at.x(), k - 0.15, Tolerance) << k;
+    }
 }
 
 class AxisFrameTest : public testing::Test {

@@ -94,6 +94,31 @@ TEST(DrawingSurface, PositionsBeyondReasonAreSkippedNotDrawn) {
     EXPECT_EQ(surface.map().scale(), (UserScale{3, 13, 16, -3}));
 }
 
+TEST(DrawingSurface, WidthsAndRadiiBeyondTheDeviceDiagonalAreSkipped) {
+    // 1100 x 600 device: diagonal sqrt(1100² + 600²) = 1252.996; x 3…16 gives 1100 / 13 =
+    // 84.615 device units per x unit, so radius 14.8 is 1252.3 on the device and 14.81 is 1253.2.
+    RecordingSurface surface;
+    surface.setScale(3, 13, 16, -3);
+    const QColor black(0, 0, 0);
+    const QPointF pen = surface.pen();
+    surface.circle({5, 5}, 14.81, black);
+    EXPECT_TRUE(surface.steps().empty());
+    EXPECT_EQ(surface.pen(), pen) << "a skipped step leaves the pen";
+    surface.circle({5, 5}, 14.8, black);
+    ASSERT_EQ(surface.steps().size(), 1u);
+
+    surface.setLineWidth(1253);
+    surface.line({4, 0}, {5, 0}, black);
+    surface.point({6, 1}, black);
+    surface.circle({5, 5}, 1, black);
+    EXPECT_EQ(surface.steps().size(), 1u);
+    surface.setLineWidth(1252);
+    surface.line({4, 0}, {5, 0}, black);
+    surface.point({6, 1}, black);
+    surface.circle({5, 5}, 1, black);
+    EXPECT_EQ(surface.steps().size(), 4u);
+}
+
 TEST(DrawingSurface, PenFollowsLinesPointsAndPrintedText) {
     RecordingSurface surface;
     surface.setScale(3, 13, 16, -3);

@@ -1,5 +1,6 @@
 // The report page on the recording surface: every block at its place, in its size and weight, and
 // the graph's labels, points, curves and cross-lines.
+#include "analysis/extrapolation.h"
 #include "report/report_graph.h"
 #include "report/report_page.h"
 #include "graph/recording_surface.h"
@@ -474,4 +475,29 @@ TEST(ReportPage, PrintingBeforeAnyCalculationDrawsTheFrameOnly) {
         EXPECT_LE(step.a.y(), s.top);
         EXPECT_GE(step.a.y(), s.bottom);
     }
+}
+
+TEST(ReportPage, ExtrapolatedValuesCarryAStarAndOneFootnote) {
+    ReportInputs in = testOnScreen();
+    in.table.values[1][0] = QStringLiteral("500");
+    in.table.values[3][0] = QStringLiteral("463.4");
+    in.table.values[3][1] = QStringLiteral("470.1");
+    RecordingSurface plain = pageSurface();
+    drawReportPage(plain, in);
+    EXPECT_TRUE(textsEqual(plain, ExtrapolationFootnote).empty());
+    onlyText(plain, "463.4");
+
+    // VLa4 of the first test lies beyond its fastest step; the second test's does not, and an
+    // empty cell never gets a star of its own.
+    in.table.extrapolated[3][0] = true;
+    in.table.extrapolated[4][0] = true;
+    RecordingSurface marked = pageSurface();
+    drawReportPage(marked, in);
+    expectAt(onlyText(marked, "463.4*"), 11.2, 24.6);
+    onlyText(marked, "470.1");
+    onlyText(marked, "500");
+    EXPECT_TRUE(textsEqual(marked, "*").empty());
+    const SurfaceStep footnote = onlyText(marked, ExtrapolationFootnote);
+    expectAt(footnote, 6, 20.8);
+    EXPECT_EQ(footnote.fontSize, 8);
 }

@@ -1,0 +1,46 @@
+// The reasons a fit of the calculation run did not use the steps.
+#include "analysis/fit_problem.h"
+
+#include <QCoreApplication>
+
+namespace kavren {
+
+namespace {
+
+QString stale(const QString &reason) {
+    return reason + QCoreApplication::translate("kavren", " \u2014 the indices shown belong to the previous fit");
+}
+
+} // namespace
+
+std::optional<QString> fitProblem(const StepReadings &steps, const StepTexts &lactateTexts,
+                                  int stepCount) {
+    if (!isFittableStepCount(stepCount))
+        return std::nullopt;
+    bool lactateNotNumber = false;
+    bool lactateNotAboveZero = false;
+    bool hrNotNumber = false;
+    for (std::size_t i = 0; i < std::size_t(stepCount); ++i) {
+        // The curve takes the logarithm of every lactate: one that reads as 0 or less (a text
+        // that is no number reads as 0) leaves it unfitted.
+        if (!(steps.lactate[i] > 0)) {
+            if (!steps.strictLactate[i] && !lactateTexts[i].trimmed().isEmpty())
+                lactateNotNumber = true;
+            else
+                lactateNotAboveZero = true;
+        }
+        if (!steps.strictHr[i])
+            hrNotNumber = true;
+    }
+    const QString curve = QCoreApplication::translate("kavren", "The lactate curve was not fitted: ");
+    if (lactateNotNumber)
+        return stale(curve + QCoreApplication::translate("kavren", "every lactate must be a number"));
+    if (lactateNotAboveZero)
+        return stale(curve + QCoreApplication::translate("kavren", "every lactate must be above 0"));
+    if (hrNotNumber)
+        return stale(QCoreApplication::translate(
+            "kavren", "The heart-rate line was not fitted: every heart rate must be a number"));
+    return std::nullopt;
+}
+
+} // namespace kavren

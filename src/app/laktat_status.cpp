@@ -1,0 +1,41 @@
+// The main window's status bar: what needs no answer from the user (a saved test, a fit that
+// could not use the steps) is said there instead of in a message box.
+#include "app/laktat.h"
+
+#include "analysis/fit_problem.h"
+#include "database/comparison_panel.h"
+#include "database/server_address.h"
+
+#include <QDir>
+#include <QStatusBar>
+
+using namespace kavren;
+
+void Laktat::showSavedStatus(const QString &name, const QString &moment) {
+    m_fitProblemShown = false;
+    const QString where = isServerAddress(m_database.databasePath)
+                              ? shownDatabaseName(m_database)
+                              : QDir::toNativeSeparators(m_database.databasePath);
+    statusBar()->showMessage(tr("Test saved in %1 (%2, %3)").arg(where, name, moment));
+}
+
+void Laktat::showFitStatus(const CalculationInputs &inputs, bool hrOnlyLactates) {
+    StepTexts lactate = inputs.lactate;
+    if (hrOnlyLactates)
+        lactate.fill(QStringLiteral("0.1"));
+    const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+    const StepReadings steps = readSteps(recovery ? inputs.speedText : inputs.speedMs, lactate, inputs.hr);
+    const auto problem = fitProblem(steps, lactate, m_test.stepCount);
+    if (problem) {
+        // The run left the previous fit's indices in its row: they are greyed until a fit succeeds.
+        m_comparison->setRowStale(m_test.comparedCount - 1, true);
+        statusBar()->showMessage(*problem);
+        m_fitProblemShown = true;
+        return;
+    }
+    for (int row = 0; row < ComparisonPanel::ValueRows; ++row)
+        m_comparison->setRowStale(row, false);
+    if (m_fitProblemShown)
+        statusBar()->clearMessage();
+    m_fitProblemShown = false;
+}

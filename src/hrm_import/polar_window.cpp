@@ -1,0 +1,243 @@
+#include "hrm_import/polar_window.h"
+
+#include "graph/file_list_panel.h"
+#include "hrm_import/take_over.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+
+namespace kavren {
+
+namespace {
+
+// A heart-rate file of a day's recording is far below this; a larger file is not read.
+constexpr qint64 LargestFileBytes = 256LL << 20;
+const QString NoTimeEvents = QStringLiteral("No Time Events is set !");
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry) {
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QString fileNameOf(const QString &path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+PolarWindow::PolarWindow(SampleBuffer &samples, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_samples(samples) {
+    setObjectName(QStringLiteral("Polar"));
+    setWindowTitle(QStringLiteral("Polar"));
+    buildLists();
+    buildLapFields();
+    buildCommands();
+    resize(760, 480);
+}
+
+void PolarWindow::buildLists() {
+    m_drives = new QComboBox(this);
+    m_drives->setObjectName(QStringLiteral("Drive1"));
+    m_drives->addItems(driveRoots());
+    m_drives->setGeometry(8, 8, 220, 24);
+    m_folders = new FolderListView(this);
+    m_folders->setGeometry(8, 36, 220, 200);
+    m_files = new FileListView(this);
+    m_files->setGeometry(8, 240, 220, 200);
+    m_files->setPattern(QStringLiteral("*.hrm"));
+    connect(m_drives, &QComboBox::textActivated, m_folders, &FolderListView::setPath);
+    connect(m_folders, &FolderListView::pathChanged, m_files, &FileListView::setPath);
+    connect(m_files, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { readFile(item->text()); });
+
+    makeLabel(this, "Label1", QStringLiteral("Pulse     Pace      Altitude         Time"), {236, 8, 260, 16});
+    makeLabel(this, "Label2", QStringLiteral("b/min   km/h*10  meter"), {236, 24, 260, 16});
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setUniformItemSizes(true);
+    m_list->setGeometry(236, 44, 260, 396);
+}
+
+void PolarWindow::buildLapFields() {
+    auto *frame = new QGroupBox(QStringLiteral("Time Events"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(504, 8, 248, 236);
+    for (int i = 0; i < int(m_lapFields.size()); ++i) {
+        auto *field = new QLineEdit(frame);
+        field->setObjectName(QStringLiteral("Text1(%1)").arg(i));
+        field->setGeometry(8 + (i % 2) * 120, 24 + (i / 2) * 34, 112, 26);
+        m_lapFields[std::size_t(i)] = field;
+    }
+    makeLabel(this, "Label3", QStringLiteral("Sample interval"), {504, 252, 120, 20});
+    m_interval = makeLabel(this, "Label4", QString(), {628, 252, 120, 20});
+    m_info = makeLabel(this, "Label5", QString(), {504, 276, 248, 60});
+    m_info->setWordWrap(true);
+}
+
+void PolarWindow::buildCommands() {
+    auto *extractButton = new QPushButton(QStringLiteral("Extract Polardata"), this);
+    extractButton->setObjectName(QStringLiteral("Command1"));
+    extractButton->setGeometry(504, 344, 248, 28);
+    connect(extractButton, &QPushButton::clicked, this, &PolarWindow::extract);
+    auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton->setObjectName(QStringLiteral("Command2"));
+    closeButton->setGeometry(504, 378, 248, 28);
+    connect(closeButton, &QPushButton::clicked, this, &PolarWindow::closeImport);
+    m_notifyField = new QLineEdit(this);
+    m_notifyField->setObjectName(QStringLiteral("Text2"));
+    m_notifyField->setReadOnly(true);
+    m_notifyField->setGeometry(504, 412, 40, 24);
+    // The field's text is toggled to wake the main window; only an armed change notifies.
+    connect(m_notifyField, &QLineEdit::textChanged, this, [this] {
+        if (!m_armed)
+            return;
+        m_armed = false;
+        emit notified();
+    });
+}
+
+void PolarWindow::open(const QString &importFolder) {
+    clearShown();
+    m_file = HrmFile{};
+    m_samples.maxSpeed = 0;
+    m_files->setPattern(QStringLiteral("*.hrm"));
+    if (!importFolder.isEmpty() && QDir(importFolder).exists())
+        m_folders->setPath(importFolder);
+    m_files->setPath(m_folders->path());
+    show();
+}
+
+void PolarWindow::clearShown() {
+    for (QLineEdit *field : m_lapFields)
+        field->clear();
+    m_list->clear();
+    m_info->clear();
+    m_interval->clear();
+}
+
+void PolarWindow::readFile(const QString &fileName) {
+    clearShown();
+    m_file = HrmFile{};
+    m_samples = SampleBuffer{};
+    m_importFolder = m_folders->path();
+    emit importFolderChanged(m_importFolder);
+    const QString path = hrmFileToRead(m_importFolder, fileName);
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly)) {
+        report(tr("The heart-rate file %1 could not be opened: %2").arg(fileNameOf(path), input.errorString()));
+        return;
+    }
+    if (input.size() > LargestFileBytes) {
+        report(tr("The heart-rate file %1 is too large to be a recording.").arg(fileNameOf(path)));
+        return;
+    }
+    m_file = readHrmFile(input.readAll());
+    showFile(path);
+}
+
+void PolarWindow::showFile(const QString &path) {
+    switch (m_file.refusal) {
+    case HrmRefusal::NoSampleSection:
+        report(tr("The heart-rate file %1 holds no samples: its [HRData] section is missing.")
+                   .arg(fileNameOf(path)));
+        return;
+    case HrmRefusal::BeatToBeat:
+        report(tr("The heart-rate file %1 is a beat-to-beat (R-R interval) recording, not samples "
+                  "at a fixed interval, and cannot be imported.").arg(fileNameOf(path)));
+        return;
+    case HrmRefusal::None:
+        break;
+    }
+    m_interval->setText(m_file.intervalText);
+    const auto lapTexts = pairedLapTexts(m_file);
+    for (std::size_t i = 0; i < lapTexts.size(); ++i)
+        m_lapFields[i]->setText(lapTexts[i]);
+    QStringList info;
+    if (!m_file.hasSpeed)
+        info << tr("This file holds no speed: the steps get no speed.");
+    if (m_file.skippedLines > 0)
+        info << tr("%n line(s) could not be read and were skipped.", nullptr, m_file.skippedLines);
+    m_info->setText(info.join(u' '));
+    showSamples();
+    // Without a pair of lap times there are no steps; the samples still give the heart-rate line.
+    if (lapTexts[0].isEmpty())
+        report(NoTimeEvents);
+}
+
+void PolarWindow::showSamples() {
+    const long long interval = m_file.intervalSeconds();
+    QStringList entries;
+    entries.reserve(qsizetype(m_file.samples.size()));
+    float maxSpeed = 0;
+    for (std::size_t i = 0; i < m_file.samples.size(); ++i) {
+        const HrmSample &sample = m_file.samples[i];
+        const float speed = float(sample.speedKmh10);
+        m_samples.setRow(int(i), speed / 36, float(sample.heartRate));
+        maxSpeed = std::max(maxSpeed, speed);
+        entries.append(sample.text + u'\t' + elapsedTimeText((long long)i * interval));
+    }
+    m_samples.sampleCount = int(m_file.samples.size());
+    m_samples.maxSpeed = maxSpeed / 36;
+    m_list->addItems(entries);
+}
+
+void PolarWindow::extract() {
+    std::array<QString, 12> lapTexts;
+    for (std::size_t i = 0; i < lapTexts.size(); ++i)
+        lapTexts[i] = m_lapFields[i]->text().trimmed();
+    m_notice = ImportNotice{};
+    m_notice.extracted = true;
+    m_notice.steps = extractSteps(m_file, lapTexts);
+    m_armed = true;
+    hide();
+    notify();
+}
+
+void PolarWindow::closeImport() {
+    m_notice = ImportNotice{};
+    m_notice.cancelled = true;
+    m_armed = true;
+    hide();
+    notify();
+}
+
+void PolarWindow::closeEvent(QCloseEvent *event) {
+    // Closing the window by its frame is a "Close": the window is kept, only hidden.
+    event->ignore();
+    if (isVisible())
+        closeImport();
+}
+
+ImportNotice PolarWindow::takeNotice() {
+    m_armed = false;
+    return std::exchange(m_notice, ImportNotice{});
+}
+
+void PolarWindow::notify() {
+    m_notifyField->setText(m_notifyField->text() == u"-" ? QStringLiteral("?") : QStringLiteral("-"));
+}
+
+void PolarWindow::report(const QString &text) {
+    QMessageBox box(this);
+    box.setWindowTitle(QCoreApplication::applicationName());
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace kavren

@@ -1,0 +1,164 @@
+// What the main window says without asking: the saved test and a fit that could not use the
+// steps go to the status bar, the program's own clearing of a field raises no message, and the
+// comparison table's date cells keep the whole date and time.
+#include "app/laktat.h"
+#include "database/date_cell_widget.h"
+#include "support/message_watcher.h"
+#include "support/program_folder.h"
+#include "support/typing.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using kavren::testing::MessageWatcher;
+using kavren::testing::ProgramFolder;
+using kavren::testing::typeText;
+
+namespace {
+
+const QString StaleTail = QStringLiteral(" \u2014 the indices shown belong to the previous fit");
+
+class StatusBarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_window = std::make_unique<Laktat>(m_folder.path());
+        m_window->setLoadSettleTime(0);
+    }
+    template <typename T = QLineEdit> T *control(const QString &name) {
+        T *widget = m_window->findChild<T *>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QString status() { return m_window->statusBar()->currentMessage(); }
+
+    // The four-step test of 5, 6, 7 and 8 m/s typed as metres per minute, with the horse's identity.
+    void typeFourSteps() {
+        control<QRadioButton>("SSOption6")->click();
+        const std::pair<const char *, const char *> identity[] = {
+            {"Text4", "Bella"}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
+        for (const auto &[field, value] : identity)
+            control(QString::fromLatin1(field))->setText(QString::fromLatin1(value));
+        const char *lactates[] = {"1.0", "1.5", "2.5", "5.0"};
+        const char *hrs[] = {"150", "165", "180", "195"};
+        const char *speeds[] = {"300", "360", "420", "480"};
+        for (int i = 0; i < 4; ++i) {
+            control(QStringLiteral("lakt%1").arg(i + 1))->setText(QString::fromLatin1(lactates[i]));
+            control(QStringLiteral("puls%1").arg(i + 1))->setText(QString::fromLatin1(hrs[i]));
+            control(QStringLiteral("temp%1").arg(i + 1))->setText(QString::fromLatin1(speeds[i]));
+        }
+        m_window->recalcTick();
+    }
+    void calculate() { control<QPushButton>("Command9")->click(); }
+    // The speed indices of row 0 are greyed (disabled) or shown normally.
+    std::vector<bool> indexCellsEnabled() {
+        std::vector<bool> enabled;
+        for (const char *name : {"datex(0)", "labelx(0)", "Vla2(0)", "VLA4(0)", "Hr2x(0)", "Hr4x(0)"})
+            enabled.push_back(control<QLabel>(QString::fromLatin1(name))->isEnabled());
+        return enabled;
+    }
+
+    ProgramFolder m_folder;
+    std::unique_ptr<Laktat> m_window;
+};
+
+} // namespace
+
+TEST_F(StatusBarTest, SaveWorkSaysWhereAndWhatWasSavedWithoutAMessageBox) {
+    typeFourSteps();
+    calculate();
+    // A threshold lactate typed by the user: the save's clearing of the screen empties it while no
+    // unit is chosen, which must not raise the unit warning meant for typing.
+    auto *threshold = control("Text1");
+    threshold->setFocus();
+    typeText(threshold, QStringLiteral("4"));
+    MessageWatcher messages;
+    control<QPushButton>("Command6")->click();
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
+    EXPECT_EQ(threshold->text(), "");
+
+    const QString expectedStart =
+        QStringLiteral("Test saved in %1 (Bella, ").arg(QDir::toNativeSeparators(m_folder.filePath("Start.mdb")));
+    EXPECT_TRUE(status().startsWith(expectedStart)) << status().toStdString();
+    static const QRegularExpression moment(QStringLiteral("\\(Bella, \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\)$"));
+    EXPECT_TRUE(moment.match(status()).hasMatch()) << status().toStdString();
+
+    // The user's own typing into the threshold lactate without a unit is still warned about.
+    threshold->setFocus();
+    typeText(threshold, QStringLiteral("3"));
+    EXPECT_EQ(messages.texts(), QStringList{"Select speed !"});
+}
+
+TEST_F(StatusBarTest, AFailedFitSaysWhyAndGreysTheIndicesUntilAFitSucceeds) {
+    typeFourSteps();
+    calculate();
+    EXPECT_EQ(control<QLabel>("labelx(0)")->text(), "500");
+    // A fit that succeeds says how well it fits, never a problem.
+    EXPECT_TRUE(status().startsWith("Lactate fit R² ")) << status().toStdString();
+    EXPECT_EQ(indexCellsEnabled(), std::vector<bool>(6, true));
+
+    struct Case {
+        const char *lakt2;
+        const char *puls3;
+        const char *message;
+    };
+    // "1.5x" still reads as 1.5 by the numeric reading rule: the fit uses it and succeeds.
+    const Case cases[] = {
+        {"0", "180", "The lactate curve was not fitted: every lactate must be above 0"},
+        {"-1", "180", "The lactate curve was not fitted: every lactate must be above 0"},
+        {"x", "180", "The lactate curve was not fitted: every lactate must be a number"},
+        {"1.5", "18o", "The heart-rate line was not fitted: every heart rate must be a number"},
+    };
+    for (const Case &c : cases) {
+        control("lakt2")->setText(QString::fromLatin1(c.lakt2));
+        control("puls3")->setText(QString::fromLatin1(c.puls3));
+        MessageWatcher messages;
+        calculate();
+        EXPECT_TRUE(messages.texts().isEmpty()) << c.lakt2;
+        EXPECT_EQ(status(), QString::fromLatin1(c.message) + StaleTail) << c.lakt2;
+        EXPECT_EQ(indexCellsEnabled(), std::vector<bool>(6, false)) << c.lakt2;
+    }
+
+    control("lakt2")->setText(QStringLiteral("1.5x"));
+    control("puls3")->setText(QStringLiteral("180"));
+    calculate();
+    EXPECT_TRUE(status().startsWith("Lactate fit R² ")) << status().toStdString();
+    EXPECT_EQ(indexCellsEnabled(), std::vector<bool>(6, true));
+    EXPECT_EQ(control<QLabel>("Vla2(0)")->text(), "385.5"); // the first fit's value again
+}
+
+TEST_F(StatusBarTest, DateCellsKeepTheWholeDateAndTimeOfTheTest) {
+    typeFourSteps();
+    calculate();
+    control<QPushButton>("Command6")->click();
+    control<QPushButton>("SSCOmmand15")->click();
+    auto *values = control<QComboBox>("Combo1");
+    values->setCurrentIndex(values->findText("Bella"));
+    emit values->activated(values->currentIndex());
+    auto *results = control<QListWidget>("List1");
+    ASSERT_EQ(results->count(), 1);
+    results->setCurrentRow(0);
+    emit results->itemClicked(results->item(0));
+
+    auto *date = qobject_cast<kavren::DateCellWidget *>(control<QLabel>("datex(0)"));
+    ASSERT_NE(date, nullptr);
+    const QString whole = m_window->currentTest().testDate;
+    ASSERT_EQ(whole.size(), 19) << whole.toStdString(); // yyyy-mm-dd hh:mm:ss
+    EXPECT_EQ(date->text(), whole);
+    EXPECT_EQ(date->toolTip(), whole);
+    // Shown whole, or shortened in the middle: the minutes and seconds that tell two tests of one
+    // day apart are always on screen.
+    const QString shown = date->shownText();
+    EXPECT_TRUE(shown == whole || (shown.contains(QChar(0x2026)) && shown.endsWith(whole.right(5))))
+        << shown.toStdString();
+}

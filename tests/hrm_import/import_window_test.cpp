@@ -1,0 +1,176 @@
+// The import through the windows: menu "Import", a click on a written file in the Polar window,
+// "Extract Polardata" or "Close", and what the main window shows afterwards.
+#include "app/laktat.h"
+
+#include "hrm_text.h"
+#include "support/message_watcher.h"
+#include "support/program_folder.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using kavren::testing::HrmText;
+using kavren::testing::MessageWatcher;
+using kavren::testing::ProgramFolder;
+
+namespace {
+
+// Three steps at 8, 10 and 12.5 m/s (288, 360 and 450 km/h × 10) from 30–60 s, 90–120 s and
+// 150–180 s, with mean heart rates 156, 180 and 210 on the line hr = 60 + 12·v, so V200 is
+// 140 / 12 = 11.667 m/s: 42 km/h, 1.4286 min per km, shown as 1:25.
+HrmText threeSteps() {
+    HrmText text;
+    text.noteLines = {"Sprang p\xE5 glansis"};
+    text.lap("00:00:30.0", 150).lap("00:01:00.0", 156, "10").lap("0:01:30.0", 160).lap("0:02:00.0", 180, "20")
+        .lap("00:02:30.0", 190).lap("00:03:00.0", 210, "40");
+    for (int t = 0; t <= 185; t += 5) {
+        const int speed = t >= 30 && t <= 60 ? 288 : t >= 90 && t <= 120 ? 360 : t >= 150 && t <= 180 ? 450 : 200;
+        text.sampleLines << "150\t" + QByteArray::number(speed) + "\t20";
+    }
+    return text;
+}
+
+class ImportWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_window = std::make_unique<Laktat>(m_program.path());
+        m_window->setLoadSettleTime(0);
+    }
+
+    void write(const QString &name, const QByteArray &contents) {
+        QFile file(m_files.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    QWidget *openImport() {
+        m_window->findChild<QAction *>("Export")->trigger();
+        QWidget *polar = m_window->findChild<QWidget *>("Polar");
+        EXPECT_NE(polar, nullptr);
+        polar->findChild<QWidget *>("Dir1")->setProperty("path", m_files.path());
+        return polar;
+    }
+    void clickFile(QWidget *polar, const QString &name) {
+        auto *files = polar->findChild<QListWidget *>("File1");
+        const auto found = files->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        emit files->itemClicked(found[0]);
+    }
+    QString text(const char *name) {
+        if (auto *label = m_window->findChild<QLabel *>(name))
+            return label->text();
+        auto *field = m_window->findChild<QLineEdit *>(name);
+        return field ? field->text() : QStringLiteral("<missing>");
+    }
+
+    ProgramFolder m_program;
+    QTemporaryDir m_files;
+    std::unique_ptr<Laktat> m_window;
+};
+
+TEST_F(ImportWindowTest, ExtractTakesTheStepsOverAndCalculates) {
+    write("TEST01.hrm", threeSteps().build("\r\n"));
+    QWidget *polar = openImport();
+    EXPECT_TRUE(polar->isVisible());
+    EXPECT_EQ(polar->windowTitle(), "Polar");
+    clickFile(polar, "TEST01.hrm");
+
+    auto *list = polar->findChild<QListWidget *>("List1");
+    ASSERT_EQ(list->count(), 38);
+    EXPECT_EQ(list->item(37)->text(), "150\t200\t20\t00:03:05");
+    EXPECT_EQ(polar->findChild<QLineEdit *>("Text1(3)")->text(), "00:02:00");
+    EXPECT_EQ(polar->findChild<QLabel *>("Label4")->text(), "5");
+
+    polar->findChild<QPushButton *>("Command1")->click();
+    EXPECT_FALSE(polar->isVisible());
+    EXPECT_EQ(text("lakt1"), "1");
+    EXPECT_EQ(text("lakt3"), "4");
+    EXPECT_EQ(text("puls2"), "180");
+    EXPECT_EQ(text("temp1"), "2.05"); // 125 s per km
+    EXPECT_EQ(text("temp2"), "1.4");
+    EXPECT_EQ(text("temp3"), "1.2");
+    EXPECT_EQ(text("Text21"), "205");
+    EXPECT_EQ(text("Text57"), "32");
+    EXPECT_EQ(text("datex(0)"), "2026-03-15  09:05:07");
+    EXPECT_EQ(text("labelx(0)"), "1:25");
+    EXPECT_EQ(m_window->currentTest().recordingDate, "2026-03-15");
+    EXPECT_EQ(m_window->findChild<QPlainTextEdit *>("Text56")->toPlainText(),
+              QStringLiteral("Sprang p\u00E5 glansis"));
+    EXPECT_EQ(m_window->importFolder(), QDir::cleanPath(m_files.path()));
+}
+
+TEST_F(ImportWindowTest, FileWithoutLapsShowsTheHeartRateLineOfAllSamples) {
+    HrmText file;
+    // hr = 60 + 12·v exactly at 8, 10 and 12.5 m/s: V200 1:25 as above. The first 2001 samples
+    // share one speed, so the line needs the samples after them.
+    for (int i = 0; i < 2400; ++i)
+        file.sampleLines << (i < 2001 ? QByteArray("156\t288") : i % 2 ? QByteArray("180\t360") : QByteArray("210\t450"));
+    write("long.hrm", file.build());
+    MessageWatcher messages;
+    QWidget *polar = openImport();
+    clickFile(polar, "long.hrm");
+    EXPECT_EQ(messages.texts(), QStringList{"No Time Events is set !"});
+    EXPECT_EQ(polar->findChild<QListWidget *>("List1")->count(), 2400); // more than 2001: every one kept
+
+    polar->findChild<QPushButton *>("Command1")->click();
+    EXPECT_EQ(text("labelx(0)"), "1:25");
+    EXPECT_EQ(m_window->currentTest().stepCount, 3);
+    EXPECT_EQ(text("Text21"), "205");
+}
+
+TEST_F(ImportWindowTest, FileWithoutSpeedSaysSoAndLeavesThePacesEmpty) {
+    HrmText file = threeSteps();
+    file.params.replace("SMode=111000100", "SMode=001000100");
+    write("alt.hrm", file.build());
+    QWidget *polar = openImport();
+    clickFile(polar, "alt.hrm");
+    EXPECT_TRUE(polar->findChild<QLabel *>("Label5")->text().contains("no speed"));
+    polar->findChild<QPushButton *>("Command1")->click();
+    EXPECT_EQ(text("lakt2"), "2");
+    EXPECT_EQ(text("puls3"), "210");
+    EXPECT_EQ(text("temp1"), "");
+    EXPECT_EQ(text("temp3"), "");
+}
+
+TEST_F(ImportWindowTest, CloseTakesNothingOverAndKeepsTheWindow) {
+    write("TEST01.hrm", threeSteps().build());
+    QWidget *polar = openImport();
+    clickFile(polar, "TEST01.hrm");
+    polar->findChild<QPushButton *>("Command2")->click();
+    EXPECT_FALSE(polar->isVisible());
+    EXPECT_EQ(text("puls1"), "");
+    EXPECT_EQ(text("Text21"), "");
+    EXPECT_EQ(openImport(), polar);
+    EXPECT_EQ(polar->findChild<QListWidget *>("List1")->count(), 0);
+}
+
+TEST_F(ImportWindowTest, RefusedFilesAreNamedInTheMessage) {
+    HrmText beats;
+    beats.params.replace("Interval=5", "Interval=238");
+    beats.sampleLines = {"812", "790"};
+    write("rr.hrm", beats.build());
+    write("cut.hrm", "[Params]\nVersion=106\n");
+    MessageWatcher messages;
+    QWidget *polar = openImport();
+    clickFile(polar, "rr.hrm");
+    clickFile(polar, "cut.hrm");
+    ASSERT_EQ(messages.texts().size(), 2);
+    EXPECT_TRUE(messages.texts()[0].contains("rr.hrm") && messages.texts()[0].contains("beat-to-beat"))
+        << messages.texts()[0].toStdString();
+    EXPECT_TRUE(messages.texts()[1].contains("cut.hrm") && messages.texts()[1].contains("[HRData]"))
+        << messages.texts()[1].toStdString();
+    EXPECT_EQ(polar->findChild<QListWidget *>("List1")->count(), 0);
+}
+
+} // namespace
