@@ -216,6 +216,26 @@ static void BM_ServerSearchByDate_DirectQuery(benchmark::State &state) {
             benchmark::DoNotOptimize(readAll(store->kept(), sql, dateFor(++i)));
 }
 
+// What the window's search sends: only name, date and key of the found tests.
+static void BM_ServerFindByName(benchmark::State &state) {
+    const GeneratedServer *store = server(state);
+    int i = 0;
+    for (auto _ : state)
+        if (store)
+            benchmark::DoNotOptimize(
+                findTests(store->address(), QStringLiteral("Namn"), nameFor(++i).toUtf8())
+                    .tests.size());
+}
+static void BM_ServerFindByDate(benchmark::State &state) {
+    const GeneratedServer *store = server(state);
+    int i = 0;
+    for (auto _ : state)
+        if (store)
+            benchmark::DoNotOptimize(
+                findTests(store->address(), QStringLiteral("ExDatum"), dateFor(++i).toUtf8())
+                    .tests.size());
+}
+
 static void BM_ServerListNames(benchmark::State &state) {
     const GeneratedServer *store = server(state);
     for (auto _ : state)
@@ -257,6 +277,8 @@ BENCHMARK(BM_ServerSearchByName)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerSearchByName_DirectQuery)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerSearchByDate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerSearchByDate_DirectQuery)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ServerFindByName)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ServerFindByDate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerListNames)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ServerSaveTest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerSaveTest_DirectQuery)->Unit(benchmark::kMicrosecond);
