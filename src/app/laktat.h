@@ -157,6 +157,13 @@ private:
     bool m_liveDataPending = false;  // the live link filled the steps
     bool m_fitProblemShown = false;  // the status bar tells of a fit that failed
     bool m_linkActive = false;       // the live link connected; its first run forces the 240 axis
+    // The search whose tests the result list shows, for the CSV export.
+    struct ListedSearch {
+        QString databasePath;
+        QString field;
+        QByteArray storedValue;
+        bool active = false;
+    } m_listedSearch;
     int m_loadSettleMs = 600;
     kavren::ResultListModel *m_results = nullptr; // the tests of the last search, by list entry
     kavren::PercentCells m_percent;

@@ -3,6 +3,7 @@
 // clear-all and "Clear screen".
 #include "app/laktat.h"
 
+#include "app/event_wait.h"
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
 #include "database/csv_export_dialog.h"
@@ -58,14 +59,6 @@ void setChecked(QAbstractButton *button, bool checked) {
     button->setAutoExclusive(false);
     button->setChecked(checked);
     button->setAutoExclusive(exclusive);
-}
-
-void waitWhileProcessingEvents(int milliseconds) {
-    if (milliseconds <= 0)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 } // namespace
@@ -245,6 +238,7 @@ void Laktat::listCriterionValues() {
 
 void Laktat::clearResults() {
     m_results->clear();
+    m_listedSearch = {};
 }
 
 void Laktat::searchTests() {
@@ -260,6 +254,7 @@ void Laktat::searchTests() {
     FoundTests found = findTests(m_database.databasePath, m_searchField, stored);
     reportDatabaseProblem(found.error);
     m_results->setTests(std::move(found.tests));
+    m_listedSearch = {m_database.databasePath, m_searchField, stored, true};
 }
 
 void Laktat::resultClicked(int listIndex) {
@@ -360,8 +355,19 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
 // "Export to CSV...": the tests of the result list and the comparison table as shown.
 void Laktat::exportCsv() {
     const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+    // The list holds only what its entries show; the export reads every column of the same
+    // search again.
+    SearchResult listed;
+    if (m_listedSearch.active) {
+        listed = searchStoredTests(m_listedSearch.databasePath, m_listedSearch.field,
+                                   m_listedSearch.storedValue);
+        if (!listed.error.isEmpty()) {
+            reportDatabaseProblem(listed.error);
+            return;
+        }
+    }
     const QString message =
-        m_csvExport->exportContent({m_listedRows, &m_analysis.comparison, &m_percent, recovery});
+        m_csvExport->exportContent({listed.rows, &m_analysis.comparison, &m_percent, recovery});
     if (!message.isEmpty())
         statusBar()->showMessage(message);
 }

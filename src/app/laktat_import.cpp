@@ -3,6 +3,7 @@
 // line of all samples) over into the test on screen.
 #include "app/laktat.h"
 
+#include "app/event_wait.h"
 #include "analysis/continuous_hr_line.h"
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
@@ -27,14 +28,6 @@ using namespace kavren;
 namespace {
 
 constexpr float FileHrScale = 0.1f;
-
-void settle(int milliseconds) {
-    if (milliseconds <= 0)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 } // namespace
 
@@ -90,7 +83,7 @@ void Laktat::takeOverImport() {
     chooseUnit(SpeedUnit::MinPerKm);
     m_recalcTimer->start();
     recalcTick();
-    settle(2 * m_loadSettleMs);
+    waitWhileProcessingEvents(2 * m_loadSettleMs);
     calculate();
 }
 

@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <functional>
 
 namespace kavren {
 
@@ -167,32 +168,45 @@ void sortLikeResultList(std::vector<ListedTest> &tests) {
     tests = std::move(sorted);
 }
 
+namespace {
+
+// Runs "SELECT columns … WHERE the criterion holds the stored value" and hands each row on; the
+// text of what went wrong, or empty.
+QString forEachStoredMatch(const QString &databasePath, const QString &searchField,
+                           const QByteArray &storedValue, const QString &columns,
+                           const std::function<void(const QSqlQuery &)> &take) {
+    ScopedDatabase store;
+    if (const auto problem = openForOperation(store, databasePath, Purpose::Reading))
+        return *problem;
+    QSqlQuery query(store.database());
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT ") + columns + whereStoredValue(searchField)))
+        return failureMessage(databasePath, query.lastError());
+    bindStoredValue(query, storedValue);
+    if (!query.exec())
+        return failureMessage(databasePath, query.lastError());
+    while (query.next())
+        take(query);
+    return query.lastError().isValid() ? failureMessage(databasePath, query.lastError()) : QString();
+}
+
+} // namespace
+
 FoundTests findTests(const QString &databasePath, const QString &searchField,
                      const QByteArray &storedValue) {
     if (isServerAddress(databasePath))
         return serverFindTests(databasePath, searchField, storedValue);
     if (!SearchFields.contains(searchField))
         return {{}, unknownFieldMessage(searchField)};
-    ScopedDatabase store;
-    if (const auto problem = openForOperation(store, databasePath, Purpose::Reading))
-        return {{}, *problem};
     FoundTests found;
-    QSqlQuery query(store.database());
-    query.setForwardOnly(true);
-    const QString sql =
-        QStringLiteral("SELECT rowid, %1, %2")
-            .arg(quotedName(QStringLiteral("Namn")), quotedName(QStringLiteral("Datum"))) +
-        whereStoredValue(searchField);
-    if (!query.prepare(sql))
-        return {{}, failureMessage(databasePath, query.lastError())};
-    bindStoredValue(query, storedValue);
-    if (!query.exec())
-        return {{}, failureMessage(databasePath, query.lastError())};
-    while (query.next())
+    const QString columns =
+        QStringLiteral("rowid, %1, %2")
+            .arg(quotedName(QStringLiteral("Namn")), quotedName(QStringLiteral("Datum")));
+    found.error = forEachStoredMatch(databasePath, searchField, storedValue, columns,
+                                     [&found](const QSqlQuery &query) {
         found.tests.push_back(
             {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
-    if (query.lastError().isValid())
-        found.error = failureMessage(databasePath, query.lastError());
+    });
     sortLikeResultList(found.tests);
     return found;
 }
@@ -219,25 +233,20 @@ LoadedRow readListedRow(const QString &databasePath, qint64 rowId) {
 
 SearchResult searchTests(const QString &databasePath, const QString &searchField,
                          const QString &value) {
+    return searchStoredTests(databasePath, searchField, value.toUtf8());
+}
+
+SearchResult searchStoredTests(const QString &databasePath, const QString &searchField,
+                               const QByteArray &storedValue) {
     if (isServerAddress(databasePath))
-        return serverSearchTests(databasePath, searchField, value);
+        return serverSearchTests(databasePath, searchField, QString::fromUtf8(storedValue));
     if (!SearchFields.contains(searchField))
         return {{}, unknownFieldMessage(searchField)};
-    ScopedDatabase store;
-    if (const auto problem = openForOperation(store, databasePath, Purpose::Reading))
-        return {{}, *problem};
     SearchResult result;
-    QSqlQuery query(store.database());
-    query.setForwardOnly(true);
-    if (!query.prepare(QStringLiteral("SELECT ") + rowColumnsSql() + whereStoredValue(searchField)))
-        return {{}, failureMessage(databasePath, query.lastError())};
-    bindStoredValue(query, value.toUtf8());
-    if (!query.exec())
-        return {{}, failureMessage(databasePath, query.lastError())};
-    while (query.next())
+    result.error = forEachStoredMatch(databasePath, searchField, storedValue, rowColumnsSql(),
+                                      [&result](const QSqlQuery &query) {
         result.rows.push_back(rowFrom(query));
-    if (query.lastError().isValid())
-        result.error = failureMessage(databasePath, query.lastError());
+    });
     sortLikeResultList(result.rows);
     return result;
 }

@@ -75,6 +75,10 @@ struct SearchResult {
 // it is found like any other character. There is no limit on the number of rows.
 SearchResult searchTests(const QString &databasePath, const QString &searchField,
                          const QString &value);
+// The same with the value as stored (the bytes of a listed value): every column of the tests
+// that findTests lists, for the export of a result list.
+SearchResult searchStoredTests(const QString &databasePath, const QString &searchField,
+                               const QByteArray &storedValue);
 
 struct FoundTests {
     std::vector<ListedTest> tests; // in the order of the result list: by name, then date text

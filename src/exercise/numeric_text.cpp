@@ -228,9 +228,14 @@ bool beginsWithNumber(QStringView text) {
 }
 
 QString writeNumber(double value) {
-    // The shortest digits that read back as the same double: fewer could turn the largest value
-    // into infinity or any value into a neighbour.
-    return formatScientific(value, 15, std::nullopt);
+    // Fifteen significant digits, so that 60 · 5.43 shows as 325.8 and not as the binary
+    // neighbour 325.79999999999995. Only next to the largest double can rounding to fifteen
+    // digits pass the range (1.79769313486232E+308 reads back as infinity); such a value is
+    // written with the digits that read back as itself.
+    const QString text = formatScientific(value, 15, 14);
+    if (std::isfinite(value) && !std::isfinite(readNumber(text)))
+        return formatScientific(value, 15, std::nullopt);
+    return text;
 }
 
 double toFifteenDigits(double value) {

@@ -26,8 +26,10 @@ std::optional<double> readStrictNumber(QStringView text);
 // True when the text, blanks ignored, begins with a number that the reading rule takes.
 bool beginsWithNumber(QStringView text);
 
-// Shortest decimal text that reads back as the same double: "0.1", "12.5", "-3", "1E+30",
-// "1.7976931348623157E+308". "." is the decimal sign whatever the platform's locale.
+// Decimal text of a double held to 15 significant digits, without trailing zeros: "0.1", "12.5",
+// "-3", "1E+30", "325.8" for 60 · 5.43. A value so close to the largest double that 15 digits
+// would read back as infinity is written in full: "1.7976931348623157E+308". "." is the decimal
+// sign whatever the platform's locale.
 QString writeNumber(double value);
 
 // The value held to 15 significant digits, the precision in which a product such as 0.7 · 170

@@ -325,5 +325,28 @@ TEST_F(CalculationRun, BadInputNeverFails) {
     EXPECT_NEAR(test.fitDouble.lactateIntercept, -2.470685, 5e-5);
 }
 
+TEST_F(CalculationRun, TheLinksFirstRunStartsTheHeartRateAt120ExceptInARecoveryTest) {
+    // A normal test: puls1 becomes 120, so the line runs through 120, 165, 180, 195 at 5…8 m/s.
+    // Mean x 6.5, mean h 165; Sxy = (-1.5)(-45) + (-0.5)(0) + (0.5)(15) + (1.5)(30) = 120 and
+    // Sxx = 5, so D = 24 and C = 165 - 24 * 6.5 = 9 (as typed, 150 … 195, D would be 15).
+    inputs.linkFirstRun = true;
+    const CalculationResult normal = run();
+    ASSERT_TRUE(normal.puls1Text.has_value());
+    EXPECT_EQ(*normal.puls1Text, "120");
+    EXPECT_EQ(test.fit.hrSlope, 24.0f);
+    EXPECT_EQ(test.fit.hrIntercept, 9.0f);
+
+    // A recovery test keeps puls1 as typed: the same minutes 5…8 give D = 15 and C = 75.
+    CurrentTest recovery;
+    recovery.discipline = QStringLiteral("Recovery");
+    recovery.speedUnit = SpeedUnit::RecoveryTime;
+    AnalysisState recoveryState;
+    inputs.speedText = texts({u"5"_qs, u"6"_qs, u"7"_qs, u"8"_qs});
+    const CalculationResult kept = runCalculation(inputs, chooseGraphAxisRanges, recovery, recoveryState);
+    EXPECT_FALSE(kept.puls1Text.has_value());
+    EXPECT_EQ(recovery.fit.hrSlope, 15.0f);
+    EXPECT_EQ(recovery.fit.hrIntercept, 75.0f);
+}
+
 } // namespace
 } // namespace kavren

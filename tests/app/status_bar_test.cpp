@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -145,10 +145,11 @@ TEST_F(StatusBarTest, DateCellsKeepTheWholeDateAndTimeOfTheTest) {
     auto *values = control<QComboBox>("Combo1");
     values->setCurrentIndex(values->findText("Bella"));
     emit values->activated(values->currentIndex());
-    auto *results = control<QListWidget>("List1");
-    ASSERT_EQ(results->count(), 1);
-    results->setCurrentRow(0);
-    emit results->itemClicked(results->item(0));
+    auto *results = control<QListView>("List1");
+    ASSERT_EQ(results->model()->rowCount(), 1);
+    const QModelIndex entry = results->model()->index(0, 0);
+    results->setCurrentIndex(entry);
+    emit results->clicked(entry);
 
     auto *date = qobject_cast<kavren::DateCellWidget *>(control<QLabel>("datex(0)"));
     ASSERT_NE(date, nullptr);

@@ -12,7 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -64,10 +64,11 @@ protected:
         ASSERT_GE(index, 0);
         values->setCurrentIndex(index);
         emit values->activated(index);
-        auto *results = control<QListWidget>("List1");
-        ASSERT_EQ(results->count(), 1);
-        results->setCurrentRow(0);
-        emit results->itemClicked(results->item(0));
+        auto *results = control<QListView>("List1");
+        ASSERT_EQ(results->model()->rowCount(), 1);
+        const QModelIndex entry = results->model()->index(0, 0);
+        results->setCurrentIndex(entry);
+        emit results->clicked(entry);
     }
     void triggerExport() { control<QAction>("exportCsv")->trigger(); }
 

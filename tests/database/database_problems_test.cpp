@@ -61,7 +61,7 @@ TEST(DatabaseProblems, UnknownSearchFieldsAndEmptyChoicesDoNothing) {
     EXPECT_TRUE(unknown.rows.empty());
     EXPECT_FALSE(unknown.error.isEmpty());
 
-    const EraseResult none = eraseTests(path, {});
+    const EraseResult none = eraseTests(path, std::vector<ListedTest>{});
     EXPECT_EQ(none.erased, 0);
     EXPECT_TRUE(none.error.isEmpty());
 
