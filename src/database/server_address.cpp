@@ -37,21 +37,21 @@ std::optional<int> portOf(const QString &text) {
 }
 
 // host[:port] or [v6-address][:port]; false when the port is not a number.
-bool readHostAndPort(const QString &spec, ServerAddress &address) {
-    QString host = spec;
+bool readHostAndPort(const QString &hostText, ServerAddress &address) {
+    QString host = hostText;
     QString port;
-    if (spec.startsWith(u'[')) {
-        const qsizetype close = spec.indexOf(u']');
+    if (hostText.startsWith(u'[')) {
+        const qsizetype close = hostText.indexOf(u']');
         if (close < 0)
             return false;
-        host = spec.mid(1, close - 1);
-        const QString rest = spec.mid(close + 1);
+        host = hostText.mid(1, close - 1);
+        const QString rest = hostText.mid(close + 1);
         if (!rest.isEmpty() && !rest.startsWith(u':'))
             return false;
         port = rest.mid(1);
-    } else if (const qsizetype colon = spec.lastIndexOf(u':'); colon >= 0) {
-        host = spec.left(colon);
-        port = spec.mid(colon + 1);
+    } else if (const qsizetype colon = hostText.lastIndexOf(u':'); colon >= 0) {
+        host = hostText.left(colon);
+        port = hostText.mid(colon + 1);
     }
     address.host = decoded(host);
     if (port.isEmpty())
