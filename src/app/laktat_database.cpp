@@ -148,9 +148,10 @@ void Laktat::createDatabase() {
 // A file made by Create becomes the path of the current database; a server database becomes the
 // current database altogether, as there is no file list to choose it from.
 void Laktat::useCreatedDatabase(const QString &path) {
-    if (isServerAddress(path))
+    if (isServerAddress(path)) {
         m_database = serverDatabase(path, m_programFolder);
-    else
+        control<QGroupBox>(QStringLiteral("SSFrame2"))->setTitle(m_database.selectedDatabaseName);
+    } else
         m_database.databasePath = path;
     showCurrentDatabase();
 }

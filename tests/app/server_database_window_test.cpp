@@ -7,6 +7,7 @@
 #include "support/qt_printers.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -76,6 +77,7 @@ TEST_F(ServerWindowTest, ACreatedServerDatabaseTakesSavesAndGivesTestsBack) {
                               .arg(m_server->place().port)
                               .arg(m_server->name());
     EXPECT_EQ(control<QLabel>("CurrentDatabaseLabel")->text(), "Database: " + shown);
+    EXPECT_EQ(control<QGroupBox>("SSFrame2")->title(), shown);
 
     typeTest("Bella");
     {
