@@ -4,9 +4,9 @@
 set -euo pipefail
 
 KAVREN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-KAVREN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libgl-dev
+KAVREN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev
                  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-                 desktop-file-utils appstream poppler-utils)
+                 desktop-file-utils appstream poppler-utils postgresql)
 
 kavren_install_missing() {
     local missing=()

@@ -2,6 +2,7 @@
 
 #include "app/settings_file.h"
 #include "database/comparison_panel.h"
+#include "database/server_address.h"
 #include "graph/background_panel.h"
 #include "graph/file_list_panel.h"
 #include "graph/graph_widget.h"
@@ -24,6 +25,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QSlider>
 #include <QTimer>
 
@@ -47,6 +49,7 @@ Laktat::Laktat(const QString &programFolder, QWidget *parent)
     setWindowTitle(QStringLiteral("Kavren Equine"));
     buildWindow();
     startup();
+    showCurrentDatabase();
 }
 
 Laktat::~Laktat() = default;
@@ -111,11 +114,22 @@ void Laktat::applyDatabaseLine(const QString &line) {
     m_database = databaseFromSettingsLine(line, m_programFolder);
     if (auto *createBox = control<QLineEdit>(QStringLiteral("Text55")))
         createBox->setText(createBoxTextOf(line));
+    showCurrentDatabase();
     const QString folder = splitAtLastSeparator(line).folder;
-    if (!folder.isEmpty() && QDir(folder).exists()) {
+    if (!folder.isEmpty() && !isServerAddress(line) && QDir(folder).exists()) {
         m_fileList->folders()->setPath(folder);
         m_fileList->files()->setPath(m_fileList->folders()->path());
     }
+}
+
+void Laktat::showCurrentDatabase() {
+    auto *label = findChild<QLabel *>(QStringLiteral("CurrentDatabaseLabel"));
+    if (!label) {
+        label = new QLabel(this);
+        label->setObjectName(QStringLiteral("CurrentDatabaseLabel"));
+        statusBar()->addPermanentWidget(label);
+    }
+    label->setText(QStringLiteral("Database: ") + shownDatabaseName(m_database));
 }
 
 void Laktat::chooseUnit(SpeedUnit unit) {

@@ -116,6 +116,9 @@ private:
     void startup();
     void readSettings(const QByteArray &contents);
     void applyDatabaseLine(const QString &line);
+    // The status bar names the current database: its file name, or "host/dbname" of a server.
+    void showCurrentDatabase();
+    void useCreatedDatabase(const QString &path);
     void runHelp();
     void runPrinterSetup();
     void freezeCurveClicked();

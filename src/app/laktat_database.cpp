@@ -7,6 +7,7 @@
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
 #include "database/csv_export_dialog.h"
+#include "database/server_address.h"
 #include "database/database_file.h"
 #include "database/result_list_model.h"
 #include "database/slider_release.h"
@@ -130,11 +131,11 @@ void Laktat::createDatabase() {
         showMessage(this, result.message);
         return;
     case CreateOutcome::AlreadyExists:
-        m_database.databasePath = result.databasePath;
+        useCreatedDatabase(result.databasePath);
         QApplication::beep();
         return;
     case CreateOutcome::Created:
-        m_database.databasePath = result.databasePath;
+        useCreatedDatabase(result.databasePath);
         control<QWidget>(QStringLiteral("Frame5"))->hide();
         m_fileList->folders()->refresh();
         m_fileList->files()->refresh();
@@ -142,6 +143,17 @@ void Laktat::createDatabase() {
         clearResults();
         return;
     }
+}
+
+// A file made by Create becomes the path of the current database; a server database becomes the
+// current database altogether, as there is no file list to choose it from.
+void Laktat::useCreatedDatabase(const QString &path) {
+    if (isServerAddress(path)) {
+        m_database = serverDatabase(path, m_programFolder);
+        control<QGroupBox>(QStringLiteral("SSFrame2"))->setTitle(m_database.selectedDatabaseName);
+    } else
+        m_database.databasePath = path;
+    showCurrentDatabase();
 }
 
 void Laktat::databaseFileClicked() {
@@ -153,6 +165,7 @@ void Laktat::databaseFileClicked() {
     m_database = databaseChosenInList(m_fileList->folders()->path(), name);
     control<QLineEdit>(QStringLiteral("Text55"))->setText(createBoxTextOfPath(m_database.databasePath));
     control<QGroupBox>(QStringLiteral("SSFrame2"))->setTitle(name);
+    showCurrentDatabase();
     m_reportedProblem.clear();
     reportDatabaseProblem(checkChosenDatabase(m_database.databasePath).value_or(QString()));
 }

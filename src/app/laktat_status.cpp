@@ -4,6 +4,7 @@
 
 #include "analysis/fit_problem.h"
 #include "database/comparison_panel.h"
+#include "database/server_address.h"
 
 #include <QDir>
 #include <QStatusBar>
@@ -12,8 +13,10 @@ using namespace kavren;
 
 void Laktat::showSavedStatus(const QString &name, const QString &moment) {
     m_fitProblemShown = false;
-    statusBar()->showMessage(tr("Test saved in %1 (%2, %3)")
-                                 .arg(QDir::toNativeSeparators(m_database.databasePath), name, moment));
+    const QString where = isServerAddress(m_database.databasePath)
+                              ? shownDatabaseName(m_database)
+                              : QDir::toNativeSeparators(m_database.databasePath);
+    statusBar()->showMessage(tr("Test saved in %1 (%2, %3)").arg(where, name, moment));
 }
 
 void Laktat::showFitStatus(const CalculationInputs &inputs, bool hrOnlyLactates) {

@@ -2,6 +2,7 @@
 
 #include "database/database_location.h"
 #include "database/database_store.h"
+#include "database/server_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,8 @@ bool hasSeparator(const QString &typed) {
 } // namespace
 
 CreateResult createDatabase(const QString &typedPath) {
+    if (isServerAddress(typedPath))
+        return createServerDatabase(typedPath);
     if (!hasDrivePart(typedPath))
         return {CreateOutcome::WrongSyntax, {}, WrongSyntaxNoDriveMessage};
     if (!hasSeparator(typedPath))
@@ -60,6 +63,8 @@ CreateResult createDatabase(const QString &typedPath) {
 }
 
 std::optional<QString> checkChosenDatabase(const QString &path) {
+    if (isServerAddress(path))
+        return problemWithServerDatabase(path);
     ScopedDatabase store;
     if (const auto problem = openForOperation(store, path, Purpose::Reading))
         return problem;

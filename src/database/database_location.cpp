@@ -1,5 +1,7 @@
 #include "database/database_location.h"
 
+#include "database/server_address.h"
+
 namespace kavren {
 
 PathParts splitAtLastSeparator(const QString &path) {
@@ -10,6 +12,8 @@ PathParts splitAtLastSeparator(const QString &path) {
 }
 
 CurrentDatabase databaseFromSettingsLine(const QString &line, const QString &programFolder) {
+    if (isServerAddress(line))
+        return serverDatabase(withoutPassword(line.trimmed()), programFolder);
     const PathParts parts = splitAtLastSeparator(line);
     CurrentDatabase database;
     database.selectedDatabaseName = parts.fileName;
@@ -24,8 +28,27 @@ CurrentDatabase databaseFromSettingsLine(const QString &line, const QString &pro
 }
 
 QString createBoxTextOf(const QString &line) {
+    if (isServerAddress(line))
+        return line.trimmed();
     const qsizetype point = line.indexOf(u'.');
     return point < 0 ? QString() : line.left(point);
+}
+
+CurrentDatabase serverDatabase(const QString &address, const QString &programFolder) {
+    CurrentDatabase database;
+    database.databasePath = address;
+    database.databaseFolder = programFolder;
+    const ServerAddressResult parsed = parseServerAddress(address);
+    database.selectedDatabaseName = parsed.address ? parsed.address->shownName() : address;
+    return database;
+}
+
+QString shownDatabaseName(const CurrentDatabase &database) {
+    if (isServerAddress(database.databasePath)) {
+        const ServerAddressResult parsed = parseServerAddress(database.databasePath);
+        return parsed.address ? parsed.address->shownName() : withoutPassword(database.databasePath);
+    }
+    return splitAtLastSeparator(database.databasePath).fileName;
 }
 
 } // namespace kavren

@@ -29,4 +29,11 @@ CurrentDatabase databaseFromSettingsLine(const QString &line, const QString &pro
 // The text that the create-database box shows for a settings line: the line up to its first ".".
 QString createBoxTextOf(const QString &line);
 
+// The current database on a server address: background pictures of its tests are looked up in
+// the program folder, and its name is the address's "host/dbname".
+CurrentDatabase serverDatabase(const QString &address, const QString &programFolder);
+
+// The current database as the caption shows it: the file name, or "host/dbname" of a server.
+QString shownDatabaseName(const CurrentDatabase &database);
+
 } // namespace kavren

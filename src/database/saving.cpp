@@ -1,6 +1,7 @@
 #include "database/saving.h"
 
 #include "database/database_store.h"
+#include "database/server_store.h"
 #include "database/step_data_text.h"
 #include "exercise/numeric_text.h"
 
@@ -131,6 +132,8 @@ StoredRow buildRow(const TestToSave &test, const QDateTime &now) {
 }
 
 std::optional<QString> appendRow(const QString &databasePath, const StoredRow &row) {
+    if (isServerAddress(databasePath))
+        return serverAppendRow(databasePath, row);
     ScopedDatabase store;
     if (const auto problem = openForOperation(store, databasePath, Purpose::Writing))
         return problem;

@@ -1,6 +1,7 @@
 #include "database/search.h"
 
 #include "database/database_store.h"
+#include "database/server_store.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -90,6 +91,8 @@ QString TestRow::listText() const {
 }
 
 ValuesResult listCriterionValues(const QString &databasePath, const QString &searchField) {
+    if (isServerAddress(databasePath))
+        return serverCriterionValues(databasePath, searchField);
     if (!SearchFields.contains(searchField))
         return {{}, {}, unknownFieldMessage(searchField)};
     ScopedDatabase store;
@@ -192,6 +195,8 @@ QString forEachStoredMatch(const QString &databasePath, const QString &searchFie
 
 FoundTests findTests(const QString &databasePath, const QString &searchField,
                      const QByteArray &storedValue) {
+    if (isServerAddress(databasePath))
+        return serverFindTests(databasePath, searchField, storedValue);
     PagedTestSearch search(databasePath, searchField, storedValue);
     while (search.readMore(std::numeric_limits<int>::max())) {
     }
@@ -209,6 +214,14 @@ struct PagedTestSearch::Reading {
 PagedTestSearch::PagedTestSearch(const QString &databasePath, const QString &searchField,
                                  const QByteArray &storedValue)
     : m_reading(std::make_unique<Reading>()), m_databasePath(databasePath) {
+    if (isServerAddress(databasePath)) {
+        // A server answers the whole search at once; there is nothing left to read in pages.
+        FoundTests found = serverFindTests(databasePath, searchField, storedValue);
+        m_tests = std::move(found.tests);
+        m_error = found.error;
+        m_reading.reset();
+        return;
+    }
     if (!SearchFields.contains(searchField)) {
         m_error = unknownFieldMessage(searchField);
         m_reading.reset();
@@ -261,6 +274,8 @@ std::vector<ListedTest> PagedTestSearch::takeSorted() {
 }
 
 LoadedRow readListedRow(const QString &databasePath, qint64 rowId) {
+    if (isServerAddress(databasePath))
+        return serverReadListedRow(databasePath, rowId);
     ScopedDatabase store;
     if (const auto problem = openForOperation(store, databasePath, Purpose::Reading))
         return {std::nullopt, *problem};
@@ -285,6 +300,8 @@ SearchResult searchTests(const QString &databasePath, const QString &searchField
 
 SearchResult searchStoredTests(const QString &databasePath, const QString &searchField,
                                const QByteArray &storedValue) {
+    if (isServerAddress(databasePath))
+        return serverSearchTests(databasePath, searchField, QString::fromUtf8(storedValue));
     if (!SearchFields.contains(searchField))
         return {{}, unknownFieldMessage(searchField)};
     SearchResult result;
@@ -304,6 +321,8 @@ EraseResult eraseTests(const QString &databasePath, const std::vector<TestRow> &
 }
 
 EraseResult eraseTests(const QString &databasePath, const std::vector<ListedTest> &selected) {
+    if (isServerAddress(databasePath))
+        return serverEraseTests(databasePath, selected);
     if (selected.empty())
         return {};
     ScopedDatabase store;
