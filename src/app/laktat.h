@@ -121,6 +121,8 @@ private:
     void useCreatedDatabase(const QString &path);
     void runHelp();
     void runPrinterSetup();
+    // The printer that "&Printer" sets up and "Print" prints on, made when first needed.
+    QPrinter &printer();
     void freezeCurveClicked();
     void wireReport();
     void exportCsv();

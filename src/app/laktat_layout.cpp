@@ -299,12 +299,9 @@ void Laktat::buildSideControls(QWidget *area) {
 }
 
 void Laktat::wireReport() {
-    const auto printer = [this]() -> QPrinter & {
-        if (!m_printer)
-            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        return *m_printer;
-    };
-    m_report = new ReportPanel({this, &m_test, &m_analysis, m_styles, m_graph, m_freeze, m_comparison, printer}, this);
+    m_report = new ReportPanel({this, &m_test, &m_analysis, m_styles, m_graph, m_freeze, m_comparison,
+                                [this]() -> QPrinter & { return printer(); }},
+                               this);
     connect(control<QPushButton>(QStringLiteral("Command10")), &QPushButton::clicked, m_report, &ReportPanel::print);
     connect(control<QAction>(QStringLiteral("preview")), &QAction::triggered, m_report, &ReportPanel::showPreview);
     connect(control<QAction>(QStringLiteral("pdfReport")), &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
@@ -316,10 +313,14 @@ bool Laktat::saveReportPdf(const QString &path) {
     return m_report->savePdf(path);
 }
 
-void Laktat::runPrinterSetup() {
+QPrinter &Laktat::printer() {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    runPrinterSetupDialog(*m_printer, this);
+    return *m_printer;
+}
+
+void Laktat::runPrinterSetup() {
+    runPrinterSetupDialog(printer(), this);
 }
 
 void Laktat::runHelp() {

@@ -358,18 +358,22 @@ EraseResult eraseTests(const QString &databasePath, const std::vector<ListedTest
         }
     }
     if (!error.isValid() && database.commit()) {
-        if (result.erased < int(selected.size()))
-            result.error = QStringLiteral("%1 of the %2 selected tests were no longer in the "
-                                          "database \"%3\".")
-                               .arg(int(selected.size()) - result.erased)
-                               .arg(selected.size())
-                               .arg(shownPath(databasePath));
+        result.error = notAllErasedMessage(result.erased, selected.size(), shownPath(databasePath));
         return result;
     }
     if (!error.isValid())
         error = database.lastError();
     database.rollback();
     return {0, failureMessage(databasePath, error)};
+}
+
+QString notAllErasedMessage(int erased, std::size_t selected, const QString &shownDatabase) {
+    if (erased >= int(selected))
+        return {};
+    return QStringLiteral("%1 of the %2 selected tests were no longer in the database \"%3\".")
+        .arg(int(selected) - erased)
+        .arg(selected)
+        .arg(shownDatabase);
 }
 
 } // namespace kavren

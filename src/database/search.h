@@ -138,6 +138,9 @@ struct EraseResult {
 // the name and date it was listed with, so that a file changed by another program in between
 // never loses a different test.
 EraseResult eraseTests(const QString &databasePath, const std::vector<ListedTest> &selected);
+// What an erase says when fewer rows went than were selected (the others had gone or changed);
+// empty when all went.
+QString notAllErasedMessage(int erased, std::size_t selected, const QString &shownDatabase);
 EraseResult eraseTests(const QString &databasePath, const std::vector<TestRow> &selected);
 
 } // namespace kavren

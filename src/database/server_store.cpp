@@ -318,12 +318,7 @@ EraseResult serverEraseTests(const QString &address, const std::vector<ListedTes
         }
     }
     if (!error.isValid() && database.commit()) {
-        if (result.erased < int(selected.size()))
-            result.error = QStringLiteral("%1 of the %2 selected tests were no longer in the "
-                                          "database \"%3\".")
-                               .arg(int(selected.size()) - result.erased)
-                               .arg(selected.size())
-                               .arg(session.shownName());
+        result.error = notAllErasedMessage(result.erased, selected.size(), session.shownName());
         return result;
     }
     if (!error.isValid())

@@ -232,10 +232,12 @@ QString writeNumber(double value) {
     // neighbour 325.79999999999995. Only next to the largest double can rounding to fifteen
     // digits pass the range (1.79769313486232E+308 reads back as infinity); such a value is
     // written with the digits that read back as itself.
-    const QString text = formatScientific(value, 15, 14);
-    if (std::isfinite(value) && !std::isfinite(readNumber(text)))
-        return formatScientific(value, 15, std::nullopt);
-    return text;
+    constexpr double FifteenDigitsStayInRange = 1.7976931348623e308;
+    if (std::isfinite(value) && std::abs(value) >= FifteenDigitsStayInRange) {
+        const QString text = formatScientific(value, 15, 14);
+        return std::isfinite(readNumber(text)) ? text : formatScientific(value, 15, std::nullopt);
+    }
+    return formatScientific(value, 15, 14);
 }
 
 double toFifteenDigits(double value) {
