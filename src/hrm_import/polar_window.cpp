@@ -189,7 +189,7 @@ void PolarWindow::showSamples() {
         const float speed = float(sample.speedKmh10);
         m_samples.setRow(int(i), speed / 36, float(sample.heartRate));
         maxSpeed = std::max(maxSpeed, speed);
-        entries.append(sample.text + u'\t' + elapsedTimeText((long long)i * interval));
+        entries.append(sample.text + u'\t' + elapsedTimeText(static_cast<long long>(i) * interval));
     }
     m_samples.sampleCount = int(m_file.samples.size());
     m_samples.maxSpeed = maxSpeed / 36;

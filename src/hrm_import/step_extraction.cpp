@@ -24,7 +24,7 @@ std::optional<double> meanSpeed(const HrmFile &file, long long start, long long 
     const long long interval = file.intervalSeconds();
     const std::size_t count = file.samples.size();
     std::size_t i = 0;
-    while (i < count && start - (long long)i * interval >= WindowMargin)
+    while (i < count && start - static_cast<long long>(i) * interval >= WindowMargin)
         ++i;
     if (i == count)
         return std::nullopt;
@@ -33,7 +33,7 @@ std::optional<double> meanSpeed(const HrmFile &file, long long start, long long 
     for (; i < count; ++i) {
         sum += file.samples[i].speedKmh10;
         ++taken;
-        if (end - (long long)i * interval < WindowMargin)
+        if (end - static_cast<long long>(i) * interval < WindowMargin)
             break;
     }
     return roundHalfEven(sum / double(taken));
