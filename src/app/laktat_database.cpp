@@ -217,6 +217,7 @@ void Laktat::criterionChosen(int option) {
 }
 
 void Laktat::listCriterionValues() {
+    // The old values go before the database is read, also when reading it fails.
     m_searchPanel->show();
     m_searchPanel->setCriterionValues({}, {});
     const ValuesResult result = kavren::listCriterionValues(m_database.databasePath, m_searchField);

@@ -22,19 +22,15 @@
 #include "app/window_scale.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QSlider>
