@@ -194,6 +194,27 @@ void ThresholdPanel::clampSpeed() {
         m_speed->setText(*clamped);
 }
 
+void ThresholdPanel::setPaceUnit(const QString &caption) {
+    m_paceUnit->setText(caption);
+}
+
+// The fields go first: emptying the speed shows speeds of 0, which the labels then lose.
+void ThresholdPanel::clearThreshold() {
+    for (QLineEdit *field : {m_lactate, m_hr, m_speed})
+        field->clear();
+    for (QLabel *label : {m_pace, m_kmPerHour, m_secondsPer200m, m_metresPerMinute})
+        label->clear();
+}
+
+void ThresholdPanel::clear() {
+    clearThreshold();
+    m_percentage->clear();
+    for (QLabel *label : {m_recoveryHard, m_recoveryMax})
+        label->clear();
+    for (QLabel *zone : m_zones)
+        zone->clear();
+}
+
 void ThresholdPanel::maxHrChanged() {
     const auto zones = trainingZones(m_maxHr->text());
     if (!zones)

@@ -34,6 +34,12 @@ public:
 
     // The threshold speed clamped to the graph (4…15 m/s) before the cross is drawn.
     void clampSpeed();
+    // Sets the caption of the pace unit (Label21) as a loaded test stored it.
+    void setPaceUnit(const QString &caption);
+    // Empties the threshold fields (Text1, Text2, Text3) and the speeds shown from them.
+    void clearThreshold();
+    // Empties the threshold fields and the training zones: the percentage and every zone label.
+    void clear();
 
 signals:
     // A double-click on the heart rate: the window runs the threshold calculator.

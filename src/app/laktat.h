@@ -17,6 +17,7 @@
 class QAction;
 class QCheckBox;
 class QPrinter;
+class QPushButton;
 class QTimer;
 
 #include <memory>
@@ -24,6 +25,7 @@ class QTimer;
 namespace kavren {
 class BackgroundPanel;
 class ComparisonPanel;
+class CreateDatabasePanel;
 class CursorReadoutPanel;
 class CsvExportDialog;
 class EntryPanel;
@@ -33,9 +35,11 @@ class LinkPanel;
 class PolarWindow;
 class ReportPanel;
 class ResultListModel;
+class SearchPanel;
 class StylePanel;
 class ThresholdPanel;
 class WindowScale;
+struct LoadedTest;
 } // namespace kavren
 
 class Laktat : public QMainWindow {
@@ -86,8 +90,11 @@ public:
     void clearScreen();
     // Clear all (raderaAllt): empties the test on screen and the comparison table.
     void clearAll();
-    // How long loading a test lets the window settle before it calculates (0.6 s).
+    // How long loading a test lets the window settle before it calculates (0.6 s); at 0 the
+    // calculation runs at once.
     void setLoadSettleTime(int milliseconds) { m_loadSettleMs = milliseconds; }
+    // True while a loaded test waits for its calculation.
+    bool loadSettling() const;
 
     // "Only Hr" → "Yes" and "No".
     void setHeartRateOnly(bool on);
@@ -135,6 +142,9 @@ private:
     void criterionChosen(int option);
     bool writeTest();
     void loadTest(const kavren::TestRow &row, bool takeComments);
+    void showLoadedSteps(const kavren::LoadedTest &test);
+    // The calculation of a loaded test once the window has settled.
+    void finishLoad();
     void eraseSelectedTests(const kavren::TestRow &clicked);
     void clearResults();
     void continueSearch(int generation);
@@ -173,6 +183,8 @@ private:
     // Tests read in one turn of the event loop: a few milliseconds of reading.
     static constexpr int SearchPageRows = 4000;
     int m_loadSettleMs = 600;
+    QTimer *m_loadSettle = nullptr; // the wait of a loaded test before its calculation
+    bool m_loadSettleFrozen = false; // "Freeze curve" as it was when the test was loaded
     kavren::ResultListModel *m_results = nullptr; // the tests of the last search, by list entry
     kavren::PercentCells m_percent;
     kavren::SampleBuffer m_samples;
@@ -198,6 +210,13 @@ private:
     kavren::LinkPanel *m_link = nullptr; // SSFrame3 and the live run
     kavren::PolarWindow *m_polar = nullptr; // the import window, made on first use
     kavren::CsvExportDialog *m_csvExport = nullptr;
+    kavren::SearchPanel *m_searchPanel = nullptr;         // SSFrame2
+    kavren::CreateDatabasePanel *m_createPanel = nullptr; // Frame5
+    QPushButton *m_saveButton = nullptr;                  // Command6 "Save work"
+    QPushButton *m_clearScreenButton = nullptr;           // SSCOmmand15 "Clear screen"
+    QAction *m_listDatabases = nullptr;                   // Database > List
+    QAction *m_createDatabase = nullptr;                  // Database > Create
+    QAction *m_exportCsv = nullptr;                       // Database > Export to CSV...
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
     kavren::ReportPanel *m_report = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;

@@ -3,9 +3,9 @@
 // clear-all and "Clear screen".
 #include "app/laktat.h"
 
-#include "app/event_wait.h"
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
+#include "database/create_database_panel.h"
 #include "database/csv_export_dialog.h"
 #include "database/server_address.h"
 #include "database/database_file.h"
@@ -13,6 +13,7 @@
 #include "database/slider_release.h"
 #include "database/loading.h"
 #include "database/saving.h"
+#include "database/search_panel.h"
 #include "graph/background_panel.h"
 #include "graph/file_list_panel.h"
 #include "graph/graph_widget.h"
@@ -23,16 +24,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QFocusEvent>
-#include <QGroupBox>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,7 +46,8 @@ namespace {
 const QString DatabaseListCaption = QStringLiteral("Select database (DblClick)");
 
 // Identity fields name, breed, age and sex, in the order the save checks them.
-const char *const IdentityNames[] = {"Text4", "Text5", "Text6", "Text7"};
+constexpr IdentityPart RequiredIdentity[] = {IdentityPart::Name, IdentityPart::Breed,
+                                             IdentityPart::Age, IdentityPart::Sex};
 
 void setChecked(QAbstractButton *button, bool checked) {
     if (!button)
@@ -64,28 +61,26 @@ void setChecked(QAbstractButton *button, bool checked) {
 } // namespace
 
 void Laktat::wireDatabase() {
-    connect(control<QAction>(QStringLiteral("dbas1")), &QAction::triggered, this, &Laktat::showDatabaseList);
-    connect(control<QAction>(QStringLiteral("creat")), &QAction::triggered, this, [this] {
-        control<QWidget>(QStringLiteral("Frame5"))->show();
-        control<QLineEdit>(QStringLiteral("Text55"))->setFocus();
-    });
-    connect(control<QPushButton>(QStringLiteral("Command4")), &QPushButton::clicked, this, &Laktat::createDatabase);
+    connect(m_listDatabases, &QAction::triggered, this, &Laktat::showDatabaseList);
+    connect(m_createDatabase, &QAction::triggered, m_createPanel, &CreateDatabasePanel::open);
+    connect(m_createPanel, &CreateDatabasePanel::createRequested, this, &Laktat::createDatabase);
     m_csvExport = new CsvExportDialog(this);
-    connect(control<QAction>(QStringLiteral("exportCsv")), &QAction::triggered, this, &Laktat::exportCsv);
+    connect(m_exportCsv, &QAction::triggered, this, &Laktat::exportCsv);
     connect(m_fileList->files(), &QListWidget::itemClicked, this, &Laktat::databaseFileClicked);
     connect(m_fileList->files(), &QListWidget::itemDoubleClicked, this, &Laktat::databaseFileDoubleClicked);
-    connect(control<QPushButton>(QStringLiteral("Command8")), &QPushButton::clicked, this, &Laktat::eraseListedFile);
-    for (int option = 0; option < SearchFields.size(); ++option)
-        connect(control<QRadioButton>(QStringLiteral("Option%1").arg(option + 1)), &QRadioButton::clicked,
-                this, [this, option] { criterionChosen(option); });
-    connect(control<QPushButton>(QStringLiteral("SSCommand8")), &QPushButton::clicked, this, &Laktat::listCriterionValues);
-    connect(control<QComboBox>(QStringLiteral("Combo1")), &QComboBox::activated, this, &Laktat::searchTests);
-    connect(control<QListView>(QStringLiteral("List1")), &QListView::clicked, this,
-            [this](const QModelIndex &entry) { resultClicked(entry.row()); });
-    connect(control<QPushButton>(QStringLiteral("Command6")), &QPushButton::clicked, this, &Laktat::saveWork);
-    connect(control<QPushButton>(QStringLiteral("SSCOmmand15")), &QPushButton::clicked, this, &Laktat::clearScreen);
-    control<QPushButton>(QStringLiteral("Command6"))->installEventFilter(this);
-    control<QLineEdit>(QStringLiteral("Text60"))->installEventFilter(this);
+    connect(m_fileList, &FileListPanel::eraseRequested, this, &Laktat::eraseListedFile);
+    connect(m_searchPanel, &SearchPanel::criterionClicked, this, &Laktat::criterionChosen);
+    connect(m_searchPanel, &SearchPanel::valuesRequested, this, &Laktat::listCriterionValues);
+    connect(m_searchPanel, &SearchPanel::valueChosen, this, &Laktat::searchTests);
+    connect(m_searchPanel, &SearchPanel::resultClicked, this, &Laktat::resultClicked);
+    connect(m_saveButton, &QPushButton::clicked, this, &Laktat::saveWork);
+    connect(m_clearScreenButton, &QPushButton::clicked, this, &Laktat::clearScreen);
+    // The calculation of a loaded test waits for the window to settle; see loadTest.
+    m_loadSettle = new QTimer(this);
+    m_loadSettle->setSingleShot(true);
+    connect(m_loadSettle, &QTimer::timeout, this, &Laktat::finishLoad);
+    m_saveButton->installEventFilter(this);
+    m_entry->identityField(IdentityPart::Trainer)->installEventFilter(this);
     m_threshold->hrSlider()->installEventFilter(this);
     m_threshold->lactateSlider()->installEventFilter(this);
 }
@@ -99,12 +94,13 @@ bool Laktat::eventFilter(QObject *watched, QEvent *event) {
         (watched == m_threshold->hrSlider() || watched == m_threshold->lactateSlider())) {
         const bool hrSlider = watched == m_threshold->hrSlider();
         QMetaObject::invokeMethod(this, [this, hrSlider] { sliderReleased(hrSlider); }, Qt::QueuedConnection);
-    } else if (event->type() == QEvent::Enter && watched->objectName() == u"Command6") {
-        static_cast<QWidget *>(watched)->setFocus();
-    } else if (event->type() == QEvent::FocusOut && watched->objectName() == u"Text60" &&
+    } else if (event->type() == QEvent::Enter && watched == m_saveButton) {
+        m_saveButton->setFocus();
+    } else if (event->type() == QEvent::FocusOut &&
+               watched == m_entry->identityField(IdentityPart::Trainer) &&
                static_cast<QFocusEvent *>(event)->reason() == Qt::TabFocusReason) {
         if (m_test.importedFromFile)
-            control<QPushButton>(QStringLiteral("Command6"))->setFocus();
+            m_saveButton->setFocus();
         else if (m_entry->lactateField(0)->isVisible())
             m_entry->lactateField(0)->setFocus();
         else
@@ -123,8 +119,7 @@ void Laktat::showDatabaseList() {
 }
 
 void Laktat::createDatabase() {
-    auto *createBox = control<QLineEdit>(QStringLiteral("Text55"));
-    const CreateResult result = kavren::createDatabase(createBox->text());
+    const CreateResult result = kavren::createDatabase(m_createPanel->path());
     switch (result.outcome) {
     case CreateOutcome::WrongSyntax:
     case CreateOutcome::Failed:
@@ -136,7 +131,7 @@ void Laktat::createDatabase() {
         return;
     case CreateOutcome::Created:
         useCreatedDatabase(result.databasePath);
-        control<QWidget>(QStringLiteral("Frame5"))->hide();
+        m_createPanel->hide();
         m_fileList->folders()->refresh();
         m_fileList->files()->refresh();
         clearAll();
@@ -150,7 +145,7 @@ void Laktat::createDatabase() {
 void Laktat::useCreatedDatabase(const QString &path) {
     if (isServerAddress(path)) {
         m_database = serverDatabase(path, m_programFolder);
-        control<QGroupBox>(QStringLiteral("SSFrame2"))->setTitle(m_database.selectedDatabaseName);
+        m_searchPanel->setTitle(m_database.selectedDatabaseName);
     } else
         m_database.databasePath = path;
     showCurrentDatabase();
@@ -163,8 +158,8 @@ void Laktat::databaseFileClicked() {
     if (name.isEmpty())
         return;
     m_database = databaseChosenInList(m_fileList->folders()->path(), name);
-    control<QLineEdit>(QStringLiteral("Text55"))->setText(createBoxTextOfPath(m_database.databasePath));
-    control<QGroupBox>(QStringLiteral("SSFrame2"))->setTitle(name);
+    m_createPanel->setPath(createBoxTextOfPath(m_database.databasePath));
+    m_searchPanel->setTitle(name);
     showCurrentDatabase();
     m_reportedProblem.clear();
     reportDatabaseProblem(checkChosenDatabase(m_database.databasePath).value_or(QString()));
@@ -174,12 +169,12 @@ void Laktat::databaseFileDoubleClicked() {
     if (m_fileList->mode() != FileListMode::Databases)
         return;
     m_fileList->frame()->hide();
-    control<QComboBox>(QStringLiteral("Combo1"))->setEditText(QString());
+    m_searchPanel->clearEnteredValue();
     clearResults();
     m_entry->commentsField()->clear();
     clearAll();
     m_searchField = DefaultSearchField;
-    control<QRadioButton>(QStringLiteral("Option1"))->setChecked(true);
+    m_searchPanel->chooseCriterion(0);
     listCriterionValues();
 }
 
@@ -200,7 +195,7 @@ void Laktat::eraseListedFile() {
         m_fileList->folders()->setPath(QDir::currentPath());
         m_fileList->frame()->hide();
     }
-    control<QLineEdit>(QStringLiteral("Text55"))->clear();
+    m_createPanel->clearPath();
 }
 
 // Tells the user what is wrong with the current database, once: listing again after a click, a
@@ -222,19 +217,14 @@ void Laktat::criterionChosen(int option) {
 }
 
 void Laktat::listCriterionValues() {
-    auto *values = control<QComboBox>(QStringLiteral("Combo1"));
-    values->show();
-    control<QWidget>(QStringLiteral("SSFrame2"))->show();
-    values->clear();
+    // The old values go before the database is read, also when reading it fails.
+    m_searchPanel->show();
+    m_searchPanel->setCriterionValues({}, {});
     const ValuesResult result = kavren::listCriterionValues(m_database.databasePath, m_searchField);
     reportDatabaseProblem(result.error);
-    values->addItems(result.values);
-    // Each value keeps the bytes it is stored as, which a search then matches exactly.
-    for (int i = 0; i < result.storedValues.size(); ++i)
-        values->setItemData(i, result.storedValues[i]);
-    values->setCurrentIndex(-1);
+    m_searchPanel->setCriterionValues(result.values, result.storedValues);
     clearResults();
-    values->setFocus();
+    m_searchPanel->focusValues();
 }
 
 void Laktat::clearResults() {
@@ -248,11 +238,7 @@ void Laktat::searchTests() {
     m_test.importedFromFile = false;
     m_fileList->frame()->hide();
     m_entry->commentsField()->setPlainText(QStringLiteral(" "));
-    const auto *values = control<QComboBox>(QStringLiteral("Combo1"));
-    const int chosen = values->currentIndex();
-    const QByteArray stored = chosen >= 0 && values->itemText(chosen) == values->currentText()
-                                  ? values->itemData(chosen).toByteArray()
-                                  : values->currentText().toUtf8();
+    const QByteArray stored = m_searchPanel->searchValue();
     m_listedSearch = {m_database.databasePath, m_searchField, stored, true};
     m_search = std::make_unique<PagedTestSearch>(m_database.databasePath, m_searchField, stored);
     continueSearch(++m_searchGeneration);
@@ -285,11 +271,13 @@ void Laktat::resultClicked(int listIndex) {
     m_threshold->hrSlider()->setValue(120);
     m_threshold->lactateSlider()->setValue(0);
     m_database.selectedDatabaseName = QStringLiteral(" ");
-    control<QLineEdit>(QStringLiteral("Text21"))->setText(row.maxHr);
     m_test.discipline = row.discipline;
-    control<QLineEdit>(QStringLiteral("Text8"))->setText(row.stable);
-    control<QLineEdit>(QStringLiteral("Text60"))->setText(row.trainer);
-    if (control<QCheckBox>(QStringLiteral("SSCheck3"))->isChecked()) {
+    HorseIdentity identity = m_entry->identity();
+    identity.maxHr = row.maxHr;
+    identity.stable = row.stable;
+    identity.trainer = row.trainer;
+    m_entry->setIdentity(identity);
+    if (m_searchPanel->erasesTests()) {
         eraseSelectedTests(row);
         return;
     }
@@ -300,20 +288,19 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
     const LoadedTest test = unpackTest(row);
     if (takeComments)
         m_entry->commentsField()->setPlainText(test.comments);
-    for (const char *name : {"Text1", "Text2", "Text3"})
-        control<QLineEdit>(QString::fromLatin1(name))->clear();
-    for (const char *name : {"Label18", "Label25", "Label58", "Label65"})
-        control<QLabel>(QString::fromLatin1(name))->clear();
+    m_threshold->clearThreshold();
     const bool frozen = freezeChecked();
     if (!frozen)
         m_test.curveSlot = 0;
     m_slidersInert = false;
     m_entry->clearSteps();
 
-    const std::pair<const char *, QString> identity[] = {
-        {"Text4", test.name}, {"Text5", test.breed}, {"Text6", test.age}, {"Text7", test.sex}};
-    for (const auto &[name, text] : identity)
-        control<QLineEdit>(QString::fromLatin1(name))->setText(text);
+    HorseIdentity identity = m_entry->identity();
+    identity.name = test.name;
+    identity.breed = test.breed;
+    identity.age = test.age;
+    identity.sex = test.sex;
+    m_entry->setIdentity(identity);
     m_test.testDate = test.testDate;
     m_test.discipline = test.discipline;
     if (QRadioButton *option = m_entry->unitOption(test.speedUnit)) {
@@ -321,20 +308,35 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
         chooseUnit(test.speedUnit);
     }
     if (test.unitLabel)
-        control<QLabel>(QStringLiteral("Label21"))->setText(*test.unitLabel);
+        m_threshold->setPaceUnit(*test.unitLabel);
 
     m_background->setBackgroundPictureName(test.pictureName);
     if (!frozen) {
         if (!m_background->backgroundDropped())
             m_graph->removeBackgroundPicture();
-        if (control<QCheckBox>(QStringLiteral("SSCheck1"))->isChecked()) {
+        if (m_searchPanel->showsTestPicture()) {
             const QFileInfo picture(picturePathOf(m_database.databaseFolder, test.pictureName));
             m_background->showTestPicture(picture.path(), picture.fileName());
         }
     }
     if (test.axisCaption)
         m_entry->speedCaption()->setText(*test.axisCaption);
+    showLoadedSteps(test);
 
+    // The speeds are converted before the calculation reads them.
+    m_recalcTimer->start();
+    recalcTick();
+    // The calculation runs once the window has settled, from the event loop: meanwhile the window
+    // keeps working and nothing runs inside this call. A later load starts the wait again for its
+    // own test; emptying the screen drops the wait (clearAll).
+    m_loadSettleFrozen = frozen;
+    if (m_loadSettleMs <= 0)
+        finishLoad();
+    else
+        m_loadSettle->start(m_loadSettleMs);
+}
+
+void Laktat::showLoadedSteps(const LoadedTest &test) {
     m_test.stepCount = std::int16_t(test.stepCount);
     if (test.stepCount >= 3 && test.stepCount <= StepRows)
         for (int i = 0; i < test.stepCount; ++i) {
@@ -344,17 +346,17 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
         }
     m_test.hrOnly = test.hrOnly;
     m_entry->setLactateColumnVisible(!test.hrOnly);
-    if (test.hrOnly) {
-        for (const char *name : {"Text1", "Text2", "Text3"})
-            control<QLineEdit>(QString::fromLatin1(name))->clear();
-        control<QLabel>(QStringLiteral("Label18"))->clear();
-    }
+    if (test.hrOnly)
+        m_threshold->clearThreshold();
+}
 
-    // The speeds are converted before the calculation reads them.
-    m_recalcTimer->start();
-    recalcTick();
-    waitWhileProcessingEvents(m_loadSettleMs);
-    if (!frozen) {
+bool Laktat::loadSettling() const {
+    return m_loadSettle->isActive();
+}
+
+void Laktat::finishLoad() {
+    m_loadSettle->stop();
+    if (!m_loadSettleFrozen) {
         clearComparisonTable(m_analysis.comparison, m_percent);
         m_comparison->showValues(m_analysis.comparison);
     }
@@ -388,16 +390,13 @@ void Laktat::exportCsv() {
 }
 
 void Laktat::eraseSelectedTests(const TestRow &clicked) {
-    auto *erase = control<QCheckBox>(QStringLiteral("SSCheck3"));
     if (!askYesNo(this, QStringLiteral("Message"), QStringLiteral("Do you want to erase ?"))) {
-        erase->setChecked(false);
+        m_searchPanel->setErasesTests(false);
         return;
     }
     std::vector<ListedTest> selected;
-    QModelIndexList chosen = control<QListView>(QStringLiteral("List1"))->selectionModel()->selectedRows();
-    std::sort(chosen.begin(), chosen.end());
-    for (const QModelIndex &entry : chosen)
-        if (const ListedTest *test = m_results->testAt(entry.row()))
+    for (int listRow : m_searchPanel->selectedRows())
+        if (const ListedTest *test = m_results->testAt(listRow))
             selected.push_back(*test);
     if (selected.empty()) {
         loadTest(clicked, false);
@@ -406,7 +405,7 @@ void Laktat::eraseSelectedTests(const TestRow &clicked) {
     const EraseResult result = eraseTests(m_database.databasePath, selected);
     if (!result.error.isEmpty())
         showMessage(this, result.error);
-    erase->setChecked(false);
+    m_searchPanel->setErasesTests(false);
     m_slidersInert = true;
     m_fileList->files()->clearSelectedFileName();
     m_graph->surface().clear();
@@ -419,14 +418,15 @@ bool Laktat::writeTest() {
         m_entry->lactateField(step - 1)->setFocus();
         showMessage(this, IncompleteIndataMessage);
     }
+    const HorseIdentity identity = m_entry->identity();
     TestToSave test;
-    test.name = control<QLineEdit>(QStringLiteral("Text4"))->text();
-    test.breed = control<QLineEdit>(QStringLiteral("Text5"))->text();
-    test.age = control<QLineEdit>(QStringLiteral("Text6"))->text();
-    test.sex = control<QLineEdit>(QStringLiteral("Text7"))->text();
-    test.stable = control<QLineEdit>(QStringLiteral("Text8"))->text();
-    test.trainer = control<QLineEdit>(QStringLiteral("Text60"))->text();
-    test.maxHr = control<QLineEdit>(QStringLiteral("Text21"))->text();
+    test.name = identity.name;
+    test.breed = identity.breed;
+    test.age = identity.age;
+    test.sex = identity.sex;
+    test.stable = identity.stable;
+    test.trainer = identity.trainer;
+    test.maxHr = identity.maxHr;
     test.comments = m_entry->commentsField()->toPlainText();
     test.discipline = m_test.discipline;
     test.backgroundPictureName = m_background->backgroundPictureName();
@@ -451,8 +451,8 @@ void Laktat::saveWork() {
         showMessage(this, DatabaseNotSelectedMessage);
         return;
     }
-    for (const char *name : IdentityNames) {
-        auto *field = control<QLineEdit>(QString::fromLatin1(name));
+    for (IdentityPart part : RequiredIdentity) {
+        QLineEdit *field = m_entry->identityField(part);
         if (field->text().isEmpty()) {
             field->setFocus();
             showMessage(this, IdDataMissingMessage);
@@ -475,24 +475,20 @@ void Laktat::saveWork() {
     m_fileList->files()->refresh();
     m_recalcTimer->start();
     clearResults();
-    control<QComboBox>(QStringLiteral("Combo1"))->clear();
+    m_searchPanel->clear();
     m_entry->commentsField()->setPlainText(QStringLiteral(" "));
     listCriterionValues();
 }
 
 void Laktat::clearAll() {
+    // A loaded test still settling is dropped with the rest: its calculation would fill the
+    // emptied screen again.
+    m_loadSettle->stop();
     kavren::clearAll(m_test, m_analysis.comparison, m_percent, m_samples);
     m_entry->clearSteps();
-    for (const char *name : {"Text4", "Text5", "Text6", "Text7", "Text1", "Text2", "Text3", "Text21",
-                             "Text57", "Text8", "Text60", "Text58"})
-        control<QLineEdit>(QString::fromLatin1(name))->clear();
-    for (const char *name : {"Label18", "Label25", "Label58", "Label65", "label68", "Label69",
-                             "Label73", "Label79", "Label24"})
-        if (auto *label = control<QLabel>(QString::fromLatin1(name)))
-            label->clear();
-    for (int i = 0; i < 5; ++i)
-        control<QLabel>(QStringLiteral("Label64(%1)").arg(i))->clear();
-    setChecked(control<QCheckBox>(QStringLiteral("SSCheck1")), false);
+    m_entry->setIdentity({});
+    m_threshold->clear();
+    m_searchPanel->setShowsTestPicture(false);
     for (SpeedUnit unit : {SpeedUnit::KmPerHour, SpeedUnit::MinPerKm, SpeedUnit::MetrePerMin})
         setChecked(m_entry->unitOption(unit), false);
     m_entry->commentsField()->setPlainText(QStringLiteral(" "));
@@ -509,7 +505,7 @@ void Laktat::clearScreen() {
     m_fileList->files()->clearSelectedFileName();
     clearResults();
     m_background->setBackgroundPictureName(QString());
-    control<QComboBox>(QStringLiteral("Combo1"))->clear();
+    m_searchPanel->clear();
     m_test.importedFromFile = false;
     m_graph->surface().clear();
     clearAll();

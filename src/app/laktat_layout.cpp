@@ -4,7 +4,9 @@
 
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
+#include "database/create_database_panel.h"
 #include "database/result_list_model.h"
+#include "database/search_panel.h"
 #include "graph/background_panel.h"
 #include "graph/cursor_readout_panel.h"
 #include "graph/file_list_panel.h"
@@ -20,19 +22,15 @@
 #include "app/window_scale.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QSlider>
@@ -203,9 +201,9 @@ void Laktat::buildMenus() {
     connect(addNamedAction(frameSize, "No1", tr("No")), &QAction::triggered, m_background,
             [this] { m_background->adjustFrameToBackground(false); });
     QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
-    addNamedAction(database, "dbas1", tr("List"));
-    addNamedAction(database, "creat", tr("Create"));
-    addNamedAction(database, "exportCsv", tr("Export to CSV..."));
+    m_listDatabases = addNamedAction(database, "dbas1", tr("List"));
+    m_createDatabase = addNamedAction(database, "creat", tr("Create"));
+    m_exportCsv = addNamedAction(database, "exportCsv", tr("Export to CSV..."));
     connect(addBarAction(bar, "intn", tr("Internet")), &QAction::triggered, m_link,
             &LinkPanel::showFrame);
     connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this, &Laktat::openImport);
@@ -221,59 +219,22 @@ void Laktat::buildMenus() {
 void Laktat::buildCommands(QWidget *area) {
     const int top = 8400;
     makeButton(area, "Command9", tr("Calculate"), twipsRect(60, top, 1560, ButtonHeight));
-    makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
+    m_saveButton = makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
     makeButton(area, "Command10", tr("Print"), twipsRect(60, top + 450, 1560, ButtonHeight));
-    makeButton(area, "SSCOmmand15", tr("Clear screen"), twipsRect(1740, top + 450, 1560, ButtonHeight));
+    m_clearScreenButton =
+        makeButton(area, "SSCOmmand15", tr("Clear screen"), twipsRect(1740, top + 450, 1560, ButtonHeight));
     auto *exitButton = makeButton(area, "SSCommand6", tr("Exit"), twipsRect(60, top + 900, 3240, ButtonHeight));
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 
-    auto *createFrame = new QGroupBox(tr("Create Database (drive:\\folder\\name)"), area);
-    createFrame->setObjectName(QStringLiteral("Frame5"));
-    createFrame->setGeometry(twipsRect(GraphLeft, GraphTop, 6000, 1200));
-    auto *createBox = new QLineEdit(createFrame);
-    createBox->setObjectName(QStringLiteral("Text55"));
-    createBox->setGeometry(twipsRect(120, 300, 5760, 300));
-    makeButton(createFrame, "Command4", tr("Create"), twipsRect(120, 720, 1200, ButtonHeight));
-    auto *closeCreate = makeButton(createFrame, "Command5", tr("Close"), twipsRect(1440, 720, 1200, ButtonHeight));
-    connect(closeCreate, &QPushButton::clicked, createFrame, &QWidget::hide);
+    m_createPanel = new CreateDatabasePanel(area, twipsRect(GraphLeft, GraphTop, 6000, 1200));
 }
 
 void Laktat::buildSearchFrame(QWidget *area) {
     const int left = GraphLeft + GraphWidth + 120;
-    auto *frame = new QGroupBox(tr("Search criteria"), area);
-    frame->setObjectName(QStringLiteral("SSFrame2"));
-    frame->setGeometry(twipsRect(left, GraphTop, 3600, 6960));
-    const char *captions[] = {"Name", "Breed", "Age", "Sex", "Stable", "Trainer", "Date"};
-    for (int i = 0; i < 7; ++i) {
-        auto *option = new QRadioButton(tr(captions[i]), frame);
-        option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        option->setGeometry(twipsRect(120 + (i % 2) * 1700, 300 + (i / 2) * 300, 1600, 285));
-    }
-    auto *values = new QComboBox(frame);
-    values->setObjectName(QStringLiteral("Combo1"));
-    values->setEditable(true);
-    values->setGeometry(twipsRect(120, 1560, 3360, 315));
-    makeButton(frame, "SSCommand8", QStringLiteral("öppna arbete"), twipsRect(120, 1980, 3360, ButtonHeight));
-    auto *results = new QListView(frame);
-    results->setObjectName(QStringLiteral("List1"));
-    // Entries arrive sorted by their text (name, tab, date), equal texts in the order they were
-    // saved; the list shows them in that order. Entries of one height let the view lay out any
-    // number of them without measuring each.
-    m_results = new ResultListModel(results);
-    results->setModel(m_results);
-    results->setUniformItemSizes(true);
-    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    results->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    results->setGeometry(twipsRect(120, 2460, 3360, 3600));
-    const char *checks[][2] = {{"SSCheck1", "Background"}, {"SSCheck2", "Freeze curve"}, {"SSCheck3", "Erase work"}};
-    for (int i = 0; i < 3; ++i) {
-        auto *check = new QCheckBox(tr(checks[i][1]), frame);
-        check->setObjectName(QString::fromLatin1(checks[i][0]));
-        if (i == 1)
-            m_freeze = check;
-        check->setGeometry(twipsRect(120 + (i % 2) * 1700, 6180 + (i / 2) * 300, 1600, 285));
-    }
-    m_fileList->frame()->move(frame->geometry().topLeft());
+    m_searchPanel = new SearchPanel(area, twipsRect(left, GraphTop, 3600, 6960));
+    m_results = m_searchPanel->results();
+    m_freeze = m_searchPanel->freezeBox();
+    m_fileList->frame()->move(m_searchPanel->geometry().topLeft());
 }
 
 void Laktat::buildSideControls(QWidget *area) {

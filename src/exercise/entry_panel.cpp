@@ -106,6 +106,7 @@ void EntryPanel::buildIdentity(QWidget *area) {
             m_name = field;
         if (m_identityCount < m_identity.size())
             m_identity[m_identityCount++] = field;
+        m_identityFields[std::size_t(&f - IdentityFields)] = field;
         m_lastIdentity = field;
         top += 330;
     }
@@ -267,6 +268,24 @@ void EntryPanel::showConverted(const TestSteps &rows, int count) {
         if (m_altSpeed[i]->text() != rows[i].altSpeed)
             m_altSpeed[i]->setText(rows[i].altSpeed);
     }
+}
+
+HorseIdentity EntryPanel::identity() const {
+    const auto text = [this](IdentityPart part) { return identityField(part)->text(); };
+    return {text(IdentityPart::Name),    text(IdentityPart::Breed),   text(IdentityPart::Age),
+            text(IdentityPart::Sex),     text(IdentityPart::Stable),  text(IdentityPart::Trainer),
+            text(IdentityPart::MaxHr),   text(IdentityPart::RestHr)};
+}
+
+void EntryPanel::setIdentity(const HorseIdentity &identity) {
+    const std::pair<IdentityPart, const QString *> parts[] = {
+        {IdentityPart::Name, &identity.name},       {IdentityPart::Breed, &identity.breed},
+        {IdentityPart::Age, &identity.age},         {IdentityPart::Sex, &identity.sex},
+        {IdentityPart::Stable, &identity.stable},   {IdentityPart::Trainer, &identity.trainer},
+        {IdentityPart::MaxHr, &identity.maxHr},     {IdentityPart::RestHr, &identity.restHr}};
+    for (const auto &[part, text] : parts)
+        if (identityField(part)->text() != *text)
+            identityField(part)->setText(*text);
 }
 
 } // namespace kavren

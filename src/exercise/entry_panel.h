@@ -7,6 +7,7 @@
 #include "exercise/exercise_step.h"
 
 #include <QObject>
+#include <QString>
 
 #include <array>
 
@@ -17,6 +18,22 @@ class QRadioButton;
 class QWidget;
 
 namespace kavren {
+
+// The horse's identity as typed: name, breed, age, sex, stable, trainer, maximum and resting heart
+// rate (Text4…Text8, Text60, Text21, Text57), in the order the fields stand.
+struct HorseIdentity {
+    QString name;
+    QString breed;
+    QString age;
+    QString sex;
+    QString stable;
+    QString trainer;
+    QString maxHr;
+    QString restHr;
+};
+
+// One field of the identity, in the same order.
+enum class IdentityPart { Name, Breed, Age, Sex, Stable, Trainer, MaxHr, RestHr };
 
 class EntryPanel : public QObject {
     Q_OBJECT
@@ -46,6 +63,12 @@ public:
     QLineEdit *speedMsField(int row) const { return m_speedMs[std::size_t(row)]; }
     QLineEdit *altSpeedField(int row) const { return m_altSpeed[std::size_t(row)]; }
     QLineEdit *nameField() const { return m_name; }
+    HorseIdentity identity() const;
+    // Writes every identity field; a field whose text stays the same is not changed.
+    void setIdentity(const HorseIdentity &identity);
+    QLineEdit *identityField(IdentityPart part) const {
+        return m_identityFields[std::size_t(part)];
+    }
     QPlainTextEdit *commentsField() const { return m_comments; }
     QRadioButton *unitOption(SpeedUnit unit) const;
     QLabel *speedCaption() const { return m_speedCaption; }
@@ -71,6 +94,7 @@ private:
     std::array<QRadioButton *, 5> m_units{};
     QLineEdit *m_name = nullptr;
     std::array<QLineEdit *, 4> m_identity{}; // name, breed, age and sex
+    std::array<QLineEdit *, 8> m_identityFields{}; // in the order of IdentityPart
     QLineEdit *m_lastIdentity = nullptr;      // resting heart rate, the last before the steps
     std::size_t m_identityCount = 0;
     QPlainTextEdit *m_comments = nullptr;

@@ -107,6 +107,7 @@ FileListPanel::FileListPanel(QWidget *area) : QObject(area) {
     auto *erase = new QPushButton(tr("Erase"), m_frame);
     erase->setObjectName(QStringLiteral("Command8"));
     erase->setGeometry(112, 296, 96, 24);
+    connect(erase, &QPushButton::clicked, this, &FileListPanel::eraseRequested);
     m_frame->resize(216, 328);
 }
 

@@ -67,6 +67,9 @@ public:
     QComboBox *drives() const { return m_drives; }
     FolderListView *folders() const { return m_folders; }
     FileListView *files() const { return m_files; }
+signals:
+    // "Erase" (Command8): erase the file selected in the list.
+    void eraseRequested();
 private:
     QGroupBox *m_frame = nullptr;
     QComboBox *m_drives = nullptr;
