@@ -215,8 +215,8 @@ bool clickReaches(QWidget *window, QPushButton *button) {
 
 TEST_F(WindowLayoutTest, FramesShownOverOthersComeToTheFrontAndTakeClicks) {
     showOn(QRect(0, 0, 1366, 728));
-    // Buttons that ask ("Erase") are answered No, as every unanswered box in tests; what they say
-    // is not the point here.
+    // Buttons that ask ("Erase") get No, the answer of every box a test leaves unanswered; what
+    // they say is not the point here.
     // The search frame is up, as after any search: the file list used to open beneath it.
     control<QPushButton>("SSCommand8")->click();
     const std::pair<const char *, const char *> openings[] = {
