@@ -2,9 +2,9 @@
 // beside the same page's primitives drawn straight with QPainter into a PDF, and the cursor
 // readout's look-up that runs on every pointer move over the graph.
 #include "graph/cursor_readout.h"
-#include "graph/recording_surface.h"
 #include "report/page_surface.h"
 #include "report/report_page.h"
+#include "support/recording_surface.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

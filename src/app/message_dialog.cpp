@@ -1,29 +1,81 @@
+// The program's message boxes, and the answers that replace them in tests.
 #include "app/message_dialog.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
+#include <QList>
 
 namespace kavren {
 
-void showMessage(QWidget *parent, const QString &text) {
-    QMessageBox box(parent);
-    box.setWindowTitle(QCoreApplication::applicationName());
-    box.setText(text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+namespace {
+
+struct Answering {
+    bool on = false;
+    QList<QMessageBox::StandardButton> queue;
+    QStringList texts;
+};
+
+Answering &answering() {
+    static Answering state;
+    return state;
 }
 
-} // namespace kavren
+// The answer a box gets without a choice: its only button, or No of a question.
+QMessageBox::StandardButton escapeAnswer(QMessageBox::StandardButtons buttons) {
+    if (buttons.testFlag(QMessageBox::No))
+        return QMessageBox::No;
+    if (buttons.testFlag(QMessageBox::Cancel))
+        return QMessageBox::Cancel;
+    return QMessageBox::Ok;
+}
 
-namespace kavren {
-
-bool askYesNo(QWidget *parent, const QString &title, const QString &text) {
+QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                const QString &text, QMessageBox::StandardButtons buttons) {
+    Answering &state = answering();
+    if (state.on) {
+        state.texts << text;
+        return state.queue.isEmpty() ? escapeAnswer(buttons) : state.queue.takeFirst();
+    }
     QMessageBox box(parent);
-    box.setIcon(QMessageBox::Critical);
+    box.setIcon(icon);
     box.setWindowTitle(title);
     box.setText(text);
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    box.setStandardButtons(buttons);
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
+
+} // namespace
+
+void showMessage(QWidget *parent, const QString &text) {
+    ask(parent, QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok);
+}
+
+bool askYesNo(QWidget *parent, const QString &title, const QString &text) {
+    return ask(parent, QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+void showWarning(QWidget *parent, const QString &title, const QString &text) {
+    ask(parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
+}
+
+void MessageAnswers::answerWithoutShowing(bool on) { answering().on = on; }
+
+bool MessageAnswers::isAnswering() { return answering().on; }
+
+void MessageAnswers::setNextAnswer(QMessageBox::StandardButton answer) {
+    answering().queue << answer;
+}
+
+int MessageAnswers::queuedAnswers() { return int(answering().queue.size()); }
+
+void MessageAnswers::dropQueuedAnswers() { answering().queue.clear(); }
+
+QStringList MessageAnswers::shownTexts() { return answering().texts; }
+
+void MessageAnswers::clear() {
+    answering().queue.clear();
+    answering().texts.clear();
 }
 
 } // namespace kavren

@@ -1,7 +1,10 @@
 // Messages of the program: a modal message box whose text is the program's own fixed text.
+// Every box of the program goes through here, so that tests can answer them without a screen.
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -10,5 +13,23 @@ namespace kavren {
 void showMessage(QWidget *parent, const QString &text);
 // A question with the buttons Yes and No and the critical icon; true for Yes.
 bool askYesNo(QWidget *parent, const QString &title, const QString &text);
+// A failure with a title of its own and the warning icon.
+void showWarning(QWidget *parent, const QString &title, const QString &text);
+
+// Answers the boxes in tests instead of showing them. Once answering is on, a box takes the
+// next queued answer, or without one the answer of closing it with Escape (Ok for a message,
+// No for a question), and the text of every box is kept in the order shown.
+class MessageAnswers {
+public:
+    static void answerWithoutShowing(bool on);
+    static bool isAnswering();
+    // Queued answers are taken one per box, first queued first taken.
+    static void setNextAnswer(QMessageBox::StandardButton answer);
+    static int queuedAnswers();
+    static void dropQueuedAnswers();
+    static QStringList shownTexts();
+    // Forgets the queued answers and the texts shown.
+    static void clear();
+};
 
 } // namespace kavren

@@ -1,9 +1,10 @@
 #include "database/csv_export_dialog.h"
 
+#include "app/message_dialog.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProgressDialog>
 
 #include <algorithm>
@@ -60,7 +61,7 @@ QString CsvExportDialog::exportContent(const CsvContent &content) {
     case CsvOutcome::Failed:
         break;
     }
-    QMessageBox::warning(m_window, tr("Export to CSV"), result.error);
+    showWarning(m_window, tr("Export to CSV"), result.error);
     return result.error;
 }
 

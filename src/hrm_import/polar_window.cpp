@@ -1,11 +1,11 @@
 #include "hrm_import/polar_window.h"
 
+#include "app/message_dialog.h"
 #include "graph/file_list_panel.h"
 #include "hrm_import/take_over.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include <algorithm>
@@ -233,11 +232,7 @@ void PolarWindow::notify() {
 }
 
 void PolarWindow::report(const QString &text) {
-    QMessageBox box(this);
-    box.setWindowTitle(QCoreApplication::applicationName());
-    box.setText(text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    showMessage(this, text);
 }
 
 } // namespace kavren

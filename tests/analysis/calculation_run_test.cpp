@@ -4,8 +4,8 @@
 #include "analysis/calculation_run.h"
 
 #include "graph/curve_plot.h"
-#include "graph/recording_surface.h"
 #include "support/qt_printers.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 

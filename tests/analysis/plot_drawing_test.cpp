@@ -4,7 +4,7 @@
 #include "analysis/common_scale_plot.h"
 #include "analysis/continuous_hr_line.h"
 #include "graph/curve_plot.h"
-#include "graph/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include "support/qt_printers.h"
 

@@ -2,9 +2,10 @@
 // and into the comparison table.
 #include "app/laktat.h"
 #include "graph/graph_widget.h"
-#include "support/message_watcher.h"
+#include "support/message_log.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
+#include "support/window_fixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,20 +19,16 @@
 #include <cmath>
 #include <memory>
 
-using kavren::testing::MessageWatcher;
+using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
 
 namespace {
 
-class CalculationTest : public ::testing::Test {
+class CalculationTest : public kavren::testing::WindowFixture {
 protected:
     void SetUp() override { m_window = std::make_unique<Laktat>(m_folder.path()); }
 
-    template <typename T = QLineEdit> T *control(const QString &name) {
-        T *widget = m_window->findChild<T *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
+    const QObject *windowUnderTest() const override { return m_window.get(); }
     QString text(const QString &name) {
         if (auto *label = m_window->findChild<QLabel *>(name))
             return label->text();
@@ -127,7 +124,7 @@ TEST_F(CalculationTest, WithoutAUnitCalculateOnlyAsksForOne) {
     control<QRadioButton>("SSOption6")->setAutoExclusive(false);
     control<QRadioButton>("SSOption6")->setChecked(false);
     m_window->currentTest().speedUnit = kavren::SpeedUnit::NoUnit;
-    MessageWatcher messages;
+    MessageLog messages;
     control<QPushButton>("Command9")->click();
     EXPECT_EQ(messages.texts(), QStringList{"Select Speed !"});
     EXPECT_EQ(text("labelx(0)"), "");

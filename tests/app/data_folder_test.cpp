@@ -3,7 +3,7 @@
 // the real program started in a fresh home.
 #include "app/data_folder.h"
 #include "app/laktat.h"
-#include "support/message_watcher.h"
+#include "support/message_log.h"
 
 #include <QDir>
 #include <QFile>
@@ -139,7 +139,7 @@ TEST(DataFolder, ASavedTestLandsInTheFoldersDefaultDatabase) {
     const QString folder = root.filePath("data");
     ASSERT_TRUE(prepareDataFolder(folder, SourceSettings, {}).ok);
     {
-        kavren::testing::MessageWatcher messages;
+        kavren::testing::MessageLog messages;
         Laktat window(folder);
         ASSERT_FALSE(window.startupFailed());
         window.findChild<QRadioButton *>("SSOption6")->click();

@@ -1,9 +1,11 @@
 // The database work of the main window: a test typed, saved, found, loaded and erased again, and
 // what the window says when a database cannot take the test.
 #include "app/laktat.h"
-#include "support/message_watcher.h"
+#include "app/message_dialog.h"
+#include "support/message_log.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,7 +27,7 @@
 
 #include <memory>
 
-using kavren::testing::MessageWatcher;
+using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
 
 namespace {
@@ -34,17 +36,13 @@ const QStringList Lactates = {"1.2", "1.5", "2.4", "4.1", "6.0", "8.8"};
 const QStringList HeartRates = {"128", "145", "166", "183", "192", "201"};
 const QStringList Speeds = {"2.40", "2.20", "2", "1.50", "1.45", "1.40"};
 
-class DatabaseWindowTest : public ::testing::Test {
+class DatabaseWindowTest : public kavren::testing::WindowFixture {
 protected:
     void SetUp() override {
         m_window = std::make_unique<Laktat>(m_folder.path());
         m_window->setLoadSettleTime(0);
     }
-    template <typename T = QLineEdit> T *control(const QString &name) {
-        T *widget = m_window->findChild<T *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
+    const QObject *windowUnderTest() const override { return m_window.get(); }
     QString text(const QString &name) { return control(name)->text(); }
 
     void typeTest(const QString &name) {
@@ -102,7 +100,7 @@ TEST_F(DatabaseWindowTest, SavedTestComesBackWithTheSameStepsAndIndices) {
     const QStringList indices = comparisonRow(0);
     ASSERT_FALSE(indices[0].isEmpty());
 
-    MessageWatcher messages;
+    MessageLog messages;
     control<QPushButton>("Command6")->click();
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
     EXPECT_TRUE(QFile::exists(m_folder.filePath("Start.mdb")));
@@ -141,7 +139,7 @@ TEST_F(DatabaseWindowTest, SaveRefusesWithoutDatabaseOrIdentity) {
         SCOPED_TRACE(field);
         typeTest("Bella");
         control(QString::fromLatin1(field))->clear();
-        MessageWatcher messages;
+        MessageLog messages;
         control<QPushButton>("Command6")->click();
         EXPECT_EQ(messages.texts(), QStringList{"Id data missing!"});
         EXPECT_EQ(m_window->focusWidget(), control(QString::fromLatin1(field)));
@@ -157,7 +155,7 @@ TEST_F(DatabaseWindowTest, AFailedSaveSaysSoAndKeepsTheTestOnScreen) {
     junk.write("this is not a database of tests");
     junk.close();
     typeTest("Bella");
-    MessageWatcher messages;
+    MessageLog messages;
     control<QPushButton>("Command6")->click();
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts()[0].startsWith("The test was not saved")) << messages.texts()[0].toStdString();
@@ -170,7 +168,7 @@ TEST_F(DatabaseWindowTest, AFailedSaveSaysSoAndKeepsTheTestOnScreen) {
 
 TEST_F(DatabaseWindowTest, EraseWorkDeletesExactlyTheSelectedTests) {
     {
-        MessageWatcher unexpected;
+        MessageLog unexpected;
         for (const char *name : {"Bella", "Bella", "Bella", "O'Hara"}) {
             typeTest(QString::fromLatin1(name));
             control<QPushButton>("Command6")->click();
@@ -183,7 +181,8 @@ TEST_F(DatabaseWindowTest, EraseWorkDeletesExactlyTheSelectedTests) {
     selectResult(2);
     control<QCheckBox>("SSCheck3")->setChecked(true);
     {
-        MessageWatcher answerYes(QMessageBox::Yes);
+        MessageLog answerYes;
+        kavren::MessageAnswers::setNextAnswer(QMessageBox::Yes);
         emit results()->clicked(results()->model()->index(2, 0));
         EXPECT_EQ(answerYes.texts(), QStringList{"Do you want to erase ?"});
     }
@@ -205,7 +204,7 @@ TEST_F(DatabaseWindowTest, ClearScreenEmptiesTheTestAndTheComparison) {
     EXPECT_FALSE(control<QCheckBox>("SSCheck2")->isChecked());
     EXPECT_FALSE(control<QRadioButton>("SSOption5")->isChecked());
     EXPECT_EQ(m_window->currentTest().discipline, "");
-    MessageWatcher messages;
+    MessageLog messages;
     control<QPushButton>("Command9")->click();
     EXPECT_EQ(messages.texts(), QStringList{"Select Speed !"});
 }
@@ -242,7 +241,7 @@ TEST_F(DatabaseWindowTest, ReleasedSlidersGoBackWhereTheyRestOrDrawTheThreshold)
 
 TEST_F(DatabaseWindowTest, HeartRateOnlyTestsGetNoLactatePerCentChanges) {
     {
-        MessageWatcher unexpected;
+        MessageLog unexpected;
         typeTest("Bella");
         control<QPushButton>("Command6")->click();
         typeTest("Bella");
@@ -270,7 +269,7 @@ TEST_F(DatabaseWindowTest, AFileThatIsNotOurDatabaseIsReportedOnce) {
     auto *files = control<QListWidget>("File1");
     const auto found = files->findItems("Notes.mdb", Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
-    MessageWatcher messages;
+    MessageLog messages;
     files->setCurrentItem(found[0]);
     emit files->itemClicked(found[0]);
     emit files->itemDoubleClicked(found[0]);

@@ -2,10 +2,11 @@
 #include "app/window_scale.h"
 #include "exercise/twips.h"
 #include "graph/graph_widget.h"
-#include "support/message_watcher.h"
+#include "support/message_log.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
 #include "support/typing.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -23,7 +24,7 @@
 #include <memory>
 
 using kavren::SpeedUnit;
-using kavren::testing::MessageWatcher;
+using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
 using kavren::testing::typeText;
 
@@ -36,17 +37,13 @@ QStringList settingsWithDatabase(const QString &databaseLine) {
     return lines;
 }
 
-class LaktatTest : public ::testing::Test {
+class LaktatTest : public kavren::testing::WindowFixture {
 protected:
     Laktat &start(const ProgramFolder &folder) {
         m_window = std::make_unique<Laktat>(folder.path());
         return *m_window;
     }
-    template <typename T = QLineEdit> T *control(const char *name) {
-        T *widget = m_window->findChild<T *>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    const QObject *windowUnderTest() const override { return m_window.get(); }
     QString text(const char *name) { return control<QLineEdit>(name)->text(); }
     void type(const char *name, const QString &typed) {
         QLineEdit *field = control<QLineEdit>(name);
@@ -118,7 +115,7 @@ TEST_F(LaktatTest, HasEveryMenuCommandAndOption) {
 TEST_F(LaktatTest, MissingSettingsFileIsReportedAndEndsTheStart) {
     ProgramFolder folder;
     folder.removeSettings();
-    MessageWatcher messages;
+    MessageLog messages;
     Laktat &window = start(folder);
     EXPECT_TRUE(window.startupFailed());
     EXPECT_EQ(messages.texts(), QStringList{"def4.txt missing !"});

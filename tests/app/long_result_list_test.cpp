@@ -3,7 +3,7 @@
 // "Clear screen" in the middle drops the rest of the reading.
 #include "app/laktat.h"
 #include "database/database_file.h"
-#include "support/message_watcher.h"
+#include "support/message_log.h"
 #include "support/program_folder.h"
 
 #include <QAbstractItemModel>
@@ -20,7 +20,7 @@
 
 #include <memory>
 
-using kavren::testing::MessageWatcher;
+using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
 
 namespace {
@@ -81,7 +81,7 @@ protected:
     }
 
     ProgramFolder m_folder;
-    MessageWatcher m_messages;
+    MessageLog m_messages;
     std::unique_ptr<Laktat> m_window;
 };
 

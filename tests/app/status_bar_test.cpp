@@ -3,9 +3,10 @@
 // comparison table's date cells keep the whole date and time.
 #include "app/laktat.h"
 #include "database/date_cell_widget.h"
-#include "support/message_watcher.h"
+#include "support/message_log.h"
 #include "support/program_folder.h"
 #include "support/typing.h"
+#include "support/window_fixture.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -21,7 +22,7 @@
 
 #include <memory>
 
-using kavren::testing::MessageWatcher;
+using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
 using kavren::testing::typeText;
 
@@ -29,17 +30,13 @@ namespace {
 
 const QString StaleTail = QStringLiteral(" \u2014 the indices shown belong to the previous fit");
 
-class StatusBarTest : public ::testing::Test {
+class StatusBarTest : public kavren::testing::WindowFixture {
 protected:
     void SetUp() override {
         m_window = std::make_unique<Laktat>(m_folder.path());
         m_window->setLoadSettleTime(0);
     }
-    template <typename T = QLineEdit> T *control(const QString &name) {
-        T *widget = m_window->findChild<T *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
+    const QObject *windowUnderTest() const override { return m_window.get(); }
     QString status() { return m_window->statusBar()->currentMessage(); }
 
     // The four-step test of 5, 6, 7 and 8 m/s typed as metres per minute, with the horse's identity.
@@ -82,7 +79,7 @@ TEST_F(StatusBarTest, SaveWorkSaysWhereAndWhatWasSavedWithoutAMessageBox) {
     auto *threshold = control("Text1");
     threshold->setFocus();
     typeText(threshold, QStringLiteral("4"));
-    MessageWatcher messages;
+    MessageLog messages;
     control<QPushButton>("Command6")->click();
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
     EXPECT_EQ(threshold->text(), "");
@@ -122,7 +119,7 @@ TEST_F(StatusBarTest, AFailedFitSaysWhyAndGreysTheIndicesUntilAFitSucceeds) {
     for (const Case &c : cases) {
         control("lakt2")->setText(QString::fromLatin1(c.lakt2));
         control("puls3")->setText(QString::fromLatin1(c.puls3));
-        MessageWatcher messages;
+        MessageLog messages;
         calculate();
         EXPECT_TRUE(messages.texts().isEmpty()) << c.lakt2;
         EXPECT_EQ(status(), QString::fromLatin1(c.message) + StaleTail) << c.lakt2;

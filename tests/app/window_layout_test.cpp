@@ -3,8 +3,8 @@
 // the steps as they are typed.
 #include "app/laktat.h"
 #include "app/window_scale.h"
-#include "support/message_watcher.h"
 #include "support/program_folder.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +24,6 @@
 #include <ostream>
 #include <tuple>
 
-using kavren::testing::MessageWatcher;
 using kavren::testing::ProgramFolder;
 
 namespace {
@@ -33,7 +32,7 @@ QString describe(const QRect &r) {
     return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-class WindowLayoutTest : public ::testing::Test {
+class WindowLayoutTest : public kavren::testing::WindowFixture {
 protected:
     void SetUp() override { m_window = std::make_unique<Laktat>(m_folder.path()); }
 
@@ -46,11 +45,7 @@ protected:
     }
     QWidget *area() { return m_window->findChild<QWidget *>(QStringLiteral("laktatArea")); }
     QScrollArea *scroller() { return m_window->findChild<QScrollArea *>(QStringLiteral("laktatScroller")); }
-    template <typename T = QWidget> T *control(const QString &name) {
-        T *widget = m_window->findChild<T *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
+    const QObject *windowUnderTest() const override { return m_window.get(); }
 
     // The named controls the user can see, with their rectangles in window coordinates.
     std::vector<std::pair<QWidget *, QRect>> visibleControls() {
@@ -168,7 +163,7 @@ TEST_P(ScreenSizeTest, ACalculatedFourStepTestShowsWholeOnScreen) {
     // The indices and the zones of the recovery row are on screen, the speed in metres per second
     // beside the steps too.
     for (const char *name : {"labelx(0)", "Vla2(0)", "VLA4(0)", "Hr2x(0)", "Hr4x(0)", "Label69", "Text18"}) {
-        QWidget *cell = control(QString::fromLatin1(name));
+        QWidget *cell = control<QWidget>(QString::fromLatin1(name));
         EXPECT_TRUE(viewport.contains(QRect(cell->mapTo(m_window.get(), QPoint(0, 0)), cell->size())))
             << name;
     }
@@ -220,8 +215,8 @@ bool clickReaches(QWidget *window, QPushButton *button) {
 
 TEST_F(WindowLayoutTest, FramesShownOverOthersComeToTheFrontAndTakeClicks) {
     showOn(QRect(0, 0, 1366, 728));
-    // Buttons that ask ("Erase") are answered No; what they say is not the point here.
-    MessageWatcher messages(QMessageBox::No);
+    // Buttons that ask ("Erase") get No, the answer of every box a test leaves unanswered; what
+    // they say is not the point here.
     // The search frame is up, as after any search: the file list used to open beneath it.
     control<QPushButton>("SSCommand8")->click();
     const std::pair<const char *, const char *> openings[] = {
@@ -257,7 +252,7 @@ TEST_F(WindowLayoutTest, TabGoesThroughLactateHeartRateAndSpeedOfEachStep) {
     showOn(QRect(0, 0, 1366, 728));
     m_window->activateWindow();
     const auto tabFrom = [this](const QString &name) {
-        QWidget *field = control(name);
+        QWidget *field = control<QWidget>(name);
         field->setFocus();
         QApplication::processEvents();
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);

@@ -3,9 +3,9 @@
 #include "app/laktat.h"
 #include "database/csv_export_dialog.h"
 #include "support/csv_reader.h"
-#include "support/message_watcher.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -26,7 +26,7 @@
 namespace kavren {
 namespace {
 
-class ExportWindow : public ::testing::Test {
+class ExportWindow : public kavren::testing::WindowFixture {
 protected:
     void SetUp() override {
         m_window = std::make_unique<Laktat>(m_folder.path());
@@ -35,11 +35,7 @@ protected:
         ASSERT_NE(m_export, nullptr);
         m_export->setFileChooser([this](QWidget *) { return target(); });
     }
-    template <typename T = QLineEdit> T *control(const QString &name) {
-        T *widget = m_window->findChild<T *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
+    const QObject *windowUnderTest() const override { return m_window.get(); }
     QString target() const { return m_folder.filePath(QStringLiteral("horses.csv")); }
 
     // Saves one test of Bella, finds it and loads it into the comparison table.
@@ -57,7 +53,6 @@ protected:
         control<QPlainTextEdit>("Text56")->setPlainText(
             QStringLiteral("=cmd, \"quoted\"\nsecond line"));
         m_window->recalcTick();
-        testing::MessageWatcher messages;
         control<QPushButton>("Command6")->click();
         auto *values = control<QComboBox>("Combo1");
         const int index = values->findText(QStringLiteral("Bella"));

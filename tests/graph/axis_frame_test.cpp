@@ -1,7 +1,7 @@
 // Axis ranges, ticks and labels of the graph, and the frame of both variants as drawn on the
 // recording surface.
 #include "graph/axis_frame.h"
-#include "graph/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // test on screen alone, and two or three kept tests redrawn on the common frame slot by slot.
 #include "analysis/calculation_run.h"
 #include "graph/curve_plot.h"
-#include "graph/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 

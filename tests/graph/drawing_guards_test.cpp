@@ -1,6 +1,6 @@
 // Every guard of the drawing surface on its own: one bad coordinate, radius, colour, size or
 // picture makes just that step fail, and the surface's state stays as it was.
-#include "graph/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 

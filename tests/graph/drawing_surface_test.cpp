@@ -2,7 +2,7 @@
 // QPainter surface's round circles and cleared layer.
 #include "graph/drawing_surface.h"
 #include "graph/painter_surface.h"
-#include "graph/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 // The live point of a received sample: where it stands and how it looks.
 #include "graph/live_point.h"
-#include "graph/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 

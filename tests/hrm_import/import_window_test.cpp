@@ -3,7 +3,7 @@
 #include "app/laktat.h"
 
 #include "hrm_text.h"
-#include "support/message_watcher.h"
+#include "support/message_log.h"
 #include "support/program_folder.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@
 #include <memory>
 
 using kavren::testing::HrmText;
-using kavren::testing::MessageWatcher;
+using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
 
 namespace {
@@ -117,7 +117,7 @@ TEST_F(ImportWindowTest, FileWithoutLapsShowsTheHeartRateLineOfAllSamples) {
     for (int i = 0; i < 2400; ++i)
         file.sampleLines << (i < 2001 ? QByteArray("156\t288") : i % 2 ? QByteArray("180\t360") : QByteArray("210\t450"));
     write("long.hrm", file.build());
-    MessageWatcher messages;
+    MessageLog messages;
     QWidget *polar = openImport();
     clickFile(polar, "long.hrm");
     EXPECT_EQ(messages.texts(), QStringList{"No Time Events is set !"});
@@ -161,7 +161,7 @@ TEST_F(ImportWindowTest, RefusedFilesAreNamedInTheMessage) {
     beats.sampleLines = {"812", "790"};
     write("rr.hrm", beats.build());
     write("cut.hrm", "[Params]\nVersion=106\n");
-    MessageWatcher messages;
+    MessageLog messages;
     QWidget *polar = openImport();
     clickFile(polar, "rr.hrm");
     clickFile(polar, "cut.hrm");

@@ -2,8 +2,8 @@
 // the kernel delivered is stored whole and in order, and every stored pair is drawn.
 #include "remote_link/link_panel.h"
 
-#include "graph/recording_surface.h"
 #include "remote_link/link_test_support.h"
+#include "support/recording_surface.h"
 
 #include <QThread>
 #include <QWidget>

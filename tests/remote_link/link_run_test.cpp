@@ -4,9 +4,9 @@
 #include "remote_link/link_panel.h"
 #include "remote_link/step_selection.h"
 
-#include "graph/recording_surface.h"
 #include "remote_link/link_test_support.h"
 #include "support/qt_printers.h"
+#include "support/recording_surface.h"
 
 #include <QGroupBox>
 #include <QLabel>

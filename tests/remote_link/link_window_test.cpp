@@ -4,9 +4,10 @@
 #include "graph/graph_widget.h"
 #include "remote_link/link_panel.h"
 #include "remote_link/link_test_support.h"
-#include "support/message_watcher.h"
+#include "support/message_log.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -20,7 +21,7 @@
 using namespace kavren;
 using kavren::testing::freeLoopbackPort;
 using kavren::testing::LinkSender;
-using kavren::testing::MessageWatcher;
+using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
 using kavren::testing::waitUntil;
 
@@ -38,7 +39,7 @@ int whitePixelsAround(const QImage &image, QPointF device) {
     return count;
 }
 
-class LinkWindow : public ::testing::Test {
+class LinkWindow : public kavren::testing::WindowFixture {
 protected:
     void SetUp() override {
         m_window = std::make_unique<Laktat>(m_folder.path());
@@ -50,11 +51,7 @@ protected:
         m_panel->setBindAddress(QHostAddress(QHostAddress::LocalHost));
         QObject::connect(m_panel, &LinkPanel::signedOff, [this] { m_signedOff = true; });
     }
-    template <typename T = QLineEdit> T *control(const QString &name) {
-        T *widget = m_window->findChild<T *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
+    const QObject *windowUnderTest() const override { return m_window.get(); }
     QString text(const QString &name) {
         if (auto *label = m_window->findChild<QLabel *>(name))
             return label->text();
@@ -62,7 +59,7 @@ protected:
     }
 
     ProgramFolder m_folder;
-    MessageWatcher m_messages;
+    MessageLog m_messages;
     std::unique_ptr<Laktat> m_window;
     LinkPanel *m_panel = nullptr;
     quint16 m_port = 0;

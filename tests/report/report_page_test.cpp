@@ -3,8 +3,8 @@
 #include "analysis/extrapolation.h"
 #include "report/report_graph.h"
 #include "report/report_page.h"
-#include "graph/recording_surface.h"
 #include "support/qt_printers.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 

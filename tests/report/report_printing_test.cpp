@@ -3,9 +3,10 @@
 // real print ends the keeping of curves.
 #include "app/laktat.h"
 #include "report/report_panel.h"
-#include "support/message_watcher.h"
+#include "support/message_log.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +31,7 @@
 #include <memory>
 
 using kavren::ReportPanel;
-using kavren::testing::MessageWatcher;
+using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
 
 namespace {
@@ -45,7 +46,7 @@ QString popplerOutput(const QString &tool, const QStringList &arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-class ReportPrintingTest : public ::testing::Test {
+class ReportPrintingTest : public kavren::testing::WindowFixture {
 protected:
     void SetUp() override {
         m_window = std::make_unique<Laktat>(m_folder.path());
@@ -53,11 +54,7 @@ protected:
         ASSERT_NE(m_report, nullptr);
     }
 
-    template <typename T = QLineEdit> T *control(const QString &name) {
-        T *widget = m_window->findChild<T *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
+    const QObject *windowUnderTest() const override { return m_window.get(); }
     // A six-step riding test typed in metres per minute, then "Calculate".
     void typeSixStepTest(int speedOffset = 0) {
         control<QRadioButton>("SSOption6")->click();
@@ -138,7 +135,7 @@ TEST_F(ReportPrintingTest, CancelledPrintChangesNothing) {
     freeze()->click();
     typeSixStepTest();
     m_report->setPrintDialog([](QPrinter &) { return false; });
-    MessageWatcher messages;
+    MessageLog messages;
     control<QPushButton>("Command10")->click();
     EXPECT_TRUE(freeze()->isChecked());
     EXPECT_EQ(m_window->currentTest().curveSlot, 1);
@@ -188,7 +185,7 @@ TEST_F(ReportPrintingTest, PdfAndPreviewKeepTheCurvesKept) {
 TEST_F(ReportPrintingTest, FailuresAreReportedAndChangeNothing) {
     freeze()->click();
     typeSixStepTest();
-    MessageWatcher messages;
+    MessageLog messages;
     const QString unwritable = m_output.filePath("no such folder/report.pdf");
     EXPECT_FALSE(m_window->saveReportPdf(unwritable));
     ASSERT_EQ(messages.texts().size(), 1);

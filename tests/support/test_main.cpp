@@ -1,15 +1,28 @@
 // Test entry point: every test runs inside one QApplication on the offscreen platform, so that
-// widgets can be created and grabbed without a display.
+// widgets can be created and grabbed without a display. Message boxes are answered without being
+// shown, and every test starts with no queued answers and no texts shown.
+#include "app/message_dialog.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
+namespace {
+
+class FreshMessageAnswers : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo &) override { kavren::MessageAnswers::clear(); }
+};
+
+} // namespace
+
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    kavren::MessageAnswers::answerWithoutShowing(true);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshMessageAnswers);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,5 @@
 // Keeps the drawn steps in order for tests.
-#include "graph/recording_surface.h"
+#include "support/recording_surface.h"
 
 namespace kavren {
 

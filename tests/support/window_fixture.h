@@ -1,0 +1,48 @@
+// A fixture for tests of a window: finds the window's controls by object name and ends the test
+// when one is missing, so that a renamed control fails its own tests instead of crashing the run.
+#pragma once
+
+#include <QLineEdit>
+#include <QObject>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <source_location>
+#include <stdexcept>
+#include <string>
+
+namespace kavren::testing {
+
+// Ends a test whose control is missing; the test framework reports it as the test's failure.
+class MissingControl : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The child of root with this object name and type. When there is none the test fails at the
+// caller's line and ends there.
+template <typename T>
+T *findControl(const QObject *root, const QString &name,
+               std::source_location where = std::source_location::current()) {
+    if (T *found = root ? root->findChild<T *>(name) : nullptr)
+        return found;
+    const std::string what = "no control \"" + name.toStdString() + "\" of type "
+                             + T::staticMetaObject.className();
+    ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << what;
+    throw MissingControl(what);
+}
+
+class WindowFixture : public ::testing::Test {
+protected:
+    // The window whose controls control() finds; the fixture that makes the window owns it.
+    virtual const QObject *windowUnderTest() const = 0;
+
+    template <typename T = QLineEdit>
+    T *control(const QString &name,
+               std::source_location where = std::source_location::current()) const {
+        return findControl<T>(windowUnderTest(), name, where);
+    }
+};
+
+} // namespace kavren::testing
