@@ -5,9 +5,5 @@ include_guard(GLOBAL)
 add_library(kavren_recording_surface STATIC
     ${CMAKE_CURRENT_LIST_DIR}/recording_surface.cpp ${CMAKE_CURRENT_LIST_DIR}/recording_surface.h)
 target_include_directories(kavren_recording_surface PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
-# The drawing surface is domain code: the widget-free library when there is one.
-if(TARGET kavren_core)
-    target_link_libraries(kavren_recording_surface PUBLIC kavren_core PRIVATE kavren_options)
-else()
-    target_link_libraries(kavren_recording_surface PUBLIC kavren_app PRIVATE kavren_options)
-endif()
+# The drawing surface is domain code: it needs the widget-free library alone.
+target_link_libraries(kavren_recording_surface PUBLIC kavren_core PRIVATE kavren_options)
