@@ -16,7 +16,11 @@
 
 class QAction;
 class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QPrinter;
+class QPushButton;
 class QTimer;
 
 #include <memory>
@@ -199,6 +203,20 @@ private:
     kavren::PolarWindow *m_polar = nullptr; // the import window, made on first use
     kavren::CsvExportDialog *m_csvExport = nullptr;
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
+    // The commands, the create-database frame and the menu actions the window builds itself.
+    QPushButton *m_calculateButton = nullptr; // Command9 "Calculate"
+    QPushButton *m_saveButton = nullptr;      // Command6 "Save work"
+    QPushButton *m_printButton = nullptr;     // Command10 "Print"
+    QPushButton *m_clearButton = nullptr;     // SSCOmmand15 "Clear screen"
+    QGroupBox *m_createFrame = nullptr;       // Frame5 "Create Database"
+    QLineEdit *m_createBox = nullptr;         // Text55, the path of the database to create
+    QPushButton *m_createButton = nullptr;    // Command4 "Create"
+    QAction *m_listAction = nullptr;          // dbas1 "Database" > "List"
+    QAction *m_createAction = nullptr;        // creat "Database" > "Create"
+    QAction *m_exportCsvAction = nullptr;     // exportCsv "Database" > "Export to CSV..."
+    QAction *m_previewAction = nullptr;       // preview "Report" > "Print preview..."
+    QAction *m_pdfAction = nullptr;           // pdfReport "Report" > "Save as PDF..."
+    QLabel *m_databaseLabel = nullptr;        // CurrentDatabaseLabel in the status bar
     kavren::ReportPanel *m_report = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<kavren::WindowScale> m_scale;

@@ -57,10 +57,6 @@ constexpr int MinimumGraphHeightTwips = 300;
 // Room for the title bar of the maximised window, which the toolkit knows only once it is shown.
 constexpr int TitleBarAllowance = 30;
 
-// Frames shown over the other controls: each comes to the front whenever it is shown, so that
-// none of its controls is hidden under another frame.
-const char *const OverFrames[] = {"fillista", "Frame5", "Frame1", "Frame2", "SSFrame3"};
-
 class RaiseWhenShown : public QObject {
 public:
     using QObject::QObject;
@@ -151,11 +147,14 @@ void Laktat::buildWindow() {
     scroller->setWidget(area);
 }
 
+// Frames shown over the other controls: each comes to the front whenever it is shown, so that
+// none of its controls is hidden under another frame.
 void Laktat::bringOverFramesToFront() {
     auto *raiser = new RaiseWhenShown(this);
-    for (const char *name : OverFrames)
-        if (auto *frame = control<QWidget>(QString::fromLatin1(name)))
-            frame->installEventFilter(raiser);
+    QWidget *const frames[] = {m_fileList->frame(), m_createFrame, m_styles->screenFrame(),
+                               m_styles->printerFrame(), m_link->frame()};
+    for (QWidget *frame : frames)
+        frame->installEventFilter(raiser);
 }
 
 double Laktat::layoutFactor() const {
@@ -176,8 +175,7 @@ void Laktat::fitToArea(const QRect &available) {
     m_scale->setDesignSize(m_graph, QSize(twips(GraphWidth), graphHeight));
     m_scale->apply(factor);
     // The comparison cells stand under the words of the header, which the new font has moved.
-    if (auto *comparison = control<QGroupBox>(QStringLiteral("Frame4")))
-        m_comparison->setHeader(comparison->title());
+    m_comparison->fitCellsToHeader();
     m_graphBaseWidth = int(std::lround(m_graph->width() * 15 / factor));
     m_graphBaseHeight = int(std::lround(m_graph->height() * 15 / factor));
     m_background->setGraphBaseSize(m_graph->size());
@@ -203,39 +201,45 @@ void Laktat::buildMenus() {
     connect(addNamedAction(frameSize, "No1", tr("No")), &QAction::triggered, m_background,
             [this] { m_background->adjustFrameToBackground(false); });
     QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
-    addNamedAction(database, "dbas1", tr("List"));
-    addNamedAction(database, "creat", tr("Create"));
-    addNamedAction(database, "exportCsv", tr("Export to CSV..."));
+    m_listAction = addNamedAction(database, "dbas1", tr("List"));
+    m_createAction = addNamedAction(database, "creat", tr("Create"));
+    m_exportCsvAction = addNamedAction(database, "exportCsv", tr("Export to CSV..."));
     connect(addBarAction(bar, "intn", tr("Internet")), &QAction::triggered, m_link,
             &LinkPanel::showFrame);
     connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this, &Laktat::openImport);
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
             &BackgroundPanel::showPictureList);
     QMenu *report = addNamedMenu(bar, "report", tr("Report"));
-    addNamedAction(report, "preview", tr("Print preview..."));
-    addNamedAction(report, "pdfReport", tr("Save as PDF..."));
+    m_previewAction = addNamedAction(report, "preview", tr("Print preview..."));
+    m_pdfAction = addNamedAction(report, "pdfReport", tr("Save as PDF..."));
     addBarAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
     connect(addBarAction(bar, "Help", tr(" Help")), &QAction::triggered, this, &Laktat::runHelp);
 }
 
 void Laktat::buildCommands(QWidget *area) {
     const int top = 8400;
-    makeButton(area, "Command9", tr("Calculate"), twipsRect(60, top, 1560, ButtonHeight));
-    makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
-    makeButton(area, "Command10", tr("Print"), twipsRect(60, top + 450, 1560, ButtonHeight));
-    makeButton(area, "SSCOmmand15", tr("Clear screen"), twipsRect(1740, top + 450, 1560, ButtonHeight));
+    m_calculateButton =
+        makeButton(area, "Command9", tr("Calculate"), twipsRect(60, top, 1560, ButtonHeight));
+    m_saveButton =
+        makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
+    m_printButton =
+        makeButton(area, "Command10", tr("Print"), twipsRect(60, top + 450, 1560, ButtonHeight));
+    m_clearButton = makeButton(area, "SSCOmmand15", tr("Clear screen"),
+                               twipsRect(1740, top + 450, 1560, ButtonHeight));
     auto *exitButton = makeButton(area, "SSCommand6", tr("Exit"), twipsRect(60, top + 900, 3240, ButtonHeight));
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 
-    auto *createFrame = new QGroupBox(tr("Create Database (drive:\\folder\\name)"), area);
-    createFrame->setObjectName(QStringLiteral("Frame5"));
-    createFrame->setGeometry(twipsRect(GraphLeft, GraphTop, 6000, 1200));
-    auto *createBox = new QLineEdit(createFrame);
-    createBox->setObjectName(QStringLiteral("Text55"));
-    createBox->setGeometry(twipsRect(120, 300, 5760, 300));
-    makeButton(createFrame, "Command4", tr("Create"), twipsRect(120, 720, 1200, ButtonHeight));
-    auto *closeCreate = makeButton(createFrame, "Command5", tr("Close"), twipsRect(1440, 720, 1200, ButtonHeight));
-    connect(closeCreate, &QPushButton::clicked, createFrame, &QWidget::hide);
+    m_createFrame = new QGroupBox(tr("Create Database (drive:\\folder\\name)"), area);
+    m_createFrame->setObjectName(QStringLiteral("Frame5"));
+    m_createFrame->setGeometry(twipsRect(GraphLeft, GraphTop, 6000, 1200));
+    m_createBox = new QLineEdit(m_createFrame);
+    m_createBox->setObjectName(QStringLiteral("Text55"));
+    m_createBox->setGeometry(twipsRect(120, 300, 5760, 300));
+    m_createButton = makeButton(m_createFrame, "Command4", tr("Create"),
+                                twipsRect(120, 720, 1200, ButtonHeight));
+    auto *closeCreate = makeButton(m_createFrame, "Command5", tr("Close"),
+                                   twipsRect(1440, 720, 1200, ButtonHeight));
+    connect(closeCreate, &QPushButton::clicked, m_createFrame, &QWidget::hide);
 }
 
 void Laktat::buildSearchFrame(QWidget *area) {
@@ -248,11 +252,13 @@ void Laktat::buildSearchFrame(QWidget *area) {
         auto *option = new QRadioButton(tr(captions[i]), frame);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         option->setGeometry(twipsRect(120 + (i % 2) * 1700, 300 + (i / 2) * 300, 1600, 285));
+        option->setChecked(i == 0); // the search goes by name until another criterion is chosen
     }
     auto *values = new QComboBox(frame);
     values->setObjectName(QStringLiteral("Combo1"));
     values->setEditable(true);
     values->setGeometry(twipsRect(120, 1560, 3360, 315));
+    values->hide(); // shown once a criterion's values are listed
     makeButton(frame, "SSCommand8", QStringLiteral("öppna arbete"), twipsRect(120, 1980, 3360, ButtonHeight));
     auto *results = new QListView(frame);
     results->setObjectName(QStringLiteral("List1"));
@@ -278,10 +284,8 @@ void Laktat::buildSearchFrame(QWidget *area) {
 
 void Laktat::buildSideControls(QWidget *area) {
     const int top = GraphTop + GraphHeight + 120;
-    auto *comparison = new QGroupBox(area);
-    comparison->setObjectName(QStringLiteral("Frame4"));
-    comparison->setGeometry(twipsRect(GraphLeft, top, GraphWidth, 2400));
-    m_comparison = new ComparisonPanel(comparison);
+    m_comparison = new ComparisonPanel(area);
+    m_comparison->setGeometry(twipsRect(GraphLeft, top, GraphWidth, 2400));
 
     m_threshold = new ThresholdPanel(
         area, twipsRect(GraphLeft + GraphWidth + 120, top, 3600, 2760),
@@ -290,21 +294,30 @@ void Laktat::buildSideControls(QWidget *area) {
     connect(m_threshold, &ThresholdPanel::thresholdRequested, this, &Laktat::runThreshold);
     connect(m_threshold, &ThresholdPanel::unitMissing, this,
             [this] { showMessage(this, QStringLiteral("Select speed !")); });
+    connect(m_entry, &EntryPanel::maxHrChanged, m_threshold, &ThresholdPanel::showZonesFor);
 
-    connect(control<QPushButton>(QStringLiteral("Command9")), &QPushButton::clicked, this,
-            &Laktat::calculate);
+    connect(m_calculateButton, &QPushButton::clicked, this, &Laktat::calculate);
     connect(m_freeze, &QCheckBox::clicked, this,
             &Laktat::freezeCurveClicked);
     wireReport();
 }
 
 void Laktat::wireReport() {
-    m_report = new ReportPanel({this, &m_test, &m_analysis, m_styles, m_graph, m_freeze, m_comparison,
-                                [this]() -> QPrinter & { return printer(); }},
-                               this);
-    connect(control<QPushButton>(QStringLiteral("Command10")), &QPushButton::clicked, m_report, &ReportPanel::print);
-    connect(control<QAction>(QStringLiteral("preview")), &QAction::triggered, m_report, &ReportPanel::showPreview);
-    connect(control<QAction>(QStringLiteral("pdfReport")), &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
+    ReportPanel::Sources sources;
+    sources.window = this;
+    sources.entry = m_entry;
+    sources.threshold = m_threshold;
+    sources.test = &m_test;
+    sources.analysis = &m_analysis;
+    sources.styles = m_styles;
+    sources.graph = m_graph;
+    sources.freeze = m_freeze;
+    sources.comparison = m_comparison;
+    sources.printer = [this]() -> QPrinter & { return printer(); };
+    m_report = new ReportPanel(sources, this);
+    connect(m_printButton, &QPushButton::clicked, m_report, &ReportPanel::print);
+    connect(m_previewAction, &QAction::triggered, m_report, &ReportPanel::showPreview);
+    connect(m_pdfAction, &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
     connect(m_report, &ReportPanel::reportFailed, this, [this](const QString &text) { showMessage(this, text); });
     m_readout = new CursorReadoutPanel(m_graph, m_analysis.pointTable, [this] { return freezeChecked(); });
 }

@@ -73,6 +73,9 @@ QLabel *makeLabel(QWidget *area, const QString &name, const QString &caption, co
     return label;
 }
 
+static_assert(std::size(IdentityFields) == std::size_t(HorseField::RestHr) + 1,
+              "one identity field for each HorseField");
+
 constexpr int GridTop = 4230;
 constexpr int RowHeight = 300;
 constexpr int FieldHeight = 285;
@@ -104,11 +107,14 @@ void EntryPanel::buildIdentity(QWidget *area) {
         auto *field = makeField(area, name, twipsRect(1200, top, 2100, FieldHeight));
         if (name == u"Text4")
             m_name = field;
+        m_horse[std::size_t(&f - IdentityFields)] = field;
         if (m_identityCount < m_identity.size())
             m_identity[m_identityCount++] = field;
         m_lastIdentity = field;
         top += 330;
     }
+    connect(horseField(HorseField::MaxHr), &QLineEdit::textChanged, this,
+            &EntryPanel::maxHrChanged);
     makeLabel(area, QStringLiteral("CaptionText56"), tr("Comments"), twipsRect(60, 6400, 1100, FieldHeight));
     m_comments = new QPlainTextEdit(area);
     m_comments->setObjectName(QStringLiteral("Text56"));
@@ -201,6 +207,11 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
         m_units[index++] = button;
     }
     m_disciplineLabel = makeLabel(area, QStringLiteral("Label23"), QString(), twipsRect(2460, 3360, 840, FieldHeight));
+}
+
+void EntryPanel::setHeartRates(const QString &maxHr, const QString &restHr) {
+    horseField(HorseField::MaxHr)->setText(maxHr);
+    horseField(HorseField::RestHr)->setText(restHr);
 }
 
 QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {

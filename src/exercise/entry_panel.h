@@ -18,6 +18,9 @@ class QWidget;
 
 namespace kavren {
 
+// The fields of the horse's identity in the order they stand, the heart rates last.
+enum class HorseField { Name, Breed, Age, Sex, Stable, Trainer, MaxHr, RestHr };
+
 class EntryPanel : public QObject {
     Q_OBJECT
 public:
@@ -46,6 +49,9 @@ public:
     QLineEdit *speedMsField(int row) const { return m_speedMs[std::size_t(row)]; }
     QLineEdit *altSpeedField(int row) const { return m_altSpeed[std::size_t(row)]; }
     QLineEdit *nameField() const { return m_name; }
+    QLineEdit *horseField(HorseField field) const { return m_horse[std::size_t(field)]; }
+    // The maximum (Text21) and resting (Text57) heart rate, as an imported file gives them.
+    void setHeartRates(const QString &maxHr, const QString &restHr);
     QPlainTextEdit *commentsField() const { return m_comments; }
     QRadioButton *unitOption(SpeedUnit unit) const;
     QLabel *speedCaption() const { return m_speedCaption; }
@@ -55,6 +61,8 @@ public:
 signals:
     // A unit option was clicked by the user.
     void unitClicked(kavren::SpeedUnit unit);
+    // The maximum heart rate (Text21) changed, typed or set by the program.
+    void maxHrChanged(const QString &text);
 
 private:
     void buildIdentity(QWidget *area);
@@ -70,6 +78,7 @@ private:
     std::array<QLineEdit *, StepRows> m_altSpeed{};
     std::array<QRadioButton *, 5> m_units{};
     QLineEdit *m_name = nullptr;
+    std::array<QLineEdit *, 8> m_horse{}; // by HorseField
     std::array<QLineEdit *, 4> m_identity{}; // name, breed, age and sex
     QLineEdit *m_lastIdentity = nullptr;      // resting heart rate, the last before the steps
     std::size_t m_identityCount = 0;
