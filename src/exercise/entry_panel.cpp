@@ -214,6 +214,13 @@ void EntryPanel::setHeartRates(const QString &maxHr, const QString &restHr) {
     horseField(HorseField::RestHr)->setText(restHr);
 }
 
+void EntryPanel::clearIdentity() {
+    for (HorseField field : {HorseField::Name, HorseField::Breed, HorseField::Age, HorseField::Sex,
+                             HorseField::MaxHr, HorseField::RestHr, HorseField::Stable,
+                             HorseField::Trainer})
+        horseField(field)->clear();
+}
+
 QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
     switch (unit) {
     case SpeedUnit::KmPerHour: return m_units[0];

@@ -52,6 +52,9 @@ public:
     QLineEdit *horseField(HorseField field) const { return m_horse[std::size_t(field)]; }
     // The maximum (Text21) and resting (Text57) heart rate, as an imported file gives them.
     void setHeartRates(const QString &maxHr, const QString &restHr);
+    // Empties the horse's identity: name, breed, age and sex, the heart rates, stable and trainer
+    // (the maximum heart rate announces its change as typing would).
+    void clearIdentity();
     QPlainTextEdit *commentsField() const { return m_comments; }
     QRadioButton *unitOption(SpeedUnit unit) const;
     QLabel *speedCaption() const { return m_speedCaption; }

@@ -13,8 +13,9 @@ TEST(EntryPanel, EachHorseFieldIsTheControlOfItsName) {
     QWidget area;
     EntryPanel panel(&area);
     const std::pair<HorseField, const char *> fields[] = {
-        {HorseField::Name, "Text4"},     {HorseField::Breed, "Text5"},  {HorseField::Age, "Text6"},
-        {HorseField::Sex, "Text7"},      {HorseField::Stable, "Text8"}, {HorseField::Trainer, "Text60"},
+        {HorseField::Name, "Text4"},     {HorseField::Breed, "Text5"},
+        {HorseField::Age, "Text6"},      {HorseField::Sex, "Text7"},
+        {HorseField::Stable, "Text8"},   {HorseField::Trainer, "Text60"},
         {HorseField::MaxHr, "Text21"},   {HorseField::RestHr, "Text57"}};
     for (const auto &[field, name] : fields) {
         ASSERT_NE(panel.horseField(field), nullptr) << name;
@@ -35,4 +36,23 @@ TEST(EntryPanel, HeartRatesGoToMaximumAndRestingAndTheMaximumIsAnnounced) {
     EXPECT_EQ(announced, QStringList{QStringLiteral("212")}); // the resting rate is not the maximum
     area.findChild<QLineEdit *>(QStringLiteral("Text57"))->setText(QStringLiteral("40"));
     EXPECT_EQ(announced.size(), 1);
+}
+
+const char *const IdentityNames[] = {"Text4", "Text5",  "Text6",  "Text7",
+                                     "Text8", "Text60", "Text21", "Text57"};
+
+TEST(EntryPanel, ClearIdentityEmptiesEveryIdentityFieldAndNoStep) {
+    QWidget area;
+    EntryPanel panel(&area);
+    for (const char *name : IdentityNames)
+        area.findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QStringLiteral("1"));
+    panel.lactateField(0)->setText(QStringLiteral("1.5"));
+    QStringList announced;
+    QObject::connect(&panel, &EntryPanel::maxHrChanged,
+                     [&announced](const QString &text) { announced.append(text); });
+    panel.clearIdentity();
+    for (const char *name : IdentityNames)
+        EXPECT_EQ(area.findChild<QLineEdit *>(QString::fromLatin1(name))->text(), "") << name;
+    EXPECT_EQ(panel.lactateField(0)->text(), "1.5");
+    EXPECT_EQ(announced, QStringList{QString()}); // the zones are told the maximum is gone
 }
