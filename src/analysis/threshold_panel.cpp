@@ -55,7 +55,8 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
     const int row = 330;
     makeLabel(frame, nullptr, tr("Speed"), twipsRect(120, 300, 900, 285));
     m_speed = makeField(frame, "Text3", twipsRect(1080, 300, 900, 285));
-    makeLabel(frame, "Label19", tr("meter/sec"), twipsRect(2040, 300, 1400, 285));
+    m_unitCaptions[0] =
+        makeLabel(frame, "Label19", tr("meter/sec"), twipsRect(2040, 300, 1400, 285));
     makeLabel(frame, nullptr, tr("Hr"), twipsRect(120, 300 + row, 900, 285));
     m_hr = makeField(frame, "Text2", twipsRect(1080, 300 + row, 900, 285));
     makeLabel(frame, nullptr, tr("Lactate"), twipsRect(120, 300 + 2 * row, 900, 285));
@@ -63,11 +64,14 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
     m_pace = makeLabel(frame, "Label18", QString(), twipsRect(120, 300 + 3 * row, 900, 285));
     m_paceUnit = makeLabel(frame, "Label21", tr("min/km"), twipsRect(1080, 300 + 3 * row, 900, 285));
     m_kmPerHour = makeLabel(frame, "Label25", QString(), twipsRect(120, 300 + 4 * row, 900, 285));
-    makeLabel(frame, "Label60", tr("km/h"), twipsRect(1080, 300 + 4 * row, 900, 285));
+    m_unitCaptions[1] =
+        makeLabel(frame, "Label60", tr("km/h"), twipsRect(1080, 300 + 4 * row, 900, 285));
     m_metresPerMinute = makeLabel(frame, "Label65", QString(), twipsRect(120, 300 + 5 * row, 900, 285));
-    makeLabel(frame, "Label66", tr("meter/min"), twipsRect(1080, 300 + 5 * row, 900, 285));
+    m_unitCaptions[2] =
+        makeLabel(frame, "Label66", tr("meter/min"), twipsRect(1080, 300 + 5 * row, 900, 285));
     m_secondsPer200m = makeLabel(frame, "Label58", QString(), twipsRect(120, 300 + 6 * row, 900, 285));
-    makeLabel(frame, "Label61", tr("sec/200m"), twipsRect(1080, 300 + 6 * row, 900, 285));
+    m_unitCaptions[3] =
+        makeLabel(frame, "Label61", tr("sec/200m"), twipsRect(1080, 300 + 6 * row, 900, 285));
 
     m_hrSlider = new QSlider(Qt::Horizontal, frame);
     m_hrSlider->setObjectName(QStringLiteral("Slider1"));
@@ -90,11 +94,15 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
     });
     connect(m_hrSlider, &QSlider::sliderMoved, this, &ThresholdPanel::hrSliderScrolled);
     connect(m_lactateSlider, &QSlider::sliderMoved, this, &ThresholdPanel::lactateSliderScrolled);
-    for (QSlider *slider : {m_hrSlider, m_lactateSlider})
-        connect(slider, &QSlider::actionTriggered, this, [this, slider](int action) {
-            if (action != QAbstractSlider::SliderMove)
-                emit slider->sliderMoved(slider->sliderPosition());
-        });
+    // A click on the groove or a key moves the handle as a drag would.
+    connect(m_hrSlider, &QSlider::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderMove)
+            hrSliderScrolled(m_hrSlider->sliderPosition());
+    });
+    connect(m_lactateSlider, &QSlider::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderMove)
+            lactateSliderScrolled(m_lactateSlider->sliderPosition());
+    });
     m_speed->installEventFilter(this);
     m_hr->installEventFilter(this);
 }
@@ -116,10 +124,6 @@ void ThresholdPanel::buildZones(QWidget *area, const QRect &rect) {
     makeLabel(zones, nullptr, tr("%"), twipsRect(120, 360, 300, 285));
     m_percentage = makeField(zones, "Text58", twipsRect(420, 360, 600, 285));
     connect(m_percentage, &QLineEdit::textChanged, this, &ThresholdPanel::percentageChanged);
-
-    m_maxHr = area->findChild<QLineEdit *>(QStringLiteral("Text21"));
-    if (m_maxHr)
-        connect(m_maxHr, &QLineEdit::textChanged, this, &ThresholdPanel::maxHrChanged);
 }
 
 bool ThresholdPanel::eventFilter(QObject *watched, QEvent *event) {
@@ -194,12 +198,42 @@ void ThresholdPanel::clampSpeed() {
         m_speed->setText(*clamped);
 }
 
+void ThresholdPanel::showZonesFor(const QString &maxHrText) {
+    const auto zones = trainingZones(maxHrText);
+    if (!zones)
+        return;
+    m_test.maxHr = zones->maxHr;
+    for (std::size_t i = 0; i < m_zones.size(); ++i)
+        m_zones[i]->setText(zones->captions[i]);
+}
+
+QString ThresholdPanel::paceText() const {
+    return m_pace->text();
+}
+
+std::array<QString, 5> ThresholdPanel::zoneTexts() const {
+    std::array<QString, 5> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = m_zones[i]->text();
+    return texts;
+}
+
+void ThresholdPanel::showUnit(SpeedUnit unit) {
+    const bool recovery = unit == SpeedUnit::RecoveryTime;
+    m_hrSlider->setEnabled(!recovery);
+    m_lactateSlider->setEnabled(!recovery);
+    if (recovery)
+        for (QLabel *caption : m_unitCaptions)
+            caption->setEnabled(false);
+    m_paceUnit->setText(unitLabelCaption(unit));
+}
+
 void ThresholdPanel::setPaceUnit(const QString &caption) {
     m_paceUnit->setText(caption);
 }
 
-// The fields go first: emptying the speed shows speeds of 0, which the labels then lose.
 void ThresholdPanel::clearThreshold() {
+    // The fields first: emptying the speed may write the other units, which are emptied after.
     for (QLineEdit *field : {m_lactate, m_hr, m_speed})
         field->clear();
     for (QLabel *label : {m_pace, m_kmPerHour, m_secondsPer200m, m_metresPerMinute})
@@ -207,21 +241,13 @@ void ThresholdPanel::clearThreshold() {
 }
 
 void ThresholdPanel::clear() {
-    clearThreshold();
-    m_percentage->clear();
-    for (QLabel *label : {m_recoveryHard, m_recoveryMax})
+    for (QLineEdit *field : {m_lactate, m_hr, m_speed, m_percentage})
+        field->clear();
+    for (QLabel *label : {m_pace, m_kmPerHour, m_secondsPer200m, m_metresPerMinute, m_recoveryHard,
+                          m_recoveryMax})
         label->clear();
     for (QLabel *zone : m_zones)
         zone->clear();
-}
-
-void ThresholdPanel::maxHrChanged() {
-    const auto zones = trainingZones(m_maxHr->text());
-    if (!zones)
-        return;
-    m_test.maxHr = zones->maxHr;
-    for (std::size_t i = 0; i < m_zones.size(); ++i)
-        m_zones[i]->setText(zones->captions[i]);
 }
 
 void ThresholdPanel::percentageChanged() {

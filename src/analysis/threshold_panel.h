@@ -5,6 +5,7 @@
 #pragma once
 
 #include "exercise/current_exercise.h"
+#include "exercise/speed_unit.h"
 
 #include <QObject>
 
@@ -32,14 +33,26 @@ public:
     QSlider *hrSlider() const { return m_hrSlider; }      // Slider1
     QSlider *lactateSlider() const { return m_lactateSlider; } // Slider2
 
+    // The threshold pace (Label18) and the five training zones (Label64(0…4)) as shown.
+    QString paceText() const;
+    std::array<QString, 5> zoneTexts() const;
+
     // The threshold speed clamped to the graph (4…15 m/s) before the cross is drawn.
     void clampSpeed();
-    // Sets the caption of the pace unit (Label21) as a loaded test stored it.
+    // A chosen unit: the pace caption (Label21) names it; a recovery test has no threshold speed,
+    // so its sliders and the captions of the speed in other units are disabled.
+    void showUnit(SpeedUnit unit);
+    // The pace caption (Label21), as a loaded test gives it.
     void setPaceUnit(const QString &caption);
-    // Empties the threshold fields (Text1, Text2, Text3) and the speeds shown from them.
+    // Empties the threshold speed, heart rate and lactate and the speed in other units.
     void clearThreshold();
-    // Empties the threshold fields and the training zones: the percentage and every zone label.
+    // Empties everything the panel shows: the threshold, the percentage with its recovery row
+    // and the training zones.
     void clear();
+
+public slots:
+    // The maximum heart rate changed: the training zones of a readable value are shown.
+    void showZonesFor(const QString &maxHrText);
 
 signals:
     // A double-click on the heart rate: the window runs the threshold calculator.
@@ -58,7 +71,6 @@ private:
     void lactateChanged();
     void hrSliderScrolled(int value);
     void lactateSliderScrolled(int value);
-    void maxHrChanged();
     void percentageChanged();
     void setIfDifferent(QLineEdit *field, const QString &text);
 
@@ -70,12 +82,12 @@ private:
     QLineEdit *m_lactate = nullptr;
     QLabel *m_pace = nullptr;          // Label18
     QLabel *m_paceUnit = nullptr;      // Label21
+    std::array<QLabel *, 4> m_unitCaptions{}; // Label19, Label60, Label66, Label61
     QLabel *m_kmPerHour = nullptr;     // Label25
     QLabel *m_secondsPer200m = nullptr; // Label58
     QLabel *m_metresPerMinute = nullptr; // Label65
     QSlider *m_hrSlider = nullptr;
     QSlider *m_lactateSlider = nullptr;
-    QLineEdit *m_maxHr = nullptr;      // Text21 (with the identity fields)
     QLineEdit *m_percentage = nullptr; // Text58
     std::array<QLabel *, 5> m_zones{}; // Label64(0…4)
     QLabel *m_recoveryHard = nullptr;  // label68

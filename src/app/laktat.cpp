@@ -1,16 +1,19 @@
 #include "app/laktat.h"
 
 #include "app/settings_file.h"
+#include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
+#include "database/create_database_panel.h"
+#include "database/search_panel.h"
 #include "database/server_address.h"
 #include "graph/background_panel.h"
 #include "graph/file_list_panel.h"
 #include "graph/graph_widget.h"
-#include "graph/palette.h"
 #include "graph/style_panel.h"
 #include "exercise/entry_panel.h"
 #include "app/message_dialog.h"
 #include "exercise/numeric_text.h"
+#include "remote_link/link_panel.h"
 #include "exercise/unit_conversion.h"
 #include "app/window_scale.h"
 
@@ -63,9 +66,9 @@ void Laktat::startup() {
     m_styles->screenFrame()->hide();
     m_styles->printerFrame()->hide();
     m_fileList->frame()->hide();
-    for (const char *name : {"SSFrame3", "Combo1", "Frame5"})
-        if (QWidget *widget = control<QWidget>(QString::fromLatin1(name)))
-            widget->hide();
+    m_link->frame()->hide();
+    m_searchPanel->valueBox()->hide(); // shown once a criterion's values are listed
+    m_createPanel->hide();
 
     QDir::setCurrent(m_programFolder);
     QFile file(QDir(m_programFolder).filePath(SettingsFileName));
@@ -81,15 +84,8 @@ void Laktat::startup() {
     m_recalcTimer->start();
     readSettings(contents);
     m_searchField = QStringLiteral("Namn");
-    if (auto *byName = control<QRadioButton>(QStringLiteral("Option1")))
-        byName->setChecked(true);
-    if (auto *label = control<QLabel>(QStringLiteral("Label54")))
-        if (const QLineEdit *hrColour = m_styles->field(QStringLiteral("Text45")))
-            if (const auto colour = paletteColourOfText(hrColour->text())) {
-                QPalette palette = label->palette();
-                palette.setColor(QPalette::WindowText, *colour);
-                label->setPalette(palette);
-            }
+    m_searchPanel->chooseCriterion(0); // the search goes by name until another criterion is chosen
+    m_styles->colourHeartRateCaption();
     m_entry->unitOption(SpeedUnit::MinPerKm)->setChecked(true);
     chooseUnit(SpeedUnit::MinPerKm);
 }
@@ -112,8 +108,7 @@ void Laktat::readSettings(const QByteArray &contents) {
 
 void Laktat::applyDatabaseLine(const QString &line) {
     m_database = databaseFromSettingsLine(line, m_programFolder);
-    if (auto *createBox = control<QLineEdit>(QStringLiteral("Text55")))
-        createBox->setText(createBoxTextOf(line));
+    m_createPanel->setPath(createBoxTextOf(line));
     showCurrentDatabase();
     const QString folder = splitAtLastSeparator(line).folder;
     if (!folder.isEmpty() && !isServerAddress(line) && QDir(folder).exists()) {
@@ -123,26 +118,19 @@ void Laktat::applyDatabaseLine(const QString &line) {
 }
 
 void Laktat::showCurrentDatabase() {
-    auto *label = findChild<QLabel *>(QStringLiteral("CurrentDatabaseLabel"));
-    if (!label) {
-        label = new QLabel(this);
-        label->setObjectName(QStringLiteral("CurrentDatabaseLabel"));
-        statusBar()->addPermanentWidget(label);
+    if (!m_databaseLabel) {
+        m_databaseLabel = new QLabel(this);
+        m_databaseLabel->setObjectName(QStringLiteral("CurrentDatabaseLabel"));
+        statusBar()->addPermanentWidget(m_databaseLabel);
     }
-    label->setText(QStringLiteral("Database: ") + shownDatabaseName(m_database));
+    m_databaseLabel->setText(QStringLiteral("Database: ") + shownDatabaseName(m_database));
 }
 
 void Laktat::chooseUnit(SpeedUnit unit) {
     const bool recovery = unit == SpeedUnit::RecoveryTime;
-    for (const char *name : {"Slider1", "Slider2"})
-        if (auto *slider = control<QSlider>(QString::fromLatin1(name)))
-            slider->setEnabled(!recovery);
-    if (recovery) {
-        for (const char *name : {"Label60", "Label66", "Label19", "Label61"})
-            if (auto *label = control<QLabel>(QString::fromLatin1(name)))
-                label->setEnabled(false);
+    m_threshold->showUnit(unit);
+    if (recovery)
         m_entry->unitOption(SpeedUnit::RecoveryTime)->setEnabled(true);
-    }
     m_test.scale.xOffset = recovery ? 4 : 0;
     m_test.scale.xDivisor = recovery ? 3 : 1;
     m_comparison->setHeader(recovery ? RecoveryHeader : SpeedHeader);
@@ -152,8 +140,6 @@ void Laktat::chooseUnit(SpeedUnit unit) {
     m_test.speedUnit = unit;
     m_test.discipline = disciplineOf(unit);
     m_entry->speedCaption()->setText(speedAxisCaption(unit));
-    if (auto *label = control<QLabel>(QStringLiteral("Label21")))
-        label->setText(unitLabelCaption(unit));
     QLineEdit *first = m_entry->lactateField(0)->isVisibleTo(this) ? m_entry->lactateField(0)
                                                                    : m_entry->hrField(0);
     if (first->isVisible())
@@ -188,8 +174,6 @@ void Laktat::setHeartRateOnly(bool on) {
     m_entry->showFullGrid();
     m_test.pace = {};
     m_test.discipline.clear();
-    if (auto *label = control<QLabel>(QStringLiteral("Label24")))
-        label->clear();
 }
 
 void Laktat::shutdown() {

@@ -16,6 +16,9 @@
 
 class QAction;
 class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QPrinter;
 class QPushButton;
 class QTimer;
@@ -158,7 +161,6 @@ private:
     void showContinuousHrLine();
     void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
-    template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
 
     kavren::CurrentTest m_test;
     kavren::AnalysisState m_analysis;
@@ -212,12 +214,18 @@ private:
     kavren::CsvExportDialog *m_csvExport = nullptr;
     kavren::SearchPanel *m_searchPanel = nullptr;         // SSFrame2
     kavren::CreateDatabasePanel *m_createPanel = nullptr; // Frame5
-    QPushButton *m_saveButton = nullptr;                  // Command6 "Save work"
-    QPushButton *m_clearScreenButton = nullptr;           // SSCOmmand15 "Clear screen"
-    QAction *m_listDatabases = nullptr;                   // Database > List
-    QAction *m_createDatabase = nullptr;                  // Database > Create
-    QAction *m_exportCsv = nullptr;                       // Database > Export to CSV...
     QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
+    // The commands and the menu actions the window builds itself.
+    QPushButton *m_calculateButton = nullptr;   // Command9 "Calculate"
+    QPushButton *m_saveButton = nullptr;        // Command6 "Save work"
+    QPushButton *m_printButton = nullptr;       // Command10 "Print"
+    QPushButton *m_clearScreenButton = nullptr; // SSCOmmand15 "Clear screen"
+    QAction *m_listDatabases = nullptr;         // dbas1 "Database" > "List"
+    QAction *m_createDatabase = nullptr;        // creat "Database" > "Create"
+    QAction *m_exportCsv = nullptr;             // exportCsv "Database" > "Export to CSV..."
+    QAction *m_previewAction = nullptr;       // preview "Report" > "Print preview..."
+    QAction *m_pdfAction = nullptr;           // pdfReport "Report" > "Save as PDF..."
+    QLabel *m_databaseLabel = nullptr;        // CurrentDatabaseLabel in the status bar
     kavren::ReportPanel *m_report = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<kavren::WindowScale> m_scale;

@@ -39,7 +39,7 @@ void Laktat::calculate() {
     if (preparation.switchHrOnly)
         setHeartRateOnly(true);
     if (preparation.focusSaveWork)
-        control<QPushButton>(QStringLiteral("Command6"))->setFocus();
+        m_saveButton->setFocus();
     else
         m_entry->nameField()->setFocus();
     runCalculation();

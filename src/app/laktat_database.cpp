@@ -46,8 +46,8 @@ namespace {
 const QString DatabaseListCaption = QStringLiteral("Select database (DblClick)");
 
 // Identity fields name, breed, age and sex, in the order the save checks them.
-constexpr IdentityPart RequiredIdentity[] = {IdentityPart::Name, IdentityPart::Breed,
-                                             IdentityPart::Age, IdentityPart::Sex};
+constexpr HorseField RequiredIdentity[] = {HorseField::Name, HorseField::Breed,
+                                             HorseField::Age, HorseField::Sex};
 
 void setChecked(QAbstractButton *button, bool checked) {
     if (!button)
@@ -80,7 +80,7 @@ void Laktat::wireDatabase() {
     m_loadSettle->setSingleShot(true);
     connect(m_loadSettle, &QTimer::timeout, this, &Laktat::finishLoad);
     m_saveButton->installEventFilter(this);
-    m_entry->identityField(IdentityPart::Trainer)->installEventFilter(this);
+    m_entry->horseField(HorseField::Trainer)->installEventFilter(this);
     m_threshold->hrSlider()->installEventFilter(this);
     m_threshold->lactateSlider()->installEventFilter(this);
 }
@@ -97,7 +97,7 @@ bool Laktat::eventFilter(QObject *watched, QEvent *event) {
     } else if (event->type() == QEvent::Enter && watched == m_saveButton) {
         m_saveButton->setFocus();
     } else if (event->type() == QEvent::FocusOut &&
-               watched == m_entry->identityField(IdentityPart::Trainer) &&
+               watched == m_entry->horseField(HorseField::Trainer) &&
                static_cast<QFocusEvent *>(event)->reason() == Qt::TabFocusReason) {
         if (m_test.importedFromFile)
             m_saveButton->setFocus();
@@ -451,8 +451,8 @@ void Laktat::saveWork() {
         showMessage(this, DatabaseNotSelectedMessage);
         return;
     }
-    for (IdentityPart part : RequiredIdentity) {
-        QLineEdit *field = m_entry->identityField(part);
+    for (HorseField part : RequiredIdentity) {
+        QLineEdit *field = m_entry->horseField(part);
         if (field->text().isEmpty()) {
             field->setFocus();
             showMessage(this, IdDataMissingMessage);

@@ -60,8 +60,7 @@ void Laktat::takeOverImport() {
     m_analysis.comparison.datex[0] = plan.dateCell;
     m_test.recordingDate = plan.recordingDate;
     m_comparison->showValues(m_analysis.comparison);
-    control<QLineEdit>(QStringLiteral("Text21"))->setText(plan.maxHr);
-    control<QLineEdit>(QStringLiteral("Text57"))->setText(plan.restHr);
+    m_entry->setHeartRates(plan.maxHr, plan.restHr);
     m_importNote = file.noteText;
     m_samples.sampleCount -= 1;
     m_test.scale.hrScale = FileHrScale;

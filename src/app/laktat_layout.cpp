@@ -55,10 +55,6 @@ constexpr int MinimumGraphHeightTwips = 300;
 // Room for the title bar of the maximised window, which the toolkit knows only once it is shown.
 constexpr int TitleBarAllowance = 30;
 
-// Frames shown over the other controls: each comes to the front whenever it is shown, so that
-// none of its controls is hidden under another frame.
-const char *const OverFrames[] = {"fillista", "Frame5", "Frame1", "Frame2", "SSFrame3"};
-
 class RaiseWhenShown : public QObject {
 public:
     using QObject::QObject;
@@ -149,11 +145,14 @@ void Laktat::buildWindow() {
     scroller->setWidget(area);
 }
 
+// Frames shown over the other controls: each comes to the front whenever it is shown, so that
+// none of its controls is hidden under another frame.
 void Laktat::bringOverFramesToFront() {
     auto *raiser = new RaiseWhenShown(this);
-    for (const char *name : OverFrames)
-        if (auto *frame = control<QWidget>(QString::fromLatin1(name)))
-            frame->installEventFilter(raiser);
+    QWidget *const frames[] = {m_fileList->frame(), m_createPanel, m_styles->screenFrame(),
+                               m_styles->printerFrame(), m_link->frame()};
+    for (QWidget *frame : frames)
+        frame->installEventFilter(raiser);
 }
 
 double Laktat::layoutFactor() const {
@@ -174,8 +173,7 @@ void Laktat::fitToArea(const QRect &available) {
     m_scale->setDesignSize(m_graph, QSize(twips(GraphWidth), graphHeight));
     m_scale->apply(factor);
     // The comparison cells stand under the words of the header, which the new font has moved.
-    if (auto *comparison = control<QGroupBox>(QStringLiteral("Frame4")))
-        m_comparison->setHeader(comparison->title());
+    m_comparison->fitCellsToHeader();
     m_graphBaseWidth = int(std::lround(m_graph->width() * 15 / factor));
     m_graphBaseHeight = int(std::lround(m_graph->height() * 15 / factor));
     m_background->setGraphBaseSize(m_graph->size());
@@ -210,17 +208,19 @@ void Laktat::buildMenus() {
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
             &BackgroundPanel::showPictureList);
     QMenu *report = addNamedMenu(bar, "report", tr("Report"));
-    addNamedAction(report, "preview", tr("Print preview..."));
-    addNamedAction(report, "pdfReport", tr("Save as PDF..."));
+    m_previewAction = addNamedAction(report, "preview", tr("Print preview..."));
+    m_pdfAction = addNamedAction(report, "pdfReport", tr("Save as PDF..."));
     addBarAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
     connect(addBarAction(bar, "Help", tr(" Help")), &QAction::triggered, this, &Laktat::runHelp);
 }
 
 void Laktat::buildCommands(QWidget *area) {
     const int top = 8400;
-    makeButton(area, "Command9", tr("Calculate"), twipsRect(60, top, 1560, ButtonHeight));
+    m_calculateButton =
+        makeButton(area, "Command9", tr("Calculate"), twipsRect(60, top, 1560, ButtonHeight));
     m_saveButton = makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
-    makeButton(area, "Command10", tr("Print"), twipsRect(60, top + 450, 1560, ButtonHeight));
+    m_printButton =
+        makeButton(area, "Command10", tr("Print"), twipsRect(60, top + 450, 1560, ButtonHeight));
     m_clearScreenButton =
         makeButton(area, "SSCOmmand15", tr("Clear screen"), twipsRect(1740, top + 450, 1560, ButtonHeight));
     auto *exitButton = makeButton(area, "SSCommand6", tr("Exit"), twipsRect(60, top + 900, 3240, ButtonHeight));
@@ -239,10 +239,8 @@ void Laktat::buildSearchFrame(QWidget *area) {
 
 void Laktat::buildSideControls(QWidget *area) {
     const int top = GraphTop + GraphHeight + 120;
-    auto *comparison = new QGroupBox(area);
-    comparison->setObjectName(QStringLiteral("Frame4"));
-    comparison->setGeometry(twipsRect(GraphLeft, top, GraphWidth, 2400));
-    m_comparison = new ComparisonPanel(comparison);
+    m_comparison = new ComparisonPanel(area);
+    m_comparison->setGeometry(twipsRect(GraphLeft, top, GraphWidth, 2400));
 
     m_threshold = new ThresholdPanel(
         area, twipsRect(GraphLeft + GraphWidth + 120, top, 3600, 2760),
@@ -251,21 +249,30 @@ void Laktat::buildSideControls(QWidget *area) {
     connect(m_threshold, &ThresholdPanel::thresholdRequested, this, &Laktat::runThreshold);
     connect(m_threshold, &ThresholdPanel::unitMissing, this,
             [this] { showMessage(this, QStringLiteral("Select speed !")); });
+    connect(m_entry, &EntryPanel::maxHrChanged, m_threshold, &ThresholdPanel::showZonesFor);
 
-    connect(control<QPushButton>(QStringLiteral("Command9")), &QPushButton::clicked, this,
-            &Laktat::calculate);
+    connect(m_calculateButton, &QPushButton::clicked, this, &Laktat::calculate);
     connect(m_freeze, &QCheckBox::clicked, this,
             &Laktat::freezeCurveClicked);
     wireReport();
 }
 
 void Laktat::wireReport() {
-    m_report = new ReportPanel({this, &m_test, &m_analysis, m_styles, m_graph, m_freeze, m_comparison,
-                                [this]() -> QPrinter & { return printer(); }},
-                               this);
-    connect(control<QPushButton>(QStringLiteral("Command10")), &QPushButton::clicked, m_report, &ReportPanel::print);
-    connect(control<QAction>(QStringLiteral("preview")), &QAction::triggered, m_report, &ReportPanel::showPreview);
-    connect(control<QAction>(QStringLiteral("pdfReport")), &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
+    ReportPanel::Sources sources;
+    sources.window = this;
+    sources.entry = m_entry;
+    sources.threshold = m_threshold;
+    sources.test = &m_test;
+    sources.analysis = &m_analysis;
+    sources.styles = m_styles;
+    sources.graph = m_graph;
+    sources.freeze = m_freeze;
+    sources.comparison = m_comparison;
+    sources.printer = [this]() -> QPrinter & { return printer(); };
+    m_report = new ReportPanel(sources, this);
+    connect(m_printButton, &QPushButton::clicked, m_report, &ReportPanel::print);
+    connect(m_previewAction, &QAction::triggered, m_report, &ReportPanel::showPreview);
+    connect(m_pdfAction, &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
     connect(m_report, &ReportPanel::reportFailed, this, [this](const QString &text) { showMessage(this, text); });
     m_readout = new CursorReadoutPanel(m_graph, m_analysis.pointTable, [this] { return freezeChecked(); });
 }

@@ -50,28 +50,29 @@ void setCellText(QLabel *cell, const QString &text) {
 
 } // namespace
 
-ComparisonPanel::ComparisonPanel(QGroupBox *frame) : QObject(frame), m_frame(frame) {
+ComparisonPanel::ComparisonPanel(QWidget *parent) : QGroupBox(parent) {
+    setObjectName(QStringLiteral("Frame4"));
     for (int r = 0; r < ValueRows; ++r)
-        m_dates[r] = new DateCellWidget(QStringLiteral("datex(%1)").arg(r), frame);
+        m_dates[r] = new DateCellWidget(QStringLiteral("datex(%1)").arg(r), this);
     for (std::size_t c = 0; c < m_columns.size(); ++c) {
         for (int r = 0; r < ValueRows; ++r)
             m_columns[c].values[std::size_t(r)] =
-                makeCell(frame, QStringLiteral("%1(%2)").arg(QLatin1String(ValueNames[c])).arg(r));
+                makeCell(this, QStringLiteral("%1(%2)").arg(QLatin1String(ValueNames[c])).arg(r));
         for (int r = 0; r < PercentRows; ++r)
             m_columns[c].percents[std::size_t(r)] =
-                makeCell(frame, QStringLiteral("%1(%2)").arg(QLatin1String(PercentNames[c])).arg(r));
+                makeCell(this, QStringLiteral("%1(%2)").arg(QLatin1String(PercentNames[c])).arg(r));
     }
 }
 
 void ComparisonPanel::setHeader(const QString &header) {
-    m_frame->setTitle(header);
+    setTitle(header);
     layoutCells();
 }
 
 // Each word of the header starts a column: the date, then a value and its per cent by turns.
 void ComparisonPanel::layoutCells() {
-    const QString header = m_frame->title();
-    const QFontMetrics metrics(m_frame->font());
+    const QString header = title();
+    const QFontMetrics metrics(font());
     static const QRegularExpression word(QStringLiteral("\\S+( \\))?"));
     std::vector<int> starts;
     for (auto it = word.globalMatch(header); it.hasNext();)
@@ -147,6 +148,22 @@ void ComparisonPanel::setRowStale(int row, bool stale) {
 
 bool ComparisonPanel::rowStale(int row) const {
     return row >= 0 && row < ValueRows && !m_dates[row]->isEnabled();
+}
+
+QString ComparisonPanel::dateText(int row) const {
+    return row >= 0 && row < ValueRows ? m_dates[row]->text() : QString();
+}
+
+QString ComparisonPanel::valueText(int column, int row) const {
+    if (column < 0 || column >= int(m_columns.size()) || row < 0 || row >= ValueRows)
+        return {};
+    return m_columns[std::size_t(column)].values[std::size_t(row)]->text();
+}
+
+QString ComparisonPanel::percentText(int column, int row) const {
+    if (column < 0 || column >= int(m_columns.size()) || row < 0 || row >= PercentRows)
+        return {};
+    return m_columns[std::size_t(column)].percents[std::size_t(row)]->text();
 }
 
 void ComparisonPanel::showPercents(const PercentCells &percent) {

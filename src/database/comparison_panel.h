@@ -3,13 +3,12 @@
 // the words of the frame's header, which the speed unit chooses.
 #pragma once
 
-#include <QObject>
+#include <QGroupBox>
 #include <QString>
 
 #include <array>
 #include <vector>
 
-class QGroupBox;
 class QLabel;
 
 namespace kavren {
@@ -18,13 +17,16 @@ struct ComparisonCells;
 struct ExtrapolationMarks;
 struct PercentCells;
 
-class ComparisonPanel : public QObject {
+// The frame `Frame4` itself with its cells; the header is its caption.
+class ComparisonPanel : public QGroupBox {
     Q_OBJECT
 public:
-    explicit ComparisonPanel(QGroupBox *frame);
+    explicit ComparisonPanel(QWidget *parent = nullptr);
 
     // Sets the header (the frame's caption) and puts the cells under its words.
     void setHeader(const QString &header);
+    // Puts the cells under the header's words again, after the frame's font changed.
+    void fitCellsToHeader() { layoutCells(); }
     void showValues(const ComparisonCells &cells);
     void showPercents(const PercentCells &percent);
     // Shows the indices of a value row that lie beyond the measured steps in italics with the
@@ -37,6 +39,12 @@ public:
     void setRowStale(int row, bool stale);
     bool rowStale(int row) const;
 
+    // The texts as shown: the date of a row, the value of a column (0 = V200 … 7 = Hr20) and
+    // the per cent of a column (row 0 compares the second test with the first).
+    QString dateText(int row) const;
+    QString valueText(int column, int row) const;
+    QString percentText(int column, int row) const;
+
     static constexpr int ValueRows = 6;
     static constexpr int PercentRows = 5;
 
@@ -47,7 +55,6 @@ private:
     };
     void layoutCells();
 
-    QGroupBox *m_frame;
     QLabel *m_dates[ValueRows] = {};
     // Value columns in header order: V200 (La0), VLa2 (La5), VLa4 (La10), Hr2 (La20), Hr4 (Hr0),
     // Hr5, Hr10, Hr20, each with its per-cent column.

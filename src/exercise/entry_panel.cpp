@@ -73,6 +73,9 @@ QLabel *makeLabel(QWidget *area, const QString &name, const QString &caption, co
     return label;
 }
 
+static_assert(std::size(IdentityFields) == std::size_t(HorseField::RestHr) + 1,
+              "one identity field for each HorseField");
+
 constexpr int GridTop = 4230;
 constexpr int RowHeight = 300;
 constexpr int FieldHeight = 285;
@@ -104,12 +107,14 @@ void EntryPanel::buildIdentity(QWidget *area) {
         auto *field = makeField(area, name, twipsRect(1200, top, 2100, FieldHeight));
         if (name == u"Text4")
             m_name = field;
+        m_horse[std::size_t(&f - IdentityFields)] = field;
         if (m_identityCount < m_identity.size())
             m_identity[m_identityCount++] = field;
-        m_identityFields[std::size_t(&f - IdentityFields)] = field;
         m_lastIdentity = field;
         top += 330;
     }
+    connect(horseField(HorseField::MaxHr), &QLineEdit::textChanged, this,
+            &EntryPanel::maxHrChanged);
     makeLabel(area, QStringLiteral("CaptionText56"), tr("Comments"), twipsRect(60, 6400, 1100, FieldHeight));
     m_comments = new QPlainTextEdit(area);
     m_comments->setObjectName(QStringLiteral("Text56"));
@@ -204,6 +209,18 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
     m_disciplineLabel = makeLabel(area, QStringLiteral("Label23"), QString(), twipsRect(2460, 3360, 840, FieldHeight));
 }
 
+void EntryPanel::setHeartRates(const QString &maxHr, const QString &restHr) {
+    horseField(HorseField::MaxHr)->setText(maxHr);
+    horseField(HorseField::RestHr)->setText(restHr);
+}
+
+void EntryPanel::clearIdentity() {
+    for (HorseField field : {HorseField::Name, HorseField::Breed, HorseField::Age, HorseField::Sex,
+                             HorseField::MaxHr, HorseField::RestHr, HorseField::Stable,
+                             HorseField::Trainer})
+        horseField(field)->clear();
+}
+
 QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
     switch (unit) {
     case SpeedUnit::KmPerHour: return m_units[0];
@@ -271,21 +288,21 @@ void EntryPanel::showConverted(const TestSteps &rows, int count) {
 }
 
 HorseIdentity EntryPanel::identity() const {
-    const auto text = [this](IdentityPart part) { return identityField(part)->text(); };
-    return {text(IdentityPart::Name),    text(IdentityPart::Breed),   text(IdentityPart::Age),
-            text(IdentityPart::Sex),     text(IdentityPart::Stable),  text(IdentityPart::Trainer),
-            text(IdentityPart::MaxHr),   text(IdentityPart::RestHr)};
+    const auto text = [this](HorseField part) { return horseField(part)->text(); };
+    return {text(HorseField::Name),    text(HorseField::Breed),   text(HorseField::Age),
+            text(HorseField::Sex),     text(HorseField::Stable),  text(HorseField::Trainer),
+            text(HorseField::MaxHr),   text(HorseField::RestHr)};
 }
 
 void EntryPanel::setIdentity(const HorseIdentity &identity) {
-    const std::pair<IdentityPart, const QString *> parts[] = {
-        {IdentityPart::Name, &identity.name},       {IdentityPart::Breed, &identity.breed},
-        {IdentityPart::Age, &identity.age},         {IdentityPart::Sex, &identity.sex},
-        {IdentityPart::Stable, &identity.stable},   {IdentityPart::Trainer, &identity.trainer},
-        {IdentityPart::MaxHr, &identity.maxHr},     {IdentityPart::RestHr, &identity.restHr}};
+    const std::pair<HorseField, const QString *> parts[] = {
+        {HorseField::Name, &identity.name},       {HorseField::Breed, &identity.breed},
+        {HorseField::Age, &identity.age},         {HorseField::Sex, &identity.sex},
+        {HorseField::Stable, &identity.stable},   {HorseField::Trainer, &identity.trainer},
+        {HorseField::MaxHr, &identity.maxHr},     {HorseField::RestHr, &identity.restHr}};
     for (const auto &[part, text] : parts)
-        if (identityField(part)->text() != *text)
-            identityField(part)->setText(*text);
+        if (horseField(part)->text() != *text)
+            horseField(part)->setText(*text);
 }
 
 } // namespace kavren

@@ -32,8 +32,8 @@ struct HorseIdentity {
     QString restHr;
 };
 
-// One field of the identity, in the same order.
-enum class IdentityPart { Name, Breed, Age, Sex, Stable, Trainer, MaxHr, RestHr };
+// The fields of the horse's identity in the order they stand, the heart rates last.
+enum class HorseField { Name, Breed, Age, Sex, Stable, Trainer, MaxHr, RestHr };
 
 class EntryPanel : public QObject {
     Q_OBJECT
@@ -66,9 +66,12 @@ public:
     HorseIdentity identity() const;
     // Writes every identity field; a field whose text stays the same is not changed.
     void setIdentity(const HorseIdentity &identity);
-    QLineEdit *identityField(IdentityPart part) const {
-        return m_identityFields[std::size_t(part)];
-    }
+    QLineEdit *horseField(HorseField field) const { return m_horse[std::size_t(field)]; }
+    // The maximum (Text21) and resting (Text57) heart rate, as an imported file gives them.
+    void setHeartRates(const QString &maxHr, const QString &restHr);
+    // Empties the horse's identity: name, breed, age and sex, the heart rates, stable and trainer
+    // (the maximum heart rate announces its change as typing would).
+    void clearIdentity();
     QPlainTextEdit *commentsField() const { return m_comments; }
     QRadioButton *unitOption(SpeedUnit unit) const;
     QLabel *speedCaption() const { return m_speedCaption; }
@@ -78,6 +81,8 @@ public:
 signals:
     // A unit option was clicked by the user.
     void unitClicked(kavren::SpeedUnit unit);
+    // The maximum heart rate (Text21) changed, typed or set by the program.
+    void maxHrChanged(const QString &text);
 
 private:
     void buildIdentity(QWidget *area);
@@ -93,8 +98,8 @@ private:
     std::array<QLineEdit *, StepRows> m_altSpeed{};
     std::array<QRadioButton *, 5> m_units{};
     QLineEdit *m_name = nullptr;
+    std::array<QLineEdit *, 8> m_horse{}; // by HorseField
     std::array<QLineEdit *, 4> m_identity{}; // name, breed, age and sex
-    std::array<QLineEdit *, 8> m_identityFields{}; // in the order of IdentityPart
     QLineEdit *m_lastIdentity = nullptr;      // resting heart rate, the last before the steps
     std::size_t m_identityCount = 0;
     QPlainTextEdit *m_comments = nullptr;

@@ -13,17 +13,16 @@ namespace kavren {
 
 CursorReadoutPanel::CursorReadoutPanel(GraphWidget *graph, const PointTable &pointTable,
                                        std::function<bool()> freezeChecked)
-    : QObject(graph), m_graph(graph), m_pointTable(pointTable),
+    : QLabel(graph), m_graph(graph), m_pointTable(pointTable),
       m_freezeChecked(std::move(freezeChecked)) {
-    m_label = new QLabel(graph);
-    m_label->setObjectName(QStringLiteral("Label80"));
-    m_label->setAutoFillBackground(true);
-    m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_label->hide();
+    setObjectName(QStringLiteral("Label80"));
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
     m_hideTimer = new QTimer(this);
     m_hideTimer->setSingleShot(true);
     m_hideTimer->setInterval(ShowMilliseconds);
-    connect(m_hideTimer, &QTimer::timeout, m_label, &QWidget::hide);
+    connect(m_hideTimer, &QTimer::timeout, this, &QWidget::hide);
     graph->setMouseTracking(true);
     graph->installEventFilter(this);
 }
@@ -33,7 +32,7 @@ bool CursorReadoutPanel::eventFilter(QObject *watched, QEvent *event) {
         const auto *move = static_cast<QMouseEvent *>(event);
         pointerMoved(m_graph->map().toUser(move->position()));
     }
-    return QObject::eventFilter(watched, event);
+    return QLabel::eventFilter(watched, event);
 }
 
 void CursorReadoutPanel::pointerMoved(QPointF graphPosition) {
@@ -42,11 +41,11 @@ void CursorReadoutPanel::pointerMoved(QPointF graphPosition) {
     const auto slot = readoutSlot(m_pointTable, graphPosition.x(), graphPosition.y());
     if (!slot)
         return;
-    m_label->setText(readoutCaption(*slot));
-    m_label->adjustSize();
-    m_label->move(m_graph->map().toDevice(graphPosition).toPoint());
-    m_label->show();
-    m_label->raise();
+    setText(readoutCaption(*slot));
+    adjustSize();
+    move(m_graph->map().toDevice(graphPosition).toPoint());
+    show();
+    raise();
     m_hideTimer->start();
 }
 

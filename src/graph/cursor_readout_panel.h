@@ -5,26 +5,25 @@
 
 #include "exercise/point_table.h"
 
-#include <QObject>
+#include <QLabel>
 #include <QPointF>
 
 #include <functional>
 
-class QLabel;
 class QTimer;
 
 namespace kavren {
 
 class GraphWidget;
 
-class CursorReadoutPanel : public QObject {
+// The label `Label80` itself, a child of the graph it reads the pointer of.
+class CursorReadoutPanel : public QLabel {
     Q_OBJECT
 public:
     // The label is made inside the graph, hidden; the graph reports every pointer move to it.
     CursorReadoutPanel(GraphWidget *graph, const PointTable &pointTable,
                        std::function<bool()> freezeChecked);
 
-    QLabel *label() const { return m_label; }
     // How long a readout stays shown.
     static constexpr int ShowMilliseconds = 600;
 
@@ -38,7 +37,6 @@ private:
     GraphWidget *m_graph;
     const PointTable &m_pointTable;
     std::function<bool()> m_freezeChecked;
-    QLabel *m_label = nullptr;
     QTimer *m_hideTimer = nullptr;
 };
 

@@ -85,14 +85,13 @@ void FileListPanel::setMode(FileListMode mode) {
     m_files->setDragEnabled(mode == FileListMode::Pictures);
 }
 
-FileListPanel::FileListPanel(QWidget *area) : QObject(area) {
-    m_frame = new QGroupBox(area);
-    m_frame->setObjectName(QStringLiteral("fillista"));
-    m_drives = new QComboBox(m_frame);
+FileListPanel::FileListPanel(QWidget *area) : QGroupBox(area) {
+    setObjectName(QStringLiteral("fillista"));
+    m_drives = new QComboBox(this);
     m_drives->setObjectName(QStringLiteral("Drive1"));
     m_drives->addItems(driveRoots());
-    m_folders = new FolderListView(m_frame);
-    m_files = new FileListView(m_frame);
+    m_folders = new FolderListView(this);
+    m_files = new FileListView(this);
     m_files->setDragDropMode(QAbstractItemView::DragOnly);
     m_files->setDragEnabled(false);
     m_drives->setGeometry(8, 20, 200, 22);
@@ -100,15 +99,15 @@ FileListPanel::FileListPanel(QWidget *area) : QObject(area) {
     m_files->setGeometry(8, 170, 200, 120);
     connect(m_folders, &FolderListView::pathChanged, m_files, &FileListView::setPath);
     connect(m_drives, &QComboBox::textActivated, m_folders, &FolderListView::setPath);
-    auto *close = new QPushButton(tr("Close"), m_frame);
+    auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("Command7"));
     close->setGeometry(8, 296, 96, 24);
-    connect(close, &QPushButton::clicked, m_frame, &QWidget::hide);
-    auto *erase = new QPushButton(tr("Erase"), m_frame);
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    auto *erase = m_erase = new QPushButton(tr("Erase"), this);
     erase->setObjectName(QStringLiteral("Command8"));
     erase->setGeometry(112, 296, 96, 24);
     connect(erase, &QPushButton::clicked, this, &FileListPanel::eraseRequested);
-    m_frame->resize(216, 328);
+    resize(216, 328);
 }
 
 } // namespace kavren

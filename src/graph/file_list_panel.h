@@ -2,13 +2,12 @@
 // of the folder's files that match a pattern (File1). It lists databases or background pictures.
 #pragma once
 
+#include <QGroupBox>
 #include <QListWidget>
-#include <QObject>
 #include <QString>
 #include <QStringList>
 
 class QComboBox;
-class QGroupBox;
 class QPushButton;
 class QWidget;
 
@@ -56,14 +55,17 @@ enum class FileListMode { Databases, Pictures };
 // The mounted volumes' root folders, the system's root first, for Drive1.
 QStringList driveRoots();
 
-class FileListPanel : public QObject {
+// The frame `fillista` itself, with its lists and its "Close" and "Erase" buttons.
+class FileListPanel : public QGroupBox {
     Q_OBJECT
 public:
     explicit FileListPanel(QWidget *area);
     FileListMode mode() const { return m_mode; }
     // In picture mode a file can be dragged from File1 onto the graph.
     void setMode(FileListMode mode);
-    QGroupBox *frame() const { return m_frame; }
+    QGroupBox *frame() { return this; }
+    // "Erase" (Command8): erases the database selected in File1.
+    QPushButton *eraseButton() const { return m_erase; }
     QComboBox *drives() const { return m_drives; }
     FolderListView *folders() const { return m_folders; }
     FileListView *files() const { return m_files; }
@@ -71,7 +73,7 @@ signals:
     // "Erase" (Command8): erase the file selected in the list.
     void eraseRequested();
 private:
-    QGroupBox *m_frame = nullptr;
+    QPushButton *m_erase = nullptr;
     QComboBox *m_drives = nullptr;
     FolderListView *m_folders = nullptr;
     FileListView *m_files = nullptr;

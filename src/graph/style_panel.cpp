@@ -55,13 +55,16 @@ QLineEdit *StylePanel::addField(QWidget *frame, const char *name, int x, int y) 
     auto *edit = new QLineEdit(frame);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(x, y, FieldWidth, FieldHeight);
+    m_fields.insert(edit->objectName(), edit);
     return edit;
 }
 
 QLabel *StylePanel::addLabel(QWidget *frame, const QString &text, int x, int y, const char *name) {
     auto *label = new QLabel(text, frame);
-    if (name)
+    if (name) {
         label->setObjectName(QString::fromLatin1(name));
+        m_previewTargets.insert(label->objectName(), label);
+    }
     label->move(x, y + 2);
     label->adjustSize();
     return label;
@@ -74,6 +77,7 @@ QFrame *StylePanel::addSwatch(QWidget *frame, const char *name, int x, int y) {
     swatch->setAutoFillBackground(true);
     setRole(swatch, QPalette::Window, SwatchColour);
     swatch->setGeometry(x, y + 2, 16, 16);
+    m_previewTargets.insert(swatch->objectName(), swatch);
     return swatch;
 }
 
@@ -92,7 +96,8 @@ void StylePanel::buildScreenFrame(QWidget *area) {
     addSwatch(f, "Shape1", 136, 42);
     addField(f, "Text43", 180, 42);
     addSwatch(f, "Shape2", 220, 42);
-    setRole(addLabel(f, tr("Pulse"), 8, 66, "Label54"), QPalette::WindowText, RowBlue);
+    m_heartRateCaption = addLabel(f, tr("Pulse"), 8, 66, "Label54");
+    setRole(m_heartRateCaption, QPalette::WindowText, RowBlue);
     addField(f, "Text45", 96, 66);
     addSwatch(f, "Shape3", 136, 66);
     addField(f, "Text46", 180, 66);
@@ -200,36 +205,44 @@ void StylePanel::connectPreviews() {
     };
     for (const Preview &p : previews) {
         QLineEdit *edit = field(QString::fromLatin1(p.field));
-        auto *target = m_screenFrame->findChild<QWidget *>(QString::fromLatin1(p.preview));
-        if (!target)
-            target = m_printerFrame->findChild<QWidget *>(QString::fromLatin1(p.preview));
+        QWidget *target = m_previewTargets.value(QString::fromLatin1(p.preview));
         const QPalette::ColorRole role = p.role;
-        connect(edit, &QLineEdit::textChanged, target, [target, role](const QString &text) {
+        m_previews.insert(edit, [target, role](const QString &text) {
             if (const auto colour = paletteColourOfText(text))
                 setRole(target, role, *colour);
         });
     }
-    connect(field(QStringLiteral("Text42")), &QLineEdit::textChanged, this,
-            &StylePanel::previewBackground);
+    m_previews.insert(field(QStringLiteral("Text42")),
+                      [this](const QString &text) { previewBackground(text); });
+    for (auto it = m_previews.cbegin(); it != m_previews.cend(); ++it) {
+        QLineEdit *edit = it.key();
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, edit](const QString &text) { refreshPreview(edit, text); });
+    }
     setSettings(StyleSettings{});
 }
 
+void StylePanel::refreshPreview(QLineEdit *edit, const QString &text) {
+    if (const auto preview = m_previews.constFind(edit); preview != m_previews.cend())
+        (*preview)(text);
+}
+
 void StylePanel::previewBackground(const QString &text) {
-    // The graph first, then the swatch Frame8.
+    // The graph (through the signal) first, then the swatch Frame8.
     const auto colour = paletteColourOfText(text);
     if (!colour)
         return;
-    if (m_graph)
-        m_graph->setBackgroundColour(*colour);
     emit backgroundColourChanged(*colour);
-    if (auto *swatch = m_screenFrame->findChild<QFrame *>(QStringLiteral("Frame8")))
-        setRole(swatch, QPalette::Window, *colour);
+    setRole(m_previewTargets.value(QStringLiteral("Frame8")), QPalette::Window, *colour);
+}
+
+void StylePanel::colourHeartRateCaption() {
+    if (const auto colour = paletteColourOfText(field(QStringLiteral("Text45"))->text()))
+        setRole(m_heartRateCaption, QPalette::WindowText, *colour);
 }
 
 QLineEdit *StylePanel::field(const QString &name) const {
-    if (auto *edit = m_screenFrame->findChild<QLineEdit *>(name))
-        return edit;
-    return m_printerFrame->findChild<QLineEdit *>(name);
+    return m_fields.value(name);
 }
 
 StyleSettings StylePanel::settings() const {
@@ -244,16 +257,20 @@ void StylePanel::setSettings(const StyleSettings &settings) {
         QLineEdit *edit = field(QString::fromLatin1(f.controlName));
         const QString &text = settings.*f.value;
         if (edit->text() == text)
-            emit edit->textChanged(text); // the preview follows even an unchanged value
+            refreshPreview(edit, text); // the preview follows even an unchanged value
         else
             edit->setText(text);
     }
 }
 
 void StylePanel::setGraph(GraphWidget *graph) {
-    m_graph = graph;
     if (m_graph)
-        previewBackground(field(QStringLiteral("Text42"))->text());
+        disconnect(this, &StylePanel::backgroundColourChanged, m_graph, nullptr);
+    m_graph = graph;
+    if (!m_graph)
+        return;
+    connect(this, &StylePanel::backgroundColourChanged, m_graph, &GraphWidget::setBackgroundColour);
+    previewBackground(field(QStringLiteral("Text42"))->text());
 }
 
 void StylePanel::showScreenFrame() {

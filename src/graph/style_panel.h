@@ -6,8 +6,11 @@
 #include "graph/style_settings.h"
 
 #include <QColor>
+#include <QHash>
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 class QFrame;
 class QGroupBox;
@@ -38,6 +41,9 @@ public:
 
     // The graph whose background follows the background colour field (Text42) at once.
     void setGraph(GraphWidget *graph);
+    // Colours the caption of the heart-rate row (Label54) with the first heart-rate curve's
+    // colour (Text45); a value without a palette colour leaves the caption as it is.
+    void colourHeartRateCaption();
 
 public slots:
     // Menu "Preferences" → "Screen".
@@ -58,10 +64,16 @@ private:
     void addRule(QWidget *frame, int y);
     void connectPreviews();
     void previewBackground(const QString &text);
+    // Shows a field's value in its preview (if it has one), as typing it would.
+    void refreshPreview(QLineEdit *edit, const QString &text);
 
     QGroupBox *m_screenFrame = nullptr;
     QGroupBox *m_printerFrame = nullptr;
     QPushButton *m_printerClose = nullptr;
+    QLabel *m_heartRateCaption = nullptr;        // Label54
+    QHash<QString, QLineEdit *> m_fields;        // by control name
+    QHash<QString, QWidget *> m_previewTargets;  // swatches and coloured captions, by name
+    QHash<QLineEdit *, std::function<void(const QString &)>> m_previews;
     GraphWidget *m_graph = nullptr;
 };
 

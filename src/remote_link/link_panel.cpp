@@ -24,9 +24,9 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 LinkPanel::LinkPanel(QWidget *area, const QRect &frameRect, SampleBuffer &samples,
                      DrawingSurface &graph, const CurrentTest &test)
-    : QObject(area), m_samples(samples), m_graph(graph), m_test(test) {
-    setObjectName(QStringLiteral("linkPanel"));
-    buildFrame(area, frameRect);
+    : QGroupBox(QStringLiteral("Local Ip              Remote Ip                      "), area),
+      m_samples(samples), m_graph(graph), m_test(test) {
+    buildFrame(frameRect);
     m_frameTimer.setSingleShot(true);
     m_frameTimer.setInterval(FrameMilliseconds);
     connect(&m_frameTimer, &QTimer::timeout, this, &LinkPanel::drawPendingPoints);
@@ -35,24 +35,22 @@ LinkPanel::LinkPanel(QWidget *area, const QRect &frameRect, SampleBuffer &sample
     connect(&m_receiver, &LinkReceiver::signOffReceived, this, &LinkPanel::signOffReceived);
 }
 
-void LinkPanel::buildFrame(QWidget *area, const QRect &rect) {
-    m_frame = new QGroupBox(QStringLiteral("Local Ip              Remote Ip                      "),
-                            area);
-    m_frame->setObjectName(QStringLiteral("SSFrame3"));
-    m_frame->setGeometry(rect);
-    m_localAddress = new QLabel(m_frame);
+void LinkPanel::buildFrame(const QRect &rect) {
+    setObjectName(QStringLiteral("SSFrame3"));
+    setGeometry(rect);
+    m_localAddress = new QLabel(this);
     m_localAddress->setObjectName(QStringLiteral("Label20"));
     m_localAddress->setGeometry(twipsRect(120, 300, 2400, 300));
-    connect(makeButton(m_frame, "Command2", tr("Connect"), 120), &QPushButton::clicked, this,
+    connect(makeButton(this, "Command2", tr("Connect"), 120), &QPushButton::clicked, this,
             &LinkPanel::connectLink);
-    connect(makeButton(m_frame, "Command3", tr("Close"), 1440), &QPushButton::clicked, this,
+    connect(makeButton(this, "Command3", tr("Close"), 1440), &QPushButton::clicked, this,
             &LinkPanel::closeLink);
-    m_frame->hide();
+    hide();
 }
 
 void LinkPanel::showFrame() {
-    m_frame->show();
-    m_frame->raise();
+    show();
+    raise();
 }
 
 void LinkPanel::connectLink() {
@@ -69,13 +67,13 @@ void LinkPanel::connectLink() {
 
 void LinkPanel::closeLink() {
     m_receiver.close();
-    m_frame->hide();
+    hide();
 }
 
 void LinkPanel::ownerChosen(const QHostAddress &address) {
-    if (QWidget *window = m_frame->window())
-        window->setWindowTitle(QStringLiteral("Telemo   ") + address.toString());
-    m_frame->hide();
+    if (QWidget *owner = window())
+        owner->setWindowTitle(QStringLiteral("Telemo   ") + address.toString());
+    hide();
 }
 
 void LinkPanel::sampleReceived(const LinkSample &sample) {

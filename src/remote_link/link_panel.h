@@ -7,12 +7,11 @@
 #include "exercise/current_exercise.h"
 #include "remote_link/link_receiver.h"
 
-#include <QObject>
+#include <QGroupBox>
 #include <QTimer>
 
 #include <vector>
 
-class QGroupBox;
 class QLabel;
 class QRect;
 class QWidget;
@@ -21,7 +20,8 @@ namespace kavren {
 
 class DrawingSurface;
 
-class LinkPanel : public QObject {
+// The box `SSFrame3` itself: the local address (Label20), "Connect" and "Close".
+class LinkPanel : public QGroupBox {
     Q_OBJECT
 public:
     // The live points go onto `graph` with the heart-rate scale of `test`; the pairs into
@@ -29,7 +29,7 @@ public:
     LinkPanel(QWidget *area, const QRect &frameRect, SampleBuffer &samples, DrawingSurface &graph,
               const CurrentTest &test);
 
-    QGroupBox *frame() const { return m_frame; }
+    QGroupBox *frame() { return this; }
     LinkReceiver &receiver() { return m_receiver; }
     // The local port "Connect" binds (20002 unless a test chooses another) and the address.
     void setPort(quint16 port) { m_receiver.setPort(port); }
@@ -58,7 +58,7 @@ signals:
     void problem(const QString &message);
 
 private:
-    void buildFrame(QWidget *area, const QRect &rect);
+    void buildFrame(const QRect &rect);
     void ownerChosen(const QHostAddress &address);
     void sampleReceived(const LinkSample &sample);
     void signOffReceived();
@@ -68,7 +68,6 @@ private:
     DrawingSurface &m_graph;
     const CurrentTest &m_test;
     LinkReceiver m_receiver;
-    QGroupBox *m_frame = nullptr;
     QLabel *m_localAddress = nullptr; // Label20
     std::vector<LinkSample> m_pendingPoints;
     QTimer m_frameTimer;

@@ -1,10 +1,12 @@
-// The report's window side: gathers the page's inputs from the main window's fields and sends
-// the page to the printer, the print preview or a PDF file.
+// The report's window side: gathers the page's inputs from the main window's panels and sends the
+// page to the printer, the print preview or a PDF file.
 #include "report/report_panel.h"
 
 #include "analysis/calculation_run.h"
+#include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
 #include "exercise/current_exercise.h"
+#include "exercise/entry_panel.h"
 #include "graph/graph_widget.h"
 #include "graph/style_panel.h"
 #include "report/page_surface.h"
@@ -32,33 +34,6 @@ namespace {
 // Longest horse name taken into a suggested file name.
 constexpr int MaxNameInFileName = 100;
 
-QString fieldText(const QWidget *window, const QString &name) {
-    if (const auto *field = window->findChild<QLineEdit *>(name))
-        return field->text();
-    if (const auto *label = window->findChild<QLabel *>(name))
-        return label->text();
-    if (const auto *edit = window->findChild<QPlainTextEdit *>(name))
-        return edit->toPlainText();
-    return {};
-}
-
-ReportTable gatherTable(const QWidget *window) {
-    static constexpr const char *Values[] = {"datex", "labelx", "Vla2", "VLA4", "Hr2x",
-                                             "Hr4x",  "Hr5",    "Hr10", "Hr20"};
-    static constexpr const char *Changes[] = {"V200P", "Vla2P", "Vla4P", "Hr2P",
-                                              "Hf4P",  "H5p",   "H10p",  "H20p"};
-    ReportTable table;
-    for (std::size_t c = 0; c < ReportTable::ValueColumns; ++c)
-        for (std::size_t r = 0; r < ReportTable::ValueRows; ++r)
-            table.values[c][r] =
-                fieldText(window, QStringLiteral("%1(%2)").arg(QLatin1String(Values[c])).arg(r));
-    for (std::size_t c = 0; c < ReportTable::ChangeColumns; ++c)
-        for (std::size_t r = 0; r < ReportTable::ChangeRows; ++r)
-            table.changes[c][r] =
-                fieldText(window, QStringLiteral("%1(%2)").arg(QLatin1String(Changes[c])).arg(r));
-    return table;
-}
-
 } // namespace
 
 QString suggestedPdfName(const QString &name, const QString &date) {
@@ -82,36 +57,60 @@ ReportPanel::ReportPanel(const Sources &sources, QObject *parent)
     : QObject(parent), m_sources(sources),
       m_pdfFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {}
 
-ReportInputs ReportPanel::gatherInputs() const {
-    const QWidget *w = m_sources.window;
-    ReportInputs in;
-    in.name = fieldText(w, QStringLiteral("Text4"));
-    in.breed = fieldText(w, QStringLiteral("Text5"));
-    in.age = fieldText(w, QStringLiteral("Text6"));
-    in.sex = fieldText(w, QStringLiteral("Text7"));
-    in.stable = fieldText(w, QStringLiteral("Text8"));
-    in.trainer = fieldText(w, QStringLiteral("Text60"));
-    in.maxHr = fieldText(w, QStringLiteral("Text21"));
-    in.comments = fieldText(w, QStringLiteral("Text56"));
-    for (std::size_t i = 0; i < StepRows; ++i) {
-        const QString row = QString::number(i + 1);
-        in.lactate[i] = fieldText(w, QStringLiteral("lakt") + row);
-        in.hr[i] = fieldText(w, QStringLiteral("puls") + row);
-        in.speed[i] = fieldText(w, QStringLiteral("temp") + row);
+QString ReportPanel::horseName() const {
+    return m_sources.entry->horseField(HorseField::Name)->text();
+}
+
+void ReportPanel::gatherIdentity(ReportInputs &in) const {
+    const HorseIdentity identity = m_sources.entry->identity();
+    in.name = identity.name;
+    in.breed = identity.breed;
+    in.age = identity.age;
+    in.sex = identity.sex;
+    in.stable = identity.stable;
+    in.trainer = identity.trainer;
+    in.maxHr = identity.maxHr;
+}
+
+// The comparison table as shown: the dates and the values of up to six tests, and the per cents.
+ReportTable ReportPanel::gatherTable() const {
+    ReportTable table;
+    const ComparisonPanel *comparison = m_sources.comparison;
+    if (!comparison)
+        return table;
+    for (std::size_t r = 0; r < ReportTable::ValueRows; ++r) {
+        table.values[0][r] = comparison->dateText(int(r));
+        for (std::size_t c = 1; c < ReportTable::ValueColumns; ++c) {
+            table.values[c][r] = comparison->valueText(int(c) - 1, int(r));
+            table.extrapolated[c][r] = comparison->isExtrapolated(int(c) - 1, int(r));
+        }
     }
-    in.speedCaption = fieldText(w, QStringLiteral("Label3"));
+    for (std::size_t c = 0; c < ReportTable::ChangeColumns; ++c)
+        for (std::size_t r = 0; r < ReportTable::ChangeRows; ++r)
+            table.changes[c][r] = comparison->percentText(int(c), int(r));
+    return table;
+}
+
+ReportInputs ReportPanel::gatherInputs() const {
+    ReportInputs in;
+    gatherIdentity(in);
+    const EntryPanel &entry = *m_sources.entry;
+    in.comments = entry.commentsField()->toPlainText();
+    const TestSteps steps = entry.steps();
+    for (std::size_t i = 0; i < StepRows; ++i) {
+        in.lactate[i] = steps[i].lactate;
+        in.hr[i] = steps[i].hr;
+        in.speed[i] = steps[i].speedText;
+    }
+    in.speedCaption = entry.speedCaption()->text();
     in.recovery = m_sources.test->speedUnit == SpeedUnit::RecoveryTime;
-    in.thresholdLactate = fieldText(w, QStringLiteral("Text1"));
-    in.thresholdHr = fieldText(w, QStringLiteral("Text2"));
-    in.thresholdSpeed = fieldText(w, QStringLiteral("Text3"));
-    in.thresholdPace = fieldText(w, QStringLiteral("Label18"));
-    in.table = gatherTable(w);
-    if (m_sources.comparison)
-        for (std::size_t c = 1; c < ReportTable::ValueColumns; ++c)
-            for (std::size_t r = 0; r < ReportTable::ValueRows; ++r)
-                in.table.extrapolated[c][r] = m_sources.comparison->isExtrapolated(int(c) - 1, int(r));
-    for (std::size_t i = 0; i < in.zones.size(); ++i)
-        in.zones[i] = fieldText(w, QStringLiteral("Label64(%1)").arg(i));
+    const ThresholdPanel &threshold = *m_sources.threshold;
+    in.thresholdLactate = threshold.lactateField()->text();
+    in.thresholdHr = threshold.hrField()->text();
+    in.thresholdSpeed = threshold.speedField()->text();
+    in.thresholdPace = threshold.paceText();
+    in.table = gatherTable();
+    in.zones = threshold.zoneTexts();
     in.curves = m_sources.analysis->frozenCurves;
     in.curveSlot = m_sources.test->curveSlot;
     in.fit = m_sources.test->fit;
@@ -191,7 +190,7 @@ QString ReportPanel::askPdfPath(const QString &suggested) {
 }
 
 void ReportPanel::saveAsPdf() {
-    const QString name = suggestedPdfName(fieldText(m_sources.window, QStringLiteral("Text4")),
+    const QString name = suggestedPdfName(horseName(),
                                           testDateText());
     const QString path = askPdfPath(QDir(m_pdfFolder).filePath(name));
     if (path.isEmpty())
@@ -209,7 +208,7 @@ bool ReportPanel::savePdf(const QString &path) {
         QPdfWriter writer(&pdf);
         writer.setPageLayout(m_sources.printer().pageLayout());
         writer.setCreator(QStringLiteral("Kavren Equine"));
-        writer.setTitle(fieldText(m_sources.window, QStringLiteral("Text4")));
+        writer.setTitle(horseName());
         drawn = drawPage(writer);
     }
     QSaveFile file(path);

@@ -21,8 +21,10 @@ namespace kavren {
 struct AnalysisState;
 struct CurrentTest;
 class ComparisonPanel;
+class EntryPanel;
 class GraphWidget;
 class StylePanel;
+class ThresholdPanel;
 
 // The PDF file name offered for a horse and a test date: "Storm Runner 2026-12-07.pdf". Characters
 // that no file name may hold become "-"; without a name the file is called "Report <date>.pdf".
@@ -32,7 +34,9 @@ class ReportPanel : public QObject {
     Q_OBJECT
 public:
     struct Sources {
-        QWidget *window = nullptr; // the main window: the fields are found there by name
+        QWidget *window = nullptr; // the main window: the dialogs' parent
+        const EntryPanel *entry = nullptr;         // the horse's identity and the steps
+        const ThresholdPanel *threshold = nullptr; // the threshold and the training zones
         CurrentTest *test = nullptr;
         AnalysisState *analysis = nullptr;
         StylePanel *styles = nullptr;
@@ -77,6 +81,9 @@ private:
     bool runPrintDialog(QPrinter &printer);
     QString askPdfPath(const QString &suggested);
     QString testDateText() const;
+    QString horseName() const;
+    void gatherIdentity(ReportInputs &in) const;
+    ReportTable gatherTable() const;
 
     Sources m_sources;
     std::function<bool(QPrinter &)> m_printDialog;

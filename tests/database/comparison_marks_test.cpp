@@ -5,6 +5,7 @@
 #include "analysis/extrapolation.h"
 #include "app/laktat.h"
 #include "database/comparison_panel.h"
+#include "database/comparison_table.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
 
@@ -123,6 +124,29 @@ TEST_F(CalculateMarks, CalculateMarksGuessesAndTellsTheFitQuality) {
     calculate({"1.0", "1.4", "1.9", "2.5", "4.6"}, {"140", "152", "165", "176", "187"});
     EXPECT_FALSE(cell("VLA4(0)")->font().italic());
     EXPECT_TRUE(cell("VLA4(0)")->toolTip().isEmpty());
+}
+
+// The texts the report reads: each column is the one its header word names, the per cents are
+// one row lower on screen than their index, and a cell outside the table reads as empty.
+TEST_F(ComparisonMarks, TextsAreReadBackByColumnAndRow) {
+    ComparisonCells cells;
+    cells.datex[2] = QStringLiteral("2026-12-07");
+    cells.vla2[2] = QStringLiteral("vla2");
+    cells.hr20[5] = QStringLiteral("hr20");
+    m_panel->showValues(cells);
+    PercentCells percent;
+    percent.hf4P[0] = QStringLiteral("-1.5");
+    percent.h20p[4] = QStringLiteral("2.0");
+    m_panel->showPercents(percent);
+    EXPECT_EQ(m_panel->dateText(2), "2026-12-07");
+    EXPECT_EQ(m_panel->valueText(1, 2), "vla2"); // 0 = V200, 1 = VLa2
+    EXPECT_EQ(m_panel->valueText(7, 5), "hr20");
+    EXPECT_EQ(m_panel->valueText(0, 2), "");
+    EXPECT_EQ(m_panel->percentText(4, 0), "-1.5"); // Hr4
+    EXPECT_EQ(m_panel->percentText(7, 4), "2.0");
+    EXPECT_EQ(m_panel->percentText(7, 5), ""); // five per-cent rows only
+    EXPECT_EQ(m_panel->valueText(8, 0), "");
+    EXPECT_EQ(m_panel->dateText(-1), "");
 }
 
 } // namespace

@@ -9,7 +9,7 @@
 
 using kavren::EntryPanel;
 using kavren::HorseIdentity;
-using kavren::IdentityPart;
+using kavren::HorseField;
 
 TEST(EntryIdentityTest, EachPartHasItsOwnField) {
     QWidget area;
@@ -25,9 +25,9 @@ TEST(EntryIdentityTest, EachPartHasItsOwnField) {
         ASSERT_NE(field, nullptr) << name;
         EXPECT_EQ(field->text(), text) << name;
     }
-    EXPECT_EQ(panel.identityField(IdentityPart::Trainer)->objectName(), "Text60");
-    EXPECT_EQ(panel.identityField(IdentityPart::MaxHr)->objectName(), "Text21");
-    EXPECT_EQ(panel.identityField(IdentityPart::RestHr)->objectName(), "Text57");
+    EXPECT_EQ(panel.horseField(HorseField::Trainer)->objectName(), "Text60");
+    EXPECT_EQ(panel.horseField(HorseField::MaxHr)->objectName(), "Text21");
+    EXPECT_EQ(panel.horseField(HorseField::RestHr)->objectName(), "Text57");
 
     const HorseIdentity read = panel.identity();
     EXPECT_EQ(read.name, "Bella");
@@ -39,9 +39,9 @@ TEST(EntryIdentityTest, EachPartHasItsOwnField) {
     // Changing only the maximum heart rate tells only its listeners.
     int maxHrChanges = 0;
     int nameChanges = 0;
-    QObject::connect(panel.identityField(IdentityPart::MaxHr), &QLineEdit::textChanged,
+    QObject::connect(panel.horseField(HorseField::MaxHr), &QLineEdit::textChanged,
                      [&maxHrChanges] { ++maxHrChanges; });
-    QObject::connect(panel.identityField(IdentityPart::Name), &QLineEdit::textChanged,
+    QObject::connect(panel.horseField(HorseField::Name), &QLineEdit::textChanged,
                      [&nameChanges] { ++nameChanges; });
     HorseIdentity changed = read;
     changed.maxHr = "210";

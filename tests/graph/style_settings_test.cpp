@@ -155,6 +155,37 @@ TEST_F(StylePanelTest, BackgroundColourReachesTheGraphAtOnce) {
     EXPECT_EQ(graph.backgroundColour(), QColor(0, 0, 255));
 }
 
+TEST_F(StylePanelTest, OnlyTheGraphLastGivenFollowsTheBackgroundColour) {
+    GraphWidget first;
+    GraphWidget second;
+    panel.setGraph(&first);
+    panel.setGraph(&second);
+    field("Text42")->setText(QStringLiteral("9"));
+    EXPECT_EQ(first.backgroundColour(), QColor(0, 128, 0)); // still design "2"
+    EXPECT_EQ(second.backgroundColour(), QColor(0, 0, 255));
+}
+
+TEST_F(StylePanelTest, AnUnchangedValueShowsItsPreviewAgain) {
+    auto *swatch = area.findChild<QWidget *>(QStringLiteral("Shape1"));
+    ASSERT_NE(swatch, nullptr);
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    swatch->setPalette(palette);
+    panel.setSettings(StyleSettings{}); // Text44 keeps its "9"
+    EXPECT_EQ(previewOf("Shape1", QPalette::Window), QColor(0, 0, 255));
+}
+
+TEST_F(StylePanelTest, HeartRateCaptionTakesTheHeartRateCurveColourWhenAsked) {
+    EXPECT_EQ(previewOf("Label54", QPalette::WindowText), QColor(0, 0, 255)); // the row's blue
+    field("Text45")->setText(QStringLiteral("4"));
+    EXPECT_EQ(previewOf("Label54", QPalette::WindowText), QColor(0, 0, 255));
+    panel.colourHeartRateCaption();
+    EXPECT_EQ(previewOf("Label54", QPalette::WindowText), QColor(128, 0, 0));
+    field("Text45")->setText(QStringLiteral("16")); // no palette colour: the caption keeps its own
+    panel.colourHeartRateCaption();
+    EXPECT_EQ(previewOf("Label54", QPalette::WindowText), QColor(128, 0, 0));
+}
+
 TEST_F(StylePanelTest, SettingsRoundTripThroughTheFields) {
     StyleSettings settings;
     settings.circleSize = QStringLiteral("0.1");

@@ -88,6 +88,52 @@ protected:
 
 } // namespace
 
+// Each input of the page comes from the control that shows it: the identity and steps from the
+// entry fields, the threshold and zones from their frames, the table cell by cell.
+TEST_F(ReportPrintingTest, ThePageTakesEachInputFromTheControlThatShowsIt) {
+    typeSixStepTest();
+    const std::pair<const char *, QString> identity[] = {
+        {"Text5", "Arab"}, {"Text6", "7"}, {"Text7", "Mare"}, {"Text8", "North"}, {"Text60", "Kim"},
+        {"Text21", "200"}};
+    for (const auto &[name, text] : identity)
+        control(QString::fromLatin1(name))->setText(text);
+    control<QPlainTextEdit>("Text56")->setPlainText(QStringLiteral("GOOD"));
+    control("Text3")->setText(QStringLiteral("8"));
+    control<QLabel>("Label18")->setText(QStringLiteral("2:05"));
+    // Distinct texts in cells whose columns a shifted index would mix up.
+    control<QLabel>("datex(1)")->setText(QStringLiteral("2026-12-07"));
+    control<QLabel>("labelx(1)")->setText(QStringLiteral("v200"));
+    control<QLabel>("Hr20(5)")->setText(QStringLiteral("hr20"));
+    control<QLabel>("V200P(0)")->setText(QStringLiteral("-1.0"));
+    control<QLabel>("H20p(4)")->setText(QStringLiteral("9.9"));
+
+    const kavren::ReportInputs in = m_report->gatherInputs();
+    EXPECT_EQ(in.name, "Storm Runner");
+    EXPECT_EQ(in.breed, "Arab");
+    EXPECT_EQ(in.age, "7");
+    EXPECT_EQ(in.sex, "Mare");
+    EXPECT_EQ(in.stable, "North");
+    EXPECT_EQ(in.trainer, "Kim");
+    EXPECT_EQ(in.maxHr, "200");
+    EXPECT_EQ(in.comments, "GOOD");
+    EXPECT_EQ(in.lactate[5], "7.5");
+    EXPECT_EQ(in.hr[0], "150");
+    EXPECT_EQ(in.speed[2], "420");
+    EXPECT_EQ(in.speedCaption, control<QLabel>("Label3")->text());
+    EXPECT_EQ(in.thresholdSpeed, control("Text3")->text());
+    EXPECT_EQ(in.thresholdHr, control("Text2")->text());
+    EXPECT_EQ(in.thresholdLactate, control("Text1")->text());
+    EXPECT_EQ(in.thresholdPace, "2:05");
+    // 200 b/min: the very light zone is floor(0.5 · 200) to floor(0.6 · 200).
+    EXPECT_EQ(in.zones[0].trimmed(), "100-120");
+    EXPECT_EQ(in.zones[4], control<QLabel>("Label64(4)")->text());
+    EXPECT_EQ(in.table.values[0][1], "2026-12-07");
+    EXPECT_EQ(in.table.values[1][1], "v200");
+    EXPECT_EQ(in.table.values[8][5], "hr20");
+    EXPECT_EQ(in.table.changes[0][0], "-1.0");
+    EXPECT_EQ(in.table.changes[7][4], "9.9");
+}
+
 TEST_F(ReportPrintingTest, SavedPdfHoldsThePageTextsFromTopToBottom) {
     typeSixStepTest();
     const QString v200 = control<QLabel>("labelx(0)")->text();
