@@ -51,7 +51,8 @@ CursorPoints cursorPoints(const StepReadings &steps) {
     return points;
 }
 
-FittedCurves fittedCurves(double firstX, double lastX, const CurveFitDouble &fit, bool lactateShown) {
+FittedCurves fittedCurves(double firstX, double lastX, const CurveFitDouble &fit,
+                          bool lactateShown) {
     FittedCurves fitted;
     fitted.firstX = firstX;
     fitted.lastX = lastX;
@@ -168,7 +169,8 @@ CalculationResult runCalculation(const CalculationInputs &inputs, const AxisRang
 
     const bool forceHighHr = !isRecovery(test) && (test.importedFromFile || inputs.linkFirstRun);
     result.linkActiveCleared = forceHighHr;
-    result.frameAxes = chooseAxes(chooseRanges, singleTestRequest(steps, test, forceHighHr), test.scale);
+    result.frameAxes =
+        chooseAxes(chooseRanges, singleTestRequest(steps, test, forceHighHr), test.scale);
     result.frameScale = test.scale;
 
     const bool lactateShown = !isHrOnlySentinel(lactateTexts[0]);

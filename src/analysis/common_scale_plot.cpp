@@ -28,8 +28,9 @@ void addPoints(const FrozenCurve &curve, const CommonScaleInputs &inputs, bool c
                                            scale.yOfLactate(readNumber(inputs.lakt1Text))),
                                    MarkStyle::KeptExtraLactateMark});
         for (std::size_t i = 0; i < std::size_t(n); ++i)
-            items.marks.push_back({QPointF(scale.xOf(curve.x[i]), scale.yOfLactate(curve.lactate[i])),
-                                   MarkStyle::KeptLactatePoint});
+            items.marks.push_back(
+                {QPointF(scale.xOf(curve.x[i]), scale.yOfLactate(curve.lactate[i])),
+                 MarkStyle::KeptLactatePoint});
     }
     for (std::size_t i = 0; i < std::size_t(n); ++i)
         items.marks.push_back({QPointF(scale.xOf(curve.x[i]), scale.yOfHr(curve.hr[i])),
@@ -74,8 +75,8 @@ PlotItems plotOnCommonScale(const FrozenCurves &curves, const CommonScaleInputs 
             addPoints(curve, inputs, currentHrOnly, scale, items);
             storeCursorPositions(cursorPoints(curve), slot - 1, scale, pointTable);
         }
-        const bool finished =
-            addFittedCurves(fittedCurves(curve, slot, !currentHrOnly), scale, items, currentLactate);
+        const FittedCurves fitted = fittedCurves(curve, slot, !currentHrOnly);
+        const bool finished = addFittedCurves(fitted, scale, items, currentLactate);
         items.slotEnds.push_back({items.marks.size(), items.curves.size()});
         if (!finished)
             break;

@@ -44,22 +44,22 @@ bool addFittedCurves(const FittedCurves &fitted, const GraphScale &scale, PlotIt
     PlotCurve lactate;
     lactate.colour = fitted.lactateColour;
     bool ended = false;
-    forEachVisibleSample(fitted.firstX, fitted.lastX, CurvePieceWidth, scale.xOffset, scale.xDivisor,
-                         [&](double x) {
-                             const double graphXValue = scale.xOf(x);
-                             if (followLactate && !ended) {
-                                 const double ln = fitted.lactateIntercept + fitted.lactateSlope * x;
-                                 if (const auto value = toSingle(std::exp(ln)))
-                                     currentLactate = *value;
-                                 else
-                                     ended = kept;
-                             }
-                             hrLine.pieceStarts.emplace_back(
-                                 graphXValue, scale.yOfHr(fitted.hrIntercept + fitted.hrSlope * x));
-                             if (fitted.lactateShown && !ended)
-                                 lactate.pieceStarts.emplace_back(graphXValue,
-                                                                  scale.yOfLactate(currentLactate));
-                         });
+    const auto sample = [&](double x) {
+        const double graphXValue = scale.xOf(x);
+        if (followLactate && !ended) {
+            const double logLactate = fitted.lactateIntercept + fitted.lactateSlope * x;
+            if (const auto value = toSingle(std::exp(logLactate)))
+                currentLactate = *value;
+            else
+                ended = kept;
+        }
+        hrLine.pieceStarts.emplace_back(graphXValue,
+                                        scale.yOfHr(fitted.hrIntercept + fitted.hrSlope * x));
+        if (fitted.lactateShown && !ended)
+            lactate.pieceStarts.emplace_back(graphXValue, scale.yOfLactate(currentLactate));
+    };
+    forEachVisibleSample(fitted.firstX, fitted.lastX, CurvePieceWidth, scale.xOffset,
+                         scale.xDivisor, sample);
     items.curves.push_back(std::move(hrLine));
     if (fitted.lactateShown)
         items.curves.push_back(std::move(lactate));

@@ -53,8 +53,10 @@ TEST(FittedCurves, OnlyTheTestOnScreenFollowsALactateItDoesNotDraw) {
     const GraphScale scale;
     PlotItems screen, kept;
     float screenLactate = 7, keptLactate = 7;
-    addFittedCurves(steepCurve(FittedCurves::Role::TestOnScreen, false), scale, screen, screenLactate);
-    EXPECT_TRUE(addFittedCurves(steepCurve(FittedCurves::Role::Kept, false), scale, kept, keptLactate));
+    addFittedCurves(steepCurve(FittedCurves::Role::TestOnScreen, false), scale, screen,
+                    screenLactate);
+    EXPECT_TRUE(
+        addFittedCurves(steepCurve(FittedCurves::Role::Kept, false), scale, kept, keptLactate));
     EXPECT_EQ(screen.curves.size(), 1u);
     EXPECT_EQ(kept.curves.size(), 1u);
     EXPECT_GT(screenLactate, 1e38f); // the last fitting sample, e^88.7
@@ -69,7 +71,8 @@ TEST(CursorPositions, ColumnsFloorRowsRoundHalfToEvenAndMissingValuesStoreNothin
     // Columns floor(10·x): 5.67 → 56, 6.25 → 62, 7.95 → 79 (rounding would give 57, 63, 80).
     // Heart-rate rows (h − 120)·10·0.1: 150 → 30, 165 → 45 (0.1f is a little above 0.1).
     // Lactate rows L·10: 0.25 → 2.5 → 2 half to even (half up gives 3), 2.5 → 25.
-    const CursorPoints points = {CursorPoint{5.67, 150.0, 0.25}, CursorPoint{6.25, std::nullopt, 2.5},
+    const CursorPoints points = {CursorPoint{5.67, 150.0, 0.25},
+                                 CursorPoint{6.25, std::nullopt, 2.5},
                                  CursorPoint{7.95, 165.0, std::nullopt}};
     PointTable table;
     storeCursorPositions(points, 2, scale, table);

@@ -27,7 +27,9 @@ protected:
         inputs.hr = texts({"150", "165", "180", "195"});
     }
 
-    const SurfaceStep *text(const char *t) const { return surface.findText(QString::fromLatin1(t)); }
+    const SurfaceStep *text(const char *t) const {
+        return surface.findText(QString::fromLatin1(t));
+    }
 
     CurrentTest test;
     AnalysisState state;
