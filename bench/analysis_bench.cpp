@@ -40,12 +40,9 @@ void BM_FitAndIndices(benchmark::State &state) {
 }
 BENCHMARK(BM_FitAndIndices);
 
-void chooseFixedRanges(const kavren::AxisRangeRequest &, kavren::GraphScale &scale) {
-    scale.lactateScale = 1.0f;
-    scale.lactateAxisMax = 12;
-    scale.hrBase = 120;
-    scale.hrScale = 0.1f;
-    scale.hrAxisMax = 240;
+// The 12 mmol/l and 120…240 b/min axes whatever the steps are.
+kavren::GraphAxes chooseFixedRanges(const kavren::AxisRangeRequest &, const kavren::GraphScale &) {
+    return kavren::chooseGraphAxes(false, 12, 240, 120);
 }
 
 kavren::CalculationInputs sixStepInputs() {

@@ -33,61 +33,43 @@ AxisRangeRequest singleTestRequest(const StepReadings &steps, const CurrentTest 
     return request;
 }
 
-// The cursor position of a point: column floor(X · 10), row the given tenths rounded half to
-// even; empty beyond 16 bits.
-std::optional<TablePoint> tablePoint(double graphXValue, double rowTenths) {
-    const auto column = toInteger16(intFloor(graphXValue * 10));
-    const auto row = toInteger16(rowTenths);
-    if (!column || !row)
-        return std::nullopt;
-    return TablePoint{*column, *row};
-}
-
 void addMeasuredPoints(const StepReadings &steps, int n, bool lactateShown, const GraphScale &scale,
                        PlotItems &items) {
     for (std::size_t i = 0; lactateShown && i < std::size_t(n); ++i)
-        items.marks.push_back({QPointF(graphX(scale, steps.x[i]), steps.lactate[i] * scale.lactateScale),
+        items.marks.push_back({QPointF(scale.xOf(steps.x[i]), scale.yOfLactate(steps.lactate[i])),
                                MarkStyle::LactatePoint});
     for (std::size_t i = 0; i < std::size_t(n); ++i)
         if (steps.strictHr[i])
-            items.marks.push_back({QPointF(graphX(scale, steps.x[i]),
-                                           (*steps.strictHr[i] - scale.hrBase) * scale.hrScale),
+            items.marks.push_back({QPointF(scale.xOf(steps.x[i]), scale.yOfHr(*steps.strictHr[i])),
                                    MarkStyle::HrPoint});
 }
 
-void storeCursorPositions(const StepReadings &steps, int slot, const GraphScale &scale,
-                          PointTable &pointTable) {
-    if (slot < 0 || slot >= PointTable::Slots)
-        return;
-    for (int i = 0; i < PointTable::Points; ++i) {
-        const double x = graphX(scale, steps.x[std::size_t(i)]);
-        if (const auto hr = steps.strictHr[std::size_t(i)])
-            if (const auto point = tablePoint(x, (*hr - scale.hrBase) * 10 * scale.hrScale))
-                pointTable.at(slot, PointSeries::HeartRate, i) = *point;
-        if (const auto lactate = steps.strictLactate[std::size_t(i)])
-            if (const auto point = tablePoint(x, *lactate * 10 * scale.lactateScale))
-                pointTable.at(slot, PointSeries::Lactate, i) = *point;
-    }
+CursorPoints cursorPoints(const StepReadings &steps) {
+    CursorPoints points;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        points[i] = {steps.x[i], steps.strictHr[i], steps.strictLactate[i]};
+    return points;
 }
 
-void addCurves(double firstX, double lastX, const CurveFitDouble &fit, const GraphScale &scale,
-               bool lactateShown, PlotItems &items, float &currentLactate) {
-    PlotCurve hrLine;
-    hrLine.colour = CurveColour::HeartRate;
-    PlotCurve lactate;
-    lactate.colour = CurveColour::Lactate;
-    forEachVisibleSample(firstX, lastX, CurvePieceWidth, scale.xOffset, scale.xDivisor, [&](double x) {
-        const double graphXValue = graphX(scale, x);
-        if (const auto value = toSingle(std::exp(fit.lactateIntercept + fit.lactateSlope * x)))
-            currentLactate = *value;
-        hrLine.pieceStarts.emplace_back(graphXValue,
-                                        (fit.hrIntercept + fit.hrSlope * x - scale.hrBase) * scale.hrScale);
-        if (lactateShown)
-            lactate.pieceStarts.emplace_back(graphXValue, double(currentLactate) * scale.lactateScale);
-    });
-    items.curves.push_back(std::move(hrLine));
-    if (lactateShown)
-        items.curves.push_back(std::move(lactate));
+FittedCurves fittedCurves(double firstX, double lastX, const CurveFitDouble &fit,
+                          bool lactateShown) {
+    FittedCurves fitted;
+    fitted.firstX = firstX;
+    fitted.lastX = lastX;
+    fitted.lactateIntercept = fit.lactateIntercept;
+    fitted.lactateSlope = fit.lactateSlope;
+    fitted.hrIntercept = fit.hrIntercept;
+    fitted.hrSlope = fit.hrSlope;
+    fitted.lactateShown = lactateShown;
+    return fitted;
+}
+
+// The run's one axis choice for a frame: the ranges go into the scale, the axes into the result.
+GraphAxes chooseAxes(const AxisRangeChoice &choose, const AxisRangeRequest &request,
+                     GraphScale &scale) {
+    const GraphAxes axes = choose ? choose(request, scale) : chooseGraphAxisRanges(request, scale);
+    axes.applyTo(scale);
+    return axes;
 }
 
 void storeFrozenCurve(const StepReadings &steps, const CurrentTest &test, FrozenCurve &curve) {
@@ -126,10 +108,8 @@ void redrawOnCommonScale(const CalculationInputs &inputs, const StepTexts &lacta
     request.variant = AxisRangeRequest::Variant::CommonScale;
     request.recovery = isRecovery(test);
     request.firstHr = steps.hr[0];
-    if (chooseRanges)
-        chooseRanges(request, test.scale);
+    result.commonAxes = chooseAxes(chooseRanges, request, test.scale);
     result.commonFrame = true;
-    result.commonRequest = request;
     result.commonScale = test.scale;
     CommonScaleInputs common;
     common.curveSlot = test.curveSlot;
@@ -159,6 +139,17 @@ bool startRun(const CalculationInputs &inputs, CurrentTest &test, StepTexts &lac
 
 } // namespace
 
+GraphAxes chooseGraphAxisRanges(const AxisRangeRequest &request, const GraphScale &scale) {
+    if (request.variant == AxisRangeRequest::Variant::CommonScale)
+        return chooseCommonScaleAxes(scale, request.recovery, request.firstHr);
+    AxisChoiceInput input;
+    input.recovery = request.recovery;
+    input.lastLactate = request.lastLactate;
+    input.lastHr = request.lastHr; // already 240 when the full axis is forced
+    input.firstHr = request.firstHr;
+    return chooseSingleTestAxes(scale, input);
+}
+
 CalculationResult runCalculation(const CalculationInputs &inputs, const AxisRangeChoice &chooseRanges,
                                  CurrentTest &test, AnalysisState &state) {
     CalculationResult result;
@@ -178,20 +169,19 @@ CalculationResult runCalculation(const CalculationInputs &inputs, const AxisRang
 
     const bool forceHighHr = !isRecovery(test) && (test.importedFromFile || inputs.linkFirstRun);
     result.linkActiveCleared = forceHighHr;
-    result.frameRequest = singleTestRequest(steps, test, forceHighHr);
-    if (chooseRanges)
-        chooseRanges(result.frameRequest, test.scale);
+    result.frameAxes =
+        chooseAxes(chooseRanges, singleTestRequest(steps, test, forceHighHr), test.scale);
     result.frameScale = test.scale;
 
     const bool lactateShown = !isHrOnlySentinel(lactateTexts[0]);
     if (isFittableStepCount(test.stepCount)) {
         test.fitDouble = fitCurves(steps, test.stepCount, test.fitDouble);
         addMeasuredPoints(steps, test.stepCount, lactateShown, test.scale, result.plot);
-        storeCursorPositions(steps, test.comparedCount, test.scale, state.pointTable);
+        storeCursorPositions(cursorPoints(steps), test.comparedCount, test.scale, state.pointTable);
         test.fit = toSingleFit(test.fitDouble, test.fit);
     }
-    addCurves(steps.x[0], test.lastStepX, test.fitDouble, test.scale, lactateShown, result.plot,
-              state.currentLactate);
+    addFittedCurves(fittedCurves(steps.x[0], test.lastStepX, test.fitDouble, lactateShown),
+                    test.scale, result.plot, state.currentLactate);
 
     if (inputs.freezeChecked)
         ++test.curveSlot;

@@ -1,14 +1,16 @@
 // The calculation run behind "Calculate", the threshold calculator, loading a test and the live
 // link: reads the steps as shown, counts the steps, fits the lactate curve and heart-rate line,
-// lays out the measured points and the curves on the graph, keeps the curve for "Freeze curve"
-// (redrawing all kept curves on one scale from the second on) and ends with the index run. The
-// window reads the fields, calls runCalculation, draws the result and writes the fields back.
+// chooses the axes once, lays out the measured points and the curves on the graph, keeps the
+// curve for "Freeze curve" (redrawing all kept curves on one scale from the second on) and ends
+// with the index run. The window reads the fields, calls runCalculation, draws the result (axes,
+// points and curves exactly as the run chose and laid them out) and writes the fields back.
 #pragma once
 
 #include "analysis/comparison_cells.h"
 #include "analysis/curve_fitting.h"
 #include "analysis/plot_items.h"
 #include "exercise/current_exercise.h"
+#include "exercise/graph_axes.h"
 #include "exercise/frozen_curves.h"
 #include "exercise/point_table.h"
 
@@ -32,8 +34,13 @@ struct AxisRangeRequest {
     double firstHr = 0; // puls1
 };
 
-// The graph's range choice: sets LactateScale, LactateAxisMax, HrBase, HrScale and HrAxisMax.
-using AxisRangeChoice = std::function<void(const AxisRangeRequest &, GraphScale &)>;
+// The graph's axis choice for a request, given the scale before it (whose axis tops decide a
+// recovery test and the common scale). The run calls it once per frame, stores the ranges in the
+// test's scale and returns the axes for drawing.
+using AxisRangeChoice = std::function<GraphAxes(const AxisRangeRequest &, const GraphScale &)>;
+
+// The program's axis choice (pass it as the run's AxisRangeChoice).
+GraphAxes chooseGraphAxisRanges(const AxisRangeRequest &request, const GraphScale &scale);
 
 // State of the window that the run keeps besides the CurrentTest.
 struct AnalysisState {
@@ -60,14 +67,14 @@ struct CalculationResult {
     std::optional<QString> puls1Text;  // "120" on the first run after the live link connected
     bool linkActiveCleared = false;    // the forced 240 axis was used
     bool clearGraph = false;           // clear before the frame (not while "Freeze curve" is ticked)
-    AxisRangeRequest frameRequest;     // what decided the test's own frame
+    GraphAxes frameAxes;               // ranges, ticks and labels of the test's own frame
     GraphScale frameScale;             // scale of the test's own frame, points and curves
     PlotItems plot;                    // measured points and both curves of the test
-    // Two or more kept curves: clear, draw the common frame on test.scale (unless commonFrame is
-    // false: the seventh frozen run leaves the graph empty) and draw commonPlot on it.
+    // Two or more kept curves: clear, draw the common frame (unless commonFrame is false: the
+    // seventh frozen run leaves the graph empty) and draw commonPlot on it.
     bool commonRedraw = false;
     bool commonFrame = false;
-    AxisRangeRequest commonRequest;
+    GraphAxes commonAxes;
     GraphScale commonScale;
     PlotItems commonPlot;
     std::optional<int> slider2Maximum; // 120 / LactateScale: tenths of mmol/l up to the axis top

@@ -1,3 +1,4 @@
+// The redraw of every kept curve on the common scale: points, curves and cursor positions.
 #include "analysis/common_scale_plot.h"
 
 #include "analysis/curve_fitting.h"
@@ -5,7 +6,6 @@
 #include "exercise/numeric_text.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace kavren {
 
@@ -22,64 +22,42 @@ void addPoints(const FrozenCurve &curve, const CommonScaleInputs &inputs, bool c
                const GraphScale &scale, PlotItems &items) {
     const int n = curve.stepCount;
     if (keptLactateShown(curve, currentHrOnly)) {
+        // The extra mark of the test on screen stands at XOffset plus its undivided x.
         if (n == StepRows)
             items.marks.push_back({QPointF(scale.xOffset + inputs.firstX,
-                                           readNumber(inputs.lakt1Text) * scale.lactateScale),
+                                           scale.yOfLactate(readNumber(inputs.lakt1Text))),
                                    MarkStyle::KeptExtraLactateMark});
         for (std::size_t i = 0; i < std::size_t(n); ++i)
-            items.marks.push_back({QPointF(graphX(scale, curve.x[i]),
-                                           double(curve.lactate[i]) * scale.lactateScale),
-                                   MarkStyle::KeptLactatePoint});
+            items.marks.push_back(
+                {QPointF(scale.xOf(curve.x[i]), scale.yOfLactate(curve.lactate[i])),
+                 MarkStyle::KeptLactatePoint});
     }
     for (std::size_t i = 0; i < std::size_t(n); ++i)
-        items.marks.push_back({QPointF(graphX(scale, curve.x[i]),
-                                       (double(curve.hr[i]) - scale.hrBase) * scale.hrScale),
+        items.marks.push_back({QPointF(scale.xOf(curve.x[i]), scale.yOfHr(curve.hr[i])),
                                MarkStyle::KeptHrPoint});
 }
 
-void storeCursorPositions(const FrozenCurve &curve, int slot, const GraphScale &scale,
-                          PointTable &pointTable) {
-    for (int i = 0; i < PointTable::Points; ++i) {
-        const auto column = toInteger16(intFloor(graphX(scale, curve.x[std::size_t(i)]) * 10));
-        const auto row = toInteger16(double(curve.lactate[std::size_t(i)]) * 10 * scale.lactateScale);
-        if (column && row)
-            pointTable.at(slot - 1, PointSeries::Lactate, i) = {*column, *row};
-    }
+// The lactate positions of a kept test follow the common scale; its heart-rate positions stay.
+CursorPoints cursorPoints(const FrozenCurve &curve) {
+    CursorPoints points;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        points[i] = {curve.x[i], std::nullopt, curve.lactate[i]};
+    return points;
 }
 
-// The curves of one slot; false when a lactate sample failed and the redraw must end.
-bool addCurves(const FrozenCurve &curve, int slot, bool lactateCurve, const GraphScale &scale,
-               PlotItems &items, float &currentLactate) {
-    const double a = curve.fit.lactateIntercept, b = curve.fit.lactateSlope;
-    const double c = curve.fit.hrIntercept, d = curve.fit.hrSlope;
-    PlotCurve hrLine;
-    hrLine.colour = slot == 1 ? CurveColour::HeartRate : CurveColour::HeartRateOthers;
-    forEachVisibleSample(curve.firstX, curve.lastX, CurvePieceWidth, scale.xOffset, scale.xDivisor,
-                         [&](double x) {
-                             hrLine.pieceStarts.emplace_back(graphX(scale, x),
-                                                             (c + d * x - scale.hrBase) * scale.hrScale);
-                         });
-    items.curves.push_back(std::move(hrLine));
-    if (!lactateCurve)
-        return true;
-    PlotCurve lactate;
-    lactate.colour = slot == 1 ? CurveColour::Lactate : CurveColour::LactateOthers;
-    bool failed = false;
-    forEachVisibleSample(curve.firstX, curve.lastX, CurvePieceWidth, scale.xOffset, scale.xDivisor,
-                         [&](double x) {
-                             if (failed)
-                                 return;
-                             const auto value = toSingle(std::exp(a + b * x));
-                             if (!value || !std::isfinite(*value)) {
-                                 failed = true;
-                                 return;
-                             }
-                             currentLactate = *value;
-                             lactate.pieceStarts.emplace_back(graphX(scale, x),
-                                                              double(*value) * scale.lactateScale);
-                         });
-    items.curves.push_back(std::move(lactate));
-    return !failed;
+FittedCurves fittedCurves(const FrozenCurve &curve, int slot, bool lactateCurve) {
+    FittedCurves fitted;
+    fitted.role = FittedCurves::Role::Kept;
+    fitted.firstX = curve.firstX;
+    fitted.lastX = curve.lastX;
+    fitted.lactateIntercept = curve.fit.lactateIntercept;
+    fitted.lactateSlope = curve.fit.lactateSlope;
+    fitted.hrIntercept = curve.fit.hrIntercept;
+    fitted.hrSlope = curve.fit.hrSlope;
+    fitted.lactateShown = lactateCurve;
+    fitted.hrColour = slot == 1 ? CurveColour::HeartRate : CurveColour::HeartRateOthers;
+    fitted.lactateColour = slot == 1 ? CurveColour::Lactate : CurveColour::LactateOthers;
+    return fitted;
 }
 
 } // namespace
@@ -95,9 +73,10 @@ PlotItems plotOnCommonScale(const FrozenCurves &curves, const CommonScaleInputs 
         stepCount = curve.stepCount;
         if (isFittableStepCount(curve.stepCount)) {
             addPoints(curve, inputs, currentHrOnly, scale, items);
-            storeCursorPositions(curve, slot, scale, pointTable);
+            storeCursorPositions(cursorPoints(curve), slot - 1, scale, pointTable);
         }
-        const bool finished = addCurves(curve, slot, !currentHrOnly, scale, items, currentLactate);
+        const FittedCurves fitted = fittedCurves(curve, slot, !currentHrOnly);
+        const bool finished = addFittedCurves(fitted, scale, items, currentLactate);
         items.slotEnds.push_back({items.marks.size(), items.curves.size()});
         if (!finished)
             break;

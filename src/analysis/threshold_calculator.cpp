@@ -91,7 +91,7 @@ ThresholdCross thresholdCross(double speed, const CurveFit &fit, const GraphScal
                               bool hrOnly, float &currentLactate) {
     ThresholdCross cross;
     // The threshold is an x value; in a recovery test it is a time and lies at 4 + t / 3.
-    const double x = graphX(scale, speed);
+    const double x = scale.xOf(speed);
     if (!hrOnly) {
         const auto lactate = toSingle(
             std::exp(double(fit.lactateSlope) * speed + double(fit.lactateIntercept)));
@@ -99,10 +99,10 @@ ThresholdCross thresholdCross(double speed, const CurveFit &fit, const GraphScal
             return cross;
         currentLactate = *lactate;
         cross.lactateText = finiteText(roundHalfEven(double(*lactate) * 100) / 100);
-        const double y = double(*lactate) * double(scale.lactateScale);
+        const double y = scale.yOfLactate(*lactate);
         cross.lines.emplace_back(15.0, y, x, y);
     }
-    cross.lines.emplace_back(x, 0.0, x, double(currentLactate) * double(scale.lactateScale));
+    cross.lines.emplace_back(x, 0.0, x, scale.yOfLactate(currentLactate));
     const double hrLevel = intFloor(double(fit.hrSlope) * speed + double(fit.hrIntercept)
                                     - double(scale.hrBase)) * double(scale.hrScale);
     if (!std::isfinite(hrLevel))

@@ -9,6 +9,7 @@
 #include "database/comparison_panel.h"
 #include "exercise/entry_panel.h"
 #include "exercise/numeric_text.h"
+#include "graph/axis_frame.h"
 #include "graph/curve_plot.h"
 #include "graph/graph_widget.h"
 #include "graph/live_point.h"
@@ -64,7 +65,7 @@ void Laktat::takeOverImport() {
     m_importNote = file.noteText;
     m_samples.sampleCount -= 1;
     m_test.scale.hrScale = FileHrScale;
-    m_graph->surface().setScale(3, 13, 16, -3);
+    m_graph->surface().setScale(GraphCanvasScale);
     if (notice.steps.empty()) {
         showContinuousHrLine();
         return;

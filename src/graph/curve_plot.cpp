@@ -80,14 +80,6 @@ void drawGroup(DrawingSurface &surface, const StyleSettings &styles, const PlotI
 
 } // namespace
 
-void chooseGraphAxisRanges(const AxisRangeRequest &request, GraphScale &scale) {
-    const bool common = request.variant == AxisRangeRequest::Variant::CommonScale;
-    const double lactate = common || request.recovery ? scale.lactateAxisMax : request.lastLactate;
-    const double hr = common ? scale.hrAxisMax : request.lastHr;
-    applyRanges(scale, chooseLactateRange(lactate),
-                chooseHrRange(hr, request.firstHr, request.recovery));
-}
-
 void drawCalculationRun(DrawingSurface &surface, const StyleSettings &styles,
                         const CalculationResult &result) {
     if (result.endedByFreezeGuard)
@@ -96,14 +88,7 @@ void drawCalculationRun(DrawingSurface &surface, const StyleSettings &styles,
     if (result.clearGraph)
         surface.clear();
     surface.setLineWidth(styleWidth(styles.helpLineWidth));
-    // The frame chooses its ranges again from the same deciding values: the same scale results.
-    GraphScale frameScale = result.frameScale;
-    AxisChoiceInput frame;
-    frame.recovery = result.frameRequest.recovery;
-    frame.lastLactate = result.frameRequest.lastLactate;
-    frame.lastHr = result.frameRequest.lastHr;
-    frame.firstHr = result.frameRequest.firstHr;
-    drawAxisFrame(surface, styles, frameScale, frame);
+    drawAxisFrame(surface, styles, result.frameAxes);
     drawCurvePlot(surface, styles, result.plot);
     if (!result.commonRedraw)
         return;
@@ -111,9 +96,7 @@ void drawCalculationRun(DrawingSurface &surface, const StyleSettings &styles,
     if (!result.commonFrame)
         return;
     surface.setLineWidth(styleWidth(styles.helpLineWidth));
-    GraphScale commonScale = result.commonScale;
-    drawCommonScaleFrame(surface, styles, commonScale, result.commonRequest.recovery,
-                         result.commonRequest.firstHr);
+    drawCommonScaleFrame(surface, styles, result.commonAxes);
     drawCurvePlot(surface, styles, result.commonPlot);
 }
 

@@ -11,12 +11,10 @@
 
 namespace kavren {
 
-// The graph's range choice for the calculation run (pass it as the run's AxisRangeChoice).
-void chooseGraphAxisRanges(const AxisRangeRequest &request, GraphScale &scale);
-
 // Everything a calculation run puts on the screen graph, in order: clear (unless frozen), the
 // test's axis frame, its points and curves; then, from the second kept curve on, clear, the
-// common frame and the kept curves slot by slot. Nothing for a run the freeze guard ended.
+// common frame and the kept curves slot by slot. Nothing for a run the freeze guard ended. The
+// frames show the axes the run chose; nothing is chosen again here.
 void drawCalculationRun(DrawingSurface &surface, const StyleSettings &styles,
                         const CalculationResult &result);
 

@@ -1,6 +1,8 @@
 // The graph box: paints background colour, picture and drawing layer; takes drops.
 #include "graph/graph_widget.h"
 
+#include "graph/axis_frame.h"
+
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -17,7 +19,7 @@ GraphWidget::GraphWidget(QWidget *parent) : QWidget(parent) {
     m_surface.setFont(font());
     m_surface.setChangeHandler([this] { update(); });
     m_surface.resize(size(), devicePixelRatioF());
-    m_surface.setScale(3, 13, 16, -3);
+    m_surface.setScale(GraphCanvasScale);
 }
 
 void GraphWidget::syncLayer() {

@@ -3,7 +3,7 @@
 // cross-lines.
 #include "report/report_graph.h"
 
-#include "graph/axis_frame.h"
+#include "exercise/graph_axes.h"
 #include "exercise/numeric_text.h"
 
 #include <cmath>
@@ -45,7 +45,7 @@ void forEachPiece(double first, double last, const GraphScale &scale, Piece &&pi
         t = first + std::ceil((low - first) / PieceWidth) * PieceWidth;
     const auto maxPieces = static_cast<long long>((high - low) / PieceWidth) + 2;
     for (long long count = 0; t <= last && t <= high && count < maxPieces; ++count, t += PieceWidth)
-        piece(t, scale.xOffset + t / scale.xDivisor);
+        piece(t, scale.xOf(t));
 }
 
 void drawFrame(DrawingSurface &surface, const ReportInputs &in) {
@@ -103,7 +103,7 @@ void drawPoints(DrawingSurface &surface, const StyleSettings &styles, const Froz
         surface.setFillColour(styleRawColour(styles.printLactateMarkFill));
         const auto outline = stylePaletteColour(styles.printLactateMarkColour);
         for (std::size_t i = 0; i < std::size_t(n); ++i)
-            surface.circle({scale.xOf(curve.x[i]), double(curve.lactate[i]) * scale.lactateScale},
+            surface.circle({scale.xOf(curve.x[i]), scale.yOfLactate(curve.lactate[i])},
                            radius, outline);
     }
     surface.setFillColour(styleRawColour(styles.printHrMarkFill));
@@ -131,7 +131,7 @@ void drawCurves(DrawingSurface &surface, const ReportInputs &in, const FrozenCur
         const auto lactate = toSingle(std::exp(a + b * t));
         if (!lactate)
             return; // beyond single precision: this piece is skipped
-        const double y = double(*lactate) * scale.lactateScale;
+        const double y = scale.yOfLactate(*lactate);
         surface.line({x, y}, {x + PieceWidth, y}, lactateColour);
     });
 }
@@ -146,7 +146,8 @@ void drawCrossLines(DrawingSurface &surface, const ReportInputs &in, const Graph
     const double v = readNumber(in.thresholdSpeed);
     const double a = in.fit.lactateIntercept, b = in.fit.lactateSlope;
     const double c = in.fit.hrIntercept, d = in.fit.hrSlope;
-    const auto lactate = toSingle(std::exp(b * v + a) * scale.lactateScale);
+    const auto lactate = toSingle(scale.yOfLactate(std::exp(b * v + a)));
+    // The heart-rate level is rounded down to whole b/min above the base before the scale.
     const double yH = std::floor(d * v + c - scale.hrBase) * scale.hrScale;
     if (lactate) {
         const double yL = *lactate;
