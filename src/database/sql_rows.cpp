@@ -5,6 +5,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <array>
+
 namespace kavren {
 
 namespace {
