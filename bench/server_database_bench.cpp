@@ -75,11 +75,11 @@ public:
         m_address = QStringLiteral("postgresql:///%1?host=%2&port=%3")
                         .arg(DatabaseName, m_socket)
                         .arg(m_port);
-        createServerDatabase(m_address);
+        ServerStore(m_address).create();
         std::vector<StoredRow> rows;
         for (int test = 0; test < TestCount; ++test)
             rows.push_back(generatedRow(test));
-        if (const auto failure = serverAppendRows(m_address, rows))
+        if (const auto failure = ServerStore(m_address).appendRows(rows))
             m_problem = *failure;
         run(DatabaseName, QStringLiteral("VACUUM ANALYZE mytable"));
     }

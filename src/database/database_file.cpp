@@ -2,7 +2,8 @@
 
 #include "database/database_location.h"
 #include "database/database_store.h"
-#include "database/server_store.h"
+#include "database/server_address.h"
+#include "database/store.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ bool hasSeparator(const QString &typed) {
 
 CreateResult createDatabase(const QString &typedPath) {
     if (isServerAddress(typedPath))
-        return createServerDatabase(typedPath);
+        return openStore(typedPath)->create();
     if (!hasDrivePart(typedPath))
         return {CreateOutcome::WrongSyntax, {}, WrongSyntaxNoDriveMessage};
     if (!hasSeparator(typedPath))
@@ -37,13 +38,9 @@ CreateResult createDatabase(const QString &typedPath) {
 
     const QString folder = fileSystemPath(splitAtLastSeparator(typedPath).folder);
     const QString path = fileSystemPath(typedPath) + DatabaseExtension;
-    if (QFileInfo(path).isFile())
-        return {CreateOutcome::AlreadyExists, path, {}};
+    const std::unique_ptr<Store> store = openStore(path);
     if (QFileInfo::exists(path))
-        return {CreateOutcome::Failed,
-                {},
-                QStringLiteral("\"%1\" is a folder, so no database can be created there.")
-                    .arg(shownPath(path))};
+        return store->create(); // already there, or a folder of that name
 
     // One level only: a missing parent folder is not made.
     const bool folderMade = !QFileInfo(folder).isDir() && QDir().mkdir(folder);
@@ -54,24 +51,14 @@ CreateResult createDatabase(const QString &typedPath) {
                                "was not created.")
                     .arg(shownPath(folder), shownPath(path))};
 
-    if (const auto failure = createEmptyDatabase(path)) {
-        if (folderMade)
-            QDir().rmdir(folder);
-        return {CreateOutcome::Failed, {}, *failure};
-    }
-    return {CreateOutcome::Created, path, {}};
+    const CreateResult created = store->create();
+    if (created.outcome == CreateOutcome::Failed && folderMade)
+        QDir().rmdir(folder);
+    return created;
 }
 
 std::optional<QString> checkChosenDatabase(const QString &path) {
-    if (isServerAddress(path))
-        return problemWithServerDatabase(path);
-    ScopedDatabase store;
-    if (const auto problem = openForOperation(store, path, Purpose::Reading))
-        return problem;
-    // Indexes are only an aid to searching: a file that may not be written goes without them.
-    if (!store.isReadOnly() && !problemWithCompleteness(store.database(), path))
-        addMissingIndexes(store);
-    return std::nullopt;
+    return openStore(path)->prepareForUse();
 }
 
 QString databasePathOf(const QString &folder, const QString &fileName) {

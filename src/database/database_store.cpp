@@ -265,10 +265,13 @@ QString quotedName(const QString &name) {
 }
 
 std::optional<QString> openForOperation(ScopedDatabase &store, const QString &path,
-                                        Purpose purpose) {
+                                        Purpose purpose, FileAccess access) {
     if (const auto missing = ensureDatabaseFile(path))
         return missing;
-    if (!store.open(path, purpose == Purpose::Writing ? Access::ReadWrite : Access::Reading))
+    const Access opening = access == FileAccess::ReadOnly ? Access::ReadOnly
+                           : purpose == Purpose::Writing  ? Access::ReadWrite
+                                                          : Access::Reading;
+    if (!store.open(path, opening))
         return QStringLiteral("The database file \"%1\" cannot be opened: %2")
             .arg(shownPath(path), store.errorText());
     if (const auto problem = checkLayout(store, path, true))

@@ -42,6 +42,10 @@ inline const QStringList SearchColumns = {
 // Create, which serves a new file under a temporary name.
 enum class Access { ReadOnly, Reading, ReadWrite, Create };
 
+// How a store opens its file: read-only opens it so whatever the file's permissions, as a file on
+// a medium that cannot be written behaves; otherwise the user's permissions decide.
+enum class FileAccess { AsPermitted, ReadOnly };
+
 // What the operation will do with the file: writing needs a complete file besides our table.
 enum class Purpose { Reading, Writing };
 
@@ -79,7 +83,8 @@ QString shownPath(const QString &path);
 // also be complete: a file shorter than its own header says is damaged and never written. The
 // message names the file and says what is wrong; nothing is written to a file that has a problem.
 std::optional<QString> openForOperation(ScopedDatabase &store, const QString &path,
-                                        Purpose purpose);
+                                        Purpose purpose,
+                                        FileAccess access = FileAccess::AsPermitted);
 
 // Why writing into the open file would harm it: a file shorter than its own header says (cut by a
 // copy that did not finish or a full disk) reads up to the cut, but a write garbles its rows.

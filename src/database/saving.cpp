@@ -1,13 +1,10 @@
 #include "database/saving.h"
 
-#include "database/database_store.h"
-#include "database/server_store.h"
 #include "database/step_data_text.h"
+#include "database/store.h"
 #include "exercise/numeric_text.h"
 
 #include <QRegularExpression>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStringList>
 
 namespace kavren {
@@ -30,25 +27,6 @@ std::optional<QDateTime> recordingMoment(const TestToSave &test) {
     if (!parsed.isValid())
         return std::nullopt;
     return parsed;
-}
-
-QString insertSql() {
-    QStringList columns;
-    QStringList marks;
-    for (const QString &column : TableColumns) {
-        columns << quotedName(column);
-        marks << QStringLiteral("?");
-    }
-    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(quotedName(TableName), columns.join(QStringLiteral(", ")),
-             marks.join(QStringLiteral(", ")));
-}
-
-// The values in the order of TableColumns.
-QStringList valuesInColumnOrder(const StoredRow &row) {
-    return {row.name,       row.moment,      row.breed,   row.age,    row.sex,
-            row.discipline, row.pictureName, row.maxHr,   row.stable, row.trainer,
-            row.examDate,   row.stepData,    row.comments};
 }
 
 } // namespace
@@ -132,32 +110,7 @@ StoredRow buildRow(const TestToSave &test, const QDateTime &now) {
 }
 
 std::optional<QString> appendRow(const QString &databasePath, const StoredRow &row) {
-    if (isServerAddress(databasePath))
-        return serverAppendRow(databasePath, row);
-    ScopedDatabase store;
-    if (const auto problem = openForOperation(store, databasePath, Purpose::Writing))
-        return problem;
-    QSqlDatabase &database = store.database();
-    if (!database.transaction())
-        return failureMessage(databasePath, database.lastError());
-    QSqlError error;
-    {
-        QSqlQuery query(database);
-        if (query.prepare(insertSql())) {
-            for (const QString &value : valuesInColumnOrder(row))
-                query.addBindValue(boundText(value)); // no column of a saved row is missing
-            if (!query.exec())
-                error = query.lastError();
-        } else {
-            error = query.lastError();
-        }
-    }
-    if (!error.isValid() && database.commit())
-        return std::nullopt;
-    if (!error.isValid())
-        error = database.lastError();
-    database.rollback();
-    return failureMessage(databasePath, error);
+    return openStore(databasePath)->appendRows({row});
 }
 
 } // namespace kavren

@@ -15,6 +15,8 @@
 
 namespace kavren {
 
+class TestReader;
+
 // A found test as the result list holds it: the row's own key and the two columns its entry shows.
 struct ListedTest {
     qint64 rowId = 0;
@@ -109,9 +111,7 @@ public:
     std::vector<ListedTest> takeSorted();
 
 private:
-    struct Reading;
-    std::unique_ptr<Reading> m_reading;
-    QString m_databasePath;
+    std::unique_ptr<TestReader> m_reader;
     std::vector<ListedTest> m_tests;
     QString m_error;
 };

@@ -2,6 +2,7 @@
 
 #include "database/database_store.h"
 #include "database/server_session.h"
+#include "database/sql_rows.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -17,6 +18,11 @@ const QString DatumText = QStringLiteral("to_char(\"Datum\", 'YYYY-MM-DD HH24:MI
 // letters. Only the fixed names go this way; values are always bound.
 QString columnName(const QString &name) {
     return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// A column as it is read: the moment as text in the same form a file gives it.
+QString readColumn(const QString &name) {
+    return name == QLatin1String("Datum") ? DatumText : columnName(name);
 }
 
 // Text columns compare and sort by code point, as in a database file, whatever the server's
@@ -37,63 +43,25 @@ QString createIndexSql(const QString &column) {
         .arg(QStringLiteral("mytable_by_") + column.toLower(), TableName, columnName(column));
 }
 
-const QStringList RowColumns = {
-    QStringLiteral("Namn"),    QStringLiteral("Datum"), QStringLiteral("Ras"),
-    QStringLiteral("Ålder"),   QStringLiteral("Kön"),   QStringLiteral("Disiplin"),
-    QStringLiteral("Bitmap"),  QStringLiteral("Data"),  QStringLiteral("Kommentarer"),
-    QStringLiteral("Maxpuls"), QStringLiteral("Stall"), QStringLiteral("Coach"),
-};
-
 QString selectRowsSql(const QString &searchField) {
     QStringList columns{ServerKeyColumn};
     for (const QString &column : RowColumns)
-        columns << (column == QLatin1String("Datum") ? DatumText : columnName(column));
+        columns << readColumn(column);
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
         .arg(columns.join(QStringLiteral(", ")), TableName, columnName(searchField));
 }
 
-TestRow rowFrom(const QSqlQuery &query) {
-    TestRow row;
-    row.rowId = query.value(0).toLongLong();
-    QString *fields[] = {&row.name,     &row.testDate,   &row.breed,       &row.age,
-                         &row.sex,      &row.discipline, &row.pictureName, &row.stepData,
-                         &row.comments, &row.maxHr,      &row.stable,      &row.trainer};
-    for (int i = 0; i < 12; ++i)
-        *fields[i] = query.value(i + 1).toString();
-    return row;
-}
-
-// The values of a row in the order of TableColumns; a missing moment is stored as NULL.
-std::vector<QVariant> valuesOf(const StoredRow &row) {
-    const QString texts[] = {row.name,       row.moment,      row.breed,   row.age,    row.sex,
-                             row.discipline, row.pictureName, row.maxHr,   row.stable, row.trainer,
-                             row.examDate,   row.stepData,    row.comments};
-    std::vector<QVariant> values;
-    for (const QString &text : texts)
-        values.emplace_back(boundText(text));
-    if (row.moment.isEmpty())
-        values[1] = QVariant(QMetaType::fromType<QString>());
-    return values;
-}
-
-StoredRow storedRowFrom(const QSqlQuery &query) {
-    StoredRow row;
-    QString *fields[] = {&row.name,       &row.moment,      &row.breed,   &row.age,    &row.sex,
-                         &row.discipline, &row.pictureName, &row.maxHr,   &row.stable, &row.trainer,
-                         &row.examDate,   &row.stepData,    &row.comments};
-    for (int i = 0; i < 13; ++i)
-        *fields[i] = query.value(i).toString();
-    return row;
-}
-
-QString unknownFieldMessage(const QString &searchField) {
-    return QStringLiteral("There is no search criterion \"%1\".").arg(searchField);
-}
-
 } // namespace
 
-CreateResult createServerDatabase(const QString &address) {
-    const QString path = address.trimmed();
+ServerStore::ServerStore(const QString &address) : m_address(address) {}
+
+QString ServerStore::shownName() const {
+    const ServerAddressResult parsed = parseServerAddress(m_address);
+    return parsed.address ? parsed.address->shownName() : withoutPassword(m_address);
+}
+
+CreateResult ServerStore::create() {
+    const QString path = m_address.trimmed();
     ServerSession session(path);
     if (!session.isOpen())
         return {CreateOutcome::Failed, {}, session.problem()};
@@ -103,40 +71,36 @@ CreateResult createServerDatabase(const QString &address) {
         return {CreateOutcome::AlreadyExists, path, {}};
     if (!tableMissing)
         return {CreateOutcome::Failed, {}, *layout};
-    QSqlDatabase &database = session.database();
-    QSqlError error;
-    if (!database.transaction())
-        return {CreateOutcome::Failed, {}, session.failure(database.lastError())};
-    {
-        QSqlQuery query(database);
-        bool ok = query.exec(createTableSql());
+    const QSqlError error = inTransaction(session.database(), [&] {
+        QSqlQuery query(session.database());
+        if (!query.exec(createTableSql()))
+            return query.lastError();
         for (const QString &column : SearchColumns)
-            ok = ok && query.exec(createIndexSql(column));
-        if (!ok)
-            error = query.lastError();
-    }
-    if (!error.isValid() && database.commit())
-        return {CreateOutcome::Created, path, {}};
+            if (!query.exec(createIndexSql(column)))
+                return query.lastError();
+        return QSqlError();
+    });
     if (!error.isValid())
-        error = database.lastError();
-    database.rollback();
+        return {CreateOutcome::Created, path, {}};
     return {CreateOutcome::Failed,
             {},
             QStringLiteral("The table mytable could not be created in \"%1\": %2")
                 .arg(session.shownName(), serverReason(error))};
 }
 
-std::optional<QString> problemWithServerDatabase(const QString &address) {
-    ServerSession session(address);
+std::optional<QString> ServerStore::prepareForUse() {
+    return layoutProblem();
+}
+
+std::optional<QString> ServerStore::layoutProblem() {
+    ServerSession session(m_address);
     if (!session.isOpen())
         return session.problem();
     return session.layoutProblem();
 }
 
-ValuesResult serverCriterionValues(const QString &address, const QString &searchField) {
-    if (!SearchFields.contains(searchField))
-        return {{}, {}, unknownFieldMessage(searchField)};
-    ServerSession session(address);
+ValuesResult ServerStore::listValues(const QString &searchField) {
+    ServerSession session(m_address);
     if (!session.isOpen())
         return {{}, {}, session.problem()};
     QSqlQuery query(session.database());
@@ -156,52 +120,44 @@ ValuesResult serverCriterionValues(const QString &address, const QString &search
     return result;
 }
 
-SearchResult serverSearchTests(const QString &address, const QString &searchField,
-                               const QString &value) {
-    if (!SearchFields.contains(searchField))
-        return {{}, unknownFieldMessage(searchField)};
-    ServerSession session(address);
+SearchResult ServerStore::searchRows(const QString &searchField, const QByteArray &storedValue) {
+    ServerSession session(m_address);
     if (!session.isOpen())
         return {{}, session.problem()};
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
     if (!query.prepare(selectRowsSql(searchField)))
         return {{}, session.failure(query.lastError())};
-    query.addBindValue(boundText(value));
+    query.addBindValue(boundText(QString::fromUtf8(storedValue)));
     if (!query.exec())
         return {{}, session.failure(query.lastError())};
     SearchResult result;
     while (query.next())
-        result.rows.push_back(rowFrom(query));
-    sortLikeResultList(result.rows);
+        result.rows.push_back(testRowFrom(query));
     return result;
 }
 
-FoundTests serverFindTests(const QString &address, const QString &searchField,
-                           const QByteArray &storedValue) {
-    if (!SearchFields.contains(searchField))
-        return {{}, unknownFieldMessage(searchField)};
-    ServerSession session(address);
+std::unique_ptr<TestReader> ServerStore::readTests(const QString &searchField,
+                                                   const QByteArray &storedValue) {
+    ServerSession session(m_address);
     if (!session.isOpen())
-        return {{}, session.problem()};
+        return failedReader(session.problem());
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
     if (!query.prepare(QStringLiteral("SELECT %1, \"Namn\", %2 FROM %3 WHERE %4 = ?")
                            .arg(ServerKeyColumn, DatumText, TableName, columnName(searchField))))
-        return {{}, session.failure(query.lastError())};
+        return failedReader(session.failure(query.lastError()));
     query.addBindValue(boundText(QString::fromUtf8(storedValue)));
     if (!query.exec())
-        return {{}, session.failure(query.lastError())};
-    FoundTests found;
+        return failedReader(session.failure(query.lastError()));
+    std::vector<ListedTest> tests;
     while (query.next())
-        found.tests.push_back(
-            {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
-    sortLikeResultList(found.tests);
-    return found;
+        tests.push_back(listedTestFrom(query));
+    return readerOf(std::move(tests));
 }
 
-LoadedRow serverReadListedRow(const QString &address, qint64 rowId) {
-    ServerSession session(address);
+LoadedRow ServerStore::readRow(qint64 rowId) {
+    ServerSession session(m_address);
     if (!session.isOpen())
         return {std::nullopt, session.problem()};
     QSqlQuery query(session.database());
@@ -212,56 +168,33 @@ LoadedRow serverReadListedRow(const QString &address, qint64 rowId) {
     if (!query.exec())
         return {std::nullopt, session.failure(query.lastError())};
     if (!query.next())
-        return {std::nullopt, QStringLiteral("The test is no longer in the database \"%1\".")
-                                  .arg(session.shownName())};
-    return {rowFrom(query), {}};
+        return {std::nullopt, testGoneMessage(session.shownName())};
+    return {testRowFrom(query), {}};
 }
 
-std::optional<QString> serverAppendRow(const QString &address, const StoredRow &row) {
-    return serverAppendRows(address, {row});
-}
-
-std::optional<QString> serverAppendRows(const QString &address,
-                                        const std::vector<StoredRow> &rows) {
-    ServerSession session(address);
+std::optional<QString> ServerStore::appendRows(const std::vector<StoredRow> &rows) {
+    ServerSession session(m_address);
     if (!session.isOpen())
         return session.problem();
-    QSqlDatabase &database = session.database();
-    if (!database.transaction())
-        return session.failure(database.lastError());
-    QStringList columns;
-    for (const QString &column : TableColumns)
-        columns << columnName(column);
-    QSqlError error;
-    {
-        QSqlQuery query(database);
-        if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
-                               .arg(TableName, columns.join(QStringLiteral(", ")),
-                                    QStringLiteral(", ?").repeated(int(TableColumns.size()) - 1))))
-            error = query.lastError();
-        for (std::size_t i = 0; i < rows.size() && !error.isValid(); ++i) {
-            for (const QVariant &value : valuesOf(rows[i]))
-                query.addBindValue(value);
-            if (!query.exec())
-                error = query.lastError();
-        }
-    }
     // Stored whole or not at all.
-    if (!error.isValid() && database.commit())
-        return std::nullopt;
+    const QSqlError error = inTransaction(session.database(), [&] {
+        QSqlQuery insert(session.database());
+        if (!insert.prepare(insertRowSql(TableName, columnName)))
+            return insert.lastError();
+        return insertRows(insert, rows, EmptyMoment::Null);
+    });
     if (!error.isValid())
-        error = database.lastError();
-    database.rollback();
+        return std::nullopt;
     return session.failure(error);
 }
 
-AllRowsResult serverAllRows(const QString &address) {
-    ServerSession session(address);
+AllRowsResult ServerStore::allRows() {
+    ServerSession session(m_address);
     if (!session.isOpen())
         return {{}, session.problem()};
     QStringList columns;
     for (const QString &column : TableColumns)
-        columns << (column == QLatin1String("Datum") ? DatumText : columnName(column));
+        columns << readColumn(column);
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
@@ -273,57 +206,39 @@ AllRowsResult serverAllRows(const QString &address) {
     return result;
 }
 
-std::optional<qint64> serverTestCount(const QString &address, QString *error) {
-    ServerSession session(address);
-    if (!session.isOpen()) {
-        *error = session.problem();
-        return std::nullopt;
-    }
+CountResult ServerStore::testCount() {
+    ServerSession session(m_address);
+    if (!session.isOpen())
+        return {std::nullopt, session.problem()};
     QSqlQuery query(session.database());
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(TableName)) || !query.next()) {
-        *error = session.failure(query.lastError());
-        return std::nullopt;
-    }
-    return query.value(0).toLongLong();
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(TableName)) || !query.next())
+        return {std::nullopt, session.failure(query.lastError())};
+    return {query.value(0).toLongLong(), {}};
 }
 
-EraseResult serverEraseTests(const QString &address, const std::vector<ListedTest> &selected) {
-    if (selected.empty())
-        return {};
-    ServerSession session(address);
+EraseResult ServerStore::eraseRows(const std::vector<ListedTest> &selected) {
+    ServerSession session(m_address);
     if (!session.isOpen())
         return {0, session.problem()};
-    QSqlDatabase &database = session.database();
-    if (!database.transaction())
-        return {0, session.failure(database.lastError())};
-    EraseResult result;
-    QSqlError error;
-    {
-        QSqlQuery query(database);
+    int erased = 0;
+    const QSqlError error = inTransaction(session.database(), [&] {
+        QSqlQuery query(session.database());
         if (!query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ? AND "
                                           "COALESCE(\"Namn\", '') = ? AND COALESCE(%3, '') = ?")
                                .arg(TableName, ServerKeyColumn, DatumText)))
-            error = query.lastError();
+            return query.lastError();
         for (const ListedTest &row : selected) {
-            if (error.isValid())
-                break;
             query.addBindValue(row.rowId);
             query.addBindValue(boundText(row.name));
             query.addBindValue(boundText(row.testDate));
-            if (!query.exec()) {
-                error = query.lastError();
-                break;
-            }
-            result.erased += query.numRowsAffected();
+            if (!query.exec())
+                return query.lastError();
+            erased += query.numRowsAffected();
         }
-    }
-    if (!error.isValid() && database.commit()) {
-        result.error = notAllErasedMessage(result.erased, selected.size(), session.shownName());
-        return result;
-    }
+        return QSqlError();
+    });
     if (!error.isValid())
-        error = database.lastError();
-    database.rollback();
+        return {erased, {}};
     return {0, session.failure(error)};
 }
 
