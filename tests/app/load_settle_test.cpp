@@ -1,8 +1,9 @@
 // A test loaded from the database calculates once the window has settled (0.6 s, the wait users
 // get), from the event loop; "Clear screen" during that wait drops the calculation.
 #include "app/laktat.h"
-#include "support/message_watcher.h"
+#include "support/message_log.h"
 #include "support/program_folder.h"
+#include "support/window_fixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,7 +20,7 @@
 
 #include <memory>
 
-using kavren::testing::MessageWatcher;
+using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
 
 namespace {
@@ -34,27 +35,19 @@ template <typename Condition> bool waitUntil(Condition condition) {
     return condition();
 }
 
-class LoadSettleTest : public ::testing::Test {
+class LoadSettleTest : public kavren::testing::WindowFixture {
 protected:
     void SetUp() override {
         m_window = std::make_unique<Laktat>(m_folder.path());
         ASSERT_FALSE(m_window->startupFailed());
     }
-    template <typename T = QLineEdit> T *control(const QString &name) {
-        T *widget = m_window->findChild<T *>(name);
-        if (!widget)
-            ADD_FAILURE() << "no control " << name.toStdString();
-        return widget;
-    }
-    QString text(const QString &name) {
-        auto *field = control(name);
-        return field ? field->text() : QStringLiteral("<missing>");
-    }
+    const QObject *windowUnderTest() const override { return m_window.get(); }
+    QString text(const QString &name) { return control(name)->text(); }
     QStringList comparisonRow(int row) {
         QStringList cells;
         for (const char *column : {"labelx", "Vla2", "VLA4", "Hr2x", "Hr4x"})
-            if (auto *cell = control<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(column)).arg(row)))
-                cells << cell->text();
+            cells << control<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(column)).arg(row))
+                         ->text();
         return cells;
     }
     // Types, calculates and saves a six-step test; returns the indices its calculation showed.
@@ -103,7 +96,7 @@ TEST_F(LoadSettleTest, ALoadedTestCalculatesOnceTheWindowHasSettled) {
     ASSERT_FALSE(indices.value(0).isEmpty());
     ASSERT_EQ(comparisonRow(0), QStringList({"", "", "", "", ""})); // the save left an empty screen
 
-    MessageWatcher messages;
+    MessageLog messages;
     loadSavedTest();
     // The steps are on screen at once; the calculation waits for the event loop.
     EXPECT_EQ(text("Text4"), "Bella");
@@ -120,7 +113,7 @@ TEST_F(LoadSettleTest, ALoadedTestCalculatesOnceTheWindowHasSettled) {
 // just cleared away and fill the comparison table again, so the clear drops it.
 TEST_F(LoadSettleTest, ClearScreenDuringTheSettleDropsTheCalculation) {
     ASSERT_FALSE(saveTypedTest().value(0).isEmpty());
-    MessageWatcher messages;
+    MessageLog messages;
     loadSavedTest();
     ASSERT_TRUE(m_window->loadSettling());
 

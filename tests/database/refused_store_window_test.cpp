@@ -2,10 +2,12 @@
 // the test stays on screen and no saved test is lost.
 #include "app/laktat.h"
 #include "store_probe.h"
-#include "support/message_watcher.h"
+#include "app/message_dialog.h"
+#include "support/message_log.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
 #include "support/refusing_store.h"
+#include "support/window_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,17 +25,13 @@ using namespace kavren::testing;
 
 namespace {
 
-class RefusedWindowTest : public ::testing::TestWithParam<Refusal> {
+class RefusedWindowTest : public WindowFixture, public ::testing::WithParamInterface<Refusal> {
 protected:
     void SetUp() override {
         m_window = std::make_unique<Laktat>(m_folder.path());
         m_window->setLoadSettleTime(0);
     }
-    template <typename T = QLineEdit> T *control(const QString &name) {
-        T *widget = m_window->findChild<T *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
+    const QObject *windowUnderTest() const override { return m_window.get(); }
     void typeTest(const QString &name) {
         control<QRadioButton>("SSOption5")->click();
         const std::pair<const char *, QString> identity[] = {
@@ -77,7 +75,7 @@ TEST_P(RefusedWindowTest, ASaveSaysWhyAndKeepsTheTestOnScreen) {
     typeTest("Sally");
     {
         const RefusingStores refusing(GetParam());
-        MessageWatcher messages;
+        MessageLog messages;
         control<QPushButton>("Command6")->click();
         ASSERT_EQ(messages.texts().size(), 1);
         EXPECT_TRUE(messages.texts()[0].startsWith("The test was not saved"));
@@ -90,7 +88,7 @@ TEST_P(RefusedWindowTest, ASaveSaysWhyAndKeepsTheTestOnScreen) {
 
 TEST_P(RefusedWindowTest, AnEraseSaysWhyAndLosesNoTest) {
     {
-        MessageWatcher unexpected;
+        MessageLog unexpected;
         for (const char *name : {"Bella", "Bella"}) {
             typeTest(QString::fromLatin1(name));
             control<QPushButton>("Command6")->click();
@@ -108,13 +106,15 @@ TEST_P(RefusedWindowTest, AnEraseSaysWhyAndLosesNoTest) {
     control<QCheckBox>("SSCheck3")->setChecked(true);
     {
         const RefusingStores refusing(GetParam());
-        MessageWatcher answerYes(QMessageBox::Yes);
-        emit results->clicked(results->model()->index(0, 0));
         // A read-only file still gives the clicked test, so the erase is asked for and then
         // refused; a locked one does not even give the clicked test.
         QStringList expected{"Do you want to erase ?"};
         if (GetParam() == Refusal::Locked)
             expected.clear();
+        MessageLog answerYes;
+        if (!expected.isEmpty())
+            kavren::MessageAnswers::setNextAnswer(QMessageBox::Yes);
+        emit results->clicked(results->model()->index(0, 0));
         const QStringList texts = answerYes.texts();
         ASSERT_EQ(texts.size(), expected.size() + 1) << texts.join('|').toStdString();
         EXPECT_EQ(texts.mid(0, expected.size()), expected);

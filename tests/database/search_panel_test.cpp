@@ -3,6 +3,7 @@
 #include "database/create_database_panel.h"
 #include "database/result_list_model.h"
 #include "database/search_panel.h"
+#include "support/window_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,14 +21,9 @@ using kavren::SearchPanel;
 
 namespace {
 
-class SearchPanelTest : public ::testing::Test {
+class SearchPanelTest : public kavren::testing::WindowFixture {
 protected:
-    template <typename T> T *control(const QString &name) {
-        T *widget = m_area.findChild<T *>(name);
-        if (!widget)
-            ADD_FAILURE() << "no control " << name.toStdString();
-        return widget;
-    }
+    const QObject *windowUnderTest() const override { return &m_area; }
     void listTests(int count) {
         std::vector<ListedTest> tests;
         for (int i = 0; i < count; ++i)

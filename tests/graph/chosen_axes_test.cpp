@@ -2,7 +2,7 @@
 // value (not chosen again), and the choice is made once per frame and stored in the test's scale.
 #include "analysis/calculation_run.h"
 #include "graph/curve_plot.h"
-#include "graph/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 
