@@ -45,7 +45,10 @@ void BM_RecalcTickSixRows(benchmark::State &state) {
     for (auto _ : state)
         window.recalcTick();
 }
-BENCHMARK(BM_RecalcTickSixRows)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecalcTickSixRows)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 
@@ -61,14 +64,22 @@ void BM_LoadListedTestInWindow(benchmark::State &state) {
     }
     Laktat window(dir.path());
     window.setLoadSettleTime(0);
-    const char *fields[][2] = {{"Text4", "Bella"}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
+    const char *fields[][2] = {
+        {"Text4", "Bella"}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
     for (const auto &field : fields)
-        window.findChild<QLineEdit *>(QString::fromLatin1(field[0]))->setText(QString::fromLatin1(field[1]));
-    const char *steps[][3] = {{"1.2", "128", "2.40"}, {"1.5", "145", "2.20"}, {"2.4", "166", "2"},
-                              {"4.1", "183", "1.50"}, {"6", "192", "1.45"}, {"8.8", "201", "1.40"}};
+        window.findChild<QLineEdit *>(QString::fromLatin1(field[0]))
+            ->setText(QString::fromLatin1(field[1]));
+    const char *steps[][3] = {{"1.2", "128", "2.40"}, {"1.5", "145", "2.20"},
+                              {"2.4", "166", "2"},    {"4.1", "183", "1.50"},
+                              {"6", "192", "1.45"},   {"8.8", "201", "1.40"}};
     for (int row = 0; row < 6; ++row)
         for (int column = 0; column < 3; ++column)
-            window.findChild<QLineEdit *>(QStringLiteral("%1%2").arg(QLatin1String(column == 0 ? "lakt" : column == 1 ? "puls" : "temp")).arg(row + 1))
+            window
+                .findChild<QLineEdit *>(QStringLiteral("%1%2")
+                                            .arg(QLatin1String(column == 0   ? "lakt"
+                                                               : column == 1 ? "puls"
+                                                                             : "temp"))
+                                            .arg(row + 1))
                 ->setText(QString::fromLatin1(steps[row][column]));
     window.recalcTick();
     window.saveWork();
@@ -78,6 +89,9 @@ void BM_LoadListedTestInWindow(benchmark::State &state) {
     for (auto _ : state)
         window.resultClicked(0);
 }
-BENCHMARK(BM_LoadListedTestInWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LoadListedTestInWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

@@ -358,8 +358,9 @@ static void BM_ListAllTestsInWindow(benchmark::State &state) {
     double longest = 0;
     for (auto _ : state) {
         values->setCurrentIndex(index);
-        longest = std::max(longest, longestBlockMs([&] { emit values->activated(index); },
-                                                   [&] { return results->model()->rowCount() == TestCount; }));
+        longest = std::max(
+            longest, longestBlockMs([&] { emit values->activated(index); },
+                                    [&] { return results->model()->rowCount() == TestCount; }));
         if (results->model()->rowCount() != TestCount)
             state.SkipWithError("not every test was listed");
     }

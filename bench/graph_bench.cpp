@@ -39,8 +39,12 @@ void BM_AxisFrameOnScreenLayer(benchmark::State &state) {
 BENCHMARK(BM_AxisFrameOnScreenLayer)->Unit(benchmark::kMillisecond);
 
 // The heart-rate line and the lactate curve of a four-step test on the 6 mmol/l, 120…240 axes.
-double hrY(double x) { return (75 + 15 * x - 120) * 0.1; }
-double lactateY(double x) { return std::exp(-2.73764 + 0.53391 * x) * 2.0; }
+double hrY(double x) {
+    return (75 + 15 * x - 120) * 0.1;
+}
+double lactateY(double x) {
+    return std::exp(-2.73764 + 0.53391 * x) * 2.0;
+}
 
 void BM_SegmentsThroughSurface(benchmark::State &state) {
     QImage image(LayerSize, QImage::Format_ARGB32_Premultiplied);

@@ -108,7 +108,8 @@ void BM_ReportPrimitivesStraightIntoPdf(benchmark::State &state) {
                 painter.drawLine(a, map.toDevice(step.b));
                 break;
             case SurfaceStep::Kind::Point:
-                painter.fillRect(QRectF(a, QSizeF(step.width * widthUnit, step.width * widthUnit)), step.colour);
+                painter.fillRect(QRectF(a, QSizeF(step.width * widthUnit, step.width * widthUnit)),
+                                 step.colour);
                 break;
             case SurfaceStep::Kind::Circle: {
                 painter.setPen(QPen(step.colour, step.width * widthUnit));
@@ -141,8 +142,10 @@ void BM_CursorReadoutLookup(benchmark::State &state) {
     PointTable table;
     for (int slot = 0; slot < 6; ++slot)
         for (int i = 0; i < PointTable::Points; ++i) {
-            table.at(slot, PointSeries::HeartRate, i) = {std::int16_t(50 + 10 * i), std::int16_t(30 + slot)};
-            table.at(slot, PointSeries::Lactate, i) = {std::int16_t(50 + 10 * i), std::int16_t(20 + slot)};
+            table.at(slot, PointSeries::HeartRate, i) = {std::int16_t(50 + 10 * i),
+                                                         std::int16_t(30 + slot)};
+            table.at(slot, PointSeries::Lactate, i) = {std::int16_t(50 + 10 * i),
+                                                       std::int16_t(20 + slot)};
         }
     double x = 4.0;
     for (auto _ : state) {

@@ -11,7 +11,8 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const kavren::HrmFile file = kavren::readHrmFile(bytes);
     const auto texts = kavren::pairedLapTexts(file);
     std::size_t shown = 0;

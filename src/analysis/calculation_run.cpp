@@ -150,8 +150,9 @@ GraphAxes chooseGraphAxisRanges(const AxisRangeRequest &request, const GraphScal
     return chooseSingleTestAxes(scale, input);
 }
 
-CalculationResult runCalculation(const CalculationInputs &inputs, const AxisRangeChoice &chooseRanges,
-                                 CurrentTest &test, AnalysisState &state) {
+CalculationResult runCalculation(const CalculationInputs &inputs,
+                                 const AxisRangeChoice &chooseRanges, CurrentTest &test,
+                                 AnalysisState &state) {
     CalculationResult result;
     StepTexts lactateTexts = inputs.lactate;
     if (!startRun(inputs, test, lactateTexts, result))

@@ -51,10 +51,10 @@ struct AnalysisState {
 };
 
 struct CalculationInputs {
-    StepTexts speedText; // temp1…temp6: the x of a recovery test
-    StepTexts speedMs;   // Text15…Text20: the x of a speed test
-    StepTexts lactate;   // lakt1…lakt6
-    StepTexts hr;        // puls1…puls6
+    StepTexts speedText;        // temp1…temp6: the x of a recovery test
+    StepTexts speedMs;          // Text15…Text20: the x of a speed test
+    StepTexts lactate;          // lakt1…lakt6
+    StepTexts hr;               // puls1…puls6
     bool freezeChecked = false; // "Freeze curve"
     bool linkFirstRun = false;  // first run after the live link connected
 };
@@ -63,13 +63,13 @@ struct CalculationResult {
     // A frozen run found the store full: untick "Freeze curve" (its click handler clears the graph
     // and the cursor positions); nothing else happened.
     bool endedByFreezeGuard = false;
-    bool writeHrOnlyLactates = false;  // write "0.1" into lakt1…lakt6
-    std::optional<QString> puls1Text;  // "120" on the first run after the live link connected
-    bool linkActiveCleared = false;    // the forced 240 axis was used
-    bool clearGraph = false;           // clear before the frame (not while "Freeze curve" is ticked)
-    GraphAxes frameAxes;               // ranges, ticks and labels of the test's own frame
-    GraphScale frameScale;             // scale of the test's own frame, points and curves
-    PlotItems plot;                    // measured points and both curves of the test
+    bool writeHrOnlyLactates = false; // write "0.1" into lakt1…lakt6
+    std::optional<QString> puls1Text; // "120" on the first run after the live link connected
+    bool linkActiveCleared = false;   // the forced 240 axis was used
+    bool clearGraph = false;          // clear before the frame (not while "Freeze curve" is ticked)
+    GraphAxes frameAxes;              // ranges, ticks and labels of the test's own frame
+    GraphScale frameScale;            // scale of the test's own frame, points and curves
+    PlotItems plot;                   // measured points and both curves of the test
     // Two or more kept curves: clear, draw the common frame (unless commonFrame is false: the
     // seventh frozen run leaves the graph empty) and draw commonPlot on it.
     bool commonRedraw = false;
@@ -81,8 +81,9 @@ struct CalculationResult {
     StepReadings readings; // the steps as the fit read them, for its quality and range checks
 };
 
-CalculationResult runCalculation(const CalculationInputs &inputs, const AxisRangeChoice &chooseRanges,
-                                 CurrentTest &test, AnalysisState &state);
+CalculationResult runCalculation(const CalculationInputs &inputs,
+                                 const AxisRangeChoice &chooseRanges, CurrentTest &test,
+                                 AnalysisState &state);
 
 // The click of "Freeze curve" (ticking or unticking): a new comparison starts at row 1 and slot 1;
 // the window also clears the graph.

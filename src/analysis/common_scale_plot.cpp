@@ -33,8 +33,8 @@ void addPoints(const FrozenCurve &curve, const CommonScaleInputs &inputs, bool c
                  MarkStyle::KeptLactatePoint});
     }
     for (std::size_t i = 0; i < std::size_t(n); ++i)
-        items.marks.push_back({QPointF(scale.xOf(curve.x[i]), scale.yOfHr(curve.hr[i])),
-                               MarkStyle::KeptHrPoint});
+        items.marks.push_back(
+            {QPointF(scale.xOf(curve.x[i]), scale.yOfHr(curve.hr[i])), MarkStyle::KeptHrPoint});
 }
 
 // The lactate positions of a kept test follow the common scale; its heart-rate positions stay.

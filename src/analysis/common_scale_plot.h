@@ -15,9 +15,9 @@
 namespace kavren {
 
 struct CommonScaleInputs {
-    int curveSlot = 0;  // the kept curves are slots 1…curveSlot (at most 6)
-    QString lakt1Text;  // the test on screen: 0.1 marks a heart-rate-only test
-    double firstX = 0;  // the test on screen's x of step 1, undivided
+    int curveSlot = 0; // the kept curves are slots 1…curveSlot (at most 6)
+    QString lakt1Text; // the test on screen: 0.1 marks a heart-rate-only test
+    double firstX = 0; // the test on screen's x of step 1, undivided
 };
 
 // PlotSammaSkala: the items of each slot, closed by a slot end, so that every slot's points are

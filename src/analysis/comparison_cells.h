@@ -9,8 +9,8 @@
 namespace kavren {
 
 struct ComparisonCells {
-    static constexpr int Rows = 6;      // cell elements 0…5: row r shows test r + 1
-    static constexpr int ListSize = 7;  // stored index lists, elements 0…6
+    static constexpr int Rows = 6;     // cell elements 0…5: row r shows test r + 1
+    static constexpr int ListSize = 7; // stored index lists, elements 0…6
     static constexpr int MatrixRows = 9;
     static constexpr int MatrixColumns = 8;
     static constexpr int HrInterceptColumn = 6;

@@ -85,7 +85,8 @@ CurveFitDouble fitCurves(const StepReadings &steps, int n, const CurveFitDouble 
     const bool slopesDefined = q != 0 && std::isfinite(q);
     CurveFitDouble fit = previous;
     if (slopesDefined)
-        fit.lactateSlope = finiteOr((n * s.xLogLactate - s.x * s.logLactate) / q, previous.lactateSlope);
+        fit.lactateSlope =
+            finiteOr((n * s.xLogLactate - s.x * s.logLactate) / q, previous.lactateSlope);
     fit.lactateIntercept =
         finiteOr(s.logLactate / n - fit.lactateSlope * s.x / n, previous.lactateIntercept);
     if (slopesDefined)

@@ -8,7 +8,8 @@ namespace kavren {
 namespace {
 
 QString stale(const QString &reason) {
-    return reason + QCoreApplication::translate("kavren", " \u2014 the indices shown belong to the previous fit");
+    return reason + QCoreApplication::translate(
+                        "kavren", " \u2014 the indices shown belong to the previous fit");
 }
 
 } // namespace
@@ -32,11 +33,14 @@ std::optional<QString> fitProblem(const StepReadings &steps, const StepTexts &la
         if (!steps.strictHr[i])
             hrNotNumber = true;
     }
-    const QString curve = QCoreApplication::translate("kavren", "The lactate curve was not fitted: ");
+    const QString curve =
+        QCoreApplication::translate("kavren", "The lactate curve was not fitted: ");
     if (lactateNotNumber)
-        return stale(curve + QCoreApplication::translate("kavren", "every lactate must be a number"));
+        return stale(curve +
+                     QCoreApplication::translate("kavren", "every lactate must be a number"));
     if (lactateNotAboveZero)
-        return stale(curve + QCoreApplication::translate("kavren", "every lactate must be above 0"));
+        return stale(curve +
+                     QCoreApplication::translate("kavren", "every lactate must be above 0"));
     if (hrNotNumber)
         return stale(QCoreApplication::translate(
             "kavren", "The heart-rate line was not fitted: every heart rate must be a number"));

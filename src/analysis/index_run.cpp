@@ -35,8 +35,8 @@ int chooseRow(bool freezeChecked, CurrentTest &test, ComparisonCells &cells) {
 
 void writeSpeedLayout(const CurrentTest &test, int n, ComparisonCells &cells) {
     const QString &discipline = test.discipline;
-    if (discipline != u"Trav" && discipline != u"Endur" && discipline != u"Rid"
-        && discipline != u"Galopp")
+    if (discipline != u"Trav" && discipline != u"Endur" && discipline != u"Rid" &&
+        discipline != u"Galopp")
         return;
     setCell(cells.labelx, n - 1, speedDisplayText(discipline, test.results.v200));
     setListElement(cells.comparedV200, n - 1, test.results.v200);
@@ -50,7 +50,8 @@ void writeCommonPart(const CurrentTest &test, bool hrOnlyTest, int n, Comparison
     if (!test.importedFromFile)
         setCell(cells.datex, n - 1, test.testDate);
     if (n >= 0 && n < ComparisonCells::MatrixRows) {
-        cells.matrix[std::size_t(n)][ComparisonCells::HrInterceptColumn] = test.fitDouble.hrIntercept;
+        cells.matrix[std::size_t(n)][ComparisonCells::HrInterceptColumn] =
+            test.fitDouble.hrIntercept;
         cells.matrix[std::size_t(n)][ComparisonCells::HrSlopeColumn] = test.fitDouble.hrSlope;
     }
     setCell(cells.datex, n, QString());

@@ -34,7 +34,8 @@ SpeedFieldsUpdate speedFieldChanged(const QString &text3, const CurveFit &fit) {
     if (update.speedText.isEmpty())
         update.hrText = QString();
     else
-        update.hrText = finiteText(roundHalfEven(double(fit.hrSlope) * v + double(fit.hrIntercept)));
+        update.hrText =
+            finiteText(roundHalfEven(double(fit.hrSlope) * v + double(fit.hrIntercept)));
     update.pace = paceText(v);
     update.paceUnit = QStringLiteral("min/km");
     update.kmPerHour = finiteText(roundHalfEven(v * 100 * 3.6) / 100);
@@ -93,8 +94,8 @@ ThresholdCross thresholdCross(double speed, const CurveFit &fit, const GraphScal
     // The threshold is an x value; in a recovery test it is a time and lies at 4 + t / 3.
     const double x = scale.xOf(speed);
     if (!hrOnly) {
-        const auto lactate = toSingle(
-            std::exp(double(fit.lactateSlope) * speed + double(fit.lactateIntercept)));
+        const auto lactate =
+            toSingle(std::exp(double(fit.lactateSlope) * speed + double(fit.lactateIntercept)));
         if (!lactate || !std::isfinite(*lactate))
             return cross;
         currentLactate = *lactate;
@@ -103,8 +104,9 @@ ThresholdCross thresholdCross(double speed, const CurveFit &fit, const GraphScal
         cross.lines.emplace_back(15.0, y, x, y);
     }
     cross.lines.emplace_back(x, 0.0, x, scale.yOfLactate(currentLactate));
-    const double hrLevel = intFloor(double(fit.hrSlope) * speed + double(fit.hrIntercept)
-                                    - double(scale.hrBase)) * double(scale.hrScale);
+    const double hrLevel =
+        intFloor(double(fit.hrSlope) * speed + double(fit.hrIntercept) - double(scale.hrBase)) *
+        double(scale.hrScale);
     if (!std::isfinite(hrLevel))
         return cross;
     cross.lines.emplace_back(x, 0.0, x, hrLevel);
@@ -119,17 +121,18 @@ bool slidersActive(bool slidersInert, bool freezeChecked, std::int16_t stepCount
 std::optional<QString> hrSliderScrolled(int heartRate, const CurveFitDouble &fitDouble) {
     if (fitDouble.hrSlope == 0)
         return std::nullopt;
-    return finiteText(roundHalfEven((heartRate - fitDouble.hrIntercept) * 100 / fitDouble.hrSlope)
-                      / 100);
+    return finiteText(roundHalfEven((heartRate - fitDouble.hrIntercept) * 100 / fitDouble.hrSlope) /
+                      100);
 }
 
 LactateSliderUpdate lactateSliderScrolled(int tenths, const CurveFit &fit, bool hrOnly) {
     LactateSliderUpdate update;
     const double lactate = tenths / 10.0;
     if (lactate > 0 && fit.lactateSlope != 0)
-        update.speedText = finiteText(
-            roundHalfEven((std::log(lactate) - double(fit.lactateIntercept)) * 100
-                          / double(fit.lactateSlope)) / 100);
+        update.speedText =
+            finiteText(roundHalfEven((std::log(lactate) - double(fit.lactateIntercept)) * 100 /
+                                     double(fit.lactateSlope)) /
+                       100);
     if (!hrOnly)
         update.lactateText = writeNumber(lactate);
     return update;

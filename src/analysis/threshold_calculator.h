@@ -20,12 +20,12 @@ namespace kavren {
 
 // Change of Text3 (threshold speed, m/s).
 struct SpeedFieldsUpdate {
-    QString speedText;               // Text3 with "," replaced by "."
-    std::optional<QString> hrText;   // Text2: empty text for an empty Text3
-    std::optional<QString> pace;     // Label18: minutes "'" seconds, signed-blank form
-    QString paceUnit;                // Label21: "min/km"
-    std::optional<QString> kmPerHour;      // Label25, two decimals
-    std::optional<QString> secondsPer200m; // Label58, two decimals; unchanged for a speed of 0
+    QString speedText;                      // Text3 with "," replaced by "."
+    std::optional<QString> hrText;          // Text2: empty text for an empty Text3
+    std::optional<QString> pace;            // Label18: minutes "'" seconds, signed-blank form
+    QString paceUnit;                       // Label21: "min/km"
+    std::optional<QString> kmPerHour;       // Label25, two decimals
+    std::optional<QString> secondsPer200m;  // Label58, two decimals; unchanged for a speed of 0
     std::optional<QString> metresPerMinute; // Label65
 };
 SpeedFieldsUpdate speedFieldChanged(const QString &text3, const CurveFit &fit);

@@ -18,7 +18,8 @@ namespace {
 // Text2 and Text3 settle after a couple of exchanges; this bounds a pair that would not.
 constexpr int MaxExchangeDepth = 4;
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry) {
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption,
+                  const QRect &geometry) {
     auto *label = new QLabel(caption, parent);
     if (name)
         label->setObjectName(QString::fromLatin1(name));
@@ -62,14 +63,17 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
     makeLabel(frame, nullptr, tr("Lactate"), twipsRect(120, 300 + 2 * row, 900, 285));
     m_lactate = makeField(frame, "Text1", twipsRect(1080, 300 + 2 * row, 900, 285));
     m_pace = makeLabel(frame, "Label18", QString(), twipsRect(120, 300 + 3 * row, 900, 285));
-    m_paceUnit = makeLabel(frame, "Label21", tr("min/km"), twipsRect(1080, 300 + 3 * row, 900, 285));
+    m_paceUnit =
+        makeLabel(frame, "Label21", tr("min/km"), twipsRect(1080, 300 + 3 * row, 900, 285));
     m_kmPerHour = makeLabel(frame, "Label25", QString(), twipsRect(120, 300 + 4 * row, 900, 285));
     m_unitCaptions[1] =
         makeLabel(frame, "Label60", tr("km/h"), twipsRect(1080, 300 + 4 * row, 900, 285));
-    m_metresPerMinute = makeLabel(frame, "Label65", QString(), twipsRect(120, 300 + 5 * row, 900, 285));
+    m_metresPerMinute =
+        makeLabel(frame, "Label65", QString(), twipsRect(120, 300 + 5 * row, 900, 285));
     m_unitCaptions[2] =
         makeLabel(frame, "Label66", tr("meter/min"), twipsRect(1080, 300 + 5 * row, 900, 285));
-    m_secondsPer200m = makeLabel(frame, "Label58", QString(), twipsRect(120, 300 + 6 * row, 900, 285));
+    m_secondsPer200m =
+        makeLabel(frame, "Label58", QString(), twipsRect(120, 300 + 6 * row, 900, 285));
     m_unitCaptions[3] =
         makeLabel(frame, "Label61", tr("sec/200m"), twipsRect(1080, 300 + 6 * row, 900, 285));
 
@@ -111,16 +115,19 @@ void ThresholdPanel::buildZones(QWidget *area, const QRect &rect) {
     auto *zones = new QGroupBox(area);
     zones->setObjectName(QStringLiteral("ZoneFrame"));
     zones->setGeometry(rect);
-    makeLabel(zones, "Label63", QStringLiteral("Very light         Light        Moderate       Hard          Max "),
+    makeLabel(zones, "Label63",
+              QStringLiteral("Very light         Light        Moderate       Hard          Max "),
               twipsRect(1200, 60, 7000, 285));
     for (int i = 0; i < 5; ++i)
-        m_zones[std::size_t(i)] = makeLabel(zones, nullptr, QString(),
-                                            twipsRect(1200 + i * 1400, 360, 1300, 285));
+        m_zones[std::size_t(i)] =
+            makeLabel(zones, nullptr, QString(), twipsRect(1200 + i * 1400, 360, 1300, 285));
     for (int i = 0; i < 5; ++i)
         m_zones[std::size_t(i)]->setObjectName(QStringLiteral("Label64(%1)").arg(i));
     makeLabel(zones, nullptr, tr("Recovery"), twipsRect(120, 660, 1000, 285));
-    m_recoveryHard = makeLabel(zones, "label68", QString(), twipsRect(1200 + 3 * 1400, 660, 1300, 285));
-    m_recoveryMax = makeLabel(zones, "Label69", QString(), twipsRect(1200 + 4 * 1400, 660, 1300, 285));
+    m_recoveryHard =
+        makeLabel(zones, "label68", QString(), twipsRect(1200 + 3 * 1400, 660, 1300, 285));
+    m_recoveryMax =
+        makeLabel(zones, "Label69", QString(), twipsRect(1200 + 4 * 1400, 660, 1300, 285));
     makeLabel(zones, nullptr, tr("%"), twipsRect(120, 360, 300, 285));
     m_percentage = makeField(zones, "Text58", twipsRect(420, 360, 600, 285));
     connect(m_percentage, &QLineEdit::textChanged, this, &ThresholdPanel::percentageChanged);
@@ -186,7 +193,8 @@ void ThresholdPanel::hrSliderScrolled(int value) {
 void ThresholdPanel::lactateSliderScrolled(int value) {
     if (!m_slidersActive())
         return;
-    const LactateSliderUpdate update = kavren::lactateSliderScrolled(value, m_test.fit, m_test.hrOnly);
+    const LactateSliderUpdate update =
+        kavren::lactateSliderScrolled(value, m_test.fit, m_test.hrOnly);
     if (update.speedText)
         m_speed->setText(*update.speedText);
     if (update.lactateText)
@@ -243,8 +251,8 @@ void ThresholdPanel::clearThreshold() {
 void ThresholdPanel::clear() {
     for (QLineEdit *field : {m_lactate, m_hr, m_speed, m_percentage})
         field->clear();
-    for (QLabel *label : {m_pace, m_kmPerHour, m_secondsPer200m, m_metresPerMinute, m_recoveryHard,
-                          m_recoveryMax})
+    for (QLabel *label :
+         {m_pace, m_kmPerHour, m_secondsPer200m, m_metresPerMinute, m_recoveryHard, m_recoveryMax})
         label->clear();
     for (QLabel *zone : m_zones)
         zone->clear();

@@ -27,10 +27,10 @@ public:
     ThresholdPanel(QWidget *area, const QRect &frameRect, const QRect &zonesRect, CurrentTest &test,
                    std::function<bool()> freezeChecked, std::function<bool()> slidersActive);
 
-    QLineEdit *speedField() const { return m_speed; }     // Text3, m/s
-    QLineEdit *hrField() const { return m_hr; }           // Text2
-    QLineEdit *lactateField() const { return m_lactate; } // Text1
-    QSlider *hrSlider() const { return m_hrSlider; }      // Slider1
+    QLineEdit *speedField() const { return m_speed; }          // Text3, m/s
+    QLineEdit *hrField() const { return m_hr; }                // Text2
+    QLineEdit *lactateField() const { return m_lactate; }      // Text1
+    QSlider *hrSlider() const { return m_hrSlider; }           // Slider1
     QSlider *lactateSlider() const { return m_lactateSlider; } // Slider2
 
     // The threshold pace (Label18) and the five training zones (Label64(0…4)) as shown.
@@ -80,12 +80,12 @@ private:
     QLineEdit *m_speed = nullptr;
     QLineEdit *m_hr = nullptr;
     QLineEdit *m_lactate = nullptr;
-    QLabel *m_pace = nullptr;          // Label18
-    QLabel *m_paceUnit = nullptr;      // Label21
+    QLabel *m_pace = nullptr;                 // Label18
+    QLabel *m_paceUnit = nullptr;             // Label21
     std::array<QLabel *, 4> m_unitCaptions{}; // Label19, Label60, Label66, Label61
-    QLabel *m_kmPerHour = nullptr;     // Label25
-    QLabel *m_secondsPer200m = nullptr; // Label58
-    QLabel *m_metresPerMinute = nullptr; // Label65
+    QLabel *m_kmPerHour = nullptr;            // Label25
+    QLabel *m_secondsPer200m = nullptr;       // Label58
+    QLabel *m_metresPerMinute = nullptr;      // Label65
     QSlider *m_hrSlider = nullptr;
     QSlider *m_lactateSlider = nullptr;
     QLineEdit *m_percentage = nullptr; // Text58

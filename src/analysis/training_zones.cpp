@@ -58,7 +58,8 @@ RecoveryRow recoveryRow(const QString &percentageText, std::int16_t maxHr, float
     const double m = maxHr;
     const double f8 = floorOfProduct(0.8, m), f9 = floorOfProduct(0.9, m);
     row.hardCaption = finiteBoundsText(roundHalfEven((f8 + 1) * p / 100), intFloor(f9 * p / 100));
-    row.maxCaption = finiteBoundsText(roundHalfEven((f9 + 1) * p / 100), roundHalfEven(m * p / 100));
+    row.maxCaption =
+        finiteBoundsText(roundHalfEven((f9 + 1) * p / 100), roundHalfEven(m * p / 100));
     return row;
 }
 

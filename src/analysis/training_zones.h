@@ -22,9 +22,9 @@ std::optional<TrainingZones> trainingZones(const QString &maxHrText);
 
 // Change of Text58.
 struct RecoveryRow {
-    bool clearPercentage = false;         // no graph drawn yet: Text58 is emptied
-    std::optional<QString> hardCaption;   // label68
-    std::optional<QString> maxCaption;    // Label69
+    bool clearPercentage = false;       // no graph drawn yet: Text58 is emptied
+    std::optional<QString> hardCaption; // label68
+    std::optional<QString> maxCaption;  // Label69
 };
 // hrAxisMax 0 means no graph has been drawn. A bound that cannot be computed leaves its caption.
 RecoveryRow recoveryRow(const QString &percentageText, std::int16_t maxHr, float hrAxisMax);

@@ -30,12 +30,11 @@ int runApplication(QApplication &app) {
         return BadStartExitStatus;
     }
     const QString defaultFolder = defaultDataFolder();
-    const QString folder = options->dataFolder.isEmpty() ? defaultFolder
-                                                         : QDir(options->dataFolder).absolutePath();
+    const QString folder =
+        options->dataFolder.isEmpty() ? defaultFolder : QDir(options->dataFolder).absolutePath();
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const PreparedFolder prepared =
-        prepareDataFolder(folder, shippedSettingsFile(programFolder),
-                          olderProgramFolders(programFolder));
+    const PreparedFolder prepared = prepareDataFolder(folder, shippedSettingsFile(programFolder),
+                                                      olderProgramFolders(programFolder));
     for (const QString &note : prepared.notes)
         tell(note);
     if (!prepared.ok) {

@@ -106,7 +106,8 @@ PreparedFolder prepareDataFolder(const QString &folder, const QString &shippedSe
     }
     if (!QFileInfo::exists(dir.filePath(SettingsName)) &&
         !copyIfAbsent(shippedSettings, dir.filePath(SettingsName))) {
-        result.error = QStringLiteral("the default settings could not be copied into %1").arg(folder);
+        result.error =
+            QStringLiteral("the default settings could not be copied into %1").arg(folder);
         return result;
     }
     result.ok = true;

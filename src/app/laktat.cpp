@@ -40,10 +40,12 @@ namespace {
 // A settings file of ours is 28 short lines; nothing beyond this is read.
 constexpr qint64 MaxSettingsBytes = 1 << 20;
 
-const QString SpeedHeader = QStringLiteral(
-    "       Date           V200       %        V2        %        V4        %       Hr2       %        Hr4       %");
+const QString SpeedHeader =
+    QStringLiteral("       Date           V200       %        V2        %        V4        %       "
+                   "Hr2       %        Hr4       %");
 const QString RecoveryHeader = QStringLiteral(
-    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
+    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
+    "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
 
 } // namespace
 
@@ -186,10 +188,12 @@ void Laktat::shutdown() {
     for (std::size_t i = 0; i < StyleLines.size(); ++i)
         if (const QLineEdit *field = m_styles->field(QString::fromLatin1(StyleLines[i].control)))
             styleTexts[i] = field->text();
-    const QByteArray contents = formatSettings(styleTexts, m_database.databasePath,
-                                               m_importFolder, m_tempoAxisColour);
+    const QByteArray contents =
+        formatSettings(styleTexts, m_database.databasePath, m_importFolder, m_tempoAxisColour);
     if (!writeSettingsFile(QDir(m_programFolder).filePath(SettingsFileName), contents))
-        showMessage(this, QStringLiteral("def4.txt could not be written; the settings of this session are not kept."));
+        showMessage(
+            this, QStringLiteral(
+                      "def4.txt could not be written; the settings of this session are not kept."));
 }
 
 void Laktat::closeEvent(QCloseEvent *event) {

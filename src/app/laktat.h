@@ -165,13 +165,13 @@ private:
     kavren::CurrentTest m_test;
     kavren::AnalysisState m_analysis;
     std::optional<kavren::FitQuality> m_fitQuality; // of the last run past the freeze guard
-    QString m_importNote;      // note of the last imported heart-rate file
-    bool m_slidersInert = false; // set by "Clear screen": the sliders wait for the next release
-    bool m_searchEnabled = false;    // set by Database > List
-    QString m_reportedProblem;       // the database problem last shown
-    bool m_liveDataPending = false;  // the live link filled the steps
-    bool m_fitProblemShown = false;  // the status bar tells of a fit that failed
-    bool m_linkActive = false;       // the live link connected; its first run forces the 240 axis
+    QString m_importNote;                           // note of the last imported heart-rate file
+    bool m_slidersInert = false;    // set by "Clear screen": the sliders wait for the next release
+    bool m_searchEnabled = false;   // set by Database > List
+    QString m_reportedProblem;      // the database problem last shown
+    bool m_liveDataPending = false; // the live link filled the steps
+    bool m_fitProblemShown = false; // the status bar tells of a fit that failed
+    bool m_linkActive = false;      // the live link connected; its first run forces the 240 axis
     // The search whose tests the result list shows, for the CSV export.
     struct ListedSearch {
         QString databasePath;
@@ -185,7 +185,7 @@ private:
     // Tests read in one turn of the event loop: a few milliseconds of reading.
     static constexpr int SearchPageRows = 4000;
     int m_loadSettleMs = 600;
-    QTimer *m_loadSettle = nullptr; // the wait of a loaded test before its calculation
+    QTimer *m_loadSettle = nullptr;  // the wait of a loaded test before its calculation
     bool m_loadSettleFrozen = false; // "Freeze curve" as it was when the test was loaded
     kavren::ResultListModel *m_results = nullptr; // the tests of the last search, by list entry
     kavren::PercentCells m_percent;
@@ -209,12 +209,12 @@ private:
     kavren::BackgroundPanel *m_background = nullptr;
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
-    kavren::LinkPanel *m_link = nullptr; // SSFrame3 and the live run
+    kavren::LinkPanel *m_link = nullptr;    // SSFrame3 and the live run
     kavren::PolarWindow *m_polar = nullptr; // the import window, made on first use
     kavren::CsvExportDialog *m_csvExport = nullptr;
     kavren::SearchPanel *m_searchPanel = nullptr;         // SSFrame2
     kavren::CreateDatabasePanel *m_createPanel = nullptr; // Frame5
-    QCheckBox *m_freeze = nullptr; // SSCheck2 "Freeze curve"
+    QCheckBox *m_freeze = nullptr;                        // SSCheck2 "Freeze curve"
     // The commands and the menu actions the window builds itself.
     QPushButton *m_calculateButton = nullptr;   // Command9 "Calculate"
     QPushButton *m_saveButton = nullptr;        // Command6 "Save work"
@@ -223,9 +223,9 @@ private:
     QAction *m_listDatabases = nullptr;         // dbas1 "Database" > "List"
     QAction *m_createDatabase = nullptr;        // creat "Database" > "Create"
     QAction *m_exportCsv = nullptr;             // exportCsv "Database" > "Export to CSV..."
-    QAction *m_previewAction = nullptr;       // preview "Report" > "Print preview..."
-    QAction *m_pdfAction = nullptr;           // pdfReport "Report" > "Save as PDF..."
-    QLabel *m_databaseLabel = nullptr;        // CurrentDatabaseLabel in the status bar
+    QAction *m_previewAction = nullptr;         // preview "Report" > "Print preview..."
+    QAction *m_pdfAction = nullptr;             // pdfReport "Report" > "Save as PDF..."
+    QLabel *m_databaseLabel = nullptr;          // CurrentDatabaseLabel in the status bar
     kavren::ReportPanel *m_report = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<kavren::WindowScale> m_scale;

@@ -30,8 +30,8 @@ bool Laktat::freezeChecked() const {
 }
 
 void Laktat::calculate() {
-    const CalculatePreparation preparation =
-        prepareCalculate(m_test.speedUnit, m_entry->lactateField(0)->text(), m_entry->nameField()->text());
+    const CalculatePreparation preparation = prepareCalculate(
+        m_test.speedUnit, m_entry->lactateField(0)->text(), m_entry->nameField()->text());
     if (preparation.showSelectSpeed) {
         showMessage(this, QStringLiteral("Select Speed !"));
         return;

@@ -46,8 +46,8 @@ namespace {
 const QString DatabaseListCaption = QStringLiteral("Select database (DblClick)");
 
 // Identity fields name, breed, age and sex, in the order the save checks them.
-constexpr HorseField RequiredIdentity[] = {HorseField::Name, HorseField::Breed,
-                                             HorseField::Age, HorseField::Sex};
+constexpr HorseField RequiredIdentity[] = {HorseField::Name, HorseField::Breed, HorseField::Age,
+                                           HorseField::Sex};
 
 void setChecked(QAbstractButton *button, bool checked) {
     if (!button)
@@ -67,7 +67,8 @@ void Laktat::wireDatabase() {
     m_csvExport = new CsvExportDialog(this);
     connect(m_exportCsv, &QAction::triggered, this, &Laktat::exportCsv);
     connect(m_fileList->files(), &QListWidget::itemClicked, this, &Laktat::databaseFileClicked);
-    connect(m_fileList->files(), &QListWidget::itemDoubleClicked, this, &Laktat::databaseFileDoubleClicked);
+    connect(m_fileList->files(), &QListWidget::itemDoubleClicked, this,
+            &Laktat::databaseFileDoubleClicked);
     connect(m_fileList, &FileListPanel::eraseRequested, this, &Laktat::eraseListedFile);
     connect(m_searchPanel, &SearchPanel::criterionClicked, this, &Laktat::criterionChosen);
     connect(m_searchPanel, &SearchPanel::valuesRequested, this, &Laktat::listCriterionValues);
@@ -93,7 +94,8 @@ bool Laktat::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         (watched == m_threshold->hrSlider() || watched == m_threshold->lactateSlider())) {
         const bool hrSlider = watched == m_threshold->hrSlider();
-        QMetaObject::invokeMethod(this, [this, hrSlider] { sliderReleased(hrSlider); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, hrSlider] { sliderReleased(hrSlider); }, Qt::QueuedConnection);
     } else if (event->type() == QEvent::Enter && watched == m_saveButton) {
         m_saveButton->setFocus();
     } else if (event->type() == QEvent::FocusOut &&
@@ -184,8 +186,8 @@ void Laktat::eraseListedFile() {
         return;
     if (!askYesNo(this, QStringLiteral("Message"), QStringLiteral("Do you want to erase ?")))
         return;
-    const EraseFileResult result =
-        kavren::eraseListedFile(m_fileList->folders()->path(), name, m_fileList->files()->pattern());
+    const EraseFileResult result = kavren::eraseListedFile(m_fileList->folders()->path(), name,
+                                                           m_fileList->files()->pattern());
     m_fileList->files()->refresh();
     if (result.outcome == EraseFileOutcome::Failed) {
         showMessage(this, result.message);

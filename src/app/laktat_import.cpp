@@ -99,7 +99,8 @@ void Laktat::showContinuousHrLine() {
     IndexRunInputs inputs;
     inputs.freezeChecked = freezeChecked();
     inputs.lakt1Text = m_entry->lactateField(0)->text();
-    const ContinuousHrResult result = continuousHrLine(m_samples, inputs, m_test, m_analysis.comparison);
+    const ContinuousHrResult result =
+        continuousHrLine(m_samples, inputs, m_test, m_analysis.comparison);
     for (int i = 0; i < StepRows; ++i) {
         if (const auto &hr = result.hrTexts[std::size_t(i)])
             m_entry->hrField(i)->setText(*hr);

@@ -58,6 +58,7 @@ constexpr int TitleBarAllowance = 30;
 class RaiseWhenShown : public QObject {
 public:
     using QObject::QObject;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Show)
@@ -69,7 +70,8 @@ protected:
 
 const QString TutorialProgram = QStringLiteral("eBookTutorial.exe");
 
-QPushButton *makeButton(QWidget *area, const char *name, const QString &caption, const QRect &geometry) {
+QPushButton *makeButton(QWidget *area, const char *name, const QString &caption,
+                        const QRect &geometry) {
     auto *button = new QPushButton(caption, area);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
@@ -108,7 +110,8 @@ void Laktat::buildWindow() {
     scroller->setFrameShape(QFrame::NoFrame);
     auto *area = new QWidget(scroller);
     area->setObjectName(QStringLiteral("laktatArea"));
-    // The controls are placed in twips for an 8-point face; a larger default font would overflow them.
+    // The controls are placed in twips for an 8-point face; a larger default font would overflow
+    // them.
     QFont font = area->font();
     font.setPointSizeF(DesignFontPoints);
     area->setFont(font);
@@ -160,8 +163,8 @@ double Laktat::layoutFactor() const {
 }
 
 void Laktat::fitToArea(const QRect &available) {
-    const int reserved = TitleBarAllowance + menuBar()->sizeHint().height()
-                       + statusBar()->sizeHint().height();
+    const int reserved =
+        TitleBarAllowance + menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     const double factor =
         layoutFactorFor(m_scale->designSize(), available.size() - QSize(0, reserved));
     // A graph taller than a low screen allows is shrunk by what the screen lacks.
@@ -204,7 +207,8 @@ void Laktat::buildMenus() {
     m_exportCsv = addNamedAction(database, "exportCsv", tr("Export to CSV..."));
     connect(addBarAction(bar, "intn", tr("Internet")), &QAction::triggered, m_link,
             &LinkPanel::showFrame);
-    connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this, &Laktat::openImport);
+    connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this,
+            &Laktat::openImport);
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
             &BackgroundPanel::showPictureList);
     QMenu *report = addNamedMenu(bar, "report", tr("Report"));
@@ -218,12 +222,14 @@ void Laktat::buildCommands(QWidget *area) {
     const int top = 8400;
     m_calculateButton =
         makeButton(area, "Command9", tr("Calculate"), twipsRect(60, top, 1560, ButtonHeight));
-    m_saveButton = makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
+    m_saveButton =
+        makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
     m_printButton =
         makeButton(area, "Command10", tr("Print"), twipsRect(60, top + 450, 1560, ButtonHeight));
-    m_clearScreenButton =
-        makeButton(area, "SSCOmmand15", tr("Clear screen"), twipsRect(1740, top + 450, 1560, ButtonHeight));
-    auto *exitButton = makeButton(area, "SSCommand6", tr("Exit"), twipsRect(60, top + 900, 3240, ButtonHeight));
+    m_clearScreenButton = makeButton(area, "SSCOmmand15", tr("Clear screen"),
+                                     twipsRect(1740, top + 450, 1560, ButtonHeight));
+    auto *exitButton =
+        makeButton(area, "SSCommand6", tr("Exit"), twipsRect(60, top + 900, 3240, ButtonHeight));
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 
     m_createPanel = new CreateDatabasePanel(area, twipsRect(GraphLeft, GraphTop, 6000, 1200));
@@ -244,7 +250,8 @@ void Laktat::buildSideControls(QWidget *area) {
 
     m_threshold = new ThresholdPanel(
         area, twipsRect(GraphLeft + GraphWidth + 120, top, 3600, 2760),
-        twipsRect(GraphLeft, top + 2520, GraphWidth, 1020), m_test, [this] { return freezeChecked(); },
+        twipsRect(GraphLeft, top + 2520, GraphWidth, 1020), m_test,
+        [this] { return freezeChecked(); },
         [this] { return slidersActive(m_slidersInert, freezeChecked(), m_test.stepCount); });
     connect(m_threshold, &ThresholdPanel::thresholdRequested, this, &Laktat::runThreshold);
     connect(m_threshold, &ThresholdPanel::unitMissing, this,
@@ -252,8 +259,7 @@ void Laktat::buildSideControls(QWidget *area) {
     connect(m_entry, &EntryPanel::maxHrChanged, m_threshold, &ThresholdPanel::showZonesFor);
 
     connect(m_calculateButton, &QPushButton::clicked, this, &Laktat::calculate);
-    connect(m_freeze, &QCheckBox::clicked, this,
-            &Laktat::freezeCurveClicked);
+    connect(m_freeze, &QCheckBox::clicked, this, &Laktat::freezeCurveClicked);
     wireReport();
 }
 
@@ -273,8 +279,10 @@ void Laktat::wireReport() {
     connect(m_printButton, &QPushButton::clicked, m_report, &ReportPanel::print);
     connect(m_previewAction, &QAction::triggered, m_report, &ReportPanel::showPreview);
     connect(m_pdfAction, &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
-    connect(m_report, &ReportPanel::reportFailed, this, [this](const QString &text) { showMessage(this, text); });
-    m_readout = new CursorReadoutPanel(m_graph, m_analysis.pointTable, [this] { return freezeChecked(); });
+    connect(m_report, &ReportPanel::reportFailed, this,
+            [this](const QString &text) { showMessage(this, text); });
+    m_readout =
+        new CursorReadoutPanel(m_graph, m_analysis.pointTable, [this] { return freezeChecked(); });
 }
 
 bool Laktat::saveReportPdf(const QString &path) {

@@ -24,7 +24,8 @@ void Laktat::showFitStatus(const CalculationInputs &inputs, bool hrOnlyLactates)
     if (hrOnlyLactates)
         lactate.fill(QStringLiteral("0.1"));
     const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
-    const StepReadings steps = readSteps(recovery ? inputs.speedText : inputs.speedMs, lactate, inputs.hr);
+    const StepReadings steps =
+        readSteps(recovery ? inputs.speedText : inputs.speedMs, lactate, inputs.hr);
     const auto problem = fitProblem(steps, lactate, m_test.stepCount);
     if (problem) {
         // The run left the previous fit's indices in its row: they are greyed until a fit succeeds.

@@ -51,27 +51,37 @@ void showMessage(QWidget *parent, const QString &text) {
 }
 
 bool askYesNo(QWidget *parent, const QString &title, const QString &text) {
-    return ask(parent, QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return ask(parent, QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void showWarning(QWidget *parent, const QString &title, const QString &text) {
     ask(parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
 }
 
-void MessageAnswers::answerWithoutShowing(bool on) { answering().on = on; }
+void MessageAnswers::answerWithoutShowing(bool on) {
+    answering().on = on;
+}
 
-bool MessageAnswers::isAnswering() { return answering().on; }
+bool MessageAnswers::isAnswering() {
+    return answering().on;
+}
 
 void MessageAnswers::setNextAnswer(QMessageBox::StandardButton answer) {
     answering().queue << answer;
 }
 
-int MessageAnswers::queuedAnswers() { return int(answering().queue.size()); }
+int MessageAnswers::queuedAnswers() {
+    return int(answering().queue.size());
+}
 
-void MessageAnswers::dropQueuedAnswers() { answering().queue.clear(); }
+void MessageAnswers::dropQueuedAnswers() {
+    answering().queue.clear();
+}
 
-QStringList MessageAnswers::shownTexts() { return answering().texts; }
+QStringList MessageAnswers::shownTexts() {
+    return answering().texts;
+}
 
 void MessageAnswers::clear() {
     answering().queue.clear();

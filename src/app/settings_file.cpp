@@ -11,14 +11,14 @@
 namespace kavren {
 
 const std::array<SettingsLine, StyleLineCount> StyleLines = {{
-    {"Text40", true, false}, {"Text26", false, false}, {"Text27", false, true},
-    {"Text28", false, true}, {"Text38", true, false},  {"Text29", false, false},
-    {"Text34", true, false}, {"Text30", false, false}, {"Text31", true, false},
-    {"Text37", true, false}, {"Text35", true, false},  {"Text36", true, false},
-    {"Text32", true, false}, {"Text39", true, false},  {"Text33", true, false},
-    {"Text22", false, false}, {"Text23", false, true}, {"Text24", false, false},
-    {"Text25", false, false}, {"Text41", true, false}, {"Text42", true, false},
-    {"Text44", true, false}, {"Text45", true, false},  {"Text43", true, false},
+    {"Text40", true, false},  {"Text26", false, false}, {"Text27", false, true},
+    {"Text28", false, true},  {"Text38", true, false},  {"Text29", false, false},
+    {"Text34", true, false},  {"Text30", false, false}, {"Text31", true, false},
+    {"Text37", true, false},  {"Text35", true, false},  {"Text36", true, false},
+    {"Text32", true, false},  {"Text39", true, false},  {"Text33", true, false},
+    {"Text22", false, false}, {"Text23", false, true},  {"Text24", false, false},
+    {"Text25", false, false}, {"Text41", true, false},  {"Text42", true, false},
+    {"Text44", true, false},  {"Text45", true, false},  {"Text43", true, false},
     {"Text46", true, false},
 }};
 

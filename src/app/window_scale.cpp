@@ -16,8 +16,8 @@ namespace {
 // controls (lists, combo boxes, the graph) place their own insides.
 bool placesChildrenByHand(const QWidget *widget) {
     const QMetaObject *type = widget->metaObject();
-    return type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject
-        || qobject_cast<const QGroupBox *>(widget) != nullptr;
+    return type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject ||
+           qobject_cast<const QGroupBox *>(widget) != nullptr;
 }
 
 int scaled(int designPixels, double factor) {

@@ -14,9 +14,12 @@ namespace kavren {
 
 namespace {
 
-constexpr const char *ValueNames[] = {"labelx", "Vla2", "VLA4", "Hr2x", "Hr4x", "Hr5", "Hr10", "Hr20"};
-constexpr const char *PercentNames[] = {"V200P", "Vla2P", "Vla4P", "Hr2P", "Hf4P", "H5p", "H10p", "H20p"};
-// Rows follow the frame's font: the first under the caption, each a line of text with a little room.
+constexpr const char *ValueNames[] = {"labelx", "Vla2", "VLA4", "Hr2x",
+                                      "Hr4x",   "Hr5",  "Hr10", "Hr20"};
+constexpr const char *PercentNames[] = {"V200P", "Vla2P", "Vla4P", "Hr2P",
+                                        "Hf4P",  "H5p",   "H10p",  "H20p"};
+// Rows follow the frame's font: the first under the caption, each a line of text with a little
+// room.
 int rowHeightOf(const QFontMetrics &metrics) {
     return metrics.height() + 3;
 }
@@ -89,18 +92,21 @@ void ComparisonPanel::layoutCells() {
     };
     const int dateWidth = std::max(40, columnLeft(1) - DateLeft - 4);
     for (int r = 0; r < ValueRows; ++r)
-        place(m_dates[r], columnLeft(0) < 0 ? -1 : DateLeft, firstRowTop + r * rowHeight, dateWidth);
+        place(m_dates[r], columnLeft(0) < 0 ? -1 : DateLeft, firstRowTop + r * rowHeight,
+              dateWidth);
     for (std::size_t c = 0; c < m_columns.size(); ++c) {
         const int valueLeft = columnLeft(1 + 2 * c);
         const int percentLeft = columnLeft(2 + 2 * c);
         const int width = std::max(30, percentLeft - valueLeft - 2);
         for (int r = 0; r < ValueRows; ++r)
-            place(m_columns[c].values[std::size_t(r)], valueLeft, firstRowTop + r * rowHeight, width);
+            place(m_columns[c].values[std::size_t(r)], valueLeft, firstRowTop + r * rowHeight,
+                  width);
         // Per-cent cell j compares test j + 2 with the first: it stands in that test's row.
         // A per cent reaches to the next value column, or as far as its widest text goes.
         const int nextLeft = columnLeft(3 + 2 * c);
-        const int percentWidth = nextLeft >= 0 ? std::max(1, nextLeft - percentLeft - 2)
-                                               : metrics.horizontalAdvance(QStringLiteral("-100.0 "));
+        const int percentWidth = nextLeft >= 0
+                                     ? std::max(1, nextLeft - percentLeft - 2)
+                                     : metrics.horizontalAdvance(QStringLiteral("-100.0 "));
         for (int r = 0; r < PercentRows; ++r)
             place(m_columns[c].percents[std::size_t(r)], percentLeft,
                   firstRowTop + (r + 1) * rowHeight, percentWidth);
@@ -109,7 +115,8 @@ void ComparisonPanel::layoutCells() {
 
 void ComparisonPanel::showValues(const ComparisonCells &cells) {
     const std::array<const std::array<QString, ComparisonCells::Rows> *, 8> columns = {
-        &cells.labelx, &cells.vla2, &cells.vla4, &cells.hr2x, &cells.hr4x, &cells.hr5, &cells.hr10, &cells.hr20};
+        &cells.labelx, &cells.vla2, &cells.vla4, &cells.hr2x,
+        &cells.hr4x,   &cells.hr5,  &cells.hr10, &cells.hr20};
     for (int r = 0; r < ValueRows; ++r) {
         m_dates[r]->setText(cells.datex[std::size_t(r)]);
         m_dates[r]->setToolTip(cells.datex[std::size_t(r)]);
@@ -168,8 +175,8 @@ QString ComparisonPanel::percentText(int column, int row) const {
 
 void ComparisonPanel::showPercents(const PercentCells &percent) {
     const std::array<const std::array<QString, PercentCells::Rows> *, 8> columns = {
-        &percent.v200P, &percent.vla2P, &percent.vla4P, &percent.hr2P, &percent.hf4P,
-        &percent.h5p, &percent.h10p, &percent.h20p};
+        &percent.v200P, &percent.vla2P, &percent.vla4P, &percent.hr2P,
+        &percent.hf4P,  &percent.h5p,   &percent.h10p,  &percent.h20p};
     for (std::size_t c = 0; c < columns.size(); ++c)
         for (int r = 0; r < PercentRows; ++r)
             m_columns[c].percents[std::size_t(r)]->setText((*columns[c])[std::size_t(r)]);

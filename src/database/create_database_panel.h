@@ -27,9 +27,9 @@ signals:
     void createRequested();
 
 private:
-    QLineEdit *m_path = nullptr;      // Text55
-    QPushButton *m_create = nullptr;  // Command4
-    QPushButton *m_close = nullptr;   // Command5
+    QLineEdit *m_path = nullptr;     // Text55
+    QPushButton *m_create = nullptr; // Command4
+    QPushButton *m_close = nullptr;  // Command5
 };
 
 } // namespace kavren

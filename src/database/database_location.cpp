@@ -46,7 +46,8 @@ CurrentDatabase serverDatabase(const QString &address, const QString &programFol
 QString shownDatabaseName(const CurrentDatabase &database) {
     if (isServerAddress(database.databasePath)) {
         const ServerAddressResult parsed = parseServerAddress(database.databasePath);
-        return parsed.address ? parsed.address->shownName() : withoutPassword(database.databasePath);
+        return parsed.address ? parsed.address->shownName()
+                              : withoutPassword(database.databasePath);
     }
     return splitAtLastSeparator(database.databasePath).fileName;
 }

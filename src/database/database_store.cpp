@@ -264,8 +264,8 @@ QString quotedName(const QString &name) {
     return u'`' + QString(name).replace(u'`', QStringLiteral("``")) + u'`';
 }
 
-std::optional<QString> openForOperation(ScopedDatabase &store, const QString &path,
-                                        Purpose purpose, FileAccess access) {
+std::optional<QString> openForOperation(ScopedDatabase &store, const QString &path, Purpose purpose,
+                                        FileAccess access) {
     if (const auto missing = ensureDatabaseFile(path))
         return missing;
     const Access opening = access == FileAccess::ReadOnly ? Access::ReadOnly

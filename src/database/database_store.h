@@ -82,8 +82,7 @@ QString shownPath(const QString &path);
 // checked (the thirteen columns in order) before anything is read. For writing, the file must
 // also be complete: a file shorter than its own header says is damaged and never written. The
 // message names the file and says what is wrong; nothing is written to a file that has a problem.
-std::optional<QString> openForOperation(ScopedDatabase &store, const QString &path,
-                                        Purpose purpose,
+std::optional<QString> openForOperation(ScopedDatabase &store, const QString &path, Purpose purpose,
                                         FileAccess access = FileAccess::AsPermitted);
 
 // Why writing into the open file would harm it: a file shorter than its own header says (cut by a

@@ -16,8 +16,8 @@ QString DateCellWidget::shownText() const {
 
 void DateCellWidget::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(contentsRect(), int(alignment()), shownText());
 }
 

@@ -62,10 +62,10 @@ public:
         }
         QSqlQuery &query = m_query.emplace(m_store->database());
         query.setForwardOnly(true);
-        const QString sql = QStringLiteral("SELECT rowid, %1, %2")
-                                .arg(quotedName(QStringLiteral("Namn")),
-                                     quotedName(QStringLiteral("Datum"))) +
-                            whereStoredValue(searchField);
+        const QString sql =
+            QStringLiteral("SELECT rowid, %1, %2")
+                .arg(quotedName(QStringLiteral("Namn")), quotedName(QStringLiteral("Datum"))) +
+            whereStoredValue(searchField);
         bool started = query.prepare(sql);
         if (started) {
             bindStoredValue(query, storedValue);

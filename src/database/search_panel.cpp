@@ -28,7 +28,8 @@ QCheckBox *makeTick(QWidget *frame, const char *name, const QString &caption, in
 
 } // namespace
 
-SearchPanel::SearchPanel(QWidget *area, const QRect &geometry) : QGroupBox(tr("Search criteria"), area) {
+SearchPanel::SearchPanel(QWidget *area, const QRect &geometry)
+    : QGroupBox(tr("Search criteria"), area) {
     setObjectName(QStringLiteral("SSFrame2"));
     setGeometry(geometry);
     buildCriteria();
@@ -79,8 +80,9 @@ void SearchPanel::buildTicks() {
 }
 
 int SearchPanel::chosenCriterion() const {
-    const auto checked = std::find_if(m_criteria.begin(), m_criteria.end(),
-                                      [](const QRadioButton *option) { return option->isChecked(); });
+    const auto checked =
+        std::find_if(m_criteria.begin(), m_criteria.end(),
+                     [](const QRadioButton *option) { return option->isChecked(); });
     return checked == m_criteria.end() ? -1 : int(checked - m_criteria.begin());
 }
 

@@ -81,13 +81,13 @@ private:
     void buildTicks();
 
     std::array<QRadioButton *, CriterionCount> m_criteria{};
-    QComboBox *m_values = nullptr;         // Combo1
-    QPushButton *m_listValues = nullptr;   // SSCommand8 "öppna arbete"
-    QListView *m_resultList = nullptr;     // List1
+    QComboBox *m_values = nullptr;       // Combo1
+    QPushButton *m_listValues = nullptr; // SSCommand8 "öppna arbete"
+    QListView *m_resultList = nullptr;   // List1
     ResultListModel *m_results = nullptr;
-    QCheckBox *m_testPicture = nullptr;    // SSCheck1 "Background"
-    QCheckBox *m_freeze = nullptr;         // SSCheck2 "Freeze curve"
-    QCheckBox *m_erase = nullptr;          // SSCheck3 "Erase work"
+    QCheckBox *m_testPicture = nullptr; // SSCheck1 "Background"
+    QCheckBox *m_freeze = nullptr;      // SSCheck2 "Freeze curve"
+    QCheckBox *m_erase = nullptr;       // SSCheck3 "Erase work"
 };
 
 } // namespace kavren

@@ -13,10 +13,10 @@ namespace {
 
 // The fields of a StoredRow in the order of TableColumns.
 std::array<QString StoredRow::*, 13> storedFields() {
-    return {&StoredRow::name,     &StoredRow::moment,   &StoredRow::breed,
-            &StoredRow::age,      &StoredRow::sex,      &StoredRow::discipline,
-            &StoredRow::pictureName, &StoredRow::maxHr, &StoredRow::stable,
-            &StoredRow::trainer,  &StoredRow::examDate, &StoredRow::stepData,
+    return {&StoredRow::name,        &StoredRow::moment,   &StoredRow::breed,
+            &StoredRow::age,         &StoredRow::sex,      &StoredRow::discipline,
+            &StoredRow::pictureName, &StoredRow::maxHr,    &StoredRow::stable,
+            &StoredRow::trainer,     &StoredRow::examDate, &StoredRow::stepData,
             &StoredRow::comments};
 }
 

@@ -22,15 +22,15 @@ namespace kavren {
 // leaves 4.999995 s and shows as "2:04"). Widening either would change numbers users compare
 // with earlier tests.
 struct CurrentTest {
-    QString discipline;                // "Trav", "Endur", "Rid", "Galopp", "Recovery" or ""
+    QString discipline; // "Trav", "Endur", "Rid", "Galopp", "Recovery" or ""
     SpeedUnit speedUnit = SpeedUnit::NoUnit;
     std::array<QString, StepRows> pace; // the pace of each row, written by the unit conversion
     bool hrOnly = false;
     bool importedFromFile = false;
-    QString recordingDate;              // date of an imported recording
-    QString testDate;                   // Datum of the test last loaded from the database
+    QString recordingDate; // date of an imported recording
+    QString testDate;      // Datum of the test last loaded from the database
     ThresholdResults results;
-    std::int16_t maxHr = 0;             // Text21 as a whole number, for the recovery row
+    std::int16_t maxHr = 0; // Text21 as a whole number, for the recovery row
 
     // Calculation state shared by the calculation run, the graph and the comparison table.
     CurveFit fit;

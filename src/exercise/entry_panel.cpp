@@ -17,6 +17,7 @@ namespace {
 class DecimalCommaFilter : public QObject {
 public:
     using QObject::QObject;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() != QEvent::KeyPress)
@@ -34,6 +35,7 @@ protected:
 class CapitalLetterFilter : public QObject {
 public:
     explicit CapitalLetterFilter(QPlainTextEdit *editor) : QObject(editor), m_editor(editor) {}
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (watched != m_editor || event->type() != QEvent::KeyPress)
@@ -44,6 +46,7 @@ protected:
         m_editor->insertPlainText(text.toUpper());
         return true;
     }
+
 private:
     QPlainTextEdit *m_editor;
 };
@@ -54,9 +57,8 @@ struct IdentityField {
 };
 
 constexpr IdentityField IdentityFields[] = {
-    {"Text4", "Name"},   {"Text5", "Breed"},        {"Text6", "Age"},
-    {"Text7", "Sex"},    {"Text8", "Stable/Track"}, {"Text60", "Trainer"},
-    {"Text21", "Max Hr"}, {"Text57", "Vilopuls"},
+    {"Text4", "Name"},         {"Text5", "Breed"},    {"Text6", "Age"},     {"Text7", "Sex"},
+    {"Text8", "Stable/Track"}, {"Text60", "Trainer"}, {"Text21", "Max Hr"}, {"Text57", "Vilopuls"},
 };
 
 QLineEdit *makeField(QWidget *area, const QString &name, const QRect &geometry) {
@@ -66,7 +68,8 @@ QLineEdit *makeField(QWidget *area, const QString &name, const QRect &geometry) 
     return field;
 }
 
-QLabel *makeLabel(QWidget *area, const QString &name, const QString &caption, const QRect &geometry) {
+QLabel *makeLabel(QWidget *area, const QString &name, const QString &caption,
+                  const QRect &geometry) {
     auto *label = new QLabel(caption, area);
     label->setObjectName(name);
     label->setGeometry(geometry);
@@ -115,7 +118,8 @@ void EntryPanel::buildIdentity(QWidget *area) {
     }
     connect(horseField(HorseField::MaxHr), &QLineEdit::textChanged, this,
             &EntryPanel::maxHrChanged);
-    makeLabel(area, QStringLiteral("CaptionText56"), tr("Comments"), twipsRect(60, 6400, 1100, FieldHeight));
+    makeLabel(area, QStringLiteral("CaptionText56"), tr("Comments"),
+              twipsRect(60, 6400, 1100, FieldHeight));
     m_comments = new QPlainTextEdit(area);
     m_comments->setObjectName(QStringLiteral("Text56"));
     m_comments->setGeometry(twipsRect(60, 6700, 3240, 1500));
@@ -128,31 +132,38 @@ void EntryPanel::buildGrid(QWidget *area) {
     // Two lines of caption between the unit options and the grid.
     const int captionTop = GridTop - 570;
     const int captionHeight = 540;
-    m_lactateCaption = makeLabel(area, QStringLiteral("Label1"), QStringLiteral(" Lactate (mmol/l)"),
-                                 twipsRect(60, captionTop, 660, captionHeight));
+    m_lactateCaption =
+        makeLabel(area, QStringLiteral("Label1"), QStringLiteral(" Lactate (mmol/l)"),
+                  twipsRect(60, captionTop, 660, captionHeight));
     m_lactateCaption->setWordWrap(true);
     makeLabel(area, QStringLiteral("Label2"), QStringLiteral("     Hr (b/min)"),
-              twipsRect(720, captionTop, 660, captionHeight))->setWordWrap(true);
+              twipsRect(720, captionTop, 660, captionHeight))
+        ->setWordWrap(true);
     m_speedCaption = makeLabel(area, QStringLiteral("Label3"), speedAxisCaption(SpeedUnit::NoUnit),
                                twipsRect(1380, captionTop, 690, captionHeight));
     m_speedCaption->setWordWrap(true);
     makeLabel(area, QStringLiteral("Label16"), QStringLiteral("Tempo      (met/sek)"),
-              twipsRect(2070, captionTop, 630, captionHeight))->setWordWrap(true);
+              twipsRect(2070, captionTop, 630, captionHeight))
+        ->setWordWrap(true);
 
     auto *commaFilter = new DecimalCommaFilter(this);
     for (int i = 0; i < StepRows; ++i) {
         const int top = GridTop + RowHeight * i;
         const QString row = QString::number(i + 1);
-        m_lactate[std::size_t(i)] = makeField(area, "lakt" + row, twipsRect(60, top, 600, FieldHeight));
+        m_lactate[std::size_t(i)] =
+            makeField(area, "lakt" + row, twipsRect(60, top, 600, FieldHeight));
         m_hr[std::size_t(i)] = makeField(area, "puls" + row, twipsRect(720, top, 600, FieldHeight));
-        m_speed[std::size_t(i)] = makeField(area, "temp" + row, twipsRect(1380, top, 630, FieldHeight));
+        m_speed[std::size_t(i)] =
+            makeField(area, "temp" + row, twipsRect(1380, top, 630, FieldHeight));
         m_speedMs[std::size_t(i)] = makeField(area, "Text" + QString::number(15 + i),
                                               twipsRect(2070, top, 570, FieldHeight));
         m_altSpeed[std::size_t(i)] = makeField(area, QStringLiteral("Text49(%1)").arg(i),
                                                twipsRect(2700, top, 600, FieldHeight));
-        for (QLineEdit *field : {m_lactate[std::size_t(i)], m_hr[std::size_t(i)], m_speed[std::size_t(i)]})
+        for (QLineEdit *field :
+             {m_lactate[std::size_t(i)], m_hr[std::size_t(i)], m_speed[std::size_t(i)]})
             field->installEventFilter(commaFilter);
-        for (QLineEdit *field : {m_lactate[std::size_t(i)], m_speed[std::size_t(i)], m_speedMs[std::size_t(i)]})
+        for (QLineEdit *field :
+             {m_lactate[std::size_t(i)], m_speed[std::size_t(i)], m_speedMs[std::size_t(i)]})
             keepDecimalPoints(field);
     }
     m_hr[StepRows] = makeField(area, QStringLiteral("puls7"),
@@ -206,7 +217,8 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
         connect(button, &QRadioButton::clicked, this, [this, unit] { emit unitClicked(unit); });
         m_units[index++] = button;
     }
-    m_disciplineLabel = makeLabel(area, QStringLiteral("Label23"), QString(), twipsRect(2460, 3360, 840, FieldHeight));
+    m_disciplineLabel = makeLabel(area, QStringLiteral("Label23"), QString(),
+                                  twipsRect(2460, 3360, 840, FieldHeight));
 }
 
 void EntryPanel::setHeartRates(const QString &maxHr, const QString &restHr) {
@@ -215,20 +227,26 @@ void EntryPanel::setHeartRates(const QString &maxHr, const QString &restHr) {
 }
 
 void EntryPanel::clearIdentity() {
-    for (HorseField field : {HorseField::Name, HorseField::Breed, HorseField::Age, HorseField::Sex,
-                             HorseField::MaxHr, HorseField::RestHr, HorseField::Stable,
-                             HorseField::Trainer})
+    for (HorseField field :
+         {HorseField::Name, HorseField::Breed, HorseField::Age, HorseField::Sex, HorseField::MaxHr,
+          HorseField::RestHr, HorseField::Stable, HorseField::Trainer})
         horseField(field)->clear();
 }
 
 QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
     switch (unit) {
-    case SpeedUnit::KmPerHour: return m_units[0];
-    case SpeedUnit::MinPerKm: return m_units[1];
-    case SpeedUnit::MetrePerMin: return m_units[2];
-    case SpeedUnit::SecPer200m: return m_units[3];
-    case SpeedUnit::RecoveryTime: return m_units[4];
-    case SpeedUnit::NoUnit: break;
+    case SpeedUnit::KmPerHour:
+        return m_units[0];
+    case SpeedUnit::MinPerKm:
+        return m_units[1];
+    case SpeedUnit::MetrePerMin:
+        return m_units[2];
+    case SpeedUnit::SecPer200m:
+        return m_units[3];
+    case SpeedUnit::RecoveryTime:
+        return m_units[4];
+    case SpeedUnit::NoUnit:
+        break;
     }
     return nullptr;
 }
@@ -289,17 +307,17 @@ void EntryPanel::showConverted(const TestSteps &rows, int count) {
 
 HorseIdentity EntryPanel::identity() const {
     const auto text = [this](HorseField part) { return horseField(part)->text(); };
-    return {text(HorseField::Name),    text(HorseField::Breed),   text(HorseField::Age),
-            text(HorseField::Sex),     text(HorseField::Stable),  text(HorseField::Trainer),
-            text(HorseField::MaxHr),   text(HorseField::RestHr)};
+    return {text(HorseField::Name),  text(HorseField::Breed),  text(HorseField::Age),
+            text(HorseField::Sex),   text(HorseField::Stable), text(HorseField::Trainer),
+            text(HorseField::MaxHr), text(HorseField::RestHr)};
 }
 
 void EntryPanel::setIdentity(const HorseIdentity &identity) {
     const std::pair<HorseField, const QString *> parts[] = {
-        {HorseField::Name, &identity.name},       {HorseField::Breed, &identity.breed},
-        {HorseField::Age, &identity.age},         {HorseField::Sex, &identity.sex},
-        {HorseField::Stable, &identity.stable},   {HorseField::Trainer, &identity.trainer},
-        {HorseField::MaxHr, &identity.maxHr},     {HorseField::RestHr, &identity.restHr}};
+        {HorseField::Name, &identity.name},     {HorseField::Breed, &identity.breed},
+        {HorseField::Age, &identity.age},       {HorseField::Sex, &identity.sex},
+        {HorseField::Stable, &identity.stable}, {HorseField::Trainer, &identity.trainer},
+        {HorseField::MaxHr, &identity.maxHr},   {HorseField::RestHr, &identity.restHr}};
     for (const auto &[part, text] : parts)
         if (horseField(part)->text() != *text)
             horseField(part)->setText(*text);

@@ -98,9 +98,9 @@ private:
     std::array<QLineEdit *, StepRows> m_altSpeed{};
     std::array<QRadioButton *, 5> m_units{};
     QLineEdit *m_name = nullptr;
-    std::array<QLineEdit *, 8> m_horse{}; // by HorseField
+    std::array<QLineEdit *, 8> m_horse{};    // by HorseField
     std::array<QLineEdit *, 4> m_identity{}; // name, breed, age and sex
-    QLineEdit *m_lastIdentity = nullptr;      // resting heart rate, the last before the steps
+    QLineEdit *m_lastIdentity = nullptr;     // resting heart rate, the last before the steps
     std::size_t m_identityCount = 0;
     QPlainTextEdit *m_comments = nullptr;
     QLabel *m_speedCaption = nullptr;

@@ -11,14 +11,14 @@
 namespace kavren {
 
 struct FrozenCurve {
-    float firstX = 0;                       // x of step 1: where the curves start
-    float lastX = 0;                        // LastStepX of the run: where they end
-    std::array<float, StepRows> x{};        // x1…x6, used by the fit or not
-    std::array<float, StepRows> lactate{};  // L1…L6, mmol/l
+    float firstX = 0;                        // x of step 1: where the curves start
+    float lastX = 0;                         // LastStepX of the run: where they end
+    std::array<float, StepRows> x{};         // x1…x6, used by the fit or not
+    std::array<float, StepRows> lactate{};   // L1…L6, mmol/l
     std::array<std::int16_t, StepRows> hr{}; // h1…h6, b/min, rounded half to even
-    CurveFit fit;                           // A, B, C, D in single precision
+    CurveFit fit;                            // A, B, C, D in single precision
     std::int16_t stepCount = 0;
-    std::int16_t lactateAxisMax = 0;        // top of the lactate axis of the run, mmol/l
+    std::int16_t lactateAxisMax = 0; // top of the lactate axis of the run, mmol/l
 };
 
 // Slots 0…6; without "Freeze curve" the test on screen is always in slot 1, the frozen runs fill

@@ -22,13 +22,13 @@ struct GraphCanvas {
 // readout's tenths and the printed label rows, depend on that rounding. The mapping itself is done
 // in double from these stored values.
 struct GraphScale {
-    float xOffset = 0;          // 0 for a speed unit, 4 in a recovery test
-    std::int16_t xDivisor = 1;  // 1 for a speed unit, 3 in a recovery test
-    float lactateScale = 2;     // graph y units per mmol/l
-    float lactateAxisMax = 6;   // mmol/l at the top of the lactate axis; 6 before the first choice
-    std::int16_t hrBase = 0;    // heart rate at graph y = 0
-    float hrScale = 1;          // graph y units per b/min
-    float hrAxisMax = 0;        // b/min at the top of the heart-rate axis
+    float xOffset = 0;         // 0 for a speed unit, 4 in a recovery test
+    std::int16_t xDivisor = 1; // 1 for a speed unit, 3 in a recovery test
+    float lactateScale = 2;    // graph y units per mmol/l
+    float lactateAxisMax = 6;  // mmol/l at the top of the lactate axis; 6 before the first choice
+    std::int16_t hrBase = 0;   // heart rate at graph y = 0
+    float hrScale = 1;         // graph y units per b/min
+    float hrAxisMax = 0;       // b/min at the top of the heart-rate axis
 
     // Graph position of a test value. Every point, curve piece and cursor position is mapped
     // through these, so the operand order here is the one the stored positions depend on.

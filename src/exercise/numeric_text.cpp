@@ -55,10 +55,10 @@ bool isWholeNumber(QStringView text) {
 // The leading number of a text, taken apart as the reading rule sees it.
 struct LeadingNumber {
     bool negative = false;
-    std::string digits;       // mantissa digits without the point
-    int pointPosition = -1;   // digits before the point, or -1 without a point
-    long long exponent = 0;   // saturated, so that absurd exponents stay representable
-    bool found = false;       // at least one mantissa digit
+    std::string digits;     // mantissa digits without the point
+    int pointPosition = -1; // digits before the point, or -1 without a point
+    long long exponent = 0; // saturated, so that absurd exponents stay representable
+    bool found = false;     // at least one mantissa digit
 };
 
 LeadingNumber scanLeadingNumber(QStringView text) {
@@ -159,15 +159,18 @@ QString formatDigits(bool negative, std::string digits, int exponent, int fixedL
 }
 
 // Splits the scientific text "-d.ddde+XX" of std::to_chars into sign, digits and exponent.
-template <typename T> QString formatScientific(T value, int fixedLimit, std::optional<int> precision) {
+template <typename T>
+QString formatScientific(T value, int fixedLimit, std::optional<int> precision) {
     if (!std::isfinite(value))
-        return std::isnan(value) ? QStringLiteral("NaN") : (value < 0 ? QStringLiteral("-Inf") : QStringLiteral("Inf"));
+        return std::isnan(value) ? QStringLiteral("NaN")
+                                 : (value < 0 ? QStringLiteral("-Inf") : QStringLiteral("Inf"));
     if (value == 0)
         return QStringLiteral("0");
     char buffer[64];
-    const auto result = precision
-        ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, *precision)
-        : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const auto result = precision ? std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                  std::chars_format::scientific, *precision)
+                                  : std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                  std::chars_format::scientific);
     const std::string text(buffer, result.ptr);
     const bool negative = text.front() == '-';
     const auto e = text.find('e');

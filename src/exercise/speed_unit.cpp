@@ -4,12 +4,18 @@ namespace kavren {
 
 QString disciplineOf(SpeedUnit unit) {
     switch (unit) {
-    case SpeedUnit::KmPerHour: return QStringLiteral("Endur");
-    case SpeedUnit::MinPerKm: return QStringLiteral("Trav");
-    case SpeedUnit::MetrePerMin: return QStringLiteral("Rid");
-    case SpeedUnit::SecPer200m: return QStringLiteral("Galopp");
-    case SpeedUnit::RecoveryTime: return QStringLiteral("Recovery");
-    case SpeedUnit::NoUnit: break;
+    case SpeedUnit::KmPerHour:
+        return QStringLiteral("Endur");
+    case SpeedUnit::MinPerKm:
+        return QStringLiteral("Trav");
+    case SpeedUnit::MetrePerMin:
+        return QStringLiteral("Rid");
+    case SpeedUnit::SecPer200m:
+        return QStringLiteral("Galopp");
+    case SpeedUnit::RecoveryTime:
+        return QStringLiteral("Recovery");
+    case SpeedUnit::NoUnit:
+        break;
     }
     return QString();
 }
@@ -24,24 +30,36 @@ SpeedUnit unitOfDiscipline(const QString &discipline) {
 
 QString speedAxisCaption(SpeedUnit unit) {
     switch (unit) {
-    case SpeedUnit::KmPerHour: return QStringLiteral("Speed (km/hour)");
-    case SpeedUnit::MinPerKm: return QStringLiteral("Speed (min/km)");
-    case SpeedUnit::MetrePerMin: return QStringLiteral("Speed (met/min)");
-    case SpeedUnit::SecPer200m: return QStringLiteral("  Speed (sek/200m)");
-    case SpeedUnit::RecoveryTime: return QStringLiteral("      Time     (min)");
-    case SpeedUnit::NoUnit: break;
+    case SpeedUnit::KmPerHour:
+        return QStringLiteral("Speed (km/hour)");
+    case SpeedUnit::MinPerKm:
+        return QStringLiteral("Speed (min/km)");
+    case SpeedUnit::MetrePerMin:
+        return QStringLiteral("Speed (met/min)");
+    case SpeedUnit::SecPer200m:
+        return QStringLiteral("  Speed (sek/200m)");
+    case SpeedUnit::RecoveryTime:
+        return QStringLiteral("      Time     (min)");
+    case SpeedUnit::NoUnit:
+        break;
     }
     return QStringLiteral("   Tempo  (met/min)");
 }
 
 QString unitLabelCaption(SpeedUnit unit) {
     switch (unit) {
-    case SpeedUnit::KmPerHour: return QStringLiteral("km/hour");
-    case SpeedUnit::MinPerKm: return QStringLiteral("min/km");
-    case SpeedUnit::MetrePerMin: return QStringLiteral("met/min");
-    case SpeedUnit::SecPer200m: return QStringLiteral("sek/200m");
-    case SpeedUnit::RecoveryTime: return QStringLiteral("Time (min)");
-    case SpeedUnit::NoUnit: break;
+    case SpeedUnit::KmPerHour:
+        return QStringLiteral("km/hour");
+    case SpeedUnit::MinPerKm:
+        return QStringLiteral("min/km");
+    case SpeedUnit::MetrePerMin:
+        return QStringLiteral("met/min");
+    case SpeedUnit::SecPer200m:
+        return QStringLiteral("sek/200m");
+    case SpeedUnit::RecoveryTime:
+        return QStringLiteral("Time (min)");
+    case SpeedUnit::NoUnit:
+        break;
     }
     return QStringLiteral("min/km");
 }

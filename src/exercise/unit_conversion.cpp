@@ -51,8 +51,7 @@ std::optional<ConvertedRow> convertRiding(double v) {
     if (!finite(speedMs) || !minutesPerKm || !std::isfinite(*minutesPerKm) ||
         !finite(secondsPer200m))
         return std::nullopt;
-    return ConvertedRow{writeNumber(speedMs), writeNumber(secondsPer200m),
-                        paceText(*minutesPerKm)};
+    return ConvertedRow{writeNumber(speedMs), writeNumber(secondsPer200m), paceText(*minutesPerKm)};
 }
 
 // Time in seconds per 200 m.

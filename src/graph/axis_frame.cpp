@@ -48,7 +48,8 @@ void drawLines(DrawingSurface &surface, const StyleSettings &styles, const Graph
     const QColor before = surface.textColour();
     surface.setTextColour(speedColour());
     surface.moveTo({8, -2});
-    surface.printText(recovery ? QStringLiteral("Time (minutes)") : QStringLiteral("Speed (meter/minute)"));
+    surface.printText(recovery ? QStringLiteral("Time (minutes)")
+                               : QStringLiteral("Speed (meter/minute)"));
     if (!common)
         surface.setTextColour(before);
 

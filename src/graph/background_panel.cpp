@@ -30,8 +30,8 @@ void BackgroundPanel::showPictureList() {
 }
 
 void BackgroundPanel::dropOnGraph() {
-    const bool testOnScreen = (m_lakt1 && !m_lakt1->text().isEmpty()) ||
-                              (m_puls1 && !m_puls1->text().isEmpty());
+    const bool testOnScreen =
+        (m_lakt1 && !m_lakt1->text().isEmpty()) || (m_puls1 && !m_puls1->text().isEmpty());
     if (testOnScreen)
         return;
     m_dropped = true;

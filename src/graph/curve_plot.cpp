@@ -15,11 +15,15 @@ constexpr int FileHrLineWidth = 2;
 
 std::optional<QColor> curveColour(const StyleSettings &styles, CurveColour colour) {
     switch (colour) {
-    case CurveColour::Lactate: return stylePaletteColour(styles.lactateColour);
+    case CurveColour::Lactate:
+        return stylePaletteColour(styles.lactateColour);
     case CurveColour::HeartRate:
-    case CurveColour::HeartRateOfFile: return stylePaletteColour(styles.hrColour);
-    case CurveColour::LactateOthers: return stylePaletteColour(styles.lactateColourOthers);
-    case CurveColour::HeartRateOthers: return stylePaletteColour(styles.hrColourOthers);
+    case CurveColour::HeartRateOfFile:
+        return stylePaletteColour(styles.hrColour);
+    case CurveColour::LactateOthers:
+        return stylePaletteColour(styles.lactateColourOthers);
+    case CurveColour::HeartRateOthers:
+        return stylePaletteColour(styles.hrColourOthers);
     }
     return std::nullopt;
 }

@@ -77,19 +77,19 @@ std::optional<FillPattern> fillPatternOfNumber(double number);
 struct SurfaceStep {
     enum class Kind : std::uint8_t { Clear, Line, Point, Circle, Text, Picture };
     Kind kind = Kind::Line;
-    QPointF a;              // line start, point, circle centre, text top-left, picture corner
-    QPointF b;              // line end, opposite picture corner
-    double radius = 0;      // circle radius in x units
-    QColor colour;          // line, point, circle outline, text
-    int width = 1;          // line width in device pixels (1 = thinnest)
+    QPointF a;         // line start, point, circle centre, text top-left, picture corner
+    QPointF b;         // line end, opposite picture corner
+    double radius = 0; // circle radius in x units
+    QColor colour;     // line, point, circle outline, text
+    int width = 1;     // line width in device pixels (1 = thinnest)
     LineStyle style = LineStyle::Solid;
     FillPattern fillPattern = FillPattern::Transparent;
     QColor fillColour;
-    double fontSize = 8;    // points
+    double fontSize = 8; // points
     bool bold = false;
     QString text;
     QImage image;
-    UserScale scale;        // the user scale in force when the step was drawn
+    UserScale scale; // the user scale in force when the step was drawn
 };
 
 class DrawingSurface {

@@ -25,6 +25,7 @@ public:
     void refresh();
 signals:
     void pathChanged(const QString &path);
+
 private:
     QString m_path;
 };
@@ -44,6 +45,7 @@ public:
     // The selected file name, or "" when none is selected.
     QString selectedFileName() const;
     void clearSelectedFileName();
+
 private:
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
@@ -72,6 +74,7 @@ public:
 signals:
     // "Erase" (Command8): erase the file selected in the list.
     void eraseRequested();
+
 private:
     QPushButton *m_erase = nullptr;
     QComboBox *m_drives = nullptr;

@@ -16,14 +16,22 @@ namespace {
 
 Qt::BrushStyle brushStyleOf(FillPattern pattern) {
     switch (pattern) {
-    case FillPattern::Solid: return Qt::SolidPattern;
-    case FillPattern::Transparent: return Qt::NoBrush;
-    case FillPattern::Horizontal: return Qt::HorPattern;
-    case FillPattern::Vertical: return Qt::VerPattern;
-    case FillPattern::UpwardDiagonal: return Qt::BDiagPattern;
-    case FillPattern::DownwardDiagonal: return Qt::FDiagPattern;
-    case FillPattern::Cross: return Qt::CrossPattern;
-    case FillPattern::DiagonalCross: return Qt::DiagCrossPattern;
+    case FillPattern::Solid:
+        return Qt::SolidPattern;
+    case FillPattern::Transparent:
+        return Qt::NoBrush;
+    case FillPattern::Horizontal:
+        return Qt::HorPattern;
+    case FillPattern::Vertical:
+        return Qt::VerPattern;
+    case FillPattern::UpwardDiagonal:
+        return Qt::BDiagPattern;
+    case FillPattern::DownwardDiagonal:
+        return Qt::FDiagPattern;
+    case FillPattern::Cross:
+        return Qt::CrossPattern;
+    case FillPattern::DiagonalCross:
+        return Qt::DiagCrossPattern;
     }
     return Qt::NoBrush;
 }
@@ -119,18 +127,32 @@ void PainterSurface::draw(const SurfaceStep &step) {
     const CoordinateMap stepMap =
         step.scale == map().scale() ? map() : CoordinateMap(step.scale, map().deviceArea());
     switch (step.kind) {
-    case SurfaceStep::Kind::Clear: clearArea(); return;
-    case SurfaceStep::Kind::Line: drawLine(step, stepMap); return;
-    default: break;
+    case SurfaceStep::Kind::Clear:
+        clearArea();
+        return;
+    case SurfaceStep::Kind::Line:
+        drawLine(step, stepMap);
+        return;
+    default:
+        break;
     }
     flush();
     switch (step.kind) {
-    case SurfaceStep::Kind::Point: drawPoint(step, stepMap); break;
-    case SurfaceStep::Kind::Circle: drawCircle(step, stepMap); break;
-    case SurfaceStep::Kind::Text: drawText(step, stepMap); break;
-    case SurfaceStep::Kind::Picture: drawPicture(step, stepMap); break;
+    case SurfaceStep::Kind::Point:
+        drawPoint(step, stepMap);
+        break;
+    case SurfaceStep::Kind::Circle:
+        drawCircle(step, stepMap);
+        break;
+    case SurfaceStep::Kind::Text:
+        drawText(step, stepMap);
+        break;
+    case SurfaceStep::Kind::Picture:
+        drawPicture(step, stepMap);
+        break;
     case SurfaceStep::Kind::Clear:
-    case SurfaceStep::Kind::Line: break;
+    case SurfaceStep::Kind::Line:
+        break;
     }
 }
 
@@ -138,8 +160,8 @@ QLineF PainterSurface::alignedToPixels(QLineF line, double penWidth) const {
     const QPaintDevice *device = m_painter.device();
     // Only the thinnest lines, and not the pieces of a curve, which are a pixel or so long and
     // keep their smooth course.
-    if (!m_snapToPixels || penWidth != 1 || line.length() < MinimumAlignedLength || !device
-        || !m_painter.worldTransform().isIdentity())
+    if (!m_snapToPixels || penWidth != 1 || line.length() < MinimumAlignedLength || !device ||
+        !m_painter.worldTransform().isIdentity())
         return line;
     const double ratio = device->devicePixelRatioF();
     if (line.y1() == line.y2()) {
@@ -164,9 +186,8 @@ void PainterSurface::drawLine(const SurfaceStep &step, const CoordinateMap &step
         m_painter.drawLine(line);
         return;
     }
-    if (!m_heldLines.empty()
-        && (step.width != m_penWidth || step.style != m_penStyle || cap != m_penCap
-            || step.colour != m_penColour))
+    if (!m_heldLines.empty() && (step.width != m_penWidth || step.style != m_penStyle ||
+                                 cap != m_penCap || step.colour != m_penColour))
         flush();
     applyPen(step.colour, step.width, step.style, cap);
     const double penWidth = step.width * m_options.widthUnit;
@@ -207,7 +228,8 @@ void PainterSurface::drawPoint(const SurfaceStep &step, const CoordinateMap &ste
     // A dot covers whole pixels, as wide as the line width, so that a dotted grid stays sharp.
     const double size = step.width * m_options.widthUnit;
     const QPointF centre = stepMap.toDevice(step.a);
-    const QRectF dot(std::round(centre.x() - size / 2), std::round(centre.y() - size / 2), size, size);
+    const QRectF dot(std::round(centre.x() - size / 2), std::round(centre.y() - size / 2), size,
+                     size);
     m_painter.fillRect(dot, step.colour);
 }
 

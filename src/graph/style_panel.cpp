@@ -33,7 +33,8 @@ void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
     widget->setPalette(palette);
 }
 
-QGroupBox *newFrame(QWidget *area, const QString &caption, const char *name, int width, int height) {
+QGroupBox *newFrame(QWidget *area, const QString &caption, const char *name, int width,
+                    int height) {
     auto *frame = new QGroupBox(caption, area);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setAutoFillBackground(true);
@@ -89,8 +90,9 @@ void StylePanel::addRule(QWidget *frame, int y) {
 
 void StylePanel::buildScreenFrame(QWidget *area) {
     QGroupBox *f = m_screenFrame = newFrame(area, tr("Screen"), "Frame1", 280, 290);
-    setRole(addLabel(f, QStringLiteral(" Curve             1                         2  -  6"), 8, 20),
-            QPalette::WindowText, TitleRed);
+    setRole(
+        addLabel(f, QStringLiteral(" Curve             1                         2  -  6"), 8, 20),
+        QPalette::WindowText, TitleRed);
     setRole(addLabel(f, tr("Lactate"), 8, 42), QPalette::WindowText, RowBlue);
     addField(f, "Text44", 96, 42);
     addSwatch(f, "Shape1", 136, 42);

@@ -70,9 +70,9 @@ private:
     QGroupBox *m_screenFrame = nullptr;
     QGroupBox *m_printerFrame = nullptr;
     QPushButton *m_printerClose = nullptr;
-    QLabel *m_heartRateCaption = nullptr;        // Label54
-    QHash<QString, QLineEdit *> m_fields;        // by control name
-    QHash<QString, QWidget *> m_previewTargets;  // swatches and coloured captions, by name
+    QLabel *m_heartRateCaption = nullptr;       // Label54
+    QHash<QString, QLineEdit *> m_fields;       // by control name
+    QHash<QString, QWidget *> m_previewTargets; // swatches and coloured captions, by name
     QHash<QLineEdit *, std::function<void(const QString &)>> m_previews;
     GraphWidget *m_graph = nullptr;
 };

@@ -28,43 +28,43 @@ std::optional<FillPattern> styleFillPattern(const QString &text);
 
 struct StyleSettings {
     // Screen set (frame "Screen"), with the design defaults.
-    QString lactateColour = QStringLiteral("9");         // Text44
-    QString lactateColourOthers = QStringLiteral("15");  // Text43
-    QString hrColour = QStringLiteral("12");             // Text45
-    QString hrColourOthers = QStringLiteral("14");       // Text46
-    QString curveWidth = QStringLiteral("2");            // Text22
-    QString circleSize = QStringLiteral(".07");          // Text23
-    QString circleWidth = QStringLiteral("1");           // Text24
-    QString helpLineWidth = QStringLiteral("1");         // Text25
-    QString thresholdColour = QStringLiteral("2");       // Text41
-    QString backgroundColour = QStringLiteral("2");      // Text42
-    QString speedAxisColour = QStringLiteral("7");       // Text59
+    QString lactateColour = QStringLiteral("9");        // Text44
+    QString lactateColourOthers = QStringLiteral("15"); // Text43
+    QString hrColour = QStringLiteral("12");            // Text45
+    QString hrColourOthers = QStringLiteral("14");      // Text46
+    QString curveWidth = QStringLiteral("2");           // Text22
+    QString circleSize = QStringLiteral(".07");         // Text23
+    QString circleWidth = QStringLiteral("1");          // Text24
+    QString helpLineWidth = QStringLiteral("1");        // Text25
+    QString thresholdColour = QStringLiteral("2");      // Text41
+    QString backgroundColour = QStringLiteral("2");     // Text42
+    QString speedAxisColour = QStringLiteral("7");      // Text59
 
     // Printer set (frame "Printer").
-    QString printLactateWidth;                                // Text40, empty by design
-    QString printLactateColour = QStringLiteral("4");         // Text34
-    QString printLactateColourOthers = QStringLiteral("11");  // Text47, read by nothing
-    QString printHrWidth = QStringLiteral("4");               // Text26
-    QString printHrColour = QStringLiteral("1");              // Text30
-    QString printHrColourOthers = QStringLiteral("2");        // Text48, read by nothing
-    QString printMarkSize = QStringLiteral("0.05");           // Text27
-    QString printMarkWidth = QStringLiteral("1");             // Text28
-    QString printLactateMarkColour = QStringLiteral("4");     // Text31
-    QString printLactateMarkFill = QStringLiteral("4");       // Text37, raw colour
-    QString printHrMarkColour = QStringLiteral("1");          // Text35
-    QString printHrMarkFill = QStringLiteral("1");            // Text36, raw colour
-    QString printMarkFillStyle = QStringLiteral("0");         // Text32
-    QString printLactateLineWidth = QStringLiteral("4");      // Text38
-    QString printLactateLineColour = QStringLiteral("2");     // Text39
-    QString printHelpLineWidth = QStringLiteral("1");         // Text29, kept but not drawn with
-    QString printHelpLineColour = QStringLiteral("0");        // Text33
+    QString printLactateWidth;                               // Text40, empty by design
+    QString printLactateColour = QStringLiteral("4");        // Text34
+    QString printLactateColourOthers = QStringLiteral("11"); // Text47, read by nothing
+    QString printHrWidth = QStringLiteral("4");              // Text26
+    QString printHrColour = QStringLiteral("1");             // Text30
+    QString printHrColourOthers = QStringLiteral("2");       // Text48, read by nothing
+    QString printMarkSize = QStringLiteral("0.05");          // Text27
+    QString printMarkWidth = QStringLiteral("1");            // Text28
+    QString printLactateMarkColour = QStringLiteral("4");    // Text31
+    QString printLactateMarkFill = QStringLiteral("4");      // Text37, raw colour
+    QString printHrMarkColour = QStringLiteral("1");         // Text35
+    QString printHrMarkFill = QStringLiteral("1");           // Text36, raw colour
+    QString printMarkFillStyle = QStringLiteral("0");        // Text32
+    QString printLactateLineWidth = QStringLiteral("4");     // Text38
+    QString printLactateLineColour = QStringLiteral("2");    // Text39
+    QString printHelpLineWidth = QStringLiteral("1");        // Text29, kept but not drawn with
+    QString printHelpLineColour = QStringLiteral("0");       // Text33
 };
 
 // Which field of StyleSettings a style control holds.
 struct StyleField {
     const char *controlName; // "Text44"
     QString StyleSettings::*value;
-    bool screen;             // in the "Screen" frame, else in "Printer"
+    bool screen; // in the "Screen" frame, else in "Printer"
 };
 const std::vector<StyleField> &styleFields();
 

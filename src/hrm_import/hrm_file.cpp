@@ -27,7 +27,8 @@ constexpr char16_t Cp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
 QString decodeLine(QByteArrayView bytes) {
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
     if (ascii)
         return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -43,9 +44,8 @@ QString decodeLine(QByteArrayView bytes) {
 }
 
 bool allDigits(QStringView text) {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c >= u'0' && c <= u'9';
-    });
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 bool isGap(QChar c) {
@@ -188,8 +188,9 @@ void Reader::finish() {
         file.noteText = m_noteLines.join(u',');
     // The first SMode digit says whether the second column is speed, the eighth whether speeds are
     // in miles. A file without a readable SMode is taken as heart rate and speed.
-    const bool flags = (m_sMode.size() == 8 || m_sMode.size() == 9) &&
-                       std::all_of(m_sMode.begin(), m_sMode.end(), [](QChar c) { return c == u'0' || c == u'1'; });
+    const bool flags =
+        (m_sMode.size() == 8 || m_sMode.size() == 9) &&
+        std::all_of(m_sMode.begin(), m_sMode.end(), [](QChar c) { return c == u'0' || c == u'1'; });
     if (flags) {
         file.hasSpeed = m_sMode[0] == u'1';
         file.usUnits = m_sMode[7] == u'1';

@@ -36,9 +36,9 @@ struct HrmLap {
 };
 
 struct HrmSample {
-    int heartRate = 0;       // b/min
-    double speedKmh10 = 0;   // km/h × 10 (converted from mph × 10 for US units); 0 without speed
-    QString text;            // the sample's fields as listed, tab-separated, speed in km/h × 10
+    int heartRate = 0;     // b/min
+    double speedKmh10 = 0; // km/h × 10 (converted from mph × 10 for US units); 0 without speed
+    QString text;          // the sample's fields as listed, tab-separated, speed in km/h × 10
 };
 
 enum class HrmRefusal {
@@ -55,11 +55,11 @@ struct HrmFile {
     QString startTimeLine;
     QString maxHrLine;
     QString restHrLine;
-    QString intervalText;   // the text after "Interval="
-    QString noteText;       // the note's lines joined with ","
+    QString intervalText; // the text after "Interval="
+    QString noteText;     // the note's lines joined with ","
 
-    bool hasSpeed = true;   // the second sample column is speed
-    bool usUnits = false;   // speeds were mph × 10 and have been converted
+    bool hasSpeed = true; // the second sample column is speed
+    bool usUnits = false; // speeds were mph × 10 and have been converted
 
     std::vector<HrmLap> laps;       // every lap of the file, in order
     std::vector<HrmSample> samples; // every sample, in order

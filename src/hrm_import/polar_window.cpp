@@ -26,7 +26,8 @@ namespace {
 constexpr qint64 LargestFileBytes = 256LL << 20;
 const QString NoTimeEvents = QStringLiteral("No Time Events is set !");
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry) {
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption,
+                  const QRect &geometry) {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
@@ -64,7 +65,8 @@ void PolarWindow::buildLists() {
     connect(m_files, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { readFile(item->text()); });
 
-    makeLabel(this, "Label1", QStringLiteral("Pulse     Pace      Altitude         Time"), {236, 8, 260, 16});
+    makeLabel(this, "Label1", QStringLiteral("Pulse     Pace      Altitude         Time"),
+              {236, 8, 260, 16});
     makeLabel(this, "Label2", QStringLiteral("b/min   km/h*10  meter"), {236, 24, 260, 16});
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
@@ -138,7 +140,8 @@ void PolarWindow::readFile(const QString &fileName) {
     const QString path = hrmFileToRead(m_importFolder, fileName);
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly)) {
-        report(tr("The heart-rate file %1 could not be opened: %2").arg(fileNameOf(path), input.errorString()));
+        report(tr("The heart-rate file %1 could not be opened: %2")
+                   .arg(fileNameOf(path), input.errorString()));
         return;
     }
     if (input.size() > LargestFileBytes) {
@@ -157,7 +160,8 @@ void PolarWindow::showFile(const QString &path) {
         return;
     case HrmRefusal::BeatToBeat:
         report(tr("The heart-rate file %1 is a beat-to-beat (R-R interval) recording, not samples "
-                  "at a fixed interval, and cannot be imported.").arg(fileNameOf(path)));
+                  "at a fixed interval, and cannot be imported.")
+                   .arg(fileNameOf(path)));
         return;
     case HrmRefusal::None:
         break;
@@ -228,7 +232,8 @@ ImportNotice PolarWindow::takeNotice() {
 }
 
 void PolarWindow::notify() {
-    m_notifyField->setText(m_notifyField->text() == u"-" ? QStringLiteral("?") : QStringLiteral("-"));
+    m_notifyField->setText(m_notifyField->text() == u"-" ? QStringLiteral("?")
+                                                         : QStringLiteral("-"));
 }
 
 void PolarWindow::report(const QString &text) {

@@ -26,8 +26,8 @@ class FolderListView;
 
 // What the main window finds when it is notified.
 struct ImportNotice {
-    bool cancelled = false;  // "Close"
-    bool extracted = false;  // "Extract Polardata"
+    bool cancelled = false; // "Close"
+    bool extracted = false; // "Extract Polardata"
     std::vector<ExtractedStep> steps;
 };
 

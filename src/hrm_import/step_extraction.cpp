@@ -70,7 +70,8 @@ std::optional<ExtractedStep> extractStep(const HrmFile &file, const QString &sta
 
 } // namespace
 
-std::vector<ExtractedStep> extractSteps(const HrmFile &file, const std::array<QString, 12> &lapTexts) {
+std::vector<ExtractedStep> extractSteps(const HrmFile &file,
+                                        const std::array<QString, 12> &lapTexts) {
     std::vector<ExtractedStep> steps;
     for (std::size_t k = 0; k + 1 < lapTexts.size() && steps.size() < MaxExtractedSteps; k += 2) {
         if (lapTexts[k].isEmpty())

@@ -11,9 +11,9 @@
 namespace kavren {
 
 struct ExtractedStep {
-    float lactate = 0;                // mmol/l
-    float heartRate = 0;              // b/min
-    std::optional<float> speedMps;    // none when the file holds no speed
+    float lactate = 0;             // mmol/l
+    float heartRate = 0;           // b/min
+    std::optional<float> speedMps; // none when the file holds no speed
 };
 
 // At most this many steps are taken from one file.
@@ -28,6 +28,7 @@ inline constexpr int MaxExtractedSteps = 7;
 // The end lap of a pair is the file's lap at the end text's position, so a lap time the user
 // corrected still finds its lap. A text that is no time, a missing lap line or value, or a window
 // without samples ends the extraction with the steps found so far.
-std::vector<ExtractedStep> extractSteps(const HrmFile &file, const std::array<QString, 12> &lapTexts);
+std::vector<ExtractedStep> extractSteps(const HrmFile &file,
+                                        const std::array<QString, 12> &lapTexts);
 
 } // namespace kavren

@@ -22,7 +22,8 @@ TakeOverPlan planTakeOver(const HrmFile &file, const std::vector<ExtractedStep> 
         texts.lactate = writeSingle(step.lactate);
         texts.heartRate = writeSingle(step.heartRate);
         if (step.speedMps)
-            texts.pace = writeNumber(roundHalfEven(double(speedToPace(*step.speedMps)) * 100) / 100);
+            texts.pace =
+                writeNumber(roundHalfEven(double(speedToPace(*step.speedMps)) * 100) / 100);
         plan.steps.push_back(texts);
     }
     return plan;

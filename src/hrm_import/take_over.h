@@ -19,10 +19,10 @@ struct StepFieldTexts {
 };
 
 struct TakeOverPlan {
-    QString dateCell;      // datex(0): yyyy-mm-dd, two blanks, hh:mm:ss
-    QString recordingDate; // yyyy-mm-dd, stored as the examination date
-    QString maxHr;         // Text21
-    QString restHr;        // Text57
+    QString dateCell;       // datex(0): yyyy-mm-dd, two blanks, hh:mm:ss
+    QString recordingDate;  // yyyy-mm-dd, stored as the examination date
+    QString maxHr;          // Text21
+    QString restHr;         // Text57
     bool fillSteps = false; // 3 to 6 steps; any other count fills no step field
     std::vector<StepFieldTexts> steps;
 };

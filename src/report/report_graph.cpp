@@ -60,7 +60,8 @@ void drawFrame(DrawingSurface &surface, const ReportInputs &in) {
     surface.line({4, 0}, {15, 0}, black());
     surface.line({15, 0}, {15, 12}, stylePaletteColour(styles.printLactateColour));
     surface.setBold(true);
-    textAt(surface, 9, -2, in.recovery ? QStringLiteral("Time(minutes)") : QStringLiteral("Speed(meter/minute)"));
+    textAt(surface, 9, -2,
+           in.recovery ? QStringLiteral("Time(minutes)") : QStringLiteral("Speed(meter/minute)"));
     surface.setBold(false);
 
     surface.setLineWidth(1);
@@ -103,8 +104,8 @@ void drawPoints(DrawingSurface &surface, const StyleSettings &styles, const Froz
         surface.setFillColour(styleRawColour(styles.printLactateMarkFill));
         const auto outline = stylePaletteColour(styles.printLactateMarkColour);
         for (std::size_t i = 0; i < std::size_t(n); ++i)
-            surface.circle({scale.xOf(curve.x[i]), scale.yOfLactate(curve.lactate[i])},
-                           radius, outline);
+            surface.circle({scale.xOf(curve.x[i]), scale.yOfLactate(curve.lactate[i])}, radius,
+                           outline);
     }
     surface.setFillColour(styleRawColour(styles.printHrMarkFill));
     const auto outline = stylePaletteColour(styles.printHrMarkColour);
@@ -185,7 +186,8 @@ GraphScale reportAxisScale(const GraphScale &screen, bool recovery) {
 std::vector<ReportAxisLabel> reportLactateLabels(const GraphScale &scale) {
     std::vector<ReportAxisLabel> labels;
     for (int v : chooseLactateRange(scale.lactateAxisMax).labels)
-        labels.push_back({printedNumber(v), QPointF(15.2, double(float(v) * scale.lactateScale) + 0.5)});
+        labels.push_back(
+            {printedNumber(v), QPointF(15.2, double(float(v) * scale.lactateScale) + 0.5)});
     return labels;
 }
 
@@ -207,7 +209,8 @@ std::vector<ReportAxisLabel> reportHrLabels(const GraphScale &scale, bool recove
     }
     std::vector<ReportAxisLabel> labels;
     for (int row = firstRow; row <= 12; ++row)
-        labels.push_back({printedNumber(first + (row - firstRow) * step), QPointF(3.2, row + rise)});
+        labels.push_back(
+            {printedNumber(first + (row - firstRow) * step), QPointF(3.2, row + rise)});
     return labels;
 }
 

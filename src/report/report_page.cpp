@@ -43,8 +43,8 @@ void drawPicture(DrawingSurface &surface, const ReportInputs &in) {
 void drawIdentity(DrawingSurface &surface, const ReportInputs &in) {
     const std::array<const QString *, 6> values = {&in.name, &in.breed,  &in.age,
                                                    &in.sex,  &in.stable, &in.trainer};
-    const std::array<QString, 6> headings = {QStringLiteral("Name"), QStringLiteral("Breed"),
-                                             QStringLiteral("Age"), QStringLiteral("Sex"),
+    const std::array<QString, 6> headings = {QStringLiteral("Name"),   QStringLiteral("Breed"),
+                                             QStringLiteral("Age"),    QStringLiteral("Sex"),
                                              QStringLiteral("Stable"), QStringLiteral("Trainer")};
     setText(surface, 10, true);
     for (std::size_t i = 0; i < headings.size(); ++i)
@@ -117,13 +117,13 @@ void drawTableHeadings(DrawingSurface &surface, bool recovery) {
         const char *text;
         double x;
     };
-    static constexpr Heading Normal[] = {{"Date", 6},  {"V200", 8}, {"%", 8.8},    {"V2", 9.6},
-                                         {"%", 10.4},  {"V4", 11.2}, {"%", 12},    {"Hr2", 12.8},
-                                         {"%", 13.6},  {"Hr4", 14.4}, {"%", 15.2}};
+    static constexpr Heading Normal[] = {{"Date", 6}, {"V200", 8},   {"%", 8.8}, {"V2", 9.6},
+                                         {"%", 10.4}, {"V4", 11.2},  {"%", 12},  {"Hr2", 12.8},
+                                         {"%", 13.6}, {"Hr4", 14.4}, {"%", 15.2}};
     static constexpr Heading Recovery[] = {
-        {"Date", 5},    {"La(0)", 7},  {"%", 7.6},   {"La(5)", 8},  {"%", 8.6},  {"La(10)", 9},
-        {"%", 9.6},     {"La(20)", 10}, {"%", 10.6}, {"Hr(0)", 11}, {"%", 11.6}, {"Hr(5)", 12},
-        {"%", 12.6},    {"Hr(10)", 13}, {"%", 13.6}, {"Hr(20)", 14}, {"%", 14.6}};
+        {"Date", 5}, {"La(0)", 7},   {"%", 7.6},  {"La(5)", 8},   {"%", 8.6},  {"La(10)", 9},
+        {"%", 9.6},  {"La(20)", 10}, {"%", 10.6}, {"Hr(0)", 11},  {"%", 11.6}, {"Hr(5)", 12},
+        {"%", 12.6}, {"Hr(10)", 13}, {"%", 13.6}, {"Hr(20)", 14}, {"%", 14.6}};
     setText(surface, recovery ? 8 : 10, true);
     if (recovery) {
         for (const Heading &h : Recovery)
@@ -169,7 +169,8 @@ void drawComparisonTable(DrawingSurface &surface, const ReportInputs &in) {
     // A change stands on the line of the test it compares: rows 1…5.
     for (std::size_t r = 0; r < ReportTable::ChangeRows; ++r)
         for (std::size_t c = 0; c < ReportTable::ChangeColumns; ++c)
-            textAt(surface, tableChangeX(c, in.recovery), 24.0 - 0.6 * double(r), in.table.changes[c][r]);
+            textAt(surface, tableChangeX(c, in.recovery), 24.0 - 0.6 * double(r),
+                   in.table.changes[c][r]);
     if (anyExtrapolated) {
         setText(surface, 8, false);
         textAt(surface, 6, 20.8, ExtrapolationFootnote);

@@ -54,11 +54,11 @@ struct ReportInputs {
     ReportTable table;
     std::array<QString, 5> zones; // Label64(0…4)
     FrozenCurves curves;
-    int curveSlot = 0;  // kept curves 1…curveSlot are drawn
-    CurveFit fit;       // the last run's fit, for the threshold cross-lines
-    GraphScale scale;   // as the screen graph left it
+    int curveSlot = 0; // kept curves 1…curveSlot are drawn
+    CurveFit fit;      // the last run's fit, for the threshold cross-lines
+    GraphScale scale;  // as the screen graph left it
     bool freezeChecked = false;
-    QImage picture;     // the graph's background picture; null when there is none
+    QImage picture; // the graph's background picture; null when there is none
     StyleSettings styles;
 };
 

@@ -159,9 +159,10 @@ void ReportPanel::print() {
         const QString target = printer.outputFormat() == QPrinter::PdfFormat
                                    ? QDir::toNativeSeparators(printer.outputFileName())
                                    : printer.printerName();
-        emit reportFailed(target.isEmpty()
-                              ? tr("The report was not printed: no printer is available.")
-                              : tr("The report was not printed: %1 could not be written to.").arg(target));
+        emit reportFailed(
+            target.isEmpty()
+                ? tr("The report was not printed: no printer is available.")
+                : tr("The report was not printed: %1 could not be written to.").arg(target));
         return;
     }
     // A printed page ends the keeping of curves, through the box's own action.
@@ -190,8 +191,7 @@ QString ReportPanel::askPdfPath(const QString &suggested) {
 }
 
 void ReportPanel::saveAsPdf() {
-    const QString name = suggestedPdfName(horseName(),
-                                          testDateText());
+    const QString name = suggestedPdfName(horseName(), testDateText());
     const QString path = askPdfPath(QDir(m_pdfFolder).filePath(name));
     if (path.isEmpty())
         return;
@@ -212,8 +212,8 @@ bool ReportPanel::savePdf(const QString &path) {
         drawn = drawPage(writer);
     }
     QSaveFile file(path);
-    const bool written = drawn && file.open(QIODevice::WriteOnly)
-                         && file.write(pdf.data()) == pdf.data().size() && file.commit();
+    const bool written = drawn && file.open(QIODevice::WriteOnly) &&
+                         file.write(pdf.data()) == pdf.data().size() && file.commit();
     if (!written) {
         emit reportFailed(tr("The report could not be saved as PDF: %1 could not be written.")
                               .arg(QDir::toNativeSeparators(path)));

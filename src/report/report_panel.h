@@ -34,16 +34,16 @@ class ReportPanel : public QObject {
     Q_OBJECT
 public:
     struct Sources {
-        QWidget *window = nullptr; // the main window: the dialogs' parent
+        QWidget *window = nullptr;                 // the main window: the dialogs' parent
         const EntryPanel *entry = nullptr;         // the horse's identity and the steps
         const ThresholdPanel *threshold = nullptr; // the threshold and the training zones
         CurrentTest *test = nullptr;
         AnalysisState *analysis = nullptr;
         StylePanel *styles = nullptr;
         GraphWidget *graph = nullptr;
-        QCheckBox *freeze = nullptr;               // SSCheck2 "Freeze curve"
+        QCheckBox *freeze = nullptr;                 // SSCheck2 "Freeze curve"
         const ComparisonPanel *comparison = nullptr; // which values are extrapolated
-        std::function<QPrinter &()> printer;       // the printer that "&Printer" sets up
+        std::function<QPrinter &()> printer;         // the printer that "&Printer" sets up
     };
     explicit ReportPanel(const Sources &sources, QObject *parent = nullptr);
 
@@ -55,7 +55,9 @@ public:
 
     // Seams for tests: the print dialog (true for "Print"; it may change the printer), the file
     // dialog of "Save as PDF..." (the chosen path, empty for Cancel) and today's date.
-    void setPrintDialog(std::function<bool(QPrinter &)> dialog) { m_printDialog = std::move(dialog); }
+    void setPrintDialog(std::function<bool(QPrinter &)> dialog) {
+        m_printDialog = std::move(dialog);
+    }
     void setPdfFileDialog(std::function<QString(const QString &suggested)> dialog) {
         m_pdfFileDialog = std::move(dialog);
     }

@@ -281,7 +281,8 @@ TEST_F(CalculationRun, KeptHeartRateOnlyTestShowsNoLactatePoints) {
     run();
     test.hrOnly = true;
     const CalculationResult second = run();
-    EXPECT_EQ(marksOf(second.commonPlot, MarkStyle::KeptLactatePoint).size(), 4u); // the first test's
+    EXPECT_EQ(marksOf(second.commonPlot, MarkStyle::KeptLactatePoint).size(),
+              4u); // the first test's
     EXPECT_EQ(marksOf(second.commonPlot, MarkStyle::KeptHrPoint).size(), 8u);
     EXPECT_EQ(second.commonPlot.curves.size(), 2u); // heart-rate lines only
 }
@@ -298,9 +299,9 @@ TEST_F(CalculationRun, AbsurdRangesAreBoundedToTheVisibleGraph) {
 }
 
 TEST_F(CalculationRun, BadInputNeverFails) {
-    const std::array<QString, 12> bad = {u""_qs,   u"abc"_qs,  u"0"_qs,     u"-1"_qs,
+    const std::array<QString, 12> bad = {u""_qs,     u"abc"_qs,   u"0"_qs,     u"-1"_qs,
                                          u"1E30"_qs, u"1E-30"_qs, u"1E999"_qs, u"-1E999"_qs,
-                                         u" "_qs,  u"5,5"_qs,  u"1E300"_qs, u"."_qs};
+                                         u" "_qs,    u"5,5"_qs,   u"1E300"_qs, u"."_qs};
     for (const QString &value : bad) {
         for (StepTexts *column : {&inputs.speedMs, &inputs.lactate, &inputs.hr}) {
             const StepTexts saved = *column;
@@ -342,7 +343,8 @@ TEST_F(CalculationRun, TheLinksFirstRunStartsTheHeartRateAt120ExceptInARecoveryT
     recovery.speedUnit = SpeedUnit::RecoveryTime;
     AnalysisState recoveryState;
     inputs.speedText = texts({u"5"_qs, u"6"_qs, u"7"_qs, u"8"_qs});
-    const CalculationResult kept = runCalculation(inputs, chooseGraphAxisRanges, recovery, recoveryState);
+    const CalculationResult kept =
+        runCalculation(inputs, chooseGraphAxisRanges, recovery, recoveryState);
     EXPECT_FALSE(kept.puls1Text.has_value());
     EXPECT_EQ(recovery.fit.hrSlope, 15.0f);
     EXPECT_EQ(recovery.fit.hrIntercept, 75.0f);

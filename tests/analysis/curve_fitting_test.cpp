@@ -56,8 +56,8 @@ struct FailureCase {
     const char *name;
     const char *lactate2;
     const char *hr2;
-    bool lactateFlat;  // A = B = 0
-    bool hrZero;       // C = D = 0
+    bool lactateFlat; // A = B = 0
+    bool hrZero;      // C = D = 0
 };
 
 class FitFailures : public ::testing::TestWithParam<FailureCase> {};
@@ -95,8 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &p) { return std::string(p.param.name); });
 
 TEST(CurveFit, EqualSpeedsKeepBothSlopesAndComputeInterceptsWithThem) {
-    const auto steps = readSteps(texts({"6", "6", "6"}), texts({"1", "2", "4"}),
-                                 texts({"150", "170", "190"}));
+    const auto steps =
+        readSteps(texts({"6", "6", "6"}), texts({"1", "2", "4"}), texts({"150", "170", "190"}));
     const CurveFitDouble fit = fitCurves(steps, 3, {0, 0.5, 0, 10});
     EXPECT_EQ(fit.lactateSlope, 0.5);
     EXPECT_EQ(fit.hrSlope, 10);
@@ -167,16 +167,16 @@ TEST_P(StepCount, FollowsLactateThreeAndHeartRatesFourToSix) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, StepCount,
-    ::testing::Values(
-        StepCountCase{"SixFilled", texts({"1", "2", "3", "4", "5", "6"}),
-                      texts({"1", "2", "3", "4", "5", "6"}), 6, 10},
-        StepCountCase{"EmptySixthHeartRate", texts({"1", "2", "3", "4", "5", "6"}),
-                      texts({"1", "2", "3", "4", "5", ""}), 5, 9},
-        StepCountCase{"EmptyThirdLactateButFourthHeartRate", texts({"1", "2", "", "4"}),
-                      texts({"1", "2", "3", "4"}), 4, 8},
-        StepCountCase{"LaterStepOverridesGap", texts({"1", "2", "3"}),
-                      texts({"1", "2", "3", "", "", "160"}), 6, 10},
-        StepCountCase{"NoneHoldsKeepsPrevious", texts({"1", "2"}), texts({"1", "2", "3"}), 2, 42}),
+    ::testing::Values(StepCountCase{"SixFilled", texts({"1", "2", "3", "4", "5", "6"}),
+                                    texts({"1", "2", "3", "4", "5", "6"}), 6, 10},
+                      StepCountCase{"EmptySixthHeartRate", texts({"1", "2", "3", "4", "5", "6"}),
+                                    texts({"1", "2", "3", "4", "5", ""}), 5, 9},
+                      StepCountCase{"EmptyThirdLactateButFourthHeartRate",
+                                    texts({"1", "2", "", "4"}), texts({"1", "2", "3", "4"}), 4, 8},
+                      StepCountCase{"LaterStepOverridesGap", texts({"1", "2", "3"}),
+                                    texts({"1", "2", "3", "", "", "160"}), 6, 10},
+                      StepCountCase{"NoneHoldsKeepsPrevious", texts({"1", "2"}),
+                                    texts({"1", "2", "3"}), 2, 42}),
     [](const auto &p) { return std::string(p.param.name); });
 
 TEST(StrictReading, TakesOnlyWholeNumbers) {
@@ -184,12 +184,11 @@ TEST(StrictReading, TakesOnlyWholeNumbers) {
         const char *text;
         std::optional<double> value;
     };
-    for (const Case &c : {Case{"150", 150}, Case{" 150 ", 150}, Case{"-1.5", -1.5},
-                          Case{".5", 0.5}, Case{"5.", 5}, Case{"1E3", 1000}, Case{"+2e-1", 0.2},
-                          Case{"", std::nullopt}, Case{" ", std::nullopt}, Case{"1 50", std::nullopt},
-                          Case{"150a", std::nullopt}, Case{"1,5", std::nullopt},
-                          Case{"1E", std::nullopt}, Case{".", std::nullopt},
-                          Case{"1E999", std::nullopt}})
+    for (const Case &c :
+         {Case{"150", 150}, Case{" 150 ", 150}, Case{"-1.5", -1.5}, Case{".5", 0.5}, Case{"5.", 5},
+          Case{"1E3", 1000}, Case{"+2e-1", 0.2}, Case{"", std::nullopt}, Case{" ", std::nullopt},
+          Case{"1 50", std::nullopt}, Case{"150a", std::nullopt}, Case{"1,5", std::nullopt},
+          Case{"1E", std::nullopt}, Case{".", std::nullopt}, Case{"1E999", std::nullopt}})
         EXPECT_EQ(readStrictNumber(QString::fromUtf8(c.text)), c.value) << c.text;
 }
 

@@ -84,8 +84,9 @@ TEST_F(IndexRun, RecoveryLayoutWritesLactateAndHeartRateAtFourTimes) {
     test.discipline = QStringLiteral("Recovery");
     test.fitDouble = {2, -0.05, 150, -2};
     run(false);
-    const std::array<QString, 8> row = {cells.labelx[0], cells.vla2[0], cells.vla4[0], cells.hr2x[0],
-                                        cells.hr4x[0],   cells.hr5[0],  cells.hr10[0], cells.hr20[0]};
+    const std::array<QString, 8> row = {cells.labelx[0], cells.vla2[0], cells.vla4[0],
+                                        cells.hr2x[0],   cells.hr4x[0], cells.hr5[0],
+                                        cells.hr10[0],   cells.hr20[0]};
     const std::array<QString, 8> expected = {u"7.39"_qs, u"5.75"_qs, u"4.48"_qs, u"2.72"_qs,
                                              u"150"_qs,  u"140"_qs,  u"130"_qs,  u"110"_qs};
     EXPECT_EQ(row, expected);

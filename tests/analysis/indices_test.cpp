@@ -89,9 +89,10 @@ TEST(IndexDisplay, FollowsTheUnitOfTheDiscipline) {
 TEST(IndexDisplay, RecoveryValuesAtZeroFiveTenAndTwentyMinutes) {
     const RecoveryValues values = recoveryValues({2, -0.05, 150, -2});
     const std::array<std::optional<QString>, 4> lactate = {
-        QStringLiteral("7.39"), QStringLiteral("5.75"), QStringLiteral("4.48"), QStringLiteral("2.72")};
-    const std::array<std::optional<QString>, 4> hr = {
-        QStringLiteral("150"), QStringLiteral("140"), QStringLiteral("130"), QStringLiteral("110")};
+        QStringLiteral("7.39"), QStringLiteral("5.75"), QStringLiteral("4.48"),
+        QStringLiteral("2.72")};
+    const std::array<std::optional<QString>, 4> hr = {QStringLiteral("150"), QStringLiteral("140"),
+                                                      QStringLiteral("130"), QStringLiteral("110")};
     EXPECT_EQ(values.lactate, lactate);
     EXPECT_EQ(values.hr, hr);
 }

@@ -183,8 +183,8 @@ TEST(CurvePlotDrawing, PointsAndCurvesReachTheSurfaceInTheirStyles) {
 
     const auto circles = surface.stepsOf(SurfaceStep::Kind::Circle);
     ASSERT_EQ(circles.size(), 2u);
-    EXPECT_EQ(circles[0].colour, QColor(0, 0, 255));   // lactate colour 9
-    EXPECT_EQ(circles[1].colour, QColor(255, 0, 0));   // heart-rate colour 12
+    EXPECT_EQ(circles[0].colour, QColor(0, 0, 255)); // lactate colour 9
+    EXPECT_EQ(circles[1].colour, QColor(255, 0, 0)); // heart-rate colour 12
     EXPECT_DOUBLE_EQ(circles[0].radius, 0.07);
     EXPECT_EQ(circles[0].fillPattern, FillPattern::Transparent);
     const auto lines = surface.stepsOf(SurfaceStep::Kind::Line);

@@ -41,8 +41,8 @@ TEST(FittedCurves, TheTestOnScreenKeepsTheLastLactateWhereAKeptCurveEnds) {
 
     PlotItems kept;
     float keptLactate = 0;
-    EXPECT_FALSE(addFittedCurves(steepCurve(FittedCurves::Role::Kept, true), scale, kept,
-                                 keptLactate));
+    EXPECT_FALSE(
+        addFittedCurves(steepCurve(FittedCurves::Role::Kept, true), scale, kept, keptLactate));
     ASSERT_EQ(kept.curves.size(), 2u);
     EXPECT_EQ(kept.curves[0].pieceStarts, hr); // the heart-rate line goes on to the end
     EXPECT_EQ(kept.curves[1].pieceStarts.size(), FittingSamples);

@@ -27,8 +27,9 @@ QString text(const QWidget &area, const char *name) {
 TEST(ThresholdClearTest, ClearingLeavesNoSpeedOrZoneBehind) {
     QWidget area;
     kavren::CurrentTest test;
-    ThresholdPanel panel(&area, QRect(0, 0, 240, 184), QRect(0, 200, 768, 68), test,
-                         [] { return false; }, [] { return true; });
+    ThresholdPanel panel(
+        &area, QRect(0, 0, 240, 184), QRect(0, 200, 768, 68), test, [] { return false; },
+        [] { return true; });
     panel.speedField()->setText("4");
     // 4 m/s: 14.4 km/h and 240 m/min, worked out by hand.
     ASSERT_EQ(text(area, "Label25"), "14.4");

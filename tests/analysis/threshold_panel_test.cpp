@@ -55,10 +55,10 @@ protected:
         [] { return true; });
 };
 
-const char *const ThresholdControls[] = {"Text1", "Text2", "Text3", "Label18", "Label25", "Label58",
-                                         "Label65"};
-const char *const ZoneControls[] = {"Text58", "label68", "Label69", "Label64(0)", "Label64(1)",
-                                    "Label64(2)", "Label64(3)", "Label64(4)"};
+const char *const ThresholdControls[] = {"Text1",   "Text2",   "Text3",  "Label18",
+                                         "Label25", "Label58", "Label65"};
+const char *const ZoneControls[] = {"Text58",     "label68",    "Label69",    "Label64(0)",
+                                    "Label64(1)", "Label64(2)", "Label64(3)", "Label64(4)"};
 
 } // namespace
 

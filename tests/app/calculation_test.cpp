@@ -45,7 +45,8 @@ protected:
     // The four-step test: 5, 6, 7 and 8 m/s typed as metres per minute.
     void typeFourSteps() {
         control<QRadioButton>("SSOption6")->click();
-        typeSteps({"1.0", "1.5", "2.5", "5.0"}, {"150", "165", "180", "195"}, {"300", "360", "420", "480"});
+        typeSteps({"1.0", "1.5", "2.5", "5.0"}, {"150", "165", "180", "195"},
+                  {"300", "360", "420", "480"});
     }
 
     ProgramFolder m_folder;
@@ -94,7 +95,8 @@ TEST_F(CalculationTest, FourStepTestFillsTheFitAndTheFirstComparisonRow) {
 bool circleTopNear(kavren::GraphWidget &graph, QPointF centre, int (QColor::*channel)() const) {
     const QImage image = graph.renderedImage();
     const QPointF device = graph.map().toDevice(centre);
-    const QPoint top = QPointF(device.x(), device.y() - graph.map().xLengthToDevice(0.12)).toPoint();
+    const QPoint top =
+        QPointF(device.x(), device.y() - graph.map().xLengthToDevice(0.12)).toPoint();
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy) {
             const QColor pixel = image.pixelColor(top + QPoint(dx, dy));

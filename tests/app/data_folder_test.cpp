@@ -46,18 +46,18 @@ TEST(StartOptions, OnlyTheDataFolderOptionIsTaken) {
     ASSERT_TRUE(none);
     EXPECT_EQ(none->dataFolder, "");
 
-    const auto spaced = parseStartOptions({"kavren", "--data-folder", "/media/stick/horses"}, error);
+    const auto spaced =
+        parseStartOptions({"kavren", "--data-folder", "/media/stick/horses"}, error);
     ASSERT_TRUE(spaced);
     EXPECT_EQ(spaced->dataFolder, "/media/stick/horses");
     const auto joined = parseStartOptions({"kavren", "--data-folder=stick"}, error);
     ASSERT_TRUE(joined);
     EXPECT_EQ(joined->dataFolder, "stick");
 
-    for (const QStringList &bad : {QStringList{"kavren", "--data-folder"},
-                                   QStringList{"kavren", "--data-folder="},
-                                   QStringList{"kavren", "--data-folder", ""},
-                                   QStringList{"kavren", "--verbose"},
-                                   QStringList{"kavren", "Start.mdb"}}) {
+    for (const QStringList &bad :
+         {QStringList{"kavren", "--data-folder"}, QStringList{"kavren", "--data-folder="},
+          QStringList{"kavren", "--data-folder", ""}, QStringList{"kavren", "--verbose"},
+          QStringList{"kavren", "Start.mdb"}}) {
         error.clear();
         EXPECT_FALSE(parseStartOptions(bad, error)) << bad.join(' ').toStdString();
         EXPECT_FALSE(error.isEmpty()) << bad.join(' ').toStdString();
@@ -127,7 +127,8 @@ TEST(DataFolder, AnOlderBuildsFilesAreCopiedOnceIntoANewFolder) {
 TEST(DataFolder, AFolderThatCannotBeMadeIsRefused) {
     QTemporaryDir root;
     writeFile(root.filePath("plain-file"), "x");
-    const PreparedFolder inside = prepareDataFolder(root.filePath("plain-file/data"), SourceSettings, {});
+    const PreparedFolder inside =
+        prepareDataFolder(root.filePath("plain-file/data"), SourceSettings, {});
     EXPECT_FALSE(inside.ok);
     EXPECT_TRUE(inside.error.contains("plain-file/data")) << inside.error.toStdString();
     const PreparedFolder file = prepareDataFolder(root.filePath("plain-file"), SourceSettings, {});
@@ -143,12 +144,21 @@ TEST(DataFolder, ASavedTestLandsInTheFoldersDefaultDatabase) {
         Laktat window(folder);
         ASSERT_FALSE(window.startupFailed());
         window.findChild<QRadioButton *>("SSOption6")->click();
-        for (const auto &[name, value] :
-             {std::pair{"Text4", "Storm Runner"}, {"Text5", "Warmblood"}, {"Text6", "7"},
-              {"Text7", "Gelding"}, {"lakt1", "1.1"}, {"puls1", "150"}, {"temp1", "400"},
-              {"lakt2", "2.5"}, {"puls2", "170"}, {"temp2", "500"}, {"lakt3", "5.2"},
-              {"puls3", "190"}, {"temp3", "600"}})
-            window.findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QString::fromUtf8(value));
+        for (const auto &[name, value] : {std::pair{"Text4", "Storm Runner"},
+                                          {"Text5", "Warmblood"},
+                                          {"Text6", "7"},
+                                          {"Text7", "Gelding"},
+                                          {"lakt1", "1.1"},
+                                          {"puls1", "150"},
+                                          {"temp1", "400"},
+                                          {"lakt2", "2.5"},
+                                          {"puls2", "170"},
+                                          {"temp2", "500"},
+                                          {"lakt3", "5.2"},
+                                          {"puls3", "190"},
+                                          {"temp3", "600"}})
+            window.findChild<QLineEdit *>(QString::fromLatin1(name))
+                ->setText(QString::fromUtf8(value));
         window.recalcTick();
         window.findChild<QPushButton *>("Command9")->click();
         window.findChild<QPushButton *>("Command6")->click();
@@ -192,7 +202,8 @@ protected:
         ASSERT_TRUE(QFile::exists(settingsFile)) << program.readAllStandardError().toStdString();
         // A build folder that an older build used keeps its settings beside the old program;
         // a new data folder takes those over instead of the shipped ones.
-        const QString executableFolder = QFileInfo(QStringLiteral(KAVREN_EXECUTABLE)).absolutePath();
+        const QString executableFolder =
+            QFileInfo(QStringLiteral(KAVREN_EXECUTABLE)).absolutePath();
         QString expected = SourceSettings;
         for (const QString &older : olderProgramFolders(executableFolder))
             if (QFile::exists(QDir(older).filePath("def4.txt"))) {
@@ -228,7 +239,8 @@ TEST_F(ProgramStart, TheDataFolderOptionPutsTheDataWhereItSays) {
 TEST_F(ProgramStart, ABadOptionOrFolderEndsWithStatusTwoBeforeAnyWindow) {
     writeFile(m_root.filePath("plain-file"), "x");
     for (const QStringList &arguments :
-         {QStringList{"--unknown"}, QStringList{"--data-folder", m_root.filePath("plain-file/sub")}}) {
+         {QStringList{"--unknown"},
+          QStringList{"--data-folder", m_root.filePath("plain-file/sub")}}) {
         QProcess program;
         program.setProcessEnvironment(freshHome());
         program.start(QStringLiteral(KAVREN_EXECUTABLE), arguments);

@@ -48,7 +48,7 @@ protected:
     void typeTest(const QString &name) {
         control<QRadioButton>("SSOption5")->click();
         const std::pair<const char *, QString> identity[] = {
-            {"Text4", name}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"},
+            {"Text4", name},    {"Text5", "Trotter"},  {"Text6", "5"},   {"Text7", "Mare"},
             {"Text8", "North"}, {"Text60", "O'Brien"}, {"Text21", "220"}};
         for (const auto &[field, value] : identity)
             control(QString::fromLatin1(field))->setText(value);
@@ -64,7 +64,8 @@ protected:
     QStringList comparisonRow(int row) {
         QStringList cells;
         for (const char *column : {"labelx", "Vla2", "VLA4", "Hr2x", "Hr4x"})
-            cells << control<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(column)).arg(row))->text();
+            cells << control<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(column)).arg(row))
+                         ->text();
         return cells;
     }
     void searchByName(const QString &name) {
@@ -76,9 +77,7 @@ protected:
     }
     QListView *results() { return control<QListView>("List1"); }
     int resultCount() { return results()->model()->rowCount(); }
-    QString resultText(int row) {
-        return results()->model()->index(row, 0).data().toString();
-    }
+    QString resultText(int row) { return results()->model()->index(row, 0).data().toString(); }
     void selectResult(int row) {
         results()->selectionModel()->select(results()->model()->index(row, 0),
                                             QItemSelectionModel::Select);
@@ -158,7 +157,8 @@ TEST_F(DatabaseWindowTest, AFailedSaveSaysSoAndKeepsTheTestOnScreen) {
     MessageLog messages;
     control<QPushButton>("Command6")->click();
     ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_TRUE(messages.texts()[0].startsWith("The test was not saved")) << messages.texts()[0].toStdString();
+    EXPECT_TRUE(messages.texts()[0].startsWith("The test was not saved"))
+        << messages.texts()[0].toStdString();
     EXPECT_EQ(text("Text4"), "Bella");
     EXPECT_EQ(text("puls6"), "201");
     QFile after(m_folder.filePath("Start.mdb"));
@@ -212,8 +212,8 @@ TEST_F(DatabaseWindowTest, ClearScreenEmptiesTheTestAndTheComparison) {
 // The mouse let go over a slider, after a drag of its handle or a click on its groove.
 void releaseMouseOver(QSlider *slider) {
     const QPointF centre = QRectF(slider->rect()).center();
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, slider->mapToGlobal(centre), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, slider->mapToGlobal(centre),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(slider, &release);
     QCoreApplication::processEvents();
 }

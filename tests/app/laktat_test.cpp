@@ -85,14 +85,15 @@ TEST_F(LaktatTest, StartsWithTheDefaultSettingsInMinutesPerKilometre) {
 TEST_F(LaktatTest, HasEveryMenuCommandAndOption) {
     ProgramFolder folder;
     start(folder);
-    for (const char *name : {"format", "inst", "Skärm", "Skrivare", "EndPuls", "Pja", "Pnej", "Framesize",
-                             "Ja1", "No1", "dbas", "dbas1", "creat", "intn", "Export", "bakg", "Updat", "Help"})
+    for (const char *name :
+         {"format", "inst", "Skärm", "Skrivare", "EndPuls", "Pja", "Pnej", "Framesize", "Ja1",
+          "No1", "dbas", "dbas1", "creat", "intn", "Export", "bakg", "Updat", "Help"})
         control<QAction>(name);
     EXPECT_FALSE(control<QAction>("Updat")->isEnabled());
     EXPECT_EQ(control<QAction>("Help")->text(), " Help");
     const std::pair<const char *, const char *> buttons[] = {
-        {"Command9", "Calculate"}, {"Command6", "Save work"}, {"SSCommand8", "öppna arbete"},
-        {"Command10", "Print"}, {"SSCOmmand15", "Clear screen"}, {"SSCommand6", "Exit"}};
+        {"Command9", "Calculate"}, {"Command6", "Save work"},       {"SSCommand8", "öppna arbete"},
+        {"Command10", "Print"},    {"SSCOmmand15", "Clear screen"}, {"SSCommand6", "Exit"}};
     for (const auto &[name, caption] : buttons)
         EXPECT_EQ(control<QPushButton>(name)->text(), QString::fromUtf8(caption));
     for (const char *name : {"SSCheck1", "SSCheck2", "SSCheck3"})
@@ -122,12 +123,13 @@ TEST_F(LaktatTest, MissingSettingsFileIsReportedAndEndsTheStart) {
 }
 
 TEST_F(LaktatTest, ShortOrEmptySettingsKeepTheDesignDefaults) {
-    ProgramFolder folder(QStringList{" 3 ", "7", "0,25", "2", " 5 ", "1", " 6 ", "1", " 8 ", " 9 "});
+    ProgramFolder folder(
+        QStringList{" 3 ", "7", "0,25", "2", " 5 ", "1", " 6 ", "1", " 8 ", " 9 "});
     Laktat &window = start(folder);
     EXPECT_EQ(text("Text40"), "3");
     EXPECT_EQ(text("Text27"), "0.25");
     EXPECT_EQ(text("Text37"), "9");
-    EXPECT_EQ(text("Text35"), "1");   // line 11 missing: design default
+    EXPECT_EQ(text("Text35"), "1"); // line 11 missing: design default
     EXPECT_EQ(text("Text23"), ".07");
     EXPECT_EQ(text("Text59"), "7");
     EXPECT_EQ(window.currentDatabase().databasePath, "");
@@ -142,20 +144,30 @@ TEST_F(LaktatTest, ShortOrEmptySettingsKeepTheDesignDefaults) {
 }
 
 TEST_F(LaktatTest, DatabaseLineNamesTheCurrentDatabase) {
-    struct Case { QString line; QString path; QString folderPart; QString name; QString createBox; };
+    struct Case {
+        QString line;
+        QString path;
+        QString folderPart;
+        QString name;
+        QString createBox;
+    };
     ProgramFolder probe;
     const Case cases[] = {
-        {"C:\\Tests\\Start.mdb", probe.path() + "/Start.mdb", probe.path(), "Start.mdb", "C:\\Tests\\Start"},
-        {"D:\\Horses\\Spring.mdb", "D:\\Horses\\Spring.mdb", "D:\\Horses\\", "Spring.mdb", "D:\\Horses\\Spring"},
-        {"/home/vet/clinic/2026/horses/tests/a/Spring.mdb", "/home/vet/clinic/2026/horses/tests/a/Spring.mdb",
-         "/home/vet/clinic/2026/horses/tests/a/", "Spring.mdb", "/home/vet/clinic/2026/horses/tests/a/Spring"},
+        {"C:\\Tests\\Start.mdb", probe.path() + "/Start.mdb", probe.path(), "Start.mdb",
+         "C:\\Tests\\Start"},
+        {"D:\\Horses\\Spring.mdb", "D:\\Horses\\Spring.mdb", "D:\\Horses\\", "Spring.mdb",
+         "D:\\Horses\\Spring"},
+        {"/home/vet/clinic/2026/horses/tests/a/Spring.mdb",
+         "/home/vet/clinic/2026/horses/tests/a/Spring.mdb", "/home/vet/clinic/2026/horses/tests/a/",
+         "Spring.mdb", "/home/vet/clinic/2026/horses/tests/a/Spring"},
         {"", "", "", "", ""},
         {"Own.mdb", "Own.mdb", "", "Own.mdb", "Own"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.line.toStdString());
         ProgramFolder folder(settingsWithDatabase(c.line));
-        const QString expectedPath = c.path.startsWith(probe.path()) ? folder.path() + "/Start.mdb" : c.path;
+        const QString expectedPath =
+            c.path.startsWith(probe.path()) ? folder.path() + "/Start.mdb" : c.path;
         const QString expectedFolder = c.folderPart == probe.path() ? folder.path() : c.folderPart;
         Laktat &window = start(folder);
         EXPECT_EQ(window.currentDatabase().databasePath, expectedPath);
@@ -275,7 +287,8 @@ TEST_F(LaktatTest, KeyFiltersTurnCommasIntoPointsAndCommentsIntoCapitals) {
 TEST_F(LaktatTest, AnyTextInAnyFieldNeverBreaksATick) {
     ProgramFolder folder;
     Laktat &window = start(folder);
-    const QString texts[] = {"abc", "1E999", QString(300, u'9'), QStringLiteral("\x01\x02"), "   ", "-1E999", "1e-320"};
+    const QString texts[] = {
+        "abc", "1E999", QString(300, u'9'), QStringLiteral("\x01\x02"), "   ", "-1E999", "1e-320"};
     for (SpeedUnit unit : {SpeedUnit::KmPerHour, SpeedUnit::MinPerKm, SpeedUnit::MetrePerMin,
                            SpeedUnit::SecPer200m, SpeedUnit::RecoveryTime}) {
         window.chooseUnit(unit);
@@ -296,12 +309,14 @@ TEST_F(LaktatTest, AnyTextInAnyFieldNeverBreaksATick) {
 TEST_F(LaktatTest, OnlyHrHidesTheLactatesAndNoEmptiesTheGrid) {
     ProgramFolder folder;
     Laktat &window = start(folder);
-    for (const char *name : {"Text4", "Text5", "Text6", "Text7", "Text8", "puls1", "temp1", "Text15"})
+    for (const char *name :
+         {"Text4", "Text5", "Text6", "Text7", "Text8", "puls1", "temp1", "Text15"})
         control<QLineEdit>(name)->setText("2");
     control<QAction>("Pja")->trigger();
     EXPECT_TRUE(window.currentTest().hrOnly);
     for (int row = 1; row <= 6; ++row) {
-        QLineEdit *lactate = control<QLineEdit>(QByteArray("lakt" + QByteArray::number(row)).constData());
+        QLineEdit *lactate =
+            control<QLineEdit>(QByteArray("lakt" + QByteArray::number(row)).constData());
         EXPECT_EQ(lactate->text(), "0.1");
         EXPECT_FALSE(lactate->isVisibleTo(&window));
     }
@@ -312,7 +327,8 @@ TEST_F(LaktatTest, OnlyHrHidesTheLactatesAndNoEmptiesTheGrid) {
     EXPECT_FALSE(window.currentTest().hrOnly);
     EXPECT_TRUE(control<QLineEdit>("lakt1")->isVisibleTo(&window));
     EXPECT_TRUE(control<QLabel>("Label1")->isVisibleTo(&window));
-    for (const char *name : {"lakt1", "puls1", "temp1", "Text15", "Text4", "Text5", "Text6", "Text7"})
+    for (const char *name :
+         {"lakt1", "puls1", "temp1", "Text15", "Text4", "Text5", "Text6", "Text7"})
         EXPECT_EQ(text(name), "") << name;
     EXPECT_EQ(text("Text8"), "2"); // the stable is not part of the reset
     EXPECT_EQ(window.currentTest().discipline, "");

@@ -44,8 +44,17 @@ protected:
                 // Namn, Datum, Ras, Ålder, Kön, Disiplin, Bitmap, Maxpuls, Stall, Coach, ExDatum,
                 // Data, Kommentarer.
                 const QVariantList values = {QStringLiteral("Horse%1").arg(i, 4, 10, QChar('0')),
-                                             "2026-12-07 10:00:00", "Trotter", "5", "Mare", "Trav",
-                                             "dummy.jpg", "220", "North", "Ek", "2026-12-07", " ",
+                                             "2026-12-07 10:00:00",
+                                             "Trotter",
+                                             "5",
+                                             "Mare",
+                                             "Trav",
+                                             "dummy.jpg",
+                                             "220",
+                                             "North",
+                                             "Ek",
+                                             "2026-12-07",
+                                             " ",
                                              " "};
                 for (const QVariant &value : values)
                     insert.addBindValue(value);

@@ -14,8 +14,8 @@ namespace {
 
 // The design texts of the 25 style controls, in file order.
 std::array<QString, StyleLineCount> designTexts() {
-    return {"", "4", "0.05", "1", "4", "1", "4", "1", "4", "4", "1", "1", "0",
-            "2", "0", "2", ".07", "1", "1", "2", "2", "9", "12", "15", "14"};
+    return {"",  "4", "0.05", "1",   "4", "1", "4", "1", "4", "4",  "1",  "1", "0",
+            "2", "0", "2",    ".07", "1", "1", "2", "2", "9", "12", "15", "14"};
 }
 
 QByteArray linesOf(std::initializer_list<const char *> lines) {
@@ -35,14 +35,15 @@ TEST(SettingsFile, TheShippedDefaultIsTheDesignPrinterSetWithALegibleScreenSet) 
     const char *screen[] = {"2", ".12", "2", "1", "2", "15", "9", "4", "3", "5"};
     for (std::size_t i = 0; i < std::size(screen); ++i)
         shipped[15 + i] = QString::fromLatin1(screen[i]);
-    EXPECT_EQ(formatSettings(shipped, "Start.mdb", "", 0), kavren::testing::ProgramFolder::defaultSettings());
+    EXPECT_EQ(formatSettings(shipped, "Start.mdb", "", 0),
+              kavren::testing::ProgramFolder::defaultSettings());
 }
 
 TEST(SettingsFile, NumberLinesHaveBlanksAroundAndTextLinesStandAsTyped) {
     auto texts = designTexts();
-    texts[16] = "0,1";     // Text23: a comma is written as a point
-    texts[1] = "abc";      // Text26 is a text line: kept as it stands
-    texts[4] = "2.5 px";   // Text38 is a number line: its number only
+    texts[16] = "0,1";   // Text23: a comma is written as a point
+    texts[1] = "abc";    // Text26 is a text line: kept as it stands
+    texts[4] = "2.5 px"; // Text38 is a number line: its number only
     const QByteArray contents = formatSettings(texts, "/home/vet/Spring, \"A\".mdb", "C:\\HRM", 12);
     const QList<QByteArray> lines = contents.split('\n');
     ASSERT_EQ(lines.size(), 29);
@@ -60,9 +61,9 @@ TEST(SettingsFile, ANumberLineThatOverflowsIsWrittenAsZero) {
     // 1E999 reads beyond the double range; a number line holds a number, so the value written is
     // 0 with its blanks, never a text that a later start would read back as infinity.
     auto texts = designTexts();
-    texts[4] = "1E999";   // Text38, a number line
-    texts[6] = "-1E999";  // Text34, a number line
-    texts[2] = "1E999";   // Text27, a text line: kept as typed
+    texts[4] = "1E999";  // Text38, a number line
+    texts[6] = "-1E999"; // Text34, a number line
+    texts[2] = "1E999";  // Text27, a text line: kept as typed
     const QList<QByteArray> lines = formatSettings(texts, "Start.mdb", "", 7).split('\n');
     ASSERT_EQ(lines.size(), 29);
     EXPECT_EQ(lines[4], " 0 \r");
@@ -77,10 +78,11 @@ TEST(SettingsFile, ANumberLineThatOverflowsIsWrittenAsZero) {
 }
 
 TEST(SettingsFile, ReadsEveryLineOfAFullFile) {
-    const SettingsValues values = parseSettings(formatSettings(designTexts(), "D:\\Horses\\Spring.mdb", "/data/hrm", 9));
+    const SettingsValues values =
+        parseSettings(formatSettings(designTexts(), "D:\\Horses\\Spring.mdb", "/data/hrm", 9));
     for (std::size_t i = 0; i < values.styles.size(); ++i)
         ASSERT_TRUE(values.styles[i].has_value()) << "line " << i + 1;
-    EXPECT_EQ(*values.styles[0], "0");     // an empty Text40 comes back as 0
+    EXPECT_EQ(*values.styles[0], "0"); // an empty Text40 comes back as 0
     EXPECT_EQ(*values.styles[2], "0.05");
     EXPECT_EQ(*values.styles[16], "0.07"); // a text line holding a number: number-writing form
     EXPECT_EQ(*values.styles[22], "12");
@@ -141,7 +143,8 @@ TEST(SettingsFile, LineEndsAndCodePages) {
     EXPECT_EQ(values.importFolder, "");
     EXPECT_FALSE(values.tempoAxisColour.has_value());
 
-    const SettingsValues utf8 = parseSettings(formatSettings(designTexts(), QString::fromUtf8("/hästar/Vår.mdb"), "", 7));
+    const SettingsValues utf8 =
+        parseSettings(formatSettings(designTexts(), QString::fromUtf8("/hästar/Vår.mdb"), "", 7));
     EXPECT_EQ(utf8.databasePath, QString::fromUtf8("/hästar/Vår.mdb"));
 }
 

@@ -39,7 +39,8 @@ protected:
     const QObject *windowUnderTest() const override { return m_window.get(); }
     QString status() { return m_window->statusBar()->currentMessage(); }
 
-    // The four-step test of 5, 6, 7 and 8 m/s typed as metres per minute, with the horse's identity.
+    // The four-step test of 5, 6, 7 and 8 m/s typed as metres per minute, with the horse's
+    // identity.
     void typeFourSteps() {
         control<QRadioButton>("SSOption6")->click();
         const std::pair<const char *, const char *> identity[] = {
@@ -60,7 +61,8 @@ protected:
     // The speed indices of row 0 are greyed (disabled) or shown normally.
     std::vector<bool> indexCellsEnabled() {
         std::vector<bool> enabled;
-        for (const char *name : {"datex(0)", "labelx(0)", "Vla2(0)", "VLA4(0)", "Hr2x(0)", "Hr4x(0)"})
+        for (const char *name :
+             {"datex(0)", "labelx(0)", "Vla2(0)", "VLA4(0)", "Hr2x(0)", "Hr4x(0)"})
             enabled.push_back(control<QLabel>(QString::fromLatin1(name))->isEnabled());
         return enabled;
     }
@@ -85,9 +87,11 @@ TEST_F(StatusBarTest, SaveWorkSaysWhereAndWhatWasSavedWithoutAMessageBox) {
     EXPECT_EQ(threshold->text(), "");
 
     const QString expectedStart =
-        QStringLiteral("Test saved in %1 (Bella, ").arg(QDir::toNativeSeparators(m_folder.filePath("Start.mdb")));
+        QStringLiteral("Test saved in %1 (Bella, ")
+            .arg(QDir::toNativeSeparators(m_folder.filePath("Start.mdb")));
     EXPECT_TRUE(status().startsWith(expectedStart)) << status().toStdString();
-    static const QRegularExpression moment(QStringLiteral("\\(Bella, \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\)$"));
+    static const QRegularExpression moment(
+        QStringLiteral("\\(Bella, \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\)$"));
     EXPECT_TRUE(moment.match(status()).hasMatch()) << status().toStdString();
 
     // The user's own typing into the threshold lactate without a unit is still warned about.

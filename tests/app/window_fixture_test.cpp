@@ -38,7 +38,7 @@ TEST(WindowFixture, FindsByNameAndTypeAndFailsFatallyOtherwise) {
     ASSERT_EQ(failures.size(), 1);
     const ::testing::TestPartResult &failure = failures.GetTestPartResult(0);
     EXPECT_EQ(failure.line_number(), line);
-    EXPECT_TRUE(std::string(failure.message()).find("\"Text1\" of type QPushButton")
-                != std::string::npos)
+    EXPECT_TRUE(std::string(failure.message()).find("\"Text1\" of type QPushButton") !=
+                std::string::npos)
         << failure.message();
 }

@@ -44,7 +44,9 @@ protected:
         QApplication::processEvents();
     }
     QWidget *area() { return m_window->findChild<QWidget *>(QStringLiteral("laktatArea")); }
-    QScrollArea *scroller() { return m_window->findChild<QScrollArea *>(QStringLiteral("laktatScroller")); }
+    QScrollArea *scroller() {
+        return m_window->findChild<QScrollArea *>(QStringLiteral("laktatScroller"));
+    }
     const QObject *windowUnderTest() const override { return m_window.get(); }
 
     // The named controls the user can see, with their rectangles in window coordinates.
@@ -54,7 +56,8 @@ protected:
             const QString name = widget->objectName();
             if (name.isEmpty() || name.startsWith(u"qt_") || !widget->isVisible())
                 continue;
-            found.emplace_back(widget, QRect(widget->mapTo(m_window.get(), QPoint(0, 0)), widget->size()));
+            found.emplace_back(widget,
+                               QRect(widget->mapTo(m_window.get(), QPoint(0, 0)), widget->size()));
         }
         return found;
     }
@@ -89,8 +92,9 @@ TEST(WindowScaleTest, ControlsThatTouchInTheDesignNeverOverlapWhenScaled) {
     // At 1.5 a control at 41 of width 43 would, with position and width rounded apart, end at
     // 62 + 65 = 127, one pixel into its neighbour at 84 * 1.5 = 126; at 2.03 one at 40 of width 44
     // would end at 81 + 89 = 170 and leave a gap before round(170.52) = 171. Rounded edges touch.
-    for (const auto &[left, width, factor] : {std::tuple{41, 43, 1.5}, std::tuple{40, 44, 2.03},
-                                              std::tuple{40, 44, 0.875}, std::tuple{40, 44, 1.37}}) {
+    for (const auto &[left, width, factor] :
+         {std::tuple{41, 43, 1.5}, std::tuple{40, 44, 2.03}, std::tuple{40, 44, 0.875},
+          std::tuple{40, 44, 1.37}}) {
         const QRect first = kavren::scaledRect(QRect(left, 10, width, 19), factor);
         const QRect second = kavren::scaledRect(QRect(left + width, 10, 41, 19), factor);
         EXPECT_EQ(first.right() + 1, second.left()) << factor;
@@ -121,8 +125,9 @@ TEST_P(ScreenSizeTest, EveryControlIsReachableAndNoneCoversAnother) {
             if (a->isAncestorOf(b) || b->isAncestorOf(a))
                 continue;
             EXPECT_FALSE(controls[i].second.intersects(controls[j].second))
-                << a->objectName().toStdString() << " " << describe(controls[i].second).toStdString()
-                << " and " << b->objectName().toStdString() << " "
+                << a->objectName().toStdString() << " "
+                << describe(controls[i].second).toStdString() << " and "
+                << b->objectName().toStdString() << " "
                 << describe(controls[j].second).toStdString();
         }
 }
@@ -146,14 +151,20 @@ TEST_P(ScreenSizeTest, ACalculatedFourStepTestShowsWholeOnScreen) {
     const QRect available = GetParam().available;
     showOn(available);
     control<QRadioButton>("SSOption6")->click();
-    const char *steps[][3] = {{"1.0", "150", "300"}, {"1.5", "165", "360"}, {"2.5", "180", "420"}, {"5.0", "195", "480"}};
-    const char *identity[][2] = {{"Text4", "Bella"}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"},
-                                 {"Text8", "North"}, {"Text60", "Ek"}, {"Text21", "220"}, {"Text57", "32"}};
+    const char *steps[][3] = {
+        {"1.0", "150", "300"}, {"1.5", "165", "360"}, {"2.5", "180", "420"}, {"5.0", "195", "480"}};
+    const char *identity[][2] = {{"Text4", "Bella"}, {"Text5", "Trotter"}, {"Text6", "5"},
+                                 {"Text7", "Mare"},  {"Text8", "North"},   {"Text60", "Ek"},
+                                 {"Text21", "220"},  {"Text57", "32"}};
     for (const auto &[name, value] : identity)
         control<QLineEdit>(QString::fromLatin1(name))->setText(QString::fromLatin1(value));
     for (int i = 0; i < 4; ++i)
         for (int c = 0; c < 3; ++c)
-            control<QLineEdit>(QStringLiteral("%1%2").arg(QLatin1String(c == 0 ? "lakt" : c == 1 ? "puls" : "temp")).arg(i + 1))
+            control<QLineEdit>(QStringLiteral("%1%2")
+                                   .arg(QLatin1String(c == 0   ? "lakt"
+                                                      : c == 1 ? "puls"
+                                                               : "temp"))
+                                   .arg(i + 1))
                 ->setText(QString::fromLatin1(steps[i][c]));
     m_window->recalcTick();
     control<QPushButton>("Command9")->click();
@@ -162,9 +173,11 @@ TEST_P(ScreenSizeTest, ACalculatedFourStepTestShowsWholeOnScreen) {
                          scroller()->viewport()->size());
     // The indices and the zones of the recovery row are on screen, the speed in metres per second
     // beside the steps too.
-    for (const char *name : {"labelx(0)", "Vla2(0)", "VLA4(0)", "Hr2x(0)", "Hr4x(0)", "Label69", "Text18"}) {
+    for (const char *name :
+         {"labelx(0)", "Vla2(0)", "VLA4(0)", "Hr2x(0)", "Hr4x(0)", "Label69", "Text18"}) {
         QWidget *cell = control<QWidget>(QString::fromLatin1(name));
-        EXPECT_TRUE(viewport.contains(QRect(cell->mapTo(m_window.get(), QPoint(0, 0)), cell->size())))
+        EXPECT_TRUE(
+            viewport.contains(QRect(cell->mapTo(m_window.get(), QPoint(0, 0)), cell->size())))
             << name;
     }
     EXPECT_EQ(control<QLabel>("labelx(0)")->text(), "500");
@@ -175,13 +188,17 @@ TEST_P(ScreenSizeTest, ACalculatedFourStepTestShowsWholeOnScreen) {
         m_window->grab().save(QDir(folder).filePath(QString::fromLatin1(GetParam().picture)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screens, ScreenSizeTest,
-    ::testing::Values(ScreenCase{"Laptop1366x768WithPanel", QRect(0, 0, 1366, 728), "window-1366x768.png"},
-                      ScreenCase{"Screen1280x720", QRect(0, 0, 1280, 720)},
-                      ScreenCase{"Monitor1920x1080", QRect(0, 0, 1920, 1080), "window-1920x1080.png"},
-                      ScreenCase{"Monitor2560x1440", QRect(0, 0, 2560, 1440)}),
-    [](const ::testing::TestParamInfo<ScreenCase> &screen) { return std::string(screen.param.name); });
+INSTANTIATE_TEST_SUITE_P(Screens, ScreenSizeTest,
+                         ::testing::Values(ScreenCase{"Laptop1366x768WithPanel",
+                                                      QRect(0, 0, 1366, 728),
+                                                      "window-1366x768.png"},
+                                           ScreenCase{"Screen1280x720", QRect(0, 0, 1280, 720)},
+                                           ScreenCase{"Monitor1920x1080", QRect(0, 0, 1920, 1080),
+                                                      "window-1920x1080.png"},
+                                           ScreenCase{"Monitor2560x1440", QRect(0, 0, 2560, 1440)}),
+                         [](const ::testing::TestParamInfo<ScreenCase> &screen) {
+                             return std::string(screen.param.name);
+                         });
 
 TEST_F(WindowLayoutTest, ATinyScreenKeepsLegibleTextAndScrolls) {
     showOn(QRect(0, 0, 800, 500));
@@ -190,7 +207,8 @@ TEST_F(WindowLayoutTest, ATinyScreenKeepsLegibleTextAndScrolls) {
     EXPECT_TRUE(scroller()->verticalScrollBar()->isVisible());
     // Every control can still be scrolled to: the layout lies whole inside the scrolled area.
     for (const auto &[widget, rect] : visibleControls())
-        EXPECT_TRUE(QRect(QPoint(0, 0), area()->size()).contains(QRect(widget->mapTo(area(), QPoint(0, 0)), widget->size())))
+        EXPECT_TRUE(QRect(QPoint(0, 0), area()->size())
+                        .contains(QRect(widget->mapTo(area(), QPoint(0, 0)), widget->size())))
             << widget->objectName().toStdString();
 }
 
@@ -201,12 +219,13 @@ bool clickReaches(QWidget *window, QPushButton *button) {
     if (top != button)
         return false;
     bool clicked = false;
-    const auto connection = QObject::connect(button, &QPushButton::clicked, [&clicked] { clicked = true; });
+    const auto connection =
+        QObject::connect(button, &QPushButton::clicked, [&clicked] { clicked = true; });
     const QPoint local = button->rect().center();
     QMouseEvent press(QEvent::MouseButtonPress, local, button->mapToGlobal(local), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, button->mapToGlobal(local), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, button->mapToGlobal(local),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(top, &press);
     QApplication::sendEvent(top, &release);
     QObject::disconnect(connection);
@@ -219,9 +238,11 @@ TEST_F(WindowLayoutTest, FramesShownOverOthersComeToTheFrontAndTakeClicks) {
     // they say is not the point here.
     // The search frame is up, as after any search: the file list used to open beneath it.
     control<QPushButton>("SSCommand8")->click();
-    const std::pair<const char *, const char *> openings[] = {
-        {"dbas1", "fillista"}, {"bakg", "fillista"}, {"creat", "Frame5"},
-        {"Skärm", "Frame1"},   {"Skrivare", "Frame2"}};
+    const std::pair<const char *, const char *> openings[] = {{"dbas1", "fillista"},
+                                                              {"bakg", "fillista"},
+                                                              {"creat", "Frame5"},
+                                                              {"Skärm", "Frame1"},
+                                                              {"Skrivare", "Frame2"}};
     for (const auto &[action, frameName] : openings) {
         control<QAction>(QString::fromUtf8(action))->trigger();
         QApplication::processEvents();
@@ -267,7 +288,8 @@ TEST_F(WindowLayoutTest, TabGoesThroughLactateHeartRateAndSpeedOfEachStep) {
     EXPECT_EQ(tabFrom("temp6"), "Text56");
     EXPECT_EQ(tabFrom("Text57"), "lakt1");
     for (int i = 0; i < 6; ++i)
-        for (const QString &name : {QStringLiteral("Text%1").arg(15 + i), QStringLiteral("Text49(%1)").arg(i)}) {
+        for (const QString &name :
+             {QStringLiteral("Text%1").arg(15 + i), QStringLiteral("Text49(%1)").arg(i)}) {
             auto *computed = control<QLineEdit>(name);
             EXPECT_TRUE(computed->isReadOnly()) << name.toStdString();
             EXPECT_EQ(computed->focusPolicy(), Qt::NoFocus) << name.toStdString();

@@ -19,7 +19,8 @@ TEST(DatabaseLocation, TheDefaultDatabaseAlwaysLivesBesideTheProgram) {
 }
 
 TEST(DatabaseLocation, AnyOtherDatabaseIsTakenWhereTheLineSays) {
-    const CurrentDatabase stable = databaseFromSettingsLine("C:\\Horses\\Stable1.mdb", "/opt/kavren");
+    const CurrentDatabase stable =
+        databaseFromSettingsLine("C:\\Horses\\Stable1.mdb", "/opt/kavren");
     EXPECT_EQ(stable.databasePath, "C:\\Horses\\Stable1.mdb");
     EXPECT_EQ(stable.databaseFolder, "C:\\Horses\\"); // with its separator
     EXPECT_EQ(stable.selectedDatabaseName, "Stable1.mdb");

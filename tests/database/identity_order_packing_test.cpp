@@ -96,7 +96,8 @@ TEST(ResultOrder, ASearchListsTheFoundTestsInThatOrder) {
         test.stable = QStringLiteral("Solvalla");
         ASSERT_FALSE(appendRow(path, buildRow(test, when)).has_value()) << name;
     }
-    const SearchResult found = searchTests(path, QStringLiteral("Stall"), QStringLiteral("Solvalla"));
+    const SearchResult found =
+        searchTests(path, QStringLiteral("Stall"), QStringLiteral("Solvalla"));
     ASSERT_EQ(found.rows.size(), 3u);
     EXPECT_EQ(found.rows[0].listText(), QStringLiteral("Amir\t2006-03-14 09:00:00"));
     EXPECT_EQ(found.rows[1].listText(), QStringLiteral("bella\t2006-03-14 09:00:00"));

@@ -71,8 +71,7 @@ TEST(PercentColumns, TheLastTestsOfAFullTableUseTheirOwnRows) {
     cells.comparedVla4 = cells.comparedV200;
     PercentCells percent;
     fillPercentCells({6, false, {}}, cells, percent);
-    const std::array<QString, 5> expected = {u"12.5"_qs, u"25"_qs, u"37.5"_qs, u"50"_qs,
-                                             u"100"_qs};
+    const std::array<QString, 5> expected = {u"12.5"_qs, u"25"_qs, u"37.5"_qs, u"50"_qs, u"100"_qs};
     EXPECT_EQ(percent.v200P, expected);
     EXPECT_EQ(percent.vla2P, expected);
     EXPECT_EQ(percent.vla4P, expected);

@@ -62,8 +62,8 @@ protected:
 INSTANTIATE_TEST_SUITE_P(Refusals, RefusedStore,
                          ::testing::Values(Refusal::ReadOnly, Refusal::Locked),
                          [](const ::testing::TestParamInfo<Refusal> &param) {
-    return param.param == Refusal::ReadOnly ? "ReadOnly" : "Locked";
-});
+                             return param.param == Refusal::ReadOnly ? "ReadOnly" : "Locked";
+                         });
 
 } // namespace
 
@@ -91,9 +91,8 @@ TEST_P(RefusedStore, ACopyIntoItCopiesNothing) {
     ASSERT_FALSE(appendRow(source, rowOf(QStringLiteral("Sally"))).has_value());
     const QByteArray before = bytesOf(m_path);
     // Only the target refuses; the source reads as usual.
-    const StoreFactory usual = replaceStoreFactory([this](const QString &path) {
-        return path == m_path ? refusing() : openUsualStore(path);
-    });
+    const StoreFactory usual = replaceStoreFactory(
+        [this](const QString &path) { return path == m_path ? refusing() : openUsualStore(path); });
     const CopyResult copied = copyTests(source, m_path, true);
     replaceStoreFactory(usual);
     EXPECT_EQ(copied.copied, 0);
@@ -140,6 +139,7 @@ TEST(RefusedStoreReadOnly, AnOlderFileIsUsedWithoutAddingItsIndexes) {
     EXPECT_TRUE(listCriterionValues(older, QStringLiteral("Namn")).error.isEmpty());
     EXPECT_EQ(bytesOf(older), before);
     EXPECT_EQ(rowsOf(older, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE "
-                                           "type='index'"))[0][0].toInt(),
+                                           "type='index'"))[0][0]
+                  .toInt(),
               0);
 }

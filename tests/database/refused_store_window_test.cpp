@@ -64,8 +64,8 @@ protected:
 INSTANTIATE_TEST_SUITE_P(Refusals, RefusedWindowTest,
                          ::testing::Values(Refusal::ReadOnly, Refusal::Locked),
                          [](const ::testing::TestParamInfo<Refusal> &param) {
-    return param.param == Refusal::ReadOnly ? "ReadOnly" : "Locked";
-});
+                             return param.param == Refusal::ReadOnly ? "ReadOnly" : "Locked";
+                         });
 
 } // namespace
 

@@ -37,7 +37,8 @@ TEST(SavingEdges, TheRecordingsMomentFromWhatTheCaptionHolds) {
     };
     const Case cases[] = {
         // Any number of blanks between date and time.
-        {u"2005-11-02   07:45:30"_qs, u"2005-11-02"_qs, u"2005-11-02 07:45:30"_qs, u"2005-11-02"_qs},
+        {u"2005-11-02   07:45:30"_qs, u"2005-11-02"_qs, u"2005-11-02 07:45:30"_qs,
+         u"2005-11-02"_qs},
         // A date without time is midnight of that day.
         {u"2005-11-02"_qs, u"2005-11-02"_qs, u"2005-11-02 00:00:00"_qs, u"2005-11-02"_qs},
         // Without a recording date, the examination date is the moment's own day.
@@ -66,9 +67,10 @@ TEST(SavingEdges, ADatabaseThatCannotTakeTheRowSaysWhyAndKeepsWhatItHad) {
 
     // A table without the trainer column: the row is refused as a whole.
     const QString other = dir.filePath(u"other.mdb"_qs);
-    execute(other, u"CREATE TABLE mytable (Namn TEXT, Datum TEXT, Ras TEXT, Ålder TEXT, Kön TEXT, "
-                   u"Disiplin TEXT, Bitmap TEXT, Maxpuls TEXT, Stall TEXT, ExDatum TEXT, Data TEXT, "
-                   u"Kommentarer TEXT)"_qs);
+    execute(other,
+            u"CREATE TABLE mytable (Namn TEXT, Datum TEXT, Ras TEXT, Ålder TEXT, Kön TEXT, "
+            u"Disiplin TEXT, Bitmap TEXT, Maxpuls TEXT, Stall TEXT, ExDatum TEXT, Data TEXT, "
+            u"Kommentarer TEXT)"_qs);
     const auto lacking = appendRow(other, row);
     ASSERT_TRUE(lacking.has_value());
     EXPECT_TRUE(lacking->contains(u"Coach"_qs)) << lacking->toStdString();

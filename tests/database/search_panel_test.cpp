@@ -27,7 +27,8 @@ protected:
     void listTests(int count) {
         std::vector<ListedTest> tests;
         for (int i = 0; i < count; ++i)
-            tests.push_back({i + 1, QStringLiteral("Horse %1").arg(i), QStringLiteral("2026-01-0%1").arg(i + 1)});
+            tests.push_back({i + 1, QStringLiteral("Horse %1").arg(i),
+                             QStringLiteral("2026-01-0%1").arg(i + 1)});
         m_panel->results()->setTests(std::move(tests));
     }
 
@@ -39,7 +40,8 @@ protected:
 
 TEST_F(SearchPanelTest, AClickedOptionNamesItsOwnCriterion) {
     std::vector<int> clicked;
-    QObject::connect(m_panel, &SearchPanel::criterionClicked, [&clicked](int c) { clicked.push_back(c); });
+    QObject::connect(m_panel, &SearchPanel::criterionClicked,
+                     [&clicked](int c) { clicked.push_back(c); });
     EXPECT_EQ(m_panel->chosenCriterion(), -1);
     // Option3 is the third criterion (age): index 2, not 3.
     control<QRadioButton>("Option3")->click();

@@ -170,8 +170,7 @@ TEST_P(StoreMatrix, AnEmptyTableListsAndFindsNothing) {
 
 TEST_P(StoreMatrix, AnUnknownCriterionIsRefused) {
     EXPECT_FALSE(m_store->criterionValues(QStringLiteral("Data")).error.isEmpty());
-    EXPECT_FALSE(
-        m_store->searchStored(QStringLiteral("1=1 OR Namn"), "x").error.isEmpty());
+    EXPECT_FALSE(m_store->searchStored(QStringLiteral("1=1 OR Namn"), "x").error.isEmpty());
     EXPECT_FALSE(m_store->findTests(QStringLiteral("Data"), "x")->error().isEmpty());
 }
 

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 using kavren::EntryPanel;
-using kavren::HorseIdentity;
 using kavren::HorseField;
+using kavren::HorseIdentity;
 
 TEST(EntryIdentityTest, EachPartHasItsOwnField) {
     QWidget area;
@@ -18,8 +18,8 @@ TEST(EntryIdentityTest, EachPartHasItsOwnField) {
     const HorseIdentity identity{"Bella", "Trotter", "5", "Mare", "North", "O'Brien", "220", "38"};
     panel.setIdentity(identity);
     const std::pair<const char *, QString> fields[] = {
-        {"Text4", "Bella"},   {"Text5", "Trotter"}, {"Text6", "5"},   {"Text7", "Mare"},
-        {"Text8", "North"},   {"Text60", "O'Brien"}, {"Text21", "220"}, {"Text57", "38"}};
+        {"Text4", "Bella"}, {"Text5", "Trotter"},  {"Text6", "5"},    {"Text7", "Mare"},
+        {"Text8", "North"}, {"Text60", "O'Brien"}, {"Text21", "220"}, {"Text57", "38"}};
     for (const auto &[name, text] : fields) {
         auto *field = area.findChild<QLineEdit *>(QString::fromLatin1(name));
         ASSERT_NE(field, nullptr) << name;

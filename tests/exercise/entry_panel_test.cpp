@@ -13,10 +13,10 @@ TEST(EntryPanel, EachHorseFieldIsTheControlOfItsName) {
     QWidget area;
     EntryPanel panel(&area);
     const std::pair<HorseField, const char *> fields[] = {
-        {HorseField::Name, "Text4"},     {HorseField::Breed, "Text5"},
-        {HorseField::Age, "Text6"},      {HorseField::Sex, "Text7"},
-        {HorseField::Stable, "Text8"},   {HorseField::Trainer, "Text60"},
-        {HorseField::MaxHr, "Text21"},   {HorseField::RestHr, "Text57"}};
+        {HorseField::Name, "Text4"},   {HorseField::Breed, "Text5"},
+        {HorseField::Age, "Text6"},    {HorseField::Sex, "Text7"},
+        {HorseField::Stable, "Text8"}, {HorseField::Trainer, "Text60"},
+        {HorseField::MaxHr, "Text21"}, {HorseField::RestHr, "Text57"}};
     for (const auto &[field, name] : fields) {
         ASSERT_NE(panel.horseField(field), nullptr) << name;
         EXPECT_EQ(panel.horseField(field)->objectName(), name);

@@ -9,14 +9,16 @@
 using namespace kavren;
 
 TEST(NumericReading, TakesTheLongestLeadingNumber) {
-    struct Case { const char16_t *text; double expected; };
+    struct Case {
+        const char16_t *text;
+        double expected;
+    };
     const Case cases[] = {
-        {u"", 0},          {u"abc", 0},        {u"-", 0},          {u".", 0},
-        {u"12.5 km", 12.5}, {u".1", 0.1},      {u" .1", 0.1},      {u"0.10", 0.1},
-        {u"1E3", 1000},    {u"1e3", 1000},     {u"2.5E-1", 0.25},  {u"1E", 1},
-        {u"1E+", 1},       {u"5,5", 5},        {u"1.2.3", 1.2},    {u"+7", 7},
-        {u"--5", 0},       {u"-3", -3},        {u"1 2 3", 123},    {u"- 4 .5", -4.5},
-        {u"\t8\n", 8},     {u"E5", 0},         {u"1e-999", 0},     {u"0x10", 0},
+        {u"", 0},          {u"abc", 0},   {u"-", 0},      {u".", 0},       {u"12.5 km", 12.5},
+        {u".1", 0.1},      {u" .1", 0.1}, {u"0.10", 0.1}, {u"1E3", 1000},  {u"1e3", 1000},
+        {u"2.5E-1", 0.25}, {u"1E", 1},    {u"1E+", 1},    {u"5,5", 5},     {u"1.2.3", 1.2},
+        {u"+7", 7},        {u"--5", 0},   {u"-3", -3},    {u"1 2 3", 123}, {u"- 4 .5", -4.5},
+        {u"\t8\n", 8},     {u"E5", 0},    {u"1e-999", 0}, {u"0x10", 0},
     };
     for (const Case &c : cases)
         EXPECT_EQ(readNumber(QString::fromUtf16(c.text)), c.expected)
@@ -30,7 +32,9 @@ TEST(NumericReading, OverflowReadsAsInfinityAndLongDigitRunsStayExact) {
     EXPECT_EQ(readNumber(QString(300, u'9')), 1e300);
     EXPECT_EQ(readNumber(QString("0." + QString(400, u'0') + "1")), 0.0);
     EXPECT_TRUE(std::isinf(readNumber(QString(400, u'9'))));
-    EXPECT_EQ(readNumber(QStringLiteral("\x01\x02" "5")), 0.0);
+    EXPECT_EQ(readNumber(QStringLiteral("\x01\x02"
+                                        "5")),
+              0.0);
 }
 
 TEST(NumericReading, BeginsWithNumber) {
@@ -64,7 +68,8 @@ TEST(NumberWriting, FifteenDigitsHoldAProductAsTheWholeNumberItStandsFor) {
     EXPECT_EQ(0.7 * 170, 118.99999999999999);
     EXPECT_EQ(toFifteenDigits(0.7 * 170), 119);
     EXPECT_EQ(toFifteenDigits(0.1 + 0.2), 0.3);
-    EXPECT_EQ(toFifteenDigits(std::numeric_limits<double>::max()), std::numeric_limits<double>::max());
+    EXPECT_EQ(toFifteenDigits(std::numeric_limits<double>::max()),
+              std::numeric_limits<double>::max());
 }
 
 TEST(NumberWriting, FifteenDigitsAndNeverATextThatReadsAsInfinity) {

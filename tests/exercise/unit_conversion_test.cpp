@@ -108,20 +108,28 @@ TEST(UnitConversion, OverflowAndAbsurdInputStopTheRowWithoutAMessage) {
     };
     const AbsurdCase cases[] = {
         // An overflow on reading stops every discipline at row 2, which keeps its old value.
-        {"Trav", "1E999", 1, "before"},   {"Rid", "1E999", 1, "before"},
-        {"Galopp", "1E999", 1, "before"}, {"Endur", "1E999", 1, "before"},
-        {"Recovery", "1E999", 1, "before"}, {"Trav", "-1E999", 1, "before"},
-        {"Endur", "-1E999", 1, "before"}, {"Recovery", "-1E999", 1, "before"},
+        {"Trav", "1E999", 1, "before"},
+        {"Rid", "1E999", 1, "before"},
+        {"Galopp", "1E999", 1, "before"},
+        {"Endur", "1E999", 1, "before"},
+        {"Recovery", "1E999", 1, "before"},
+        {"Trav", "-1E999", 1, "before"},
+        {"Endur", "-1E999", 1, "before"},
+        {"Recovery", "-1E999", 1, "before"},
         // 1E-300: trotting divides by a pace of 0 and riding's pace 1E+303 leaves the single
         // range; galloping's 200/1E-300 = 2E+302 m/s is still a double, endurance cuts
         // 1E-300/3.6 to 0 and recovery holds 0 minutes: those go on to row 3 and stop at the empty
         // row 4.
-        {"Trav", "1E-300", 1, "before"},  {"Rid", "1E-300", 1, "before"},
-        {"Galopp", "1E-300", 3, "2E+302"}, {"Endur", "1E-300", 3, "0"},
+        {"Trav", "1E-300", 1, "before"},
+        {"Rid", "1E-300", 1, "before"},
+        {"Galopp", "1E-300", 3, "2E+302"},
+        {"Endur", "1E-300", 3, "0"},
         {"Recovery", "1E-300", 3, "0"},
         // Letters read as 0: a stop in the paced units, a speed of 0 in endurance and recovery.
-        {"Trav", "abc", 1, "before"},     {"Rid", "abc", 1, "before"},
-        {"Galopp", "abc", 1, "before"},   {"Endur", "abc", 3, "0"},
+        {"Trav", "abc", 1, "before"},
+        {"Rid", "abc", 1, "before"},
+        {"Galopp", "abc", 1, "before"},
+        {"Endur", "abc", 3, "0"},
         {"Recovery", "abc", 3, "0"},
     };
     for (const AbsurdCase &c : cases) {

@@ -36,17 +36,13 @@ TEST_P(LactateRangeTest, ChoosesAxisAndLabels) {
     EXPECT_NEAR(range.labels.back() * range.scale, 12, Tolerance);
 }
 
-INSTANTIATE_TEST_SUITE_P(TableB, LactateRangeTest,
-                         testing::Values(LactateCase{12.01, 24, 0.5f, 2, 24, 12},
-                                         LactateCase{12, 12, 1.0f, 2, 12, 6},
-                                         LactateCase{8.01, 12, 1.0f, 2, 12, 6},
-                                         LactateCase{8, 8, 1.5f, 2, 8, 4},
-                                         LactateCase{6.01, 8, 1.5f, 2, 8, 4},
-                                         LactateCase{6.0001, 8, 1.5f, 2, 8, 4},
-                                         LactateCase{12.0001, 24, 0.5f, 2, 24, 12},
-                                         LactateCase{6, 6, 2.0f, 1, 6, 6},
-                                         LactateCase{0, 6, 2.0f, 1, 6, 6},
-                                         LactateCase{-3, 6, 2.0f, 1, 6, 6}));
+INSTANTIATE_TEST_SUITE_P(
+    TableB, LactateRangeTest,
+    testing::Values(LactateCase{12.01, 24, 0.5f, 2, 24, 12}, LactateCase{12, 12, 1.0f, 2, 12, 6},
+                    LactateCase{8.01, 12, 1.0f, 2, 12, 6}, LactateCase{8, 8, 1.5f, 2, 8, 4},
+                    LactateCase{6.01, 8, 1.5f, 2, 8, 4}, LactateCase{6.0001, 8, 1.5f, 2, 8, 4},
+                    LactateCase{12.0001, 24, 0.5f, 2, 24, 12}, LactateCase{6, 6, 2.0f, 1, 6, 6},
+                    LactateCase{0, 6, 2.0f, 1, 6, 6}, LactateCase{-3, 6, 2.0f, 1, 6, 6}));
 
 struct HrCase {
     double h;

@@ -41,11 +41,13 @@ Coverage coverageOf(const QImage &image, int count, const QColor &colour,
 }
 
 Coverage rowsOfColumn(const QImage &image, int column, const QColor &colour) {
-    return coverageOf(image, image.height(), colour, [column](int row) { return QPoint(column, row); });
+    return coverageOf(image, image.height(), colour,
+                      [column](int row) { return QPoint(column, row); });
 }
 
 Coverage columnsOfRow(const QImage &image, int row, const QColor &colour) {
-    return coverageOf(image, image.width(), colour, [row](int column) { return QPoint(column, row); });
+    return coverageOf(image, image.width(), colour,
+                      [row](int column) { return QPoint(column, row); });
 }
 
 } // namespace

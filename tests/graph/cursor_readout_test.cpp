@@ -84,9 +84,12 @@ protected:
     void typeTest(const QStringList &lactates, const QStringList &hrs, const QStringList &speeds) {
         m_window->findChild<QRadioButton *>("SSOption6")->click();
         for (int i = 0; i < 6; ++i) {
-            m_window->findChild<QLineEdit *>(QStringLiteral("lakt%1").arg(i + 1))->setText(lactates.value(i));
-            m_window->findChild<QLineEdit *>(QStringLiteral("puls%1").arg(i + 1))->setText(hrs.value(i));
-            m_window->findChild<QLineEdit *>(QStringLiteral("temp%1").arg(i + 1))->setText(speeds.value(i));
+            m_window->findChild<QLineEdit *>(QStringLiteral("lakt%1").arg(i + 1))
+                ->setText(lactates.value(i));
+            m_window->findChild<QLineEdit *>(QStringLiteral("puls%1").arg(i + 1))
+                ->setText(hrs.value(i));
+            m_window->findChild<QLineEdit *>(QStringLiteral("temp%1").arg(i + 1))
+                ->setText(speeds.value(i));
         }
         m_window->recalcTick();
         m_window->findChild<QPushButton *>("Command9")->click();
@@ -96,12 +99,13 @@ protected:
     void keepTwoTests() {
         m_window->findChild<QCheckBox *>("SSCheck2")->click();
         typeTest({"1.0", "1.5", "2.5"}, {"150", "165", "180"}, {"300", "360", "420"});
-        typeTest({"1.2", "1.8", "2.6", "3.5"}, {"155", "170", "185", "195"}, {"330", "390", "450", "510"});
+        typeTest({"1.2", "1.8", "2.6", "3.5"}, {"155", "170", "185", "195"},
+                 {"330", "390", "450", "510"});
     }
     void movePointer(QPointF graphPosition) {
         const QPointF at = m_graph->map().toDevice(graphPosition);
-        QMouseEvent move(QEvent::MouseMove, at, m_graph->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, m_graph->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(m_graph, &move);
     }
     // Lets the window run until the label is hidden again; false if it never is.

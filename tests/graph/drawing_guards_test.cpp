@@ -21,9 +21,9 @@ TEST(DrawingGuards, EachScaleEdgeAloneCanMakeTheScaleFail) {
     RecordingSurface surface;
     const UserScale graph{3, 13, 16, -3};
     surface.setScale(graph);
-    for (const UserScale &bad : {UserScale{NaN, 13, 16, -3}, UserScale{3, Inf, 16, -3},
-                                 UserScale{3, 13, -Inf, -3}, UserScale{3, 13, 16, NaN},
-                                 UserScale{3, 13, 3, -3}, UserScale{3, 13, 16, 13}}) {
+    for (const UserScale &bad :
+         {UserScale{NaN, 13, 16, -3}, UserScale{3, Inf, 16, -3}, UserScale{3, 13, -Inf, -3},
+          UserScale{3, 13, 16, NaN}, UserScale{3, 13, 3, -3}, UserScale{3, 13, 16, 13}}) {
         surface.setScale(bad);
         EXPECT_EQ(surface.map().scale(), graph);
     }

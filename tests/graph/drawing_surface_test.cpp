@@ -33,17 +33,16 @@ TEST_P(CoordinateMapTest, MapsBothWays) {
     EXPECT_NEAR(back.y(), c.user.y(), Tolerance);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scales, CoordinateMapTest,
-    testing::Values(
-        // The graph: y grows upwards, 100 device units per graph unit.
-        MapCase{{3, 13, 16, -3}, {3, 13}, {0, 0}},
-        MapCase{{3, 13, 16, -3}, {4, 0}, {100, 1300}},
-        MapCase{{3, 13, 16, -3}, {16, -3}, {1300, 1600}},
-        // A scale whose y grows downwards.
-        MapCase{{0, 0, 13, 16}, {6.5, 4}, {650, 400}},
-        // The report's graph scale: y 42 at the top to -5 at the bottom.
-        MapCase{{2, 42, 17, -5}, {17, -5}, {1300, 1600}}));
+INSTANTIATE_TEST_SUITE_P(Scales, CoordinateMapTest,
+                         testing::Values(
+                             // The graph: y grows upwards, 100 device units per graph unit.
+                             MapCase{{3, 13, 16, -3}, {3, 13}, {0, 0}},
+                             MapCase{{3, 13, 16, -3}, {4, 0}, {100, 1300}},
+                             MapCase{{3, 13, 16, -3}, {16, -3}, {1300, 1600}},
+                             // A scale whose y grows downwards.
+                             MapCase{{0, 0, 13, 16}, {6.5, 4}, {650, 400}},
+                             // The report's graph scale: y 42 at the top to -5 at the bottom.
+                             MapCase{{2, 42, 17, -5}, {17, -5}, {1300, 1600}}));
 
 TEST(ColourConversion, PaletteRawAndPatternsAcceptOnlyTheirRanges) {
     EXPECT_EQ(colourOfPaletteNumber(12), QColor(255, 0, 0));

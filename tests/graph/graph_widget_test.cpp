@@ -106,7 +106,8 @@ protected:
         writeFile(folder.filePath(QStringLiteral("horse.bmp")), bmpBytes(QSize(100, 50), Qt::red));
         writeFile(folder.filePath(QStringLiteral("temp.bmp")), QByteArray("the user's own file"));
         writeFile(folder.filePath(QStringLiteral("notes.bmp")), QByteArray("just some text\n"));
-        writeFile(folder.filePath(QStringLiteral("cut.bmp")), bmpBytes(QSize(100, 50), Qt::red).left(80));
+        writeFile(folder.filePath(QStringLiteral("cut.bmp")),
+                  bmpBytes(QSize(100, 50), Qt::red).left(80));
         writeFile(folder.filePath(QStringLiteral("huge.bmp")), hugeBmpHeader());
         window.show();
         panel.showPictureList();
@@ -122,7 +123,8 @@ protected:
     void drop() {
         QMimeData mime;
         mime.setText(QStringLiteral("anything"));
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(graph, &enter);
         QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(graph, &event);

@@ -23,8 +23,8 @@ double channelLuminance(int value) {
 }
 
 double relativeLuminance(const QColor &colour) {
-    return 0.2126 * channelLuminance(colour.red()) + 0.7152 * channelLuminance(colour.green())
-         + 0.0722 * channelLuminance(colour.blue());
+    return 0.2126 * channelLuminance(colour.red()) + 0.7152 * channelLuminance(colour.green()) +
+           0.0722 * channelLuminance(colour.blue());
 }
 
 double contrastRatio(const QColor &a, const QColor &b) {
@@ -70,9 +70,12 @@ TEST(LegibleScreenSetTest, ShippedScreenSetStandsOutFromTheGraphBackground) {
 
     // Lines, curves, points and marks: at least 3:1 against the background.
     const std::pair<const char *, const char *> drawn[] = {
-        {"Text44", "lactate axis, points and curve"},   {"Text45", "heart-rate axis, points and line"},
-        {"Text43", "lactate curves of kept tests"},     {"Text46", "heart-rate lines of kept tests"},
-        {"Text41", "threshold cross"},                  {"Text59", "speed axis"}};
+        {"Text44", "lactate axis, points and curve"},
+        {"Text45", "heart-rate axis, points and line"},
+        {"Text43", "lactate curves of kept tests"},
+        {"Text46", "heart-rate lines of kept tests"},
+        {"Text41", "threshold cross"},
+        {"Text59", "speed axis"}};
     for (const auto &[control, what] : drawn)
         EXPECT_GE(contrastRatio(colour(control), background), 3.0) << control << " " << what;
     // The speed axis ticks take the tempo-axis number as a raw colour value.

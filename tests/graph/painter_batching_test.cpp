@@ -44,9 +44,11 @@ QImage oneByOne(int width) {
     QImage image = blankImage();
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Red, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin));
+    painter.setPen(
+        QPen(Red, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin));
     const CoordinateMap map(UserScale{0, 30, 40, 0}, Area);
-    drawPieces([&](QPointF a, QPointF b) { painter.drawLine(QLineF(map.toDevice(a), map.toDevice(b))); });
+    drawPieces(
+        [&](QPointF a, QPointF b) { painter.drawLine(QLineF(map.toDevice(a), map.toDevice(b))); });
     return image;
 }
 
@@ -83,7 +85,7 @@ TEST(PainterBatching, HeldLinesStayInDrawingOrderAndReachTheImage) {
         surface.point({10, 15}, Blue); // later, so on top of the red line
         surface.point({30, 15}, Blue);
         surface.line({25, 15}, {35, 15}, Red); // on top of the blue dot
-        surface.line({5, 25}, {35, 25}, Red); // never flushed: drawn when the surface ends
+        surface.line({5, 25}, {35, 25}, Red);  // never flushed: drawn when the surface ends
     }
     EXPECT_EQ(image.pixelColor(100, 150), Blue);
     EXPECT_EQ(image.pixelColor(300, 150), Red);

@@ -130,17 +130,20 @@ INSTANTIATE_TEST_SUITE_P(
         // One piece of a fitted curve: shorter than a pixel, nearly all of it end.
         LineCase{"curve_piece_width2", {{100.2, 75.4}, {101.05, 75.4}}, 2, LineStyle::Solid, 1},
         LineCase{"curve_piece_width4", {{100.2, 75.4}, {101.05, 75.4}}, 4, LineStyle::Solid, 1},
-        LineCase{"dotted_horizontal_width1", {{20.3, 50.5}, {180.7, 50.5}}, 1, LineStyle::Dotted,
-                 1},
+        LineCase{
+            "dotted_horizontal_width1", {{20.3, 50.5}, {180.7, 50.5}}, 1, LineStyle::Dotted, 1},
         LineCase{"dotted_vertical_width2", {{60.5, 10.4}, {60.5, 140.6}}, 2, LineStyle::Dotted, 1},
         LineCase{"dotted_diagonal_width4", {{15.2, 20.6}, {175.8, 128.1}}, 4, LineStyle::Dotted, 1},
         // A screen of twice the density: the ends are measured in logical pixels like the width.
         LineCase{"horizontal_width2_dense", {{20.3, 50.5}, {180.7, 50.5}}, 2, LineStyle::Solid, 2},
-        LineCase{"curve_piece_width2_dense", {{100.2, 75.4}, {101.05, 75.4}}, 2, LineStyle::Solid,
-                 2},
+        LineCase{
+            "curve_piece_width2_dense", {{100.2, 75.4}, {101.05, 75.4}}, 2, LineStyle::Solid, 2},
         LineCase{"diagonal_width4_dense", {{15.2, 20.6}, {175.8, 128.1}}, 4, LineStyle::Solid, 2},
-        LineCase{"dotted_diagonal_width2_dense", {{15.2, 20.6}, {175.8, 128.1}}, 2,
-                 LineStyle::Dotted, 2}),
+        LineCase{"dotted_diagonal_width2_dense",
+                 {{15.2, 20.6}, {175.8, 128.1}},
+                 2,
+                 LineStyle::Dotted,
+                 2}),
     caseName);
 
 TEST(PainterLineEndsOnPaper, WideLinesKeepTheirRoundEnds) {

@@ -129,9 +129,9 @@ TEST_F(StylePanelTest, SwatchFollowsAValidColourAndKeepsItOtherwise) {
 
 TEST_F(StylePanelTest, DesignDefaultsShowInThePreviews) {
     // Loading fires each field's change action, so the defaults are shown from the start.
-    EXPECT_EQ(previewOf("Shape1", QPalette::Window), QColor(0, 0, 255));   // Text44 "9"
-    EXPECT_EQ(previewOf("Shape3", QPalette::Window), QColor(255, 0, 0));   // Text45 "12"
-    EXPECT_EQ(previewOf("Frame9", QPalette::Window), QColor(192, 192, 192)); // Text59 "7"
+    EXPECT_EQ(previewOf("Shape1", QPalette::Window), QColor(0, 0, 255));      // Text44 "9"
+    EXPECT_EQ(previewOf("Shape3", QPalette::Window), QColor(255, 0, 0));      // Text45 "12"
+    EXPECT_EQ(previewOf("Frame9", QPalette::Window), QColor(192, 192, 192));  // Text59 "7"
     EXPECT_EQ(previewOf("Label31", QPalette::WindowText), QColor(0, 0, 128)); // Text30 "1"
 }
 

@@ -52,7 +52,8 @@ TEST(HrmFileTest, NoteInWindowsCodePageOrUtf8) {
     EXPECT_EQ(readHrmFile(latin1.build("\r\n")).noteText, QStringLiteral("Sprang p\u00E5 glansis"));
     HrmText utf8;
     utf8.noteLines = {"Sprang p\xC3\xA5 glansis", "\x80 5"}; // 0x80 is the euro sign in cp1252
-    EXPECT_EQ(readHrmFile(utf8.build()).noteText, QStringLiteral("Sprang p\u00E5 glansis,\u20AC 5"));
+    EXPECT_EQ(readHrmFile(utf8.build()).noteText,
+              QStringLiteral("Sprang p\u00E5 glansis,\u20AC 5"));
     HrmText empty;
     EXPECT_EQ(readHrmFile(empty.build()).noteText, "");
 }
@@ -91,7 +92,9 @@ TEST(HrmFileTest, SectionsAreFoundByNameInAnyOrder) {
 TEST(HrmFileTest, ThreeLineLapsOfOlderVersions) {
     HrmText text;
     text.params.replace("Version=106", "Version=105");
-    text.lap("00:01:00.0", 150, "21", 3).lap("00:02:00.0", 160, "42", 3).lap("00:03:00.0", 170, "63", 3);
+    text.lap("00:01:00.0", 150, "21", 3)
+        .lap("00:02:00.0", 160, "42", 3)
+        .lap("00:03:00.0", 170, "63", 3);
     const HrmFile file = readHrmFile(text.build());
     ASSERT_EQ(file.laps.size(), 3u);
     EXPECT_EQ(file.laps[2].lines.value(2), "63\t0\t0\t0\t0");
@@ -148,7 +151,8 @@ TEST(HrmFileTest, RefusedFiles) {
 
 TEST(HrmFileTest, BadSampleLinesAreSkippedAndCounted) {
     HrmText text;
-    text.sampleLines = {"150\t100", "abc\t100", "-5\t100", "1e300\t100", "151\t-3", "152", "153\t1e300", "154\t101"};
+    text.sampleLines = {"150\t100", "abc\t100", "-5\t100",    "1e300\t100",
+                        "151\t-3",  "152",      "153\t1e300", "154\t101"};
     const HrmFile file = readHrmFile(text.build());
     ASSERT_EQ(file.samples.size(), 2u);
     EXPECT_EQ(file.samples[1].heartRate, 154);

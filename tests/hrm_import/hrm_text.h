@@ -8,16 +8,19 @@
 namespace kavren::testing {
 
 struct HrmText {
-    QByteArray params = "Version=106\nMonitor=22\nSMode=111000100\nDate=20260315\n"
-                        "StartTime=9:05:07.0\nLength=00:10:00.0\nInterval=5\nMaxHR=205\nRestHR=32\n";
+    QByteArray params =
+        "Version=106\nMonitor=22\nSMode=111000100\nDate=20260315\n"
+        "StartTime=9:05:07.0\nLength=00:10:00.0\nInterval=5\nMaxHR=205\nRestHR=32\n";
     QList<QByteArray> noteLines;
     QList<QByteArray> lapLines;
     QList<QByteArray> sampleLines;
 
     // A lap ending at `time` with the mean heart rate `hrAvg` and `lactate10` on its third line.
-    HrmText &lap(const QByteArray &time, int hrAvg, const QByteArray &lactate10 = "0", int lines = 5) {
-        lapLines << time + "\t" + QByteArray::number(hrAvg + 7) + "\t" + QByteArray::number(hrAvg - 9) +
-                        "\t" + QByteArray::number(hrAvg) + "\t" + QByteArray::number(hrAvg + 12);
+    HrmText &lap(const QByteArray &time, int hrAvg, const QByteArray &lactate10 = "0",
+                 int lines = 5) {
+        lapLines << time + "\t" + QByteArray::number(hrAvg + 7) + "\t" +
+                        QByteArray::number(hrAvg - 9) + "\t" + QByteArray::number(hrAvg) + "\t" +
+                        QByteArray::number(hrAvg + 12);
         if (lines >= 2)
             lapLines << "0\t0\t0\t180\t0\t0";
         if (lines >= 3)
@@ -29,7 +32,8 @@ struct HrmText {
     // count samples, heart rate 150 + i and speed (km/h × 10) firstSpeed + i, altitude 20.
     HrmText &rising(int count, int firstSpeed = 100) {
         for (int i = 0; i < count; ++i)
-            sampleLines << QByteArray::number(150 + i) + "\t" + QByteArray::number(firstSpeed + i) + "\t20";
+            sampleLines << QByteArray::number(150 + i) + "\t" + QByteArray::number(firstSpeed + i) +
+                               "\t20";
         return *this;
     }
 

@@ -33,10 +33,17 @@ namespace {
 HrmText threeSteps() {
     HrmText text;
     text.noteLines = {"Sprang p\xE5 glansis"};
-    text.lap("00:00:30.0", 150).lap("00:01:00.0", 156, "10").lap("0:01:30.0", 160).lap("0:02:00.0", 180, "20")
-        .lap("00:02:30.0", 190).lap("00:03:00.0", 210, "40");
+    text.lap("00:00:30.0", 150)
+        .lap("00:01:00.0", 156, "10")
+        .lap("0:01:30.0", 160)
+        .lap("0:02:00.0", 180, "20")
+        .lap("00:02:30.0", 190)
+        .lap("00:03:00.0", 210, "40");
     for (int t = 0; t <= 185; t += 5) {
-        const int speed = t >= 30 && t <= 60 ? 288 : t >= 90 && t <= 120 ? 360 : t >= 150 && t <= 180 ? 450 : 200;
+        const int speed = t >= 30 && t <= 60     ? 288
+                          : t >= 90 && t <= 120  ? 360
+                          : t >= 150 && t <= 180 ? 450
+                                                 : 200;
         text.sampleLines << "150\t" + QByteArray::number(speed) + "\t20";
     }
     return text;
@@ -115,13 +122,16 @@ TEST_F(ImportWindowTest, FileWithoutLapsShowsTheHeartRateLineOfAllSamples) {
     // hr = 60 + 12·v exactly at 8, 10 and 12.5 m/s: V200 1:25 as above. The first 2001 samples
     // share one speed, so the line needs the samples after them.
     for (int i = 0; i < 2400; ++i)
-        file.sampleLines << (i < 2001 ? QByteArray("156\t288") : i % 2 ? QByteArray("180\t360") : QByteArray("210\t450"));
+        file.sampleLines << (i < 2001 ? QByteArray("156\t288")
+                             : i % 2  ? QByteArray("180\t360")
+                                      : QByteArray("210\t450"));
     write("long.hrm", file.build());
     MessageLog messages;
     QWidget *polar = openImport();
     clickFile(polar, "long.hrm");
     EXPECT_EQ(messages.texts(), QStringList{"No Time Events is set !"});
-    EXPECT_EQ(polar->findChild<QListWidget *>("List1")->count(), 2400); // more than 2001: every one kept
+    EXPECT_EQ(polar->findChild<QListWidget *>("List1")->count(),
+              2400); // more than 2001: every one kept
 
     polar->findChild<QPushButton *>("Command1")->click();
     EXPECT_EQ(text("labelx(0)"), "1:25");
@@ -166,7 +176,8 @@ TEST_F(ImportWindowTest, RefusedFilesAreNamedInTheMessage) {
     clickFile(polar, "rr.hrm");
     clickFile(polar, "cut.hrm");
     ASSERT_EQ(messages.texts().size(), 2);
-    EXPECT_TRUE(messages.texts()[0].contains("rr.hrm") && messages.texts()[0].contains("beat-to-beat"))
+    EXPECT_TRUE(messages.texts()[0].contains("rr.hrm") &&
+                messages.texts()[0].contains("beat-to-beat"))
         << messages.texts()[0].toStdString();
     EXPECT_TRUE(messages.texts()[1].contains("cut.hrm") && messages.texts()[1].contains("[HRData]"))
         << messages.texts()[1].toStdString();

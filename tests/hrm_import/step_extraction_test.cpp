@@ -19,7 +19,8 @@ using LapTexts = std::array<QString, 12>;
 HrmFile risingFile(int laps = 12, int lines = 5) {
     HrmText text;
     for (int i = 0; i < laps; ++i)
-        text.lap("00:0" + QByteArray::number(i) + ":00.0", 150 + i, QByteArray::number(20 + i), lines);
+        text.lap("00:0" + QByteArray::number(i) + ":00.0", 150 + i, QByteArray::number(20 + i),
+                 lines);
     text.rising(200);
     return readHrmFile(text.build());
 }
@@ -52,7 +53,9 @@ TEST(StepExtractionTest, AveragingWindowStartsAndEndsLessThanFiveSecondsBeforeTh
 
 TEST(StepExtractionTest, HeartRateAndLactateComeFromTheEndLap) {
     HrmText text;
-    text.lap("00:01:00.0", 150, "0").lap("00:02:00.0", 165, "42").lap("00:03:00.0", 170, "  35")
+    text.lap("00:01:00.0", 150, "0")
+        .lap("00:02:00.0", 165, "42")
+        .lap("00:03:00.0", 170, "  35")
         .lap("00:04:00.0", 180, "0");
     text.rising(60);
     const auto steps = extractSteps(readHrmFile(text.build()),
@@ -129,7 +132,7 @@ TEST(TakeOverTest, ThreeToSixStepsFillTheStepFields) {
     EXPECT_EQ(plan.steps[0].heartRate, "165");
     // 1000 m at 112/36 m/s take 321.43 s: 5 min 21.43 s, written 5.2143 and rounded to 5.21.
     EXPECT_EQ(plan.steps[0].pace, "5.21");
-    EXPECT_EQ(plan.steps[1].pace, ""); // no speed: the pace stays empty
+    EXPECT_EQ(plan.steps[1].pace, "");    // no speed: the pace stays empty
     EXPECT_EQ(plan.steps[2].pace, "3.2"); // 200 s: 3 min 20 s
 }
 

@@ -39,7 +39,10 @@ TEST(PageSurface, TextsAreCutAtThePageEdgeAndControlsPrintAsBlanks) {
     const QString fitted = PageSurface::fittedText(longName, font, &image, 200);
     EXPECT_LE(QFontMetricsF(font, &image).horizontalAdvance(fitted), 200);
     EXPECT_FALSE(fitted.isEmpty());
-    EXPECT_EQ(PageSurface::fittedText(QStringLiteral("A\tB\x01" "C"), font, &image, 500), "A B C");
+    EXPECT_EQ(PageSurface::fittedText(QStringLiteral("A\tB\x01"
+                                                     "C"),
+                                      font, &image, 500),
+              "A B C");
     EXPECT_EQ(PageSurface::fittedText(QStringLiteral("A"), font, &image, 0), "");
 }
 
@@ -49,7 +52,8 @@ TEST(PageSurface, BadFieldTextsPrintInsideThePage) {
     const QString wide(10000, QLatin1Char('W'));
     in.name = wide;
     in.breed = QStringLiteral("\u05E9\u05DC\u05D5\u05DD ") + wide; // right-to-left, then long
-    in.age = QString(QChar(0xD800)) + QStringLiteral("x") + QString(QChar(0xDC00)); // unpaired halves
+    in.age =
+        QString(QChar(0xD800)) + QStringLiteral("x") + QString(QChar(0xDC00)); // unpaired halves
     in.sex = QStringLiteral("\U0001F40E\U0001F40E\U0001F40E\U0001F40E\U0001F40E\U0001F40E");
     in.trainer = QStringLiteral("\x1b[31m\r\n\t") + wide;
     in.comments = wide + QStringLiteral("\r\n") + wide;

@@ -83,10 +83,10 @@ ReportInputs testOnScreen() {
 
 TEST(ReportPage, IdentityHeadingsAndTheWrapOfLongValues) {
     ReportInputs in = testOnScreen();
-    in.name = QStringLiteral("Abcdefghij");           // 10 characters: one line
-    in.breed = QStringLiteral("Storm Runner Two");    // 16 characters, three words
-    in.sex = QStringLiteral("Abcdefghijklmnopqrst");  // 20 characters without a blank
-    in.stable = QStringLiteral("Abcdefghijk");        // 11 characters without a blank
+    in.name = QStringLiteral("Abcdefghij");          // 10 characters: one line
+    in.breed = QStringLiteral("Storm Runner Two");   // 16 characters, three words
+    in.sex = QStringLiteral("Abcdefghijklmnopqrst"); // 20 characters without a blank
+    in.stable = QStringLiteral("Abcdefghijk");       // 11 characters without a blank
     RecordingSurface surface = pageSurface();
     drawReportPage(surface, in);
 
@@ -124,7 +124,8 @@ TEST(ReportPage, CommentLinesForEveryKindOfLineBreak) {
     EXPECT_EQ(reportCommentLines("X\r\n\r\nY").size(), 3);
 
     ReportInputs in = testOnScreen();
-    in.comments = QStringLiteral("LINE 1\r\nLINE 2\nLINE 3\rLINE 4\r\nLINE 5\r\nLINE 6\r\nLINE 7\r\nLINE 8");
+    in.comments =
+        QStringLiteral("LINE 1\r\nLINE 2\nLINE 3\rLINE 4\r\nLINE 5\r\nLINE 6\r\nLINE 7\r\nLINE 8");
     RecordingSurface surface = pageSurface();
     drawReportPage(surface, in);
     // Line j at y = 31 − 0.6·(j − 1): 31, 30.4, …, 27.4.
@@ -368,9 +369,10 @@ TEST(ReportPage, KeptCurvesOfEverySlotAndNoCrossLinesWhenFrozen) {
     const auto hrLines = linesIn(surface, QColor(0, 0, 128));
     for (int slot = 1; slot <= 6; ++slot) {
         const double y = (70 + slot - 65) * double(0.1f);
-        const auto pieces = std::count_if(hrLines.begin(), hrLines.end(), [y](const SurfaceStep &l) {
-            return std::abs(l.a.y() - y) < 1e-6 && std::abs(l.b.x() - l.a.x() - 0.01) < 1e-9;
-        });
+        const auto pieces =
+            std::count_if(hrLines.begin(), hrLines.end(), [y](const SurfaceStep &l) {
+                return std::abs(l.a.y() - y) < 1e-6 && std::abs(l.b.x() - l.a.x() - 0.01) < 1e-9;
+            });
         EXPECT_EQ(pieces, 201) << "slot " << slot;
     }
     EXPECT_TRUE(linesIn(surface, QColor(255, 0, 255)).empty());
@@ -443,13 +445,14 @@ TEST(ReportPage, PictureBehindTheZonesUnlessCurvesAreKept) {
 
 TEST(ReportPage, StyleValuesThatDoNotConvertSkipTheirStepOnly) {
     ReportInputs in = testOnScreen();
-    in.styles.printHrColour = QStringLiteral("x");   // heart-rate axis and lines
-    in.styles.printMarkSize = QStringLiteral("");    // radius 0
+    in.styles.printHrColour = QStringLiteral("x"); // heart-rate axis and lines
+    in.styles.printMarkSize = QStringLiteral("");  // radius 0
     in.styles.printHelpLineColour = QStringLiteral("16");
     RecordingSurface surface = pageSurface();
     drawReportPage(surface, in);
     for (const SurfaceStep &line : surface.stepsOf(Kind::Line)) {
-        EXPECT_FALSE(line.a == QPointF(4, 0) && line.b == QPointF(4, 12)) << "heart-rate axis drawn";
+        EXPECT_FALSE(line.a == QPointF(4, 0) && line.b == QPointF(4, 12))
+            << "heart-rate axis drawn";
         EXPECT_NE(line.style, LineStyle::Dotted) << "help line drawn without a colour";
     }
     // The lactate axis, the lactate curve and the points are still there.

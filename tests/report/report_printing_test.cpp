@@ -63,7 +63,8 @@ protected:
         for (int i = 0; i < 6; ++i) {
             control(QStringLiteral("lakt%1").arg(i + 1))->setText(lactates[i]);
             control(QStringLiteral("puls%1").arg(i + 1))->setText(hrs[i]);
-            control(QStringLiteral("temp%1").arg(i + 1))->setText(QString::number(300 + 60 * i + speedOffset));
+            control(QStringLiteral("temp%1").arg(i + 1))
+                ->setText(QString::number(300 + 60 * i + speedOffset));
         }
         control("Text4")->setText(QStringLiteral("Storm Runner"));
         m_window->recalcTick();
@@ -92,9 +93,9 @@ protected:
 // entry fields, the threshold and zones from their frames, the table cell by cell.
 TEST_F(ReportPrintingTest, ThePageTakesEachInputFromTheControlThatShowsIt) {
     typeSixStepTest();
-    const std::pair<const char *, QString> identity[] = {
-        {"Text5", "Arab"}, {"Text6", "7"}, {"Text7", "Mare"}, {"Text8", "North"}, {"Text60", "Kim"},
-        {"Text21", "200"}};
+    const std::pair<const char *, QString> identity[] = {{"Text5", "Arab"}, {"Text6", "7"},
+                                                         {"Text7", "Mare"}, {"Text8", "North"},
+                                                         {"Text60", "Kim"}, {"Text21", "200"}};
     for (const auto &[name, text] : identity)
         control(QString::fromLatin1(name))->setText(text);
     control<QPlainTextEdit>("Text56")->setPlainText(QStringLiteral("GOOD"));
@@ -170,7 +171,8 @@ TEST_F(ReportPrintingTest, PrintOnA4AndLetterFillsEitherPage) {
         const QString info = popplerOutput("pdfinfo", {path});
         if (info.isEmpty())
             GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
-        EXPECT_TRUE(info.contains(paper == QPageSize::A4 ? "(A4)" : "(letter)")) << info.toStdString();
+        EXPECT_TRUE(info.contains(paper == QPageSize::A4 ? "(A4)" : "(letter)"))
+            << info.toStdString();
         const QString text = popplerOutput("pdftotext", {"-layout", path, "-"});
         EXPECT_LT(text.indexOf("Name"), text.indexOf("Fixed thresholds"));
         EXPECT_LT(text.indexOf("Max hr"), text.indexOf("Speed(meter/minute)"));
@@ -235,7 +237,8 @@ TEST_F(ReportPrintingTest, FailuresAreReportedAndChangeNothing) {
     const QString unwritable = m_output.filePath("no such folder/report.pdf");
     EXPECT_FALSE(m_window->saveReportPdf(unwritable));
     ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_TRUE(messages.texts().front().contains("report.pdf")) << messages.texts().front().toStdString();
+    EXPECT_TRUE(messages.texts().front().contains("report.pdf"))
+        << messages.texts().front().toStdString();
     EXPECT_FALSE(QFile::exists(unwritable));
 
     // A printer that is not there: a message, and the curves stay kept.
@@ -246,7 +249,8 @@ TEST_F(ReportPrintingTest, FailuresAreReportedAndChangeNothing) {
     });
     control<QPushButton>("Command10")->click();
     ASSERT_EQ(messages.texts().size(), 2);
-    EXPECT_TRUE(messages.texts().back().contains("printer")) << messages.texts().back().toStdString();
+    EXPECT_TRUE(messages.texts().back().contains("printer"))
+        << messages.texts().back().toStdString();
     EXPECT_TRUE(freeze()->isChecked());
     EXPECT_EQ(m_window->currentTest().curveSlot, 1);
 }
@@ -273,7 +277,8 @@ TEST_F(ReportPrintingTest, SaveAsPdfSuggestsNameAndDateInTheLastFolder) {
 }
 
 TEST(SuggestedPdfName, KeepsTheNameAndDateAndNothingAFileNameCannotHold) {
-    EXPECT_EQ(kavren::suggestedPdfName("Storm Runner", "2026-12-07"), "Storm Runner 2026-12-07.pdf");
+    EXPECT_EQ(kavren::suggestedPdfName("Storm Runner", "2026-12-07"),
+              "Storm Runner 2026-12-07.pdf");
     EXPECT_EQ(kavren::suggestedPdfName("A/B:C", "07/12/2026"), "A-B-C 07-12-2026.pdf");
     EXPECT_EQ(kavren::suggestedPdfName("  ", "2026-12-07"), "Report 2026-12-07.pdf");
     EXPECT_EQ(kavren::suggestedPdfName("..", "2026-12-07"), "-. 2026-12-07.pdf");
@@ -290,7 +295,8 @@ TEST_F(ReportPrintingTest, SixStepTestAndThreeCurveComparisonPages) {
     control("Text8")->setText(QStringLiteral("Kavren Stables"));
     control("Text60")->setText(QStringLiteral("A. Trainer"));
     control("Text21")->setText(QStringLiteral("225"));
-    control<QPlainTextEdit>("Text56")->setPlainText(QStringLiteral("TREADMILL TEST\nGOOD RECOVERY"));
+    control<QPlainTextEdit>("Text56")->setPlainText(
+        QStringLiteral("TREADMILL TEST\nGOOD RECOVERY"));
     typeSixStepTest();
     control("Text3")->setText(QStringLiteral("7.5"));
     const QString single = folder.filePath("six-step-test.pdf");

@@ -17,6 +17,8 @@ MessageLog::~MessageLog() {
     }
 }
 
-QStringList MessageLog::texts() const { return MessageAnswers::shownTexts().mid(m_firstText); }
+QStringList MessageLog::texts() const {
+    return MessageAnswers::shownTexts().mid(m_firstText);
+}
 
 } // namespace kavren::testing

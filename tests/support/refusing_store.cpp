@@ -48,7 +48,9 @@ public:
     explicit LockedStore(const QString &path) : m_path(path), m_file(path) {}
 
     QString shownName() const override { return m_file.shownName(); }
-    CreateResult create() override { return locked([&] { return m_file.create(); }); }
+    CreateResult create() override {
+        return locked([&] { return m_file.create(); });
+    }
     std::optional<QString> prepareForUse() override {
         return locked([&] { return m_file.prepareForUse(); });
     }
@@ -61,8 +63,12 @@ public:
     std::optional<QString> appendRows(const std::vector<StoredRow> &rows) override {
         return locked([&] { return m_file.appendRows(rows); });
     }
-    AllRowsResult allRows() override { return locked([&] { return m_file.allRows(); }); }
-    CountResult testCount() override { return locked([&] { return m_file.testCount(); }); }
+    AllRowsResult allRows() override {
+        return locked([&] { return m_file.allRows(); });
+    }
+    CountResult testCount() override {
+        return locked([&] { return m_file.testCount(); });
+    }
 
 protected:
     ValuesResult listValues(const QString &searchField) override {

@@ -27,8 +27,8 @@ T *findControl(const QObject *root, const QString &name,
                std::source_location where = std::source_location::current()) {
     if (T *found = root ? root->findChild<T *>(name) : nullptr)
         return found;
-    const std::string what = "no control \"" + name.toStdString() + "\" of type "
-                             + T::staticMetaObject.className();
+    const std::string what =
+        "no control \"" + name.toStdString() + "\" of type " + T::staticMetaObject.className();
     ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << what;
     throw MissingControl(what);
 }
