@@ -420,15 +420,8 @@ bool Laktat::writeTest() {
         m_entry->lactateField(step - 1)->setFocus();
         showMessage(this, IncompleteIndataMessage);
     }
-    const HorseIdentity identity = m_entry->identity();
     TestToSave test;
-    test.name = identity.name;
-    test.breed = identity.breed;
-    test.age = identity.age;
-    test.sex = identity.sex;
-    test.stable = identity.stable;
-    test.trainer = identity.trainer;
-    test.maxHr = identity.maxHr;
+    copyIdentity(m_entry->identity(), test);
     test.comments = m_entry->commentsField()->toPlainText();
     test.discipline = m_test.discipline;
     test.backgroundPictureName = m_background->backgroundPictureName();

@@ -3,6 +3,7 @@
 // Typed commas become points, comments are typed in capitals.
 #pragma once
 
+#include "exercise/horse_identity.h"
 #include "exercise/speed_unit.h"
 #include "exercise/exercise_step.h"
 
@@ -18,19 +19,6 @@ class QRadioButton;
 class QWidget;
 
 namespace kavren {
-
-// The horse's identity as typed: name, breed, age, sex, stable, trainer, maximum and resting heart
-// rate (Text4…Text8, Text60, Text21, Text57), in the order the fields stand.
-struct HorseIdentity {
-    QString name;
-    QString breed;
-    QString age;
-    QString sex;
-    QString stable;
-    QString trainer;
-    QString maxHr;
-    QString restHr;
-};
 
 // The fields of the horse's identity in the order they stand, the heart rates last.
 enum class HorseField { Name, Breed, Age, Sex, Stable, Trainer, MaxHr, RestHr };

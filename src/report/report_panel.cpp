@@ -62,14 +62,7 @@ QString ReportPanel::horseName() const {
 }
 
 void ReportPanel::gatherIdentity(ReportInputs &in) const {
-    const HorseIdentity identity = m_sources.entry->identity();
-    in.name = identity.name;
-    in.breed = identity.breed;
-    in.age = identity.age;
-    in.sex = identity.sex;
-    in.stable = identity.stable;
-    in.trainer = identity.trainer;
-    in.maxHr = identity.maxHr;
+    copyIdentity(m_sources.entry->identity(), in);
 }
 
 // The comparison table as shown: the dates and the values of up to six tests, and the per cents.
