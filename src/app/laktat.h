@@ -98,6 +98,8 @@ public:
     void setLoadSettleTime(int milliseconds) { m_loadSettleMs = milliseconds; }
     // True while a loaded test waits for its calculation.
     bool loadSettling() const;
+    // True while a taken-over heart-rate file waits to calculate.
+    bool importSettling() const;
 
     // "Only Hr" → "Yes" and "No".
     void setHeartRateOnly(bool on);
@@ -185,8 +187,9 @@ private:
     // Tests read in one turn of the event loop: a few milliseconds of reading.
     static constexpr int SearchPageRows = 4000;
     int m_loadSettleMs = 600;
-    QTimer *m_loadSettle = nullptr;  // the wait of a loaded test before its calculation
-    bool m_loadSettleFrozen = false; // "Freeze curve" as it was when the test was loaded
+    QTimer *m_loadSettle = nullptr;   // the wait of a loaded test before its calculation
+    bool m_loadSettleFrozen = false;  // "Freeze curve" as it was when the test was loaded
+    QTimer *m_importSettle = nullptr; // the wait of a taken-over file before its calculation
     kavren::ResultListModel *m_results = nullptr; // the tests of the last search, by list entry
     kavren::PercentCells m_percent;
     kavren::SampleBuffer m_samples;

@@ -476,9 +476,11 @@ void Laktat::saveWork() {
 }
 
 void Laktat::clearAll() {
-    // A loaded test still settling is dropped with the rest: its calculation would fill the
-    // emptied screen again.
+    // A loaded test or taken-over file still settling is dropped with the rest: its calculation
+    // would fill the emptied screen again.
     m_loadSettle->stop();
+    if (m_importSettle)
+        m_importSettle->stop();
     kavren::clearAll(m_test, m_analysis.comparison, m_percent, m_samples);
     m_entry->clearSteps();
     m_entry->setIdentity({});

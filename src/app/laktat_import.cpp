@@ -3,7 +3,6 @@
 // line of all samples) over into the test on screen.
 #include "app/laktat.h"
 
-#include "app/event_wait.h"
 #include "analysis/continuous_hr_line.h"
 #include "analysis/threshold_panel.h"
 #include "database/comparison_panel.h"
@@ -18,7 +17,6 @@
 #include "hrm_import/take_over.h"
 
 #include <QCheckBox>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
@@ -83,8 +81,23 @@ void Laktat::takeOverImport() {
     chooseUnit(SpeedUnit::MinPerKm);
     m_recalcTimer->start();
     recalcTick();
-    waitWhileProcessingEvents(2 * m_loadSettleMs);
-    calculate();
+    // The steps settle on screen for twice a loaded test's wait before they calculate. The wait is
+    // a timer, not a nested event loop: nothing re-enters the window meanwhile, and Clear screen
+    // drops the calculation with the rest.
+    if (m_loadSettleMs <= 0) {
+        calculate();
+        return;
+    }
+    if (!m_importSettle) {
+        m_importSettle = new QTimer(this);
+        m_importSettle->setSingleShot(true);
+        connect(m_importSettle, &QTimer::timeout, this, &Laktat::calculate);
+    }
+    m_importSettle->start(2 * m_loadSettleMs);
+}
+
+bool Laktat::importSettling() const {
+    return m_importSettle && m_importSettle->isActive();
 }
 
 // A file without steps: every sample as a live point, then the heart-rate line and V200 of all

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -115,6 +117,43 @@ TEST_F(ImportWindowTest, ExtractTakesTheStepsOverAndCalculates) {
     EXPECT_EQ(m_window->findChild<QPlainTextEdit *>("Text56")->toPlainText(),
               QStringLiteral("Sprang p\u00E5 glansis"));
     EXPECT_EQ(m_window->importFolder(), QDir::cleanPath(m_files.path()));
+}
+
+// Turns the event loop until the condition holds; the deadline only ends a test that would hang.
+template <typename Condition> bool waitUntil(Condition condition) {
+    const QDeadlineTimer backstop(20000);
+    while (!condition() && !backstop.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    return condition();
+}
+
+// With the wait users have (twice 0.6 s), the steps are on screen at once and the calculation
+// follows; Clear screen during the wait leaves the screen empty and nothing is calculated later.
+TEST_F(ImportWindowTest, TakenOverStepsSettleBeforeTheyCalculateAndClearScreenDropsThat) {
+    m_window->setLoadSettleTime(600);
+    write("TEST01.hrm", threeSteps().build("\r\n"));
+    for (const bool clearDuringWait : {false, true}) {
+        QWidget *polar = openImport();
+        clickFile(polar, "TEST01.hrm");
+        polar->findChild<QPushButton *>("Command1")->click();
+        EXPECT_EQ(text("puls2"), "180");
+        EXPECT_TRUE(m_window->importSettling());
+        EXPECT_EQ(text("labelx(0)"), ""); // V200 waits for the calculation
+        if (!clearDuringWait) {
+            ASSERT_TRUE(waitUntil([this] { return !m_window->importSettling(); }));
+            EXPECT_EQ(text("labelx(0)"), "1:25");
+            continue;
+        }
+        m_window->findChild<QPushButton *>("SSCOmmand15")->click();
+        EXPECT_FALSE(m_window->importSettling());
+        // A wait as long as the settle, started after the clear: a calculation still pending
+        // would have run before it ends.
+        bool ended = false;
+        QTimer::singleShot(1200, m_window.get(), [&ended] { ended = true; });
+        ASSERT_TRUE(waitUntil([&ended] { return ended; }));
+        EXPECT_EQ(text("puls2"), "");
+        EXPECT_EQ(text("labelx(0)"), "");
+    }
 }
 
 TEST_F(ImportWindowTest, FileWithoutLapsShowsTheHeartRateLineOfAllSamples) {
