@@ -61,13 +61,6 @@ protected:
         m_window->recalcTick();
         control<QPushButton>("Command9")->click();
     }
-    QStringList comparisonRow(int row) {
-        QStringList cells;
-        for (const char *column : {"labelx", "Vla2", "VLA4", "Hr2x", "Hr4x"})
-            cells << control<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(column)).arg(row))
-                         ->text();
-        return cells;
-    }
     void searchByName(const QString &name) {
         auto *values = control<QComboBox>("Combo1");
         const int index = values->findText(name);

@@ -43,13 +43,6 @@ protected:
     }
     const QObject *windowUnderTest() const override { return m_window.get(); }
     QString text(const QString &name) { return control(name)->text(); }
-    QStringList comparisonRow(int row) {
-        QStringList cells;
-        for (const char *column : {"labelx", "Vla2", "VLA4", "Hr2x", "Hr4x"})
-            cells << control<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(column)).arg(row))
-                         ->text();
-        return cells;
-    }
     // Types, calculates and saves a six-step test; returns the indices its calculation showed.
     QStringList saveTypedTest() {
         control<QRadioButton>("SSOption5")->click();
@@ -73,16 +66,9 @@ protected:
     }
     // Finds the saved test by name and clicks it in the result list.
     void loadSavedTest() {
-        auto *values = control<QComboBox>("Combo1");
-        const int index = values->findText("Bella");
-        ASSERT_GE(index, 0);
-        values->setCurrentIndex(index);
-        emit values->activated(index);
-        auto *results = control<QListView>("List1");
+        auto *results = listTestsOf("Bella");
         ASSERT_EQ(results->model()->rowCount(), 1);
-        const QModelIndex entry = results->model()->index(0, 0);
-        results->setCurrentIndex(entry);
-        emit results->clicked(entry);
+        clickListed(results, 0);
     }
 
     ProgramFolder m_folder;

@@ -86,16 +86,9 @@ TEST_F(ServerWindowTest, ACreatedServerDatabaseTakesSavesAndGivesTestsBack) {
               QStringList{"1.2 128 2.40 1.5 145 2.20 2.4 166 2"});
     EXPECT_EQ(text("Text4"), ""); // the screen is emptied after the save
 
-    auto *values = control<QComboBox>("Combo1");
-    const int index = values->findText("Bella");
-    ASSERT_GE(index, 0);
-    values->setCurrentIndex(index);
-    emit values->activated(index);
-    auto *results = control<QListView>("List1");
+    auto *results = listTestsOf("Bella");
     ASSERT_EQ(results->model()->rowCount(), 1);
-    const QModelIndex entry = results->model()->index(0, 0);
-    results->setCurrentIndex(entry);
-    emit results->clicked(entry);
+    clickListed(results, 0);
     EXPECT_EQ(text("Text4"), "Bella");
     EXPECT_EQ(text("temp1"), "2.4");
 

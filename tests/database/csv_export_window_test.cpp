@@ -54,16 +54,9 @@ protected:
             QStringLiteral("=cmd, \"quoted\"\nsecond line"));
         m_window->recalcTick();
         control<QPushButton>("Command6")->click();
-        auto *values = control<QComboBox>("Combo1");
-        const int index = values->findText(QStringLiteral("Bella"));
-        ASSERT_GE(index, 0);
-        values->setCurrentIndex(index);
-        emit values->activated(index);
-        auto *results = control<QListView>("List1");
+        auto *results = listTestsOf("Bella");
         ASSERT_EQ(results->model()->rowCount(), 1);
-        const QModelIndex entry = results->model()->index(0, 0);
-        results->setCurrentIndex(entry);
-        emit results->clicked(entry);
+        clickListed(results, 0);
     }
     void triggerExport() { control<QAction>("exportCsv")->trigger(); }
 

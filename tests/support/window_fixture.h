@@ -2,9 +2,13 @@
 // when one is missing, so that a renamed control fails its own tests instead of crashing the run.
 #pragma once
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +46,38 @@ protected:
     T *control(const QString &name,
                std::source_location where = std::source_location::current()) const {
         return findControl<T>(windowUnderTest(), name, where);
+    }
+
+    // Picks value among the listed criterion values (Combo1) as a user would, which lists its
+    // tests; returns that result list (List1). A value that is not listed ends the test.
+    QListView *listTestsOf(const QString &value,
+                           std::source_location where = std::source_location::current()) const {
+        auto *values = control<QComboBox>(QStringLiteral("Combo1"), where);
+        const int index = values->findText(value);
+        if (index < 0) {
+            const std::string what = "no value \"" + value.toStdString() + "\" in Combo1";
+            ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << what;
+            throw MissingControl(what);
+        }
+        values->setCurrentIndex(index);
+        emit values->activated(index);
+        return control<QListView>(QStringLiteral("List1"), where);
+    }
+
+    // A click on an entry of the result list.
+    static void clickListed(QListView *results, int row) {
+        const QModelIndex entry = results->model()->index(row, 0);
+        results->setCurrentIndex(entry);
+        emit results->clicked(entry);
+    }
+
+    // A row of the comparison table as shown: V200, VLa2, VLa4, Hr2 and Hr4.
+    QStringList comparisonRow(int row) const {
+        QStringList cells;
+        for (const char *column : {"labelx", "Vla2", "VLA4", "Hr2x", "Hr4x"})
+            cells << control<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(column)).arg(row))
+                         ->text();
+        return cells;
     }
 };
 
