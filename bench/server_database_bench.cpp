@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QDir>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -108,6 +109,9 @@ private:
     void runScript(const QString &action) const {
         QProcess process;
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The window benchmarks before these make a program folder the current one and remove it
+        // afterwards; the server's tools must not start in a folder that is gone.
+        process.setWorkingDirectory(QDir::tempPath());
         process.start(script(), {action, m_state.path()});
         process.waitForFinished(120000);
     }
