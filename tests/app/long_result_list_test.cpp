@@ -5,6 +5,7 @@
 #include "database/database_file.h"
 #include "support/message_log.h"
 #include "support/program_folder.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -27,8 +28,9 @@ namespace {
 
 constexpr int Tests = 9000; // more than two pages of the result list's reading
 
-class LongResultList : public ::testing::Test {
+class LongResultList : public kavren::testing::WindowFixture {
 protected:
+    const QObject *windowUnderTest() const override { return m_window.get(); }
     void SetUp() override {
         ASSERT_EQ(kavren::createDatabase(m_folder.filePath("Start")).outcome,
                   kavren::CreateOutcome::Created);
@@ -65,19 +67,17 @@ protected:
         }
         QSqlDatabase::removeDatabase("long-list");
         m_window = std::make_unique<Laktat>(m_folder.path());
-        m_window->findChild<QAction *>("dbas1")->trigger();
-        m_window->findChild<QRadioButton *>("Option6")->click();
+        control<QAction>("dbas1")->trigger();
+        control<QRadioButton>("Option6")->click();
     }
     void searchTrainer() {
-        auto *values = m_window->findChild<QComboBox *>("Combo1");
+        auto *values = control<QComboBox>("Combo1");
         const int index = values->findText("Ek");
         ASSERT_GE(index, 0);
         values->setCurrentIndex(index);
         emit values->activated(index);
     }
-    const QAbstractItemModel *results() const {
-        return m_window->findChild<QListView *>("List1")->model();
-    }
+    const QAbstractItemModel *results() const { return control<QListView>("List1")->model(); }
     // Lets the event loop run, a turn at a time, until the list holds every test (or long enough
     // to be sure it never will).
     int turnsUntilComplete() {
@@ -114,7 +114,7 @@ TEST_F(LongResultList, FillsOverSeveralTurnsAndEndsCompleteAndInOrder) {
 
 TEST_F(LongResultList, ClearScreenDuringTheReadingLeavesTheListEmpty) {
     searchTrainer();
-    m_window->findChild<QPushButton *>("SSCOmmand15")->click();
+    control<QPushButton>("SSCOmmand15")->click();
     for (int turn = 0; turn < 20; ++turn)
         QCoreApplication::processEvents();
     EXPECT_EQ(results()->rowCount(), 0);

@@ -5,6 +5,7 @@
 #include "hrm_text.h"
 #include "support/message_log.h"
 #include "support/program_folder.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -23,6 +24,7 @@
 
 #include <memory>
 
+using kavren::testing::findControl;
 using kavren::testing::HrmText;
 using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
@@ -51,8 +53,9 @@ HrmText threeSteps() {
     return text;
 }
 
-class ImportWindowTest : public ::testing::Test {
+class ImportWindowTest : public kavren::testing::WindowFixture {
 protected:
+    const QObject *windowUnderTest() const override { return m_window.get(); }
     void SetUp() override {
         m_window = std::make_unique<Laktat>(m_program.path());
         m_window->setLoadSettleTime(0);
@@ -64,14 +67,13 @@ protected:
         file.write(contents);
     }
     QWidget *openImport() {
-        m_window->findChild<QAction *>("Export")->trigger();
-        QWidget *polar = m_window->findChild<QWidget *>("Polar");
-        EXPECT_NE(polar, nullptr);
-        polar->findChild<QWidget *>("Dir1")->setProperty("path", m_files.path());
+        control<QAction>("Export")->trigger();
+        QWidget *polar = control<QWidget>("Polar");
+        findControl<QWidget>(polar, "Dir1")->setProperty("path", m_files.path());
         return polar;
     }
     void clickFile(QWidget *polar, const QString &name) {
-        auto *files = polar->findChild<QListWidget *>("File1");
+        auto *files = findControl<QListWidget>(polar, "File1");
         const auto found = files->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         emit files->itemClicked(found[0]);
@@ -95,13 +97,13 @@ TEST_F(ImportWindowTest, ExtractTakesTheStepsOverAndCalculates) {
     EXPECT_EQ(polar->windowTitle(), "Polar");
     clickFile(polar, "TEST01.hrm");
 
-    auto *list = polar->findChild<QListWidget *>("List1");
+    auto *list = findControl<QListWidget>(polar, "List1");
     ASSERT_EQ(list->count(), 38);
     EXPECT_EQ(list->item(37)->text(), "150\t200\t20\t00:03:05");
-    EXPECT_EQ(polar->findChild<QLineEdit *>("Text1(3)")->text(), "00:02:00");
-    EXPECT_EQ(polar->findChild<QLabel *>("Label4")->text(), "5");
+    EXPECT_EQ(findControl<QLineEdit>(polar, "Text1(3)")->text(), "00:02:00");
+    EXPECT_EQ(findControl<QLabel>(polar, "Label4")->text(), "5");
 
-    polar->findChild<QPushButton *>("Command1")->click();
+    findControl<QPushButton>(polar, "Command1")->click();
     EXPECT_FALSE(polar->isVisible());
     EXPECT_EQ(text("lakt1"), "1");
     EXPECT_EQ(text("lakt3"), "4");
@@ -114,7 +116,7 @@ TEST_F(ImportWindowTest, ExtractTakesTheStepsOverAndCalculates) {
     EXPECT_EQ(text("datex(0)"), "2026-03-15  09:05:07");
     EXPECT_EQ(text("labelx(0)"), "1:25");
     EXPECT_EQ(m_window->currentTest().recordingDate, "2026-03-15");
-    EXPECT_EQ(m_window->findChild<QPlainTextEdit *>("Text56")->toPlainText(),
+    EXPECT_EQ(control<QPlainTextEdit>("Text56")->toPlainText(),
               QStringLiteral("Sprang p\u00E5 glansis"));
     EXPECT_EQ(m_window->importFolder(), QDir::cleanPath(m_files.path()));
 }
@@ -135,7 +137,7 @@ TEST_F(ImportWindowTest, TakenOverStepsSettleBeforeTheyCalculateAndClearScreenDr
     for (const bool clearDuringWait : {false, true}) {
         QWidget *polar = openImport();
         clickFile(polar, "TEST01.hrm");
-        polar->findChild<QPushButton *>("Command1")->click();
+        findControl<QPushButton>(polar, "Command1")->click();
         EXPECT_EQ(text("puls2"), "180");
         EXPECT_TRUE(m_window->importSettling());
         EXPECT_EQ(text("labelx(0)"), ""); // V200 waits for the calculation
@@ -144,7 +146,7 @@ TEST_F(ImportWindowTest, TakenOverStepsSettleBeforeTheyCalculateAndClearScreenDr
             EXPECT_EQ(text("labelx(0)"), "1:25");
             continue;
         }
-        m_window->findChild<QPushButton *>("SSCOmmand15")->click();
+        control<QPushButton>("SSCOmmand15")->click();
         EXPECT_FALSE(m_window->importSettling());
         // A wait as long as the settle, started after the clear: a calculation still pending
         // would have run before it ends.
@@ -169,10 +171,10 @@ TEST_F(ImportWindowTest, FileWithoutLapsShowsTheHeartRateLineOfAllSamples) {
     QWidget *polar = openImport();
     clickFile(polar, "long.hrm");
     EXPECT_EQ(messages.texts(), QStringList{"No Time Events is set !"});
-    EXPECT_EQ(polar->findChild<QListWidget *>("List1")->count(),
+    EXPECT_EQ(findControl<QListWidget>(polar, "List1")->count(),
               2400); // more than 2001: every one kept
 
-    polar->findChild<QPushButton *>("Command1")->click();
+    findControl<QPushButton>(polar, "Command1")->click();
     EXPECT_EQ(text("labelx(0)"), "1:25");
     EXPECT_EQ(m_window->currentTest().stepCount, 3);
     EXPECT_EQ(text("Text21"), "205");
@@ -184,8 +186,8 @@ TEST_F(ImportWindowTest, FileWithoutSpeedSaysSoAndLeavesThePacesEmpty) {
     write("alt.hrm", file.build());
     QWidget *polar = openImport();
     clickFile(polar, "alt.hrm");
-    EXPECT_TRUE(polar->findChild<QLabel *>("Label5")->text().contains("no speed"));
-    polar->findChild<QPushButton *>("Command1")->click();
+    EXPECT_TRUE(findControl<QLabel>(polar, "Label5")->text().contains("no speed"));
+    findControl<QPushButton>(polar, "Command1")->click();
     EXPECT_EQ(text("lakt2"), "2");
     EXPECT_EQ(text("puls3"), "210");
     EXPECT_EQ(text("temp1"), "");
@@ -196,12 +198,12 @@ TEST_F(ImportWindowTest, CloseTakesNothingOverAndKeepsTheWindow) {
     write("TEST01.hrm", threeSteps().build());
     QWidget *polar = openImport();
     clickFile(polar, "TEST01.hrm");
-    polar->findChild<QPushButton *>("Command2")->click();
+    findControl<QPushButton>(polar, "Command2")->click();
     EXPECT_FALSE(polar->isVisible());
     EXPECT_EQ(text("puls1"), "");
     EXPECT_EQ(text("Text21"), "");
     EXPECT_EQ(openImport(), polar);
-    EXPECT_EQ(polar->findChild<QListWidget *>("List1")->count(), 0);
+    EXPECT_EQ(findControl<QListWidget>(polar, "List1")->count(), 0);
 }
 
 TEST_F(ImportWindowTest, RefusedFilesAreNamedInTheMessage) {
@@ -220,7 +222,7 @@ TEST_F(ImportWindowTest, RefusedFilesAreNamedInTheMessage) {
         << messages.texts()[0].toStdString();
     EXPECT_TRUE(messages.texts()[1].contains("cut.hrm") && messages.texts()[1].contains("[HRData]"))
         << messages.texts()[1].toStdString();
-    EXPECT_EQ(polar->findChild<QListWidget *>("List1")->count(), 0);
+    EXPECT_EQ(findControl<QListWidget>(polar, "List1")->count(), 0);
 }
 
 } // namespace
