@@ -483,7 +483,7 @@ void Laktat::clearAll() {
         m_importSettle->stop();
     kavren::clearAll(m_test, m_analysis.comparison, m_percent, m_samples);
     m_entry->clearSteps();
-    m_entry->setIdentity({});
+    m_entry->clearIdentity();
     m_threshold->clear();
     m_searchPanel->setShowsTestPicture(false);
     for (SpeedUnit unit : {SpeedUnit::KmPerHour, SpeedUnit::MinPerKm, SpeedUnit::MetrePerMin})

@@ -32,7 +32,6 @@ public:
 
     // The tests of the last search, by list entry.
     ResultListModel *results() const { return m_results; }
-    QListView *resultList() const { return m_resultList; }
     QComboBox *valueBox() const { return m_values; }
     // "Freeze curve" (SSCheck2): the report and the graph read it too.
     QCheckBox *freezeBox() const { return m_freeze; }

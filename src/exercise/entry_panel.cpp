@@ -108,12 +108,7 @@ void EntryPanel::buildIdentity(QWidget *area) {
         makeLabel(area, QStringLiteral("Caption") + name, QString::fromLatin1(f.caption),
                   twipsRect(60, top, 1100, FieldHeight));
         auto *field = makeField(area, name, twipsRect(1200, top, 2100, FieldHeight));
-        if (name == u"Text4")
-            m_name = field;
         m_horse[std::size_t(&f - IdentityFields)] = field;
-        if (m_identityCount < m_identity.size())
-            m_identity[m_identityCount++] = field;
-        m_lastIdentity = field;
         top += 330;
     }
     connect(horseField(HorseField::MaxHr), &QLineEdit::textChanged, this,
@@ -185,7 +180,7 @@ void EntryPanel::protectComputedColumns() {
 // Tab goes from the horse's identity through each step's lactate, heart rate and speed, row by
 // row, to the comments; hidden fields (the lactate column of a heart-rate-only test) are skipped.
 void EntryPanel::orderTabs() {
-    QWidget *previous = m_lastIdentity;
+    QWidget *previous = horseField(HorseField::RestHr); // the last identity field
     for (std::size_t i = 0; i < StepRows; ++i)
         for (QWidget *field : {m_lactate[i], m_hr[i], m_speed[i]}) {
             QWidget::setTabOrder(previous, field);
@@ -227,10 +222,7 @@ void EntryPanel::setHeartRates(const QString &maxHr, const QString &restHr) {
 }
 
 void EntryPanel::clearIdentity() {
-    for (HorseField field :
-         {HorseField::Name, HorseField::Breed, HorseField::Age, HorseField::Sex, HorseField::MaxHr,
-          HorseField::RestHr, HorseField::Stable, HorseField::Trainer})
-        horseField(field)->clear();
+    setIdentity({});
 }
 
 QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
@@ -268,8 +260,8 @@ void EntryPanel::showFullGrid() {
     }
     for (QLineEdit *speedMs : m_speedMs)
         speedMs->clear();
-    for (QLineEdit *identity : m_identity)
-        identity->clear();
+    for (HorseField field : {HorseField::Name, HorseField::Breed, HorseField::Age, HorseField::Sex})
+        horseField(field)->clear();
 }
 
 void EntryPanel::setLactateColumnVisible(bool visible) {

@@ -50,15 +50,14 @@ public:
     QLineEdit *speedField(int row) const { return m_speed[std::size_t(row)]; }
     QLineEdit *speedMsField(int row) const { return m_speedMs[std::size_t(row)]; }
     QLineEdit *altSpeedField(int row) const { return m_altSpeed[std::size_t(row)]; }
-    QLineEdit *nameField() const { return m_name; }
+    QLineEdit *nameField() const { return horseField(HorseField::Name); }
     HorseIdentity identity() const;
     // Writes every identity field; a field whose text stays the same is not changed.
     void setIdentity(const HorseIdentity &identity);
     QLineEdit *horseField(HorseField field) const { return m_horse[std::size_t(field)]; }
     // The maximum (Text21) and resting (Text57) heart rate, as an imported file gives them.
     void setHeartRates(const QString &maxHr, const QString &restHr);
-    // Empties the horse's identity: name, breed, age and sex, the heart rates, stable and trainer
-    // (the maximum heart rate announces its change as typing would).
+    // Empties every identity field (the maximum heart rate announces its change as typing would).
     void clearIdentity();
     QPlainTextEdit *commentsField() const { return m_comments; }
     QRadioButton *unitOption(SpeedUnit unit) const;
@@ -85,11 +84,7 @@ private:
     std::array<QLineEdit *, StepRows> m_speedMs{};
     std::array<QLineEdit *, StepRows> m_altSpeed{};
     std::array<QRadioButton *, 5> m_units{};
-    QLineEdit *m_name = nullptr;
-    std::array<QLineEdit *, 8> m_horse{};    // by HorseField
-    std::array<QLineEdit *, 4> m_identity{}; // name, breed, age and sex
-    QLineEdit *m_lastIdentity = nullptr;     // resting heart rate, the last before the steps
-    std::size_t m_identityCount = 0;
+    std::array<QLineEdit *, 8> m_horse{}; // by HorseField, in the order the fields stand
     QPlainTextEdit *m_comments = nullptr;
     QLabel *m_speedCaption = nullptr;
     QLabel *m_lactateCaption = nullptr;
