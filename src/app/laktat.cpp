@@ -197,6 +197,13 @@ void Laktat::shutdown() {
 }
 
 void Laktat::closeEvent(QCloseEvent *event) {
+    // A test still on its way to a server is not given up: the window closes once the server has
+    // answered, and stays open with the test on screen if the save failed.
+    if (databaseBusy()) {
+        m_closeWhenAnswered = true;
+        event->ignore();
+        return;
+    }
     shutdown();
     event->accept();
     hide();

@@ -6,6 +6,8 @@
 #include "analysis/fit_quality.h"
 #include "analysis/sample_buffer.h"
 #include "database/comparison_table.h"
+#include "database/database_file.h"
+#include "database/saving.h"
 #include "database/search.h"
 #include "database/database_location.h"
 #include "exercise/current_exercise.h"
@@ -31,6 +33,7 @@ class ComparisonPanel;
 class CreateDatabasePanel;
 class CursorReadoutPanel;
 class CsvExportDialog;
+class DatabaseQueue;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
@@ -100,6 +103,9 @@ public:
     bool loadSettling() const;
     // True while a taken-over heart-rate file waits to calculate.
     bool importSettling() const;
+    // True while work on a database server is under way; its outcome reaches the window from the
+    // event loop, which keeps running meanwhile.
+    bool databaseBusy() const;
 
     // "Only Hr" → "Yes" and "No".
     void setHeartRateOnly(bool on);
@@ -145,7 +151,18 @@ private:
     void databaseFileDoubleClicked();
     void eraseListedFile();
     void criterionChosen(int option);
-    bool writeTest();
+    // The row of the test on screen, after the warnings of its incomplete steps.
+    kavren::StoredRow rowToSave();
+    void finishSave(const kavren::StoredRow &row, const std::optional<QString> &problem);
+    void finishCreate(const kavren::CreateResult &result);
+    void showCriterionValues(const kavren::ValuesResult &result);
+    void showListedRow(const kavren::LoadedRow &loaded);
+    void finishErase(const kavren::EraseResult &result);
+    void exportListedTests(const kavren::SearchResult &listed);
+    // Server work began, or the last of it was answered: the status bar says that the window
+    // waits for the server, and a close asked for meanwhile takes place.
+    void databaseWorkStarted(const QString &databasePath);
+    void databaseWorkAnswered();
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void showLoadedSteps(const kavren::LoadedTest &test);
     // The calculation of a loaded test once the window has settled.
@@ -184,6 +201,16 @@ private:
     // The search whose pages are still being read into the result list, if any.
     std::unique_ptr<kavren::PagedTestSearch> m_search;
     int m_searchGeneration = 0;
+    // Requests whose answer is still awaited from a server; a newer request, or emptying the
+    // screen, makes an older answer stale, and a stale answer is dropped.
+    int m_valuesRequest = 0;
+    int m_rowRequest = 0;
+    kavren::DatabaseQueue *m_databaseQueue = nullptr;
+    // The window was closed while a server had not yet answered: it closes once it has, unless
+    // a save failed and its test is still on screen.
+    bool m_closeWhenAnswered = false;
+    bool m_saveInFlight = false; // a save awaits the server's answer
+    QString m_waitingText;       // the status bar's text while the server has not answered
     // Tests read in one turn of the event loop: a few milliseconds of reading.
     static constexpr int SearchPageRows = 4000;
     int m_loadSettleMs = 600;

@@ -7,6 +7,7 @@
 #include "database/comparison_panel.h"
 #include "database/create_database_panel.h"
 #include "database/csv_export_dialog.h"
+#include "database/database_queue.h"
 #include "database/server_address.h"
 #include "database/database_file.h"
 #include "database/result_list_model.h"
@@ -80,6 +81,10 @@ void Laktat::wireDatabase() {
     m_loadSettle = new QTimer(this);
     m_loadSettle->setSingleShot(true);
     connect(m_loadSettle, &QTimer::timeout, this, &Laktat::finishLoad);
+    // Work on a database server runs away from the window; the window says that it waits.
+    m_databaseQueue = new DatabaseQueue(this);
+    connect(m_databaseQueue, &DatabaseQueue::busy, this, &Laktat::databaseWorkStarted);
+    connect(m_databaseQueue, &DatabaseQueue::idle, this, &Laktat::databaseWorkAnswered);
     m_saveButton->installEventFilter(this);
     m_entry->horseField(HorseField::Trainer)->installEventFilter(this);
     m_threshold->hrSlider()->installEventFilter(this);
@@ -121,7 +126,13 @@ void Laktat::showDatabaseList() {
 }
 
 void Laktat::createDatabase() {
-    const CreateResult result = kavren::createDatabase(m_createPanel->path());
+    const QString typed = m_createPanel->path();
+    m_databaseQueue->run(
+        typed.trimmed(), [typed] { return kavren::createDatabase(typed); },
+        [this](const CreateResult &result) { finishCreate(result); });
+}
+
+void Laktat::finishCreate(const CreateResult &result) {
     switch (result.outcome) {
     case CreateOutcome::WrongSyntax:
     case CreateOutcome::Failed:
@@ -222,7 +233,18 @@ void Laktat::listCriterionValues() {
     // The old values go before the database is read, also when reading it fails.
     m_searchPanel->show();
     m_searchPanel->setCriterionValues({}, {});
-    const ValuesResult result = kavren::listCriterionValues(m_database.databasePath, m_searchField);
+    const int request = ++m_valuesRequest;
+    const QString path = m_database.databasePath;
+    const QString field = m_searchField;
+    m_databaseQueue->run(
+        path, [path, field] { return kavren::listCriterionValues(path, field); },
+        [this, request](const ValuesResult &result) {
+            if (request == m_valuesRequest)
+                showCriterionValues(result);
+        });
+}
+
+void Laktat::showCriterionValues(const ValuesResult &result) {
     reportDatabaseProblem(result.error);
     m_searchPanel->setCriterionValues(result.values, result.storedValues);
     clearResults();
@@ -230,6 +252,9 @@ void Laktat::listCriterionValues() {
 }
 
 void Laktat::clearResults() {
+    // A search or a clicked test still awaited from a server belongs to the list emptied here.
+    ++m_searchGeneration;
+    ++m_rowRequest;
     m_search.reset();
     m_results->clear();
     m_listedSearch = {};
@@ -241,9 +266,24 @@ void Laktat::searchTests() {
     m_fileList->frame()->hide();
     m_entry->commentsField()->setPlainText(QStringLiteral(" "));
     const QByteArray stored = m_searchPanel->searchValue();
-    m_listedSearch = {m_database.databasePath, m_searchField, stored, true};
-    m_search = std::make_unique<PagedTestSearch>(m_database.databasePath, m_searchField, stored);
-    continueSearch(++m_searchGeneration);
+    const QString path = m_database.databasePath;
+    const QString field = m_searchField;
+    m_listedSearch = {path, field, stored, true};
+    const int generation = ++m_searchGeneration;
+    if (DatabaseQueue::runsAway(path)) {
+        // A server is read whole on the queue's thread; the list fills once it has answered.
+        m_databaseQueue->run(
+            path, [path, field, stored] { return findTests(path, field, stored); },
+            [this, generation](FoundTests found) {
+                if (generation != m_searchGeneration)
+                    return;
+                reportDatabaseProblem(found.error);
+                m_results->setTests(std::move(found.tests));
+            });
+        return;
+    }
+    m_search = std::make_unique<PagedTestSearch>(path, field, stored);
+    continueSearch(generation);
 }
 
 // Reads the next page of the running search; a short list is complete after the first page, a
@@ -264,7 +304,18 @@ void Laktat::resultClicked(int listIndex) {
     const ListedTest *listed = m_results->testAt(listIndex);
     if (!listed)
         return;
-    const LoadedRow loaded = readListedRow(m_database.databasePath, listed->rowId);
+    const int request = ++m_rowRequest;
+    const QString path = m_database.databasePath;
+    const qint64 rowId = listed->rowId;
+    m_databaseQueue->run(
+        path, [path, rowId] { return readListedRow(path, rowId); },
+        [this, request](const LoadedRow &loaded) {
+            if (request == m_rowRequest)
+                showListedRow(loaded);
+        });
+}
+
+void Laktat::showListedRow(const LoadedRow &loaded) {
     if (!loaded.row) {
         reportDatabaseProblem(loaded.error);
         return;
@@ -373,18 +424,29 @@ void Laktat::finishLoad() {
 
 // "Export to CSV...": the tests of the result list and the comparison table as shown.
 void Laktat::exportCsv() {
-    const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
     // The list holds only what its entries show; the export reads every column of the same
     // search again.
-    SearchResult listed;
-    if (m_listedSearch.active) {
-        listed = searchStoredTests(m_listedSearch.databasePath, m_listedSearch.field,
-                                   m_listedSearch.storedValue);
-        if (!listed.error.isEmpty()) {
-            reportDatabaseProblem(listed.error);
-            return;
-        }
+    if (!m_listedSearch.active) {
+        exportListedTests({});
+        return;
     }
+    const ListedSearch search = m_listedSearch;
+    m_databaseQueue->run(
+        search.databasePath,
+        [search] {
+            return searchStoredTests(search.databasePath, search.field, search.storedValue);
+        },
+        [this](const SearchResult &listed) {
+            if (!listed.error.isEmpty()) {
+                reportDatabaseProblem(listed.error);
+                return;
+            }
+            exportListedTests(listed);
+        });
+}
+
+void Laktat::exportListedTests(const SearchResult &listed) {
+    const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
     const QString message =
         m_csvExport->exportContent({listed.rows, &m_analysis.comparison, &m_percent, recovery});
     if (!message.isEmpty())
@@ -404,7 +466,13 @@ void Laktat::eraseSelectedTests(const TestRow &clicked) {
         loadTest(clicked, false);
         return;
     }
-    const EraseResult result = eraseTests(m_database.databasePath, selected);
+    const QString path = m_database.databasePath;
+    m_databaseQueue->run(
+        path, [path, selected] { return eraseTests(path, selected); },
+        [this](const EraseResult &result) { finishErase(result); });
+}
+
+void Laktat::finishErase(const EraseResult &result) {
     if (!result.error.isEmpty())
         showMessage(this, result.error);
     m_searchPanel->setErasesTests(false);
@@ -414,7 +482,7 @@ void Laktat::eraseSelectedTests(const TestRow &clicked) {
     clearScreen();
 }
 
-bool Laktat::writeTest() {
+StoredRow Laktat::rowToSave() {
     const TestSteps steps = m_entry->steps();
     for (int step : incompleteSteps(steps)) {
         m_entry->lactateField(step - 1)->setFocus();
@@ -432,16 +500,12 @@ bool Laktat::writeTest() {
     test.importedFromFile = m_test.importedFromFile;
     test.importedMoment = m_analysis.comparison.datex[0];
     test.recordingDate = m_test.recordingDate;
-    const StoredRow row = buildRow(test, QDateTime::currentDateTime());
-    if (const auto problem = appendRow(m_database.databasePath, row)) {
-        showMessage(this, tr("The test was not saved: %1").arg(*problem));
-        return false;
-    }
-    showSavedStatus(row.name, row.moment);
-    return true;
+    return buildRow(test, QDateTime::currentDateTime());
 }
 
 void Laktat::saveWork() {
+    if (m_saveInFlight)
+        return;
     if (m_database.selectedDatabaseName.isEmpty()) {
         showMessage(this, DatabaseNotSelectedMessage);
         return;
@@ -461,10 +525,26 @@ void Laktat::saveWork() {
             m_entry->lactateField(row)->setText(writeNumber(0.1));
     m_fileList->frame()->hide();
     m_recalcTimer->stop();
-    if (!writeTest()) {
+    const StoredRow row = rowToSave();
+    // One save at a time: the test stays on screen, and a second "Save work" is ignored, until
+    // the database has taken it or said why not.
+    m_saveInFlight = true;
+    const QString path = m_database.databasePath;
+    m_databaseQueue->run(
+        path, [path, row] { return appendRow(path, row); },
+        [this, row](const std::optional<QString> &problem) { finishSave(row, problem); });
+}
+
+void Laktat::finishSave(const StoredRow &row, const std::optional<QString> &problem) {
+    m_saveInFlight = false;
+    if (problem) {
+        // The test stays on screen to be saved again; a close that waited for this save is off.
+        m_closeWhenAnswered = false;
+        showMessage(this, tr("The test was not saved: %1").arg(*problem));
         m_recalcTimer->start();
         return;
     }
+    showSavedStatus(row.name, row.moment);
     if (m_fileList->mode() == FileListMode::Databases)
         databaseFileDoubleClicked();
     m_fileList->files()->refresh();

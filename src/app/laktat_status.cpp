@@ -4,6 +4,7 @@
 
 #include "analysis/fit_problem.h"
 #include "database/comparison_panel.h"
+#include "database/database_queue.h"
 #include "database/server_address.h"
 
 #include <QDir>
@@ -39,4 +40,25 @@ void Laktat::showFitStatus(const CalculationInputs &inputs, bool hrOnlyLactates)
     if (m_fitProblemShown)
         statusBar()->clearMessage();
     m_fitProblemShown = false;
+}
+
+bool Laktat::databaseBusy() const {
+    return m_databaseQueue && m_databaseQueue->isBusy();
+}
+
+void Laktat::databaseWorkStarted(const QString &databasePath) {
+    CurrentDatabase server;
+    server.databasePath = databasePath;
+    m_waitingText = tr("Waiting for the database server of %1…").arg(shownDatabaseName(server));
+    statusBar()->showMessage(m_waitingText);
+}
+
+void Laktat::databaseWorkAnswered() {
+    // What the answer put in the status bar (a saved test, say) stays; only the waiting goes.
+    if (statusBar()->currentMessage() == m_waitingText)
+        statusBar()->clearMessage();
+    if (m_closeWhenAnswered) {
+        m_closeWhenAnswered = false;
+        close();
+    }
 }

@@ -5,9 +5,15 @@
 #include "database/server_store.h"
 #include "database/sql_rows.h"
 
+#include <QMutex>
+
 namespace kavren {
 
 namespace {
+
+// The factory is read by every operation, on the window's thread and on the thread of server
+// work alike; replacing it takes the same lock.
+QMutex factoryMutex;
 
 StoreFactory &installedFactory() {
     static StoreFactory factory;
@@ -79,11 +85,16 @@ std::unique_ptr<Store> openUsualStore(const QString &path) {
 }
 
 std::unique_ptr<Store> openStore(const QString &path) {
-    const StoreFactory &factory = installedFactory();
+    StoreFactory factory;
+    {
+        const QMutexLocker lock(&factoryMutex);
+        factory = installedFactory();
+    }
     return factory ? factory(path) : openUsualStore(path);
 }
 
 StoreFactory replaceStoreFactory(StoreFactory factory) {
+    const QMutexLocker lock(&factoryMutex);
     std::swap(installedFactory(), factory);
     return factory;
 }

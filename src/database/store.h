@@ -86,8 +86,8 @@ std::unique_ptr<TestReader> readerOf(std::vector<ListedTest> tests);
 std::unique_ptr<Store> openStore(const QString &path);
 
 // Where openStore gets its stores. Tests put a store of their own in place (one that refuses to
-// write, say); an empty factory restores the usual choice. Replace it only while no database
-// operation runs. Returns the factory it replaced.
+// write, say); an empty factory restores the usual choice. An operation already running keeps
+// the store it opened. Returns the factory it replaced.
 using StoreFactory = std::function<std::unique_ptr<Store>(const QString &path)>;
 StoreFactory replaceStoreFactory(StoreFactory factory);
 // The usual choice by the path's form, for a factory that wraps it.

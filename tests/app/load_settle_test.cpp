@@ -3,6 +3,7 @@
 #include "app/laktat.h"
 #include "support/message_log.h"
 #include "support/program_folder.h"
+#include "support/wait_until.h"
 #include "support/window_fixture.h"
 
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -22,18 +22,11 @@
 
 using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
+using kavren::testing::waitUntil;
 
 namespace {
 
 constexpr int SettleMs = 600; // the window's own wait, left as users have it
-
-// Turns the event loop until the condition holds; the deadline only ends a test that would hang.
-template <typename Condition> bool waitUntil(Condition condition) {
-    const QDeadlineTimer backstop(30 * SettleMs);
-    while (!condition() && !backstop.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-    return condition();
-}
 
 class LoadSettleTest : public kavren::testing::WindowFixture {
 protected:

@@ -5,11 +5,11 @@
 #include "hrm_text.h"
 #include "support/message_log.h"
 #include "support/program_folder.h"
+#include "support/wait_until.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -28,6 +28,7 @@ using kavren::testing::findControl;
 using kavren::testing::HrmText;
 using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
+using kavren::testing::waitUntil;
 
 namespace {
 
@@ -119,14 +120,6 @@ TEST_F(ImportWindowTest, ExtractTakesTheStepsOverAndCalculates) {
     EXPECT_EQ(control<QPlainTextEdit>("Text56")->toPlainText(),
               QStringLiteral("Sprang p\u00E5 glansis"));
     EXPECT_EQ(m_window->importFolder(), QDir::cleanPath(m_files.path()));
-}
-
-// Turns the event loop until the condition holds; the deadline only ends a test that would hang.
-template <typename Condition> bool waitUntil(Condition condition) {
-    const QDeadlineTimer backstop(20000);
-    while (!condition() && !backstop.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-    return condition();
 }
 
 // With the wait users have (twice 0.6 s), the steps are on screen at once and the calculation

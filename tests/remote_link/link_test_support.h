@@ -1,10 +1,11 @@
-// Helpers of the live link tests: a free port on the loopback, a sender of datagrams and a wait
-// that keeps the event loop turning until something has happened (or a generous deadline passed).
+// Helpers of the live link tests: a free port on the loopback and a sender of datagrams; the wait
+// for what the link did is the shared one.
 #pragma once
+
+#include "support/wait_until.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QTimer>
@@ -20,20 +21,6 @@ inline quint16 freeLoopbackPort() {
     if (!probe.bind(QHostAddress::LocalHost, 0))
         return 0;
     return probe.localPort();
-}
-
-// Runs the event loop until done() holds; false when it still does not after the deadline.
-inline bool waitUntil(const std::function<bool()> &done, int deadlineMs = 10000) {
-    QTimer tick;
-    tick.start(5);
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > deadlineMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
 }
 
 // A device on the loopback sending to one port.
