@@ -11,8 +11,9 @@ DatabaseQueue::DatabaseQueue(QObject *parent) : QObject(parent) {
     m_worker->moveToThread(&m_thread);
     // The thread keeps its server connections between pieces of work; they are closed on the
     // thread itself when it ends.
-    connect(&m_thread, &QThread::finished, m_worker, [] { closeServerConnections(); },
-            Qt::DirectConnection);
+    connect(
+        &m_thread, &QThread::finished, m_worker, [] { closeServerConnections(); },
+        Qt::DirectConnection);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.start();
 }
@@ -20,7 +21,8 @@ DatabaseQueue::DatabaseQueue(QObject *parent) : QObject(parent) {
 DatabaseQueue::~DatabaseQueue() {
     // The work is done in order: once this empty piece has run, everything asked for before it
     // has run too. Its results are not handed back, as their window is going.
-    QMetaObject::invokeMethod(m_worker, [] {}, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [] {}, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
 }
