@@ -17,6 +17,8 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStatusBar>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -144,6 +146,50 @@ TEST_F(ServerWindowTest, CreateOnAnAddressWithAPasswordIsRefused) {
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts()[0].contains("~/.pgpass")) << messages.texts()[0].toStdString();
     EXPECT_EQ(control<QLabel>("CurrentDatabaseLabel")->text(), "Database: Start.mdb");
+}
+
+// The server ends the saving connection while the save waits inside its insert (another session
+// holds the table), as when the server is shut down under it. The window goes on meanwhile; then
+// the message names the server and the reason, nothing is saved, the test stays on screen, and
+// the next "Save work" saves it.
+TEST_F(ServerWindowTest, ASaveCutOffByTheServerSavesNothingAndKeepsTheTestOnScreen) {
+    create(m_server->address());
+    waitForServer();
+    typeTest("Bella");
+    MessageLog messages;
+    bool cutOff = false;
+    onServer(m_server->place(), m_server->name(), [&](QSqlDatabase &connection) {
+        QSqlQuery query(connection);
+        query.exec(QStringLiteral("BEGIN"));
+        query.exec(QStringLiteral("LOCK TABLE mytable IN ACCESS EXCLUSIVE MODE"));
+        control<QPushButton>("Command6")->click();
+        QString waiting;
+        ASSERT_TRUE(waitUntil([&] {
+            query.exec(QStringLiteral("SELECT pid FROM pg_locks WHERE NOT granted AND "
+                                      "relation = 'mytable'::regclass"));
+            if (query.next())
+                waiting = query.value(0).toString();
+            return !waiting.isEmpty();
+        })) << "the save never reached the server";
+        EXPECT_TRUE(m_window->databaseBusy());
+        cutOff = query.exec(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(waiting));
+        query.exec(QStringLiteral("ROLLBACK"));
+    });
+    ASSERT_TRUE(cutOff);
+    waitForServer();
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith("The test was not saved"));
+    EXPECT_TRUE(messages.texts()[0].contains(m_server->name()))
+        << messages.texts()[0].toStdString();
+    EXPECT_TRUE(messages.texts()[0].contains("terminat")) << messages.texts()[0].toStdString();
+    EXPECT_EQ(m_server->column("SELECT count(*) FROM mytable"), QStringList{"0"});
+    EXPECT_EQ(text("Text4"), "Bella");
+    EXPECT_EQ(text("puls3"), "166");
+
+    control<QPushButton>("Command6")->click();
+    waitForServer();
+    EXPECT_EQ(messages.texts().size(), 1);
+    EXPECT_EQ(m_server->column("SELECT \"Namn\" FROM mytable"), QStringList{"Bella"});
 }
 
 // A server that takes the connection and never answers: the window's event loop goes on (it is
