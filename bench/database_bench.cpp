@@ -6,6 +6,7 @@
 // issued directly through QSqlQuery on the same file, opened and released the same way, and the
 // bare query on a connection kept open (what SQLite itself needs).
 #include "app/laktat.h"
+#include "window_blocks.h"
 #include "database/database_store.h"
 #include "database/loading.h"
 #include "database/saving.h"
@@ -297,50 +298,12 @@ static void BM_LayoutCheck(benchmark::State &state) {
     }
 }
 
-namespace {
-
-// A program folder whose settings name the generated database as the current one.
-bool writeSettingsNamingDatabase(const QTemporaryDir &dir) {
-    QFile source(QStringLiteral(KAVREN_SOURCE_DIR "/resources/def4.txt"));
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    QList<QByteArray> lines = source.readAll().split('\n');
-    if (lines.size() < 26)
-        return false;
-    lines[25] = databasePath().toUtf8() + '\r';
-    QFile target(dir.filePath(QStringLiteral("def4.txt")));
-    return target.open(QIODevice::WriteOnly) && target.write(lines.join('\n')) > 0;
-}
-
-// Runs one handler and then the events it leaves (the pages of a long search, layout and painting
-// of the list) one batch at a time until `finished` holds, then a few more; the longest of these
-// is the longest stretch in which the window could not react.
-double longestBlockMs(const std::function<void()> &handler, const std::function<bool()> &finished) {
-    QElapsedTimer clock;
-    clock.start();
-    handler();
-    double longest = double(clock.nsecsElapsed()) / 1e6;
-    QElapsedTimer overall;
-    overall.start();
-    int after = 0;
-    while (after < 4 && overall.elapsed() < 60000) {
-        if (finished())
-            ++after;
-        clock.restart();
-        QApplication::processEvents();
-        longest = std::max(longest, double(clock.nsecsElapsed()) / 1e6);
-    }
-    return longest;
-}
-
-} // namespace
-
 // The main window: "Trainer" chosen, its one value chosen in Combo1, and the 100,000 found tests
 // in the result list, laid out and painted.
 static void BM_ListAllTestsInWindow(benchmark::State &state) {
     databasePath(); // generated once, outside the timed loop
     QTemporaryDir dir;
-    if (!writeSettingsNamingDatabase(dir)) {
+    if (!kavren::bench::writeSettingsNamingDatabase(dir, databasePath())) {
         state.SkipWithError("no settings file");
         return;
     }
@@ -358,9 +321,9 @@ static void BM_ListAllTestsInWindow(benchmark::State &state) {
     double longest = 0;
     for (auto _ : state) {
         values->setCurrentIndex(index);
-        longest = std::max(
-            longest, longestBlockMs([&] { emit values->activated(index); },
-                                    [&] { return results->model()->rowCount() == TestCount; }));
+        longest = std::max(longest, kavren::bench::longestBlockMs(
+                                        [&] { emit values->activated(index); },
+                                        [&] { return results->model()->rowCount() == TestCount; }));
         if (results->model()->rowCount() != TestCount)
             state.SkipWithError("not every test was listed");
     }

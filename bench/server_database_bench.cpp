@@ -3,12 +3,20 @@
 // on a Unix socket (scripts/test-database-server), started when the first of these benchmarks runs
 // and stopped at the end. Next to each operation runs the same statement sent directly through
 // QSqlQuery on a connection kept open, as the store keeps its own.
+#include "app/laktat.h"
 #include "database/database_store.h"
 #include "database/saving.h"
 #include "database/search.h"
 #include "database/server_store.h"
 
+#include "window_blocks.h"
+
+#include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QRadioButton>
 #include <QFile>
 #include <QDir>
 #include <QProcess>
@@ -277,6 +285,83 @@ static void BM_ServerSaveTest_DirectQuery(benchmark::State &state) {
     }
 }
 
+// The main window on the generated server: a trainer's 200 tests listed, and a typed test saved.
+// The time is until the server has answered and the window shows it; longest_block_ms is the
+// longest stretch in which the window could not react meanwhile, as the server's work runs away
+// from the window.
+static void BM_ServerListTestsInWindow(benchmark::State &state) {
+    const GeneratedServer *store = server(state);
+    QTemporaryDir dir;
+    if (!store || !kavren::bench::writeSettingsNamingDatabase(dir, store->address())) {
+        state.SkipWithError("no server or no settings file");
+        return;
+    }
+    Laktat window(dir.path());
+    window.show();
+    window.findChild<QAction *>(QStringLiteral("dbas1"))->trigger();
+    window.findChild<QRadioButton *>(QStringLiteral("Option6"))->click();
+    kavren::bench::longestBlockMs([] {}, [&] { return !window.databaseBusy(); });
+    auto *values = window.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    const auto *results = window.findChild<QListView *>(QStringLiteral("List1"));
+    // Not the trainer of the rows the save benchmarks add.
+    const int index = values->findText(QStringLiteral("Trainer 9"));
+    if (index < 0) {
+        state.SkipWithError("the trainer is not listed");
+        return;
+    }
+    double longest = 0;
+    for (auto _ : state) {
+        values->setCurrentIndex(index);
+        longest = std::max(longest, kavren::bench::longestBlockMs(
+                                        [&] { emit values->activated(index); },
+                                        [&] { return results->model()->rowCount() == 200; }));
+    }
+    if (results->model()->rowCount() != 200)
+        state.SkipWithError(qPrintable(
+            QStringLiteral("%1 tests listed, not 200").arg(results->model()->rowCount())));
+    state.counters["longest_block_ms"] = longest;
+}
+
+static void BM_ServerSaveInWindow(benchmark::State &state) {
+    const GeneratedServer *store = server(state);
+    QTemporaryDir dir;
+    if (!store || !kavren::bench::writeSettingsNamingDatabase(dir, store->address())) {
+        state.SkipWithError("no server or no settings file");
+        return;
+    }
+    Laktat window(dir.path());
+    window.show();
+    const auto field = [&window](const QString &name) {
+        return window.findChild<QLineEdit *>(name);
+    };
+    const char *steps[][3] = {{"1.2", "128", "2.40"}, {"1.5", "145", "2.20"}, {"2.4", "166", "2"}};
+    double longest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.findChild<QRadioButton *>(QStringLiteral("SSOption5"))->click();
+        field(QStringLiteral("Text4"))->setText(QStringLiteral("Saved from the window"));
+        field(QStringLiteral("Text5"))->setText(QStringLiteral("Trotter"));
+        field(QStringLiteral("Text6"))->setText(QStringLiteral("5"));
+        field(QStringLiteral("Text7"))->setText(QStringLiteral("Mare"));
+        for (int row = 0; row < 3; ++row) {
+            field(QStringLiteral("lakt%1").arg(row + 1))
+                ->setText(QString::fromLatin1(steps[row][0]));
+            field(QStringLiteral("puls%1").arg(row + 1))
+                ->setText(QString::fromLatin1(steps[row][1]));
+            field(QStringLiteral("temp%1").arg(row + 1))
+                ->setText(QString::fromLatin1(steps[row][2]));
+        }
+        window.recalcTick();
+        state.ResumeTiming();
+        longest = std::max(longest,
+                           kavren::bench::longestBlockMs([&] { window.saveWork(); },
+                                                         [&] { return !window.databaseBusy(); }));
+    }
+    if (!field(QStringLiteral("Text4"))->text().isEmpty())
+        state.SkipWithError("the test was not saved");
+    state.counters["longest_block_ms"] = longest;
+}
+
 BENCHMARK(BM_ServerSearchByName)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerSearchByName_DirectQuery)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerSearchByDate)->Unit(benchmark::kMicrosecond);
@@ -286,3 +371,5 @@ BENCHMARK(BM_ServerFindByDate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerListNames)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ServerSaveTest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerSaveTest_DirectQuery)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ServerListTestsInWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ServerSaveInWindow)->Unit(benchmark::kMillisecond);
