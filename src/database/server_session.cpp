@@ -85,15 +85,26 @@ ServerSession::ServerSession(const QString &text) {
                         .arg(m_address.shownName());
         return;
     }
+    // The key holds this thread's id, so no other thread uses the entry; the lock guards only the
+    // pool itself and is never held while the server is asked something, as a server that does
+    // not answer would hold every other thread's work with it.
     m_key = poolKey(m_address);
-    QMutexLocker lock(&poolMutex);
-    if (const auto kept = pool.find(m_key); kept != pool.end()) {
-        m_database = QSqlDatabase::database(kept->second, false);
+    QString keptName;
+    {
+        const QMutexLocker lock(&poolMutex);
+        if (const auto kept = pool.find(m_key); kept != pool.end())
+            keptName = kept->second;
+    }
+    if (!keptName.isEmpty()) {
+        m_database = QSqlDatabase::database(keptName, false);
         if (m_database.isOpen() && QSqlQuery(m_database).exec(QStringLiteral("SELECT 1")))
             return;
         m_database = QSqlDatabase();
-        dropConnection(kept->second);
-        pool.erase(kept);
+        {
+            const QMutexLocker lock(&poolMutex);
+            pool.erase(m_key);
+        }
+        dropConnection(keptName);
     }
     const QString name = nextConnectionName();
     m_database = QSqlDatabase::addDatabase(DriverName, name);
@@ -110,6 +121,7 @@ ServerSession::ServerSession(const QString &text) {
         dropConnection(name);
         return;
     }
+    const QMutexLocker lock(&poolMutex);
     pool[m_key] = name;
 }
 

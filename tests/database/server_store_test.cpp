@@ -10,12 +10,15 @@
 #include <QFile>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 using namespace kavren;
@@ -85,6 +88,42 @@ TEST(ServerStore, AnUnreachableServerIsNamedWithItsReason) {
         << problem->toStdString();
     EXPECT_FALSE(listCriterionValues(address, QStringLiteral("Namn")).error.isEmpty());
     EXPECT_FALSE(searchTests(address, QStringLiteral("Namn"), QStringLiteral("x")).error.isEmpty());
+}
+
+// One thread waiting for a server that takes the connection and never answers (up to the connect
+// timeout) holds no other thread's work: another thread saves and reads meanwhile. The silent
+// server then goes, and the waiting thread is told so.
+TEST(ServerStore, AServerThatDoesNotAnswerHoldsOnlyTheThreadWaitingForIt) {
+    KAVREN_REQUIRE_TEST_SERVER(place);
+    ServerDatabase database(place);
+    ASSERT_EQ(createDatabase(database.address()).outcome, CreateOutcome::Created);
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    const QString silentAddress =
+        QStringLiteral("postgresql://127.0.0.1:%1/horses").arg(silent.serverPort());
+
+    std::atomic<bool> answered = false;
+    std::optional<QString> silentProblem;
+    std::thread waiting([&] {
+        silentProblem = appendRow(silentAddress, rowOf(QStringLiteral("Bella")));
+        closeServerConnections();
+        answered = true;
+    });
+    // The waiting thread has reached the silent server once its connection is pending there.
+    ASSERT_TRUE(silent.waitForNewConnection(10000));
+    QTcpSocket *held = silent.nextPendingConnection();
+    const auto problem = appendRow(database.address(), rowOf(QStringLiteral("Stella")));
+    const QString count = countOf(database);
+    const bool answeredMeanwhile = answered;
+    held->abort();
+    waiting.join();
+
+    EXPECT_FALSE(answeredMeanwhile) << "the other thread's work waited for the silent server";
+    EXPECT_FALSE(problem.has_value()) << problem.value_or(QString()).toStdString();
+    EXPECT_EQ(count, QStringLiteral("1"));
+    ASSERT_TRUE(silentProblem.has_value());
+    EXPECT_TRUE(silentProblem->contains(QStringLiteral("127.0.0.1")))
+        << silentProblem->toStdString();
 }
 
 TEST(ServerStore, AnUnknownDatabaseIsNamedWithTheServersReason) {
