@@ -3,6 +3,7 @@
 // away from the window, so every step waits for the server's answer from the event loop; a server
 // that does not answer leaves the window working meanwhile.
 #include "app/laktat.h"
+#include "database/csv_export_dialog.h"
 #include "support/database_server.h"
 #include "support/message_log.h"
 #include "support/program_folder.h"
@@ -10,7 +11,9 @@
 #include "support/wait_until.h"
 #include "support/window_fixture.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,6 +120,18 @@ TEST_F(ServerWindowTest, ACreatedServerDatabaseTakesSavesAndGivesTestsBack) {
     waitForServer();
     EXPECT_EQ(text("Text4"), "Bella");
     EXPECT_EQ(text("temp1"), "2.4");
+
+    // The export reads the listed search again, every column, from the server.
+    const QString exported = m_folder.filePath(QStringLiteral("horses.csv"));
+    auto *exporter = m_window->findChild<kavren::CsvExportDialog *>(QStringLiteral("csvExport"));
+    ASSERT_NE(exporter, nullptr);
+    exporter->setFileChooser([&exported](QWidget *) { return exported; });
+    control<QAction>("exportCsv")->trigger();
+    waitForServer();
+    EXPECT_EQ(statusText(), "Exported 1 test and the comparison table to horses.csv");
+    QFile file(exported);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("1.2 128 2.40"));
 
     // The address is what the settings keep at exit.
     m_window->close();
