@@ -26,6 +26,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 using namespace kavren;
 
 namespace {
@@ -285,18 +287,33 @@ static void BM_ServerSaveTest_DirectQuery(benchmark::State &state) {
     }
 }
 
+namespace {
+
+// A program folder whose settings name the generated server database as the current one; nothing
+// when there is no server, and the benchmark is skipped.
+std::unique_ptr<QTemporaryDir> programFolderOnServer(benchmark::State &state) {
+    const GeneratedServer *store = server(state);
+    if (!store)
+        return nullptr;
+    auto dir = std::make_unique<QTemporaryDir>();
+    if (!kavren::bench::writeSettingsNamingDatabase(*dir, store->address())) {
+        state.SkipWithError("no settings file");
+        return nullptr;
+    }
+    return dir;
+}
+
+} // namespace
+
 // The main window on the generated server: a trainer's 200 tests listed, and a typed test saved.
 // The time is until the server has answered and the window shows it; longest_block_ms is the
 // longest stretch in which the window could not react meanwhile, as the server's work runs away
 // from the window.
 static void BM_ServerListTestsInWindow(benchmark::State &state) {
-    const GeneratedServer *store = server(state);
-    QTemporaryDir dir;
-    if (!store || !kavren::bench::writeSettingsNamingDatabase(dir, store->address())) {
-        state.SkipWithError("no server or no settings file");
+    const auto dir = programFolderOnServer(state);
+    if (!dir)
         return;
-    }
-    Laktat window(dir.path());
+    Laktat window(dir->path());
     window.show();
     window.findChild<QAction *>(QStringLiteral("dbas1"))->trigger();
     window.findChild<QRadioButton *>(QStringLiteral("Option6"))->click();
@@ -310,12 +327,9 @@ static void BM_ServerListTestsInWindow(benchmark::State &state) {
         return;
     }
     double longest = 0;
-    for (auto _ : state) {
-        values->setCurrentIndex(index);
-        longest = std::max(longest, kavren::bench::longestBlockMs(
-                                        [&] { emit values->activated(index); },
-                                        [&] { return results->model()->rowCount() == 200; }));
-    }
+    for (auto _ : state)
+        longest =
+            std::max(longest, kavren::bench::longestBlockListing(values, index, results, 200));
     if (results->model()->rowCount() != 200)
         state.SkipWithError(qPrintable(
             QStringLiteral("%1 tests listed, not 200").arg(results->model()->rowCount())));
@@ -323,13 +337,10 @@ static void BM_ServerListTestsInWindow(benchmark::State &state) {
 }
 
 static void BM_ServerSaveInWindow(benchmark::State &state) {
-    const GeneratedServer *store = server(state);
-    QTemporaryDir dir;
-    if (!store || !kavren::bench::writeSettingsNamingDatabase(dir, store->address())) {
-        state.SkipWithError("no server or no settings file");
+    const auto dir = programFolderOnServer(state);
+    if (!dir)
         return;
-    }
-    Laktat window(dir.path());
+    Laktat window(dir->path());
     window.show();
     const auto field = [&window](const QString &name) {
         return window.findChild<QLineEdit *>(name);

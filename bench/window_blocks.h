@@ -3,10 +3,13 @@
 // handler and the events it left ran.
 #pragma once
 
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QList>
+#include <QListView>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -48,6 +51,15 @@ inline double longestBlockMs(const std::function<void()> &handler,
         longest = std::max(longest, double(clock.nsecsElapsed()) / 1e6);
     }
     return longest;
+}
+
+// Chooses the value at `index` of the criterion's values, as a click in the list does, and returns
+// the longest block until the result list holds `expected` tests.
+inline double longestBlockListing(QComboBox *values, int index, const QListView *results,
+                                  int expected) {
+    values->setCurrentIndex(index);
+    return longestBlockMs([&] { emit values->activated(index); },
+                          [&] { return results->model()->rowCount() == expected; });
 }
 
 } // namespace kavren::bench
