@@ -157,7 +157,8 @@ private:
     void finishCreate(const kavren::CreateResult &result);
     void showCriterionValues(const kavren::ValuesResult &result);
     void showListedRow(const kavren::LoadedRow &loaded);
-    void finishErase(const kavren::EraseResult &result);
+    // Emptying the screen after an erase.
+    void finishErase();
     void exportListedTests(const kavren::SearchResult &listed);
     // Server work began, or the last of it was answered: the status bar says that the window
     // waits for the server, and a close asked for meanwhile takes place.

@@ -467,14 +467,20 @@ void Laktat::eraseSelectedTests(const TestRow &clicked) {
         return;
     }
     const QString path = m_database.databasePath;
+    const int request = m_rowRequest;
     m_databaseQueue->run(
         path, [path, selected] { return eraseTests(path, selected); },
-        [this](const EraseResult &result) { finishErase(result); });
+        [this, request](const EraseResult &result) {
+            if (!result.error.isEmpty())
+                showMessage(this, result.error);
+            // A list emptied or another test clicked while the server erased: the screen is the
+            // user's new work and stays.
+            if (request == m_rowRequest)
+                finishErase();
+        });
 }
 
-void Laktat::finishErase(const EraseResult &result) {
-    if (!result.error.isEmpty())
-        showMessage(this, result.error);
+void Laktat::finishErase() {
     m_searchPanel->setErasesTests(false);
     m_slidersInert = true;
     m_fileList->files()->clearSelectedFileName();

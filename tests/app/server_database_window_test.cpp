@@ -3,6 +3,7 @@
 // away from the window, so every step waits for the server's answer from the event loop; a server
 // that does not answer leaves the window working meanwhile.
 #include "app/laktat.h"
+#include "app/message_dialog.h"
 #include "database/csv_export_dialog.h"
 #include "support/database_server.h"
 #include "support/message_log.h"
@@ -12,7 +13,10 @@
 #include "support/window_fixture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QItemSelectionModel>
+#include <QMessageBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -205,6 +209,46 @@ TEST_F(ServerWindowTest, ASaveCutOffByTheServerSavesNothingAndKeepsTheTestOnScre
     waitForServer();
     EXPECT_EQ(messages.texts().size(), 1);
     EXPECT_EQ(m_server->column("SELECT \"Namn\" FROM mytable"), QStringList{"Bella"});
+}
+
+// "Erase work" on a server deletes the selected tests once the server has answered. While the
+// server is held up (another session holds the table), the user empties the screen and starts on
+// another horse: the erase still goes through, and its answer leaves the new work on screen.
+TEST_F(ServerWindowTest, EraseWorkOnAServerLeavesWorkBegunMeanwhileAlone) {
+    create(m_server->address());
+    waitForServer();
+    for (int saved = 0; saved < 2; ++saved) {
+        typeTest("Bella");
+        control<QPushButton>("Command6")->click();
+        waitForServer();
+    }
+    QListView *results = listTestsOf("Bella");
+    waitForServer();
+    ASSERT_EQ(results->model()->rowCount(), 2);
+    for (int row : {0, 1})
+        results->selectionModel()->select(results->model()->index(row, 0),
+                                          QItemSelectionModel::Select);
+    control<QCheckBox>("SSCheck3")->setChecked(true);
+
+    MessageLog messages;
+    onServer(m_server->place(), m_server->name(), [&](QSqlDatabase &connection) {
+        QSqlQuery query(connection);
+        query.exec(QStringLiteral("BEGIN"));
+        // Reading goes on; erasing waits.
+        query.exec(QStringLiteral("LOCK TABLE mytable IN SHARE MODE"));
+        kavren::MessageAnswers::setNextAnswer(QMessageBox::Yes);
+        emit results->clicked(results->model()->index(1, 0)); // the selection stays
+        // The click reads its test, asks, then erases; the erase waits for the table.
+        ASSERT_TRUE(waitUntil([&] { return !messages.texts().isEmpty(); }));
+        EXPECT_EQ(messages.texts(), QStringList{"Do you want to erase ?"});
+        control<QPushButton>("SSCOmmand15")->click(); // "Clear screen"
+        control("Text4")->setText("Stella");
+        query.exec(QStringLiteral("COMMIT"));
+    });
+    waitForServer();
+    EXPECT_EQ(messages.texts(), QStringList{"Do you want to erase ?"});
+    EXPECT_EQ(m_server->column("SELECT count(*) FROM mytable"), QStringList{"0"});
+    EXPECT_EQ(text("Text4"), "Stella");
 }
 
 // A server that takes the connection and never answers: the window's event loop goes on (it is
