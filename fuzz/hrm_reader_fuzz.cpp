@@ -26,6 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     (void)kavren::planTakeOver(file, steps);
     (void)file.recordingDate();
     (void)file.startClockTime();
-    (void)kavren::elapsedTimeText((long long)file.samples.size() * file.intervalSeconds());
+    (void)kavren::elapsedTimeText(static_cast<long long>(file.samples.size()) *
+                                  file.intervalSeconds());
     return 0;
 }
