@@ -47,9 +47,7 @@ bool Laktat::databaseBusy() const {
 }
 
 void Laktat::databaseWorkStarted(const QString &databasePath) {
-    CurrentDatabase server;
-    server.databasePath = databasePath;
-    m_waitingText = tr("Waiting for the database server of %1…").arg(shownDatabaseName(server));
+    m_waitingText = tr("Waiting for the database server of %1…").arg(shownServerName(databasePath));
     statusBar()->showMessage(m_waitingText);
 }
 

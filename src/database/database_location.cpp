@@ -38,17 +38,13 @@ CurrentDatabase serverDatabase(const QString &address, const QString &programFol
     CurrentDatabase database;
     database.databasePath = address;
     database.databaseFolder = programFolder;
-    const ServerAddressResult parsed = parseServerAddress(address);
-    database.selectedDatabaseName = parsed.address ? parsed.address->shownName() : address;
+    database.selectedDatabaseName = shownServerName(address);
     return database;
 }
 
 QString shownDatabaseName(const CurrentDatabase &database) {
-    if (isServerAddress(database.databasePath)) {
-        const ServerAddressResult parsed = parseServerAddress(database.databasePath);
-        return parsed.address ? parsed.address->shownName()
-                              : withoutPassword(database.databasePath);
-    }
+    if (isServerAddress(database.databasePath))
+        return shownServerName(database.databasePath);
     return splitAtLastSeparator(database.databasePath).fileName;
 }
 

@@ -11,10 +11,6 @@ namespace kavren {
 
 namespace {
 
-QString fileColumn(const QString &name) {
-    return quotedName(name);
-}
-
 QString rowColumnsSql() {
     QStringList columns{QStringLiteral("rowid")};
     for (const QString &column : RowColumns)
@@ -34,6 +30,12 @@ void bindStoredValue(QSqlQuery &query, const QByteArray &storedValue) {
     const QByteArray bytes = storedValue.isNull() ? QByteArray("") : storedValue;
     query.addBindValue(bytes);
     query.addBindValue(bytes);
+}
+
+// Indexes are only an aid to searching: a file that may not be written goes without them.
+void addIndexesWhereWritable(ScopedDatabase &store, const QString &path) {
+    if (!store.isReadOnly() && !problemWithCompleteness(store.database(), path))
+        addMissingIndexes(store);
 }
 
 // Whether the row still holds the name and date it was listed with, read the way the search
@@ -130,9 +132,7 @@ std::optional<QString> FileStore::prepareForUse() {
     ScopedDatabase store;
     if (const auto problem = openForOperation(store, m_path, Purpose::Reading, m_access))
         return problem;
-    // Indexes are only an aid to searching: a file that may not be written goes without them.
-    if (!store.isReadOnly() && !problemWithCompleteness(store.database(), m_path))
-        addMissingIndexes(store);
+    addIndexesWhereWritable(store, m_path);
     return std::nullopt;
 }
 
@@ -144,8 +144,7 @@ ValuesResult FileStore::listValues(const QString &searchField) {
     ScopedDatabase store;
     if (const auto problem = openForOperation(store, m_path, Purpose::Reading, m_access))
         return {{}, {}, *problem};
-    if (!store.isReadOnly() && !problemWithCompleteness(store.database(), m_path))
-        addMissingIndexes(store);
+    addIndexesWhereWritable(store, m_path);
 
     ValuesResult result;
     QSqlQuery query(store.database());
@@ -216,7 +215,7 @@ std::optional<QString> FileStore::appendRows(const std::vector<StoredRow> &rows)
         return problem;
     const QSqlError error = inTransaction(store.database(), [&] {
         QSqlQuery insert(store.database());
-        if (!insert.prepare(insertRowSql(quotedName(TableName), fileColumn)))
+        if (!insert.prepare(insertRowSql(quotedName(TableName), quotedName)))
             return insert.lastError();
         return insertRows(insert, rows, EmptyMoment::Text);
     });

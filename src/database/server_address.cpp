@@ -122,6 +122,11 @@ QString withoutPassword(const QString &text) {
     return shown;
 }
 
+QString shownServerName(const QString &address) {
+    const ServerAddressResult parsed = parseServerAddress(address);
+    return parsed.address ? parsed.address->shownName() : withoutPassword(address);
+}
+
 ServerAddressResult parseServerAddress(const QString &text) {
     const QString trimmed = text.trimmed();
     const QString rest = afterScheme(trimmed);

@@ -43,4 +43,8 @@ ServerAddressResult parseServerAddress(const QString &text);
 // The address with any password replaced by "***", for showing a refused address.
 QString withoutPassword(const QString &text);
 
+// The database as captions and messages show it: "host/dbname", or the address without its
+// password when it cannot be read.
+QString shownServerName(const QString &address);
+
 } // namespace kavren

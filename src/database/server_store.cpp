@@ -56,8 +56,7 @@ QString selectRowsSql(const QString &searchField) {
 ServerStore::ServerStore(const QString &address) : m_address(address) {}
 
 QString ServerStore::shownName() const {
-    const ServerAddressResult parsed = parseServerAddress(m_address);
-    return parsed.address ? parsed.address->shownName() : withoutPassword(m_address);
+    return shownServerName(m_address);
 }
 
 CreateResult ServerStore::create() {

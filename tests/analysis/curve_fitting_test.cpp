@@ -4,6 +4,7 @@
 #include "analysis/field_reading.h"
 
 #include "support/qt_printers.h"
+#include "support/step_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,7 @@
 namespace kavren {
 namespace {
 
-StepTexts texts(std::initializer_list<const char *> values) {
-    StepTexts result;
-    std::size_t i = 0;
-    for (const char *value : values)
-        result[i++] = QString::fromUtf8(value);
-    return result;
-}
+using testing::stepTexts;
 
 struct FitCase {
     const char *name;
@@ -40,16 +35,20 @@ TEST_P(FitExamples, GiveTheCoefficientsOfTheWorkedExamples) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, FitExamples,
-    ::testing::Values(
-        FitCase{"ThreeSteps", texts({"5", "6", "7"}), texts({"1", "2", "4"}),
-                texts({"150", "170", "190"}), 3, -5 * std::log(2.0), std::log(2.0), 50, 20},
-        FitCase{"FourSteps", texts({"5", "6", "7", "8"}), texts({"1.0", "1.5", "2.5", "5.0"}),
-                texts({"150", "165", "180", "195"}), 4, -2.737641, 0.533913, 75, 15},
-        FitCase{"HeartRateOnly", texts({"5", "6", "7", "8"}), texts({"0.1", "0.1", "0.1", "0.1"}),
-                texts({"150", "165", "180", "195"}), 4, std::log(0.1), 0, 75, 15},
-        // Blanks around a heart rate still pass the strict reading.
-        FitCase{"BlanksAroundHeartRates", texts({"5", "6", "7"}), texts({"1", "2", "4"}),
-                texts({" 150", "170 ", " 190 "}), 3, -5 * std::log(2.0), std::log(2.0), 50, 20}),
+    ::testing::Values(FitCase{"ThreeSteps", stepTexts({"5", "6", "7"}), stepTexts({"1", "2", "4"}),
+                              stepTexts({"150", "170", "190"}), 3, -5 * std::log(2.0),
+                              std::log(2.0), 50, 20},
+                      FitCase{"FourSteps", stepTexts({"5", "6", "7", "8"}),
+                              stepTexts({"1.0", "1.5", "2.5", "5.0"}),
+                              stepTexts({"150", "165", "180", "195"}), 4, -2.737641, 0.533913, 75,
+                              15},
+                      FitCase{"HeartRateOnly", stepTexts({"5", "6", "7", "8"}),
+                              stepTexts({"0.1", "0.1", "0.1", "0.1"}),
+                              stepTexts({"150", "165", "180", "195"}), 4, std::log(0.1), 0, 75, 15},
+                      // Blanks around a heart rate still pass the strict reading.
+                      FitCase{"BlanksAroundHeartRates", stepTexts({"5", "6", "7"}),
+                              stepTexts({"1", "2", "4"}), stepTexts({" 150", "170 ", " 190 "}), 3,
+                              -5 * std::log(2.0), std::log(2.0), 50, 20}),
     [](const auto &p) { return std::string(p.param.name); });
 
 struct FailureCase {
@@ -64,8 +63,8 @@ class FitFailures : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(FitFailures, ZeroOnlyTheSumsOfTheFailingSeries) {
     const FailureCase &test = GetParam();
-    const auto steps = readSteps(texts({"5", "6", "7"}), texts({"1", test.lactate2, "4"}),
-                                 texts({"150", test.hr2, "190"}));
+    const auto steps = readSteps(stepTexts({"5", "6", "7"}), stepTexts({"1", test.lactate2, "4"}),
+                                 stepTexts({"150", test.hr2, "190"}));
     const CurveFitDouble fit = fitCurves(steps, 3, {9, 9, 9, 9});
     if (test.lactateFlat) {
         EXPECT_EQ(fit.lactateIntercept, 0);
@@ -95,8 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &p) { return std::string(p.param.name); });
 
 TEST(CurveFit, EqualSpeedsKeepBothSlopesAndComputeInterceptsWithThem) {
-    const auto steps =
-        readSteps(texts({"6", "6", "6"}), texts({"1", "2", "4"}), texts({"150", "170", "190"}));
+    const auto steps = readSteps(stepTexts({"6", "6", "6"}), stepTexts({"1", "2", "4"}),
+                                 stepTexts({"150", "170", "190"}));
     const CurveFitDouble fit = fitCurves(steps, 3, {0, 0.5, 0, 10});
     EXPECT_EQ(fit.lactateSlope, 0.5);
     EXPECT_EQ(fit.hrSlope, 10);
@@ -127,8 +126,9 @@ TEST(CurveFit, AbsurdValuesLeaveFiniteCoefficients) {
         return std::abs(actual - expected) <= 1e-4 * std::abs(expected) + 1e-9;
     };
     for (const Case &c : cases) {
-        const auto steps = readSteps(texts({c.x, c.x, "7", "1E30"}), texts({"1", "2", "4", "1E30"}),
-                                     texts({"1E30", "170", "190", "200"}));
+        const auto steps =
+            readSteps(stepTexts({c.x, c.x, "7", "1E30"}), stepTexts({"1", "2", "4", "1E30"}),
+                      stepTexts({"1E30", "170", "190", "200"}));
         const CurveFitDouble fit = fitCurves(steps, 4, {1, 2, 3, 4});
         SCOPED_TRACE(c.x);
         EXPECT_PRED2(close, fit.lactateIntercept, c.a);
@@ -157,7 +157,7 @@ class StepCount : public ::testing::TestWithParam<StepCountCase> {};
 
 TEST_P(StepCount, FollowsLactateThreeAndHeartRatesFourToSix) {
     const StepCountCase &test = GetParam();
-    const auto steps = readSteps(texts({"5", "6", "7", "8", "9", "10"}), test.lactate, test.hr);
+    const auto steps = readSteps(stepTexts({"5", "6", "7", "8", "9", "10"}), test.lactate, test.hr);
     std::int16_t stepCount = 2;
     float lastStepX = 42;
     determineStepCount(steps, stepCount, lastStepX);
@@ -167,16 +167,18 @@ TEST_P(StepCount, FollowsLactateThreeAndHeartRatesFourToSix) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, StepCount,
-    ::testing::Values(StepCountCase{"SixFilled", texts({"1", "2", "3", "4", "5", "6"}),
-                                    texts({"1", "2", "3", "4", "5", "6"}), 6, 10},
-                      StepCountCase{"EmptySixthHeartRate", texts({"1", "2", "3", "4", "5", "6"}),
-                                    texts({"1", "2", "3", "4", "5", ""}), 5, 9},
+    ::testing::Values(StepCountCase{"SixFilled", stepTexts({"1", "2", "3", "4", "5", "6"}),
+                                    stepTexts({"1", "2", "3", "4", "5", "6"}), 6, 10},
+                      StepCountCase{"EmptySixthHeartRate",
+                                    stepTexts({"1", "2", "3", "4", "5", "6"}),
+                                    stepTexts({"1", "2", "3", "4", "5", ""}), 5, 9},
                       StepCountCase{"EmptyThirdLactateButFourthHeartRate",
-                                    texts({"1", "2", "", "4"}), texts({"1", "2", "3", "4"}), 4, 8},
-                      StepCountCase{"LaterStepOverridesGap", texts({"1", "2", "3"}),
-                                    texts({"1", "2", "3", "", "", "160"}), 6, 10},
-                      StepCountCase{"NoneHoldsKeepsPrevious", texts({"1", "2"}),
-                                    texts({"1", "2", "3"}), 2, 42}),
+                                    stepTexts({"1", "2", "", "4"}), stepTexts({"1", "2", "3", "4"}),
+                                    4, 8},
+                      StepCountCase{"LaterStepOverridesGap", stepTexts({"1", "2", "3"}),
+                                    stepTexts({"1", "2", "3", "", "", "160"}), 6, 10},
+                      StepCountCase{"NoneHoldsKeepsPrevious", stepTexts({"1", "2"}),
+                                    stepTexts({"1", "2", "3"}), 2, 42}),
     [](const auto &p) { return std::string(p.param.name); });
 
 TEST(StrictReading, TakesOnlyWholeNumbers) {

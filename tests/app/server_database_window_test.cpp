@@ -61,18 +61,7 @@ protected:
         control<QPushButton>("Command4")->click();
     }
     void typeTest(const QString &name) {
-        control<QRadioButton>("SSOption5")->click();
-        const std::pair<const char *, QString> identity[] = {
-            {"Text4", name}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
-        for (const auto &[field, value] : identity)
-            control(QString::fromLatin1(field))->setText(value);
-        const char *steps[3][3] = {
-            {"1.2", "128", "2.40"}, {"1.5", "145", "2.20"}, {"2.4", "166", "2"}};
-        for (int i = 0; i < 3; ++i) {
-            control(QStringLiteral("lakt%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][0]));
-            control(QStringLiteral("puls%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][1]));
-            control(QStringLiteral("temp%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][2]));
-        }
+        typeThreeStepTest(name);
         m_window->recalcTick();
     }
 

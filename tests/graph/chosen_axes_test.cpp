@@ -3,28 +3,23 @@
 #include "analysis/calculation_run.h"
 #include "graph/curve_plot.h"
 #include "support/recording_surface.h"
+#include "support/step_texts.h"
 
 #include <gtest/gtest.h>
 
 namespace kavren {
 namespace {
 
-StepTexts texts(std::initializer_list<const char *> values) {
-    StepTexts result;
-    std::size_t i = 0;
-    for (const char *value : values)
-        result[i++] = QString::fromLatin1(value);
-    return result;
-}
+using testing::stepTexts;
 
-class ChosenAxes : public testing::Test {
+class ChosenAxes : public ::testing::Test {
 protected:
     ChosenAxes() {
         test.discipline = QStringLiteral("Trav");
         test.speedUnit = SpeedUnit::MinPerKm;
-        inputs.speedMs = texts({"5", "6", "7", "8"});
-        inputs.lactate = texts({"1.0", "1.5", "2.5", "5.0"});
-        inputs.hr = texts({"150", "165", "180", "195"});
+        inputs.speedMs = stepTexts({"5", "6", "7", "8"});
+        inputs.lactate = stepTexts({"1.0", "1.5", "2.5", "5.0"});
+        inputs.hr = stepTexts({"150", "165", "180", "195"});
     }
 
     const SurfaceStep *text(const char *t) const {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QObject>
+#include <QRadioButton>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,7 @@
 #include <source_location>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kavren::testing {
 
@@ -46,6 +48,23 @@ protected:
     T *control(const QString &name,
                std::source_location where = std::source_location::current()) const {
         return findControl<T>(windowUnderTest(), name, where);
+    }
+
+    // Types a three-step test of this horse, a trotter mare of five with speeds in min/km, into
+    // the entry fields; the unit conversion has yet to tick.
+    void typeThreeStepTest(const QString &name) const {
+        control<QRadioButton>(QStringLiteral("SSOption5"))->click();
+        const std::pair<const char *, QString> identity[] = {
+            {"Text4", name}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
+        for (const auto &[field, value] : identity)
+            control(QString::fromLatin1(field))->setText(value);
+        const char *steps[3][3] = {
+            {"1.2", "128", "2.40"}, {"1.5", "145", "2.20"}, {"2.4", "166", "2"}};
+        for (int i = 0; i < 3; ++i) {
+            control(QStringLiteral("lakt%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][0]));
+            control(QStringLiteral("puls%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][1]));
+            control(QStringLiteral("temp%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][2]));
+        }
     }
 
     // Picks value among the listed criterion values (Combo1) as a user would, which lists its
