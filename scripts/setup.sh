@@ -6,7 +6,7 @@ set -euo pipefail
 KAVREN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KAVREN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev
                  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-                 desktop-file-utils appstream poppler-utils postgresql)
+                 desktop-file-utils appstream poppler-utils postgresql ccache)
 
 kavren_install_missing() {
     local missing=()
@@ -30,6 +30,10 @@ kavren_build() {
     local folder="$1"
     shift
     kavren_install_missing "${KAVREN_PACKAGES[@]}"
-    cmake -S "$KAVREN_ROOT" -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+    # The compiler cache keeps what was compiled before, also for a fresh clone or a removed build
+    # folder: paths below the sources are cached relative to them.
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$KAVREN_ROOT}"
+    cmake -S "$KAVREN_ROOT" -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" > /dev/null
     cmake --build "$folder" -j "$(nproc)"
 }
