@@ -538,3 +538,18 @@ TEST(ReportPage, PointsAndCurvesBeyondTheAxisRangesStopAtTheAxes) {
     ASSERT_GT(hrLines.size(), 1u);
     EXPECT_NEAR(hrLines[1].a.x(), 4.13, 0.006);
 }
+
+TEST(ReportPage, ACrossLineColourThatVanishesOnPaperIsPrintedBlack) {
+    // Light yellow on white paper is 1.07:1; light magenta (3.1:1) is printed as it is.
+    ReportInputs in = testOnScreen();
+    in.thresholdSpeed = QStringLiteral("6");
+    in.styles.printLactateLineColour = QStringLiteral("14");
+    RecordingSurface yellow = pageSurface();
+    drawReportPage(yellow, in);
+    EXPECT_TRUE(linesIn(yellow, QColor(255, 255, 0)).empty());
+    EXPECT_EQ(yellow.stepsOf(Kind::Line).back().colour, QColor(0, 0, 0));
+    in.styles.printLactateLineColour = QStringLiteral("13");
+    RecordingSurface magenta = pageSurface();
+    drawReportPage(magenta, in);
+    EXPECT_EQ(magenta.stepsOf(Kind::Line).back().colour, QColor(255, 0, 255));
+}
