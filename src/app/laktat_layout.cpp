@@ -21,6 +21,7 @@
 #include "exercise/twips.h"
 #include "app/window_scale.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
@@ -192,10 +193,21 @@ void Laktat::buildMenus() {
     connect(addNamedAction(preferences, "Skrivare", tr("Printer")), &QAction::triggered, m_styles,
             &StylePanel::showPrinterFrame);
     QMenu *onlyHr = addNamedMenu(preferences, "EndPuls", tr("Only Hr"));
-    connect(addNamedAction(onlyHr, "Pja", tr("Yes")), &QAction::triggered, this,
-            [this] { setHeartRateOnly(true); });
-    connect(addNamedAction(onlyHr, "Pnej", tr("No")), &QAction::triggered, this,
-            [this] { setHeartRateOnly(false); });
+    QAction *hrOnlyYes = addNamedAction(onlyHr, "Pja", tr("Yes"));
+    QAction *hrOnlyNo = addNamedAction(onlyHr, "Pnej", tr("No"));
+    auto *hrOnlyChoice = new QActionGroup(onlyHr);
+    for (QAction *action : {hrOnlyYes, hrOnlyNo}) {
+        action->setCheckable(true);
+        hrOnlyChoice->addAction(action);
+    }
+    hrOnlyNo->setChecked(true);
+    connect(hrOnlyYes, &QAction::triggered, this, [this] { setHeartRateOnly(true); });
+    connect(hrOnlyNo, &QAction::triggered, this, [this] { setHeartRateOnly(false); });
+    // The display is also switched by connecting, importing and calculating: the menu shows the
+    // one in force whenever it opens.
+    connect(onlyHr, &QMenu::aboutToShow, this, [this, hrOnlyYes, hrOnlyNo] {
+        (m_test.hrOnly ? hrOnlyYes : hrOnlyNo)->setChecked(true);
+    });
     QMenu *frameSize = addNamedMenu(preferences, "Framesize", tr("Adjust frame to background"));
     connect(addNamedAction(frameSize, "Ja1", tr("Yes")), &QAction::triggered, m_background,
             [this] { m_background->adjustFrameToBackground(true); });

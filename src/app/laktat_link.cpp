@@ -30,6 +30,13 @@ void Laktat::selectMinPerKm() {
 }
 
 void Laktat::linkConnected() {
+    // A live run starts from an empty test, as an import does: the steps, names and comparison
+    // cells of the test before must not be calculated again with the live run's first heart rate.
+    clearAll();
+    // Without speeds the fit keeps its previous coefficients: the last run's line must not give
+    // the empty test a V200.
+    m_test.fit = {};
+    m_test.fitDouble = {};
     m_database.selectedDatabaseName = QStringLiteral(" ");
     m_entry->hrField(0)->setText(QStringLiteral("120"));
     selectMinPerKm();

@@ -17,6 +17,10 @@ namespace kavren {
 inline constexpr UserScale GraphCanvasScale{GraphCanvas::Left, GraphCanvas::Top, GraphCanvas::Right,
                                             GraphCanvas::Bottom};
 
+// The plotting area inside the axes, x 4…15 and y 0…12, on the screen and on paper: the data drawn
+// on a graph is clipped to it (QRectF's top is the smaller y).
+inline constexpr QRectF GraphPlottingArea{4, 0, 11, 12};
+
 // x of the grid points of one row: 4, 4.1, … by repeated addition while x ≤ 15.
 std::vector<double> gridXs();
 

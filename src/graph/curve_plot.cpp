@@ -57,14 +57,14 @@ void drawMark(DrawingSurface &surface, const StyleSettings &styles, const PlotMa
         outline = stylePaletteColour(styles.printLactateMarkColour);
         break;
     }
-    surface.circle(mark.centre, radius, outline);
+    surface.circle(mark.centre, radius, surface.visibleColour(outline));
 }
 
 void drawCurve(DrawingSurface &surface, const StyleSettings &styles, const PlotCurve &curve) {
     surface.setLineWidth(curve.colour == CurveColour::HeartRateOfFile
                              ? std::optional<int>(FileHrLineWidth)
                              : styleWidth(styles.curveWidth));
-    const std::optional<QColor> colour = curveColour(styles, curve.colour);
+    const std::optional<QColor> colour = surface.visibleColour(curveColour(styles, curve.colour));
     for (const QPointF &start : curve.pieceStarts)
         surface.line(start, QPointF(start.x() + curve.pieceWidth, start.y()), colour);
 }
@@ -105,6 +105,7 @@ void drawCalculationRun(DrawingSurface &surface, const StyleSettings &styles,
 }
 
 void drawCurvePlot(DrawingSurface &surface, const StyleSettings &styles, const PlotItems &items) {
+    const ClipScope clip(surface, GraphPlottingArea);
     std::size_t markBegin = 0;
     std::size_t curveBegin = 0;
     for (const PlotSlotEnd &end : items.slotEnds) {
@@ -118,7 +119,9 @@ void drawCurvePlot(DrawingSurface &surface, const StyleSettings &styles, const P
 
 void drawThresholdCross(DrawingSurface &surface, const StyleSettings &styles,
                         const ThresholdCross &cross) {
-    const std::optional<QColor> colour = stylePaletteColour(styles.thresholdColour);
+    const ClipScope clip(surface, GraphPlottingArea);
+    const std::optional<QColor> colour =
+        surface.visibleColour(stylePaletteColour(styles.thresholdColour));
     for (const QLineF &line : cross.lines)
         surface.line(line.p1(), line.p2(), colour);
 }

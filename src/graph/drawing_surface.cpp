@@ -5,6 +5,7 @@
 #include "graph/palette.h"
 #include "exercise/numeric_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kavren {
@@ -47,6 +48,38 @@ double CoordinateMap::yLengthToDevice(double userLength) const {
 
 double CoordinateMap::deviceDownToUserY(double deviceLength) const {
     return deviceLength / m_yFactor;
+}
+
+std::optional<QLineF> lineInsideArea(QPointF from, QPointF to, const QRectF &area) {
+    const QRectF box = area.normalized();
+    // Liang–Barsky: the part of from + t·(to − from), 0 ≤ t ≤ 1, that meets every edge's
+    // condition p·t ≤ q. A line inside keeps its exact end points.
+    double enter = 0;
+    double leave = 1;
+    const auto edge = [&enter, &leave](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double t = q / p;
+        if (p < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+        return enter <= leave;
+    };
+    const double dx = to.x() - from.x();
+    const double dy = to.y() - from.y();
+    if (!edge(-dx, from.x() - box.left()) || !edge(dx, box.right() - from.x()) ||
+        !edge(-dy, from.y() - box.top()) || !edge(dy, box.bottom() - from.y()))
+        return std::nullopt;
+    const QPointF start = enter > 0 ? QPointF(from.x() + enter * dx, from.y() + enter * dy) : from;
+    const QPointF end = leave < 1 ? QPointF(from.x() + leave * dx, from.y() + leave * dy) : to;
+    return QLineF(start, end);
+}
+
+bool centreInsideArea(QPointF centre, const QRectF &area) {
+    const QRectF box = area.normalized();
+    return centre.x() >= box.left() && centre.x() <= box.right() && centre.y() >= box.top() &&
+           centre.y() <= box.bottom();
 }
 
 std::optional<QColor> colourOfPaletteNumber(double number) {
@@ -132,6 +165,20 @@ void DrawingSurface::setBold(bool bold) {
     m_bold = bold;
 }
 
+void DrawingSurface::setClipArea(std::optional<QRectF> area) {
+    m_clip = area;
+}
+
+void DrawingSurface::setBackdrop(std::optional<QColor> colour) {
+    m_backdrop = colour && colour->isValid() ? colour : std::nullopt;
+}
+
+std::optional<QColor> DrawingSurface::visibleColour(std::optional<QColor> colour) const {
+    if (!colour || !colour->isValid() || !m_backdrop)
+        return colour;
+    return legibleOn(*colour, *m_backdrop);
+}
+
 bool DrawingSurface::usable(QPointF user) const {
     if (!finite(user))
         return false;
@@ -173,6 +220,13 @@ void DrawingSurface::line(QPointF from, QPointF to, std::optional<QColor> colour
     m_pen = to;
     if (from == to)
         return;
+    if (m_clip) {
+        const std::optional<QLineF> inside = lineInsideArea(from, to, *m_clip);
+        if (!inside || inside->p1() == inside->p2())
+            return;
+        from = inside->p1();
+        to = inside->p2();
+    }
     SurfaceStep step = stepOf(SurfaceStep::Kind::Line);
     step.a = from;
     step.b = to;
@@ -184,6 +238,8 @@ void DrawingSurface::point(QPointF at, std::optional<QColor> colour) {
     if (!colour || !colour->isValid() || !usable(at) || !showable(m_width))
         return;
     m_pen = at;
+    if (m_clip && !centreInsideArea(at, *m_clip))
+        return;
     SurfaceStep step = stepOf(SurfaceStep::Kind::Point);
     step.a = at;
     step.colour = *colour;
@@ -196,6 +252,8 @@ void DrawingSurface::circle(QPointF centre, double radius, std::optional<QColor>
     if (!showable(m_map.xLengthToDevice(radius)) || !showable(m_width))
         return;
     m_pen = centre;
+    if (m_clip && !centreInsideArea(centre, *m_clip))
+        return;
     SurfaceStep step = stepOf(SurfaceStep::Kind::Circle);
     step.a = centre;
     step.radius = std::abs(radius);

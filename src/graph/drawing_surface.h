@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLineF>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -92,6 +93,14 @@ struct SurfaceStep {
     UserScale scale; // the user scale in force when the step was drawn
 };
 
+// Keeps what is drawn as data (points and lines of measurements and curves) inside a rectangle of
+// user coordinates, the plotting area of a graph, so that it never covers the axis labels around
+// it: a line is cut at the area's edges, and a point or circle whose centre lies outside the area
+// is left out (one whose centre lies inside is drawn whole). Text and pictures are never clipped.
+// QRectF's top is the smaller y, its bottom the larger, whichever way the scale runs.
+std::optional<QLineF> lineInsideArea(QPointF from, QPointF to, const QRectF &area);
+bool centreInsideArea(QPointF centre, const QRectF &area);
+
 class DrawingSurface {
 public:
     explicit DrawingSurface(const QRectF &deviceArea = QRectF(0, 0, 1, 1));
@@ -125,6 +134,18 @@ public:
     QColor textColour() const { return m_textColour; }
     double fontSize() const { return m_fontSize; }
     bool bold() const { return m_bold; }
+
+    // The area that lines, points and circles are kept inside; empty: the whole surface.
+    void setClipArea(std::optional<QRectF> area);
+    std::optional<QRectF> clipArea() const { return m_clip; }
+
+    // The colour the drawing stands on (the graph's background colour); empty when unknown.
+    void setBackdrop(std::optional<QColor> colour);
+    std::optional<QColor> backdrop() const { return m_backdrop; }
+    // A colour as data is drawn in on this surface: itself when it stands out from the backdrop by
+    // at least 3:1, otherwise black or white, whichever stands out more (legibleOn). Unchanged
+    // without a backdrop; empty stays empty.
+    std::optional<QColor> visibleColour(std::optional<QColor> colour) const;
 
     // The pen position, in user units: where the next text is printed.
     QPointF pen() const { return m_pen; }
@@ -170,6 +191,24 @@ private:
     QColor m_textColour = QColor(0, 0, 0);
     double m_fontSize = 8;
     bool m_bold = false;
+    std::optional<QRectF> m_clip;
+    std::optional<QColor> m_backdrop;
+};
+
+// Clips the data drawn while it lives to an area, then restores the clip that was in force.
+class ClipScope {
+public:
+    ClipScope(DrawingSurface &surface, const QRectF &area)
+        : m_surface(surface), m_previous(surface.clipArea()) {
+        surface.setClipArea(area);
+    }
+    ~ClipScope() { m_surface.setClipArea(m_previous); }
+    ClipScope(const ClipScope &) = delete;
+    ClipScope &operator=(const ClipScope &) = delete;
+
+private:
+    DrawingSurface &m_surface;
+    std::optional<QRectF> m_previous;
 };
 
 } // namespace kavren

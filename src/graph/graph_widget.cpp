@@ -20,6 +20,7 @@ GraphWidget::GraphWidget(QWidget *parent) : QWidget(parent) {
     m_surface.setChangeHandler([this] { update(); });
     m_surface.resize(size(), devicePixelRatioF());
     m_surface.setScale(GraphCanvasScale);
+    m_surface.setBackdrop(m_background);
 }
 
 void GraphWidget::syncLayer() {
@@ -38,6 +39,8 @@ const CoordinateMap &GraphWidget::map() {
 
 void GraphWidget::setBackgroundColour(const QColor &colour) {
     m_background = colour;
+    // What is drawn from now on stands out from the new background.
+    m_surface.setBackdrop(colour);
     update();
 }
 

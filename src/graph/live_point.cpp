@@ -1,5 +1,6 @@
 #include "graph/live_point.h"
 
+#include "graph/axis_frame.h"
 #include "graph/drawing_surface.h"
 
 namespace kavren {
@@ -7,7 +8,9 @@ namespace kavren {
 void drawLivePoint(DrawingSurface &surface, double speedMps, double heartRate, double hrScale) {
     constexpr int White = 15;
     const double y = (heartRate - LivePointHrBase) * hrScale;
-    surface.circle(QPointF(speedMps, y), LivePointRadius, colourOfPaletteNumber(White));
+    const ClipScope clip(surface, GraphPlottingArea);
+    surface.circle(QPointF(speedMps, y), LivePointRadius,
+                   surface.visibleColour(colourOfPaletteNumber(White)));
 }
 
 } // namespace kavren

@@ -13,7 +13,8 @@ inline constexpr double LivePointHrBase = 120;
 inline constexpr double LivePointRadius = 0.05;
 
 // A white (palette 15) circle of radius 0.05 at x = speed in m/s used directly as graph x and
-// y = (heart rate − 120) · hrScale, drawn with the surface's current fill style.
+// y = (heart rate − 120) · hrScale, drawn with the surface's current fill style; black on a light
+// background, where white would vanish, and not at all outside the plotting area.
 void drawLivePoint(DrawingSurface &surface, double speedMps, double heartRate, double hrScale);
 
 } // namespace kavren

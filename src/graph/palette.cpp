@@ -3,6 +3,7 @@
 
 #include "exercise/numeric_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -39,6 +40,35 @@ std::optional<QColor> paletteColourOfNumber(double number) {
 std::optional<QColor> paletteColourOfText(const QString &text) {
     const std::optional<double> number = wholeNumberOfText(text);
     return number ? paletteColourOfNumber(*number) : std::nullopt;
+}
+
+namespace {
+
+double linearChannel(int value) {
+    const double c = value / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double relativeLuminance(const QColor &colour) {
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linearChannel(rgb.red()) + 0.7152 * linearChannel(rgb.green()) +
+           0.0722 * linearChannel(rgb.blue());
+}
+
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor legibleOn(const QColor &colour, const QColor &background) {
+    if (contrastRatio(colour, background) >= MinimumDrawnContrast)
+        return colour;
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
 }
 
 } // namespace kavren

@@ -2,6 +2,7 @@
 
 #include "exercise/numeric_text.h"
 
+#include <QString>
 #include <QStringView>
 
 #include <array>
@@ -35,18 +36,30 @@ DecodedDatagram decodeDatagram(QByteArrayView bytes) {
     // The text widened into a buffer on the stack: a datagram must not cost an allocation.
     std::array<char16_t, MaxDatagramBytes> text;
     qsizetype colon = -1;
+    bool comma = false;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char byte = bytes[i];
         if (!isPlainTextByte(byte))
             return decoded;
         if (byte == ':' && colon < 0)
             colon = i;
+        comma = comma || byte == ',';
         text[std::size_t(i)] = char16_t(static_cast<unsigned char>(byte));
     }
     if (colon < 0)
         return decoded;
-    const QStringView speedText(text.data(), colon);
-    const QStringView hrText(text.data() + colon + 1, bytes.size() - colon - 1);
+    QStringView speedText(text.data(), colon);
+    QStringView hrText(text.data() + colon + 1, bytes.size() - colon - 1);
+    // A comma is a decimal sign, as in the typed fields ("5,5:140" is 5.5 m/s). Only a datagram
+    // that has one pays for the copies.
+    QString speedWithPoints;
+    QString hrWithPoints;
+    if (comma) {
+        speedWithPoints = withDecimalPoints(speedText.toString());
+        hrWithPoints = withDecimalPoints(hrText.toString());
+        speedText = speedWithPoints;
+        hrText = hrWithPoints;
+    }
     if (!beginsWithNumber(speedText) || !beginsWithNumber(hrText))
         return decoded;
 

@@ -1,6 +1,6 @@
 // Reads one datagram of the registering device: a pair "speed:heart rate" (speed in m/s, heart
-// rate in b/min, "." as decimal sign), the sign-off text, or something to drop. Works on the raw
-// bytes alone, so the socket and the fuzzer feed it the same way.
+// rate in b/min, "." or "," as decimal sign), the sign-off text, or something to drop. Works on the
+// raw bytes alone, so the socket and the fuzzer feed it the same way.
 #pragma once
 
 #include <QByteArrayView>

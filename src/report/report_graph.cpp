@@ -5,6 +5,8 @@
 
 #include "exercise/graph_axes.h"
 #include "exercise/numeric_text.h"
+#include "graph/axis_frame.h"
+#include "graph/palette.h"
 
 #include <cmath>
 
@@ -23,6 +25,13 @@ std::optional<QColor> black() {
 void labelAt(DrawingSurface &surface, const ReportAxisLabel &label) {
     surface.line(label.at, label.at);
     surface.printText(label.text);
+}
+
+// The points, curves and cross-lines stand out from the white paper (legibleOn).
+std::optional<QColor> onPaper(std::optional<QColor> colour) {
+    if (!colour)
+        return colour;
+    return legibleOn(*colour, QColor(255, 255, 255));
 }
 
 void textAt(DrawingSurface &surface, double x, double y, const QString &text) {
@@ -102,13 +111,13 @@ void drawPoints(DrawingSurface &surface, const StyleSettings &styles, const Froz
     surface.setFillPattern(styleFillPattern(styles.printMarkFillStyle));
     if (curve.lactate[0] != 0.1f) {
         surface.setFillColour(styleRawColour(styles.printLactateMarkFill));
-        const auto outline = stylePaletteColour(styles.printLactateMarkColour);
+        const auto outline = onPaper(stylePaletteColour(styles.printLactateMarkColour));
         for (std::size_t i = 0; i < std::size_t(n); ++i)
             surface.circle({scale.xOf(curve.x[i]), scale.yOfLactate(curve.lactate[i])}, radius,
                            outline);
     }
     surface.setFillColour(styleRawColour(styles.printHrMarkFill));
-    const auto outline = stylePaletteColour(styles.printHrMarkColour);
+    const auto outline = onPaper(stylePaletteColour(styles.printHrMarkColour));
     for (std::size_t i = 0; i < std::size_t(n); ++i)
         surface.circle({scale.xOf(curve.x[i]), scale.yOfHr(curve.hr[i])}, radius, outline);
 }
@@ -117,7 +126,7 @@ void drawCurves(DrawingSurface &surface, const ReportInputs &in, const FrozenCur
                 const GraphScale &scale) {
     const StyleSettings &styles = in.styles;
     surface.setLineWidth(styleWidth(styles.printHrWidth));
-    const auto hrColour = stylePaletteColour(styles.printHrColour);
+    const auto hrColour = onPaper(stylePaletteColour(styles.printHrColour));
     const double c = curve.fit.hrIntercept, d = curve.fit.hrSlope;
     forEachPiece(curve.firstX, curve.lastX, scale, [&](double t, double x) {
         const double y = scale.yOfHr(c + d * t);
@@ -126,7 +135,7 @@ void drawCurves(DrawingSurface &surface, const ReportInputs &in, const FrozenCur
     if (readNumber(in.lactate[0]) == 0.1)
         return;
     surface.setLineWidth(styleWidth(styles.printLactateWidth));
-    const auto lactateColour = stylePaletteColour(styles.printLactateColour);
+    const auto lactateColour = onPaper(stylePaletteColour(styles.printLactateColour));
     const double a = curve.fit.lactateIntercept, b = curve.fit.lactateSlope;
     forEachPiece(curve.firstX, curve.lastX, scale, [&](double t, double x) {
         const auto lactate = toSingle(std::exp(a + b * t));
@@ -143,7 +152,7 @@ void drawCrossLines(DrawingSurface &surface, const ReportInputs &in, const Graph
     if (in.thresholdSpeed.trimmed().isEmpty())
         return;
     surface.setLineWidth(styleWidth(in.styles.printLactateLineWidth));
-    const auto colour = stylePaletteColour(in.styles.printLactateLineColour);
+    const auto colour = onPaper(stylePaletteColour(in.styles.printLactateLineColour));
     const double v = readNumber(in.thresholdSpeed);
     const double a = in.fit.lactateIntercept, b = in.fit.lactateSlope;
     const double c = in.fit.hrIntercept, d = in.fit.hrSlope;
@@ -238,6 +247,8 @@ GraphScale drawReportGraph(DrawingSurface &surface, const ReportInputs &in) {
     drawLabels(surface, in, scale);
 
     surface.setLineWidth(styleWidth(in.styles.printMarkWidth));
+    // Points and lines beyond the axis ranges stop at the axes instead of covering the labels.
+    const ClipScope clip(surface, GraphPlottingArea);
     const int last = std::min(in.curveSlot, FrozenCurves::LastSlot);
     for (int slot = 1; slot <= last; ++slot) {
         const FrozenCurve &curve = in.curves.curves[std::size_t(slot)];

@@ -162,3 +162,42 @@ TEST(PainterSurface, CircleIsRoundOnTheDeviceAndClearLeavesNothing) {
 }
 
 } // namespace
+
+TEST(DrawingSurface, DataIsClippedToThePlottingAreaAndTextIsNot) {
+    RecordingSurface surface;
+    surface.setScale(3, 13, 16, -3);
+    const QColor red(255, 0, 0);
+    {
+        const ClipScope clip(surface, QRectF(4, 0, 11, 12)); // x 4…15, y 0…12
+        surface.line({5, 1}, {6, 2}, red);                   // inside: exactly as given
+        surface.line({2, 1}, {6, 3}, red);                   // enters at x = 4, y = 2
+        surface.line({6, 3}, {6, -3}, red);                  // leaves at the x axis
+        surface.line({14, 11}, {17, 14}, red);               // leaves through the corner (15, 12)
+        surface.line({3, 0.5}, {3.9, 0.5}, red);             // left of the area: nothing
+        surface.line({3, -1}, {5, -0.1}, red);               // below it: nothing
+        surface.line({4, -1}, {4, 0}, red);          // touches the area in one point: nothing
+        surface.circle({4, 0}, 0.07, red);           // on the corner: drawn whole
+        surface.circle({5, -0.01}, 0.07, red);       // just below the axis: left out
+        surface.point({15.01, 6}, red);              // just beyond the lactate axis: left out
+        EXPECT_EQ(surface.pen(), QPointF(15.01, 6)); // the pen moves all the same
+        surface.printText(QStringLiteral(" 300"));   // text stays where it is printed
+    }
+    surface.line({2, 1}, {6, 3}, red); // the clip ended with its scope
+    const auto lines = surface.stepsOf(SurfaceStep::Kind::Line);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0].a, QPointF(5, 1));
+    EXPECT_EQ(lines[0].b, QPointF(6, 2));
+    EXPECT_NEAR(lines[1].a.x(), 4, Tolerance);
+    EXPECT_NEAR(lines[1].a.y(), 2, Tolerance);
+    EXPECT_EQ(lines[1].b, QPointF(6, 3));
+    EXPECT_EQ(lines[2].a, QPointF(6, 3));
+    EXPECT_NEAR(lines[2].b.y(), 0, Tolerance);
+    EXPECT_NEAR(lines[3].b.x(), 15, Tolerance);
+    EXPECT_NEAR(lines[3].b.y(), 12, Tolerance);
+    EXPECT_EQ(lines[4].a, QPointF(2, 1));
+    const auto circles = surface.stepsOf(SurfaceStep::Kind::Circle);
+    ASSERT_EQ(circles.size(), 1u);
+    EXPECT_EQ(circles[0].a, QPointF(4, 0));
+    EXPECT_TRUE(surface.stepsOf(SurfaceStep::Kind::Point).empty());
+    EXPECT_EQ(surface.texts().size(), 1u);
+}

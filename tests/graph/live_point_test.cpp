@@ -10,8 +10,8 @@ TEST(LivePoint, AWhiteCircleAtTheSpeedAndTheHeartRateAbove120) {
     RecordingSurface surface;
     // 7.5 m/s and 168 b/min on the 120…240 axis: y = (168 − 120)·0.1 = 4.8.
     drawLivePoint(surface, 7.5, 168, 0.1);
-    // A heart rate below the base lies under the axis: (100.5 − 120)·0.2 = −3.9.
-    drawLivePoint(surface, 4.25, 100.5, 0.2);
+    // 130.5 b/min on a 0.2 scale: (130.5 − 120)·0.2 = 2.1.
+    drawLivePoint(surface, 4.25, 130.5, 0.2);
     const auto circles = surface.stepsOf(SurfaceStep::Kind::Circle);
     ASSERT_EQ(circles.size(), 2u);
     EXPECT_DOUBLE_EQ(circles[0].a.x(), 7.5);
@@ -19,6 +19,6 @@ TEST(LivePoint, AWhiteCircleAtTheSpeedAndTheHeartRateAbove120) {
     EXPECT_DOUBLE_EQ(circles[0].radius, 0.05);
     EXPECT_EQ(circles[0].colour, QColor(255, 255, 255));
     EXPECT_DOUBLE_EQ(circles[1].a.x(), 4.25);
-    EXPECT_NEAR(circles[1].a.y(), -3.9, 1e-12);
+    EXPECT_NEAR(circles[1].a.y(), 2.1, 1e-12);
     EXPECT_EQ(surface.steps().size(), 2u); // nothing else is drawn
 }

@@ -34,6 +34,8 @@ TEST(DatagramDecoder, PairsGiveTheSpeedAndTheHeartRateRoundedHalfToEven) {
         {"0.01:19.5", 0.01, 20},      // 19.5 rounds to 20, inside the range
         {"3:300.5", 3, 300},          // 300.5 rounds to 300, inside the range
         {"8:160:99", 8, 160},         // the heart rate is the number after the first ":"
+        {"5,5:140", 5.5, 140},        // a comma is a decimal sign, as in typed fields: not 5
+        {"7,5:171,5", 7.5, 172},      // on both sides: 171.5 rounds to 172, not 171
     };
     for (const PairCase &c : cases) {
         const DecodedDatagram decoded = decode(c.text);

@@ -13,10 +13,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using namespace kavren;
 using kavren::testing::freeLoopbackPort;
@@ -27,13 +30,15 @@ using kavren::testing::waitUntil;
 
 namespace {
 
-// Near-white pixels within a few pixels of a graph position.
-int whitePixelsAround(const QImage &image, QPointF device) {
+// Pixels within a few pixels of a graph position that plainly differ from the background.
+int pixelsStandingOutAround(const QImage &image, QPointF device, const QColor &background) {
     int count = 0;
     for (int y = int(device.y()) - 6; y <= int(device.y()) + 6; ++y)
         for (int x = int(device.x()) - 6; x <= int(device.x()) + 6; ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (c.red() > 200 && c.green() > 200 && c.blue() > 200)
+            if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                    std::abs(c.blue() - background.blue()) >
+                300)
                 ++count;
         }
     return count;
@@ -107,10 +112,14 @@ TEST_F(LinkWindow, SignOffFillsTheSixStepsConvertsThemAndCalculatesV200) {
     ASSERT_TRUE(waitUntil([&] { return m_panel->drawnPoints() == 10; }));
     EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Telemo   127.0.0.1"));
 
-    // Each pair was drawn where it belongs: 4.0161 m/s at (140 − 120) · 0.1 = 2.
+    // Each pair was drawn where it belongs: 4.0161 m/s at (140 − 120) · 0.1 = 2, and it can be
+    // seen: on the shipped white background the white live point is drawn black.
     const QImage live = graph->renderedImage();
     const QPointF point = graph->map().toDevice({4.0161, 2.0});
-    EXPECT_GT(whitePixelsAround(live, point), whitePixelsAround(before, point));
+    const QColor background = graph->backgroundColour();
+    EXPECT_EQ(background, QColor(255, 255, 255));
+    EXPECT_GT(pixelsStandingOutAround(live, point, background),
+              pixelsStandingOutAround(before, point, background));
 
     ASSERT_TRUE(device.send("utloggad"));
     ASSERT_TRUE(waitUntil([&] { return m_signedOff; }));
@@ -152,4 +161,49 @@ TEST_F(LinkWindow, StepsAreTakenAsMinPerKmEvenWhenAnotherUnitWasClickedDuringThe
     EXPECT_EQ(text("Text15"), QStringLiteral("4.5"));
     EXPECT_EQ(text("temp6"), QStringLiteral("2.55"));
     EXPECT_EQ(text("Text20"), QStringLiteral("5.7"));
+}
+
+TEST_F(LinkWindow, ASecondConnectStartsFromAnEmptyTest) {
+    control<QPushButton>("Command2")->click();
+    ASSERT_TRUE(m_panel->receiver().isOpen());
+    LinkSender device(m_port);
+    // Steps 1–5 at 4.5 m/s and 150 b/min, step 6 at 5.7 m/s and 174: V200 = 7 m/s, "2:22".
+    for (const char *datagram : {"5.7143:174", "4.5045:150", "utloggad"})
+        ASSERT_TRUE(device.send(datagram));
+    ASSERT_TRUE(waitUntil([&] { return m_signedOff; }));
+    ASSERT_EQ(text("labelx(0)"), QStringLiteral("2:22"));
+    m_window->findChild<QLineEdit *>(QStringLiteral("Text4"))->setText(QStringLiteral("Bruno"));
+
+    // Connecting again must not calculate the last run's steps with 120 b/min as the first one.
+    control<QPushButton>("Command2")->click();
+    ASSERT_TRUE(m_panel->receiver().isOpen());
+    EXPECT_EQ(text("puls1"), QStringLiteral("120"));
+    for (int row = 1; row <= 6; ++row) {
+        EXPECT_EQ(text(QStringLiteral("temp%1").arg(row)), QString()) << row;
+        EXPECT_EQ(text(QStringLiteral("Text%1").arg(14 + row)), QString()) << row;
+        if (row > 1) {
+            EXPECT_EQ(text(QStringLiteral("puls%1").arg(row)), QString()) << row;
+        }
+    }
+    EXPECT_EQ(text("Text4"), QString());
+    // No line is fitted through the last run's steps (nor kept from them).
+    EXPECT_EQ(m_window->currentTest().fitDouble.hrSlope, 0);
+}
+
+TEST_F(LinkWindow, TheOnlyHrMenuShowsWhichDisplayIsOn) {
+    auto *yes = control<QAction>("Pja");
+    auto *no = control<QAction>("Pnej");
+    ASSERT_TRUE(yes->isCheckable() && no->isCheckable());
+    EXPECT_TRUE(no->isChecked());
+    EXPECT_FALSE(yes->isChecked());
+    // Connecting switches the heart-rate-only display on; the menu shows it when it opens.
+    control<QPushButton>("Command2")->click();
+    ASSERT_TRUE(m_window->currentTest().hrOnly);
+    emit m_window->findChild<QMenu *>(QStringLiteral("EndPuls"))->aboutToShow();
+    EXPECT_TRUE(yes->isChecked());
+    EXPECT_FALSE(no->isChecked());
+    no->trigger();
+    EXPECT_FALSE(m_window->currentTest().hrOnly);
+    EXPECT_TRUE(no->isChecked());
+    EXPECT_FALSE(yes->isChecked());
 }

@@ -504,3 +504,52 @@ TEST(ReportPage, ExtrapolatedValuesCarryAStarAndOneFootnote) {
     expectAt(footnote, 6, 20.8);
     EXPECT_EQ(footnote.fontSize, 8);
 }
+
+TEST(ReportPage, PointsAndCurvesBeyondTheAxisRangesStopAtTheAxes) {
+    // A recording whose first step is at 210 m/min (3.5 m/s, left of the 240 axis) and whose
+    // second step's 60 b/min lies below the 65 base (y = −0.5); its heart-rate line
+    // −100 + 40·x is below the axis up to x = 4.125 (165 b/min − 65 = 100: y 10 at 7 m/s).
+    ReportInputs in = testOnScreen();
+    FrozenCurve &curve = in.curves.curves[1];
+    curve.x = {3.5, 6, 7, 0, 0, 0};
+    curve.hr = {150, 60, 180, 0, 0, 0};
+    curve.firstX = 3.5;
+    curve.fit.hrIntercept = -100;
+    curve.fit.hrSlope = 40;
+    in.thresholdSpeed = QStringLiteral("3.8"); // the cross stands left of the axis
+    in.styles.printLactateLineColour = QStringLiteral("13");
+    RecordingSurface surface = pageSurface();
+    drawReportPage(surface, in);
+
+    const auto inside = [](QPointF p) {
+        return p.x() >= 4 - 1e-9 && p.x() <= 15 + 1e-9 && p.y() >= -1e-9 && p.y() <= 12 + 1e-9;
+    };
+    const auto circles = surface.stepsOf(Kind::Circle);
+    // Lactate points at 6 and 7 m/s, the heart-rate point at 7 m/s.
+    EXPECT_EQ(circles.size(), 3u);
+    for (const SurfaceStep &circle : circles)
+        EXPECT_TRUE(inside(circle.a)) << circle.a.x() << " " << circle.a.y();
+    for (const QColor &colour : {QColor(0, 0, 128), QColor(128, 0, 0), QColor(255, 0, 255)})
+        for (const SurfaceStep &line : linesIn(surface, colour))
+            EXPECT_TRUE(inside(line.a) && inside(line.b))
+                << line.a.x() << " " << line.a.y() << " " << line.b.x() << " " << line.b.y();
+    // The heart-rate line starts where it crosses the x axis, at x = 4.125.
+    const auto hrLines = linesIn(surface, QColor(0, 0, 128));
+    ASSERT_GT(hrLines.size(), 1u);
+    EXPECT_NEAR(hrLines[1].a.x(), 4.13, 0.006);
+}
+
+TEST(ReportPage, ACrossLineColourThatVanishesOnPaperIsPrintedBlack) {
+    // Light yellow on white paper is 1.07:1; light magenta (3.1:1) is printed as it is.
+    ReportInputs in = testOnScreen();
+    in.thresholdSpeed = QStringLiteral("6");
+    in.styles.printLactateLineColour = QStringLiteral("14");
+    RecordingSurface yellow = pageSurface();
+    drawReportPage(yellow, in);
+    EXPECT_TRUE(linesIn(yellow, QColor(255, 255, 0)).empty());
+    EXPECT_EQ(yellow.stepsOf(Kind::Line).back().colour, QColor(0, 0, 0));
+    in.styles.printLactateLineColour = QStringLiteral("13");
+    RecordingSurface magenta = pageSurface();
+    drawReportPage(magenta, in);
+    EXPECT_EQ(magenta.stepsOf(Kind::Line).back().colour, QColor(255, 0, 255));
+}
