@@ -4,7 +4,6 @@
 #include "exercise/numeric_text.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace kavren {
 
@@ -30,19 +29,7 @@ TakeOverPlan planTakeOver(const HrmFile &file, const std::vector<ExtractedStep> 
 }
 
 QString hrmFileToRead(const QString &folder, const QString &fileName) {
-    const QDir dir(folder);
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    // Only a numbered name is one of a pair: "run.hrm" never stands for "ru1.hrm".
-    if (dot >= 1 && fileName[dot - 1].isDigit()) {
-        const QString stem = fileName.left(dot - 1);
-        const QString extension = fileName.mid(dot);
-        for (const QChar digit : {u'1', u'2'}) {
-            const QString candidate = dir.filePath(stem + digit + extension);
-            if (QFileInfo(candidate).isFile())
-                return candidate;
-        }
-    }
-    return dir.filePath(fileName);
+    return QDir(folder).filePath(fileName);
 }
 
 } // namespace kavren

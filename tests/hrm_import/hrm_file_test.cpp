@@ -188,25 +188,14 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(FileChoiceTest, SecondOfAPairReadsTheFirst) {
-    const QString first = make("TEST01.hrm");
-    make("TEST02.hrm");
-    EXPECT_EQ(kavren::hrmFileToRead(m_dir.path(), "TEST02.hrm"), first);
-}
-
-TEST_F(FileChoiceTest, FolderWithADotAndFilesWithoutPartner) {
+// A day's recordings are numbered 01, 02, 03…: each name is read as itself, also beside its
+// neighbours and in a folder whose name has a dot.
+TEST_F(FileChoiceTest, EveryNumberedFileIsReadAsChosen) {
     const QString folder = m_dir.filePath("horses.2026");
-    const QString second = make("horses.2026/TEST02.hrm");
-    EXPECT_EQ(kavren::hrmFileToRead(folder, "TEST02.hrm"), second);
-    const QString first = make("horses.2026/TEST01.hrm");
-    EXPECT_EQ(kavren::hrmFileToRead(folder, "TEST02.hrm"), first);
-    // A name without a number is no pair, even where its last letter replaced by 1 names a file.
-    make("horses.2026/ru1.hrm");
-    const QString run = make("horses.2026/run.hrm");
-    EXPECT_EQ(kavren::hrmFileToRead(folder, "run.hrm"), run);
-    // A numbered name whose pair is missing: the chosen file itself.
-    const QString lone = make("horses.2026/lone5.hrm");
-    EXPECT_EQ(kavren::hrmFileToRead(folder, "lone5.hrm"), lone);
+    for (const char *name : {"10092501.hrm", "10092502.hrm", "10092503.hrm", "run.hrm"}) {
+        const QString path = make(QStringLiteral("horses.2026/") + QLatin1String(name));
+        EXPECT_EQ(kavren::hrmFileToRead(folder, QLatin1String(name)), path) << name;
+    }
 }
 
 } // namespace
