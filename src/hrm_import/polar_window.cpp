@@ -103,6 +103,8 @@ void PolarWindow::buildCommands() {
     m_notifyField->setObjectName(QStringLiteral("Text2"));
     m_notifyField->setReadOnly(true);
     m_notifyField->setGeometry(504, 412, 40, 24);
+    // An internal wake-up of the main window, not for the user.
+    m_notifyField->hide();
     // The field's text is toggled to wake the main window; only an armed change notifies.
     connect(m_notifyField, &QLineEdit::textChanged, this, [this] {
         if (!m_armed)

@@ -14,8 +14,19 @@ TakeOverPlan planTakeOver(const HrmFile &file, const std::vector<ExtractedStep> 
     plan.maxHr = file.maxHr();
     plan.restHr = file.restHr();
     plan.fillSteps = steps.size() >= 3 && steps.size() <= 6;
-    if (!plan.fillSteps)
+    if (!plan.fillSteps) {
+        const std::size_t found = steps.size();
+        const QString count = found >= std::size_t(MaxExtractedSteps)
+                                  ? QStringLiteral("More than six steps were")
+                              : found == 1 ? QStringLiteral("1 step was")
+                                           : QStringLiteral("%1 steps were").arg(found);
+        if (found > 0)
+            plan.stepCountProblem =
+                count + QStringLiteral(" found in the file; a test needs three to six steps. Only "
+                                       "the date and the maximum and resting heart rates were "
+                                       "taken over.");
         return plan;
+    }
     for (const ExtractedStep &step : steps) {
         StepFieldTexts texts;
         texts.lactate = writeSingle(step.lactate);

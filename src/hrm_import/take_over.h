@@ -24,6 +24,8 @@ struct TakeOverPlan {
     QString maxHr;          // Text21
     QString restHr;         // Text57
     bool fillSteps = false; // 3 to 6 steps; any other count fills no step field
+    // Why steps that were found fill no step field; empty for no steps and for 3 to 6.
+    QString stepCountProblem;
     std::vector<StepFieldTexts> steps;
 };
 

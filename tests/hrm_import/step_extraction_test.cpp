@@ -186,7 +186,11 @@ TEST(TakeOverTest, TwoOrSevenStepsFillNothingButTheHeader) {
         EXPECT_EQ(plan.recordingDate, "2026-03-15");
         EXPECT_EQ(plan.maxHr, "205");
         EXPECT_EQ(plan.restHr, "32");
+        EXPECT_TRUE(plan.stepCountProblem.startsWith(count == 2 ? "2 steps were found"
+                                                                : "More than six steps were"))
+            << plan.stepCountProblem.toStdString();
     }
+    EXPECT_EQ(kavren::planTakeOver(file, {}).stepCountProblem, "");
 }
 
 } // namespace
