@@ -134,6 +134,29 @@ TEST(HrmFileTest, WithoutSpeedColumnTheSecondColumnIsNotSpeed) {
     }
 }
 
+// Each flag names its column in the fixed order of the sample lines; the eighth digit makes
+// altitude feet (speed is listed in km/h × 10 either way); balance and pedalling index share one.
+TEST(HrmFileTest, SampleHeadingsFollowTheFlags) {
+    const struct {
+        const char *mode;
+        QStringList headings;
+    } cases[] = {
+        {"SMode=111000100", {"Speed\nkm/h*10", "Cadence\nrpm", "Altitude\nm"}},
+        {"SMode=101000010", {"Speed\nkm/h*10", "Altitude\nft"}},
+        {"SMode=001000100", {"Altitude\nm"}},
+        {"SMode=10010100", {"Speed\nkm/h*10", "Power\nW", "Balance\n/PI"}},
+        {"SMode=11111111",
+         {"Speed\nkm/h*10", "Cadence\nrpm", "Altitude\nft", "Power\nW", "Balance\n/PI"}},
+        {"SMode=1x1", {"Speed\nkm/h*10"}}, // unreadable: heart rate and speed, as read
+    };
+    for (const auto &[mode, headings] : cases) {
+        HrmText text;
+        text.params.replace("SMode=111000100", mode);
+        EXPECT_EQ(readHrmFile(text.build()).sampleHeadings, QStringList{"Pulse\nb/min"} + headings)
+            << mode;
+    }
+}
+
 TEST(HrmFileTest, RefusedFiles) {
     HrmText beats;
     beats.params.replace("Interval=5", "Interval=238");
