@@ -4,12 +4,12 @@
 #include "graph/file_list_panel.h"
 #include "hrm_import/take_over.h"
 
+#include <QAbstractTableModel>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QAbstractTableModel>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
