@@ -85,7 +85,7 @@ PolarWindow::PolarWindow(SampleBuffer &samples, QWidget *parent)
     buildLists();
     buildLapFields();
     buildCommands();
-    resize(760, 480);
+    resize(840, 480);
 }
 
 void PolarWindow::buildLists() {
@@ -109,41 +109,44 @@ void PolarWindow::buildLists() {
     m_list->setModel(m_table);
     m_list->verticalHeader()->hide();
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->horizontalHeader()->setDefaultSectionSize(64);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 4);
+    // Each column as wide as its heading and values: heart rate, speed, cadence, altitude and
+    // power fit beside the time without scrolling.
+    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setGeometry(236, 8, 260, 432);
+    m_list->setGeometry(236, 8, 340, 432);
 }
 
 void PolarWindow::buildLapFields() {
     auto *frame = new QGroupBox(QStringLiteral("Time Events"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(504, 8, 248, 236);
+    frame->setGeometry(584, 8, 248, 236);
     for (int i = 0; i < int(m_lapFields.size()); ++i) {
         auto *field = new QLineEdit(frame);
         field->setObjectName(QStringLiteral("Text1(%1)").arg(i));
         field->setGeometry(8 + (i % 2) * 120, 24 + (i / 2) * 34, 112, 26);
         m_lapFields[std::size_t(i)] = field;
     }
-    makeLabel(this, "Label3", QStringLiteral("Sample interval"), {504, 252, 120, 20});
-    m_interval = makeLabel(this, "Label4", QString(), {628, 252, 120, 20});
-    m_info = makeLabel(this, "Label5", QString(), {504, 276, 248, 60});
+    makeLabel(this, "Label3", QStringLiteral("Sample interval"), {584, 252, 120, 20});
+    m_interval = makeLabel(this, "Label4", QString(), {708, 252, 120, 20});
+    m_info = makeLabel(this, "Label5", QString(), {584, 276, 248, 60});
     m_info->setWordWrap(true);
 }
 
 void PolarWindow::buildCommands() {
     auto *extractButton = new QPushButton(QStringLiteral("Extract Polardata"), this);
     extractButton->setObjectName(QStringLiteral("Command1"));
-    extractButton->setGeometry(504, 344, 248, 28);
+    extractButton->setGeometry(584, 344, 248, 28);
     connect(extractButton, &QPushButton::clicked, this, &PolarWindow::extract);
     auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName(QStringLiteral("Command2"));
-    closeButton->setGeometry(504, 378, 248, 28);
+    closeButton->setGeometry(584, 378, 248, 28);
     connect(closeButton, &QPushButton::clicked, this, &PolarWindow::closeImport);
     m_notifyField = new QLineEdit(this);
     m_notifyField->setObjectName(QStringLiteral("Text2"));
     m_notifyField->setReadOnly(true);
-    m_notifyField->setGeometry(504, 412, 40, 24);
+    m_notifyField->setGeometry(584, 412, 40, 24);
     // An internal wake-up of the main window, not for the user.
     m_notifyField->hide();
     // The field's text is toggled to wake the main window; only an armed change notifies.
