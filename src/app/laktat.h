@@ -179,6 +179,7 @@ private:
     void openImport();
     void takeOverImport();
     void showContinuousHrLine();
+    void restoreDisplayBeforeImport();
     void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
 
@@ -186,6 +187,10 @@ private:
     kavren::AnalysisState m_analysis;
     std::optional<kavren::FitQuality> m_fitQuality; // of the last run past the freeze guard
     QString m_importNote;                           // note of the last imported heart-rate file
+    struct DisplayBeforeImport {
+        bool hrOnly = false;
+        kavren::SpeedUnit speedUnit = kavren::SpeedUnit::NoUnit;
+    } m_displayBeforeImport;        // what menu "Import" found on screen
     bool m_slidersInert = false;    // set by "Clear screen": the sliders wait for the next release
     bool m_searchEnabled = false;   // set by Database > List
     QString m_reportedProblem;      // the database problem last shown

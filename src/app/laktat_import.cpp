@@ -5,6 +5,7 @@
 
 #include "analysis/continuous_hr_line.h"
 #include "analysis/threshold_panel.h"
+#include "app/message_dialog.h"
 #include "database/comparison_panel.h"
 #include "exercise/entry_panel.h"
 #include "exercise/numeric_text.h"
@@ -31,6 +32,8 @@ constexpr float FileHrScale = 0.1f;
 } // namespace
 
 void Laktat::openImport() {
+    // What the import changes on screen before anything is taken over; a "Close" puts it back.
+    m_displayBeforeImport = {m_test.hrOnly, m_test.speedUnit};
     clearAll();
     m_database.selectedDatabaseName = QStringLiteral(" ");
     m_test.importedFromFile = true;
@@ -52,8 +55,10 @@ void Laktat::openImport() {
 
 void Laktat::takeOverImport() {
     const ImportNotice notice = m_polar->takeNotice();
-    if (notice.cancelled)
+    if (notice.cancelled) {
+        restoreDisplayBeforeImport();
         return;
+    }
     const HrmFile &file = m_polar->file();
     const TakeOverPlan plan = planTakeOver(file, notice.steps);
     m_analysis.comparison.datex[0] = plan.dateCell;
@@ -71,6 +76,8 @@ void Laktat::takeOverImport() {
     setHeartRateOnly(false);
     chooseUnit(SpeedUnit::MinPerKm);
     m_slidersInert = false;
+    if (!plan.stepCountProblem.isEmpty())
+        showMessage(this, plan.stepCountProblem);
     if (plan.fillSteps)
         for (std::size_t i = 0; i < plan.steps.size(); ++i) {
             m_entry->lactateField(int(i))->setText(plan.steps[i].lactate);
@@ -94,6 +101,19 @@ void Laktat::takeOverImport() {
         connect(m_importSettle, &QTimer::timeout, this, &Laktat::calculate);
     }
     m_importSettle->start(2 * m_loadSettleMs);
+}
+
+// Nothing was taken over: the step grid and the speed unit are shown as before the import, and
+// the emptied test is no imported recording.
+void Laktat::restoreDisplayBeforeImport() {
+    m_test.importedFromFile = false;
+    setHeartRateOnly(m_displayBeforeImport.hrOnly);
+    const SpeedUnit unit = m_displayBeforeImport.speedUnit;
+    if (unit == SpeedUnit::KmPerHour || unit == SpeedUnit::MinPerKm ||
+        unit == SpeedUnit::MetrePerMin) {
+        m_entry->unitOption(unit)->setChecked(true);
+        chooseUnit(unit);
+    }
 }
 
 bool Laktat::importSettling() const {

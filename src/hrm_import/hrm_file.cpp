@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kavren {
 
@@ -194,6 +195,22 @@ void Reader::finish() {
     if (flags) {
         file.hasSpeed = m_sMode[0] == u'1';
         file.usUnits = m_sMode[7] == u'1';
+    }
+    file.sampleHeadings = {QStringLiteral("Pulse\nb/min")};
+    const auto on = [&](int digit) { return !flags || m_sMode[digit] == u'1'; };
+    if (on(0))
+        file.sampleHeadings << QStringLiteral("Speed\nkm/h*10");
+    if (flags) {
+        // Power balance and pedalling index share one column.
+        const std::pair<bool, QString> further[] = {
+            {on(1), QStringLiteral("Cadence\nrpm")},
+            {on(2), file.usUnits ? QStringLiteral("Altitude\nft") : QStringLiteral("Altitude\nm")},
+            {on(3), QStringLiteral("Power\nW")},
+            {on(4) || on(5), QStringLiteral("Balance\n/PI")},
+        };
+        for (const auto &[shown, heading] : further)
+            if (shown)
+                file.sampleHeadings << heading;
     }
     if (!m_sawSamples) {
         file.refusal = HrmRefusal::NoSampleSection;

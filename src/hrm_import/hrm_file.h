@@ -60,6 +60,10 @@ struct HrmFile {
 
     bool hasSpeed = true; // the second sample column is speed
     bool usUnits = false; // speeds were mph × 10 and have been converted
+    // The heading of each sample column, name and unit on two lines, heart rate first, as the SMode
+    // flags name them (speed, cadence, altitude, power, balance); speed is listed in km/h × 10 also
+    // where the file had mph. Without readable flags: heart rate and speed.
+    QStringList sampleHeadings;
 
     std::vector<HrmLap> laps;       // every lap of the file, in order
     std::vector<HrmSample> samples; // every sample, in order

@@ -4,16 +4,19 @@
 #include "graph/file_list_panel.h"
 #include "hrm_import/take_over.h"
 
+#include <QAbstractTableModel>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 
 #include <algorithm>
 #include <utility>
@@ -40,6 +43,41 @@ QString fileNameOf(const QString &path) {
 
 } // namespace
 
+// The samples as a table: the elapsed time first, so that it stays in view however far the
+// columns are scrolled, then the file's columns under the headings its flags give them.
+class SampleTableModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void show(QStringList headings, std::vector<QStringList> rows) {
+        beginResetModel();
+        m_headings = std::move(headings);
+        m_rows = std::move(rows);
+        endResetModel();
+    }
+    int rowCount(const QModelIndex &parent = {}) const override {
+        return parent.isValid() ? 0 : int(m_rows.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override {
+        return parent.isValid() ? 0 : int(m_headings.size());
+    }
+    QVariant data(const QModelIndex &index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid())
+            return {};
+        const QStringList &row = m_rows[std::size_t(index.row())];
+        return index.column() < row.size() ? QVariant(row[index.column()]) : QVariant();
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return m_headings.value(section);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+private:
+    QStringList m_headings;
+    std::vector<QStringList> m_rows;
+};
+
 PolarWindow::PolarWindow(SampleBuffer &samples, QWidget *parent)
     : QWidget(parent, Qt::Window), m_samples(samples) {
     setObjectName(QStringLiteral("Polar"));
@@ -47,7 +85,7 @@ PolarWindow::PolarWindow(SampleBuffer &samples, QWidget *parent)
     buildLists();
     buildLapFields();
     buildCommands();
-    resize(760, 480);
+    resize(840, 480);
 }
 
 void PolarWindow::buildLists() {
@@ -65,44 +103,52 @@ void PolarWindow::buildLists() {
     connect(m_files, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { readFile(item->text()); });
 
-    makeLabel(this, "Label1", QStringLiteral("Pulse     Pace      Altitude         Time"),
-              {236, 8, 260, 16});
-    makeLabel(this, "Label2", QStringLiteral("b/min   km/h*10  meter"), {236, 24, 260, 16});
-    m_list = new QListWidget(this);
+    m_table = new SampleTableModel(this);
+    m_list = new QTableView(this);
     m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setUniformItemSizes(true);
-    m_list->setGeometry(236, 44, 260, 396);
+    m_list->setModel(m_table);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 4);
+    // Each column as wide as its heading and values: heart rate, speed, cadence, altitude and
+    // power fit beside the time without scrolling.
+    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setGeometry(236, 8, 340, 432);
 }
 
 void PolarWindow::buildLapFields() {
     auto *frame = new QGroupBox(QStringLiteral("Time Events"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(504, 8, 248, 236);
+    frame->setGeometry(584, 8, 248, 236);
     for (int i = 0; i < int(m_lapFields.size()); ++i) {
         auto *field = new QLineEdit(frame);
         field->setObjectName(QStringLiteral("Text1(%1)").arg(i));
         field->setGeometry(8 + (i % 2) * 120, 24 + (i / 2) * 34, 112, 26);
         m_lapFields[std::size_t(i)] = field;
     }
-    makeLabel(this, "Label3", QStringLiteral("Sample interval"), {504, 252, 120, 20});
-    m_interval = makeLabel(this, "Label4", QString(), {628, 252, 120, 20});
-    m_info = makeLabel(this, "Label5", QString(), {504, 276, 248, 60});
+    makeLabel(this, "Label3", QStringLiteral("Sample interval"), {584, 252, 120, 20});
+    m_interval = makeLabel(this, "Label4", QString(), {708, 252, 120, 20});
+    m_info = makeLabel(this, "Label5", QString(), {584, 276, 248, 60});
     m_info->setWordWrap(true);
 }
 
 void PolarWindow::buildCommands() {
     auto *extractButton = new QPushButton(QStringLiteral("Extract Polardata"), this);
     extractButton->setObjectName(QStringLiteral("Command1"));
-    extractButton->setGeometry(504, 344, 248, 28);
+    extractButton->setGeometry(584, 344, 248, 28);
     connect(extractButton, &QPushButton::clicked, this, &PolarWindow::extract);
     auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName(QStringLiteral("Command2"));
-    closeButton->setGeometry(504, 378, 248, 28);
+    closeButton->setGeometry(584, 378, 248, 28);
     connect(closeButton, &QPushButton::clicked, this, &PolarWindow::closeImport);
     m_notifyField = new QLineEdit(this);
     m_notifyField->setObjectName(QStringLiteral("Text2"));
     m_notifyField->setReadOnly(true);
-    m_notifyField->setGeometry(504, 412, 40, 24);
+    m_notifyField->setGeometry(584, 412, 40, 24);
+    // An internal wake-up of the main window, not for the user.
+    m_notifyField->hide();
     // The field's text is toggled to wake the main window; only an armed change notifies.
     connect(m_notifyField, &QLineEdit::textChanged, this, [this] {
         if (!m_armed)
@@ -126,7 +172,7 @@ void PolarWindow::open(const QString &importFolder) {
 void PolarWindow::clearShown() {
     for (QLineEdit *field : m_lapFields)
         field->clear();
-    m_list->clear();
+    m_table->show({}, {});
     m_info->clear();
     m_interval->clear();
 }
@@ -184,19 +230,25 @@ void PolarWindow::showFile(const QString &path) {
 
 void PolarWindow::showSamples() {
     const long long interval = m_file.intervalSeconds();
-    QStringList entries;
-    entries.reserve(qsizetype(m_file.samples.size()));
+    std::vector<QStringList> rows;
+    rows.reserve(m_file.samples.size());
+    QStringList headings = QStringList{QStringLiteral("Time")} + m_file.sampleHeadings;
     float maxSpeed = 0;
     for (std::size_t i = 0; i < m_file.samples.size(); ++i) {
         const HrmSample &sample = m_file.samples[i];
         const float speed = float(sample.speedKmh10);
         m_samples.setRow(int(i), speed / 36, float(sample.heartRate));
         maxSpeed = std::max(maxSpeed, speed);
-        entries.append(sample.text + u'\t' + elapsedTimeText(static_cast<long long>(i) * interval));
+        QStringList row{elapsedTimeText(static_cast<long long>(i) * interval)};
+        row += sample.text.split(u'\t');
+        // Columns the flags do not name are shown without a heading.
+        while (headings.size() < row.size())
+            headings.append(QString());
+        rows.push_back(std::move(row));
     }
     m_samples.sampleCount = int(m_file.samples.size());
     m_samples.maxSpeed = maxSpeed / 36;
-    m_list->addItems(entries);
+    m_table->show(std::move(headings), std::move(rows));
 }
 
 void PolarWindow::extract() {

@@ -16,13 +16,14 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QListWidgetItem;
+class QTableView;
 
 namespace kavren {
 
 class FileListView;
 class FolderListView;
+class SampleTableModel;
 
 // What the main window finds when it is notified.
 struct ImportNotice {
@@ -79,7 +80,8 @@ private:
     QComboBox *m_drives = nullptr;
     FolderListView *m_folders = nullptr;
     FileListView *m_files = nullptr;
-    QListWidget *m_list = nullptr;
+    QTableView *m_list = nullptr;
+    SampleTableModel *m_table = nullptr;
     std::array<QLineEdit *, 12> m_lapFields{};
     QLabel *m_interval = nullptr;
     QLabel *m_info = nullptr;

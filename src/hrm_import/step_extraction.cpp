@@ -39,13 +39,18 @@ std::optional<double> meanSpeed(const HrmFile &file, long long start, long long 
     return roundHalfEven(sum / double(taken));
 }
 
-std::optional<ExtractedStep> extractStep(const HrmFile &file, const QString &startText,
-                                         const QString &endText, std::size_t endLap) {
-    const auto start = parseLapTime(startText);
-    const auto end = parseLapTime(endText);
-    if (!start || !end || endLap >= file.laps.size())
-        return std::nullopt;
-    const QStringList &lines = file.laps[endLap].lines;
+// The first lap from `from` on whose time (in whole seconds) is `time`; the file's other lines,
+// such as its length, are no laps.
+std::optional<std::size_t> lapAt(const HrmFile &file, const LapTime &time, std::size_t from) {
+    for (std::size_t i = from; i < file.laps.size(); ++i)
+        if (file.laps[i].time.wholeSeconds() == time.wholeSeconds())
+            return i;
+    return std::nullopt;
+}
+
+std::optional<ExtractedStep> extractStep(const HrmFile &file, const LapTime &start,
+                                         const HrmLap &endLap) {
+    const QStringList &lines = endLap.lines;
     if (lines.size() < 3)
         return std::nullopt;
     const auto heartRate = wholeValueOf(lines[0], 3);
@@ -60,7 +65,7 @@ std::optional<ExtractedStep> extractStep(const HrmFile &file, const QString &sta
     step.heartRate = *hr;
     step.lactate = *lactate;
     if (file.hasSpeed) {
-        const auto mean = meanSpeed(file, start->wholeSeconds(), end->wholeSeconds());
+        const auto mean = meanSpeed(file, start.wholeSeconds(), endLap.time.wholeSeconds());
         if (!mean)
             return std::nullopt;
         step.speedMps = float(*mean / 36);
@@ -73,13 +78,20 @@ std::optional<ExtractedStep> extractStep(const HrmFile &file, const QString &sta
 std::vector<ExtractedStep> extractSteps(const HrmFile &file,
                                         const std::array<QString, 12> &lapTexts) {
     std::vector<ExtractedStep> steps;
+    std::size_t nextLap = 0;
     for (std::size_t k = 0; k + 1 < lapTexts.size() && steps.size() < MaxExtractedSteps; k += 2) {
         if (lapTexts[k].isEmpty())
             break;
-        const auto step = extractStep(file, lapTexts[k], lapTexts[k + 1], k + 1);
+        const auto start = parseLapTime(lapTexts[k]);
+        const auto end = parseLapTime(lapTexts[k + 1]);
+        const auto endLap = end ? lapAt(file, *end, nextLap) : std::nullopt;
+        if (!start || !endLap)
+            break;
+        const auto step = extractStep(file, *start, file.laps[*endLap]);
         if (!step)
             break;
         steps.push_back(*step);
+        nextLap = *endLap + 1;
     }
     return steps;
 }

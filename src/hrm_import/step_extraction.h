@@ -25,9 +25,11 @@ inline constexpr int MaxExtractedSteps = 7;
 // - lactate: the whole-number first value of the end lap's third line, divided by 10;
 // - speed: the mean of the samples from the first one less than 5 s before the start to the first
 //   one less than 5 s before the end (both included), rounded half to even, in m/s.
-// The end lap of a pair is the file's lap at the end text's position, so a lap time the user
-// corrected still finds its lap. A text that is no time, a missing lap line or value, or a window
-// without samples ends the extraction with the steps found so far.
+// The end lap of a pair is the lap whose time is the end text, looked for among the laps after the
+// previous step's end lap: the user may pair the laps freely, e.g. one lap at the end of each step
+// typed as 00:00:00 / 00:16:17, 00:16:17 / 00:35:49. A text that is no time, an end time that is
+// no lap's, a missing lap line or value, or a window without samples ends the extraction with the
+// steps found so far.
 std::vector<ExtractedStep> extractSteps(const HrmFile &file,
                                         const std::array<QString, 12> &lapTexts);
 

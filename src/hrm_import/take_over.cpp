@@ -4,7 +4,6 @@
 #include "exercise/numeric_text.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace kavren {
 
@@ -15,8 +14,19 @@ TakeOverPlan planTakeOver(const HrmFile &file, const std::vector<ExtractedStep> 
     plan.maxHr = file.maxHr();
     plan.restHr = file.restHr();
     plan.fillSteps = steps.size() >= 3 && steps.size() <= 6;
-    if (!plan.fillSteps)
+    if (!plan.fillSteps) {
+        const std::size_t found = steps.size();
+        const QString count = found >= std::size_t(MaxExtractedSteps)
+                                  ? QStringLiteral("More than six steps were")
+                              : found == 1 ? QStringLiteral("1 step was")
+                                           : QStringLiteral("%1 steps were").arg(found);
+        if (found > 0)
+            plan.stepCountProblem =
+                count + QStringLiteral(" found in the file; a test needs three to six steps. Only "
+                                       "the date and the maximum and resting heart rates were "
+                                       "taken over.");
         return plan;
+    }
     for (const ExtractedStep &step : steps) {
         StepFieldTexts texts;
         texts.lactate = writeSingle(step.lactate);
@@ -30,19 +40,7 @@ TakeOverPlan planTakeOver(const HrmFile &file, const std::vector<ExtractedStep> 
 }
 
 QString hrmFileToRead(const QString &folder, const QString &fileName) {
-    const QDir dir(folder);
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    // Only a numbered name is one of a pair: "run.hrm" never stands for "ru1.hrm".
-    if (dot >= 1 && fileName[dot - 1].isDigit()) {
-        const QString stem = fileName.left(dot - 1);
-        const QString extension = fileName.mid(dot);
-        for (const QChar digit : {u'1', u'2'}) {
-            const QString candidate = dir.filePath(stem + digit + extension);
-            if (QFileInfo(candidate).isFile())
-                return candidate;
-        }
-    }
-    return dir.filePath(fileName);
+    return QDir(folder).filePath(fileName);
 }
 
 } // namespace kavren

@@ -24,14 +24,15 @@ struct TakeOverPlan {
     QString maxHr;          // Text21
     QString restHr;         // Text57
     bool fillSteps = false; // 3 to 6 steps; any other count fills no step field
+    // Why steps that were found fill no step field; empty for no steps and for 3 to 6.
+    QString stepCountProblem;
     std::vector<StepFieldTexts> steps;
 };
 
 TakeOverPlan planTakeOver(const HrmFile &file, const std::vector<ExtractedStep> &steps);
 
-// A file chosen in the file list may be one of a numbered pair (TEST01.hrm, TEST02.hrm): the
-// first of the pair is read when it exists, else the second, else the chosen file itself. A name
-// without a digit before its extension is read as it is.
+// The file chosen in the file list is the file read. Monitors number a day's recordings
+// (yymmddNN.hrm, the NN-th of the day), so a neighbour's name is never read in its place.
 QString hrmFileToRead(const QString &folder, const QString &fileName);
 
 } // namespace kavren

@@ -134,6 +134,29 @@ TEST(HrmFileTest, WithoutSpeedColumnTheSecondColumnIsNotSpeed) {
     }
 }
 
+// Each flag names its column in the fixed order of the sample lines; the eighth digit makes
+// altitude feet (speed is listed in km/h × 10 either way); balance and pedalling index share one.
+TEST(HrmFileTest, SampleHeadingsFollowTheFlags) {
+    const struct {
+        const char *mode;
+        QStringList headings;
+    } cases[] = {
+        {"SMode=111000100", {"Speed\nkm/h*10", "Cadence\nrpm", "Altitude\nm"}},
+        {"SMode=101000010", {"Speed\nkm/h*10", "Altitude\nft"}},
+        {"SMode=001000100", {"Altitude\nm"}},
+        {"SMode=10010100", {"Speed\nkm/h*10", "Power\nW", "Balance\n/PI"}},
+        {"SMode=11111111",
+         {"Speed\nkm/h*10", "Cadence\nrpm", "Altitude\nft", "Power\nW", "Balance\n/PI"}},
+        {"SMode=1x1", {"Speed\nkm/h*10"}}, // unreadable: heart rate and speed, as read
+    };
+    for (const auto &[mode, headings] : cases) {
+        HrmText text;
+        text.params.replace("SMode=111000100", mode);
+        EXPECT_EQ(readHrmFile(text.build()).sampleHeadings, QStringList{"Pulse\nb/min"} + headings)
+            << mode;
+    }
+}
+
 TEST(HrmFileTest, RefusedFiles) {
     HrmText beats;
     beats.params.replace("Interval=5", "Interval=238");
@@ -188,25 +211,14 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(FileChoiceTest, SecondOfAPairReadsTheFirst) {
-    const QString first = make("TEST01.hrm");
-    make("TEST02.hrm");
-    EXPECT_EQ(kavren::hrmFileToRead(m_dir.path(), "TEST02.hrm"), first);
-}
-
-TEST_F(FileChoiceTest, FolderWithADotAndFilesWithoutPartner) {
+// A day's recordings are numbered 01, 02, 03…: each name is read as itself, also beside its
+// neighbours and in a folder whose name has a dot.
+TEST_F(FileChoiceTest, EveryNumberedFileIsReadAsChosen) {
     const QString folder = m_dir.filePath("horses.2026");
-    const QString second = make("horses.2026/TEST02.hrm");
-    EXPECT_EQ(kavren::hrmFileToRead(folder, "TEST02.hrm"), second);
-    const QString first = make("horses.2026/TEST01.hrm");
-    EXPECT_EQ(kavren::hrmFileToRead(folder, "TEST02.hrm"), first);
-    // A name without a number is no pair, even where its last letter replaced by 1 names a file.
-    make("horses.2026/ru1.hrm");
-    const QString run = make("horses.2026/run.hrm");
-    EXPECT_EQ(kavren::hrmFileToRead(folder, "run.hrm"), run);
-    // A numbered name whose pair is missing: the chosen file itself.
-    const QString lone = make("horses.2026/lone5.hrm");
-    EXPECT_EQ(kavren::hrmFileToRead(folder, "lone5.hrm"), lone);
+    for (const char *name : {"10092501.hrm", "10092502.hrm", "10092503.hrm", "run.hrm"}) {
+        const QString path = make(QStringLiteral("horses.2026/") + QLatin1String(name));
+        EXPECT_EQ(kavren::hrmFileToRead(folder, QLatin1String(name)), path) << name;
+    }
 }
 
 } // namespace

@@ -14,15 +14,18 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 using kavren::testing::findControl;
 using kavren::testing::HrmText;
@@ -79,6 +82,18 @@ protected:
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         emit files->itemClicked(found[0]);
     }
+    // The sample table's row as its cells joined by tabs, or its column headings for row -1.
+    static QString sampleRow(QWidget *polar, int row) {
+        const QAbstractItemModel *model = findControl<QTableView>(polar, "List1")->model();
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << (row < 0 ? model->headerData(column, Qt::Horizontal).toString()
+                              : model->index(row, column).data().toString());
+        return cells.join(u'\t');
+    }
+    static int sampleRows(QWidget *polar) {
+        return findControl<QTableView>(polar, "List1")->model()->rowCount();
+    }
     QString text(const char *name) {
         if (auto *label = m_window->findChild<QLabel *>(name))
             return label->text();
@@ -98,9 +113,8 @@ TEST_F(ImportWindowTest, ExtractTakesTheStepsOverAndCalculates) {
     EXPECT_EQ(polar->windowTitle(), "Polar");
     clickFile(polar, "TEST01.hrm");
 
-    auto *list = findControl<QListWidget>(polar, "List1");
-    ASSERT_EQ(list->count(), 38);
-    EXPECT_EQ(list->item(37)->text(), "150\t200\t20\t00:03:05");
+    ASSERT_EQ(sampleRows(polar), 38);
+    EXPECT_EQ(sampleRow(polar, 37), "00:03:05\t150\t200\t20\t");
     EXPECT_EQ(findControl<QLineEdit>(polar, "Text1(3)")->text(), "00:02:00");
     EXPECT_EQ(findControl<QLabel>(polar, "Label4")->text(), "5");
 
@@ -164,8 +178,7 @@ TEST_F(ImportWindowTest, FileWithoutLapsShowsTheHeartRateLineOfAllSamples) {
     QWidget *polar = openImport();
     clickFile(polar, "long.hrm");
     EXPECT_EQ(messages.texts(), QStringList{"No Time Events is set !"});
-    EXPECT_EQ(findControl<QListWidget>(polar, "List1")->count(),
-              2400); // more than 2001: every one kept
+    EXPECT_EQ(sampleRows(polar), 2400); // more than 2001: every one kept
 
     findControl<QPushButton>(polar, "Command1")->click();
     EXPECT_EQ(text("labelx(0)"), "1:25");
@@ -196,7 +209,7 @@ TEST_F(ImportWindowTest, CloseTakesNothingOverAndKeepsTheWindow) {
     EXPECT_EQ(text("puls1"), "");
     EXPECT_EQ(text("Text21"), "");
     EXPECT_EQ(openImport(), polar);
-    EXPECT_EQ(findControl<QListWidget>(polar, "List1")->count(), 0);
+    EXPECT_EQ(sampleRows(polar), 0);
 }
 
 TEST_F(ImportWindowTest, RefusedFilesAreNamedInTheMessage) {
@@ -215,7 +228,79 @@ TEST_F(ImportWindowTest, RefusedFilesAreNamedInTheMessage) {
         << messages.texts()[0].toStdString();
     EXPECT_TRUE(messages.texts()[1].contains("cut.hrm") && messages.texts()[1].contains("[HRData]"))
         << messages.texts()[1].toStdString();
-    EXPECT_EQ(findControl<QListWidget>(polar, "List1")->count(), 0);
+    EXPECT_EQ(sampleRows(polar), 0);
+}
+
+// A day's recordings side by side: the clicked one is read, not the day's first or second.
+TEST_F(ImportWindowTest, TheClickedFileOfADayIsRead) {
+    for (const auto &[number, interval] : {std::pair{"01", "1"}, {"02", "2"}, {"03", "15"}}) {
+        HrmText file = threeSteps();
+        file.params.replace("Interval=5", QByteArray("Interval=") + interval);
+        write(QStringLiteral("100925%1.hrm").arg(QLatin1String(number)), file.build());
+    }
+    QWidget *polar = openImport();
+    clickFile(polar, "10092503.hrm");
+    EXPECT_EQ(findControl<QLabel>(polar, "Label4")->text(), "15");
+    EXPECT_EQ(sampleRow(polar, 1).left(8), "00:00:15");
+    clickFile(polar, "10092502.hrm");
+    EXPECT_EQ(findControl<QLabel>(polar, "Label4")->text(), "2");
+}
+
+// One lap at the end of each step, paired by typed times; two steps say why nothing is filled.
+TEST_F(ImportWindowTest, TypedLapPairsGiveTheStepsAndTwoStepsAreNamed) {
+    HrmText file = threeSteps();
+    file.lapLines.clear();
+    file.lap("00:01:00.0", 131).lap("00:02:00.0", 134).lap("00:03:00.0", 130);
+    write("one_lap_per_step.hrm", file.build());
+    const char *typed[] = {"00:00:30", "00:01:00", "00:01:30", "00:02:00", "00:02:30", "00:03:00"};
+    for (const int pairs : {3, 2}) {
+        MessageLog messages;
+        QWidget *polar = openImport();
+        clickFile(polar, "one_lap_per_step.hrm");
+        for (int i = 0; i < 6; ++i)
+            findControl<QLineEdit>(polar, QStringLiteral("Text1(%1)").arg(i).toLatin1())
+                ->setText(i < 2 * pairs ? typed[i] : "");
+        findControl<QPushButton>(polar, "Command1")->click();
+        EXPECT_EQ(text("Text21"), "205");
+        if (pairs == 3) {
+            EXPECT_TRUE(messages.texts().isEmpty());
+            EXPECT_EQ(text("puls1"), "131");
+            EXPECT_EQ(text("puls3"), "130");
+            EXPECT_EQ(text("temp2"), "1.4");
+            continue;
+        }
+        EXPECT_EQ(text("puls1"), "");
+        ASSERT_EQ(messages.texts().size(), 1);
+        EXPECT_TRUE(messages.texts()[0].startsWith("2 steps were found") &&
+                    messages.texts()[0].contains("three to six"))
+            << messages.texts()[0].toStdString();
+    }
+}
+
+// Closing without taking anything over shows the step grid as it was; the wake-up field of the
+// main window is never shown.
+TEST_F(ImportWindowTest, CloseRestoresTheDisplayItFound) {
+    m_window->show();
+    QLineEdit *lactate = control<QLineEdit>("lakt1");
+    ASSERT_TRUE(lactate->isVisible());
+    QWidget *polar = openImport();
+    EXPECT_FALSE(findControl<QLineEdit>(polar, "Text2")->isVisible());
+    EXPECT_FALSE(lactate->isVisible());
+    findControl<QPushButton>(polar, "Command2")->click();
+    EXPECT_TRUE(lactate->isVisible());
+    EXPECT_FALSE(m_window->currentTest().importedFromFile);
+}
+
+// The columns are named from the file's flags, the time first.
+TEST_F(ImportWindowTest, SampleColumnsAreHeadedAsTheFileSays) {
+    HrmText file = threeSteps();
+    file.params.replace("SMode=111000100", "SMode=01110001");
+    file.sampleLines = {"150\t88\t310\t240"};
+    write("cadence.hrm", file.build());
+    QWidget *polar = openImport();
+    clickFile(polar, "cadence.hrm");
+    EXPECT_EQ(sampleRow(polar, -1), "Time\tPulse\nb/min\tCadence\nrpm\tAltitude\nft\tPower\nW");
+    EXPECT_EQ(sampleRow(polar, 0), "00:00:00\t150\t88\t310\t240");
 }
 
 } // namespace

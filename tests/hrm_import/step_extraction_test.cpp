@@ -25,6 +25,16 @@ HrmFile risingFile(int laps = 12, int lines = 5) {
     return readHrmFile(text.build());
 }
 
+// The same samples with laps at the given times, the n-th with mean heart rate 150 + n.
+HrmFile risingFileWithLapsAt(std::initializer_list<QByteArray> times) {
+    HrmText text;
+    int hr = 150;
+    for (const QByteArray &time : times)
+        text.lap(time, hr++);
+    text.rising(200);
+    return readHrmFile(text.build());
+}
+
 LapTexts texts(std::initializer_list<QString> given) {
     LapTexts result;
     std::copy(given.begin(), given.end(), result.begin());
@@ -32,7 +42,7 @@ LapTexts texts(std::initializer_list<QString> given) {
 }
 
 TEST(StepExtractionTest, AveragingWindowStartsAndEndsLessThanFiveSecondsBeforeTheMarks) {
-    const HrmFile file = risingFile();
+    const HrmFile file = risingFileWithLapsAt({"00:00:20.0", "00:00:40.0", "00:01:05.0"});
     // Start 20 s: t = 15 lies exactly 5 s before and is left out, t = 20 starts the window. End
     // 40 s: t = 35 is 5 s before and goes on, t = 40 is the last taken. Samples 4…8 (speeds
     // 104…108) give 106; with "<=" it would be samples 3…7 and 105.
@@ -100,6 +110,35 @@ TEST(StepExtractionTest, FaultsEndTheExtractionWithTheStepsSoFar) {
     EXPECT_EQ(extractSteps(HrmFile{}, texts({"00:00:20", "00:00:40"})).size(), 0u);
 }
 
+// One lap at the end of each step, paired by typed times: the end lap is the lap with the typed
+// time, not the lap at the field's position.
+TEST(StepExtractionTest, TypedEndTimesFindTheirLaps) {
+    HrmText text;
+    text.lap("00:01:00.0", 131, "12")
+        .lap("00:02:00.0", 134, "21")
+        .lap("0:03:00.3", 130, "33")
+        .lap("00:04:00.0", 122, "47");
+    text.rising(60);
+    const HrmFile file = readHrmFile(text.build());
+    const auto steps = extractSteps(file, texts({"00:00:00", "00:01:00", "00:01:00", "00:02:00",
+                                                 "00:02:00", "00:03:00", "00:03:00", "00:04:00"}));
+    ASSERT_EQ(steps.size(), 4u);
+    // Windows of samples 0…12, 12…24, 24…36 and 36…48 (speed 100 + i): means 106, 118, 130, 142.
+    const float hr[] = {131, 134, 130, 122};
+    const float lactate[] = {1.2f, 2.1f, 3.3f, 4.7f};
+    const double speed[] = {106, 118, 130, 142};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(steps[i].heartRate, hr[i]) << i;
+        EXPECT_EQ(steps[i].lactate, lactate[i]) << i;
+        EXPECT_FLOAT_EQ(*steps[i].speedMps, float(speed[i] / 36)) << i;
+    }
+    // 00:10:00 is the file's length, not a lap: that pair is not found and ends the steps.
+    EXPECT_EQ(extractSteps(file, texts({"00:00:00", "00:01:00", "00:01:00", "00:10:00", "00:02:00",
+                                        "00:03:00"}))
+                  .size(),
+              1u);
+}
+
 TEST(StepExtractionTest, CorrectedStartTimeMovesTheWindow) {
     const HrmFile file = risingFile();
     LapTexts corrected = kavren::pairedLapTexts(file); // step 1 runs 00:00:00 to 00:01:00
@@ -147,7 +186,11 @@ TEST(TakeOverTest, TwoOrSevenStepsFillNothingButTheHeader) {
         EXPECT_EQ(plan.recordingDate, "2026-03-15");
         EXPECT_EQ(plan.maxHr, "205");
         EXPECT_EQ(plan.restHr, "32");
+        EXPECT_TRUE(plan.stepCountProblem.startsWith(count == 2 ? "2 steps were found"
+                                                                : "More than six steps were"))
+            << plan.stepCountProblem.toStdString();
     }
+    EXPECT_EQ(kavren::planTakeOver(file, {}).stepCountProblem, "");
 }
 
 } // namespace
