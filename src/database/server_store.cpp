@@ -304,7 +304,8 @@ SaveResult ServerStore::saveRow(const StoredRow &row, const QUuid &key) {
     if (asking.isOpen()) {
         QSqlQuery query(asking.database());
         if (process >= 0) {
-            query.prepare(QStringLiteral("SELECT pg_terminate_backend(?)"));
+            query.prepare(QStringLiteral(
+                "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid = ?"));
             query.addBindValue(process);
             query.exec();
         }
