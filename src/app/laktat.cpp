@@ -113,6 +113,8 @@ void Laktat::applyDatabaseLine(const QString &line) {
     m_database = databaseFromSettingsLine(line, m_programFolder);
     m_createPanel->setPath(createBoxTextOf(line));
     showCurrentDatabase();
+    if (isServerAddress(line) && hasPassword(line))
+        reportDatabaseProblem(parseServerAddress(line).error);
     const QString folder = splitAtLastSeparator(line).folder;
     if (!folder.isEmpty() && !isServerAddress(line) && QDir(folder).exists()) {
         m_fileList->folders()->setPath(folder);

@@ -153,7 +153,7 @@ private:
     void criterionChosen(int option);
     // The row of the test on screen, after the warnings of its incomplete steps.
     kavren::StoredRow rowToSave();
-    void finishSave(const kavren::StoredRow &row, const std::optional<QString> &problem);
+    void finishSave(const kavren::StoredRow &row, const kavren::SaveResult &result);
     void finishCreate(const kavren::CreateResult &result);
     void showCriterionValues(const kavren::ValuesResult &result);
     void showListedRow(const kavren::LoadedRow &loaded);
@@ -164,6 +164,8 @@ private:
     // waits for the server, and a close asked for meanwhile takes place.
     void databaseWorkStarted(const QString &databasePath);
     void databaseWorkAnswered();
+    // The last awaited answer has come: the waiting text goes before the answer is shown.
+    void databaseAnswerArriving();
     void loadTest(const kavren::TestRow &row, bool takeComments);
     void showLoadedSteps(const kavren::LoadedTest &test);
     // The calculation of a loaded test once the window has settled.
@@ -217,6 +219,15 @@ private:
     bool m_closeWhenAnswered = false;
     bool m_saveInFlight = false; // a save awaits the server's answer
     QString m_waitingText;       // the status bar's text while the server has not answered
+    // The test on screen as last sent to be saved, under the key that the server keeps with it,
+    // until it is known to be saved: "Save work" of the same test sends it again under the same
+    // key, so that a save whose outcome was unknown is never stored twice.
+    struct PendingSave {
+        QUuid key;
+        kavren::StoredRow row;
+        bool mayBeStored = false; // a save of it ended with an unknown outcome
+    };
+    std::optional<PendingSave> m_pendingSave;
     // Tests read in one turn of the event loop: a few milliseconds of reading.
     static constexpr int SearchPageRows = 4000;
     int m_loadSettleMs = 600;

@@ -50,6 +50,12 @@ const QString DatabaseListCaption = QStringLiteral("Select database (DblClick)")
 constexpr HorseField RequiredIdentity[] = {HorseField::Name, HorseField::Breed, HorseField::Age,
                                            HorseField::Sex};
 
+// The test to save is the one sent before when only the moment of saving differs.
+bool sameTestApartFromMoment(StoredRow sent, const StoredRow &now) {
+    sent.moment = now.moment;
+    return sent == now;
+}
+
 void setChecked(QAbstractButton *button, bool checked) {
     if (!button)
         return;
@@ -85,6 +91,8 @@ void Laktat::wireDatabase() {
     m_databaseQueue = new DatabaseQueue(this);
     connect(m_databaseQueue, &DatabaseQueue::busy, this, &Laktat::databaseWorkStarted);
     connect(m_databaseQueue, &DatabaseQueue::idle, this, &Laktat::databaseWorkAnswered);
+    connect(m_databaseQueue, &DatabaseQueue::lastAnswerArriving, this,
+            &Laktat::databaseAnswerArriving);
     m_saveButton->installEventFilter(this);
     m_entry->horseField(HorseField::Trainer)->installEventFilter(this);
     m_threshold->hrSlider()->installEventFilter(this);
@@ -140,6 +148,7 @@ void Laktat::finishCreate(const CreateResult &result) {
         return;
     case CreateOutcome::AlreadyExists:
         useCreatedDatabase(result.databasePath);
+        m_createPanel->hide();
         QApplication::beep();
         return;
     case CreateOutcome::Created:
@@ -532,24 +541,44 @@ void Laktat::saveWork() {
     m_fileList->frame()->hide();
     m_recalcTimer->stop();
     const StoredRow row = rowToSave();
+    // The same test again goes under the key (and the moment) it was sent with before; a
+    // changed test is a new save.
+    if (!m_pendingSave || !sameTestApartFromMoment(m_pendingSave->row, row))
+        m_pendingSave = PendingSave{QUuid::createUuid(), row, false};
+    const PendingSave save = *m_pendingSave;
     // One save at a time: the test stays on screen, and a second "Save work" is ignored, until
     // the database has taken it or said why not.
     m_saveInFlight = true;
     const QString path = m_database.databasePath;
     m_databaseQueue->run(
-        path, [path, row] { return appendRow(path, row); },
-        [this, row](const std::optional<QString> &problem) { finishSave(row, problem); });
+        path, [path, save] { return saveTest(path, save.row, save.key); },
+        [this, save](const SaveResult &result) { finishSave(save.row, result); });
 }
 
-void Laktat::finishSave(const StoredRow &row, const std::optional<QString> &problem) {
+void Laktat::finishSave(const StoredRow &row, const SaveResult &result) {
     m_saveInFlight = false;
-    if (problem) {
+    SaveOutcome outcome = result.outcome;
+    const bool samePending = m_pendingSave && m_pendingSave->row == row;
+    // An earlier save of this test that may have been stored is not undone by a failure now.
+    if (outcome == SaveOutcome::NotSaved && samePending && m_pendingSave->mayBeStored)
+        outcome = SaveOutcome::Unknown;
+    if (outcome != SaveOutcome::Saved) {
         // The test stays on screen to be saved again; a close that waited for this save is off.
         m_closeWhenAnswered = false;
-        showMessage(this, tr("The test was not saved: %1").arg(*problem));
+        if (outcome == SaveOutcome::Unknown) {
+            if (samePending)
+                m_pendingSave->mayBeStored = true;
+            showMessage(this, tr("It is not known whether the test was saved. It stays on screen, "
+                                 "and \"Save work\" stores it only once. %1")
+                                  .arg(result.message));
+        } else {
+            showMessage(this, tr("The test was not saved: %1").arg(result.message));
+        }
         m_recalcTimer->start();
         return;
     }
+    if (samePending)
+        m_pendingSave.reset();
     showSavedStatus(row.name, row.moment);
     if (m_fileList->mode() == FileListMode::Databases)
         databaseFileDoubleClicked();
@@ -568,6 +597,7 @@ void Laktat::clearAll() {
     if (m_importSettle)
         m_importSettle->stop();
     kavren::clearAll(m_test, m_analysis.comparison, m_percent, m_samples);
+    m_pendingSave.reset();
     m_entry->clearSteps();
     m_entry->clearIdentity();
     m_threshold->clear();

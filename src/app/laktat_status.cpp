@@ -51,6 +51,11 @@ void Laktat::databaseWorkStarted(const QString &databasePath) {
     statusBar()->showMessage(m_waitingText);
 }
 
+void Laktat::databaseAnswerArriving() {
+    if (statusBar()->currentMessage() == m_waitingText)
+        statusBar()->clearMessage();
+}
+
 void Laktat::databaseWorkAnswered() {
     // What the answer put in the status bar (a saved test, say) stays; only the waiting goes.
     if (statusBar()->currentMessage() == m_waitingText)

@@ -1,6 +1,8 @@
 // The program's message boxes, and the answers that replace them in tests.
 #include "app/message_dialog.h"
 
+#include "database/server_session.h"
+
 #include <QCoreApplication>
 #include <QList>
 
@@ -12,6 +14,8 @@ struct Answering {
     bool on = false;
     QList<QMessageBox::StandardButton> queue;
     QStringList texts;
+    QStringList details;
+    std::function<void()> onShown;
 };
 
 Answering &answering() {
@@ -30,15 +34,24 @@ QMessageBox::StandardButton escapeAnswer(QMessageBox::StandardButtons buttons) {
 
 QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
                                 const QString &text, QMessageBox::StandardButtons buttons) {
+    // A server's own text (a statement, a line number) goes to the details, out of the way.
+    const qsizetype marker = text.indexOf(ServerWordsMarker);
+    const QString shown = marker < 0 ? text : text.left(marker);
+    const QString details = marker < 0 ? QString() : text.mid(marker + ServerWordsMarker.size());
     Answering &state = answering();
     if (state.on) {
-        state.texts << text;
+        state.texts << shown;
+        state.details << details;
+        if (state.onShown)
+            state.onShown();
         return state.queue.isEmpty() ? escapeAnswer(buttons) : state.queue.takeFirst();
     }
     QMessageBox box(parent);
     box.setIcon(icon);
     box.setWindowTitle(title);
-    box.setText(text);
+    box.setText(shown);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     box.setStandardButtons(buttons);
     box.exec();
     return box.standardButton(box.clickedButton());
@@ -83,9 +96,19 @@ QStringList MessageAnswers::shownTexts() {
     return answering().texts;
 }
 
+QStringList MessageAnswers::shownDetails() {
+    return answering().details;
+}
+
+void MessageAnswers::whenShown(std::function<void()> observer) {
+    answering().onShown = std::move(observer);
+}
+
 void MessageAnswers::clear() {
+    answering().onShown = nullptr;
     answering().queue.clear();
     answering().texts.clear();
+    answering().details.clear();
 }
 
 } // namespace kavren

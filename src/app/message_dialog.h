@@ -6,10 +6,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace kavren {
 
+// A message whose text holds a database server's own words after ServerWordsMarker shows the
+// program's words and keeps the server's in the box's details.
 void showMessage(QWidget *parent, const QString &text);
 // A question with the buttons Yes and No and the critical icon; true for Yes.
 bool askYesNo(QWidget *parent, const QString &title, const QString &text);
@@ -28,7 +32,11 @@ public:
     static int queuedAnswers();
     static void dropQueuedAnswers();
     static QStringList shownTexts();
-    // Forgets the queued answers and the texts shown.
+    // The details of each box, in the same order (empty for a box without details).
+    static QStringList shownDetails();
+    // Runs observer as each box is answered, to see the window as the box finds it.
+    static void whenShown(std::function<void()> observer);
+    // Forgets the queued answers, the texts shown and the observer.
     static void clear();
 };
 

@@ -1,6 +1,9 @@
 #include "database/database_copy.h"
 
+#include "database/server_address.h"
 #include "database/store.h"
+
+#include <QFileInfo>
 
 namespace kavren {
 
@@ -16,9 +19,35 @@ CountResult preparedTarget(Store &target) {
     return target.testCount();
 }
 
+constexpr int DefaultServerPort = 5432;
+
+// Whether both texts name one database: one file however its path is written (links and "."
+// resolved), or one database of one server.
+bool sameDatabase(const QString &from, const QString &to) {
+    if (isServerAddress(from) != isServerAddress(to))
+        return false;
+    if (!isServerAddress(from)) {
+        const QString source = QFileInfo(from).canonicalFilePath();
+        return !source.isEmpty() && source == QFileInfo(to).canonicalFilePath();
+    }
+    const auto source = parseServerAddress(from).address;
+    const auto target = parseServerAddress(to).address;
+    if (!source || !target)
+        return false;
+    const auto portOf = [](const ServerAddress &address) {
+        return address.port == -1 ? DefaultServerPort : address.port;
+    };
+    return source->host.compare(target->host, Qt::CaseInsensitive) == 0 &&
+           portOf(*source) == portOf(*target) && source->database == target->database;
+}
+
 } // namespace
 
 CopyResult copyTests(const QString &from, const QString &to, bool append) {
+    if (sameDatabase(from, to))
+        return {0, QStringLiteral("The source and the target are the same database \"%1\", so "
+                                  "nothing was copied.")
+                       .arg(openStore(from)->shownName())};
     const AllRowsResult source = openStore(from)->allRows();
     if (!source.error.isEmpty())
         return {0, source.error};

@@ -13,7 +13,7 @@ struct CopyResult {
 
 // Copies the tests of from into to, in the order they were saved. A missing target file, or a
 // server database without mytable, gets the empty table first. A target that already holds tests
-// is refused unless append is set.
+// is refused unless append is set, and a target that is the source itself always.
 CopyResult copyTests(const QString &from, const QString &to, bool append);
 
 } // namespace kavren

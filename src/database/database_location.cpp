@@ -12,8 +12,10 @@ PathParts splitAtLastSeparator(const QString &path) {
 }
 
 CurrentDatabase databaseFromSettingsLine(const QString &line, const QString &programFolder) {
+    // An address with a password typed into the settings is kept exactly as written, so that the
+    // line goes back unchanged at exit; it is never used, and shown only without its password.
     if (isServerAddress(line))
-        return serverDatabase(withoutPassword(line.trimmed()), programFolder);
+        return serverDatabase(hasPassword(line) ? line : line.trimmed(), programFolder);
     const PathParts parts = splitAtLastSeparator(line);
     CurrentDatabase database;
     database.selectedDatabaseName = parts.fileName;
@@ -29,7 +31,7 @@ CurrentDatabase databaseFromSettingsLine(const QString &line, const QString &pro
 
 QString createBoxTextOf(const QString &line) {
     if (isServerAddress(line))
-        return line.trimmed();
+        return withoutPassword(line.trimmed());
     const qsizetype point = line.indexOf(u'.');
     return point < 0 ? QString() : line.left(point);
 }

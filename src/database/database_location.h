@@ -26,7 +26,8 @@ inline const QString DefaultDatabaseName = QStringLiteral("Start.mdb");
 // "Start.mdb" means the one in the program folder, wherever the line says it was.
 CurrentDatabase databaseFromSettingsLine(const QString &line, const QString &programFolder);
 
-// The text that the create-database box shows for a settings line: the line up to its first ".".
+// The text that the create-database box shows for a settings line: the line up to its first ".",
+// or a server address whole (without a password).
 QString createBoxTextOf(const QString &line);
 
 // The current database on a server address: background pictures of its tests are looked up in

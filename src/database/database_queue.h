@@ -42,6 +42,8 @@ public:
 signals:
     // The first server work was asked for while none was pending, on this database.
     void busy(const QString &databasePath);
+    // The last pending result is about to be handed back (before its done() runs).
+    void lastAnswerArriving();
     // The last pending result was handed back (after its done() ran).
     void idle();
 
@@ -69,6 +71,8 @@ void DatabaseQueue::run(const QString &databasePath, Work work, Done done) {
         QMetaObject::invokeMethod(
             this,
             [this, result, done = std::move(done)]() mutable {
+                if (m_pending == 1)
+                    emit lastAnswerArriving();
                 done(std::move(*result));
                 finished();
             },

@@ -113,4 +113,8 @@ std::optional<QString> appendRow(const QString &databasePath, const StoredRow &r
     return openStore(databasePath)->appendRows({row});
 }
 
+SaveResult saveTest(const QString &databasePath, const StoredRow &row, const QUuid &key) {
+    return openStore(databasePath)->saveRow(row, key);
+}
+
 } // namespace kavren

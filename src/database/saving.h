@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QUuid>
 
 #include <optional>
 #include <vector>
@@ -55,6 +56,8 @@ struct StoredRow {
     QString examDate;
     QString stepData;
     QString comments;
+
+    bool operator==(const StoredRow &) const = default;
 };
 
 // Which of name, breed, age, sex (0..3, in that order) is the first one empty, if any: the save
@@ -89,5 +92,18 @@ StoredRow buildRow(const TestToSave &test, const QDateTime &now);
 // Appends the row to mytable in one transaction: stored whole or not at all. The default
 // "Start.mdb" is created on first use. On failure the message says why the test was not saved.
 std::optional<QString> appendRow(const QString &databasePath, const StoredRow &row);
+
+// What became of a save: stored, not stored, or not known because the database could not be
+// asked after the answer to its commit was lost.
+enum class SaveOutcome { Saved, NotSaved, Unknown };
+
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::Saved;
+    QString message; // why it was not saved or is not known; empty when saved
+};
+
+// Saves the test's row under the key that the program gave this test: a save sent again with the
+// same key after an unknown outcome never stores the test twice.
+SaveResult saveTest(const QString &databasePath, const StoredRow &row, const QUuid &key);
 
 } // namespace kavren

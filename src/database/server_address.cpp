@@ -113,7 +113,7 @@ bool isServerAddress(const QString &text) {
 
 QString withoutPassword(const QString &text) {
     QString shown = text;
-    static const QRegularExpression inUserPart(QStringLiteral("^([a-z]+://[^:@/?]*):[^@/?]*@"),
+    static const QRegularExpression inUserPart(QStringLiteral("^(\\s*[a-z]+://[^:@/?]*):[^@/?]*@"),
                                                QRegularExpression::CaseInsensitiveOption);
     shown.replace(inUserPart, QStringLiteral("\\1:***@"));
     static const QRegularExpression inQuery(QStringLiteral("([?&]password=)[^&]*"),
@@ -122,9 +122,13 @@ QString withoutPassword(const QString &text) {
     return shown;
 }
 
+bool hasPassword(const QString &text) {
+    return withoutPassword(text) != text;
+}
+
 QString shownServerName(const QString &address) {
     const ServerAddressResult parsed = parseServerAddress(address);
-    return parsed.address ? parsed.address->shownName() : withoutPassword(address);
+    return parsed.address ? parsed.address->shownName() : withoutPassword(address.trimmed());
 }
 
 ServerAddressResult parseServerAddress(const QString &text) {

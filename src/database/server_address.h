@@ -42,6 +42,8 @@ ServerAddressResult parseServerAddress(const QString &text);
 
 // The address with any password replaced by "***", for showing a refused address.
 QString withoutPassword(const QString &text);
+// Whether the address carries a password.
+bool hasPassword(const QString &text);
 
 // The database as captions and messages show it: "host/dbname", or the address without its
 // password when it cannot be read.

@@ -69,7 +69,30 @@ QString nextConnectionName() {
     return QStringLiteral("kavren-server-%1").arg(++counter);
 }
 
+// Why a connection could not be opened, in words, by what the server or libpq said.
+QString openFailure(const ServerAddress &address, const QString &reason) {
+    const QString shown = address.shownName();
+    QString words;
+    if (reason.contains(QLatin1String("database \"")) &&
+        reason.contains(QLatin1String("does not exist")))
+        words =
+            QStringLiteral("The server %1 has no database \"%2\".").arg(shown, address.database);
+    else if (reason.contains(QLatin1String("authentication"), Qt::CaseInsensitive) ||
+             reason.contains(QLatin1String("password"), Qt::CaseInsensitive) ||
+             reason.contains(QLatin1String("role \"")))
+        words = QStringLiteral("The server %1 refused the login.").arg(shown);
+    else
+        words = QStringLiteral("The server %1 cannot be reached.").arg(shown);
+    return withServerWords(words, reason);
+}
+
 } // namespace
+
+QString withServerWords(const QString &words, const QString &serverText) {
+    if (serverText.isEmpty())
+        return words;
+    return words + ServerWordsMarker + serverText;
+}
 
 ServerSession::ServerSession(const QString &text) {
     const ServerAddressResult parsed = parseServerAddress(text);
@@ -115,8 +138,7 @@ ServerSession::ServerSession(const QString &text) {
     m_database.setUserName(m_address.user);
     m_database.setConnectOptions(connectOptions(m_address));
     if (!m_database.open()) {
-        m_problem = QStringLiteral("The database server for \"%1\" cannot be used: %2")
-                        .arg(m_address.shownName(), reasonText(m_database.lastError()));
+        m_problem = openFailure(m_address, reasonText(m_database.lastError()));
         m_database = QSqlDatabase();
         dropConnection(name);
         return;
@@ -130,17 +152,31 @@ ServerSession::~ServerSession() {
         forget();
 }
 
-QString ServerSession::failure(const QSqlError &error) {
+QString ServerSession::failure(const QSqlError &error, const QString &during) {
     const QString reason = reasonText(error);
     if (!m_database.isOpen() || !QSqlQuery(m_database).exec(QStringLiteral("SELECT 1"))) {
         m_broken = true;
-        return QStringLiteral("The connection to the database server for \"%1\" was lost: %2")
-            .arg(shownName(), reason);
+        return withServerWords(
+            QStringLiteral("The server %1 ended the connection %2.").arg(shownName(), during),
+            reason);
     }
     if (const auto layout = layoutProblem())
         return *layout;
-    return QStringLiteral("The database server for \"%1\" reported a failure: %2")
-        .arg(shownName(), reason);
+    return withServerWords(
+        QStringLiteral("The server %1 reported a failure %2.").arg(shownName(), during), reason);
+}
+
+void ServerSession::drop() {
+    m_broken = true;
+    forget();
+    m_database = QSqlDatabase();
+}
+
+qint64 ServerSession::backendProcess() {
+    QSqlQuery query(m_database);
+    if (!query.exec(QStringLiteral("SELECT pg_backend_pid()")) || !query.next())
+        return -1;
+    return query.value(0).toLongLong();
 }
 
 std::optional<QString> ServerSession::layoutProblem(bool *tableMissing) {
@@ -150,8 +186,10 @@ std::optional<QString> ServerSession::layoutProblem(bool *tableMissing) {
                                      "WHERE table_schema = current_schema() AND table_name = ?"));
     query.addBindValue(TableName);
     if (!prepared || !query.exec())
-        return QStringLiteral("The database server for \"%1\" reported a failure: %2")
-            .arg(shownName(), reasonText(query.lastError()));
+        return withServerWords(
+            QStringLiteral("The server %1 could not say which columns mytable has.")
+                .arg(shownName()),
+            reasonText(query.lastError()));
     QStringList present;
     while (query.next())
         present << query.value(0).toString();

@@ -23,6 +23,10 @@ public:
     std::optional<QString> layoutProblem() override;
     LoadedRow readRow(qint64 rowId) override;
     std::optional<QString> appendRows(const std::vector<StoredRow> &rows) override;
+    // Stores the row under its key at most once. When the connection is lost, or the commit
+    // fails, a new connection asks whether the key is stored before the outcome is given; without
+    // an answer it is Unknown.
+    SaveResult saveRow(const StoredRow &row, const QUuid &key) override;
     AllRowsResult allRows() override;
     CountResult testCount() override;
 

@@ -64,6 +64,9 @@ public:
     virtual LoadedRow readRow(qint64 rowId) = 0;
     // Stores the rows in one transaction: all of them or none.
     virtual std::optional<QString> appendRows(const std::vector<StoredRow> &rows) = 0;
+    // Stores the row of one save. A file's transaction is known to be committed or not, so the
+    // key is not needed there; a server keeps it with the row.
+    virtual SaveResult saveRow(const StoredRow &row, const QUuid &key);
     virtual AllRowsResult allRows() = 0;
     // How many tests the database holds, checked as the target of a copy.
     virtual CountResult testCount() = 0;

@@ -127,3 +127,24 @@ TEST(DatabaseCopy, TheCommandReportsTheCountOrWhyNothingWasCopied) {
               std::pair(0, QStringLiteral("2 tests copied.")));
     EXPECT_EQ(run({from}).first, 2);
 }
+
+// A database named twice, in other spellings, is refused before anything is read or written.
+TEST(DatabaseCopy, ADatabaseIsNeverCopiedIntoItself) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Stable1.mdb"));
+    ASSERT_FALSE(createEmptyDatabase(file).has_value());
+    ASSERT_FALSE(appendRow(file, rowOf(QStringLiteral("Åsa"), QStringLiteral("2006-03-14 10:22:05"),
+                                       QStringLiteral(" ")))
+                     .has_value());
+    const QString spelledOtherwise = folder.path() + QStringLiteral("/./Stable1.mdb");
+    const CopyResult intoItself = copyTests(file, spelledOtherwise, true);
+    EXPECT_EQ(intoItself.copied, 0);
+    EXPECT_TRUE(intoItself.error.contains(QStringLiteral("same database")))
+        << intoItself.error.toStdString();
+    EXPECT_EQ(everything(file).size(), 1);
+    // No server is reached: the addresses alone say it (the default port written out or not).
+    const CopyResult server = copyTests(QStringLiteral("postgresql://db.clinic/horses"),
+                                        QStringLiteral("postgresql://DB.clinic:5432/horses"), true);
+    EXPECT_EQ(server.error, QStringLiteral("The source and the target are the same database "
+                                           "\"db.clinic/horses\", so nothing was copied."));
+}

@@ -79,9 +79,11 @@ TEST(ServerAddress, AsTheSettingsLineBecomesTheCurrentDatabase) {
     // The create box shows the whole address, not the text up to its first point.
     EXPECT_EQ(createBoxTextOf(QStringLiteral("postgresql://db.clinic/horses")),
               QStringLiteral("postgresql://db.clinic/horses"));
-    // A password in the settings is not kept, so it is not written back at exit.
-    EXPECT_EQ(databaseFromSettingsLine(QStringLiteral("postgresql://anna:secret@db/horses"),
-                                       QStringLiteral("/opt/kavren"))
-                  .databasePath,
-              QStringLiteral("postgresql://anna:***@db/horses"));
+    // A password typed into the settings is kept as written (the line goes back unchanged at
+    // exit) and shown nowhere.
+    const QString withPassword = QStringLiteral(" postgresql://anna:secret@db/horses");
+    const CurrentDatabase refused = databaseFromSettingsLine(withPassword, QStringLiteral("/opt"));
+    EXPECT_EQ(refused.databasePath, withPassword);
+    EXPECT_EQ(shownDatabaseName(refused), QStringLiteral("postgresql://anna:***@db/horses"));
+    EXPECT_EQ(createBoxTextOf(withPassword), QStringLiteral("postgresql://anna:***@db/horses"));
 }

@@ -21,4 +21,8 @@ QStringList MessageLog::texts() const {
     return MessageAnswers::shownTexts().mid(m_firstText);
 }
 
+QStringList MessageLog::details() const {
+    return MessageAnswers::shownDetails().mid(m_firstText);
+}
+
 } // namespace kavren::testing

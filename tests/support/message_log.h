@@ -18,6 +18,8 @@ public:
 
     // The texts shown since this log was made, in the order shown.
     QStringList texts() const;
+    // The details of the same boxes (a server's own words), empty for a box without.
+    QStringList details() const;
 
 private:
     qsizetype m_firstText;
