@@ -1,6 +1,6 @@
 // Why a calculation left the lactate curve or the heart-rate line unfitted: the fit then keeps a
-// flat curve (or a line at 0 b/min) and the indices of the previous fit stay in the table, so the
-// window tells the user which value to correct.
+// flat curve (or a line at 0 b/min) and the indices that depend on it stay empty, so the window
+// tells the user which value to correct.
 #pragma once
 
 #include "analysis/curve_fitting.h"
