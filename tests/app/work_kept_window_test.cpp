@@ -73,8 +73,8 @@ protected:
             data << row.stepData;
         return data;
     }
-    // Bella stored with her four steps at LoadedMoment, then loaded as a user does.
-    void loadStoredBella() {
+    // Bella stored with her four steps (or this Data) at LoadedMoment, then loaded as a user does.
+    void loadStoredBella(const QString &stepData = {}) {
         kavren::TestToSave test;
         test.name = QStringLiteral("Bella");
         test.breed = test.age = test.sex = QStringLiteral("x");
@@ -85,10 +85,11 @@ protected:
             test.steps[i].speedText = QString::fromLatin1(FourSteps[i][2]);
         }
         test.stepCount = 4;
-        ASSERT_EQ(kavren::appendRow(
-                      databasePath(),
-                      kavren::buildRow(test, QDateTime::fromString(LoadedMoment, Qt::ISODate))),
-                  std::nullopt);
+        kavren::StoredRow row =
+            kavren::buildRow(test, QDateTime::fromString(LoadedMoment, Qt::ISODate));
+        if (!stepData.isEmpty())
+            row.stepData = stepData;
+        ASSERT_EQ(kavren::appendRow(databasePath(), row), std::nullopt);
         control<QPushButton>("SSCOmmand15")->click(); // lists the names again
         clickListed(listTestsOf(QStringLiteral("Bella")), 0);
         ASSERT_EQ(control<QLabel>("datex(0)")->text(), LoadedMoment);
@@ -203,6 +204,16 @@ TEST_F(WorkKeptTest, IndexCellsShowOnlyThisTestsValues) {
         EXPECT_EQ(shown, c.shown) << comparisonRow(0).join('|').toStdString();
         EXPECT_EQ(status(), c.status);
     }
+}
+
+// A loaded test of two steps after a calculated one shows none of the earlier test's indices.
+TEST_F(WorkKeptTest, ALoadedTestWithoutUsableStepsShowsNoIndices) {
+    typeBella();
+    control<QPushButton>("Command9")->click();
+    ASSERT_FALSE(comparisonRow(0)[0].isEmpty());
+    loadStoredBella(QStringLiteral("1.2 128 2.40 1.5 145 2.20"));
+    EXPECT_EQ(comparisonRow(0), QStringList(5, QString()));
+    EXPECT_EQ(status(), "No indices: the test has fewer than three steps");
 }
 
 // A new test typed after "Clear screen" is dated by its calculation, on screen and on the printed
