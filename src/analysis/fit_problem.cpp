@@ -8,17 +8,21 @@ namespace kavren {
 namespace {
 
 // The reason, and the values of the test's row that stay empty because of it.
-QString lactateMissing(const QString &reason) {
-    return reason + QCoreApplication::translate("kavren", " \u2014 no VLa2, VLa4, Hr2 or Hr4");
+QString lactateMissing(const QString &reason, bool recovery) {
+    return reason +
+           (recovery ? QCoreApplication::translate("kavren", " \u2014 no lactate values")
+                     : QCoreApplication::translate("kavren", " \u2014 no VLa2, VLa4, Hr2 or Hr4"));
 }
-QString hrMissing(const QString &reason) {
-    return reason + QCoreApplication::translate("kavren", " \u2014 no V200, Hr2 or Hr4");
+QString hrMissing(const QString &reason, bool recovery) {
+    return reason + (recovery
+                         ? QCoreApplication::translate("kavren", " \u2014 no heart-rate values")
+                         : QCoreApplication::translate("kavren", " \u2014 no V200, Hr2 or Hr4"));
 }
 
 } // namespace
 
 std::optional<QString> fitProblem(const StepReadings &steps, const StepTexts &lactateTexts,
-                                  int stepCount) {
+                                  int stepCount, bool recovery) {
     if (!isFittableStepCount(stepCount))
         return std::nullopt;
     bool lactateNotNumber = false;
@@ -40,13 +44,17 @@ std::optional<QString> fitProblem(const StepReadings &steps, const StepTexts &la
         QCoreApplication::translate("kavren", "The lactate curve was not fitted: ");
     if (lactateNotNumber)
         return lactateMissing(
-            curve + QCoreApplication::translate("kavren", "every lactate must be a number"));
+            curve + QCoreApplication::translate("kavren", "every lactate must be a number"),
+            recovery);
     if (lactateNotAboveZero)
         return lactateMissing(
-            curve + QCoreApplication::translate("kavren", "every lactate must be above 0"));
+            curve + QCoreApplication::translate("kavren", "every lactate must be above 0"),
+            recovery);
     if (hrNotNumber)
-        return hrMissing(QCoreApplication::translate(
-            "kavren", "The heart-rate line was not fitted: every heart rate must be a number"));
+        return hrMissing(
+            QCoreApplication::translate(
+                "kavren", "The heart-rate line was not fitted: every heart rate must be a number"),
+            recovery);
     return std::nullopt;
 }
 

@@ -13,7 +13,8 @@ namespace kavren {
 
 // The message for the first n steps as read by the run (lactate texts as the run used them, 0.1
 // for a heart-rate-only test); empty when both fits could use every step or n is not fittable.
+// It names the values of the test's row that stay empty (those of a recovery test in recovery).
 std::optional<QString> fitProblem(const StepReadings &steps, const StepTexts &lactateTexts,
-                                  int stepCount);
+                                  int stepCount, bool recovery = false);
 
 } // namespace kavren

@@ -81,13 +81,19 @@ Produced producedValues(const IndexRunInputs &inputs, const CurrentTest &test) {
     const bool lactate = fit.lactateFitted && !hrOnly;
     const bool hr = fit.hrFitted;
     produced.lactateIndices = !hrOnly;
+    const bool recovery = test.speedUnit == SpeedUnit::RecoveryTime;
     if (hrOnly)
-        produced.notes << text("Heart-rate-only test: no VLa2, VLa4, Hr2 or Hr4");
+        produced.notes << (recovery ? text("Heart-rate-only test: no lactate values")
+                                    : text("Heart-rate-only test: no VLa2, VLa4, Hr2 or Hr4"));
     else if (!fit.lactateFitted)
-        produced.notes << text("No VLa2, VLa4, Hr2 or Hr4: the lactate curve was not fitted");
+        produced.notes
+            << (recovery ? text("No lactate values: the lactate curve was not fitted")
+                         : text("No VLa2, VLa4, Hr2 or Hr4: the lactate curve was not fitted"));
     if (!hr)
-        produced.notes << text("No V200, Hr2 or Hr4: the heart-rate line was not fitted");
-    if (test.speedUnit == SpeedUnit::RecoveryTime) {
+        produced.notes << (recovery
+                               ? text("No heart-rate values: the heart-rate line was not fitted")
+                               : text("No V200, Hr2 or Hr4: the heart-rate line was not fitted"));
+    if (recovery) {
         produced.lactateValues = lactate;
         produced.hrValues = hr;
         return produced;

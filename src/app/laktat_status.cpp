@@ -30,9 +30,10 @@ void Laktat::showFitStatus(const CalculationInputs &inputs, const CalculationRes
         readSteps(recovery ? inputs.speedText : inputs.speedMs, lactate, inputs.hr);
     // A fit over the test's steps that failed names the value to correct; otherwise the row's
     // missing values say why.
-    const std::optional<QString> fitFailure = result.fit.steps == FitOutcome::Steps::Found
-                                                  ? fitProblem(steps, lactate, m_test.stepCount)
-                                                  : std::nullopt;
+    const std::optional<QString> fitFailure =
+        result.fit.steps == FitOutcome::Steps::Found
+            ? fitProblem(steps, lactate, m_test.stepCount, recovery)
+            : std::nullopt;
     const QString problem = fitFailure.value_or(result.indexNotes.join(QStringLiteral("; ")));
     if (!problem.isEmpty()) {
         statusBar()->showMessage(problem);
