@@ -194,7 +194,13 @@ CalculationResult runCalculation(const CalculationInputs &inputs,
     if (test.scale.lactateScale != 0)
         if (const auto maximum = toInteger16(120.0 / double(test.scale.lactateScale)))
             result.slider2Maximum = *maximum;
-    runIndexRun({inputs.freezeChecked, lactateTexts[0]}, test, state.comparison);
+    IndexRunInputs indexInputs;
+    indexInputs.freezeChecked = inputs.freezeChecked;
+    indexInputs.lakt1Text = lactateTexts[0];
+    result.fit = fitOutcome(steps, inputs.speedText, test.stepCount, lactateShown);
+    indexInputs.fit = result.fit;
+    indexInputs.calculatedAt = inputs.calculatedAt;
+    result.indexNotes = runIndexRun(indexInputs, test, state.comparison);
     return result;
 }
 

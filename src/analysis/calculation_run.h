@@ -15,6 +15,7 @@
 #include "exercise/point_table.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -57,6 +58,7 @@ struct CalculationInputs {
     StepTexts hr;               // puls1…puls6
     bool freezeChecked = false; // "Freeze curve"
     bool linkFirstRun = false;  // first run after the live link connected
+    QString calculatedAt;       // now, "yyyy-mm-dd hh:mm:ss": the date of a new test
 };
 
 struct CalculationResult {
@@ -78,7 +80,9 @@ struct CalculationResult {
     GraphScale commonScale;
     PlotItems commonPlot;
     std::optional<int> slider2Maximum; // 120 / LactateScale: tenths of mmol/l up to the axis top
-    StepReadings readings; // the steps as the fit read them, for its quality and range checks
+    StepReadings readings;  // the steps as the fit read them, for its quality and range checks
+    QStringList indexNotes; // why values of the test's row are missing (the index run's notes)
+    FitOutcome fit;         // which fits the run made from the test's own steps
 };
 
 CalculationResult runCalculation(const CalculationInputs &inputs,

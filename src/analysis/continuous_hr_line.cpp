@@ -80,7 +80,11 @@ ContinuousHrResult continuousHrLine(const SampleBuffer &buffer, const IndexRunIn
         const double y = (cd + dd * x - FileHrBase) * FileHrScale;
         result.line.pieceStarts.emplace_back(x, y);
     });
-    runIndexRun(indexInputs, test, cells);
+    // The line of all samples is the test's heart-rate line; a recording has no lactate curve.
+    IndexRunInputs inputs = indexInputs;
+    inputs.fit.hrFitted = result.fitted;
+    inputs.fit.lactateFitted = false;
+    runIndexRun(inputs, test, cells);
     return result;
 }
 

@@ -95,6 +95,40 @@ CurveFitDouble fitCurves(const StepReadings &steps, int n, const CurveFitDouble 
     return fit;
 }
 
+FitOutcome fitOutcome(const StepReadings &steps, const StepTexts &typedSpeeds, int stepCount,
+                      bool lactateShown) {
+    FitOutcome outcome;
+    if (!isFittableStepCount(stepCount)) {
+        outcome.steps = FitOutcome::Steps::FewerThanThree;
+        outcome.lactateFitted = outcome.hrFitted = false;
+        return outcome;
+    }
+    const auto n = std::size_t(stepCount);
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool empty = readNumber(withDecimalPoints(typedSpeeds[i])) == 0 && steps.hr[i] == 0 &&
+                           (!lactateShown || steps.lactate[i] == 0);
+        if (!empty)
+            continue;
+        outcome.steps = i < 3 ? FitOutcome::Steps::FewerThanThree : FitOutcome::Steps::EmptyStep;
+        outcome.emptyStep = int(i) + 1;
+        outcome.lactateFitted = outcome.hrFitted = false;
+        return outcome;
+    }
+    double sx = 0, sxx = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        sx += steps.x[i];
+        sxx += steps.x[i] * steps.x[i];
+        if (!(steps.lactate[i] > 0) || !std::isfinite(std::log(steps.lactate[i])))
+            outcome.lactateFitted = false;
+        if (!steps.strictHr[i])
+            outcome.hrFitted = false;
+    }
+    const double q = double(stepCount) * sxx - sx * sx;
+    if (q == 0 || !std::isfinite(q))
+        outcome.lactateFitted = outcome.hrFitted = false;
+    return outcome;
+}
+
 CurveFit toSingleFit(const CurveFitDouble &fit, const CurveFit &previous) {
     CurveFit single;
     single.lactateIntercept = toSingle(fit.lactateIntercept).value_or(previous.lactateIntercept);

@@ -49,6 +49,23 @@ constexpr bool isFittableStepCount(int stepCount) {
 // with the slope just found or kept.
 CurveFitDouble fitCurves(const StepReadings &steps, int n, const CurveFitDouble &previous);
 
+// Whether a run fitted the test's own steps: the step count may be one kept from an earlier run
+// or a loaded test, and a fit over steps that are not there, or one that kept coefficients of an
+// earlier fit, says nothing about this test.
+struct FitOutcome {
+    enum class Steps { Found, FewerThanThree, EmptyStep };
+    Steps steps = Steps::Found;
+    int emptyStep = 0; // 4…6 for EmptyStep: the first step among the counted ones with no values
+    bool lactateFitted = true;
+    bool hrFitted = true;
+};
+// For the first stepCount steps as read by the run: a step is empty when its typed speed (the
+// converted one may be left from an earlier speed), heart rate and (unless the lactates are the
+// heart-rate-only mark) lactate all read as 0. The lactate curve is fitted when every lactate is
+// above 0 and the x differ; the heart-rate line when every heart rate is a number and the x differ.
+FitOutcome fitOutcome(const StepReadings &steps, const StepTexts &typedSpeeds, int stepCount,
+                      bool lactateShown);
+
 // The fit in single precision; a coefficient beyond the single range keeps its previous value.
 CurveFit toSingleFit(const CurveFitDouble &fit, const CurveFit &previous);
 

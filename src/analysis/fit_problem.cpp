@@ -7,15 +7,22 @@ namespace kavren {
 
 namespace {
 
-QString stale(const QString &reason) {
-    return reason + QCoreApplication::translate(
-                        "kavren", " \u2014 the indices shown belong to the previous fit");
+// The reason, and the values of the test's row that stay empty because of it.
+QString lactateMissing(const QString &reason, bool recovery) {
+    return reason +
+           (recovery ? QCoreApplication::translate("kavren", " \u2014 no lactate values")
+                     : QCoreApplication::translate("kavren", " \u2014 no VLa2, VLa4, Hr2 or Hr4"));
+}
+QString hrMissing(const QString &reason, bool recovery) {
+    return reason + (recovery
+                         ? QCoreApplication::translate("kavren", " \u2014 no heart-rate values")
+                         : QCoreApplication::translate("kavren", " \u2014 no V200, Hr2 or Hr4"));
 }
 
 } // namespace
 
 std::optional<QString> fitProblem(const StepReadings &steps, const StepTexts &lactateTexts,
-                                  int stepCount) {
+                                  int stepCount, bool recovery) {
     if (!isFittableStepCount(stepCount))
         return std::nullopt;
     bool lactateNotNumber = false;
@@ -36,14 +43,18 @@ std::optional<QString> fitProblem(const StepReadings &steps, const StepTexts &la
     const QString curve =
         QCoreApplication::translate("kavren", "The lactate curve was not fitted: ");
     if (lactateNotNumber)
-        return stale(curve +
-                     QCoreApplication::translate("kavren", "every lactate must be a number"));
+        return lactateMissing(
+            curve + QCoreApplication::translate("kavren", "every lactate must be a number"),
+            recovery);
     if (lactateNotAboveZero)
-        return stale(curve +
-                     QCoreApplication::translate("kavren", "every lactate must be above 0"));
+        return lactateMissing(
+            curve + QCoreApplication::translate("kavren", "every lactate must be above 0"),
+            recovery);
     if (hrNotNumber)
-        return stale(QCoreApplication::translate(
-            "kavren", "The heart-rate line was not fitted: every heart rate must be a number"));
+        return hrMissing(
+            QCoreApplication::translate(
+                "kavren", "The heart-rate line was not fitted: every heart rate must be a number"),
+            recovery);
     return std::nullopt;
 }
 

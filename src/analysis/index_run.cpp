@@ -4,6 +4,9 @@
 #include "analysis/indices.h"
 #include "exercise/numeric_text.h"
 
+#include <QCoreApplication>
+
+#include <cmath>
 #include <limits>
 
 namespace kavren {
@@ -33,22 +36,125 @@ int chooseRow(bool freezeChecked, CurrentTest &test, ComparisonCells &cells) {
     return test.comparedCount;
 }
 
-void writeSpeedLayout(const CurrentTest &test, int n, ComparisonCells &cells) {
+// Which values of the row this test produced, and why the others are missing.
+struct Produced {
+    std::optional<float> v200, vla2, vla4;
+    std::optional<std::int16_t> hr2, hr4;
+    bool lactateValues = false;  // recovery: La(0…20)
+    bool hrValues = false;       // recovery: Hr(0…20)
+    bool lactateIndices = false; // the test has lactate indices of its own (not heart-rate-only)
+    QStringList notes;
+};
+
+QString text(const char *sentence) {
+    return QCoreApplication::translate("kavren", sentence);
+}
+
+// A speed at which the fitted line reaches a value: a positive, finite speed, or nothing.
+std::optional<float> positiveSpeed(double numerator, double slope) {
+    if (slope == 0)
+        return std::nullopt;
+    const auto speed = toSingle(numerator / slope);
+    if (!speed || !std::isfinite(*speed) || !(*speed > 0))
+        return std::nullopt;
+    return speed;
+}
+
+std::optional<std::int16_t> hrAt(const CurveFitDouble &fit, std::optional<float> speed) {
+    if (!speed)
+        return std::nullopt;
+    return toInteger16(fit.hrIntercept + double(*speed) * fit.hrSlope);
+}
+
+Produced producedValues(const IndexRunInputs &inputs, const CurrentTest &test) {
+    Produced produced;
+    const FitOutcome &fit = inputs.fit;
+    if (fit.steps == FitOutcome::Steps::FewerThanThree) {
+        produced.notes << text("No indices: the test has fewer than three steps");
+        return produced;
+    }
+    if (fit.steps == FitOutcome::Steps::EmptyStep) {
+        produced.notes << text("No indices: step %1 is empty").arg(fit.emptyStep);
+        return produced;
+    }
+    const bool hrOnly = isHrOnlySentinel(inputs.lakt1Text);
+    const bool lactate = fit.lactateFitted && !hrOnly;
+    const bool hr = fit.hrFitted;
+    produced.lactateIndices = !hrOnly;
+    const bool recovery = test.speedUnit == SpeedUnit::RecoveryTime;
+    if (hrOnly)
+        produced.notes << (recovery ? text("Heart-rate-only test: no lactate values")
+                                    : text("Heart-rate-only test: no VLa2, VLa4, Hr2 or Hr4"));
+    else if (!fit.lactateFitted)
+        produced.notes
+            << (recovery ? text("No lactate values: the lactate curve was not fitted")
+                         : text("No VLa2, VLa4, Hr2 or Hr4: the lactate curve was not fitted"));
+    if (!hr)
+        produced.notes << (recovery
+                               ? text("No heart-rate values: the heart-rate line was not fitted")
+                               : text("No V200, Hr2 or Hr4: the heart-rate line was not fitted"));
+    if (recovery) {
+        produced.lactateValues = lactate;
+        produced.hrValues = hr;
+        return produced;
+    }
+    const CurveFitDouble &line = test.fitDouble;
+    if (hr && !(line.hrSlope > 0))
+        produced.notes << text("No V200: the heart rate does not rise with speed");
+    else if (hr && !(produced.v200 = positiveSpeed(200.0 - line.hrIntercept, line.hrSlope)))
+        produced.notes << text(
+            "No V200: the heart-rate line gives no positive speed for 200 b/min");
+    if (lactate && line.lactateSlope == 0) {
+        produced.notes << text("No VLa2 or VLa4: the lactate does not change with speed");
+    } else if (lactate) {
+        produced.vla4 = positiveSpeed(std::log(4.0) - line.lactateIntercept, line.lactateSlope);
+        produced.vla2 = positiveSpeed(std::log(2.0) - line.lactateIntercept, line.lactateSlope);
+        if (!produced.vla4)
+            produced.notes << text(
+                "No VLa4: the lactate curve gives no positive speed for 4 mmol/l");
+        if (!produced.vla2)
+            produced.notes << text(
+                "No VLa2: the lactate curve gives no positive speed for 2 mmol/l");
+    }
+    if (hr) {
+        produced.hr4 = hrAt(line, produced.vla4);
+        produced.hr2 = hrAt(line, produced.vla2);
+    }
+    return produced;
+}
+
+// A row about to be filled shows nothing of an earlier test: its value cells and its stored
+// indices are emptied first.
+void emptyRow(int row, ComparisonCells &cells) {
+    if (row >= 0 && row < ComparisonCells::Rows)
+        for (auto *column : {&cells.labelx, &cells.vla2, &cells.vla4, &cells.hr2x, &cells.hr4x,
+                             &cells.hr5, &cells.hr10, &cells.hr20})
+            (*column)[std::size_t(row)].clear();
+    setListElement(cells.comparedV200, row, 0);
+    setListElement(cells.comparedVla2, row, 0);
+    setListElement(cells.comparedVla4, row, 0);
+}
+
+void writeSpeedLayout(const CurrentTest &test, const Produced &produced, int n,
+                      ComparisonCells &cells) {
     const QString &discipline = test.discipline;
     if (discipline != u"Trav" && discipline != u"Endur" && discipline != u"Rid" &&
         discipline != u"Galopp")
         return;
-    setCell(cells.labelx, n - 1, speedDisplayText(discipline, test.results.v200));
-    setListElement(cells.comparedV200, n - 1, test.results.v200);
-    if (!test.hrOnly) {
-        setCell(cells.vla2, n - 1, speedDisplayText(discipline, test.results.vla2));
-        setCell(cells.vla4, n - 1, speedDisplayText(discipline, test.results.vla4));
+    if (produced.v200) {
+        setCell(cells.labelx, n - 1, speedDisplayText(discipline, *produced.v200));
+        setListElement(cells.comparedV200, n - 1, *produced.v200);
     }
+    if (produced.vla2)
+        setCell(cells.vla2, n - 1, speedDisplayText(discipline, *produced.vla2));
+    if (produced.vla4)
+        setCell(cells.vla4, n - 1, speedDisplayText(discipline, *produced.vla4));
 }
 
-void writeCommonPart(const CurrentTest &test, bool hrOnlyTest, int n, ComparisonCells &cells) {
+void writeCommonPart(const CurrentTest &test, const IndexRunInputs &inputs,
+                     const Produced &produced, int n, ComparisonCells &cells) {
     if (!test.importedFromFile)
-        setCell(cells.datex, n - 1, test.testDate);
+        setCell(cells.datex, n - 1, test.testDate.isEmpty() ? inputs.calculatedAt : test.testDate);
     if (n >= 0 && n < ComparisonCells::MatrixRows) {
         cells.matrix[std::size_t(n)][ComparisonCells::HrInterceptColumn] =
             test.fitDouble.hrIntercept;
@@ -56,25 +162,32 @@ void writeCommonPart(const CurrentTest &test, bool hrOnlyTest, int n, Comparison
     }
     setCell(cells.datex, n, QString());
     if (n - 1 >= 0 && n - 1 < ComparisonCells::ListSize)
-        cells.comparedHrOnly[std::size_t(n - 1)] = hrOnlyTest;
-    if (hrOnlyTest)
-        return;
-    setListElement(cells.comparedVla4, n - 1, test.results.vla4);
-    setListElement(cells.comparedVla2, n - 1, test.results.vla2);
-    setCell(cells.hr4x, n - 1, writeNumber(test.results.hr4));
-    setCell(cells.hr2x, n - 1, writeNumber(test.results.hr2));
+        cells.comparedHrOnly[std::size_t(n - 1)] = !produced.lactateIndices;
+    if (produced.vla4)
+        setListElement(cells.comparedVla4, n - 1, *produced.vla4);
+    if (produced.vla2)
+        setListElement(cells.comparedVla2, n - 1, *produced.vla2);
+    if (produced.hr4)
+        setCell(cells.hr4x, n - 1, writeNumber(*produced.hr4));
+    if (produced.hr2)
+        setCell(cells.hr2x, n - 1, writeNumber(*produced.hr2));
 }
 
-void writeRecoveryLayout(const CurrentTest &test, int n, ComparisonCells &cells) {
+void writeRecoveryLayout(const CurrentTest &test, const Produced &produced, int n,
+                         ComparisonCells &cells) {
     const RecoveryValues values = recoveryValues(test.fitDouble);
-    setCell(cells.labelx, n - 1, values.lactate[0]);
-    setCell(cells.vla2, n - 1, values.lactate[1]);
-    setCell(cells.vla4, n - 1, values.lactate[2]);
-    setCell(cells.hr2x, n - 1, values.lactate[3]);
-    setCell(cells.hr4x, n - 1, values.hr[0]);
-    setCell(cells.hr5, n - 1, values.hr[1]);
-    setCell(cells.hr10, n - 1, values.hr[2]);
-    setCell(cells.hr20, n - 1, values.hr[3]);
+    if (produced.lactateValues) {
+        setCell(cells.labelx, n - 1, values.lactate[0]);
+        setCell(cells.vla2, n - 1, values.lactate[1]);
+        setCell(cells.vla4, n - 1, values.lactate[2]);
+        setCell(cells.hr2x, n - 1, values.lactate[3]);
+    }
+    if (produced.hrValues) {
+        setCell(cells.hr4x, n - 1, values.hr[0]);
+        setCell(cells.hr5, n - 1, values.hr[1]);
+        setCell(cells.hr10, n - 1, values.hr[2]);
+        setCell(cells.hr20, n - 1, values.hr[3]);
+    }
 }
 
 } // namespace
@@ -97,15 +210,18 @@ std::optional<QString> commentsAfterCalculate(bool importedFromFile, const QStri
     return std::nullopt;
 }
 
-void runIndexRun(const IndexRunInputs &inputs, CurrentTest &test, ComparisonCells &cells) {
+QStringList runIndexRun(const IndexRunInputs &inputs, CurrentTest &test, ComparisonCells &cells) {
     const int n = chooseRow(inputs.freezeChecked, test, cells);
     computeIndices(test.fitDouble, test.results);
+    emptyRow(n - 1, cells);
+    const Produced produced = producedValues(inputs, test);
     const bool recovery = test.speedUnit == SpeedUnit::RecoveryTime;
     if (!recovery)
-        writeSpeedLayout(test, n, cells);
-    writeCommonPart(test, isHrOnlySentinel(inputs.lakt1Text), n, cells);
+        writeSpeedLayout(test, produced, n, cells);
+    writeCommonPart(test, inputs, produced, n, cells);
     if (recovery)
-        writeRecoveryLayout(test, n, cells);
+        writeRecoveryLayout(test, produced, n, cells);
+    return produced.notes;
 }
 
 } // namespace kavren

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "analysis/comparison_cells.h"
+#include "analysis/curve_fitting.h"
 #include "exercise/current_exercise.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -28,11 +30,20 @@ std::optional<QString> commentsAfterCalculate(bool importedFromFile, const QStri
 struct IndexRunInputs {
     bool freezeChecked = false; // "Freeze curve"
     QString lakt1Text;          // lakt1 as shown: 0.1 marks a heart-rate-only test
+    FitOutcome fit;             // which fits the run made from this test's own steps
+    // The date cell of a test that was neither loaded nor imported: the moment of the calculation,
+    // "yyyy-mm-dd hh:mm:ss".
+    QString calculatedAt;
 };
 
-// V_200: chooses the row (1 without "Freeze curve", the next one with it), computes the indices
-// from the double-precision fit into test.results and writes the row's cells. Cells, list elements
-// and matrix rows beyond the table's end are not written.
-void runIndexRun(const IndexRunInputs &inputs, CurrentTest &test, ComparisonCells &cells);
+// V_200: chooses the row (1 without "Freeze curve", the next one with it), empties the row's value
+// cells, computes the indices from the double-precision fit into test.results and writes the
+// values that this test produced. A value it cannot produce stays empty: the lactate indices of a
+// heart-rate-only test, anything from a fit the run could not make (fewer than three steps, an
+// empty step, a lactate or heart rate the fit could not use), V200 when the heart rate does not
+// rise with speed, and a VLa (with its Hr) that is not a positive speed. Cells, list elements and
+// matrix rows beyond the table's end are not written. Returns why values are missing, one short
+// sentence each, for the status bar.
+QStringList runIndexRun(const IndexRunInputs &inputs, CurrentTest &test, ComparisonCells &cells);
 
 } // namespace kavren

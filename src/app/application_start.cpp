@@ -46,8 +46,9 @@ int runApplication(QApplication &app) {
     Laktat window(folder);
     if (window.startupFailed())
         return 1;
+    // The system ending the program does not wait for an answer about unsaved work.
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
-                     &Laktat::close);
+                     &Laktat::closeWithoutAsking);
     window.showMaximized();
     return app.exec();
 }

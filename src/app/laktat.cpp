@@ -33,6 +33,8 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace kavren;
 
 namespace {
@@ -198,6 +200,30 @@ void Laktat::shutdown() {
                       "def4.txt could not be written; the settings of this session are not kept."));
 }
 
+QStringList Laktat::workOnScreen() const {
+    const HorseIdentity identity = m_entry->identity();
+    QStringList texts = {
+        identity.name,   identity.breed,   identity.age,   identity.sex,
+        identity.stable, identity.trainer, identity.maxHr, m_entry->commentsField()->toPlainText()};
+    for (const TestStep &step : m_entry->steps())
+        texts << (m_test.hrOnly ? QString() : step.lactate) << step.hr << step.speedText;
+    for (QString &text : texts)
+        text = text.trimmed();
+    return texts;
+}
+
+bool Laktat::hasUnsavedWork() const {
+    const QStringList screen = workOnScreen();
+    const bool empty =
+        std::all_of(screen.cbegin(), screen.cend(), [](const QString &t) { return t.isEmpty(); });
+    return !empty && screen != m_savedWork;
+}
+
+void Laktat::closeWithoutAsking() {
+    m_closeWithoutAsking = true;
+    close();
+}
+
 void Laktat::closeEvent(QCloseEvent *event) {
     // A test still on its way to a server is not given up: the window closes once the server has
     // answered, and stays open with the test on screen if the save failed.
@@ -205,6 +231,25 @@ void Laktat::closeEvent(QCloseEvent *event) {
         m_closeWhenAnswered = true;
         event->ignore();
         return;
+    }
+    if (!m_closeWithoutAsking && hasUnsavedWork()) {
+        const UnsavedWorkAnswer answer = askAboutUnsavedWork(
+            this, tr("The test on screen has not been saved. Save it before closing?"));
+        if (answer == UnsavedWorkAnswer::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == UnsavedWorkAnswer::SaveWork) {
+            // Closes only once the test is stored: a save refused before writing, or one the
+            // database did not take, keeps the window open with the test on screen.
+            const bool handedOver = saveWork();
+            if (handedOver && databaseBusy())
+                m_closeWhenAnswered = true;
+            if (!handedOver || databaseBusy() || hasUnsavedWork()) {
+                event->ignore();
+                return;
+            }
+        }
     }
     shutdown();
     event->accept();

@@ -84,8 +84,12 @@ public:
     void runThreshold();
     kavren::AnalysisState &analysis() { return m_analysis; }
 
-    // "Save work": appends the test on screen to the current database.
-    void saveWork();
+    // "Save work": appends the test on screen to the current database. False when nothing was
+    // handed to the database (a check of the test stopped it, or a save is still on its way).
+    bool saveWork();
+    // True when the screen holds a test that was typed, imported, taken from the live link or
+    // calculated and has not been saved or loaded as it stands; an empty screen holds none.
+    bool hasUnsavedWork() const;
     // "öppna arbete": the values of the search criterion into Combo1.
     void listCriterionValues();
     // A value chosen in Combo1: the matching tests into List1.
@@ -111,6 +115,8 @@ public:
     void setHeartRateOnly(bool on);
     // Writes the settings file back; runs once, at "Exit" or when the window closes.
     void shutdown();
+    // Closes as the system's request to end the program does: without asking about unsaved work.
+    void closeWithoutAsking();
 
 public slots:
     // "Save as PDF..." after its file dialog: the report page into this file; false (and a
@@ -130,7 +136,8 @@ private:
     void bringOverFramesToFront();
     // Status bar: the test just saved; the outcome of the fit of the last calculation run.
     void showSavedStatus(const QString &name, const QString &moment);
-    void showFitStatus(const kavren::CalculationInputs &inputs, bool hrOnlyLactates);
+    void showFitStatus(const kavren::CalculationInputs &inputs,
+                       const kavren::CalculationResult &result);
     void startup();
     void readSettings(const QByteArray &contents);
     void applyDatabaseLine(const QString &line);
@@ -151,8 +158,16 @@ private:
     void databaseFileDoubleClicked();
     void eraseListedFile();
     void criterionChosen(int option);
-    // The row of the test on screen, after the warnings of its incomplete steps.
-    kavren::StoredRow rowToSave();
+    // The typed steps checked before a save: the number of steps the row holds, or nothing when
+    // a step cannot be held or the user answered No to a step without heart rate or speed.
+    std::optional<int> stepsToSave();
+    QLineEdit *stepField(int step, kavren::StepField field) const;
+    // The row of the test on screen with its first heldSteps steps.
+    kavren::StoredRow rowToSave(int heldSteps);
+    // The texts a saved row keeps, as the screen shows them now; and the bookkeeping of a save
+    // the database took (the test's date becomes the moment saved).
+    QStringList workOnScreen() const;
+    void workSaved(const QString &moment);
     void finishSave(const kavren::StoredRow &row, const kavren::SaveResult &result);
     void finishCreate(const kavren::CreateResult &result);
     void showCriterionValues(const kavren::ValuesResult &result);
@@ -217,8 +232,11 @@ private:
     // The window was closed while a server had not yet answered: it closes once it has, unless
     // a save failed and its test is still on screen.
     bool m_closeWhenAnswered = false;
-    bool m_saveInFlight = false; // a save awaits the server's answer
-    QString m_waitingText;       // the status bar's text while the server has not answered
+    bool m_saveInFlight = false;       // a save awaits the server's answer
+    QStringList m_savedWork;           // the screen as last saved or loaded (workOnScreen)
+    QStringList m_savingWork;          // the screen as the save on its way took it
+    bool m_closeWithoutAsking = false; // the system asked the program to end
+    QString m_waitingText;             // the status bar's text while the server has not answered
     // The test on screen as last sent to be saved, under the key that the server keeps with it,
     // until it is known to be saved: "Save work" of the same test sends it again under the same
     // key, so that a save whose outcome was unknown is never stored twice.

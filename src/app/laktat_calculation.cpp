@@ -17,6 +17,7 @@
 #include "exercise/numeric_text.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -61,6 +62,8 @@ void Laktat::runCalculation() {
     }
     inputs.freezeChecked = freezeChecked();
     inputs.linkFirstRun = m_liveDataPending && m_linkActive;
+    inputs.calculatedAt =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     m_fitQuality.reset();
     const CalculationResult result =
         kavren::runCalculation(inputs, chooseGraphAxisRanges, m_test, m_analysis);
@@ -86,7 +89,7 @@ void Laktat::runCalculation() {
             m_test.comparedCount - 1,
             extrapolationMarks(result.readings, m_test.stepCount,
                                !isHrOnlySentinel(m_entry->lactateField(0)->text())));
-    showFitStatus(inputs, result.writeHrOnlyLactates);
+    showFitStatus(inputs, result);
 }
 
 void Laktat::runThreshold() {

@@ -385,6 +385,9 @@ void Laktat::loadTest(const TestRow &row, bool takeComments) {
         m_entry->speedCaption()->setText(*test.axisCaption);
     showLoadedSteps(test);
 
+    // A test as loaded is saved work; changing it makes it unsaved again.
+    m_savedWork = workOnScreen();
+
     // The speeds are converted before the calculation reads them.
     m_recalcTimer->start();
     recalcTick();
@@ -497,12 +500,36 @@ void Laktat::finishErase() {
     clearScreen();
 }
 
-StoredRow Laktat::rowToSave() {
-    const TestSteps steps = m_entry->steps();
-    for (int step : incompleteSteps(steps)) {
-        m_entry->lactateField(step - 1)->setFocus();
-        showMessage(this, IncompleteIndataMessage);
+QLineEdit *Laktat::stepField(int step, StepField field) const {
+    const int row = std::clamp(step, 1, StepRows) - 1;
+    switch (field) {
+    case StepField::HeartRate:
+        return m_entry->hrField(row);
+    case StepField::Speed:
+        return m_entry->speedField(row);
+    case StepField::Lactate:
+        break;
     }
+    return m_entry->lactateField(row);
+}
+
+std::optional<int> Laktat::stepsToSave() {
+    const StepCheck check = checkStepsForSaving(m_entry->steps(), m_test.hrOnly);
+    if (check.refusal) {
+        stepField(check.refusedStep, check.refusedField)->setFocus();
+        showMessage(this, *check.refusal);
+        return std::nullopt;
+    }
+    for (const StepCheck::Question &question : check.questions) {
+        stepField(question.step, question.field)->setFocus();
+        if (!askYesDefaultNo(this, question.text))
+            return std::nullopt;
+    }
+    return check.heldSteps;
+}
+
+StoredRow Laktat::rowToSave(int heldSteps) {
+    const TestSteps steps = m_entry->steps();
     TestToSave test;
     copyIdentity(m_entry->identity(), test);
     test.comments = m_entry->commentsField()->toPlainText();
@@ -510,7 +537,7 @@ StoredRow Laktat::rowToSave() {
     test.backgroundPictureName = m_background->backgroundPictureName();
     test.lastDroppedPictureName = m_background->lastDroppedPictureName();
     test.steps = steps;
-    test.stepCount = m_test.stepCount;
+    test.stepCount = heldSteps;
     test.hrOnly = m_test.hrOnly;
     test.importedFromFile = m_test.importedFromFile;
     test.importedMoment = m_analysis.comparison.datex[0];
@@ -518,21 +545,37 @@ StoredRow Laktat::rowToSave() {
     return buildRow(test, QDateTime::currentDateTime());
 }
 
-void Laktat::saveWork() {
-    if (m_saveInFlight)
+void Laktat::workSaved(const QString &moment) {
+    m_savedWork = m_savingWork;
+    if (m_test.importedFromFile)
         return;
+    m_test.testDate = moment;
+    const int row = m_test.comparedCount - 1;
+    if (row >= 0 && row < ComparisonCells::Rows) {
+        m_analysis.comparison.datex[std::size_t(row)] = moment;
+        m_comparison->showValues(m_analysis.comparison);
+    }
+}
+
+bool Laktat::saveWork() {
+    if (m_saveInFlight)
+        return false;
     if (m_database.selectedDatabaseName.isEmpty()) {
         showMessage(this, DatabaseNotSelectedMessage);
-        return;
+        return false;
     }
     for (HorseField part : RequiredIdentity) {
         QLineEdit *field = m_entry->horseField(part);
         if (field->text().isEmpty()) {
             field->setFocus();
             showMessage(this, IdDataMissingMessage);
-            return;
+            return false;
         }
     }
+    // Typed steps are written whole or not at all: nothing happens until the user has answered.
+    const std::optional<int> heldSteps = stepsToSave();
+    if (!heldSteps)
+        return false;
     m_test.stepCount = std::int16_t(stepCountForSaving(m_entry->steps(), m_liveDataPending));
     m_liveDataPending = false;
     if (m_test.hrOnly)
@@ -540,7 +583,8 @@ void Laktat::saveWork() {
             m_entry->lactateField(row)->setText(writeNumber(0.1));
     m_fileList->frame()->hide();
     m_recalcTimer->stop();
-    const StoredRow row = rowToSave();
+    const StoredRow row = rowToSave(*heldSteps);
+    m_savingWork = workOnScreen();
     // The same test again goes under the key (and the moment) it was sent with before; a
     // changed test is a new save.
     if (!m_pendingSave || !sameTestApartFromMoment(m_pendingSave->row, row))
@@ -553,6 +597,7 @@ void Laktat::saveWork() {
     m_databaseQueue->run(
         path, [path, save] { return saveTest(path, save.row, save.key); },
         [this, save](const SaveResult &result) { finishSave(save.row, result); });
+    return true;
 }
 
 void Laktat::finishSave(const StoredRow &row, const SaveResult &result) {
@@ -579,6 +624,7 @@ void Laktat::finishSave(const StoredRow &row, const SaveResult &result) {
     }
     if (samePending)
         m_pendingSave.reset();
+    workSaved(row.moment);
     showSavedStatus(row.name, row.moment);
     if (m_fileList->mode() == FileListMode::Databases)
         databaseFileDoubleClicked();
@@ -598,6 +644,7 @@ void Laktat::clearAll() {
         m_importSettle->stop();
     kavren::clearAll(m_test, m_analysis.comparison, m_percent, m_samples);
     m_pendingSave.reset();
+    m_savedWork.clear();
     m_entry->clearSteps();
     m_entry->clearIdentity();
     m_threshold->clear();

@@ -20,23 +20,26 @@ void Laktat::showSavedStatus(const QString &name, const QString &moment) {
     statusBar()->showMessage(tr("Test saved in %1 (%2, %3)").arg(where, name, moment));
 }
 
-void Laktat::showFitStatus(const CalculationInputs &inputs, bool hrOnlyLactates) {
+void Laktat::showFitStatus(const CalculationInputs &inputs, const CalculationResult &result) {
+    const bool hrOnlyLactates = result.writeHrOnlyLactates;
     StepTexts lactate = inputs.lactate;
     if (hrOnlyLactates)
         lactate.fill(QStringLiteral("0.1"));
     const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
     const StepReadings steps =
         readSteps(recovery ? inputs.speedText : inputs.speedMs, lactate, inputs.hr);
-    const auto problem = fitProblem(steps, lactate, m_test.stepCount);
-    if (problem) {
-        // The run left the previous fit's indices in its row: they are greyed until a fit succeeds.
-        m_comparison->setRowStale(m_test.comparedCount - 1, true);
-        statusBar()->showMessage(*problem);
+    // A fit over the test's steps that failed names the value to correct; otherwise the row's
+    // missing values say why.
+    const std::optional<QString> fitFailure =
+        result.fit.steps == FitOutcome::Steps::Found
+            ? fitProblem(steps, lactate, m_test.stepCount, recovery)
+            : std::nullopt;
+    const QString problem = fitFailure.value_or(result.indexNotes.join(QStringLiteral("; ")));
+    if (!problem.isEmpty()) {
+        statusBar()->showMessage(problem);
         m_fitProblemShown = true;
         return;
     }
-    for (int row = 0; row < ComparisonPanel::ValueRows; ++row)
-        m_comparison->setRowStale(row, false);
     if (m_fitProblemShown)
         statusBar()->clearMessage();
     m_fitProblemShown = false;

@@ -3,6 +3,7 @@
 
 #include "database/server_session.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QList>
 
@@ -32,8 +33,16 @@ QMessageBox::StandardButton escapeAnswer(QMessageBox::StandardButtons buttons) {
     return QMessageBox::Ok;
 }
 
+// Captions that replace a standard button's own.
+struct ButtonCaption {
+    QMessageBox::StandardButton button;
+    QString caption;
+};
+
 QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                const QString &text, QMessageBox::StandardButtons buttons) {
+                                const QString &text, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+                                const QList<ButtonCaption> &captions = {}) {
     // A server's own text (a statement, a line number) goes to the details, out of the way.
     const qsizetype marker = text.indexOf(ServerWordsMarker);
     const QString shown = marker < 0 ? text : text.left(marker);
@@ -53,6 +62,13 @@ QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const Q
     if (!details.isEmpty())
         box.setDetailedText(details);
     box.setStandardButtons(buttons);
+    for (const ButtonCaption &caption : captions)
+        if (QAbstractButton *button = box.button(caption.button))
+            button->setText(caption.caption);
+    if (defaultButton != QMessageBox::NoButton) {
+        box.setDefaultButton(defaultButton);
+        box.setEscapeButton(escapeAnswer(buttons));
+    }
     box.exec();
     return box.standardButton(box.clickedButton());
 }
@@ -70,6 +86,28 @@ bool askYesNo(QWidget *parent, const QString &title, const QString &text) {
 
 void showWarning(QWidget *parent, const QString &title, const QString &text) {
     ask(parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
+}
+
+bool askYesDefaultNo(QWidget *parent, const QString &text) {
+    return ask(parent, QMessageBox::Question, QCoreApplication::applicationName(), text,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+UnsavedWorkAnswer askAboutUnsavedWork(QWidget *parent, const QString &text) {
+    const QList<ButtonCaption> captions = {
+        {QMessageBox::Save, QCoreApplication::translate("kavren", "Save work")},
+        {QMessageBox::Discard, QCoreApplication::translate("kavren", "Discard")},
+        {QMessageBox::Cancel, QCoreApplication::translate("kavren", "Cancel")}};
+    switch (ask(parent, QMessageBox::Question, QCoreApplication::applicationName(), text,
+                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save,
+                captions)) {
+    case QMessageBox::Save:
+        return UnsavedWorkAnswer::SaveWork;
+    case QMessageBox::Discard:
+        return UnsavedWorkAnswer::Discard;
+    default:
+        return UnsavedWorkAnswer::Cancel;
+    }
 }
 
 void MessageAnswers::answerWithoutShowing(bool on) {

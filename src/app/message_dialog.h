@@ -19,6 +19,14 @@ void showMessage(QWidget *parent, const QString &text);
 bool askYesNo(QWidget *parent, const QString &title, const QString &text);
 // A failure with a title of its own and the warning icon.
 void showWarning(QWidget *parent, const QString &title, const QString &text);
+// A question with the buttons Yes and No whose default is No (Return and Escape answer No); true
+// for Yes.
+bool askYesDefaultNo(QWidget *parent, const QString &text);
+
+// The question before the window closes with work that is not saved: the buttons "Save work",
+// "Discard" and "Cancel" (answered in tests as Save, Discard and Cancel; Escape cancels).
+enum class UnsavedWorkAnswer { SaveWork, Discard, Cancel };
+UnsavedWorkAnswer askAboutUnsavedWork(QWidget *parent, const QString &text);
 
 // Answers the boxes in tests instead of showing them. Once answering is on, a box takes the
 // next queued answer, or without one the answer of closing it with Escape (Ok for a message,

@@ -21,9 +21,13 @@ std::optional<double> tenthsOfPerCent(double difference, double reference) {
 using Column = std::array<QString, ComparisonCells::Rows>;
 using PercentColumn = std::array<QString, PercentCells::Rows>;
 
-void setCell(PercentColumn &column, int k, std::optional<double> value) {
-    if (value && k - 1 < PercentCells::Rows)
+void setCell(PercentColumn &column, int k, std::optional<double> value, bool emptied = false) {
+    if (k - 1 >= PercentCells::Rows)
+        return;
+    if (value)
         column[std::size_t(k - 1)] = writeNumber(*value);
+    else if (emptied)
+        column[std::size_t(k - 1)].clear();
 }
 
 double cellValue(const Column &column, int k) {
@@ -36,6 +40,13 @@ void emptyLactateColumns(PercentCells &percent, int k) {
         return;
     for (PercentColumn *column : {&percent.vla2P, &percent.vla4P, &percent.hr2P, &percent.hf4P})
         (*column)[std::size_t(k - 1)].clear();
+}
+
+// A change needs both values: where the test or the reference has no value in a column, its
+// per-cent cell stays empty.
+void emptyWithoutValues(const Column &values, PercentColumn &target, int k) {
+    if (k - 1 < PercentCells::Rows && (values[std::size_t(k)].isEmpty() || values[0].isEmpty()))
+        target[std::size_t(k - 1)].clear();
 }
 
 void fillSpeedLayout(const PercentPassInputs &inputs, const ComparisonCells &cells,
@@ -52,9 +63,19 @@ void fillSpeedLayout(const PercentPassInputs &inputs, const ComparisonCells &cel
         setCell(percent.hr2P, k, percentChange(cellValue(cells.hr2x, k), cellValue(cells.hr2x, 0)));
         setCell(percent.hf4P, k, percentChange(cellValue(cells.hr4x, k), cellValue(cells.hr4x, 0)));
     }
-    for (int k = 1; k <= last; ++k)
+    for (int k = 1; k <= last; ++k) {
         if (inputs.hrOnlyTests[0] || inputs.hrOnlyTests[std::size_t(k)])
             emptyLactateColumns(percent, k);
+        // A test without V200 or VLa holds 0 in its list element.
+        if (v200[std::size_t(k)] == 0)
+            setCell(percent.v200P, k, std::nullopt, true);
+        if (vla2[std::size_t(k)] == 0)
+            setCell(percent.vla2P, k, std::nullopt, true);
+        if (vla4[std::size_t(k)] == 0)
+            setCell(percent.vla4P, k, std::nullopt, true);
+        emptyWithoutValues(cells.hr2x, percent.hr2P, k);
+        emptyWithoutValues(cells.hr4x, percent.hf4P, k);
+    }
 }
 
 void fillRecoveryLayout(const ComparisonCells &cells, PercentCells &percent, int last) {
@@ -65,8 +86,10 @@ void fillRecoveryLayout(const ComparisonCells &cells, PercentCells &percent, int
         {&cells.hr10, &percent.h10p},    {&cells.hr20, &percent.h20p},
     };
     for (int k = 1; k <= last; ++k)
-        for (const auto &[values, target] : columns)
+        for (const auto &[values, target] : columns) {
             setCell(*target, k, recoveryChange(cellValue(*values, k), cellValue(*values, 0)));
+            emptyWithoutValues(*values, *target, k);
+        }
 }
 
 } // namespace
@@ -119,6 +142,8 @@ void clearAll(CurrentTest &test, ComparisonCells &cells, PercentCells &percent,
         test.speedUnit == SpeedUnit::MetrePerMin)
         test.speedUnit = SpeedUnit::NoUnit;
     test.discipline.clear();
+    // The next test on screen is a new one: it must not carry the date of the test loaded before.
+    test.testDate.clear();
     clearComparisonTable(cells, percent);
     for (int row = 0; row <= 6; ++row)
         cells.matrix[std::size_t(row)].fill(0.0);

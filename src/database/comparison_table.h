@@ -48,7 +48,8 @@ void fillPercentCells(const PercentPassInputs &inputs, const ComparisonCells &ce
 // comparison afresh).
 void clearComparisonTable(ComparisonCells &cells, PercentCells &percent);
 
-// raderaAllt as far as the test and the table go: the paces, the discipline, the unit options
+// raderaAllt as far as the test and the table go: the paces, the discipline, the date of the
+// test last loaded, the unit options
 // km/hour, min/km and met/min (the others keep their state), all value and per-cent cells, rows
 // 0…6 of the matrix and the sample count. CurveSlot, ComparedCount and the stored index lists
 // are kept. The window empties its fields and sets the comments to " ".

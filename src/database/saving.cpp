@@ -4,6 +4,7 @@
 #include "database/store.h"
 #include "exercise/numeric_text.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -54,6 +55,100 @@ std::vector<int> incompleteSteps(const TestSteps &steps) {
         if (steps[std::size_t(i)].hr.isEmpty() || steps[std::size_t(i)].speedText.isEmpty())
             incomplete.push_back(i + 1);
     return incomplete;
+}
+
+namespace {
+
+bool holdsText(const QString &text) {
+    return !text.trimmed().isEmpty();
+}
+
+// A value of the row is read back by its number; text that is no number would come back as 0.
+// Inner blanks do not count: the row stores the value without them.
+bool isNumberText(const QString &text) {
+    QString packed = text;
+    packed.remove(u' ');
+    return readStrictNumber(packed).has_value();
+}
+
+} // namespace
+
+StepCheck checkStepsForSaving(const TestSteps &steps, bool hrOnly) {
+    StepCheck check;
+    const auto typed = [&](const TestStep &step) {
+        return holdsText(step.hr) || holdsText(step.speedText) ||
+               (!hrOnly && holdsText(step.lactate));
+    };
+    const auto refuse = [&](int step, StepField field, const QString &text) {
+        check.refusal = text;
+        check.refusedStep = step;
+        check.refusedField = field;
+        return check;
+    };
+    int lastTyped = 0;
+    for (int i = 0; i < StepRows; ++i)
+        if (typed(steps[std::size_t(i)]))
+            lastTyped = i + 1;
+    for (int i = 0; i < lastTyped; ++i) {
+        if (typed(steps[std::size_t(i)]))
+            continue;
+        int next = i + 1;
+        while (!typed(steps[std::size_t(next)]))
+            ++next;
+        return refuse(next + 1, StepField::Lactate,
+                      QCoreApplication::translate(
+                          "kavren", "Step %1 comes after the empty step %2. Fill step %2 or "
+                                    "empty step %1 before saving.")
+                          .arg(next + 1)
+                          .arg(i + 1));
+    }
+    if (lastTyped > 0 && lastTyped < 3)
+        return refuse(lastTyped, StepField::Lactate,
+                      QCoreApplication::translate(
+                          "kavren", "Step %1 is the last step typed: a test needs at least three "
+                                    "steps. Type the missing steps before saving.")
+                          .arg(lastTyped));
+    for (int i = 0; i < lastTyped; ++i) {
+        const TestStep &step = steps[std::size_t(i)];
+        const std::pair<StepField, const QString *> fields[] = {
+            {StepField::Lactate, &step.lactate},
+            {StepField::HeartRate, &step.hr},
+            {StepField::Speed, &step.speedText}};
+        for (const auto &[field, text] : fields) {
+            if (field == StepField::Lactate && hrOnly)
+                continue;
+            if (holdsText(*text) && !isNumberText(*text))
+                return refuse(i + 1, field,
+                              QCoreApplication::translate(
+                                  "kavren", "Step %1: \"%2\" is not a number. Correct it before "
+                                            "saving.")
+                                  .arg(i + 1)
+                                  .arg(text->trimmed()));
+        }
+        if (!hrOnly && !holdsText(step.lactate))
+            return refuse(i + 1, StepField::Lactate,
+                          QCoreApplication::translate(
+                              "kavren", "Step %1 has no lactate. Type it before saving.")
+                              .arg(i + 1));
+    }
+    for (int i = 0; i < lastTyped; ++i) {
+        const TestStep &step = steps[std::size_t(i)];
+        const bool noHr = !holdsText(step.hr);
+        const bool noSpeed = !holdsText(step.speedText);
+        if (!noHr && !noSpeed)
+            continue;
+        const QString what =
+            noHr && noSpeed ? QCoreApplication::translate("kavren", "no heart rate and no speed")
+            : noHr          ? QCoreApplication::translate("kavren", "no heart rate")
+                            : QCoreApplication::translate("kavren", "no speed");
+        check.questions.push_back(
+            {i + 1, noHr ? StepField::HeartRate : StepField::Speed,
+             QCoreApplication::translate("kavren", "Step %1 has %2. Save anyway?")
+                 .arg(i + 1)
+                 .arg(what)});
+    }
+    check.heldSteps = lastTyped;
+    return check;
 }
 
 QString pictureNameForSaving(const QString &backgroundPictureName,

@@ -15,7 +15,6 @@ namespace kavren {
 
 inline const QString DatabaseNotSelectedMessage = QStringLiteral("Database not selected !");
 inline const QString IdDataMissingMessage = QStringLiteral("Id data missing!");
-inline const QString IncompleteIndataMessage = QStringLiteral("incomplete indata");
 // Bitmap of a test without background picture.
 inline const QString NoPictureName = QStringLiteral("dummy.jpg");
 
@@ -68,9 +67,33 @@ std::optional<int> firstMissingIdentityField(const TestToSave &test);
 // a non-zero number.
 int stepCountForSaving(const TestSteps &steps, bool liveDataPending);
 
-// The steps among 1..3 whose heart rate or speed is empty; each gets the warning
-// "incomplete indata", and the row is written all the same.
+// The steps among 1..3 whose heart rate or speed is empty.
 std::vector<int> incompleteSteps(const TestSteps &steps);
+
+// Which field of a step a check of the typed steps points at.
+enum class StepField { Lactate, HeartRate, Speed };
+
+// What the typed steps allow before anything is written. A step is typed when its heart rate or
+// speed holds text, or (unless the test is heart-rate-only) its lactate does. The row holds steps
+// 1…heldSteps, as typed, so that a loaded test shows every step that was typed.
+struct StepCheck {
+    // A typed step that the row could not hold, and the message that names it: a step after an
+    // empty one, fewer than three steps, a value that is not a number, a step without lactate
+    // (loading ends the steps at the first empty lactate). Nothing is written.
+    std::optional<QString> refusal;
+    int refusedStep = 0; // 1…6, with refusedField the field to correct
+    StepField refusedField = StepField::Lactate;
+    // Typed steps without a heart rate or a speed: "Step 3 has no heart rate. Save anyway?", one
+    // question per step in step order, each answered No by default.
+    struct Question {
+        int step = 0;
+        StepField field = StepField::HeartRate;
+        QString text;
+    };
+    std::vector<Question> questions;
+    int heldSteps = 0; // the steps the row holds: every typed step
+};
+StepCheck checkStepsForSaving(const TestSteps &steps, bool hrOnly);
 
 // Bitmap: "dummy.jpg" without a picture, the picture last dropped for a test loaded without one,
 // otherwise the background picture's name.

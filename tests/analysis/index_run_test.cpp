@@ -17,8 +17,13 @@ protected:
         test.fitDouble = {-4, 0.5, 100, 10};
         test.testDate = QStringLiteral("2024-05-01 10:00");
     }
-    void run(bool freeze, const char *lakt1 = "1.2") {
-        runIndexRun({freeze, QString::fromUtf8(lakt1)}, test, cells);
+    QStringList run(bool freeze, const char *lakt1 = "1.2", FitOutcome fit = {}) {
+        IndexRunInputs inputs;
+        inputs.freezeChecked = freeze;
+        inputs.lakt1Text = QString::fromUtf8(lakt1);
+        inputs.fit = fit;
+        inputs.calculatedAt = QStringLiteral("2026-12-07 10:11:12");
+        return runIndexRun(inputs, test, cells);
     }
     CurrentTest test;
     ComparisonCells cells;
@@ -41,16 +46,93 @@ TEST_F(IndexRun, WritesTheFirstRowInTheUnitOfTheDiscipline) {
     EXPECT_EQ(cells.matrix[3][0], 0); // a new comparison clears the matrix
 }
 
-TEST_F(IndexRun, HeartRateOnlyTestFillsV200AndLeavesTheLactateCells) {
+TEST_F(IndexRun, HeartRateOnlyTestFillsV200AndEmptiesTheLactateCells) {
     test.hrOnly = true;
     cells.vla2[0] = QStringLiteral("old");
     cells.hr4x[0] = QStringLiteral("old");
     cells.comparedVla4[0] = 3;
     run(false, "0.1");
     EXPECT_EQ(cells.labelx[0], u"1:39");
-    EXPECT_EQ(cells.vla2[0], u"old");
-    EXPECT_EQ(cells.hr4x[0], u"old");
-    EXPECT_EQ(cells.comparedVla4[0], 3.0f);
+    EXPECT_EQ(cells.vla2[0], u"");
+    EXPECT_EQ(cells.hr4x[0], u"");
+    EXPECT_EQ(cells.comparedVla4[0], 0.0f);
+}
+
+// The frozen row being filled is emptied first and shows only what this test produced; the row
+// before it stays. Fit A = -4, B = 0.5, C = 100, D = 10 unless the case changes it.
+TEST_F(IndexRun, AValueTheTestCannotProduceLeavesItsCellEmpty) {
+    struct Case {
+        const char *what;
+        FitOutcome fit;
+        CurveFitDouble line;
+        std::array<const char *, 5> row; // V200, VLa2, VLa4, Hr2, Hr4
+        const char *note;
+    };
+    using Steps = FitOutcome::Steps;
+    const Case cases[] = {
+        {"two steps",
+         {Steps::FewerThanThree, 0, false, false},
+         {-4, 0.5, 100, 10},
+         {"", "", "", "", ""},
+         "No indices: the test has fewer than three steps"},
+        {"empty step 4",
+         {Steps::EmptyStep, 4, false, false},
+         {-4, 0.5, 100, 10},
+         {"", "", "", "", ""},
+         "No indices: step 4 is empty"},
+        {"lactate not fitted",
+         {Steps::Found, 0, false, true},
+         {-4, 0.5, 100, 10},
+         {"1:39", "", "", "", ""},
+         "No VLa2, VLa4, Hr2 or Hr4: the lactate curve was not fitted"},
+        {"heart rate not fitted",
+         {Steps::Found, 0, true, false},
+         {-4, 0.5, 100, 10},
+         {"", "1:46", "1:32", "", ""},
+         "No V200, Hr2 or Hr4: the heart-rate line was not fitted"},
+        // (200 - 250) / -10 = 5 m/s would be a speed, but not one at which the heart rate rose.
+        {"heart rate falling",
+         {},
+         {-4, 0.5, 250, -10},
+         {"", "1:46", "1:32", "156", "142"},
+         "No V200: the heart rate does not rise with speed"},
+        // ln 4 = 1.386 < A = 2: the curve is above 4 (and 2) mmol/l at every positive speed.
+        {"lactate above 4 at rest",
+         {},
+         {2, 0.5, 100, 10},
+         {"1:39", "", "", "", ""},
+         "No VLa4: the lactate curve gives no positive speed for 4 mmol/l"},
+        {"flat lactate",
+         {},
+         {1, 0, 100, 10},
+         {"1:39", "", "", "", ""},
+         "No VLa2 or VLa4: the lactate does not change with speed"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        test.comparedCount = 0;
+        test.fitDouble = {-4, 0.5, 100, 10};
+        run(true);
+        test.fitDouble = c.line;
+        for (auto *column : {&cells.labelx, &cells.vla2, &cells.vla4, &cells.hr2x, &cells.hr4x})
+            (*column)[1] = QStringLiteral("old");
+        const QStringList notes = run(true, "1.2", c.fit);
+        const std::array<QString, 5> row = {cells.labelx[1], cells.vla2[1], cells.vla4[1],
+                                            cells.hr2x[1], cells.hr4x[1]};
+        std::array<QString, 5> expected;
+        for (std::size_t i = 0; i < 5; ++i)
+            expected[i] = QString::fromLatin1(c.row[i]);
+        EXPECT_EQ(row, expected);
+        EXPECT_TRUE(notes.contains(QString::fromLatin1(c.note))) << notes.join('|').toStdString();
+        EXPECT_EQ(cells.labelx[0], u"1:39"); // the row before keeps its test's values
+        EXPECT_EQ(cells.hr4x[0], u"208");
+    }
+}
+
+TEST_F(IndexRun, ANewTestIsDatedByItsCalculation) {
+    test.testDate.clear();
+    run(false);
+    EXPECT_EQ(cells.datex[0], u"2026-12-07 10:11:12");
 }
 
 TEST_F(IndexRun, ImportedTestKeepsTheDateCell) {

@@ -136,7 +136,8 @@ TEST(ContinuousHrLine, SixSyntheticStepsUpToTheHighestSpeed) {
     test.discipline = QStringLiteral("Trav");
     test.speedUnit = SpeedUnit::MinPerKm;
     ComparisonCells cells;
-    const ContinuousHrResult result = continuousHrLine(buffer, {false, u"0.1"_qs}, test, cells);
+    const ContinuousHrResult result =
+        continuousHrLine(buffer, {false, u"0.1"_qs, {}, {}}, test, cells);
     ASSERT_TRUE(result.fitted);
     EXPECT_NEAR(test.fitDouble.hrSlope, 10, 1e-3);
     EXPECT_NEAR(test.fitDouble.hrIntercept, 100, 1e-2);

@@ -156,6 +156,89 @@ TEST(SaveChecks, IdentityAndIncompleteSteps) {
     EXPECT_EQ(incompleteSteps(steps), (std::vector<int>{2, 3}));
 }
 
+// What the typed steps allow: the refused step and field, the questions, and the steps the row
+// holds. A heart-rate-only test's lactate mark 0.1 is no typed value.
+TEST(SaveChecks, TypedStepsTheRowCannotHoldAreRefused) {
+    struct Case {
+        const char *what;
+        TestSteps steps;
+        bool hrOnly;
+        int refusedStep; // 0: none
+        StepField refusedField;
+        std::vector<int> questionSteps;
+        int heldSteps;
+    };
+    const Case cases[] = {
+        {"two gaps name the next typed step",
+         stepsOf({{"1", "120", "2.4"},
+                  {"1", "130", "2.2"},
+                  {"", "", ""},
+                  {"", "", ""},
+                  {"2", "150", "2"}}),
+         false,
+         5,
+         StepField::Lactate,
+         {},
+         0},
+        {"no lactate",
+         stepsOf({{"1", "120", "2.4"}, {" ", "130", "2.2"}, {"2", "150", "2"}}),
+         false,
+         2,
+         StepField::Lactate,
+         {},
+         0},
+        {"letters in a speed",
+         stepsOf({{"1", "120", "2.4"}, {"1", "130", "2.2"}, {"2", "150", "2x"}}),
+         false,
+         3,
+         StepField::Speed,
+         {},
+         0},
+        {"an inner blank is one value",
+         stepsOf({{"1", "120", "2.4"}, {"2 5", "130", "2.2"}, {"2", "150", "2"}}),
+         false,
+         0,
+         StepField::Lactate,
+         {},
+         3},
+        {"heart-rate only, a last step without heart rate",
+         stepsOf({{"0.1", "120", "2.4"},
+                  {"0.1", "130", "2.2"},
+                  {"0.1", "140", "2"},
+                  {"0.1", "", "1.5"},
+                  {"0.1", "", ""},
+                  {"0.1", "", ""}}),
+         true,
+         0,
+         StepField::Lactate,
+         {4},
+         4},
+        {"heart-rate only, two steps",
+         stepsOf({{"0.1", "120", "2.4"}, {"0.1", "130", "2.2"}, {"0.1", "", ""}}),
+         true,
+         2,
+         StepField::Lactate,
+         {},
+         0},
+        {"nothing typed", stepsOf({}), false, 0, StepField::Lactate, {}, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const StepCheck check = checkStepsForSaving(c.steps, c.hrOnly);
+        EXPECT_EQ(check.refusal.has_value(), c.refusedStep != 0);
+        if (check.refusal) {
+            EXPECT_EQ(check.refusedStep, c.refusedStep);
+            EXPECT_EQ(check.refusedField, c.refusedField);
+            continue;
+        }
+        std::vector<int> asked;
+        for (const StepCheck::Question &question : check.questions)
+            asked.push_back(question.step);
+        EXPECT_EQ(asked, c.questionSteps);
+        EXPECT_EQ(check.heldSteps, c.heldSteps);
+    }
+}
+
 TEST(SaveToFile, AppendsTheRowWholeWithEveryValueBound) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Start.mdb"));
