@@ -188,6 +188,8 @@ TEST_F(LinkWindow, ASecondConnectStartsFromAnEmptyTest) {
     EXPECT_EQ(text("Text4"), QString());
     // No line is fitted through the last run's steps (nor kept from them).
     EXPECT_EQ(m_window->currentTest().fitDouble.hrSlope, 0);
+    // Nor does the comparison row show the last run's V200.
+    EXPECT_EQ(text("labelx(0)"), QString());
 }
 
 TEST_F(LinkWindow, TheOnlyHrMenuShowsWhichDisplayIsOn) {
