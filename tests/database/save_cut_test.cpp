@@ -6,6 +6,7 @@
 #include "database/saving.h"
 #include "support/cutting_relay.h"
 #include "support/database_server.h"
+#include "support/stored_rows.h"
 #include "support/wait_until.h"
 
 #include <QUuid>
@@ -16,21 +17,6 @@ using namespace kavren;
 using namespace kavren::testing;
 
 namespace {
-
-StoredRow rowOf(const QString &name) {
-    StoredRow row;
-    row.name = name;
-    row.moment = QStringLiteral("2006-03-14 10:22:05");
-    row.breed = QStringLiteral("Varmblod");
-    row.age = QStringLiteral("5");
-    row.sex = QStringLiteral("sto");
-    row.discipline = QStringLiteral("Trav");
-    row.pictureName = QStringLiteral("dummy.jpg");
-    row.maxHr = row.stable = row.trainer = row.comments = QStringLiteral(" ");
-    row.examDate = QStringLiteral("2006-03-14");
-    row.stepData = QStringLiteral("1.2 128 2.40 1.5 145 2.20 2.4 166 2.00");
-    return row;
-}
 
 // The rows of the table once every other session of the database has ended, so that a commit the
 // cut connection's server process was still working on is counted.
@@ -57,7 +43,7 @@ TEST(SaveCut, EveryCutPointGivesTheTruthAndARetryStoresOnce) {
     CuttingRelay relay(place);
     ASSERT_TRUE(relay.isListening());
     const QString address = relay.address(database.name());
-    const StoredRow row = rowOf(QStringLiteral("Bella"));
+    const StoredRow row = threeStepRow(QStringLiteral("Bella"));
 
     // How many messages a whole save takes on a new connection.
     closeServerConnections();
@@ -121,7 +107,7 @@ TEST(SaveCut, AnOlderTableGetsTheKeyColumnOnItsFirstSave) {
 
     const QUuid key = QUuid::createUuid();
     for (int save = 0; save < 2; ++save)
-        EXPECT_EQ(saveTest(database.address(), rowOf(QStringLiteral("Bella")), key).outcome,
+        EXPECT_EQ(saveTest(database.address(), threeStepRow(QStringLiteral("Bella")), key).outcome,
                   SaveOutcome::Saved);
     EXPECT_EQ(database.column(QStringLiteral("SELECT \"Namn\" FROM mytable ORDER BY rowkey")),
               (QStringList{"Stella", "Bella"}));
