@@ -31,8 +31,10 @@ kavren_build() {
     shift
     kavren_install_missing "${KAVREN_PACKAGES[@]}"
     # The compiler cache keeps what was compiled before, also for a fresh clone or a removed build
-    # folder: paths below the sources are cached relative to them.
+    # folder: paths below the sources are cached relative to them, and the build folder's own
+    # path is left out of what identifies a compile with debugging information.
     export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$KAVREN_ROOT}"
+    export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
     cmake -S "$KAVREN_ROOT" -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" > /dev/null
     cmake --build "$folder" -j "$(nproc)"
