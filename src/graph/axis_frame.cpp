@@ -22,10 +22,13 @@ void drawLines(DrawingSurface &surface, const StyleSettings &styles, const Graph
                Variant variant) {
     const bool recovery = axes.recovery;
     const bool common = variant == Variant::CommonScale;
-    const auto hrColour = [&] { return stylePaletteColour(styles.hrColour); };
-    const auto lactateColour = [&] { return stylePaletteColour(styles.lactateColour); };
-    const auto speedColour = [&] { return stylePaletteColour(styles.speedAxisColour); };
-    // The titles' pen is placed with a dot in the background colour (green in the common frame).
+    // Axes, titles, grid and ticks stand out from the graph's background (visibleColour).
+    const auto shown = [&](std::optional<QColor> colour) { return surface.visibleColour(colour); };
+    const auto hrColour = [&] { return shown(stylePaletteColour(styles.hrColour)); };
+    const auto lactateColour = [&] { return shown(stylePaletteColour(styles.lactateColour)); };
+    const auto speedColour = [&] { return shown(stylePaletteColour(styles.speedAxisColour)); };
+    // The titles' pen is placed with a dot in the background colour (green in the common frame),
+    // meant not to be seen.
     const auto penColour = [&] {
         return common ? colourOfPaletteNumber(2) : stylePaletteColour(styles.backgroundColour);
     };
@@ -40,7 +43,7 @@ void drawLines(DrawingSurface &surface, const StyleSettings &styles, const Graph
     if (!common)
         surface.setTextColour(lactateColour());
     surface.printText(QStringLiteral("mmol/l"));
-    surface.line({4, 0}, {15, 0}, common ? black() : speedColour());
+    surface.line({4, 0}, {15, 0}, common ? shown(black()) : speedColour());
     surface.line({15, 0}, {15, 12}, common ? hrColour() : lactateColour());
 
     surface.setFontSize(10);
@@ -56,14 +59,14 @@ void drawLines(DrawingSurface &surface, const StyleSettings &styles, const Graph
     const std::vector<double> xs = gridXs();
     for (int row = 1; row <= 12; ++row)
         for (double x : xs)
-            surface.point({x, double(row)}, black());
+            surface.point({x, double(row)}, shown(black()));
 
     // The tick colour is the tempo-axis number used as a raw colour: 0–15 are all near black.
     std::optional<QColor> tickColour;
     if (common && !recovery)
-        tickColour = black();
+        tickColour = shown(black());
     else
-        tickColour = styleRawColour(styles.speedAxisColour);
+        tickColour = shown(styleRawColour(styles.speedAxisColour));
     for (double x : axes.ticks)
         surface.line({x, 0}, {x, 0.2}, tickColour);
 
@@ -77,11 +80,11 @@ void drawRanges(DrawingSurface &surface, const StyleSettings &styles, const Grap
                 Variant variant) {
     const bool common = variant == Variant::CommonScale;
     if (!common)
-        surface.setTextColour(stylePaletteColour(styles.lactateColour));
+        surface.setTextColour(surface.visibleColour(stylePaletteColour(styles.lactateColour)));
     for (const FrameText &label : axes.lactateLabels)
         printAt(surface, label);
     if (!common || axes.recovery)
-        surface.setTextColour(stylePaletteColour(styles.hrColour));
+        surface.setTextColour(surface.visibleColour(stylePaletteColour(styles.hrColour)));
     for (const FrameText &label : axes.hrLabels)
         printAt(surface, label);
     surface.setLineWidth(styleWidth(styles.circleWidth));
