@@ -23,6 +23,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QUuid>
 
 #include <benchmark/benchmark.h>
 
@@ -266,6 +267,15 @@ static void BM_ServerSaveTest(benchmark::State &state) {
         if (store)
             benchmark::DoNotOptimize(appendRow(store->address(), row).has_value());
 }
+// A save as "Save work" sends it: under a key of its own, stored at most once.
+static void BM_ServerSaveKeyedTest(benchmark::State &state) {
+    const GeneratedServer *store = server(state);
+    StoredRow row = generatedRow(7);
+    row.name = QStringLiteral("Saved under a key in benchmark");
+    for (auto _ : state)
+        if (store)
+            benchmark::DoNotOptimize(saveTest(store->address(), row, QUuid::createUuid()).outcome);
+}
 static void BM_ServerSaveTest_DirectQuery(benchmark::State &state) {
     const GeneratedServer *store = server(state);
     StoredRow row = generatedRow(7);
@@ -381,6 +391,7 @@ BENCHMARK(BM_ServerFindByName)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerFindByDate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerListNames)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ServerSaveTest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ServerSaveKeyedTest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerSaveTest_DirectQuery)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ServerListTestsInWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ServerSaveInWindow)->Unit(benchmark::kMillisecond);
