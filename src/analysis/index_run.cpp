@@ -50,23 +50,15 @@ QString text(const char *sentence) {
     return QCoreApplication::translate("kavren", sentence);
 }
 
-// A speed at which the fitted line reaches a value: a positive, finite speed, or nothing.
-std::optional<float> positiveSpeed(double numerator, double slope) {
-    if (slope == 0)
-        return std::nullopt;
-    const auto speed = toSingle(numerator / slope);
+// A speed computed this time that a horse can run: positive and finite.
+std::optional<float> positiveSpeed(std::optional<float> speed) {
     if (!speed || !std::isfinite(*speed) || !(*speed > 0))
         return std::nullopt;
     return speed;
 }
 
-std::optional<std::int16_t> hrAt(const CurveFitDouble &fit, std::optional<float> speed) {
-    if (!speed)
-        return std::nullopt;
-    return toInteger16(fit.hrIntercept + double(*speed) * fit.hrSlope);
-}
-
-Produced producedValues(const IndexRunInputs &inputs, const CurrentTest &test) {
+Produced producedValues(const IndexRunInputs &inputs, const CurrentTest &test,
+                        const ComputedIndices &computed) {
     Produced produced;
     const FitOutcome &fit = inputs.fit;
     if (fit.steps == FitOutcome::Steps::FewerThanThree) {
@@ -101,14 +93,14 @@ Produced producedValues(const IndexRunInputs &inputs, const CurrentTest &test) {
     const CurveFitDouble &line = test.fitDouble;
     if (hr && !(line.hrSlope > 0))
         produced.notes << text("No V200: the heart rate does not rise with speed");
-    else if (hr && !(produced.v200 = positiveSpeed(200.0 - line.hrIntercept, line.hrSlope)))
+    else if (hr && !(produced.v200 = positiveSpeed(computed.v200)))
         produced.notes << text(
             "No V200: the heart-rate line gives no positive speed for 200 b/min");
     if (lactate && line.lactateSlope == 0) {
         produced.notes << text("No VLa2 or VLa4: the lactate does not change with speed");
     } else if (lactate) {
-        produced.vla4 = positiveSpeed(std::log(4.0) - line.lactateIntercept, line.lactateSlope);
-        produced.vla2 = positiveSpeed(std::log(2.0) - line.lactateIntercept, line.lactateSlope);
+        produced.vla4 = positiveSpeed(computed.vla4);
+        produced.vla2 = positiveSpeed(computed.vla2);
         if (!produced.vla4)
             produced.notes << text(
                 "No VLa4: the lactate curve gives no positive speed for 4 mmol/l");
@@ -116,10 +108,11 @@ Produced producedValues(const IndexRunInputs &inputs, const CurrentTest &test) {
             produced.notes << text(
                 "No VLa2: the lactate curve gives no positive speed for 2 mmol/l");
     }
-    if (hr) {
-        produced.hr4 = hrAt(line, produced.vla4);
-        produced.hr2 = hrAt(line, produced.vla2);
-    }
+    // Hr4 and Hr2 belong to this test when its own VLa4 and VLa2 gave them.
+    if (hr && produced.vla4)
+        produced.hr4 = computed.hr4;
+    if (hr && produced.vla2)
+        produced.hr2 = computed.hr2;
     return produced;
 }
 
@@ -212,9 +205,9 @@ std::optional<QString> commentsAfterCalculate(bool importedFromFile, const QStri
 
 QStringList runIndexRun(const IndexRunInputs &inputs, CurrentTest &test, ComparisonCells &cells) {
     const int n = chooseRow(inputs.freezeChecked, test, cells);
-    computeIndices(test.fitDouble, test.results);
+    const ComputedIndices computed = computeIndices(test.fitDouble, test.results);
     emptyRow(n - 1, cells);
-    const Produced produced = producedValues(inputs, test);
+    const Produced produced = producedValues(inputs, test, computed);
     const bool recovery = test.speedUnit == SpeedUnit::RecoveryTime;
     if (!recovery)
         writeSpeedLayout(test, produced, n, cells);

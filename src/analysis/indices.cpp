@@ -10,19 +10,20 @@ namespace kavren {
 namespace {
 
 // Stores a quotient in single precision; a zero divisor or a result beyond the range fails.
-bool storeQuotient(double numerator, double divisor, float &target) {
+std::optional<float> storeQuotient(double numerator, double divisor, float &target) {
     if (divisor == 0)
-        return false;
+        return std::nullopt;
     const auto value = toSingle(numerator / divisor);
-    if (!value)
-        return false;
-    target = *value;
-    return true;
+    if (value)
+        target = *value;
+    return value;
 }
 
-void storeRounded(double value, std::int16_t &target) {
-    if (const auto rounded = toInteger16(value))
+std::optional<std::int16_t> storeRounded(double value, std::int16_t &target) {
+    const auto rounded = toInteger16(value);
+    if (rounded)
         target = *rounded;
+    return rounded;
 }
 
 std::optional<QString> travText(float speed) {
@@ -46,12 +47,16 @@ std::optional<QString> finiteText(double value) {
 
 } // namespace
 
-void computeIndices(const CurveFitDouble &fit, ThresholdResults &results) {
-    storeQuotient(200.0 - fit.hrIntercept, fit.hrSlope, results.v200);
-    storeQuotient(std::log(4.0) - fit.lactateIntercept, fit.lactateSlope, results.vla4);
-    storeQuotient(std::log(2.0) - fit.lactateIntercept, fit.lactateSlope, results.vla2);
-    storeRounded(fit.hrIntercept + double(results.vla4) * fit.hrSlope, results.hr4);
-    storeRounded(fit.hrIntercept + double(results.vla2) * fit.hrSlope, results.hr2);
+ComputedIndices computeIndices(const CurveFitDouble &fit, ThresholdResults &results) {
+    ComputedIndices computed;
+    computed.v200 = storeQuotient(200.0 - fit.hrIntercept, fit.hrSlope, results.v200);
+    computed.vla4 =
+        storeQuotient(std::log(4.0) - fit.lactateIntercept, fit.lactateSlope, results.vla4);
+    computed.vla2 =
+        storeQuotient(std::log(2.0) - fit.lactateIntercept, fit.lactateSlope, results.vla2);
+    computed.hr4 = storeRounded(fit.hrIntercept + double(results.vla4) * fit.hrSlope, results.hr4);
+    computed.hr2 = storeRounded(fit.hrIntercept + double(results.vla2) * fit.hrSlope, results.hr2);
+    return computed;
 }
 
 std::optional<QString> speedDisplayText(const QString &discipline, float speedMps) {

@@ -18,7 +18,12 @@ namespace kavren {
 // V200 = (200 − C) / D, VLa4 = (ln 4 − A) / B, VLa2 = (ln 2 − A) / B, Hr4 = C + VLa4·D and
 // Hr2 = C + VLa2·D rounded half to even, in that order, from the double-precision fit. An index
 // that would divide by a zero slope or leave its type's range keeps its previous value.
-void computeIndices(const CurveFitDouble &fit, ThresholdResults &results);
+// Returns the indices computed this time; one that kept its previous value is empty.
+struct ComputedIndices {
+    std::optional<float> v200, vla4, vla2;
+    std::optional<std::int16_t> hr4, hr2;
+};
+ComputedIndices computeIndices(const CurveFitDouble &fit, ThresholdResults &results);
 
 // A speed in m/s as the comparison table shows it for a discipline: "Trav" minutes:seconds per
 // km, "Endur" km/h with two decimals, "Rid" m/min with one decimal, "Galopp" seconds per 200 m

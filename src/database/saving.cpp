@@ -49,14 +49,6 @@ int stepCountForSaving(const TestSteps &steps, bool liveDataPending) {
     return count;
 }
 
-std::vector<int> incompleteSteps(const TestSteps &steps) {
-    std::vector<int> incomplete;
-    for (int i = 0; i < 3; ++i)
-        if (steps[std::size_t(i)].hr.isEmpty() || steps[std::size_t(i)].speedText.isEmpty())
-            incomplete.push_back(i + 1);
-    return incomplete;
-}
-
 namespace {
 
 bool holdsText(const QString &text) {

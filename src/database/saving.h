@@ -67,9 +67,6 @@ std::optional<int> firstMissingIdentityField(const TestToSave &test);
 // a non-zero number.
 int stepCountForSaving(const TestSteps &steps, bool liveDataPending);
 
-// The steps among 1..3 whose heart rate or speed is empty.
-std::vector<int> incompleteSteps(const TestSteps &steps);
-
 // Which field of a step a check of the typed steps points at.
 enum class StepField { Lactate, HeartRate, Speed };
 

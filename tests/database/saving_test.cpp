@@ -146,14 +146,12 @@ TEST(SavedRow, PictureNameFollowsTheBackgroundState) {
               QStringLiteral("own.bmp"));
 }
 
-TEST(SaveChecks, IdentityAndIncompleteSteps) {
+TEST(SaveChecks, FirstMissingIdentityField) {
     TestToSave test = typedTest();
     EXPECT_FALSE(firstMissingIdentityField(test).has_value());
     test.age.clear();
     test.sex.clear();
     EXPECT_EQ(firstMissingIdentityField(test), 2);
-    const TestSteps steps = stepsOf({{"1", "120", "2.4"}, {"1", "", "2.2"}, {"1", "150", ""}});
-    EXPECT_EQ(incompleteSteps(steps), (std::vector<int>{2, 3}));
 }
 
 // What the typed steps allow: the refused step and field, the questions, and the steps the row
