@@ -144,19 +144,6 @@ bool ComparisonPanel::isExtrapolated(int column, int row) const {
     return cell->font().italic() && !cell->toolTip().isEmpty();
 }
 
-void ComparisonPanel::setRowStale(int row, bool stale) {
-    if (row < 0 || row >= ValueRows)
-        return;
-    // A disabled cell is drawn in the greyed text colour; it keeps its value.
-    m_dates[row]->setEnabled(!stale);
-    for (Column &column : m_columns)
-        column.values[std::size_t(row)]->setEnabled(!stale);
-}
-
-bool ComparisonPanel::rowStale(int row) const {
-    return row >= 0 && row < ValueRows && !m_dates[row]->isEnabled();
-}
-
 QString ComparisonPanel::dateText(int row) const {
     return row >= 0 && row < ValueRows ? m_dates[row]->text() : QString();
 }

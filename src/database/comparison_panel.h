@@ -35,9 +35,6 @@ public:
     void markExtrapolated(int row, const ExtrapolationMarks &marks);
     // True when the value cell of a column (0 = V200 … 7 = Hr20) and row carries that mark now.
     bool isExtrapolated(int column, int row) const;
-    // Greys the cells of a row whose indices belong to an earlier fit (or shows them normally).
-    void setRowStale(int row, bool stale);
-    bool rowStale(int row) const;
 
     // The texts as shown: the date of a row, the value of a column (0 = V200 … 7 = Hr20) and
     // the per cent of a column (row 0 compares the second test with the first).
