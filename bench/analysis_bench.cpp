@@ -1,11 +1,11 @@
 // The cost of the threshold analysis: the fit and the five indices of a six-step test alone, a
 // whole calculation run laid out without drawing, and whole runs drawn into a graph-sized image.
-#include "analysis/calculation_run.h"
-#include "analysis/curve_fitting.h"
-#include "analysis/indices.h"
-#include "graph/curve_plot.h"
-#include "graph/graph_widget.h"
-#include "graph/painter_surface.h"
+#include "domain/analysis/calculation_run.h"
+#include "domain/analysis/curve_fitting.h"
+#include "domain/analysis/indices.h"
+#include "domain/drawing/curve_plot.h"
+#include "ui/graph/graph_widget.h"
+#include "domain/drawing/painter_surface.h"
 
 #include <QImage>
 #include <QPainter>

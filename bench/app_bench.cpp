@@ -1,6 +1,6 @@
 // Start-up of the main window and one tick of the unit conversion: the program must feel
 // immediate when it opens, and the tick runs every 300 ms for as long as it is open.
-#include "app/laktat.h"
+#include "ui/main_window/laktat.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Writing 100,000 listed tests and the comparison table as CSV, into memory and through a file
 // that replaces its target only at the end.
-#include "database/csv_export.h"
+#include "io/csv_export.h"
 
 #include <QBuffer>
 #include <QStringList>

@@ -5,12 +5,12 @@
 // operation opens and releases the file as the program does; next to it runs the same query
 // issued directly through QSqlQuery on the same file, opened and released the same way, and the
 // bare query on a connection kept open (what SQLite itself needs).
-#include "app/laktat.h"
+#include "ui/main_window/laktat.h"
 #include "window_blocks.h"
-#include "database/database_store.h"
-#include "database/loading.h"
-#include "database/saving.h"
-#include "database/search.h"
+#include "io/database/database_store.h"
+#include "io/database/loading.h"
+#include "io/database/saving.h"
+#include "io/database/search.h"
 
 #include <QAction>
 #include <QApplication>

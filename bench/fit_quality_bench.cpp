@@ -1,9 +1,9 @@
 // What the fit quality and the extrapolation checks add to a calculation, beside the fit and
 // indices of a six-step test alone.
-#include "analysis/curve_fitting.h"
-#include "analysis/extrapolation.h"
-#include "analysis/fit_quality.h"
-#include "analysis/indices.h"
+#include "domain/analysis/curve_fitting.h"
+#include "domain/analysis/extrapolation.h"
+#include "domain/analysis/fit_quality.h"
+#include "domain/analysis/indices.h"
 
 #include <benchmark/benchmark.h>
 

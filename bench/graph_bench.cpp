@@ -1,9 +1,9 @@
 // Speed of the graph's drawing: the whole single-test axis frame on the 1100 x 600 screen layer,
 // one test's 1,200 curve segments through the drawing surface beside QPainter directly, and the
 // ways a painter can draw such width-2 pieces (why wide lines end flat on pixel devices).
-#include "graph/axis_frame.h"
-#include "graph/graph_widget.h"
-#include "graph/painter_surface.h"
+#include "domain/drawing/axis_frame.h"
+#include "ui/graph/graph_widget.h"
+#include "domain/drawing/painter_surface.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // Reading an hour-long heart-rate file into the Polar window (3,600 samples at 1 s, list
 // included), reading alone, and extracting six steps from it.
-#include "hrm_import/hrm_file.h"
-#include "hrm_import/polar_window.h"
-#include "hrm_import/step_extraction.h"
+#include "domain/hrm_import/hrm_file.h"
+#include "ui/hrm_import/polar_window.h"
+#include "domain/hrm_import/step_extraction.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // Reading and writing numbers runs for every field on every tick; this keeps an eye on its cost.
-#include "exercise/numeric_text.h"
+#include "domain/exercise/numeric_text.h"
 
 #include <benchmark/benchmark.h>
 

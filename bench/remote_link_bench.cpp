@@ -1,9 +1,9 @@
 // The live link: decoding one datagram, and a device flooding the link on the loopback from
 // another thread while the window's event loop reads, stores and draws (datagrams absorbed per
 // second and the longest the event loop was kept from other work).
-#include "graph/graph_widget.h"
-#include "remote_link/datagram_decoder.h"
-#include "remote_link/link_panel.h"
+#include "ui/graph/graph_widget.h"
+#include "domain/remote_link/datagram_decoder.h"
+#include "ui/remote_link/link_panel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

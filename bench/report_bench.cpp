@@ -1,9 +1,9 @@
 // Speed of the report page: a six-curve comparison drawn into a PDF through the page surface,
 // beside the same page's primitives drawn straight with QPainter into a PDF, and the cursor
 // readout's look-up that runs on every pointer move over the graph.
-#include "graph/cursor_readout.h"
-#include "report/page_surface.h"
-#include "report/report_page.h"
+#include "domain/plot/cursor_readout.h"
+#include "domain/report/page_surface.h"
+#include "domain/report/report_page.h"
 #include "support/recording_surface.h"
 
 #include <QBuffer>

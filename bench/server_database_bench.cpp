@@ -3,11 +3,11 @@
 // on a Unix socket (scripts/test-database-server), started when the first of these benchmarks runs
 // and stopped at the end. Next to each operation runs the same statement sent directly through
 // QSqlQuery on a connection kept open, as the store keeps its own.
-#include "app/laktat.h"
-#include "database/database_store.h"
-#include "database/saving.h"
-#include "database/search.h"
-#include "database/server_store.h"
+#include "ui/main_window/laktat.h"
+#include "io/database/database_store.h"
+#include "io/database/saving.h"
+#include "io/database/search.h"
+#include "io/database/server_store.h"
 
 #include "window_blocks.h"
 

@@ -1,6 +1,6 @@
 // Arbitrary bytes as a datagram of the live link: never a crash, and whatever is taken as a pair
 // lies in the believable range the window plots and stores.
-#include "remote_link/datagram_decoder.h"
+#include "domain/remote_link/datagram_decoder.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // Arbitrary bytes through the heart-rate file reader, the pairing of lap times and the step
 // extraction: never a crash or a hang, and never more paired lap texts than laps.
-#include "hrm_import/hrm_file.h"
-#include "hrm_import/step_extraction.h"
-#include "hrm_import/take_over.h"
+#include "domain/hrm_import/hrm_file.h"
+#include "domain/hrm_import/step_extraction.h"
+#include "domain/hrm_import/take_over.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 // Arbitrary text through the numeric reading rule and back through the number-writing rule: never a
 // crash, and a written finite number reads back as the same number.
-#include "exercise/numeric_text.h"
+#include "domain/exercise/numeric_text.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // Arbitrary bytes as a background picture file: reading never crashes, never stalls and never
 // gives a picture beyond the size limits; stretching what was read to the graph's size works.
-#include "graph/picture_file.h"
+#include "domain/drawing/picture_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

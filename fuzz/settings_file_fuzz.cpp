@@ -1,6 +1,6 @@
 // Arbitrary bytes as the settings file def4.txt: never a crash, and the file written from what was
 // read reads back as the same values, so the settings stay as they are from one start to the next.
-#include "app/settings_file.h"
+#include "io/settings_file.h"
 
 #include <cstddef>
 #include <cstdint>

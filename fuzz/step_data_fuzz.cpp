@@ -1,8 +1,8 @@
 // Arbitrary text as the column Data of a stored test: unpacking never crashes, loading the row
 // never crashes, and steps packed from what was unpacked unpack to the same values (blanks inside
 // a value taken out, as saving does).
-#include "database/loading.h"
-#include "database/step_data_text.h"
+#include "io/database/loading.h"
+#include "io/database/step_data_text.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // A row of mytable with arbitrary column values, as another program might store them (texts in any
 // bytes, byte strings, numbers, missing values): listing, finding, loading and erasing it never
 // crash, a listed name always finds its row again, and erasing the found row removes exactly it.
-#include "database/database_file.h"
-#include "database/database_store.h"
-#include "database/loading.h"
-#include "database/search.h"
+#include "io/database/database_file.h"
+#include "io/database/database_store.h"
+#include "io/database/loading.h"
+#include "io/database/search.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>

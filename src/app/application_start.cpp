@@ -1,7 +1,7 @@
 #include "app/application_start.h"
 
 #include "app/data_folder.h"
-#include "app/laktat.h"
+#include "ui/main_window/laktat.h"
 #include "app/termination_signals.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // from an older build beside the program, a test saved into the folder's default database, and
 // the real program started in a fresh home.
 #include "app/data_folder.h"
-#include "app/laktat.h"
+#include "ui/main_window/laktat.h"
 #include "support/message_log.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // none, and fresh databases on it for one test each (dropped again at the end of the test).
 #pragma once
 
-#include "database/server_store.h"
+#include "io/database/server_store.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Reads the texts the program's message function kept, from the moment a log was made.
 #include "support/message_log.h"
 
-#include "app/message_dialog.h"
+#include "ui/common/message_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // colour, width and pattern, so that tests can check what a drawing procedure drew.
 #pragma once
 
-#include "graph/drawing_surface.h"
+#include "domain/drawing/drawing_surface.h"
 
 #include <vector>
 

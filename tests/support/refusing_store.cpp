@@ -1,7 +1,7 @@
 #include "support/refusing_store.h"
 
-#include "database/file_store.h"
-#include "database/server_address.h"
+#include "io/database/file_store.h"
+#include "io/database/server_address.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>

@@ -3,7 +3,7 @@
 // included, so the tests of what the program does then always run.
 #pragma once
 
-#include "database/store.h"
+#include "io/database/store.h"
 
 #include <QString>
 

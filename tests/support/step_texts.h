@@ -1,7 +1,7 @@
 // Step fields as typed: the texts of up to six steps, the rest left empty.
 #pragma once
 
-#include "analysis/curve_fitting.h"
+#include "domain/analysis/curve_fitting.h"
 
 #include <QString>
 

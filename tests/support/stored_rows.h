@@ -1,7 +1,7 @@
 // A typed three-step trotting test as a stored row, for the tests that save rows directly.
 #pragma once
 
-#include "database/saving.h"
+#include "io/database/saving.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Test entry point: every test runs inside one QApplication on the offscreen platform, so that
 // widgets can be created and grabbed without a display. Message boxes are answered without being
 // shown, and every test starts with no queued answers and no texts shown.
-#include "app/message_dialog.h"
+#include "ui/common/message_dialog.h"
 
 #include <QApplication>
 

@@ -1,9 +1,0 @@
-#include "analysis/field_reading.h"
-
-namespace kavren {
-
-bool isHrOnlySentinel(QStringView lactateText) {
-    return readNumber(lactateText) == 0.1;
-}
-
-} // namespace kavren

@@ -1,0 +1,46 @@
+#include "domain/hrm_import/take_over.h"
+
+#include "domain/analysis/indices.h"
+#include "domain/exercise/numeric_text.h"
+
+#include <QDir>
+
+namespace kavren {
+
+TakeOverPlan planTakeOver(const HrmFile &file, const std::vector<ExtractedStep> &steps) {
+    TakeOverPlan plan;
+    plan.recordingDate = file.recordingDate();
+    plan.dateCell = plan.recordingDate + QStringLiteral("  ") + file.startClockTime();
+    plan.maxHr = file.maxHr();
+    plan.restHr = file.restHr();
+    plan.fillSteps = steps.size() >= 3 && steps.size() <= 6;
+    if (!plan.fillSteps) {
+        const std::size_t found = steps.size();
+        const QString count = found >= std::size_t(MaxExtractedSteps)
+                                  ? QStringLiteral("More than six steps were")
+                              : found == 1 ? QStringLiteral("1 step was")
+                                           : QStringLiteral("%1 steps were").arg(found);
+        if (found > 0)
+            plan.stepCountProblem =
+                count + QStringLiteral(" found in the file; a test needs three to six steps. Only "
+                                       "the date and the maximum and resting heart rates were "
+                                       "taken over.");
+        return plan;
+    }
+    for (const ExtractedStep &step : steps) {
+        StepFieldTexts texts;
+        texts.lactate = writeSingle(step.lactate);
+        texts.heartRate = writeSingle(step.heartRate);
+        if (step.speedMps)
+            texts.pace =
+                writeNumber(roundHalfEven(double(speedToPace(*step.speedMps)) * 100) / 100);
+        plan.steps.push_back(texts);
+    }
+    return plan;
+}
+
+QString hrmFileToRead(const QString &folder, const QString &fileName) {
+    return QDir(folder).filePath(fileName);
+}
+
+} // namespace kavren

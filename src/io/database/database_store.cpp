@@ -1,0 +1,377 @@
+#include "io/database/database_store.h"
+
+#include "io/database/database_location.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+#include <atomic>
+
+namespace kavren {
+
+namespace {
+
+// SQLite result codes that the messages tell apart (the low byte of an extended code).
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteReadOnly = 8;
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteFull = 13;
+constexpr int SqliteNotADatabase = 26;
+
+// Another program writing the file holds its lock only briefly; wait that long before giving up.
+constexpr int BusyTimeoutMs = 1000;
+
+QString nextConnectionName() {
+    static std::atomic<unsigned long long> counter{0};
+    return QStringLiteral("kavren-database-%1").arg(++counter);
+}
+
+int resultCodeOf(const QSqlError &error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? (code & 0xff) : -1;
+}
+
+// The file as an SQLite URI whose mode says whether it may be written and whether a missing file
+// is created; a plain file name would always be created when missing. The path goes in with an
+// empty authority ("file:///C:/x", "file:////server/share/x"), its "?", "#", "%" and other
+// characters escaped.
+QString uriOf(const QString &path, Access access) {
+    const char *mode = access == Access::ReadOnly ? "ro" : access == Access::Create ? "rwc" : "rw";
+    QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!absolute.startsWith(u'/'))
+        absolute.prepend(u'/');
+    return QStringLiteral("file://") +
+           QString::fromLatin1(QUrl::toPercentEncoding(absolute, QByteArrayLiteral("/:"))) +
+           QStringLiteral("?mode=") + QLatin1String(mode);
+}
+
+QString indexNameOf(const QString &column) {
+    return QStringLiteral("mytable_by_") + column.toLower();
+}
+
+QString createTableSql() {
+    QStringList columns;
+    for (const QString &column : TableColumns)
+        columns << quotedName(column) + (column == QLatin1String("Datum")
+                                             ? QStringLiteral(" DATETIME")
+                                             : QStringLiteral(" TEXT"));
+    return QStringLiteral("CREATE TABLE %1 (%2)")
+        .arg(quotedName(CreatedTableName), columns.join(QStringLiteral(", ")));
+}
+
+QString createIndexSql(const QString &column) {
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+        .arg(quotedName(indexNameOf(column)), quotedName(TableName), quotedName(column));
+}
+
+// The message for an engine error met while reading the file's own layout.
+QString messageForReadError(const QString &path, const QSqlError &error) {
+    const QString where = shownPath(path);
+    switch (resultCodeOf(error)) {
+    case SqliteNotADatabase:
+        return QStringLiteral("The file \"%1\" is not a database of this program.").arg(where);
+    case SqliteCorrupt:
+        return QStringLiteral("The database file \"%1\" is damaged.").arg(where);
+    case SqliteBusy:
+    case SqliteLocked:
+        return QStringLiteral("The database file \"%1\" is locked by another program.").arg(where);
+    default:
+        return QStringLiteral("The database file \"%1\" cannot be read: %2")
+            .arg(where, error.text());
+    }
+}
+
+QString noTableMessage(const QString &path) {
+    return QStringLiteral("The file \"%1\" holds no table mytable, so it is not a database of "
+                          "this program.")
+        .arg(shownPath(path));
+}
+
+// The empty table and its indexes, in one transaction on an open file.
+std::optional<QString> createTable(QSqlDatabase &database) {
+    if (!database.transaction())
+        return database.lastError().text();
+    QString failure;
+    {
+        QSqlQuery query(database);
+        bool ok = query.exec(createTableSql());
+        for (const QString &column : SearchColumns)
+            ok = ok && query.exec(createIndexSql(column));
+        if (!ok)
+            failure = query.lastError().text();
+    }
+    if (failure.isEmpty() && database.commit())
+        return std::nullopt;
+    if (failure.isEmpty())
+        failure = database.lastError().text();
+    database.rollback();
+    return failure;
+}
+
+// Whether the file holds no table at all (a file that was never given its table); nothing when it
+// cannot be read.
+std::optional<bool> holdsNoTable(QSqlDatabase &database, QSqlError *error) {
+    QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'")) ||
+        !query.next()) {
+        *error = query.lastError();
+        return std::nullopt;
+    }
+    return query.value(0).toLongLong() == 0;
+}
+
+// Which columns mytable has, in order; empty when the file has no such table. This is the first
+// read of an operation, so it is also where SQLite rolls back a hot journal.
+std::optional<QStringList> columnsOfTable(QSqlDatabase &database, QSqlError *error) {
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quotedName(TableName)))) {
+        *error = query.lastError();
+        return std::nullopt;
+    }
+    QStringList columns;
+    while (query.next())
+        columns << query.value(1).toString();
+    return columns;
+}
+
+std::optional<QString> problemWithColumns(const QString &path, const QStringList &columns) {
+    QStringList missing;
+    for (const QString &column : TableColumns)
+        if (!columns.contains(column, Qt::CaseInsensitive))
+            missing << column;
+    if (!missing.isEmpty())
+        return QStringLiteral("The table mytable in \"%1\" lacks the column %2, so it is not a "
+                              "database of this program.")
+            .arg(shownPath(path), missing.join(QStringLiteral(", ")));
+    bool inOrder = columns.size() == TableColumns.size();
+    for (qsizetype i = 0; inOrder && i < columns.size(); ++i)
+        inOrder = columns[i].compare(TableColumns[i], Qt::CaseInsensitive) == 0;
+    if (!inOrder)
+        return QStringLiteral("The table mytable in \"%1\" does not hold exactly the columns %2 "
+                              "in this order, so it is not a database of this program.")
+            .arg(shownPath(path), TableColumns.join(QStringLiteral(", ")));
+    return std::nullopt;
+}
+
+// The layout check every operation makes before it reads or writes. A file without any table
+// gets the empty table when the open may write.
+std::optional<QString> checkLayout(ScopedDatabase &store, const QString &path, bool mayCreate) {
+    QSqlError error;
+    const auto columns = columnsOfTable(store.database(), &error);
+    if (!columns)
+        return messageForReadError(path, error);
+    if (!columns->isEmpty())
+        return problemWithColumns(path, *columns);
+    const auto empty = holdsNoTable(store.database(), &error);
+    if (!empty)
+        return messageForReadError(path, error);
+    if (!*empty || !mayCreate || store.isReadOnly())
+        return noTableMessage(path);
+    if (const auto failure = createTable(store.database()))
+        return QStringLiteral("The table mytable could not be added to \"%1\": %2")
+            .arg(shownPath(path), *failure);
+    return std::nullopt;
+}
+
+qint64 pragmaValue(QSqlDatabase &database, const QString &pragma) {
+    QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("PRAGMA ") + pragma) || !query.next())
+        return -1;
+    return query.value(0).toLongLong();
+}
+
+QString temporaryPathBeside(const QString &path) {
+    const QFileInfo target(path);
+    return target.dir().filePath(
+        QStringLiteral(".%1.%2.new")
+            .arg(target.fileName())
+            .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
+}
+
+void removeWithJournal(const QString &path) {
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
+} // namespace
+
+ScopedDatabase::ScopedDatabase(const QString &path, Access access) {
+    open(path, access);
+}
+
+ScopedDatabase::~ScopedDatabase() {
+    release();
+}
+
+void ScopedDatabase::release() {
+    if (m_connectionName.isEmpty())
+        return;
+    m_database.close();
+    m_database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_connectionName.clear();
+}
+
+bool ScopedDatabase::open(const QString &path, Access access) {
+    release();
+    if (access == Access::Reading)
+        access = QFileInfo(path).isWritable() ? Access::ReadWrite : Access::ReadOnly;
+    m_readOnly = access == Access::ReadOnly;
+    m_connectionName = nextConnectionName();
+    m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    m_database.setDatabaseName(uriOf(path, access));
+    m_database.setConnectOptions(
+        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1;QSQLITE_OPEN_URI").arg(BusyTimeoutMs));
+    return m_database.open();
+}
+
+QString ScopedDatabase::errorText() const {
+    return m_database.lastError().text();
+}
+
+// A file cut short (by a copy that did not finish, a full disk) still reads up to its cut, and
+// SQLite does not notice a cut inside the last page; writing into it garbles rows. Its size must
+// be whole pages and at least what the header counts.
+std::optional<QString> problemWithCompleteness(QSqlDatabase &database, const QString &path) {
+    const qint64 pageCount = pragmaValue(database, QStringLiteral("page_count"));
+    const qint64 pageSize = pragmaValue(database, QStringLiteral("page_size"));
+    const qint64 size = QFileInfo(path).size();
+    if (pageCount >= 0 && pageSize > 0 && size % pageSize == 0 && size >= pageCount * pageSize)
+        return std::nullopt;
+    return QStringLiteral("The database file \"%1\" is damaged (it is shorter than it should be), "
+                          "so nothing is written to it.")
+        .arg(shownPath(path));
+}
+
+QString shownPath(const QString &path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString boundText(const QString &text) {
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+QString quotedName(const QString &name) {
+    // Grave accents: SQLite takes a double-quoted name that matches no column for a text value.
+    return u'`' + QString(name).replace(u'`', QStringLiteral("``")) + u'`';
+}
+
+std::optional<QString> openForOperation(ScopedDatabase &store, const QString &path, Purpose purpose,
+                                        FileAccess access) {
+    if (const auto missing = ensureDatabaseFile(path))
+        return missing;
+    const Access opening = access == FileAccess::ReadOnly ? Access::ReadOnly
+                           : purpose == Purpose::Writing  ? Access::ReadWrite
+                                                          : Access::Reading;
+    if (!store.open(path, opening))
+        return QStringLiteral("The database file \"%1\" cannot be opened: %2")
+            .arg(shownPath(path), store.errorText());
+    if (const auto problem = checkLayout(store, path, true))
+        return problem;
+    if (purpose == Purpose::Writing)
+        return problemWithCompleteness(store.database(), path);
+    return std::nullopt;
+}
+
+std::optional<QString> problemWithDatabase(const QString &path) {
+    if (path.trimmed().isEmpty())
+        return QStringLiteral("No database file is chosen.");
+    const QFileInfo file(path);
+    if (!file.exists())
+        return QStringLiteral("The database file \"%1\" does not exist.").arg(shownPath(path));
+    if (file.isDir())
+        return QStringLiteral("\"%1\" is a folder, not a database file.").arg(shownPath(path));
+    if (!file.isReadable())
+        return QStringLiteral("The database file \"%1\" cannot be read.").arg(shownPath(path));
+    ScopedDatabase store(path, Access::Reading);
+    if (!store.isOpen())
+        return QStringLiteral("The database file \"%1\" cannot be opened: %2")
+            .arg(shownPath(path), store.errorText());
+    return checkLayout(store, path, false);
+}
+
+QString failureMessage(const QString &path, const QSqlError &error) {
+    if (const auto problem = problemWithDatabase(path))
+        return *problem;
+    const QString where = shownPath(path);
+    switch (resultCodeOf(error)) {
+    case SqliteReadOnly:
+        return QStringLiteral("The database file \"%1\" is read-only.").arg(where);
+    case SqliteBusy:
+    case SqliteLocked:
+        return QStringLiteral("The database file \"%1\" is locked by another program.").arg(where);
+    case SqliteFull:
+        return QStringLiteral("The disk that holds \"%1\" is full.").arg(where);
+    default:
+        return QStringLiteral("The database file \"%1\" could not be used: %2")
+            .arg(where, error.text());
+    }
+}
+
+std::optional<QString> ensureDatabaseFile(const QString &path) {
+    const QFileInfo file(path);
+    if (file.isFile() && file.isReadable())
+        return std::nullopt;
+    if (!file.exists() && !path.trimmed().isEmpty() &&
+        splitAtLastSeparator(path).fileName == DefaultDatabaseName)
+        return createEmptyDatabase(path);
+    return problemWithDatabase(path);
+}
+
+std::optional<QString> createEmptyDatabase(const QString &path) {
+    if (QFileInfo::exists(path))
+        return QStringLiteral("The file \"%1\" already exists.").arg(shownPath(path));
+    const QString temporary = temporaryPathBeside(path);
+    std::optional<QString> failure;
+    {
+        ScopedDatabase store(temporary, Access::Create);
+        failure = store.isOpen() ? createTable(store.database()) : store.errorText();
+    }
+    // The rename never replaces a file that appeared meanwhile.
+    if (!failure && !QFile::rename(temporary, path))
+        failure = QFileInfo::exists(path) ? QStringLiteral("the file already exists")
+                                          : QStringLiteral("the file could not be named");
+    removeWithJournal(temporary);
+    if (!failure)
+        return std::nullopt;
+    return QStringLiteral("The database \"%1\" could not be created: %2")
+        .arg(shownPath(path), *failure);
+}
+
+void addMissingIndexes(ScopedDatabase &store) {
+    if (!store.isOpen() || store.isReadOnly())
+        return;
+    QSqlDatabase &database = store.database();
+    QStringList existing;
+    {
+        QSqlQuery query(database);
+        if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")))
+            return;
+        while (query.next())
+            existing << query.value(0).toString();
+    }
+    QStringList missing;
+    for (const QString &column : SearchColumns)
+        if (!existing.contains(indexNameOf(column), Qt::CaseInsensitive))
+            missing << column;
+    if (missing.isEmpty() || !database.transaction())
+        return;
+    bool ok = true;
+    {
+        QSqlQuery query(database);
+        for (const QString &column : missing)
+            ok = ok && query.exec(createIndexSql(column));
+    }
+    if (!ok || !database.commit())
+        database.rollback();
+}
+
+} // namespace kavren

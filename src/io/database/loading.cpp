@@ -1,0 +1,84 @@
+#include "io/database/loading.h"
+
+#include "io/database/step_data_text.h"
+#include "io/database/saving.h"
+#include "domain/exercise/numeric_text.h"
+
+#include <QDir>
+
+namespace kavren {
+
+namespace {
+
+// A stored value as the field shows it: read by the numeric reading rule and written by the
+// number-writing rule, so a stored 2.40 comes back as 2.4 and 030 as 30.
+QString shownValue(const QString &stored) {
+    return writeNumber(readNumber(stored));
+}
+
+void fillSteps(const QString &stepData, LoadedTest &test) {
+    const DecodedStepData decoded = decodeStepData(stepData);
+    test.stepCount = decoded.count;
+    if (decoded.count < 3 || decoded.count > StepRows)
+        return;
+    for (int i = 0; i < decoded.count; ++i) {
+        const StepDataRow &row = decoded.rows[std::size_t(i)];
+        TestStep &step = test.steps[std::size_t(i)];
+        step.lactate = shownValue(row.lactate);
+        step.hr = shownValue(row.hr);
+        step.speedText = shownValue(row.speed);
+    }
+    test.hrOnly = readNumber(test.steps[0].lactate) == 0.1;
+}
+
+} // namespace
+
+std::optional<QString> loadedAxisCaption(const QString &discipline) {
+    if (discipline == QLatin1String("Trav"))
+        return QStringLiteral("Speed (min/km)");
+    if (discipline == QLatin1String("Rid"))
+        return QStringLiteral("Speed (mt/min)");
+    if (discipline == QLatin1String("Galopp"))
+        return QStringLiteral("Speed (sek/200m)");
+    if (discipline == QLatin1String("Endur"))
+        return QStringLiteral("Speed (km/hour)");
+    return std::nullopt;
+}
+
+LoadedTest unpackTest(const TestRow &row) {
+    LoadedTest test;
+    test.name = row.name;
+    test.testDate = row.testDate;
+    test.breed = row.breed;
+    test.age = row.age;
+    test.sex = row.sex;
+    test.stable = row.stable;
+    test.trainer = row.trainer;
+    test.maxHr = row.maxHr;
+    test.comments = commentsForShowing(row.comments);
+    test.discipline = row.discipline;
+    test.pictureName = row.pictureName;
+    test.speedUnit = unitOfDiscipline(row.discipline);
+    if (test.speedUnit != SpeedUnit::NoUnit)
+        test.unitLabel = unitLabelCaption(test.speedUnit);
+    test.axisCaption = loadedAxisCaption(row.discipline);
+    fillSteps(row.stepData, test);
+    return test;
+}
+
+bool isPlainFileName(const QString &name) {
+    // ":" also marks a built-in resource of the program and a drive; neither is a picture of
+    // the database folder.
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(u'/') && !name.contains(u'\\') && !name.contains(u':') &&
+           !name.contains(QChar(0));
+}
+
+QString picturePathOf(const QString &databaseFolder, const QString &pictureName) {
+    const QString fileName = pictureName.trimmed();
+    if (!isPlainFileName(fileName))
+        return QString();
+    return QDir(databaseFolder).filePath(fileName);
+}
+
+} // namespace kavren

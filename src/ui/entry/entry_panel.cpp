@@ -1,0 +1,318 @@
+#include "ui/entry/entry_panel.h"
+
+#include "domain/exercise/numeric_text.h"
+#include "ui/common/twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace kavren {
+
+namespace {
+
+// Turns a typed "," into "." before it reaches a step field.
+class DecimalCommaFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        auto *field = qobject_cast<QLineEdit *>(watched);
+        if (!field || key->text() != u",")
+            return false;
+        field->insert(QStringLiteral("."));
+        return true;
+    }
+};
+
+// Turns a typed lower-case letter a..z into its capital in the comments; å, ä, ö stay as typed.
+class CapitalLetterFilter : public QObject {
+public:
+    explicit CapitalLetterFilter(QPlainTextEdit *editor) : QObject(editor), m_editor(editor) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched != m_editor || event->type() != QEvent::KeyPress)
+            return false;
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        if (text.size() != 1 || text[0] < u'a' || text[0] > u'z')
+            return false;
+        m_editor->insertPlainText(text.toUpper());
+        return true;
+    }
+
+private:
+    QPlainTextEdit *m_editor;
+};
+
+struct IdentityField {
+    const char *name;
+    const char *caption;
+};
+
+constexpr IdentityField IdentityFields[] = {
+    {"Text4", "Name"},         {"Text5", "Breed"},    {"Text6", "Age"},     {"Text7", "Sex"},
+    {"Text8", "Stable/Track"}, {"Text60", "Trainer"}, {"Text21", "Max Hr"}, {"Text57", "Vilopuls"},
+};
+
+QLineEdit *makeField(QWidget *area, const QString &name, const QRect &geometry) {
+    auto *field = new QLineEdit(area);
+    field->setObjectName(name);
+    field->setGeometry(geometry);
+    return field;
+}
+
+QLabel *makeLabel(QWidget *area, const QString &name, const QString &caption,
+                  const QRect &geometry) {
+    auto *label = new QLabel(caption, area);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+static_assert(std::size(IdentityFields) == std::size_t(HorseField::RestHr) + 1,
+              "one identity field for each HorseField");
+
+constexpr int GridTop = 4230;
+constexpr int RowHeight = 300;
+constexpr int FieldHeight = 285;
+
+} // namespace
+
+void keepDecimalPoints(QLineEdit *field) {
+    QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString &text) {
+        if (!text.contains(u','))
+            return;
+        const int cursor = field->cursorPosition();
+        field->setText(withDecimalPoints(text));
+        field->setCursorPosition(cursor);
+    });
+}
+
+EntryPanel::EntryPanel(QWidget *area) : QObject(area) {
+    buildIdentity(area);
+    buildGrid(area);
+    buildUnitOptions(area);
+}
+
+void EntryPanel::buildIdentity(QWidget *area) {
+    int top = 360;
+    for (const IdentityField &f : IdentityFields) {
+        const QString name = QString::fromLatin1(f.name);
+        makeLabel(area, QStringLiteral("Caption") + name, QString::fromLatin1(f.caption),
+                  twipsRect(60, top, 1100, FieldHeight));
+        auto *field = makeField(area, name, twipsRect(1200, top, 2100, FieldHeight));
+        m_horse[std::size_t(&f - IdentityFields)] = field;
+        top += 330;
+    }
+    connect(horseField(HorseField::MaxHr), &QLineEdit::textChanged, this,
+            &EntryPanel::maxHrChanged);
+    makeLabel(area, QStringLiteral("CaptionText56"), tr("Comments"),
+              twipsRect(60, 6400, 1100, FieldHeight));
+    m_comments = new QPlainTextEdit(area);
+    m_comments->setObjectName(QStringLiteral("Text56"));
+    m_comments->setGeometry(twipsRect(60, 6700, 3240, 1500));
+    m_comments->installEventFilter(new CapitalLetterFilter(m_comments));
+    // Tab leaves the comments rather than typing a tab into them.
+    m_comments->setTabChangesFocus(true);
+}
+
+void EntryPanel::buildGrid(QWidget *area) {
+    // Two lines of caption between the unit options and the grid.
+    const int captionTop = GridTop - 570;
+    const int captionHeight = 540;
+    m_lactateCaption =
+        makeLabel(area, QStringLiteral("Label1"), QStringLiteral(" Lactate (mmol/l)"),
+                  twipsRect(60, captionTop, 660, captionHeight));
+    m_lactateCaption->setWordWrap(true);
+    makeLabel(area, QStringLiteral("Label2"), QStringLiteral("     Hr (b/min)"),
+              twipsRect(720, captionTop, 660, captionHeight))
+        ->setWordWrap(true);
+    m_speedCaption = makeLabel(area, QStringLiteral("Label3"), speedAxisCaption(SpeedUnit::NoUnit),
+                               twipsRect(1380, captionTop, 690, captionHeight));
+    m_speedCaption->setWordWrap(true);
+    makeLabel(area, QStringLiteral("Label16"), QStringLiteral("Tempo      (met/sek)"),
+              twipsRect(2070, captionTop, 630, captionHeight))
+        ->setWordWrap(true);
+
+    auto *commaFilter = new DecimalCommaFilter(this);
+    for (int i = 0; i < StepRows; ++i) {
+        const int top = GridTop + RowHeight * i;
+        const QString row = QString::number(i + 1);
+        m_lactate[std::size_t(i)] =
+            makeField(area, "lakt" + row, twipsRect(60, top, 600, FieldHeight));
+        m_hr[std::size_t(i)] = makeField(area, "puls" + row, twipsRect(720, top, 600, FieldHeight));
+        m_speed[std::size_t(i)] =
+            makeField(area, "temp" + row, twipsRect(1380, top, 630, FieldHeight));
+        m_speedMs[std::size_t(i)] = makeField(area, "Text" + QString::number(15 + i),
+                                              twipsRect(2070, top, 570, FieldHeight));
+        m_altSpeed[std::size_t(i)] = makeField(area, QStringLiteral("Text49(%1)").arg(i),
+                                               twipsRect(2700, top, 600, FieldHeight));
+        for (QLineEdit *field :
+             {m_lactate[std::size_t(i)], m_hr[std::size_t(i)], m_speed[std::size_t(i)]})
+            field->installEventFilter(commaFilter);
+        for (QLineEdit *field :
+             {m_lactate[std::size_t(i)], m_speed[std::size_t(i)], m_speedMs[std::size_t(i)]})
+            keepDecimalPoints(field);
+    }
+    m_hr[StepRows] = makeField(area, QStringLiteral("puls7"),
+                               twipsRect(720, GridTop + RowHeight * StepRows, 600, FieldHeight));
+    m_hr[StepRows]->hide();
+    protectComputedColumns();
+    orderTabs();
+}
+
+// The converted speeds are the program's: shown, never typed into, and never in the way of Tab.
+void EntryPanel::protectComputedColumns() {
+    for (std::size_t i = 0; i < StepRows; ++i)
+        for (QLineEdit *field : {m_speedMs[i], m_altSpeed[i]}) {
+            field->setReadOnly(true);
+            field->setFocusPolicy(Qt::NoFocus);
+        }
+}
+
+// Tab goes from the horse's identity through each step's lactate, heart rate and speed, row by
+// row, to the comments; hidden fields (the lactate column of a heart-rate-only test) are skipped.
+void EntryPanel::orderTabs() {
+    QWidget *previous = horseField(HorseField::RestHr); // the last identity field
+    for (std::size_t i = 0; i < StepRows; ++i)
+        for (QWidget *field : {m_lactate[i], m_hr[i], m_speed[i]}) {
+            QWidget::setTabOrder(previous, field);
+            previous = field;
+        }
+    QWidget::setTabOrder(previous, m_comments);
+}
+
+void EntryPanel::buildUnitOptions(QWidget *area) {
+    struct Option {
+        SpeedUnit unit;
+        const char *name;
+        const char *caption;
+        QRect geometry;
+    };
+    const Option options[] = {
+        {SpeedUnit::KmPerHour, "SSOption4", "km/hour", twipsRect(60, 3060, 1140, FieldHeight)},
+        {SpeedUnit::MinPerKm, "SSOption5", "min/km", twipsRect(1200, 3060, 1000, FieldHeight)},
+        {SpeedUnit::MetrePerMin, "SSOption6", "met/min", twipsRect(2250, 3060, 1100, FieldHeight)},
+        {SpeedUnit::SecPer200m, "SSOption7", "sec/200m", twipsRect(60, 3360, 1140, FieldHeight)},
+        {SpeedUnit::RecoveryTime, "Option8", "Recovery", twipsRect(1200, 3360, 1200, FieldHeight)},
+    };
+    std::size_t index = 0;
+    for (const Option &option : options) {
+        auto *button = new QRadioButton(QString::fromLatin1(option.caption), area);
+        button->setObjectName(QString::fromLatin1(option.name));
+        button->setGeometry(option.geometry);
+        const SpeedUnit unit = option.unit;
+        connect(button, &QRadioButton::clicked, this, [this, unit] { emit unitClicked(unit); });
+        m_units[index++] = button;
+    }
+    m_disciplineLabel = makeLabel(area, QStringLiteral("Label23"), QString(),
+                                  twipsRect(2460, 3360, 840, FieldHeight));
+}
+
+void EntryPanel::setHeartRates(const QString &maxHr, const QString &restHr) {
+    horseField(HorseField::MaxHr)->setText(maxHr);
+    horseField(HorseField::RestHr)->setText(restHr);
+}
+
+void EntryPanel::clearIdentity() {
+    setIdentity({});
+}
+
+QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
+    switch (unit) {
+    case SpeedUnit::KmPerHour:
+        return m_units[0];
+    case SpeedUnit::MinPerKm:
+        return m_units[1];
+    case SpeedUnit::MetrePerMin:
+        return m_units[2];
+    case SpeedUnit::SecPer200m:
+        return m_units[3];
+    case SpeedUnit::RecoveryTime:
+        return m_units[4];
+    case SpeedUnit::NoUnit:
+        break;
+    }
+    return nullptr;
+}
+
+void EntryPanel::showHeartRateOnly() {
+    for (QLineEdit *lactate : m_lactate) {
+        lactate->setText(writeNumber(0.1));
+        lactate->hide();
+    }
+    m_lactateCaption->hide();
+}
+
+void EntryPanel::showFullGrid() {
+    setLactateColumnVisible(true);
+    for (std::size_t i = 0; i < StepRows; ++i) {
+        m_lactate[i]->clear();
+        m_hr[i]->clear();
+        m_speed[i]->clear();
+    }
+    for (QLineEdit *speedMs : m_speedMs)
+        speedMs->clear();
+    for (HorseField field : {HorseField::Name, HorseField::Breed, HorseField::Age, HorseField::Sex})
+        horseField(field)->clear();
+}
+
+void EntryPanel::setLactateColumnVisible(bool visible) {
+    for (QLineEdit *lactate : m_lactate)
+        lactate->setVisible(visible);
+    m_lactateCaption->setVisible(visible);
+}
+
+void EntryPanel::clearSteps() {
+    for (std::size_t i = 0; i < StepRows; ++i)
+        for (QLineEdit *field : {m_lactate[i], m_hr[i], m_speed[i], m_speedMs[i], m_altSpeed[i]})
+            field->clear();
+}
+
+TestSteps EntryPanel::steps() const {
+    TestSteps rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].speedText = m_speed[i]->text();
+        rows[i].lactate = m_lactate[i]->text();
+        rows[i].hr = m_hr[i]->text();
+        rows[i].speedMs = m_speedMs[i]->text();
+        rows[i].altSpeed = m_altSpeed[i]->text();
+    }
+    return rows;
+}
+
+void EntryPanel::showConverted(const TestSteps &rows, int count) {
+    for (std::size_t i = 0; i < std::size_t(count) && i < rows.size(); ++i) {
+        if (m_speedMs[i]->text() != rows[i].speedMs)
+            m_speedMs[i]->setText(rows[i].speedMs);
+        if (m_altSpeed[i]->text() != rows[i].altSpeed)
+            m_altSpeed[i]->setText(rows[i].altSpeed);
+    }
+}
+
+HorseIdentity EntryPanel::identity() const {
+    const auto text = [this](HorseField part) { return horseField(part)->text(); };
+    return {text(HorseField::Name),  text(HorseField::Breed),  text(HorseField::Age),
+            text(HorseField::Sex),   text(HorseField::Stable), text(HorseField::Trainer),
+            text(HorseField::MaxHr), text(HorseField::RestHr)};
+}
+
+void EntryPanel::setIdentity(const HorseIdentity &identity) {
+    const std::pair<HorseField, const QString *> parts[] = {
+        {HorseField::Name, &identity.name},     {HorseField::Breed, &identity.breed},
+        {HorseField::Age, &identity.age},       {HorseField::Sex, &identity.sex},
+        {HorseField::Stable, &identity.stable}, {HorseField::Trainer, &identity.trainer},
+        {HorseField::MaxHr, &identity.maxHr},   {HorseField::RestHr, &identity.restHr}};
+    for (const auto &[part, text] : parts)
+        if (horseField(part)->text() != *text)
+            horseField(part)->setText(*text);
+}
+
+} // namespace kavren

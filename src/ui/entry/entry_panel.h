@@ -1,0 +1,97 @@
+// The entry controls of the test on screen: the horse's identity, the six step rows (lactate,
+// heart rate, speed, metres per second and the second speed column) and the five unit options.
+// Typed commas become points, comments are typed in capitals.
+#pragma once
+
+#include "domain/exercise/horse_identity.h"
+#include "domain/exercise/speed_unit.h"
+#include "domain/exercise/exercise_step.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QWidget;
+
+namespace kavren {
+
+// The fields of the horse's identity in the order they stand, the heart rates last.
+enum class HorseField { Name, Breed, Age, Sex, Stable, Trainer, MaxHr, RestHr };
+
+class EntryPanel : public QObject {
+    Q_OBJECT
+public:
+    // Builds the controls as children of the window area.
+    explicit EntryPanel(QWidget *area);
+
+    // The six rows as they are shown.
+    TestSteps steps() const;
+    // Heart-rate-only display: every lactate becomes 0.1 and the lactate column is hidden.
+    void showHeartRateOnly();
+    // Back to the full grid: the lactate column is shown again and the step rows and the horse's
+    // name, breed, age and sex are emptied.
+    void showFullGrid();
+
+    // Shows or hides the lactate column and its caption (the heart-rate-only display).
+    void setLactateColumnVisible(bool visible);
+    // Empties the step rows, the converted speeds and the second speed column.
+    void clearSteps();
+
+    // Writes the converted columns (metres per second, second speed column) of the first rows.
+    void showConverted(const TestSteps &steps, int rows);
+
+    QLineEdit *lactateField(int row) const { return m_lactate[std::size_t(row)]; }
+    QLineEdit *hrField(int row) const { return m_hr[std::size_t(row)]; }
+    QLineEdit *speedField(int row) const { return m_speed[std::size_t(row)]; }
+    QLineEdit *speedMsField(int row) const { return m_speedMs[std::size_t(row)]; }
+    QLineEdit *altSpeedField(int row) const { return m_altSpeed[std::size_t(row)]; }
+    QLineEdit *nameField() const { return horseField(HorseField::Name); }
+    HorseIdentity identity() const;
+    // Writes every identity field; a field whose text stays the same is not changed.
+    void setIdentity(const HorseIdentity &identity);
+    QLineEdit *horseField(HorseField field) const { return m_horse[std::size_t(field)]; }
+    // The maximum (Text21) and resting (Text57) heart rate, as an imported file gives them.
+    void setHeartRates(const QString &maxHr, const QString &restHr);
+    // Empties every identity field (the maximum heart rate announces its change as typing would).
+    void clearIdentity();
+    QPlainTextEdit *commentsField() const { return m_comments; }
+    QRadioButton *unitOption(SpeedUnit unit) const;
+    QLabel *speedCaption() const { return m_speedCaption; }
+    QLabel *lactateCaption() const { return m_lactateCaption; }
+    QLabel *disciplineLabel() const { return m_disciplineLabel; }
+
+signals:
+    // A unit option was clicked by the user.
+    void unitClicked(kavren::SpeedUnit unit);
+    // The maximum heart rate (Text21) changed, typed or set by the program.
+    void maxHrChanged(const QString &text);
+
+private:
+    void buildIdentity(QWidget *area);
+    void buildGrid(QWidget *area);
+    void buildUnitOptions(QWidget *area);
+    void protectComputedColumns();
+    void orderTabs();
+
+    std::array<QLineEdit *, StepRows> m_lactate{};
+    std::array<QLineEdit *, StepRows + 1> m_hr{}; // puls7 stays hidden below the grid
+    std::array<QLineEdit *, StepRows> m_speed{};
+    std::array<QLineEdit *, StepRows> m_speedMs{};
+    std::array<QLineEdit *, StepRows> m_altSpeed{};
+    std::array<QRadioButton *, 5> m_units{};
+    std::array<QLineEdit *, 8> m_horse{}; // by HorseField, in the order the fields stand
+    QPlainTextEdit *m_comments = nullptr;
+    QLabel *m_speedCaption = nullptr;
+    QLabel *m_lactateCaption = nullptr;
+    QLabel *m_disciplineLabel = nullptr;
+};
+
+// Replaces every "," of the field's text by "." whenever the text changes, keeping the cursor.
+void keepDecimalPoints(QLineEdit *field);
+
+} // namespace kavren

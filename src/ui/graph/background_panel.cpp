@@ -1,0 +1,83 @@
+// Background picture of the graph: file list, drop, stretch or size-to-picture, clearing.
+#include "ui/graph/background_panel.h"
+
+#include "ui/common/file_list_panel.h"
+#include "ui/graph/graph_widget.h"
+#include "domain/drawing/picture_file.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+
+namespace kavren {
+
+BackgroundPanel::BackgroundPanel(GraphWidget *graph, FileListPanel *fileList, QObject *parent)
+    : QObject(parent), m_graph(graph), m_fileList(fileList), m_baseSize(graph->size()) {
+    connect(m_graph, &GraphWidget::dropped, this, &BackgroundPanel::dropOnGraph);
+}
+
+void BackgroundPanel::setEntryFields(QLineEdit *lakt1, QLineEdit *puls1) {
+    m_lakt1 = lakt1;
+    m_puls1 = puls1;
+}
+
+void BackgroundPanel::showPictureList() {
+    m_fileList->setMode(FileListMode::Pictures);
+    m_fileList->frame()->show();
+    m_fileList->frame()->raise();
+    m_fileList->files()->setPattern(QStringLiteral("*.bmp"));
+    m_fileList->frame()->setTitle(tr("Drag drop"));
+}
+
+void BackgroundPanel::dropOnGraph() {
+    const bool testOnScreen =
+        (m_lakt1 && !m_lakt1->text().isEmpty()) || (m_puls1 && !m_puls1->text().isEmpty());
+    if (testOnScreen)
+        return;
+    m_dropped = true;
+    const QString name = m_fileList->files()->selectedFileName();
+    const QString folder = m_fileList->folders()->path();
+    m_graph->removeBackgroundPicture();
+    if (!name.isEmpty() && !folder.isEmpty())
+        putPicture(QDir(folder).filePath(name));
+    m_pictureName = name;
+    m_lastDroppedName = name;
+    m_fileList->frame()->hide();
+}
+
+void BackgroundPanel::showTestPicture(const QString &folder, const QString &fileName) {
+    m_graph->removeBackgroundPicture();
+    if (!fileName.isEmpty())
+        putPicture(QDir(folder).filePath(fileName));
+}
+
+void BackgroundPanel::putPicture(const QString &path) {
+    QImage picture = readPictureFile(path);
+    if (picture.isNull())
+        return;
+    if (m_stretch) {
+        picture = stretchedPicture(picture, m_baseSize);
+    } else if (picture.width() > MaxGraphSide || picture.height() > MaxGraphSide) {
+        // The graph takes the picture's size, but never one that no screen could show.
+        picture = picture.scaled(QSize(MaxGraphSide, MaxGraphSide), Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation);
+    }
+    if (picture.isNull())
+        return;
+    m_graph->resize(picture.size());
+    m_graph->setBackgroundPicture(picture);
+}
+
+void BackgroundPanel::adjustFrameToBackground(bool adjust) {
+    m_stretch = !adjust;
+}
+
+void BackgroundPanel::clearPicture() {
+    m_graph->removeBackgroundPicture();
+    m_pictureName.clear();
+    m_dropped = false;
+    if (!m_baseSize.isEmpty())
+        m_graph->resize(m_baseSize);
+}
+
+} // namespace kavren

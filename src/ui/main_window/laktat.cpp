@@ -1,0 +1,258 @@
+#include "ui/main_window/laktat.h"
+
+#include "io/settings_file.h"
+#include "ui/threshold/threshold_panel.h"
+#include "ui/comparison/comparison_panel.h"
+#include "ui/database/create_database_panel.h"
+#include "ui/database/search_panel.h"
+#include "io/database/server_address.h"
+#include "ui/graph/background_panel.h"
+#include "ui/common/file_list_panel.h"
+#include "ui/graph/graph_widget.h"
+#include "ui/graph/style_panel.h"
+#include "ui/entry/entry_panel.h"
+#include "ui/common/message_dialog.h"
+#include "domain/exercise/numeric_text.h"
+#include "ui/remote_link/link_panel.h"
+#include "domain/exercise/unit_conversion.h"
+#include "ui/common/window_scale.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QSlider>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace kavren;
+
+namespace {
+
+// A settings file of ours is 28 short lines; nothing beyond this is read.
+constexpr qint64 MaxSettingsBytes = 1 << 20;
+
+const QString SpeedHeader =
+    QStringLiteral("       Date           V200       %        V2        %        V4        %       "
+                   "Hr2       %        Hr4       %");
+const QString RecoveryHeader = QStringLiteral(
+    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
+    "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
+
+} // namespace
+
+Laktat::Laktat(const QString &programFolder, QWidget *parent)
+    : QMainWindow(parent), m_programFolder(QDir::cleanPath(programFolder)) {
+    setObjectName(QStringLiteral("laktat"));
+    setWindowTitle(QStringLiteral("Kavren Equine"));
+    buildWindow();
+    startup();
+    showCurrentDatabase();
+}
+
+Laktat::~Laktat() = default;
+
+void Laktat::startup() {
+    if (const QScreen *screen = this->screen()) {
+        setGeometry(screen->availableGeometry());
+        fitToArea(screen->availableGeometry());
+    }
+
+    m_styles->screenFrame()->hide();
+    m_styles->printerFrame()->hide();
+    m_fileList->frame()->hide();
+    m_link->frame()->hide();
+    m_searchPanel->valueBox()->hide(); // shown once a criterion's values are listed
+    m_createPanel->hide();
+
+    QDir::setCurrent(m_programFolder);
+    QFile file(QDir(m_programFolder).filePath(SettingsFileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_startupFailed = true;
+        showMessage(this, QStringLiteral("def4.txt missing !"));
+        return;
+    }
+    const QByteArray contents = file.read(MaxSettingsBytes);
+    file.close();
+
+    m_entry->hrField(StepRows)->hide();
+    m_recalcTimer->start();
+    readSettings(contents);
+    m_searchField = QStringLiteral("Namn");
+    m_searchPanel->chooseCriterion(0); // the search goes by name until another criterion is chosen
+    m_styles->colourHeartRateCaption();
+    m_entry->unitOption(SpeedUnit::MinPerKm)->setChecked(true);
+    chooseUnit(SpeedUnit::MinPerKm);
+}
+
+void Laktat::readSettings(const QByteArray &contents) {
+    const SettingsValues values = parseSettings(contents);
+    for (std::size_t i = 0; i < StyleLines.size(); ++i)
+        if (values.styles[i])
+            if (QLineEdit *field = m_styles->field(QString::fromLatin1(StyleLines[i].control)))
+                field->setText(*values.styles[i]);
+    if (values.importFolder)
+        m_importFolder = *values.importFolder;
+    if (values.tempoAxisColour)
+        m_tempoAxisColour = *values.tempoAxisColour;
+    if (QLineEdit *field = m_styles->field(QStringLiteral("Text59")))
+        field->setText(QString::number(m_tempoAxisColour));
+    if (values.databasePath)
+        applyDatabaseLine(*values.databasePath);
+}
+
+void Laktat::applyDatabaseLine(const QString &line) {
+    m_database = databaseFromSettingsLine(line, m_programFolder);
+    m_createPanel->setPath(createBoxTextOf(line));
+    showCurrentDatabase();
+    if (isServerAddress(line) && hasPassword(line))
+        reportDatabaseProblem(parseServerAddress(line).error);
+    const QString folder = splitAtLastSeparator(line).folder;
+    if (!folder.isEmpty() && !isServerAddress(line) && QDir(folder).exists()) {
+        m_fileList->folders()->setPath(folder);
+        m_fileList->files()->setPath(m_fileList->folders()->path());
+    }
+}
+
+void Laktat::showCurrentDatabase() {
+    if (!m_databaseLabel) {
+        m_databaseLabel = new QLabel(this);
+        m_databaseLabel->setObjectName(QStringLiteral("CurrentDatabaseLabel"));
+        statusBar()->addPermanentWidget(m_databaseLabel);
+    }
+    m_databaseLabel->setText(QStringLiteral("Database: ") + shownDatabaseName(m_database));
+}
+
+void Laktat::chooseUnit(SpeedUnit unit) {
+    const bool recovery = unit == SpeedUnit::RecoveryTime;
+    m_threshold->showUnit(unit);
+    if (recovery)
+        m_entry->unitOption(SpeedUnit::RecoveryTime)->setEnabled(true);
+    m_test.scale.xOffset = recovery ? 4 : 0;
+    m_test.scale.xDivisor = recovery ? 3 : 1;
+    m_comparison->setHeader(recovery ? RecoveryHeader : SpeedHeader);
+
+    if (unit != SpeedUnit::MinPerKm)
+        m_recalcTimer->stop();
+    m_test.speedUnit = unit;
+    m_test.discipline = disciplineOf(unit);
+    m_entry->speedCaption()->setText(speedAxisCaption(unit));
+    QLineEdit *first = m_entry->lactateField(0)->isVisibleTo(this) ? m_entry->lactateField(0)
+                                                                   : m_entry->hrField(0);
+    if (first->isVisible())
+        first->setFocus();
+    m_fileList->files()->clearSelectedFileName();
+    m_recalcTimer->start();
+}
+
+void Laktat::recalcTick() {
+    if (m_firstTick) {
+        m_firstTick = false;
+        m_entry->nameField()->setFocus();
+    }
+    m_entry->disciplineLabel()->setText(m_test.discipline);
+    if (m_test.discipline.isEmpty())
+        return;
+    TestSteps steps = m_entry->steps();
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        steps[i].pace = m_test.pace[i];
+    const int converted = convertSpeeds(m_test.discipline, steps);
+    m_entry->showConverted(steps, converted);
+    for (std::size_t i = 0; i < std::size_t(converted); ++i)
+        m_test.pace[i] = steps[i].pace;
+}
+
+void Laktat::setHeartRateOnly(bool on) {
+    m_test.hrOnly = on;
+    if (on) {
+        m_entry->showHeartRateOnly();
+        return;
+    }
+    m_entry->showFullGrid();
+    m_test.pace = {};
+    m_test.discipline.clear();
+}
+
+void Laktat::shutdown() {
+    if (m_shutDown || m_startupFailed)
+        return;
+    m_shutDown = true;
+    m_recalcTimer->stop();
+    std::array<QString, StyleLineCount> styleTexts;
+    for (std::size_t i = 0; i < StyleLines.size(); ++i)
+        if (const QLineEdit *field = m_styles->field(QString::fromLatin1(StyleLines[i].control)))
+            styleTexts[i] = field->text();
+    const QByteArray contents =
+        formatSettings(styleTexts, m_database.databasePath, m_importFolder, m_tempoAxisColour);
+    if (!writeSettingsFile(QDir(m_programFolder).filePath(SettingsFileName), contents))
+        showMessage(
+            this, QStringLiteral(
+                      "def4.txt could not be written; the settings of this session are not kept."));
+}
+
+QStringList Laktat::workOnScreen() const {
+    const HorseIdentity identity = m_entry->identity();
+    QStringList texts = {
+        identity.name,   identity.breed,   identity.age,   identity.sex,
+        identity.stable, identity.trainer, identity.maxHr, m_entry->commentsField()->toPlainText()};
+    for (const TestStep &step : m_entry->steps())
+        texts << (m_test.hrOnly ? QString() : step.lactate) << step.hr << step.speedText;
+    for (QString &text : texts)
+        text = text.trimmed();
+    return texts;
+}
+
+bool Laktat::hasUnsavedWork() const {
+    const QStringList screen = workOnScreen();
+    const bool empty =
+        std::all_of(screen.cbegin(), screen.cend(), [](const QString &t) { return t.isEmpty(); });
+    return !empty && screen != m_savedWork;
+}
+
+void Laktat::closeWithoutAsking() {
+    m_closeWithoutAsking = true;
+    close();
+}
+
+void Laktat::closeEvent(QCloseEvent *event) {
+    // A test still on its way to a server is not given up: the window closes once the server has
+    // answered, and stays open with the test on screen if the save failed.
+    if (databaseBusy()) {
+        m_closeWhenAnswered = true;
+        event->ignore();
+        return;
+    }
+    if (!m_closeWithoutAsking && hasUnsavedWork()) {
+        const UnsavedWorkAnswer answer = askAboutUnsavedWork(
+            this, tr("The test on screen has not been saved. Save it before closing?"));
+        if (answer == UnsavedWorkAnswer::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == UnsavedWorkAnswer::SaveWork) {
+            // Closes only once the test is stored: a save refused before writing, or one the
+            // database did not take, keeps the window open with the test on screen.
+            const bool handedOver = saveWork();
+            if (handedOver && databaseBusy())
+                m_closeWhenAnswered = true;
+            if (!handedOver || databaseBusy() || hasUnsavedWork()) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    shutdown();
+    event->accept();
+    hide();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,318 @@
+// Composition of the main window: the menu bar, the command buttons, the search frame and the
+// controls beside the graph. Positions are designed in twips and scaled to the screen for the run.
+#include "ui/main_window/laktat.h"
+
+#include "ui/threshold/threshold_panel.h"
+#include "ui/comparison/comparison_panel.h"
+#include "ui/database/create_database_panel.h"
+#include "ui/database/result_list_model.h"
+#include "ui/database/search_panel.h"
+#include "ui/graph/background_panel.h"
+#include "ui/graph/cursor_readout_panel.h"
+#include "ui/common/file_list_panel.h"
+#include "ui/common/printer_setup_dialog.h"
+#include "ui/graph/graph_widget.h"
+#include "ui/graph/style_panel.h"
+#include "ui/remote_link/link_panel.h"
+#include "domain/analysis/threshold_calculator.h"
+#include "ui/entry/entry_panel.h"
+#include "ui/report/report_panel.h"
+#include "ui/common/message_dialog.h"
+#include "ui/common/twips.h"
+#include "ui/common/window_scale.h"
+
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QSlider>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace kavren;
+
+namespace {
+
+constexpr int GraphLeft = 3480;
+constexpr int GraphTop = 120;
+constexpr int GraphWidth = 11520;
+constexpr int GraphHeight = 6960;
+constexpr int ButtonHeight = 375;
+
+// Screens lower than this (in twips of the run) get a smaller graph so that the window still fits.
+constexpr int FullScreenHeightTwips = 11520;
+constexpr int MinimumGraphHeightTwips = 300;
+// Room for the title bar of the maximised window, which the toolkit knows only once it is shown.
+constexpr int TitleBarAllowance = 30;
+
+class RaiseWhenShown : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Show)
+            if (auto *frame = qobject_cast<QWidget *>(watched))
+                frame->raise();
+        return false;
+    }
+};
+
+const QString TutorialProgram = QStringLiteral("eBookTutorial.exe");
+
+QPushButton *makeButton(QWidget *area, const char *name, const QString &caption,
+                        const QRect &geometry) {
+    auto *button = new QPushButton(caption, area);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QAction *addNamedAction(QMenu *menu, const char *name, const QString &caption) {
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+QMenu *addNamedMenu(QWidget *parentMenu, const char *name, const QString &caption) {
+    auto *menu = new QMenu(caption, parentMenu);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    if (auto *bar = qobject_cast<QMenuBar *>(parentMenu))
+        bar->addMenu(menu);
+    else if (auto *owner = qobject_cast<QMenu *>(parentMenu))
+        owner->addMenu(menu);
+    return menu;
+}
+
+QAction *addBarAction(QMenuBar *bar, const char *name, const QString &caption) {
+    QAction *action = bar->addAction(caption);
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+} // namespace
+
+void Laktat::buildWindow() {
+    // The layout keeps its proportions; a screen too small for it at a legible size scrolls it.
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("laktatScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto *area = new QWidget(scroller);
+    area->setObjectName(QStringLiteral("laktatArea"));
+    // The controls are placed in twips for an 8-point face; a larger default font would overflow
+    // them.
+    QFont font = area->font();
+    font.setPointSizeF(DesignFontPoints);
+    area->setFont(font);
+    setCentralWidget(scroller);
+    statusBar()->setObjectName(QStringLiteral("laktatStatus"));
+
+    m_recalcTimer = new QTimer(this);
+    m_recalcTimer->setObjectName(QStringLiteral("Timer1"));
+    m_recalcTimer->setInterval(300);
+    connect(m_recalcTimer, &QTimer::timeout, this, &Laktat::recalcTick);
+
+    m_entry = new EntryPanel(area);
+    connect(m_entry, &EntryPanel::unitClicked, this, &Laktat::chooseUnit);
+
+    m_graph = new GraphWidget(area);
+    m_graph->setGeometry(twipsRect(GraphLeft, GraphTop, GraphWidth, GraphHeight));
+
+    m_styles = new StylePanel(area);
+    m_styles->setGraph(m_graph);
+    m_fileList = new FileListPanel(area);
+    m_fileList->folders()->setPath(m_programFolder);
+    m_background = new BackgroundPanel(m_graph, m_fileList, this);
+    m_background->setEntryFields(m_entry->lactateField(0), m_entry->hrField(0));
+
+    buildLink(area);
+    buildMenus();
+    buildCommands(area);
+    buildSearchFrame(area);
+    buildSideControls(area);
+    wireDatabase();
+    bringOverFramesToFront();
+    // Noted last, so that every control of the area is scaled with the rest.
+    m_scale = std::make_unique<WindowScale>(area);
+    scroller->setWidget(area);
+}
+
+// Frames shown over the other controls: each comes to the front whenever it is shown, so that
+// none of its controls is hidden under another frame.
+void Laktat::bringOverFramesToFront() {
+    auto *raiser = new RaiseWhenShown(this);
+    QWidget *const frames[] = {m_fileList->frame(), m_createPanel, m_styles->screenFrame(),
+                               m_styles->printerFrame(), m_link->frame()};
+    for (QWidget *frame : frames)
+        frame->installEventFilter(raiser);
+}
+
+double Laktat::layoutFactor() const {
+    return m_scale->factor();
+}
+
+void Laktat::fitToArea(const QRect &available) {
+    const int reserved =
+        TitleBarAllowance + menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    const double factor =
+        layoutFactorFor(m_scale->designSize(), available.size() - QSize(0, reserved));
+    // A graph taller than a low screen allows is shrunk by what the screen lacks.
+    int graphHeight = twips(GraphHeight);
+    const int screenHeightTwips = int(available.height() * 15 / factor);
+    if (screenHeightTwips < FullScreenHeightTwips)
+        graphHeight = std::max(twips(MinimumGraphHeightTwips),
+                               graphHeight - twips(FullScreenHeightTwips - screenHeightTwips));
+    m_scale->setDesignSize(m_graph, QSize(twips(GraphWidth), graphHeight));
+    m_scale->apply(factor);
+    // The comparison cells stand under the words of the header, which the new font has moved.
+    m_comparison->fitCellsToHeader();
+    m_graphBaseWidth = int(std::lround(m_graph->width() * 15 / factor));
+    m_graphBaseHeight = int(std::lround(m_graph->height() * 15 / factor));
+    m_background->setGraphBaseSize(m_graph->size());
+}
+
+void Laktat::buildMenus() {
+    QMenuBar *bar = menuBar();
+    connect(addBarAction(bar, "format", tr("&Printer")), &QAction::triggered, this,
+            &Laktat::runPrinterSetup);
+    QMenu *preferences = addNamedMenu(bar, "inst", tr("Preferences"));
+    connect(addNamedAction(preferences, "Skärm", tr("Screen")), &QAction::triggered, m_styles,
+            &StylePanel::showScreenFrame);
+    connect(addNamedAction(preferences, "Skrivare", tr("Printer")), &QAction::triggered, m_styles,
+            &StylePanel::showPrinterFrame);
+    QMenu *onlyHr = addNamedMenu(preferences, "EndPuls", tr("Only Hr"));
+    QAction *hrOnlyYes = addNamedAction(onlyHr, "Pja", tr("Yes"));
+    QAction *hrOnlyNo = addNamedAction(onlyHr, "Pnej", tr("No"));
+    auto *hrOnlyChoice = new QActionGroup(onlyHr);
+    for (QAction *action : {hrOnlyYes, hrOnlyNo}) {
+        action->setCheckable(true);
+        hrOnlyChoice->addAction(action);
+    }
+    hrOnlyNo->setChecked(true);
+    connect(hrOnlyYes, &QAction::triggered, this, [this] { setHeartRateOnly(true); });
+    connect(hrOnlyNo, &QAction::triggered, this, [this] { setHeartRateOnly(false); });
+    // The display is also switched by connecting, importing and calculating: the menu shows the
+    // one in force whenever it opens.
+    connect(onlyHr, &QMenu::aboutToShow, this, [this, hrOnlyYes, hrOnlyNo] {
+        (m_test.hrOnly ? hrOnlyYes : hrOnlyNo)->setChecked(true);
+    });
+    QMenu *frameSize = addNamedMenu(preferences, "Framesize", tr("Adjust frame to background"));
+    connect(addNamedAction(frameSize, "Ja1", tr("Yes")), &QAction::triggered, m_background,
+            [this] { m_background->adjustFrameToBackground(true); });
+    connect(addNamedAction(frameSize, "No1", tr("No")), &QAction::triggered, m_background,
+            [this] { m_background->adjustFrameToBackground(false); });
+    QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
+    m_listDatabases = addNamedAction(database, "dbas1", tr("List"));
+    m_createDatabase = addNamedAction(database, "creat", tr("Create"));
+    m_exportCsv = addNamedAction(database, "exportCsv", tr("Export to CSV..."));
+    connect(addBarAction(bar, "intn", tr("Internet")), &QAction::triggered, m_link,
+            &LinkPanel::showFrame);
+    connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this,
+            &Laktat::openImport);
+    connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
+            &BackgroundPanel::showPictureList);
+    QMenu *report = addNamedMenu(bar, "report", tr("Report"));
+    m_previewAction = addNamedAction(report, "preview", tr("Print preview..."));
+    m_pdfAction = addNamedAction(report, "pdfReport", tr("Save as PDF..."));
+    addBarAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
+    connect(addBarAction(bar, "Help", tr(" Help")), &QAction::triggered, this, &Laktat::runHelp);
+}
+
+void Laktat::buildCommands(QWidget *area) {
+    const int top = 8400;
+    m_calculateButton =
+        makeButton(area, "Command9", tr("Calculate"), twipsRect(60, top, 1560, ButtonHeight));
+    m_saveButton =
+        makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
+    m_printButton =
+        makeButton(area, "Command10", tr("Print"), twipsRect(60, top + 450, 1560, ButtonHeight));
+    m_clearScreenButton = makeButton(area, "SSCOmmand15", tr("Clear screen"),
+                                     twipsRect(1740, top + 450, 1560, ButtonHeight));
+    auto *exitButton =
+        makeButton(area, "SSCommand6", tr("Exit"), twipsRect(60, top + 900, 3240, ButtonHeight));
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+
+    m_createPanel = new CreateDatabasePanel(area, twipsRect(GraphLeft, GraphTop, 6000, 1200));
+}
+
+void Laktat::buildSearchFrame(QWidget *area) {
+    const int left = GraphLeft + GraphWidth + 120;
+    m_searchPanel = new SearchPanel(area, twipsRect(left, GraphTop, 3600, 6960));
+    m_results = m_searchPanel->results();
+    m_freeze = m_searchPanel->freezeBox();
+    m_fileList->frame()->move(m_searchPanel->geometry().topLeft());
+}
+
+void Laktat::buildSideControls(QWidget *area) {
+    const int top = GraphTop + GraphHeight + 120;
+    m_comparison = new ComparisonPanel(area);
+    m_comparison->setGeometry(twipsRect(GraphLeft, top, GraphWidth, 2400));
+
+    m_threshold = new ThresholdPanel(
+        area, twipsRect(GraphLeft + GraphWidth + 120, top, 3600, 2760),
+        twipsRect(GraphLeft, top + 2520, GraphWidth, 1020), m_test,
+        [this] { return freezeChecked(); },
+        [this] { return slidersActive(m_slidersInert, freezeChecked(), m_test.stepCount); });
+    connect(m_threshold, &ThresholdPanel::thresholdRequested, this, &Laktat::runThreshold);
+    connect(m_threshold, &ThresholdPanel::unitMissing, this,
+            [this] { showMessage(this, QStringLiteral("Select speed !")); });
+    connect(m_entry, &EntryPanel::maxHrChanged, m_threshold, &ThresholdPanel::showZonesFor);
+
+    connect(m_calculateButton, &QPushButton::clicked, this, &Laktat::calculate);
+    connect(m_freeze, &QCheckBox::clicked, this, &Laktat::freezeCurveClicked);
+    wireReport();
+}
+
+void Laktat::wireReport() {
+    ReportPanel::Sources sources;
+    sources.window = this;
+    sources.entry = m_entry;
+    sources.threshold = m_threshold;
+    sources.test = &m_test;
+    sources.analysis = &m_analysis;
+    sources.styles = m_styles;
+    sources.graph = m_graph;
+    sources.freeze = m_freeze;
+    sources.comparison = m_comparison;
+    sources.printer = [this]() -> QPrinter & { return printer(); };
+    m_report = new ReportPanel(sources, this);
+    connect(m_printButton, &QPushButton::clicked, m_report, &ReportPanel::print);
+    connect(m_previewAction, &QAction::triggered, m_report, &ReportPanel::showPreview);
+    connect(m_pdfAction, &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
+    connect(m_report, &ReportPanel::reportFailed, this,
+            [this](const QString &text) { showMessage(this, text); });
+    m_readout =
+        new CursorReadoutPanel(m_graph, m_analysis.pointTable, [this] { return freezeChecked(); });
+}
+
+bool Laktat::saveReportPdf(const QString &path) {
+    return m_report->savePdf(path);
+}
+
+QPrinter &Laktat::printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void Laktat::runPrinterSetup() {
+    runPrinterSetupDialog(printer(), this);
+}
+
+void Laktat::runHelp() {
+    const QString tutorial = QDir(m_programFolder).filePath(TutorialProgram);
+    if (!QFileInfo(tutorial).isFile() || !QProcess::startDetached(tutorial, {}, m_programFolder))
+        showMessage(this, tr("The tutorial program is not installed."));
+}

@@ -1,0 +1,219 @@
+// The report's window side: gathers the page's inputs from the main window's panels and sends the
+// page to the printer, the print preview or a PDF file.
+#include "ui/report/report_panel.h"
+
+#include "domain/analysis/calculation_run.h"
+#include "ui/threshold/threshold_panel.h"
+#include "ui/comparison/comparison_panel.h"
+#include "domain/exercise/current_exercise.h"
+#include "ui/entry/entry_panel.h"
+#include "ui/graph/graph_widget.h"
+#include "ui/graph/style_panel.h"
+#include "domain/report/page_surface.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace kavren {
+
+namespace {
+
+// Longest horse name taken into a suggested file name.
+constexpr int MaxNameInFileName = 100;
+
+} // namespace
+
+QString suggestedPdfName(const QString &name, const QString &date) {
+    static const QString Forbidden = QStringLiteral("/\\:*?\"<>|");
+    const auto cleaned = [](QString text) {
+        for (QChar &c : text)
+            if (Forbidden.contains(c) || c.category() == QChar::Other_Control)
+                c = QLatin1Char('-');
+        return text.trimmed();
+    };
+    QString horse = cleaned(name.left(MaxNameInFileName));
+    if (horse.startsWith(QLatin1Char('.')))
+        horse.replace(0, 1, QLatin1Char('-'));
+    if (horse.isEmpty())
+        horse = QStringLiteral("Report");
+    const QString day = cleaned(date);
+    return (day.isEmpty() ? horse : horse + QLatin1Char(' ') + day) + QStringLiteral(".pdf");
+}
+
+ReportPanel::ReportPanel(const Sources &sources, QObject *parent)
+    : QObject(parent), m_sources(sources),
+      m_pdfFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {}
+
+QString ReportPanel::horseName() const {
+    return m_sources.entry->horseField(HorseField::Name)->text();
+}
+
+void ReportPanel::gatherIdentity(ReportInputs &in) const {
+    copyIdentity(m_sources.entry->identity(), in);
+}
+
+// The comparison table as shown: the dates and the values of up to six tests, and the per cents.
+ReportTable ReportPanel::gatherTable() const {
+    ReportTable table;
+    const ComparisonPanel *comparison = m_sources.comparison;
+    if (!comparison)
+        return table;
+    for (std::size_t r = 0; r < ReportTable::ValueRows; ++r) {
+        table.values[0][r] = comparison->dateText(int(r));
+        for (std::size_t c = 1; c < ReportTable::ValueColumns; ++c) {
+            table.values[c][r] = comparison->valueText(int(c) - 1, int(r));
+            table.extrapolated[c][r] = comparison->isExtrapolated(int(c) - 1, int(r));
+        }
+    }
+    for (std::size_t c = 0; c < ReportTable::ChangeColumns; ++c)
+        for (std::size_t r = 0; r < ReportTable::ChangeRows; ++r)
+            table.changes[c][r] = comparison->percentText(int(c), int(r));
+    return table;
+}
+
+ReportInputs ReportPanel::gatherInputs() const {
+    ReportInputs in;
+    gatherIdentity(in);
+    const EntryPanel &entry = *m_sources.entry;
+    in.comments = entry.commentsField()->toPlainText();
+    const TestSteps steps = entry.steps();
+    for (std::size_t i = 0; i < StepRows; ++i) {
+        in.lactate[i] = steps[i].lactate;
+        in.hr[i] = steps[i].hr;
+        in.speed[i] = steps[i].speedText;
+    }
+    in.speedCaption = entry.speedCaption()->text();
+    in.recovery = m_sources.test->speedUnit == SpeedUnit::RecoveryTime;
+    const ThresholdPanel &threshold = *m_sources.threshold;
+    in.thresholdLactate = threshold.lactateField()->text();
+    in.thresholdHr = threshold.hrField()->text();
+    in.thresholdSpeed = threshold.speedField()->text();
+    in.thresholdPace = threshold.paceText();
+    in.table = gatherTable();
+    in.zones = threshold.zoneTexts();
+    in.curves = m_sources.analysis->frozenCurves;
+    in.curveSlot = m_sources.test->curveSlot;
+    in.fit = m_sources.test->fit;
+    in.scale = m_sources.test->scale;
+    in.freezeChecked = m_sources.freeze->isChecked();
+    in.picture = m_sources.graph->backgroundPicture();
+    in.styles = m_sources.styles->settings();
+    return in;
+}
+
+bool ReportPanel::drawPage(QPaintDevice &device) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    GraphScale printed;
+    {
+        PageSurface surface(painter);
+        printed = drawReportPage(surface, gatherInputs());
+    }
+    // The page chose the axis ranges again from the screen's axis tops; the graph keeps them.
+    GraphScale &scale = m_sources.test->scale;
+    scale.lactateAxisMax = printed.lactateAxisMax;
+    scale.lactateScale = printed.lactateScale;
+    scale.hrAxisMax = printed.hrAxisMax;
+    scale.hrBase = printed.hrBase;
+    scale.hrScale = printed.hrScale;
+    return painter.end();
+}
+
+bool ReportPanel::runPrintDialog(QPrinter &printer) {
+    if (m_printDialog)
+        return m_printDialog(printer);
+    QPrintDialog dialog(&printer, m_sources.window);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void ReportPanel::print() {
+    QPrinter &printer = m_sources.printer();
+    if (!runPrintDialog(printer))
+        return;
+    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.isValid()) {
+        emit reportFailed(tr("The report was not printed: no printer is available."));
+        return;
+    }
+    if (!drawPage(printer)) {
+        const QString target = printer.outputFormat() == QPrinter::PdfFormat
+                                   ? QDir::toNativeSeparators(printer.outputFileName())
+                                   : printer.printerName();
+        emit reportFailed(
+            target.isEmpty()
+                ? tr("The report was not printed: no printer is available.")
+                : tr("The report was not printed: %1 could not be written to.").arg(target));
+        return;
+    }
+    // A printed page ends the keeping of curves, through the box's own action.
+    if (m_sources.freeze->isChecked())
+        m_sources.freeze->click();
+}
+
+void ReportPanel::showPreview() {
+    QPrintPreviewDialog dialog(&m_sources.printer(), m_sources.window);
+    dialog.setObjectName(QStringLiteral("reportPreview"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *printer) { drawPage(*printer); });
+    dialog.exec();
+}
+
+QString ReportPanel::testDateText() const {
+    const QString loaded = m_sources.test->testDate.trimmed();
+    return loaded.isEmpty() ? m_today().toString(Qt::ISODate) : loaded;
+}
+
+QString ReportPanel::askPdfPath(const QString &suggested) {
+    if (m_pdfFileDialog)
+        return m_pdfFileDialog(suggested);
+    return QFileDialog::getSaveFileName(m_sources.window, tr("Save as PDF"), suggested,
+                                        tr("PDF files (*.pdf)"));
+}
+
+void ReportPanel::saveAsPdf() {
+    const QString name = suggestedPdfName(horseName(), testDateText());
+    const QString path = askPdfPath(QDir(m_pdfFolder).filePath(name));
+    if (path.isEmpty())
+        return;
+    savePdf(path);
+}
+
+bool ReportPanel::savePdf(const QString &path) {
+    // The page is made in memory first and the file replaced in one step, so that a folder that
+    // cannot be written or a full disk leaves no half-written file and is reported.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    bool drawn = false;
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageLayout(m_sources.printer().pageLayout());
+        writer.setCreator(QStringLiteral("Kavren Equine"));
+        writer.setTitle(horseName());
+        drawn = drawPage(writer);
+    }
+    QSaveFile file(path);
+    const bool written = drawn && file.open(QIODevice::WriteOnly) &&
+                         file.write(pdf.data()) == pdf.data().size() && file.commit();
+    if (!written) {
+        emit reportFailed(tr("The report could not be saved as PDF: %1 could not be written.")
+                              .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    m_pdfFolder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+} // namespace kavren

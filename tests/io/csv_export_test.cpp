@@ -1,0 +1,237 @@
+// The CSV export: field quoting and the formula guard, awkward texts read back by an RFC 4180
+// reader (and by Python's csv module where python3 is installed), the unpacked steps, the
+// comparison section, and exports that are cancelled or cannot be written.
+#include "io/csv_export.h"
+
+#include "support/csv_reader.h"
+#include "support/qt_printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace kavren {
+namespace {
+
+using testing::readCsv;
+
+TEST(CsvField, QuotesOnlyWhatNeedsIt) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"Bella", "Bella"},
+        {"", ""},
+        {"a,b", "\"a,b\""},
+        {"say \"ho\"", "\"say \"\"ho\"\"\""},
+        {"one\r\ntwo", "\"one\r\ntwo\""},
+        {"one\ntwo", "\"one\ntwo\""},
+        {"  blanks kept  ", "  blanks kept  "},
+    };
+    for (const auto &[text, field] : cases)
+        EXPECT_EQ(csvField(QString::fromUtf8(text)), QString::fromUtf8(field)) << text;
+}
+
+TEST(CsvField, FormulaLookingTextsGetAnApostropheButNumbersStayNumbers) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"=SUM(A1:A9)", "'=SUM(A1:A9)"},
+        {"+46 70 123", "'+46 70 123"}, // not one number: a spreadsheet would add it up
+        {"-2+3", "'-2+3"},
+        {"@cmd", "'@cmd"},
+        {"\tlead", "'\tlead"},
+        {"=HYPERLINK(\"x\",\"y\")", "\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\""},
+        {"-6.3", "-6.3"}, // a per-cent decrease
+        {"+5", "+5"},
+        {"-1E+30", "-1E+30"},
+        {"a=b", "a=b"}, // only a leading sign counts
+    };
+    for (const auto &[text, field] : cases)
+        EXPECT_EQ(csvField(QString::fromUtf8(text)), QString::fromUtf8(field)) << text;
+}
+
+TestRow awkwardTest() {
+    TestRow row;
+    row.name = QStringLiteral("Åsa \"Blixt\", Jr");
+    row.testDate = QStringLiteral("2026-03-14 10:05:00");
+    row.breed = QStringLiteral("=1+1");
+    row.age = QStringLiteral("5");
+    row.sex = QStringLiteral("Sto");
+    row.discipline = QStringLiteral("Rid");
+    row.pictureName = QStringLiteral("dummy.jpg");
+    row.maxHr = QStringLiteral("225");
+    row.stable = QStringLiteral("Östra Ängby, stall 3");
+    row.trainer = QStringLiteral("José Müller");
+    row.stepData = QStringLiteral("1.2 128 360 1.5 145 390 2.40 166 420");
+    row.comments = QStringLiteral("Lame left fore?\r\n\"Check\" again, next week\r\n-");
+    return row;
+}
+
+QString contentsOf(const QString &path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QString::fromUtf8(file.readAll());
+}
+
+class CsvFile : public ::testing::Test {
+protected:
+    QString path() const { return m_dir.filePath(QStringLiteral("export.csv")); }
+    QStringList filesInFolder() const {
+        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    QTemporaryDir m_dir;
+    std::vector<TestRow> m_tests{awkwardTest()};
+    ComparisonCells m_cells;
+    PercentCells m_percent;
+    CsvContent content() const { return {m_tests, &m_cells, &m_percent, false}; }
+};
+
+TEST_F(CsvFile, AwkwardTextsComeBackWhole) {
+    ASSERT_EQ(exportCsvFile(path(), content(), {}).outcome, CsvOutcome::Written);
+    const QString text = contentsOf(path());
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+    const testing::CsvReading csv = readCsv(text);
+    ASSERT_TRUE(csv.error.isEmpty()) << csv.error.toStdString();
+    ASSERT_GE(csv.records.size(), 2u);
+    const QStringList header = csv.records[0];
+    const QStringList test = csv.records[1];
+    for (const QStringList &record : csv.records)
+        EXPECT_EQ(record.size(), header.size()) << record.join(u'|').toStdString();
+    const auto field = [&](const char *column) {
+        return test.value(header.indexOf(QLatin1String(column)));
+    };
+    EXPECT_EQ(field("Namn"), "Åsa \"Blixt\", Jr");
+    EXPECT_EQ(field("Ras"), "'=1+1");
+    EXPECT_EQ(field("Stall"), "Östra Ängby, stall 3");
+    EXPECT_EQ(field("Coach"), "José Müller");
+    EXPECT_EQ(field("Kommentarer"), "Lame left fore?\r\n\"Check\" again, next week\r\n-");
+    EXPECT_EQ(field("Data"), "1.2 128 360 1.5 145 390 2.40 166 420");
+    EXPECT_EQ(header.indexOf(QStringLiteral("ExDatum")), -1);
+    // UTF-8 without a byte-order mark: Å is C3 85.
+    QFile raw(path());
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    const QByteArray bytes = raw.readAll();
+    EXPECT_TRUE(bytes.startsWith("Namn,"));
+    EXPECT_TRUE(bytes.contains("\xC3\x85sa"));
+}
+
+TEST_F(CsvFile, StepsAreUnpackedWithSpeedsInMetresPerSecond) {
+    ASSERT_EQ(exportCsvFile(path(), content(), {}).outcome, CsvOutcome::Written);
+    const testing::CsvReading csv = readCsv(contentsOf(path()));
+    ASSERT_GE(csv.records.size(), 2u);
+    const QStringList &header = csv.records[0];
+    const auto series = [&](const char *name) {
+        QStringList values;
+        for (int i = 1; i <= 6; ++i)
+            values << csv.records[1].value(
+                header.indexOf(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(i)));
+        return values;
+    };
+    // Riding speeds in m/min: 360, 390 and 420 divided by 60. A stored 2.40 reads as 2.4.
+    EXPECT_EQ(series("Lactate"), QStringList({"1.2", "1.5", "2.4", "", "", ""}));
+    EXPECT_EQ(series("Hr"), QStringList({"128", "145", "166", "", "", ""}));
+    EXPECT_EQ(series("Speed"), QStringList({"6", "6.5", "7", "", "", ""}));
+}
+
+TEST_F(CsvFile, HeartRateOnlyAndRecoveryTestsLeaveOutWhatTheyDoNotHave) {
+    TestRow hrOnly = awkwardTest();
+    hrOnly.stepData = QStringLiteral("0.1 150 360 0.1 160 390 0.1 170 420");
+    TestRow recovery = awkwardTest();
+    recovery.discipline = QStringLiteral("Recovery");
+    recovery.stepData = QStringLiteral("6 180 1 5 150 5 3 120 10");
+    const QStringList header = testCsvHeader();
+    const QStringList hrOnlyFields = testCsvFields(hrOnly);
+    const QStringList recoveryFields = testCsvFields(recovery);
+    EXPECT_EQ(hrOnlyFields.value(header.indexOf(QStringLiteral("Lactate1"))), "");
+    EXPECT_EQ(hrOnlyFields.value(header.indexOf(QStringLiteral("Hr1"))), "150");
+    EXPECT_EQ(recoveryFields.value(header.indexOf(QStringLiteral("Lactate1"))), "6");
+    EXPECT_EQ(recoveryFields.value(header.indexOf(QStringLiteral("Speed1"))), "");
+}
+
+TEST_F(CsvFile, ComparisonTableFollowsWithPerCentsInTheRowOfTheirTest) {
+    m_cells.datex[0] = QStringLiteral("2026-03-14");
+    m_cells.labelx[0] = QStringLiteral("1:39");
+    m_cells.hr4x[0] = QStringLiteral("208");
+    m_cells.datex[1] = QStringLiteral("2026-04-02");
+    m_cells.labelx[1] = QStringLiteral("1:36");
+    m_percent.v200P[0] = QStringLiteral("-6.3");
+    ASSERT_EQ(exportCsvFile(path(), content(), {}).outcome, CsvOutcome::Written);
+    const testing::CsvReading csv = readCsv(contentsOf(path()));
+    ASSERT_TRUE(csv.error.isEmpty()) << csv.error.toStdString();
+    // Header, one test, an empty record, the table's header and its two filled rows.
+    ASSERT_EQ(csv.records.size(), 6u);
+    EXPECT_TRUE(csv.records[2].join(QString()).isEmpty());
+    const QStringList expectedHeader = {"Date",   "V200", "V200 %", "VLa2", "VLa2 %", "VLa4",
+                                        "VLa4 %", "Hr2",  "Hr2 %",  "Hr4",  "Hr4 %"};
+    EXPECT_EQ(csv.records[3].mid(0, 11), expectedHeader);
+    EXPECT_EQ(csv.records[4].mid(0, 11),
+              QStringList({"2026-03-14", "1:39", "", "", "", "", "", "", "", "208", ""}));
+    EXPECT_EQ(csv.records[5].mid(0, 3), QStringList({"2026-04-02", "1:36", "-6.3"}));
+    EXPECT_EQ(comparisonCsvHeader(true).mid(9, 3), QStringList({"Hr(0)", "Hr(0) %", "Hr(5)"}));
+}
+
+TEST_F(CsvFile, CancelledExportLeavesNoFile) {
+    m_tests.assign(2500, awkwardTest());
+    int reports = 0;
+    const auto cancelAtSecondReport = [&reports](qsizetype) { return ++reports < 2; };
+    const CsvExportResult result = exportCsvFile(path(), content(), cancelAtSecondReport);
+    EXPECT_EQ(result.outcome, CsvOutcome::Cancelled);
+    EXPECT_EQ(reports, 2);
+    EXPECT_TRUE(filesInFolder().isEmpty()) << filesInFolder().join(u' ').toStdString();
+}
+
+TEST_F(CsvFile, CancelledExportKeepsAnEarlierFileAsItWas) {
+    {
+        QFile earlier(path());
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier export\r\n");
+    }
+    const CsvExportResult result =
+        exportCsvFile(path(), content(), [](qsizetype) { return false; });
+    EXPECT_EQ(result.outcome, CsvOutcome::Cancelled);
+    EXPECT_EQ(contentsOf(path()), "earlier export\r\n");
+    EXPECT_EQ(filesInFolder(), QStringList({"export.csv"}));
+}
+
+TEST_F(CsvFile, UnwritablePlaceIsReported) {
+    const QString missing = m_dir.filePath(QStringLiteral("no such folder/export.csv"));
+    const CsvExportResult result = exportCsvFile(missing, content(), {});
+    EXPECT_EQ(result.outcome, CsvOutcome::Failed);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("no such folder")))
+        << result.error.toStdString();
+}
+
+// Python's csv module, a reader written by others, reads the same fields back.
+TEST_F(CsvFile, PythonCsvModuleReadsTheSameFields) {
+    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (python.isEmpty())
+        GTEST_SKIP() << "python3 is not installed; the check with Python's csv module is skipped";
+    ASSERT_EQ(exportCsvFile(path(), content(), {}).outcome, CsvOutcome::Written);
+    QProcess process;
+    process.start(python,
+                  {QStringLiteral("-c"),
+                   QStringLiteral("import csv, json, sys\n"
+                                  "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                                  "    print(json.dumps(list(csv.reader(f))))\n"),
+                   path()});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const QJsonArray records = QJsonDocument::fromJson(process.readAllStandardOutput()).array();
+    const testing::CsvReading ours = readCsv(contentsOf(path()));
+    ASSERT_EQ(std::size_t(records.size()), ours.records.size());
+    for (qsizetype r = 0; r < records.size(); ++r) {
+        QStringList fields;
+        for (const QJsonValue &value : records[r].toArray())
+            fields << value.toString();
+        EXPECT_EQ(fields, ours.records[std::size_t(r)]);
+    }
+    const QStringList header = ours.records[0];
+    EXPECT_EQ(ours.records[1].value(header.indexOf(QStringLiteral("Kommentarer"))),
+              awkwardTest().comments);
+}
+
+} // namespace
+} // namespace kavren
