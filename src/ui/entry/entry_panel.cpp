@@ -245,7 +245,7 @@ QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
 
 void EntryPanel::showHeartRateOnly() {
     for (QLineEdit *lactate : m_lactate) {
-        lactate->setText(writeNumber(0.1));
+        lactate->setText(kHeartRateOnlyLactateText);
         lactate->hide();
     }
     m_lactateCaption->hide();

@@ -35,7 +35,7 @@ void Laktat::openImport() {
     // What the import changes on screen before anything is taken over; a "Close" puts it back.
     m_displayBeforeImport = {m_test.hrOnly, m_test.speedUnit};
     clearAll();
-    m_database.selectedDatabaseName = QStringLiteral(" ");
+    m_database.selectedDatabaseName = kChosenByImportOrLink;
     m_test.importedFromFile = true;
     m_entry->unitOption(SpeedUnit::MinPerKm)->setChecked(true);
     chooseUnit(SpeedUnit::MinPerKm);

@@ -37,7 +37,7 @@ void Laktat::linkConnected() {
     // the empty test a V200.
     m_test.fit = {};
     m_test.fitDouble = {};
-    m_database.selectedDatabaseName = QStringLiteral(" ");
+    m_database.selectedDatabaseName = kChosenByImportOrLink;
     m_entry->hrField(0)->setText(QStringLiteral("120"));
     selectMinPerKm();
     m_linkActive = true;
