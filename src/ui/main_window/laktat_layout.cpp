@@ -19,6 +19,7 @@
 #include "ui/report/report_panel.h"
 #include "ui/common/message_dialog.h"
 #include "ui/common/twips.h"
+#include "ui/common/named_controls.h"
 #include "ui/common/window_scale.h"
 
 #include <QActionGroup>
@@ -70,14 +71,6 @@ protected:
 };
 
 const QString TutorialProgram = QStringLiteral("eBookTutorial.exe");
-
-QPushButton *makeButton(QWidget *area, const char *name, const QString &caption,
-                        const QRect &geometry) {
-    auto *button = new QPushButton(caption, area);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 QAction *addNamedAction(QMenu *menu, const char *name, const QString &caption) {
     QAction *action = menu->addAction(caption);
@@ -232,16 +225,16 @@ void Laktat::buildMenus() {
 
 void Laktat::buildCommands(QWidget *area) {
     const int top = 8400;
-    m_calculateButton =
-        makeButton(area, "Command9", tr("Calculate"), twipsRect(60, top, 1560, ButtonHeight));
-    m_saveButton =
-        makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
-    m_printButton =
-        makeButton(area, "Command10", tr("Print"), twipsRect(60, top + 450, 1560, ButtonHeight));
-    m_clearScreenButton = makeButton(area, "SSCOmmand15", tr("Clear screen"),
-                                     twipsRect(1740, top + 450, 1560, ButtonHeight));
-    auto *exitButton =
-        makeButton(area, "SSCommand6", tr("Exit"), twipsRect(60, top + 900, 3240, ButtonHeight));
+    m_calculateButton = namedControl<QPushButton>(area, "Command9", tr("Calculate"),
+                                                  twipsRect(60, top, 1560, ButtonHeight));
+    m_saveButton = namedControl<QPushButton>(area, "Command6", tr("Save work"),
+                                             twipsRect(1740, top, 1560, ButtonHeight));
+    m_printButton = namedControl<QPushButton>(area, "Command10", tr("Print"),
+                                              twipsRect(60, top + 450, 1560, ButtonHeight));
+    m_clearScreenButton = namedControl<QPushButton>(area, "SSCOmmand15", tr("Clear screen"),
+                                                    twipsRect(1740, top + 450, 1560, ButtonHeight));
+    auto *exitButton = namedControl<QPushButton>(area, "SSCommand6", tr("Exit"),
+                                                 twipsRect(60, top + 900, 3240, ButtonHeight));
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 
     m_createPanel = new CreateDatabasePanel(area, twipsRect(GraphLeft, GraphTop, 6000, 1200));
