@@ -18,6 +18,7 @@
 #include "ui/graph/background_panel.h"
 #include "ui/common/file_list_panel.h"
 #include "ui/graph/graph_widget.h"
+#include "ui/hrm_import/import_controller.h"
 #include "ui/entry/entry_panel.h"
 #include "ui/common/message_dialog.h"
 #include "domain/exercise/numeric_text.h"
@@ -640,8 +641,7 @@ void Laktat::clearAll() {
     // A loaded test or taken-over file still settling is dropped with the rest: its calculation
     // would fill the emptied screen again.
     m_loadSettle->stop();
-    if (m_importSettle)
-        m_importSettle->stop();
+    m_import->cancelSettle();
     kavren::clearAll(m_test, m_analysis.comparison, m_percent, m_samples);
     m_pendingSave.reset();
     m_savedWork.clear();
