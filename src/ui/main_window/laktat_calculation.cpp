@@ -76,7 +76,7 @@ void Laktat::runCalculation() {
     }
     if (result.writeHrOnlyLactates)
         for (int row = 0; row < StepRows; ++row)
-            m_entry->lactateField(row)->setText(writeNumber(0.1));
+            m_entry->lactateField(row)->setText(kHeartRateOnlyLactateText);
     if (result.puls1Text)
         m_entry->hrField(0)->setText(*result.puls1Text);
     if (result.slider2Maximum)

@@ -24,7 +24,7 @@ void Laktat::showFitStatus(const CalculationInputs &inputs, const CalculationRes
     const bool hrOnlyLactates = result.writeHrOnlyLactates;
     StepTexts lactate = inputs.lactate;
     if (hrOnlyLactates)
-        lactate.fill(QStringLiteral("0.1"));
+        lactate.fill(kHeartRateOnlyLactateText);
     const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
     const StepReadings steps =
         readSteps(recovery ? inputs.speedText : inputs.speedMs, lactate, inputs.hr);
