@@ -63,6 +63,7 @@ void Laktat::takeOverImport() {
     const TakeOverPlan plan = planTakeOver(file, notice.steps);
     m_analysis.comparison.datex[0] = plan.dateCell;
     m_test.recordingDate = plan.recordingDate;
+    m_test.recordingMoment = plan.dateCell;
     m_comparison->showValues(m_analysis.comparison);
     m_entry->setHeartRates(plan.maxHr, plan.restHr);
     m_importNote = file.noteText;
