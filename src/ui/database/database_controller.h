@@ -41,7 +41,9 @@ struct ShownTest {
     LoadedTest test;
     bool takeComments = true; // an erase that selected nothing loads the test without them
     bool frozen = false;      // "Freeze curve" was ticked: the curve slot and background stay
-    QString testPicture;      // the test's own picture to show as background, or empty
+    // With "Background" ticked: the test's own picture as background (its path, empty when the
+    // stored name is no plain file name).
+    std::optional<QString> testPicture;
 };
 
 class DatabaseController : public QObject {

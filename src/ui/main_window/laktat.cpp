@@ -308,8 +308,8 @@ void Laktat::showLoadedTest(const ShownTest &shown) {
     if (!shown.frozen) {
         if (!m_background->backgroundDropped())
             m_graph->removeBackgroundPicture();
-        if (!shown.testPicture.isEmpty()) {
-            const QFileInfo picture(shown.testPicture);
+        if (shown.testPicture) {
+            const QFileInfo picture(*shown.testPicture);
             m_background->showTestPicture(picture.path(), picture.fileName());
         }
     }
