@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -52,7 +51,7 @@ DatabaseController::DatabaseController(const Parts &parts, Screen screen, QObjec
     m_createPanel = new CreateDatabasePanel(parts.area, parts.createGeometry);
     m_searchPanel = new SearchPanel(parts.area, parts.searchGeometry);
     m_results = m_searchPanel->results();
-    m_searchPanel->valueBox()->hide(); // shown once a criterion's values are listed
+    m_searchPanel->hideValues(); // shown once a criterion's values are listed
     m_createPanel->hide();
 
     connect(m_createPanel, &CreateDatabasePanel::createRequested, this,
@@ -344,7 +343,7 @@ void DatabaseController::loadTest(const TestRow &row, bool takeComments) {
     ShownTest shown;
     shown.test = unpackTest(row);
     shown.takeComments = takeComments;
-    shown.frozen = m_searchPanel->freezeBox()->isChecked();
+    shown.frozen = m_searchPanel->freezesCurve();
     if (!shown.frozen && m_searchPanel->showsTestPicture())
         shown.testPicture = picturePathOf(m_database.databaseFolder, shown.test.pictureName);
     emit testLoaded(shown);
