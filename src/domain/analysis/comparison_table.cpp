@@ -144,6 +144,7 @@ void clearAll(CurrentTest &test, ComparisonCells &cells, PercentCells &percent,
     test.discipline.clear();
     // The next test on screen is a new one: it must not carry the date of the test loaded before.
     test.testDate.clear();
+    test.recordingMoment.clear();
     clearComparisonTable(cells, percent);
     for (int row = 0; row <= 6; ++row)
         cells.matrix[std::size_t(row)].fill(0.0);

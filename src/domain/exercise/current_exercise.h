@@ -36,6 +36,9 @@ struct CurrentTest {
     bool importedFromFile = false;
     QString recordingDate; // date of an imported recording
     QString testDate;      // Datum of the test last loaded from the database
+    // Moment of an imported recording, "yyyy-mm-dd  hh:mm:ss" as the comparison table shows it;
+    // a saved imported test keeps it as its moment.
+    QString recordingMoment;
     ThresholdResults results;
     std::int16_t maxHr = 0; // Text21 as a whole number, for the recovery row
 

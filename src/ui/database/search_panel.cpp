@@ -106,6 +106,14 @@ void SearchPanel::focusValues() {
     m_values->setFocus();
 }
 
+void SearchPanel::hideValues() {
+    m_values->hide();
+}
+
+bool SearchPanel::freezesCurve() const {
+    return m_freeze->isChecked();
+}
+
 void SearchPanel::clearEnteredValue() {
     m_values->setEditText(QString());
 }

@@ -32,9 +32,9 @@ public:
 
     // The tests of the last search, by list entry.
     ResultListModel *results() const { return m_results; }
-    QComboBox *valueBox() const { return m_values; }
     // "Freeze curve" (SSCheck2): the report and the graph read it too.
     QCheckBox *freezeBox() const { return m_freeze; }
+    bool freezesCurve() const;
 
     // The criterion whose option is checked (0 = name … 6 = date); -1 when none is.
     int chosenCriterion() const;
@@ -45,6 +45,8 @@ public:
     void setCriterionValues(const QStringList &shown, const QList<QByteArray> &stored);
     // Shows the value list and gives it the focus.
     void focusValues();
+    // Hides the value list until a criterion's values are listed.
+    void hideValues();
     // Empties the text typed into the value box, keeping the listed values.
     void clearEnteredValue();
     // The value to search for: the stored bytes of the value chosen from the list, or the typed

@@ -63,6 +63,7 @@ void ImportController::takeOver() {
     const TakeOverPlan plan = planTakeOver(file, notice.steps);
     m_analysis.comparison.datex[0] = plan.dateCell;
     m_test.recordingDate = plan.recordingDate;
+    m_test.recordingMoment = plan.dateCell;
     emit recordingTakenOver(plan.maxHr, plan.restHr, file.noteText);
     m_samples.sampleCount -= 1;
     m_test.scale.hrScale = FileHrScale;

@@ -3,9 +3,9 @@
 #include "io/settings_file.h"
 #include "ui/threshold/threshold_panel.h"
 #include "ui/comparison/comparison_panel.h"
-#include "ui/database/create_database_panel.h"
-#include "ui/database/search_panel.h"
-#include "io/database/server_address.h"
+#include "ui/database/database_controller.h"
+#include "domain/analysis/slider_release.h"
+#include "io/database/loading.h"
 #include "ui/graph/background_panel.h"
 #include "ui/common/file_list_panel.h"
 #include "ui/graph/graph_widget.h"
@@ -19,14 +19,18 @@
 #include "ui/common/window_scale.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
@@ -50,15 +54,25 @@ const QString RecoveryHeader = QStringLiteral(
     "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
     "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
 
+void setChecked(QAbstractButton *button, bool checked) {
+    if (!button)
+        return;
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(checked);
+    button->setAutoExclusive(exclusive);
+}
+
 } // namespace
 
-Laktat::Laktat(const QString &programFolder, QWidget *parent)
-    : QMainWindow(parent), m_programFolder(QDir::cleanPath(programFolder)) {
+Laktat::Laktat(const QString &programFolder, Clock clock, QWidget *parent)
+    : QMainWindow(parent), m_clock(std::move(clock)),
+      m_programFolder(QDir::cleanPath(programFolder)) {
     setObjectName(QStringLiteral("laktat"));
     setWindowTitle(QStringLiteral("Kavren Equine"));
     buildWindow();
     startup();
-    showCurrentDatabase();
+    m_databaseCtl->showCurrentDatabase();
 }
 
 Laktat::~Laktat() = default;
@@ -73,8 +87,6 @@ void Laktat::startup() {
     m_styles->printerFrame()->hide();
     m_fileList->frame()->hide();
     m_link->hideFrame();
-    m_searchPanel->valueBox()->hide(); // shown once a criterion's values are listed
-    m_createPanel->hide();
 
     QDir::setCurrent(m_programFolder);
     QFile file(QDir(m_programFolder).filePath(SettingsFileName));
@@ -89,8 +101,7 @@ void Laktat::startup() {
     m_entry->hrField(StepRows)->hide();
     m_recalcTimer->start();
     readSettings(contents);
-    m_searchField = QStringLiteral("Namn");
-    m_searchPanel->chooseCriterion(0); // the search goes by name until another criterion is chosen
+    m_databaseCtl->searchByName();
     m_styles->colourHeartRateCaption();
     m_entry->unitOption(SpeedUnit::MinPerKm)->setChecked(true);
     chooseUnit(SpeedUnit::MinPerKm);
@@ -117,29 +128,7 @@ void Laktat::readSettings(const QByteArray &contents) {
     if (QLineEdit *field = m_styles->field(QStringLiteral("Text59")))
         field->setText(QString::number(m_tempoAxisColour));
     if (values.databasePath)
-        applyDatabaseLine(*values.databasePath);
-}
-
-void Laktat::applyDatabaseLine(const QString &line) {
-    m_database = databaseFromSettingsLine(line, m_programFolder);
-    m_createPanel->setPath(createBoxTextOf(line));
-    showCurrentDatabase();
-    if (isServerAddress(line) && hasPassword(line))
-        reportDatabaseProblem(parseServerAddress(line).error);
-    const QString folder = splitAtLastSeparator(line).folder;
-    if (!folder.isEmpty() && !isServerAddress(line) && QDir(folder).exists()) {
-        m_fileList->folders()->setPath(folder);
-        m_fileList->files()->setPath(m_fileList->folders()->path());
-    }
-}
-
-void Laktat::showCurrentDatabase() {
-    if (!m_databaseLabel) {
-        m_databaseLabel = new QLabel(this);
-        m_databaseLabel->setObjectName(QStringLiteral("CurrentDatabaseLabel"));
-        statusBar()->addPermanentWidget(m_databaseLabel);
-    }
-    m_databaseLabel->setText(QStringLiteral("Database: ") + shownDatabaseName(m_database));
+        m_databaseCtl->useSettingsLine(*values.databasePath);
 }
 
 void Laktat::chooseUnit(SpeedUnit unit) {
@@ -209,23 +198,8 @@ void Laktat::shutdown() {
                       "def4.txt could not be written; the settings of this session are not kept."));
 }
 
-QStringList Laktat::workOnScreen() const {
-    const HorseIdentity identity = m_entry->identity();
-    QStringList texts = {
-        identity.name,   identity.breed,   identity.age,   identity.sex,
-        identity.stable, identity.trainer, identity.maxHr, m_entry->commentsField()->toPlainText()};
-    for (const TestStep &step : m_entry->steps())
-        texts << (m_test.hrOnly ? QString() : step.lactate) << step.hr << step.speedText;
-    for (QString &text : texts)
-        text = text.trimmed();
-    return texts;
-}
-
 bool Laktat::hasUnsavedWork() const {
-    const QStringList screen = workOnScreen();
-    const bool empty =
-        std::all_of(screen.cbegin(), screen.cend(), [](const QString &t) { return t.isEmpty(); });
-    return !empty && screen != m_savedWork;
+    return m_databaseCtl->hasUnsavedWork();
 }
 
 void Laktat::closeWithoutAsking() {
@@ -237,7 +211,7 @@ void Laktat::closeEvent(QCloseEvent *event) {
     // A test still on its way to a server is not given up: the window closes once the server has
     // answered, and stays open with the test on screen if the save failed.
     if (databaseBusy()) {
-        m_closeWhenAnswered = true;
+        m_databaseCtl->closeWhenAnswered();
         event->ignore();
         return;
     }
@@ -253,7 +227,7 @@ void Laktat::closeEvent(QCloseEvent *event) {
             // database did not take, keeps the window open with the test on screen.
             const bool handedOver = saveWork();
             if (handedOver && databaseBusy())
-                m_closeWhenAnswered = true;
+                m_databaseCtl->closeWhenAnswered();
             if (!handedOver || databaseBusy() || hasUnsavedWork()) {
                 event->ignore();
                 return;
@@ -264,4 +238,198 @@ void Laktat::closeEvent(QCloseEvent *event) {
     event->accept();
     hide();
     QCoreApplication::quit();
+}
+
+QString Laktat::searchField() const {
+    return m_databaseCtl->searchField();
+}
+
+bool Laktat::saveWork() {
+    return m_databaseCtl->saveWork();
+}
+
+void Laktat::listCriterionValues() {
+    m_databaseCtl->listCriterionValues();
+}
+
+void Laktat::searchTests() {
+    m_databaseCtl->searchTests();
+}
+
+void Laktat::resultClicked(int listIndex) {
+    m_databaseCtl->resultClicked(listIndex);
+}
+
+void Laktat::setLoadSettleTime(int milliseconds) {
+    m_loadSettleMs = milliseconds;
+    m_databaseCtl->setLoadSettleTime(milliseconds);
+}
+
+bool Laktat::loadSettling() const {
+    return m_databaseCtl->loadSettling();
+}
+
+bool Laktat::databaseBusy() const {
+    return m_databaseCtl->busy();
+}
+
+TestToSave Laktat::testOnScreen() const {
+    TestToSave test;
+    copyIdentity(m_entry->identity(), test);
+    test.comments = m_entry->commentsField()->toPlainText();
+    test.discipline = m_test.discipline;
+    test.backgroundPictureName = m_background->backgroundPictureName();
+    test.lastDroppedPictureName = m_background->lastDroppedPictureName();
+    test.steps = m_entry->steps();
+    test.hrOnly = m_test.hrOnly;
+    test.importedFromFile = m_test.importedFromFile;
+    test.importedMoment = m_test.recordingMoment;
+    test.recordingDate = m_test.recordingDate;
+    return test;
+}
+
+void Laktat::showLoadedTest(const ShownTest &shown) {
+    const LoadedTest &test = shown.test;
+    if (shown.takeComments)
+        m_entry->commentsField()->setPlainText(test.comments);
+    m_threshold->clearThreshold();
+    if (!shown.frozen)
+        m_test.curveSlot = 0;
+    m_slidersInert = false;
+    m_entry->clearSteps();
+
+    HorseIdentity identity = m_entry->identity();
+    identity.name = test.name;
+    identity.breed = test.breed;
+    identity.age = test.age;
+    identity.sex = test.sex;
+    m_entry->setIdentity(identity);
+    m_test.testDate = test.testDate;
+    m_test.discipline = test.discipline;
+    if (QRadioButton *option = m_entry->unitOption(test.speedUnit)) {
+        option->setChecked(true);
+        chooseUnit(test.speedUnit);
+    }
+    if (test.unitLabel)
+        m_threshold->setPaceUnit(*test.unitLabel);
+
+    m_background->setBackgroundPictureName(test.pictureName);
+    if (!shown.frozen) {
+        if (!m_background->backgroundDropped())
+            m_graph->removeBackgroundPicture();
+        if (shown.testPicture) {
+            const QFileInfo picture(*shown.testPicture);
+            m_background->showTestPicture(picture.path(), picture.fileName());
+        }
+    }
+    if (test.axisCaption)
+        m_entry->speedCaption()->setText(*test.axisCaption);
+
+    m_test.stepCount = std::int16_t(test.stepCount);
+    if (test.stepCount >= 3 && test.stepCount <= StepRows)
+        for (int i = 0; i < test.stepCount; ++i) {
+            m_entry->lactateField(i)->setText(test.steps[std::size_t(i)].lactate);
+            m_entry->hrField(i)->setText(test.steps[std::size_t(i)].hr);
+            m_entry->speedField(i)->setText(test.steps[std::size_t(i)].speedText);
+        }
+    m_test.hrOnly = test.hrOnly;
+    m_entry->setLactateColumnVisible(!test.hrOnly);
+    if (test.hrOnly)
+        m_threshold->clearThreshold();
+
+    // The speeds are converted before the calculation reads them.
+    m_recalcTimer->start();
+    recalcTick();
+}
+
+void Laktat::calculateLoadedTest(bool frozen) {
+    if (!frozen) {
+        clearComparisonTable(m_analysis.comparison, m_percent);
+        m_comparison->showValues(m_analysis.comparison);
+    }
+    runCalculation();
+    PercentPassInputs inputs;
+    inputs.curveSlot = m_test.curveSlot;
+    inputs.recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+    inputs.hrOnlyTests = m_analysis.comparison.comparedHrOnly;
+    fillPercentCells(inputs, m_analysis.comparison, m_percent);
+    m_comparison->showPercents(m_percent);
+}
+
+void Laktat::clearAll() {
+    // A loaded test or taken-over file still settling is dropped with the rest: its calculation
+    // would fill the emptied screen again.
+    m_databaseCtl->forgetTest();
+    m_import->cancelSettle();
+    kavren::clearAll(m_test, m_analysis.comparison, m_percent, m_samples);
+    m_entry->clearSteps();
+    m_entry->clearIdentity();
+    m_threshold->clear();
+    for (SpeedUnit unit : {SpeedUnit::KmPerHour, SpeedUnit::MinPerKm, SpeedUnit::MetrePerMin})
+        setChecked(m_entry->unitOption(unit), false);
+    m_entry->commentsField()->setPlainText(kNoComments);
+    m_comparison->showValues(m_analysis.comparison);
+    m_comparison->showPercents(m_percent);
+    m_graph->surface().clear();
+}
+
+void Laktat::clearScreen() {
+    m_background->clearPicture();
+    m_threshold->hrSlider()->setValue(0);
+    m_threshold->lactateSlider()->setValue(0);
+    m_slidersInert = true;
+    m_fileList->files()->clearSelectedFileName();
+    m_background->setBackgroundPictureName(QString());
+    m_databaseCtl->clearSearch();
+    m_test.importedFromFile = false;
+    m_graph->surface().clear();
+    clearAll();
+    listCriterionValues();
+    if (m_freeze->isChecked()) {
+        m_freeze->setChecked(false);
+        freezeCurveClicked();
+    }
+}
+
+// "Save work" takes the focus when the mouse comes over it; leaving the trainer field moves on to
+// "Save work" for an imported test, else to the first step field shown.
+bool Laktat::eventFilter(QObject *watched, QEvent *event) {
+    // A slider is released after a drag of its handle or a click on its groove; the rule runs once
+    // the slider has taken the click.
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched == m_threshold->hrSlider() || watched == m_threshold->lactateSlider())) {
+        const bool hrSlider = watched == m_threshold->hrSlider();
+        QMetaObject::invokeMethod(
+            this, [this, hrSlider] { sliderReleased(hrSlider); }, Qt::QueuedConnection);
+    } else if (event->type() == QEvent::Enter && watched == m_saveButton) {
+        m_saveButton->setFocus();
+    } else if (event->type() == QEvent::FocusOut &&
+               watched == m_entry->horseField(HorseField::Trainer) &&
+               static_cast<QFocusEvent *>(event)->reason() == Qt::TabFocusReason) {
+        if (m_test.importedFromFile)
+            m_saveButton->setFocus();
+        else if (m_entry->lactateField(0)->isVisible())
+            m_entry->lactateField(0)->setFocus();
+        else
+            m_entry->hrField(0)->setFocus();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Laktat::sliderReleased(bool hrSlider) {
+    QSlider *slider = hrSlider ? m_threshold->hrSlider() : m_threshold->lactateSlider();
+    const SliderRelease release =
+        hrSlider ? heartRateSliderReleased(freezeChecked(), m_entry->hrField(0)->text())
+                 : lactateSliderReleased(freezeChecked(), m_entry->lactateField(0)->text());
+    switch (release) {
+    case SliderRelease::RunThreshold:
+        runThreshold();
+        break;
+    case SliderRelease::SetToZero:
+        slider->setValue(0);
+        break;
+    case SliderRelease::SetTo120:
+        slider->setValue(120);
+        break;
+    }
 }

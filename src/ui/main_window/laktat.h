@@ -10,6 +10,7 @@
 #include "io/database/saving.h"
 #include "io/database/search.h"
 #include "io/database/database_location.h"
+#include "domain/exercise/clock.h"
 #include "domain/exercise/current_exercise.h"
 #include "domain/exercise/speed_unit.h"
 
@@ -30,29 +31,28 @@ class QTimer;
 namespace kavren {
 class BackgroundPanel;
 class ComparisonPanel;
-class CreateDatabasePanel;
+class DatabaseController;
 class CursorReadoutPanel;
 class CsvExportDialog;
-class DatabaseQueue;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
 class ImportController;
 class LinkController;
 class ReportPanel;
-class ResultListModel;
-class SearchPanel;
 class StylePanel;
 class ThresholdPanel;
 class WindowScale;
-struct LoadedTest;
+struct ShownTest;
 } // namespace kavren
 
 class Laktat : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the start-up with the settings file "def4.txt" of the program folder.
-    explicit Laktat(const QString &programFolder, QWidget *parent = nullptr);
+    // The clock gives the moment a test is saved.
+    explicit Laktat(const QString &programFolder, kavren::Clock clock = kavren::systemClock(),
+                    QWidget *parent = nullptr);
     ~Laktat() override;
 
     // True when the settings file could not be opened; the program then ends.
@@ -61,7 +61,7 @@ public:
     kavren::CurrentTest &currentTest() { return m_test; }
     const kavren::CurrentDatabase &currentDatabase() const { return m_database; }
     QString programFolder() const { return m_programFolder; }
-    QString searchField() const { return m_searchField; }
+    QString searchField() const;
     QString importFolder() const;
     int tempoAxisColour() const { return m_tempoAxisColour; }
     QSize graphBaseSize() const { return {m_graphBaseWidth, m_graphBaseHeight}; }
@@ -102,7 +102,7 @@ public:
     void clearAll();
     // How long loading a test lets the window settle before it calculates (0.6 s); at 0 the
     // calculation runs at once.
-    void setLoadSettleTime(int milliseconds) { m_loadSettleMs = milliseconds; }
+    void setLoadSettleTime(int milliseconds);
     // True while a loaded test waits for its calculation.
     bool loadSettling() const;
     // True while a taken-over heart-rate file waits to calculate.
@@ -134,66 +134,28 @@ private:
     void buildSearchFrame(QWidget *area);
     void buildSideControls(QWidget *area);
     void bringOverFramesToFront();
-    // Status bar: the test just saved; the outcome of the fit of the last calculation run.
-    void showSavedStatus(const QString &name, const QString &moment);
+    // Status bar: the outcome of the fit of the last calculation run.
     void showFitStatus(const kavren::CalculationInputs &inputs,
                        const kavren::CalculationResult &result);
     void startup();
     void readSettings(const QByteArray &contents);
-    void applyDatabaseLine(const QString &line);
-    // The status bar names the current database: its file name, or "host/dbname" of a server.
-    void showCurrentDatabase();
-    void useCreatedDatabase(const QString &path);
     void runHelp();
     void runPrinterSetup();
     // The printer that "&Printer" sets up and "Print" prints on, made when first needed.
     QPrinter &printer();
     void freezeCurveClicked();
     void wireReport();
-    void exportCsv();
     void wireDatabase();
-    void showDatabaseList();
-    void createDatabase();
-    void databaseFileClicked();
-    void databaseFileDoubleClicked();
-    void eraseListedFile();
-    void criterionChosen(int option);
-    // The typed steps checked before a save: the number of steps the row holds, or nothing when
-    // a step cannot be held or the user answered No to a step without heart rate or speed.
-    std::optional<int> stepsToSave();
-    QLineEdit *stepField(int step, kavren::StepField field) const;
-    // The row of the test on screen with its first heldSteps steps.
-    kavren::StoredRow rowToSave(int heldSteps);
-    // The texts a saved row keeps, as the screen shows them now; and the bookkeeping of a save
-    // the database took (the test's date becomes the moment saved).
-    QStringList workOnScreen() const;
-    void workSaved(const QString &moment);
-    void finishSave(const kavren::StoredRow &row, const kavren::SaveResult &result);
-    void finishCreate(const kavren::CreateResult &result);
-    void showCriterionValues(const kavren::ValuesResult &result);
-    void showListedRow(const kavren::LoadedRow &loaded);
-    // Emptying the screen after an erase.
-    void finishErase();
-    void exportListedTests(const kavren::SearchResult &listed);
-    // Server work began, or the last of it was answered: the status bar says that the window
-    // waits for the server, and a close asked for meanwhile takes place.
-    void databaseWorkStarted(const QString &databasePath);
-    void databaseWorkAnswered();
-    // The last awaited answer has come: the waiting text goes before the answer is shown.
-    void databaseAnswerArriving();
-    void loadTest(const kavren::TestRow &row, bool takeComments);
-    void showLoadedSteps(const kavren::LoadedTest &test);
-    // The calculation of a loaded test once the window has settled.
-    void finishLoad();
-    void eraseSelectedTests(const kavren::TestRow &clicked);
-    void clearResults();
-    void continueSearch(int generation);
+    // The test on screen as values, as "Save work" reads it.
+    kavren::TestToSave testOnScreen() const;
+    // A test read from the database onto the screen, and its calculation once it has settled.
+    void showLoadedTest(const kavren::ShownTest &shown);
+    void calculateLoadedTest(bool frozen);
     void sliderReleased(bool hrSlider);
     // The import and the live link, and what they hand over put on screen.
     void wireImport();
     void wireLink(QWidget *area);
     void selectMinPerKm();
-    void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
 
     kavren::CurrentTest m_test;
@@ -201,54 +163,16 @@ private:
     std::optional<kavren::FitQuality> m_fitQuality; // of the last run past the freeze guard
     QString m_importNote;                           // note of the last imported heart-rate file
     bool m_slidersInert = false;    // set by "Clear screen": the sliders wait for the next release
-    bool m_searchEnabled = false;   // set by Database > List
-    QString m_reportedProblem;      // the database problem last shown
     bool m_liveDataPending = false; // the live link filled the steps
     bool m_fitProblemShown = false; // the status bar tells of a fit that failed
     bool m_linkActive = false;      // the live link connected; its first run forces the 240 axis
-    // The search whose tests the result list shows, for the CSV export.
-    struct ListedSearch {
-        QString databasePath;
-        QString field;
-        QByteArray storedValue;
-        bool active = false;
-    } m_listedSearch;
-    // The search whose pages are still being read into the result list, if any.
-    std::unique_ptr<kavren::PagedTestSearch> m_search;
-    int m_searchGeneration = 0;
-    // Requests whose answer is still awaited from a server; a newer request, or emptying the
-    // screen, makes an older answer stale, and a stale answer is dropped.
-    int m_valuesRequest = 0;
-    int m_rowRequest = 0;
-    kavren::DatabaseQueue *m_databaseQueue = nullptr;
-    // The window was closed while a server had not yet answered: it closes once it has, unless
-    // a save failed and its test is still on screen.
-    bool m_closeWhenAnswered = false;
-    bool m_saveInFlight = false;       // a save awaits the server's answer
-    QStringList m_savedWork;           // the screen as last saved or loaded (workOnScreen)
-    QStringList m_savingWork;          // the screen as the save on its way took it
     bool m_closeWithoutAsking = false; // the system asked the program to end
-    QString m_waitingText;             // the status bar's text while the server has not answered
-    // The test on screen as last sent to be saved, under the key that the server keeps with it,
-    // until it is known to be saved: "Save work" of the same test sends it again under the same
-    // key, so that a save whose outcome was unknown is never stored twice.
-    struct PendingSave {
-        QUuid key;
-        kavren::StoredRow row;
-        bool mayBeStored = false; // a save of it ended with an unknown outcome
-    };
-    std::optional<PendingSave> m_pendingSave;
-    // Tests read in one turn of the event loop: a few milliseconds of reading.
-    static constexpr int SearchPageRows = 4000;
     int m_loadSettleMs = 600;
-    QTimer *m_loadSettle = nullptr;  // the wait of a loaded test before its calculation
-    bool m_loadSettleFrozen = false; // "Freeze curve" as it was when the test was loaded
-    kavren::ResultListModel *m_results = nullptr; // the tests of the last search, by list entry
     kavren::PercentCells m_percent;
     kavren::SampleBuffer m_samples;
     kavren::CurrentDatabase m_database;
+    kavren::Clock m_clock;
     QString m_programFolder;
-    QString m_searchField;
     int m_tempoAxisColour = 7;
     int m_graphBaseWidth = 0;
     int m_graphBaseHeight = 0;
@@ -267,9 +191,8 @@ private:
     kavren::LinkController *m_link = nullptr;     // SSFrame3 and the live run
     kavren::ImportController *m_import = nullptr; // menu "Import" and the take-over
     kavren::CsvExportDialog *m_csvExport = nullptr;
-    kavren::SearchPanel *m_searchPanel = nullptr;         // SSFrame2
-    kavren::CreateDatabasePanel *m_createPanel = nullptr; // Frame5
-    QCheckBox *m_freeze = nullptr;                        // SSCheck2 "Freeze curve"
+    kavren::DatabaseController *m_databaseCtl = nullptr; // saving, loading, the search
+    QCheckBox *m_freeze = nullptr;                       // SSCheck2 "Freeze curve"
     // The commands and the menu actions the window builds itself.
     QPushButton *m_calculateButton = nullptr;   // Command9 "Calculate"
     QPushButton *m_saveButton = nullptr;        // Command6 "Save work"
@@ -280,7 +203,6 @@ private:
     QAction *m_exportCsv = nullptr;             // exportCsv "Database" > "Export to CSV..."
     QAction *m_previewAction = nullptr;         // preview "Report" > "Print preview..."
     QAction *m_pdfAction = nullptr;             // pdfReport "Report" > "Save as PDF..."
-    QLabel *m_databaseLabel = nullptr;          // CurrentDatabaseLabel in the status bar
     kavren::ReportPanel *m_report = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<kavren::WindowScale> m_scale;

@@ -4,9 +4,8 @@
 
 #include "ui/threshold/threshold_panel.h"
 #include "ui/comparison/comparison_panel.h"
-#include "ui/database/create_database_panel.h"
-#include "ui/database/result_list_model.h"
-#include "ui/database/search_panel.h"
+#include "ui/comparison/csv_export_dialog.h"
+#include "ui/database/database_controller.h"
 #include "ui/graph/background_panel.h"
 #include "ui/graph/cursor_readout_panel.h"
 #include "ui/common/file_list_panel.h"
@@ -23,6 +22,7 @@
 #include "ui/common/twips.h"
 #include "ui/common/named_controls.h"
 #include "ui/common/window_scale.h"
+#include "domain/exercise/numeric_text.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -33,6 +33,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -151,8 +152,8 @@ void Laktat::buildWindow() {
 // none of its controls is hidden under another frame.
 void Laktat::bringOverFramesToFront() {
     auto *raiser = new RaiseWhenShown(this);
-    QWidget *const frames[] = {m_fileList->frame(), m_createPanel, m_styles->screenFrame(),
-                               m_styles->printerFrame(), m_link->frame()};
+    QWidget *const frames[] = {m_fileList->frame(), m_databaseCtl->createFrame(),
+                               m_styles->screenFrame(), m_styles->printerFrame(), m_link->frame()};
     for (QWidget *frame : frames)
         frame->installEventFilter(raiser);
 }
@@ -241,16 +242,101 @@ void Laktat::buildCommands(QWidget *area) {
     auto *exitButton = namedControl<QPushButton>(area, "SSCommand6", tr("Exit"),
                                                  twipsRect(60, top + 900, 3240, ButtonHeight));
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
-
-    m_createPanel = new CreateDatabasePanel(area, twipsRect(GraphLeft, GraphTop, 6000, 1200));
 }
 
 void Laktat::buildSearchFrame(QWidget *area) {
     const int left = GraphLeft + GraphWidth + 120;
-    m_searchPanel = new SearchPanel(area, twipsRect(left, GraphTop, 3600, 6960));
-    m_results = m_searchPanel->results();
-    m_freeze = m_searchPanel->freezeBox();
-    m_fileList->frame()->move(m_searchPanel->geometry().topLeft());
+    DatabaseController::Parts parts;
+    parts.window = this;
+    parts.area = area;
+    parts.createGeometry = twipsRect(GraphLeft, GraphTop, 6000, 1200);
+    parts.searchGeometry = twipsRect(left, GraphTop, 3600, 6960);
+    parts.fileList = m_fileList;
+    parts.statusBar = statusBar();
+    parts.database = &m_database;
+    parts.programFolder = m_programFolder;
+    parts.clock = m_clock;
+    DatabaseController::Screen screen;
+    screen.testOnScreen = [this] { return testOnScreen(); };
+    screen.focusIdentity = [this](int field) {
+        constexpr HorseField Required[] = {HorseField::Name, HorseField::Breed, HorseField::Age,
+                                           HorseField::Sex};
+        m_entry->horseField(Required[std::clamp(field, 0, 3)])->setFocus();
+    };
+    screen.focusStep = [this](int step, StepField field) {
+        const int row = std::clamp(step, 1, StepRows) - 1;
+        QLineEdit *shown = field == StepField::HeartRate ? m_entry->hrField(row)
+                           : field == StepField::Speed   ? m_entry->speedField(row)
+                                                         : m_entry->lactateField(row);
+        shown->setFocus();
+    };
+    screen.clearAll = [this] { clearAll(); };
+    screen.clearScreen = [this] { clearScreen(); };
+    screen.setComments = [this](const QString &text) {
+        m_entry->commentsField()->setPlainText(text);
+    };
+    m_databaseCtl = new DatabaseController(parts, std::move(screen), this);
+    m_freeze = m_databaseCtl->freezeBox();
+    m_fileList->frame()->move(parts.searchGeometry.topLeft());
+}
+
+void Laktat::wireDatabase() {
+    DatabaseController *database = m_databaseCtl;
+    connect(m_listDatabases, &QAction::triggered, database, &DatabaseController::showDatabaseList);
+    connect(m_createDatabase, &QAction::triggered, database, &DatabaseController::openCreatePanel);
+    connect(m_saveButton, &QPushButton::clicked, database, &DatabaseController::saveWork);
+    connect(m_clearScreenButton, &QPushButton::clicked, this, &Laktat::clearScreen);
+    connect(database, &DatabaseController::listedTestOpened, this, [this](const TestRow &row) {
+        m_threshold->hrSlider()->setValue(120);
+        m_threshold->lactateSlider()->setValue(0);
+        m_test.discipline = row.discipline;
+        HorseIdentity identity = m_entry->identity();
+        identity.maxHr = row.maxHr;
+        identity.stable = row.stable;
+        identity.trainer = row.trainer;
+        m_entry->setIdentity(identity);
+    });
+    connect(database, &DatabaseController::testLoaded, this, &Laktat::showLoadedTest);
+    connect(database, &DatabaseController::loadSettled, this, &Laktat::calculateLoadedTest);
+    connect(database, &DatabaseController::searchStarted, this,
+            [this] { m_test.importedFromFile = false; });
+    connect(database, &DatabaseController::saveStarting, this, [this] {
+        m_test.stepCount = std::int16_t(stepCountForSaving(m_entry->steps(), m_liveDataPending));
+        m_liveDataPending = false;
+        if (m_test.hrOnly)
+            for (int row = 0; row < StepRows; ++row)
+                m_entry->lactateField(row)->setText(kHeartRateOnlyLactateText);
+        m_recalcTimer->stop();
+    });
+    connect(database, &DatabaseController::saveEnded, m_recalcTimer, qOverload<>(&QTimer::start));
+    // A typed test takes the moment it was saved as its date; an imported one keeps its own.
+    connect(database, &DatabaseController::testSaved, this, [this](const QString &moment) {
+        m_fitProblemShown = false;
+        if (m_test.importedFromFile)
+            return;
+        m_test.testDate = moment;
+        const int row = m_test.comparedCount - 1;
+        if (row >= 0 && row < ComparisonCells::Rows) {
+            m_analysis.comparison.datex[std::size_t(row)] = moment;
+            m_comparison->showValues(m_analysis.comparison);
+        }
+    });
+    connect(database, &DatabaseController::readyToClose, this, &QWidget::close);
+    // "Export to CSV...": the listed tests and the comparison table as shown.
+    m_csvExport = new CsvExportDialog(this);
+    connect(m_exportCsv, &QAction::triggered, database, &DatabaseController::exportListedTests);
+    connect(database, &DatabaseController::listedTestsRead, this,
+            [this](const SearchResult &listed) {
+                const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+                const QString message = m_csvExport->exportContent(
+                    {listed.rows, &m_analysis.comparison, &m_percent, recovery});
+                if (!message.isEmpty())
+                    statusBar()->showMessage(message);
+            });
+    m_saveButton->installEventFilter(this);
+    m_entry->horseField(HorseField::Trainer)->installEventFilter(this);
+    m_threshold->hrSlider()->installEventFilter(this);
+    m_threshold->lactateSlider()->installEventFilter(this);
 }
 
 void Laktat::buildSideControls(QWidget *area) {
