@@ -1,4 +1,5 @@
 #include "ui/entry/entry_panel.h"
+#include "domain/analysis/field_reading.h"
 
 #include "domain/exercise/numeric_text.h"
 #include "ui/common/twips.h"
@@ -245,10 +246,35 @@ QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
 
 void EntryPanel::showHeartRateOnly() {
     for (QLineEdit *lactate : m_lactate) {
-        lactate->setText(writeNumber(0.1));
+        lactate->setText(writeNumber(kHeartRateOnlyLactate));
         lactate->hide();
     }
     m_lactateCaption->hide();
+}
+
+void EntryPanel::showHrOnlyLactates() {
+    for (QLineEdit *lactate : m_lactate)
+        lactate->setText(writeNumber(kHeartRateOnlyLactate));
+}
+
+void EntryPanel::showFirstHr(const QString &hr) {
+    m_hr[0]->setText(hr);
+}
+
+QString EntryPanel::comments() const {
+    return m_comments->toPlainText();
+}
+
+void EntryPanel::setComments(const QString &comments) {
+    m_comments->setPlainText(comments);
+}
+
+QString EntryPanel::speedCaptionText() const {
+    return m_speedCaption->text();
+}
+
+void EntryPanel::focusName() {
+    nameField()->setFocus();
 }
 
 void EntryPanel::showFullGrid() {

@@ -44,6 +44,17 @@ public:
 
     // Writes the converted columns (metres per second, second speed column) of the first rows.
     void showConverted(const TestSteps &steps, int rows);
+    // Every lactate field shows the heart-rate-only lactate; the column stays as it is.
+    void showHrOnlyLactates();
+    // The first step's heart rate, as the calculation sets it.
+    void showFirstHr(const QString &hr);
+    // The comments (Text56) as typed, and as the program sets them.
+    QString comments() const;
+    void setComments(const QString &comments);
+    // The caption of the speed column (Label3), which names the unit.
+    QString speedCaptionText() const;
+    // The cursor goes to the horse's name.
+    void focusName();
 
     QLineEdit *lactateField(int row) const { return m_lactate[std::size_t(row)]; }
     QLineEdit *hrField(int row) const { return m_hr[std::size_t(row)]; }

@@ -1,6 +1,8 @@
 #include "ui/main_window/laktat.h"
 
 #include "io/settings_file.h"
+#include "ui/entry/calculation_controller.h"
+#include "ui/threshold/threshold_controller.h"
 #include "ui/threshold/threshold_panel.h"
 #include "ui/comparison/comparison_panel.h"
 #include "ui/database/create_database_panel.h"
@@ -18,6 +20,7 @@
 #include "ui/common/window_scale.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -51,8 +54,9 @@ const QString RecoveryHeader = QStringLiteral(
 
 } // namespace
 
-Laktat::Laktat(const QString &programFolder, QWidget *parent)
-    : QMainWindow(parent), m_programFolder(QDir::cleanPath(programFolder)) {
+Laktat::Laktat(const QString &programFolder, QWidget *parent, kavren::Clock clock)
+    : QMainWindow(parent), m_clock(std::move(clock)),
+      m_programFolder(QDir::cleanPath(programFolder)) {
     setObjectName(QStringLiteral("laktat"));
     setWindowTitle(QStringLiteral("Kavren Equine"));
     buildWindow();
@@ -173,14 +177,27 @@ void Laktat::recalcTick() {
 }
 
 void Laktat::setHeartRateOnly(bool on) {
-    m_test.hrOnly = on;
-    if (on) {
-        m_entry->showHeartRateOnly();
-        return;
-    }
-    m_entry->showFullGrid();
-    m_test.pace = {};
-    m_test.discipline.clear();
+    m_calculation->setHeartRateOnly(on);
+}
+
+void Laktat::calculate() {
+    m_calculation->calculate();
+}
+
+void Laktat::runCalculation() {
+    m_calculation->runCalculation();
+}
+
+void Laktat::runThreshold() {
+    m_thresholdFlow->runThreshold();
+}
+
+void Laktat::freezeCurveClicked() {
+    m_calculation->freezeCurveClicked();
+}
+
+bool Laktat::freezeChecked() const {
+    return m_freeze->isChecked();
 }
 
 void Laktat::shutdown() {

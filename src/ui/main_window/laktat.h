@@ -3,7 +3,7 @@
 #pragma once
 
 #include "domain/analysis/calculation_run.h"
-#include "domain/analysis/fit_quality.h"
+#include "domain/exercise/clock.h"
 #include "domain/exercise/sample_buffer.h"
 #include "domain/analysis/comparison_table.h"
 #include "io/database/database_file.h"
@@ -29,6 +29,7 @@ class QTimer;
 
 namespace kavren {
 class BackgroundPanel;
+class CalculationController;
 class ComparisonPanel;
 class CreateDatabasePanel;
 class CursorReadoutPanel;
@@ -43,6 +44,7 @@ class ReportPanel;
 class ResultListModel;
 class SearchPanel;
 class StylePanel;
+class ThresholdController;
 class ThresholdPanel;
 class WindowScale;
 struct LoadedTest;
@@ -51,8 +53,10 @@ struct LoadedTest;
 class Laktat : public QMainWindow {
     Q_OBJECT
 public:
-    // Runs the start-up with the settings file "def4.txt" of the program folder.
-    explicit Laktat(const QString &programFolder, QWidget *parent = nullptr);
+    // Runs the start-up with the settings file "def4.txt" of the program folder; the clock tells
+    // the moment of a new test and the date of a report.
+    explicit Laktat(const QString &programFolder, QWidget *parent = nullptr,
+                    kavren::Clock clock = kavren::systemClock());
     ~Laktat() override;
 
     // True when the settings file could not be opened; the program then ends.
@@ -136,8 +140,6 @@ private:
     void bringOverFramesToFront();
     // Status bar: the test just saved; the outcome of the fit of the last calculation run.
     void showSavedStatus(const QString &name, const QString &moment);
-    void showFitStatus(const kavren::CalculationInputs &inputs,
-                       const kavren::CalculationResult &result);
     void startup();
     void readSettings(const QByteArray &contents);
     void applyDatabaseLine(const QString &line);
@@ -149,6 +151,7 @@ private:
     // The printer that "&Printer" sets up and "Print" prints on, made when first needed.
     QPrinter &printer();
     void freezeCurveClicked();
+    void wireCalculation();
     void wireReport();
     void exportCsv();
     void wireDatabase();
@@ -200,10 +203,10 @@ private:
     void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
 
+    kavren::Clock m_clock;
     kavren::CurrentTest m_test;
     kavren::AnalysisState m_analysis;
-    std::optional<kavren::FitQuality> m_fitQuality; // of the last run past the freeze guard
-    QString m_importNote;                           // note of the last imported heart-rate file
+    QString m_importNote; // note of the last imported heart-rate file
     struct DisplayBeforeImport {
         bool hrOnly = false;
         kavren::SpeedUnit speedUnit = kavren::SpeedUnit::NoUnit;
@@ -212,7 +215,6 @@ private:
     bool m_searchEnabled = false;   // set by Database > List
     QString m_reportedProblem;      // the database problem last shown
     bool m_liveDataPending = false; // the live link filled the steps
-    bool m_fitProblemShown = false; // the status bar tells of a fit that failed
     bool m_linkActive = false;      // the live link connected; its first run forces the 240 axis
     // The search whose tests the result list shows, for the CSV export.
     struct ListedSearch {
@@ -292,6 +294,8 @@ private:
     QAction *m_pdfAction = nullptr;             // pdfReport "Report" > "Save as PDF..."
     QLabel *m_databaseLabel = nullptr;          // CurrentDatabaseLabel in the status bar
     kavren::ReportPanel *m_report = nullptr;
+    kavren::CalculationController *m_calculation = nullptr;
+    kavren::ThresholdController *m_thresholdFlow = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<kavren::WindowScale> m_scale;
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up

@@ -15,8 +15,11 @@
 #include "ui/graph/style_panel.h"
 #include "ui/remote_link/link_panel.h"
 #include "domain/analysis/threshold_calculator.h"
+#include "ui/entry/calculation_controller.h"
 #include "ui/entry/entry_panel.h"
+#include "ui/main_window/report_inputs.h"
 #include "ui/report/report_panel.h"
+#include "ui/threshold/threshold_controller.h"
 #include "ui/common/message_dialog.h"
 #include "ui/common/twips.h"
 #include "ui/common/window_scale.h"
@@ -265,32 +268,73 @@ void Laktat::buildSideControls(QWidget *area) {
         twipsRect(GraphLeft, top + 2520, GraphWidth, 1020), m_test,
         [this] { return freezeChecked(); },
         [this] { return slidersActive(m_slidersInert, freezeChecked(), m_test.stepCount); });
-    connect(m_threshold, &ThresholdPanel::thresholdRequested, this, &Laktat::runThreshold);
     connect(m_threshold, &ThresholdPanel::unitMissing, this,
             [this] { showMessage(this, QStringLiteral("Select speed !")); });
     connect(m_entry, &EntryPanel::maxHrChanged, m_threshold, &ThresholdPanel::showZonesFor);
 
-    connect(m_calculateButton, &QPushButton::clicked, this, &Laktat::calculate);
-    connect(m_freeze, &QCheckBox::clicked, this, &Laktat::freezeCurveClicked);
+    wireCalculation();
     wireReport();
+}
+
+void Laktat::wireCalculation() {
+    const auto graph = [this]() -> DrawingSurface & { return m_graph->surface(); };
+    const auto styles = [this] { return m_styles->settings(); };
+    CalculationController::Links links;
+    links.window = this;
+    links.statusBar = statusBar();
+    links.graph = graph;
+    links.styles = styles;
+    links.freezeChecked = [this] { return freezeChecked(); };
+    links.linkFirstRun = [this] { return m_liveDataPending && m_linkActive; };
+    links.importNote = [this] { return m_importNote; };
+    links.clock = m_clock;
+    m_calculation = new CalculationController(m_entry, m_test, m_analysis, links, this);
+    m_thresholdFlow = new ThresholdController(m_threshold, m_test, m_analysis,
+                                              {graph, styles, [this] { runCalculation(); }}, this);
+    connect(m_calculateButton, &QPushButton::clicked, m_calculation,
+            &CalculationController::calculate);
+    connect(m_freeze, &QCheckBox::clicked, m_calculation,
+            &CalculationController::freezeCurveClicked);
+    connect(m_calculation, &CalculationController::freezeEnded, m_freeze,
+            [this] { m_freeze->setChecked(false); });
+    connect(m_calculation, &CalculationController::linkFirstRunUsed, this,
+            [this] { m_linkActive = false; });
+    connect(m_calculation, &CalculationController::saveWorkNext, m_saveButton,
+            [this] { m_saveButton->setFocus(); });
+    connect(m_calculation, &CalculationController::lactateSliderMaximum, m_thresholdFlow,
+            &ThresholdController::setLactateSliderMaximum);
+    connect(m_calculation, &CalculationController::comparisonChanged, m_comparison,
+            &ComparisonPanel::showValues);
+    connect(m_calculation, &CalculationController::extrapolationMarked, m_comparison,
+            &ComparisonPanel::markExtrapolated);
 }
 
 void Laktat::wireReport() {
     ReportPanel::Sources sources;
     sources.window = this;
-    sources.entry = m_entry;
-    sources.threshold = m_threshold;
-    sources.test = &m_test;
-    sources.analysis = &m_analysis;
-    sources.styles = m_styles;
-    sources.graph = m_graph;
-    sources.freeze = m_freeze;
-    sources.comparison = m_comparison;
+    sources.inputs = [this] {
+        return reportInputs({*m_entry, *m_threshold, *m_comparison, m_test, m_analysis,
+                             freezeChecked(), m_graph->backgroundPicture(), m_styles->settings()});
+    };
+    sources.testDate = [this] { return m_test.testDate; };
+    sources.keepScale = [this](const GraphScale &printed) {
+        m_test.scale.lactateAxisMax = printed.lactateAxisMax;
+        m_test.scale.lactateScale = printed.lactateScale;
+        m_test.scale.hrAxisMax = printed.hrAxisMax;
+        m_test.scale.hrBase = printed.hrBase;
+        m_test.scale.hrScale = printed.hrScale;
+    };
     sources.printer = [this]() -> QPrinter & { return printer(); };
+    sources.clock = m_clock;
     m_report = new ReportPanel(sources, this);
     connect(m_printButton, &QPushButton::clicked, m_report, &ReportPanel::print);
     connect(m_previewAction, &QAction::triggered, m_report, &ReportPanel::showPreview);
     connect(m_pdfAction, &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
+    // A printed page ends the keeping of curves, through the box's own action.
+    connect(m_report, &ReportPanel::printed, m_freeze, [this] {
+        if (m_freeze->isChecked())
+            m_freeze->click();
+    });
     connect(m_report, &ReportPanel::reportFailed, this,
             [this](const QString &text) { showMessage(this, text); });
     m_readout =

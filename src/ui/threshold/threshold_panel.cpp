@@ -201,6 +201,26 @@ void ThresholdPanel::lactateSliderScrolled(int value) {
         m_lactate->setText(*update.lactateText);
 }
 
+QString ThresholdPanel::thresholdLactateText() const {
+    return m_lactate->text();
+}
+
+QString ThresholdPanel::thresholdHrText() const {
+    return m_hr->text();
+}
+
+QString ThresholdPanel::thresholdSpeedText() const {
+    return m_speed->text();
+}
+
+void ThresholdPanel::showThresholdLactate(const QString &lactate) {
+    m_lactate->setText(lactate);
+}
+
+void ThresholdPanel::setLactateSliderMaximum(int maximum) {
+    m_lactateSlider->setMaximum(maximum);
+}
+
 void ThresholdPanel::clampSpeed() {
     if (const auto clamped = clampedThresholdSpeed(readNumber(m_speed->text())))
         m_speed->setText(*clamped);

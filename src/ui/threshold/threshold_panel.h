@@ -36,6 +36,14 @@ public:
     // The threshold pace (Label18) and the five training zones (Label64(0…4)) as shown.
     QString paceText() const;
     std::array<QString, 5> zoneTexts() const;
+    // The threshold as shown: lactate (Text1), heart rate (Text2) and speed in m/s (Text3).
+    QString thresholdLactateText() const;
+    QString thresholdHrText() const;
+    QString thresholdSpeedText() const;
+    // The lactate at the threshold, as the threshold cross found it.
+    void showThresholdLactate(const QString &lactate);
+    // The lactate slider (Slider2) runs in tenths of mmol/l up to this.
+    void setLactateSliderMaximum(int maximum);
 
     // The threshold speed clamped to the graph (4…15 m/s) before the cross is drawn.
     void clampSpeed();
