@@ -8,9 +8,6 @@
 
 namespace kavren {
 
-// The lactate that every step of a heart-rate-only test shows.
-inline constexpr double kHeartRateOnlyLactate = 0.1;
-
 // True when the text of a lactate field reads as exactly 0.1, the mark of a heart-rate-only test.
 bool isHrOnlySentinel(QStringView lactateText);
 

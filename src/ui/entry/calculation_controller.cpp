@@ -27,7 +27,7 @@ void CalculationController::calculate() {
     if (preparation.switchHrOnly) {
         setHeartRateOnly(true);
         for (TestStep &step : steps)
-            step.lactate = writeNumber(kHeartRateOnlyLactate);
+            step.lactate = writeNumber(0.1);
     }
     if (preparation.focusSaveWork)
         emit saveWorkNext();
@@ -69,7 +69,7 @@ void CalculationController::run(TestSteps steps) {
     if (result.writeHrOnlyLactates) {
         m_entry->showHrOnlyLactates();
         for (TestStep &step : steps)
-            step.lactate = writeNumber(kHeartRateOnlyLactate);
+            step.lactate = writeNumber(0.1);
     }
     if (result.puls1Text)
         m_entry->showFirstHr(*result.puls1Text);
@@ -89,7 +89,7 @@ void CalculationController::showFitStatus(const CalculationInputs &inputs,
                                           const CalculationResult &result) {
     StepTexts lactate = inputs.lactate;
     if (result.writeHrOnlyLactates)
-        lactate.fill(writeNumber(kHeartRateOnlyLactate));
+        lactate.fill(writeNumber(0.1));
     const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
     const StepReadings steps =
         readSteps(recovery ? inputs.speedText : inputs.speedMs, lactate, inputs.hr);

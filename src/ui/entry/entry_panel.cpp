@@ -1,5 +1,4 @@
 #include "ui/entry/entry_panel.h"
-#include "domain/analysis/field_reading.h"
 
 #include "domain/exercise/numeric_text.h"
 #include "ui/common/twips.h"
@@ -246,7 +245,7 @@ QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
 
 void EntryPanel::showHeartRateOnly() {
     for (QLineEdit *lactate : m_lactate) {
-        lactate->setText(writeNumber(kHeartRateOnlyLactate));
+        lactate->setText(writeNumber(0.1));
         lactate->hide();
     }
     m_lactateCaption->hide();
@@ -254,7 +253,7 @@ void EntryPanel::showHeartRateOnly() {
 
 void EntryPanel::showHrOnlyLactates() {
     for (QLineEdit *lactate : m_lactate)
-        lactate->setText(writeNumber(kHeartRateOnlyLactate));
+        lactate->setText(writeNumber(0.1));
 }
 
 void EntryPanel::showFirstHr(const QString &hr) {
