@@ -276,6 +276,24 @@ void EntryPanel::focusName() {
     nameField()->setFocus();
 }
 
+void EntryPanel::focusFirstStep() {
+    QLineEdit *first = m_lactate[0]->isVisibleTo(m_lactate[0]->window()) ? m_lactate[0] : m_hr[0];
+    if (first->isVisible())
+        first->setFocus();
+}
+
+void EntryPanel::showSpeedCaption(const QString &caption) {
+    m_speedCaption->setText(caption);
+}
+
+void EntryPanel::showDiscipline(const QString &discipline) {
+    m_disciplineLabel->setText(discipline);
+}
+
+void EntryPanel::enableRecoveryOption() {
+    unitOption(SpeedUnit::RecoveryTime)->setEnabled(true);
+}
+
 void EntryPanel::showFullGrid() {
     setLactateColumnVisible(true);
     for (std::size_t i = 0; i < StepRows; ++i) {

@@ -55,6 +55,13 @@ public:
     QString speedCaptionText() const;
     // The cursor goes to the horse's name.
     void focusName();
+    // The cursor goes to the first step's lactate, or its heart rate while lactate is hidden.
+    void focusFirstStep();
+    // The caption of the speed column and the discipline (Label23) of the chosen unit.
+    void showSpeedCaption(const QString &caption);
+    void showDiscipline(const QString &discipline);
+    // The recovery option is enabled once it has been chosen.
+    void enableRecoveryOption();
 
     QLineEdit *lactateField(int row) const { return m_lactate[std::size_t(row)]; }
     QLineEdit *hrField(int row) const { return m_hr[std::size_t(row)]; }

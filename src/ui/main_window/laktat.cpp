@@ -2,6 +2,7 @@
 
 #include "io/settings_file.h"
 #include "ui/entry/calculation_controller.h"
+#include "ui/entry/speed_unit_controller.h"
 #include "ui/threshold/threshold_controller.h"
 #include "ui/threshold/threshold_panel.h"
 #include "ui/comparison/comparison_panel.h"
@@ -44,13 +45,6 @@ namespace {
 
 // A settings file of ours is 28 short lines; nothing beyond this is read.
 constexpr qint64 MaxSettingsBytes = 1 << 20;
-
-const QString SpeedHeader =
-    QStringLiteral("       Date           V200       %        V2        %        V4        %       "
-                   "Hr2       %        Hr4       %");
-const QString RecoveryHeader = QStringLiteral(
-    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
-    "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
 
 } // namespace
 
@@ -138,42 +132,11 @@ void Laktat::showCurrentDatabase() {
 }
 
 void Laktat::chooseUnit(SpeedUnit unit) {
-    const bool recovery = unit == SpeedUnit::RecoveryTime;
-    m_threshold->showUnit(unit);
-    if (recovery)
-        m_entry->unitOption(SpeedUnit::RecoveryTime)->setEnabled(true);
-    m_test.scale.xOffset = recovery ? 4 : 0;
-    m_test.scale.xDivisor = recovery ? 3 : 1;
-    m_comparison->setHeader(recovery ? RecoveryHeader : SpeedHeader);
-
-    if (unit != SpeedUnit::MinPerKm)
-        m_recalcTimer->stop();
-    m_test.speedUnit = unit;
-    m_test.discipline = disciplineOf(unit);
-    m_entry->speedCaption()->setText(speedAxisCaption(unit));
-    QLineEdit *first = m_entry->lactateField(0)->isVisibleTo(this) ? m_entry->lactateField(0)
-                                                                   : m_entry->hrField(0);
-    if (first->isVisible())
-        first->setFocus();
-    m_fileList->files()->clearSelectedFileName();
-    m_recalcTimer->start();
+    m_units->chooseUnit(unit);
 }
 
 void Laktat::recalcTick() {
-    if (m_firstTick) {
-        m_firstTick = false;
-        m_entry->nameField()->setFocus();
-    }
-    m_entry->disciplineLabel()->setText(m_test.discipline);
-    if (m_test.discipline.isEmpty())
-        return;
-    TestSteps steps = m_entry->steps();
-    for (std::size_t i = 0; i < steps.size(); ++i)
-        steps[i].pace = m_test.pace[i];
-    const int converted = convertSpeeds(m_test.discipline, steps);
-    m_entry->showConverted(steps, converted);
-    for (std::size_t i = 0; i < std::size_t(converted); ++i)
-        m_test.pace[i] = steps[i].pace;
+    m_units->recalcTick();
 }
 
 void Laktat::setHeartRateOnly(bool on) {

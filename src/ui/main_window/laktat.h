@@ -40,6 +40,7 @@ class FileListPanel;
 class GraphWidget;
 class LinkPanel;
 class PolarWindow;
+class SpeedUnitController;
 class ReportPanel;
 class ResultListModel;
 class SearchPanel;
@@ -265,7 +266,6 @@ private:
     int m_graphBaseWidth = 0;
     int m_graphBaseHeight = 0;
     bool m_startupFailed = false;
-    bool m_firstTick = true;
     bool m_shutDown = false;
 
     QTimer *m_recalcTimer = nullptr;
@@ -296,6 +296,7 @@ private:
     kavren::ReportPanel *m_report = nullptr;
     kavren::CalculationController *m_calculation = nullptr;
     kavren::ThresholdController *m_thresholdFlow = nullptr;
+    kavren::SpeedUnitController *m_units = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<kavren::WindowScale> m_scale;
     std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up

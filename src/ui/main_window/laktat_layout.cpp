@@ -17,6 +17,7 @@
 #include "domain/analysis/threshold_calculator.h"
 #include "ui/entry/calculation_controller.h"
 #include "ui/entry/entry_panel.h"
+#include "ui/entry/speed_unit_controller.h"
 #include "ui/main_window/report_inputs.h"
 #include "ui/report/report_panel.h"
 #include "ui/threshold/threshold_controller.h"
@@ -74,6 +75,14 @@ protected:
 
 const QString TutorialProgram = QStringLiteral("eBookTutorial.exe");
 
+// The comparison table's header of a speed test and of a recovery test.
+const QString SpeedHeader =
+    QStringLiteral("       Date           V200       %        V2        %        V4        %       "
+                   "Hr2       %        Hr4       %");
+const QString RecoveryHeader = QStringLiteral(
+    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
+    "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
+
 QPushButton *makeButton(QWidget *area, const char *name, const QString &caption,
                         const QRect &geometry) {
     auto *button = new QPushButton(caption, area);
@@ -125,10 +134,8 @@ void Laktat::buildWindow() {
     m_recalcTimer = new QTimer(this);
     m_recalcTimer->setObjectName(QStringLiteral("Timer1"));
     m_recalcTimer->setInterval(300);
-    connect(m_recalcTimer, &QTimer::timeout, this, &Laktat::recalcTick);
 
     m_entry = new EntryPanel(area);
-    connect(m_entry, &EntryPanel::unitClicked, this, &Laktat::chooseUnit);
 
     m_graph = new GraphWidget(area);
     m_graph->setGeometry(twipsRect(GraphLeft, GraphTop, GraphWidth, GraphHeight));
@@ -277,6 +284,12 @@ void Laktat::buildSideControls(QWidget *area) {
 }
 
 void Laktat::wireCalculation() {
+    m_units = new SpeedUnitController(m_entry, m_test, m_recalcTimer, this);
+    connect(m_units, &SpeedUnitController::unitChosen, this, [this](SpeedUnit unit) {
+        m_threshold->showUnit(unit);
+        m_comparison->setHeader(unit == SpeedUnit::RecoveryTime ? RecoveryHeader : SpeedHeader);
+        m_fileList->files()->clearSelectedFileName();
+    });
     const auto graph = [this]() -> DrawingSurface & { return m_graph->surface(); };
     const auto styles = [this] { return m_styles->settings(); };
     CalculationController::Links links;
