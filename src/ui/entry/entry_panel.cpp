@@ -276,6 +276,18 @@ void EntryPanel::focusName() {
     nameField()->setFocus();
 }
 
+bool EntryPanel::firstStepTyped() const {
+    return !m_lactate[0]->text().isEmpty() || !m_hr[0]->text().isEmpty();
+}
+
+void EntryPanel::hideSpareHeartRate() {
+    m_hr[StepRows]->hide();
+}
+
+void EntryPanel::checkUnit(SpeedUnit unit) {
+    unitOption(unit)->setChecked(true);
+}
+
 void EntryPanel::focusFirstStep() {
     QLineEdit *first = m_lactate[0]->isVisibleTo(m_lactate[0]->window()) ? m_lactate[0] : m_hr[0];
     if (first->isVisible())

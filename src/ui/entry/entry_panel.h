@@ -53,6 +53,12 @@ public:
     void setComments(const QString &comments);
     // The caption of the speed column (Label3), which names the unit.
     QString speedCaptionText() const;
+    // True when the first step holds a lactate or a heart rate: a test is on screen.
+    bool firstStepTyped() const;
+    // The spare heart-rate field below the grid (puls7) is never shown.
+    void hideSpareHeartRate();
+    // Ticks a unit option as the program does (without a click).
+    void checkUnit(SpeedUnit unit);
     // The cursor goes to the horse's name.
     void focusName();
     // The cursor goes to the first step's lactate, or its heart rate while lactate is hidden.

@@ -66,8 +66,7 @@ void Laktat::startup() {
         fitToArea(screen->availableGeometry());
     }
 
-    m_styles->screenFrame()->hide();
-    m_styles->printerFrame()->hide();
+    m_styles->hideFrames();
     m_fileList->frame()->hide();
     m_link->frame()->hide();
     m_searchPanel->valueBox()->hide(); // shown once a criterion's values are listed
@@ -83,13 +82,13 @@ void Laktat::startup() {
     const QByteArray contents = file.read(MaxSettingsBytes);
     file.close();
 
-    m_entry->hrField(StepRows)->hide();
+    m_entry->hideSpareHeartRate();
     m_recalcTimer->start();
     readSettings(contents);
     m_searchField = QStringLiteral("Namn");
     m_searchPanel->chooseCriterion(0); // the search goes by name until another criterion is chosen
     m_styles->colourHeartRateCaption();
-    m_entry->unitOption(SpeedUnit::MinPerKm)->setChecked(true);
+    m_entry->checkUnit(SpeedUnit::MinPerKm);
     chooseUnit(SpeedUnit::MinPerKm);
 }
 
@@ -97,14 +96,12 @@ void Laktat::readSettings(const QByteArray &contents) {
     const SettingsValues values = parseSettings(contents);
     for (std::size_t i = 0; i < StyleLines.size(); ++i)
         if (values.styles[i])
-            if (QLineEdit *field = m_styles->field(QString::fromLatin1(StyleLines[i].control)))
-                field->setText(*values.styles[i]);
+            m_styles->setStyleText(QString::fromLatin1(StyleLines[i].control), *values.styles[i]);
     if (values.importFolder)
         m_importFolder = *values.importFolder;
     if (values.tempoAxisColour)
         m_tempoAxisColour = *values.tempoAxisColour;
-    if (QLineEdit *field = m_styles->field(QStringLiteral("Text59")))
-        field->setText(QString::number(m_tempoAxisColour));
+    m_styles->setStyleText(QStringLiteral("Text59"), QString::number(m_tempoAxisColour));
     if (values.databasePath)
         applyDatabaseLine(*values.databasePath);
 }
@@ -170,8 +167,7 @@ void Laktat::shutdown() {
     m_recalcTimer->stop();
     std::array<QString, StyleLineCount> styleTexts;
     for (std::size_t i = 0; i < StyleLines.size(); ++i)
-        if (const QLineEdit *field = m_styles->field(QString::fromLatin1(StyleLines[i].control)))
-            styleTexts[i] = field->text();
+        styleTexts[i] = m_styles->styleText(QString::fromLatin1(StyleLines[i].control));
     const QByteArray contents =
         formatSettings(styleTexts, m_database.databasePath, m_importFolder, m_tempoAxisColour);
     if (!writeSettingsFile(QDir(m_programFolder).filePath(SettingsFileName), contents))

@@ -145,7 +145,7 @@ void Laktat::buildWindow() {
     m_fileList = new FileListPanel(area);
     m_fileList->folders()->setPath(m_programFolder);
     m_background = new BackgroundPanel(m_graph, m_fileList, this);
-    m_background->setEntryFields(m_entry->lactateField(0), m_entry->hrField(0));
+    m_background->setTestOnScreen([this] { return m_entry->firstStepTyped(); });
 
     buildLink(area);
     buildMenus();
@@ -163,10 +163,10 @@ void Laktat::buildWindow() {
 // none of its controls is hidden under another frame.
 void Laktat::bringOverFramesToFront() {
     auto *raiser = new RaiseWhenShown(this);
-    QWidget *const frames[] = {m_fileList->frame(), m_createPanel, m_styles->screenFrame(),
-                               m_styles->printerFrame(), m_link->frame()};
+    QWidget *const frames[] = {m_fileList->frame(), m_createPanel, m_link->frame()};
     for (QWidget *frame : frames)
         frame->installEventFilter(raiser);
+    m_styles->raiseWhenShown(raiser);
 }
 
 double Laktat::layoutFactor() const {
