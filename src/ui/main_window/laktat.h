@@ -192,7 +192,6 @@ private:
     void eraseSelectedTests(const kavren::TestRow &clicked);
     void clearResults();
     void continueSearch(int generation);
-    void sliderReleased(bool hrSlider);
     void buildLink(QWidget *area);
     void linkConnected();
     void linkSignedOff();

@@ -11,7 +11,6 @@
 #include "io/database/server_address.h"
 #include "io/database/database_file.h"
 #include "ui/database/result_list_model.h"
-#include "domain/analysis/slider_release.h"
 #include "io/database/loading.h"
 #include "io/database/saving.h"
 #include "ui/database/search_panel.h"
@@ -95,21 +94,12 @@ void Laktat::wireDatabase() {
             &Laktat::databaseAnswerArriving);
     m_saveButton->installEventFilter(this);
     m_entry->horseField(HorseField::Trainer)->installEventFilter(this);
-    m_threshold->hrSlider()->installEventFilter(this);
-    m_threshold->lactateSlider()->installEventFilter(this);
 }
 
 // "Save work" takes the focus when the mouse comes over it; leaving the trainer field moves on to
 // "Save work" for an imported test, else to the first step field shown.
 bool Laktat::eventFilter(QObject *watched, QEvent *event) {
-    // A slider is released after a drag of its handle or a click on its groove; the rule runs once
-    // the slider has taken the click.
-    if (event->type() == QEvent::MouseButtonRelease &&
-        (watched == m_threshold->hrSlider() || watched == m_threshold->lactateSlider())) {
-        const bool hrSlider = watched == m_threshold->hrSlider();
-        QMetaObject::invokeMethod(
-            this, [this, hrSlider] { sliderReleased(hrSlider); }, Qt::QueuedConnection);
-    } else if (event->type() == QEvent::Enter && watched == m_saveButton) {
+    if (event->type() == QEvent::Enter && watched == m_saveButton) {
         m_saveButton->setFocus();
     } else if (event->type() == QEvent::FocusOut &&
                watched == m_entry->horseField(HorseField::Trainer) &&
@@ -673,23 +663,5 @@ void Laktat::clearScreen() {
     if (m_freeze->isChecked()) {
         m_freeze->setChecked(false);
         freezeCurveClicked();
-    }
-}
-
-void Laktat::sliderReleased(bool hrSlider) {
-    QSlider *slider = hrSlider ? m_threshold->hrSlider() : m_threshold->lactateSlider();
-    const SliderRelease release =
-        hrSlider ? heartRateSliderReleased(freezeChecked(), m_entry->hrField(0)->text())
-                 : lactateSliderReleased(freezeChecked(), m_entry->lactateField(0)->text());
-    switch (release) {
-    case SliderRelease::RunThreshold:
-        runThreshold();
-        break;
-    case SliderRelease::SetToZero:
-        slider->setValue(0);
-        break;
-    case SliderRelease::SetTo120:
-        slider->setValue(120);
-        break;
     }
 }

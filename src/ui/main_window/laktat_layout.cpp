@@ -303,7 +303,10 @@ void Laktat::wireCalculation() {
     links.clock = m_clock;
     m_calculation = new CalculationController(m_entry, m_test, m_analysis, links, this);
     m_thresholdFlow = new ThresholdController(m_threshold, m_test, m_analysis,
-                                              {graph, styles, [this] { runCalculation(); }}, this);
+                                              {graph, styles, [this] { runCalculation(); },
+                                               [this] { return freezeChecked(); },
+                                               [this] { return m_entry->steps()[0]; }},
+                                              this);
     connect(m_calculateButton, &QPushButton::clicked, m_calculation,
             &CalculationController::calculate);
     connect(m_freeze, &QCheckBox::clicked, m_calculation,

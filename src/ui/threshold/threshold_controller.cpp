@@ -1,5 +1,6 @@
 #include "ui/threshold/threshold_controller.h"
 
+#include "domain/analysis/slider_release.h"
 #include "domain/drawing/curve_plot.h"
 #include "domain/exercise/numeric_text.h"
 #include "ui/threshold/threshold_panel.h"
@@ -11,6 +12,25 @@ ThresholdController::ThresholdController(ThresholdPanel *panel, CurrentTest &tes
     : QObject(parent), m_panel(panel), m_test(test), m_analysis(analysis),
       m_links(std::move(links)) {
     connect(m_panel, &ThresholdPanel::thresholdRequested, this, &ThresholdController::runThreshold);
+    connect(m_panel, &ThresholdPanel::sliderReleased, this, &ThresholdController::sliderReleased);
+}
+
+void ThresholdController::sliderReleased(bool hrSlider) {
+    const TestStep first = m_links.firstStep();
+    const bool frozen = m_links.freezeChecked();
+    const SliderRelease release = hrSlider ? heartRateSliderReleased(frozen, first.hr)
+                                           : lactateSliderReleased(frozen, first.lactate);
+    switch (release) {
+    case SliderRelease::RunThreshold:
+        runThreshold();
+        break;
+    case SliderRelease::SetToZero:
+        m_panel->setSliderValue(hrSlider, 0);
+        break;
+    case SliderRelease::SetTo120:
+        m_panel->setSliderValue(hrSlider, 120);
+        break;
+    }
 }
 
 void ThresholdController::runThreshold() {

@@ -109,6 +109,8 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
     });
     m_speed->installEventFilter(this);
     m_hr->installEventFilter(this);
+    m_hrSlider->installEventFilter(this);
+    m_lactateSlider->installEventFilter(this);
 }
 
 void ThresholdPanel::buildZones(QWidget *area, const QRect &rect) {
@@ -134,6 +136,13 @@ void ThresholdPanel::buildZones(QWidget *area, const QRect &rect) {
 }
 
 bool ThresholdPanel::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched == m_hrSlider || watched == m_lactateSlider)) {
+        const bool hrSlider = watched == m_hrSlider;
+        QMetaObject::invokeMethod(
+            this, [this, hrSlider] { emit sliderReleased(hrSlider); }, Qt::QueuedConnection);
+        return false;
+    }
     if (watched == m_speed && event->type() == QEvent::MouseButtonPress) {
         m_hr->setFocus();
         return true;
@@ -219,6 +228,10 @@ void ThresholdPanel::showThresholdLactate(const QString &lactate) {
 
 void ThresholdPanel::setLactateSliderMaximum(int maximum) {
     m_lactateSlider->setMaximum(maximum);
+}
+
+void ThresholdPanel::setSliderValue(bool hrSlider, int value) {
+    (hrSlider ? m_hrSlider : m_lactateSlider)->setValue(value);
 }
 
 void ThresholdPanel::clampSpeed() {

@@ -44,6 +44,8 @@ public:
     void showThresholdLactate(const QString &lactate);
     // The lactate slider (Slider2) runs in tenths of mmol/l up to this.
     void setLactateSliderMaximum(int maximum);
+    // Puts the heart-rate slider (Slider1) or the lactate slider (Slider2) at this value.
+    void setSliderValue(bool hrSlider, int value);
 
     // The threshold speed clamped to the graph (4…15 m/s) before the cross is drawn.
     void clampSpeed();
@@ -67,6 +69,9 @@ signals:
     void thresholdRequested();
     // The threshold lactate changed with no unit chosen.
     void unitMissing();
+    // The heart-rate slider (Slider1) or the lactate slider (Slider2) was let go, after a drag of
+    // its handle or a click on its groove; told once the slider has taken the click.
+    void sliderReleased(bool hrSlider);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
