@@ -72,8 +72,6 @@ public:
     QLineEdit *lactateField(int row) const { return m_lactate[std::size_t(row)]; }
     QLineEdit *hrField(int row) const { return m_hr[std::size_t(row)]; }
     QLineEdit *speedField(int row) const { return m_speed[std::size_t(row)]; }
-    QLineEdit *speedMsField(int row) const { return m_speedMs[std::size_t(row)]; }
-    QLineEdit *altSpeedField(int row) const { return m_altSpeed[std::size_t(row)]; }
     QLineEdit *nameField() const { return horseField(HorseField::Name); }
     HorseIdentity identity() const;
     // Writes every identity field; a field whose text stays the same is not changed.
@@ -86,8 +84,6 @@ public:
     QPlainTextEdit *commentsField() const { return m_comments; }
     QRadioButton *unitOption(SpeedUnit unit) const;
     QLabel *speedCaption() const { return m_speedCaption; }
-    QLabel *lactateCaption() const { return m_lactateCaption; }
-    QLabel *disciplineLabel() const { return m_disciplineLabel; }
 
 signals:
     // A unit option was clicked by the user.

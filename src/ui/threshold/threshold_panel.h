@@ -27,9 +27,6 @@ public:
     ThresholdPanel(QWidget *area, const QRect &frameRect, const QRect &zonesRect, CurrentTest &test,
                    std::function<bool()> freezeChecked, std::function<bool()> slidersActive);
 
-    QLineEdit *speedField() const { return m_speed; }          // Text3, m/s
-    QLineEdit *hrField() const { return m_hr; }                // Text2
-    QLineEdit *lactateField() const { return m_lactate; }      // Text1
     QSlider *hrSlider() const { return m_hrSlider; }           // Slider1
     QSlider *lactateSlider() const { return m_lactateSlider; } // Slider2
 
