@@ -30,7 +30,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>

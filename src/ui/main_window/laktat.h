@@ -21,7 +21,6 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QPushButton;
 class QTimer;
 
@@ -148,9 +147,6 @@ private:
     void showCurrentDatabase();
     void useCreatedDatabase(const QString &path);
     void runHelp();
-    void runPrinterSetup();
-    // The printer that "&Printer" sets up and "Print" prints on, made when first needed.
-    QPrinter &printer();
     void freezeCurveClicked();
     void wireCalculation();
     void wireReport();
@@ -298,5 +294,4 @@ private:
     kavren::SpeedUnitController *m_units = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<kavren::WindowScale> m_scale;
-    std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

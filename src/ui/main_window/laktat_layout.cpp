@@ -10,7 +10,6 @@
 #include "ui/graph/background_panel.h"
 #include "ui/graph/cursor_readout_panel.h"
 #include "ui/common/file_list_panel.h"
-#include "ui/common/printer_setup_dialog.h"
 #include "ui/graph/graph_widget.h"
 #include "ui/graph/style_panel.h"
 #include "ui/remote_link/link_panel.h"
@@ -33,7 +32,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
@@ -196,7 +194,7 @@ void Laktat::fitToArea(const QRect &available) {
 void Laktat::buildMenus() {
     QMenuBar *bar = menuBar();
     connect(addBarAction(bar, "format", tr("&Printer")), &QAction::triggered, this,
-            &Laktat::runPrinterSetup);
+            [this] { m_report->setUpPrinter(); });
     QMenu *preferences = addNamedMenu(bar, "inst", tr("Preferences"));
     connect(addNamedAction(preferences, "Skärm", tr("Screen")), &QAction::triggered, m_styles,
             &StylePanel::showScreenFrame);
@@ -340,7 +338,6 @@ void Laktat::wireReport() {
         m_test.scale.hrBase = printed.hrBase;
         m_test.scale.hrScale = printed.hrScale;
     };
-    sources.printer = [this]() -> QPrinter & { return printer(); };
     sources.clock = m_clock;
     m_report = new ReportPanel(sources, this);
     connect(m_printButton, &QPushButton::clicked, m_report, &ReportPanel::print);
@@ -359,16 +356,6 @@ void Laktat::wireReport() {
 
 bool Laktat::saveReportPdf(const QString &path) {
     return m_report->savePdf(path);
-}
-
-QPrinter &Laktat::printer() {
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *m_printer;
-}
-
-void Laktat::runPrinterSetup() {
-    runPrinterSetupDialog(printer(), this);
 }
 
 void Laktat::runHelp() {

@@ -3,6 +3,7 @@
 #include "ui/report/report_panel.h"
 
 #include "domain/report/page_surface.h"
+#include "ui/common/printer_setup_dialog.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -46,6 +47,18 @@ ReportPanel::ReportPanel(const Sources &sources, QObject *parent)
     : QObject(parent), m_sources(sources),
       m_pdfFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {}
 
+ReportPanel::~ReportPanel() = default;
+
+QPrinter &ReportPanel::printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void ReportPanel::setUpPrinter() {
+    runPrinterSetupDialog(printer(), m_sources.window);
+}
+
 QString ReportPanel::horseName() const {
     return m_sources.inputs().name;
 }
@@ -76,7 +89,7 @@ bool ReportPanel::runPrintDialog(QPrinter &printer) {
 }
 
 void ReportPanel::print() {
-    QPrinter &printer = m_sources.printer();
+    QPrinter &printer = this->printer();
     if (!runPrintDialog(printer))
         return;
     if (printer.outputFormat() == QPrinter::NativeFormat && !printer.isValid()) {
@@ -97,7 +110,7 @@ void ReportPanel::print() {
 }
 
 void ReportPanel::showPreview() {
-    QPrintPreviewDialog dialog(&m_sources.printer(), m_sources.window);
+    QPrintPreviewDialog dialog(&printer(), m_sources.window);
     dialog.setObjectName(QStringLiteral("reportPreview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *printer) { drawPage(*printer); });
@@ -132,7 +145,7 @@ bool ReportPanel::savePdf(const QString &path) {
     bool drawn = false;
     {
         QPdfWriter writer(&pdf);
-        writer.setPageLayout(m_sources.printer().pageLayout());
+        writer.setPageLayout(printer().pageLayout());
         writer.setCreator(QStringLiteral("Kavren Equine"));
         writer.setTitle(horseName());
         drawn = drawPage(writer);

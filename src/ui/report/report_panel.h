@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QPaintDevice;
 class QPrinter;
@@ -31,10 +32,10 @@ public:
         std::function<QString()> testDate;    // the date of a loaded test; empty for a new one
         // The axis ranges the page chose again, which the graph on screen keeps.
         std::function<void(const GraphScale &)> keepScale;
-        std::function<QPrinter &()> printer; // the printer that "&Printer" sets up
-        Clock clock = systemClock();         // today, for the date of a new test
+        Clock clock = systemClock(); // today, for the date of a new test
     };
     explicit ReportPanel(const Sources &sources, QObject *parent = nullptr);
+    ~ReportPanel() override;
 
     // The page's inputs as the window shows them now.
     ReportInputs gatherInputs() const;
@@ -55,6 +56,8 @@ public:
     QString lastPdfFolder() const { return m_pdfFolder; }
 
 public slots:
+    // "&Printer": the platform's printer set-up, for "Print" and the page layout of a PDF.
+    void setUpPrinter();
     // "Print" (Command10).
     void print();
     // "Print preview...".
@@ -71,6 +74,8 @@ signals:
     void printed();
 
 private:
+    // The printer that "&Printer" sets up and "Print" prints on, made when first needed.
+    QPrinter &printer();
     bool runPrintDialog(QPrinter &printer);
     QString askPdfPath(const QString &suggested);
     QString testDateText() const;
@@ -80,6 +85,7 @@ private:
     std::function<bool(QPrinter &)> m_printDialog;
     std::function<QString(const QString &)> m_pdfFileDialog;
     QString m_pdfFolder;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace kavren
