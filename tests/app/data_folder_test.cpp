@@ -4,6 +4,7 @@
 #include "app/data_folder.h"
 #include "ui/main_window/laktat.h"
 #include "support/message_log.h"
+#include "support/typed_test.h"
 
 #include <QDir>
 #include <QFile>
@@ -144,21 +145,9 @@ TEST(DataFolder, ASavedTestLandsInTheFoldersDefaultDatabase) {
         Laktat window(folder);
         ASSERT_FALSE(window.startupFailed());
         window.findChild<QRadioButton *>("SSOption6")->click();
-        for (const auto &[name, value] : {std::pair{"Text4", "Storm Runner"},
-                                          {"Text5", "Warmblood"},
-                                          {"Text6", "7"},
-                                          {"Text7", "Gelding"},
-                                          {"lakt1", "1.1"},
-                                          {"puls1", "150"},
-                                          {"temp1", "400"},
-                                          {"lakt2", "2.5"},
-                                          {"puls2", "170"},
-                                          {"temp2", "500"},
-                                          {"lakt3", "5.2"},
-                                          {"puls3", "190"},
-                                          {"temp3", "600"}})
-            window.findChild<QLineEdit *>(QString::fromLatin1(name))
-                ->setText(QString::fromUtf8(value));
+        kavren::testing::typeIdentity(&window, {"Storm Runner", "Warmblood", "7", "Gelding"});
+        kavren::testing::typeSteps(
+            &window, {{"1.1", "2.5", "5.2"}, {"150", "170", "190"}, {"400", "500", "600"}});
         window.recalcTick();
         window.findChild<QPushButton *>("Command9")->click();
         window.findChild<QPushButton *>("Command6")->click();

@@ -2,6 +2,9 @@
 // when one is missing, so that a renamed control fails its own tests instead of crashing the run.
 #pragma once
 
+#include "support/find_control.h"
+#include "support/typed_test.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,25 +23,6 @@
 
 namespace kavren::testing {
 
-// Ends a test whose control is missing; the test framework reports it as the test's failure.
-class MissingControl : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// The child of root with this object name and type. When there is none the test fails at the
-// caller's line and ends there.
-template <typename T>
-T *findControl(const QObject *root, const QString &name,
-               std::source_location where = std::source_location::current()) {
-    if (T *found = root ? root->findChild<T *>(name) : nullptr)
-        return found;
-    const std::string what =
-        "no control \"" + name.toStdString() + "\" of type " + T::staticMetaObject.className();
-    ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << what;
-    throw MissingControl(what);
-}
-
 class WindowFixture : public ::testing::Test {
 protected:
     // The window whose controls control() finds; the fixture that makes the window owns it.
@@ -54,17 +38,21 @@ protected:
     // the entry fields; the unit conversion has yet to tick.
     void typeThreeStepTest(const QString &name) const {
         control<QRadioButton>(QStringLiteral("SSOption5"))->click();
-        const std::pair<const char *, QString> identity[] = {
-            {"Text4", name}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
-        for (const auto &[field, value] : identity)
-            control(QString::fromLatin1(field))->setText(value);
-        const char *steps[3][3] = {
-            {"1.2", "128", "2.40"}, {"1.5", "145", "2.20"}, {"2.4", "166", "2"}};
-        for (int i = 0; i < 3; ++i) {
-            control(QStringLiteral("lakt%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][0]));
-            control(QStringLiteral("puls%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][1]));
-            control(QStringLiteral("temp%1").arg(i + 1))->setText(QString::fromLatin1(steps[i][2]));
-        }
+        typeIdentity({name, "Trotter", "5", "Mare"});
+        typeSteps({{"1.2", "1.5", "2.4"}, {"128", "145", "166"}, {"2.40", "2.20", "2"}});
+    }
+
+    // Typing and reading the entry fields of the window under test.
+    void typeIdentity(const TypedIdentity &identity,
+                      std::source_location where = std::source_location::current()) const {
+        kavren::testing::typeIdentity(windowUnderTest(), identity, where);
+    }
+    void typeSteps(const TypedSteps &steps,
+                   std::source_location where = std::source_location::current()) const {
+        kavren::testing::typeSteps(windowUnderTest(), steps, where);
+    }
+    QStringList shownColumn(const char *column, int rows = 6) const {
+        return kavren::testing::shownColumn(windowUnderTest(), column, rows);
     }
 
     // Picks value among the listed criterion values (Combo1) as a user would, which lists its

@@ -13,7 +13,6 @@ namespace kavren {
 namespace {
 
 constexpr std::int16_t FullStoreSlot = FrozenCurves::Slots; // the slot the store does not have
-const QString HrOnlyLactate = QStringLiteral("0.1");
 
 bool isRecovery(const CurrentTest &test) {
     return test.speedUnit == SpeedUnit::RecoveryTime;
@@ -130,7 +129,7 @@ bool startRun(const CalculationInputs &inputs, CurrentTest &test, StepTexts &lac
     if (!inputs.freezeChecked)
         test.curveSlot = 1;
     if (test.hrOnly) {
-        lactateTexts.fill(HrOnlyLactate);
+        lactateTexts.fill(kHeartRateOnlyLactateText);
         result.writeHrOnlyLactates = true;
     }
     result.clearGraph = !inputs.freezeChecked;

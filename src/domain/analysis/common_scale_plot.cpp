@@ -3,6 +3,7 @@
 
 #include "domain/analysis/curve_fitting.h"
 #include "domain/analysis/field_reading.h"
+#include "domain/exercise/exercise_step.h"
 #include "domain/exercise/numeric_text.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace {
 bool keptLactateShown(const FrozenCurve &curve, bool currentHrOnly) {
     if (curve.stepCount == StepRows)
         return !currentHrOnly;
-    return curve.lactate[0] != 0.1f;
+    return curve.lactate[0] != kHeartRateOnlyLactate;
 }
 
 void addPoints(const FrozenCurve &curve, const CommonScaleInputs &inputs, bool currentHrOnly,

@@ -1,6 +1,6 @@
 #include "domain/analysis/slider_release.h"
 
-#include "io/database/step_data_text.h"
+#include "domain/exercise/exercise_step.h"
 
 namespace kavren {
 
@@ -11,7 +11,7 @@ SliderRelease heartRateSliderReleased(bool freezeTicked, const QString &puls1Tex
 }
 
 SliderRelease lactateSliderReleased(bool freezeTicked, const QString &lakt1Text) {
-    if (freezeTicked || lakt1Text.isEmpty() || lakt1Text == HrOnlyLactate)
+    if (freezeTicked || lakt1Text.isEmpty() || lakt1Text == kHeartRateOnlyLactateText)
         return SliderRelease::SetToZero;
     return SliderRelease::RunThreshold;
 }

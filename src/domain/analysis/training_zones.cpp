@@ -1,5 +1,6 @@
 #include "domain/analysis/training_zones.h"
 
+#include "domain/exercise/current_exercise.h"
 #include "domain/exercise/numeric_text.h"
 
 #include <cmath>
@@ -32,7 +33,7 @@ std::optional<TrainingZones> trainingZones(const QString &maxHrText) {
         return std::nullopt;
     TrainingZones zones;
     zones.maxHr = *maxHr;
-    if (maxHrText.isEmpty() || maxHrText == u" ")
+    if (maxHrText.isEmpty() || maxHrText == kBlankStoredField)
         return zones;
     const double m = *maxHr;
     const double f5 = floorOfProduct(0.5, m), f6 = floorOfProduct(0.6, m),

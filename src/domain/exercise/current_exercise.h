@@ -15,6 +15,13 @@
 
 namespace kavren {
 
+// What a saved test stores for an empty maximum heart rate, stable or trainer: a single blank,
+// which loading puts back into the field as it is.
+inline const QString kBlankStoredField = QStringLiteral(" ");
+// The comments text of a test without comments: a single blank, which the comments field is
+// emptied to and which a test saved without comments stores.
+inline const QString kNoComments = kBlankStoredField;
+
 // Field widths are part of the results, not an implementation detail: the test's counters and
 // whole-number values are 16-bit (`std::int16_t`), so a value beyond -32768…32767 does not fit and
 // its step is refused rather than wrapped, and the values the rules compute in single precision

@@ -19,4 +19,9 @@ struct TestStep {
 constexpr int StepRows = 6;
 using TestSteps = std::array<TestStep, StepRows>;
 
+// The lactate every step of a heart-rate-only test carries, in the fields, in the stored step data
+// and in a kept curve: a test is recognised as heart-rate-only by this value in its first step.
+inline constexpr float kHeartRateOnlyLactate = 0.1f;
+inline const QString kHeartRateOnlyLactateText = QStringLiteral("0.1");
+
 } // namespace kavren

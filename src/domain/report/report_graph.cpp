@@ -4,6 +4,7 @@
 #include "domain/report/report_graph.h"
 
 #include "domain/plot/graph_axes.h"
+#include "domain/exercise/exercise_step.h"
 #include "domain/exercise/numeric_text.h"
 #include "domain/drawing/axis_frame.h"
 #include "domain/drawing/palette.h"
@@ -109,7 +110,7 @@ void drawPoints(DrawingSurface &surface, const StyleSettings &styles, const Froz
         return;
     const double radius = styleSize(styles.printMarkSize);
     surface.setFillPattern(styleFillPattern(styles.printMarkFillStyle));
-    if (curve.lactate[0] != 0.1f) {
+    if (curve.lactate[0] != kHeartRateOnlyLactate) {
         surface.setFillColour(styleRawColour(styles.printLactateMarkFill));
         const auto outline = onPaper(stylePaletteColour(styles.printLactateMarkColour));
         for (std::size_t i = 0; i < std::size_t(n); ++i)

@@ -12,6 +12,11 @@ struct CurrentDatabase {
     QString selectedDatabaseName; // file name; empty means that no database is chosen
 };
 
+// The selected name of a database chosen by bringing a test in (an import, the live link or a test
+// opened from the result list) rather than by a click in the file list: a single blank, which is
+// not empty, so "Save work" saves to the current database path.
+inline const QString kChosenByImportOrLink = QStringLiteral(" ");
+
 // A path text split at its last separator ("\" or "/" alike): the folder keeps the separator.
 struct PathParts {
     QString folder;

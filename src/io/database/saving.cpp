@@ -2,6 +2,7 @@
 
 #include "io/database/step_data_text.h"
 #include "io/database/store.h"
+#include "domain/exercise/current_exercise.h"
 #include "domain/exercise/numeric_text.h"
 
 #include <QCoreApplication>
@@ -153,7 +154,7 @@ QString pictureNameForSaving(const QString &backgroundPictureName,
 }
 
 QString blankIfEmpty(const QString &text) {
-    return text.isEmpty() ? QStringLiteral(" ") : text;
+    return text.isEmpty() ? kBlankStoredField : text;
 }
 
 QString commentsForStoring(const QString &comments) {
@@ -192,7 +193,8 @@ StoredRow buildRow(const TestToSave &test, const QDateTime &now) {
     row.trainer = blankIfEmpty(test.trainer);
     row.examDate = examDate;
     row.stepData = packStepData(test.steps, test.stepCount, test.hrOnly);
-    row.comments = blankIfEmpty(commentsForStoring(test.comments));
+    const QString comments = commentsForStoring(test.comments);
+    row.comments = comments.isEmpty() ? kNoComments : comments;
     return row;
 }
 

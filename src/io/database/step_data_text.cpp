@@ -23,8 +23,8 @@ QString packStepData(const TestSteps &steps, int stepCount, bool hrOnly) {
     QStringList values;
     for (int i = 0; i < stepCount; ++i) {
         const TestStep &step = steps[std::size_t(i)];
-        values << (hrOnly ? HrOnlyLactate : withoutBlanks(step.lactate)) << withoutBlanks(step.hr)
-               << withoutBlanks(step.speedText);
+        values << (hrOnly ? kHeartRateOnlyLactateText : withoutBlanks(step.lactate))
+               << withoutBlanks(step.hr) << withoutBlanks(step.speedText);
     }
     return values.join(u' ');
 }

@@ -10,10 +10,6 @@
 
 namespace kavren {
 
-// The lactate stored for every step of a heart-rate-only test; loading recognises such a test by
-// it in step 1.
-inline const QString HrOnlyLactate = QStringLiteral("0.1");
-
 // Packs steps 1..stepCount; any count other than 3 to 6 gives the empty text. Each value is the
 // field's text without any blank, so that a value typed "2 5" stays one value (the calculation
 // read it as 25) and every later value keeps its place. A heart-rate-only test stores "0.1" as

@@ -4,6 +4,7 @@
 #include "domain/analysis/extrapolation.h"
 #include "domain/analysis/comparison_table.h"
 #include "ui/comparison/date_cell_widget.h"
+#include "ui/common/named_controls.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -31,12 +32,6 @@ int firstRowTopOf(const QFontMetrics &metrics) {
 // The date stands in the room before the first value column, from the frame's left edge.
 constexpr int DateLeft = 4;
 
-QLabel *makeCell(QGroupBox *frame, const QString &name) {
-    auto *cell = new QLabel(frame);
-    cell->setObjectName(name);
-    return cell;
-}
-
 void setExtrapolated(QLabel *cell, bool extrapolated, const QString &toolTip) {
     QFont font = cell->font();
     font.setItalic(extrapolated);
@@ -59,11 +54,11 @@ ComparisonPanel::ComparisonPanel(QWidget *parent) : QGroupBox(parent) {
         m_dates[r] = new DateCellWidget(QStringLiteral("datex(%1)").arg(r), this);
     for (std::size_t c = 0; c < m_columns.size(); ++c) {
         for (int r = 0; r < ValueRows; ++r)
-            m_columns[c].values[std::size_t(r)] =
-                makeCell(this, QStringLiteral("%1(%2)").arg(QLatin1String(ValueNames[c])).arg(r));
+            m_columns[c].values[std::size_t(r)] = namedControl<QLabel>(
+                this, QStringLiteral("%1(%2)").arg(QLatin1String(ValueNames[c])).arg(r));
         for (int r = 0; r < PercentRows; ++r)
-            m_columns[c].percents[std::size_t(r)] =
-                makeCell(this, QStringLiteral("%1(%2)").arg(QLatin1String(PercentNames[c])).arg(r));
+            m_columns[c].percents[std::size_t(r)] = namedControl<QLabel>(
+                this, QStringLiteral("%1(%2)").arg(QLatin1String(PercentNames[c])).arg(r));
     }
 }
 

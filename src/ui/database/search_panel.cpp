@@ -3,6 +3,7 @@
 
 #include "ui/database/result_list_model.h"
 #include "ui/common/twips.h"
+#include "ui/common/named_controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,10 +21,9 @@ namespace {
 constexpr int ButtonHeight = 375;
 
 QCheckBox *makeTick(QWidget *frame, const char *name, const QString &caption, int index) {
-    auto *check = new QCheckBox(caption, frame);
-    check->setObjectName(QString::fromLatin1(name));
-    check->setGeometry(twipsRect(120 + (index % 2) * 1700, 6180 + (index / 2) * 300, 1600, 285));
-    return check;
+    return namedControl<QCheckBox>(
+        frame, name, caption,
+        twipsRect(120 + (index % 2) * 1700, 6180 + (index / 2) * 300, 1600, 285));
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "domain/analysis/fit_problem.h"
 #include "domain/analysis/index_run.h"
 #include "domain/drawing/curve_plot.h"
-#include "domain/exercise/numeric_text.h"
 #include "ui/common/message_dialog.h"
 
 #include <QStatusBar>
@@ -27,7 +26,7 @@ void CalculationController::calculate() {
     if (preparation.switchHrOnly) {
         setHeartRateOnly(true);
         for (TestStep &step : steps)
-            step.lactate = writeNumber(0.1);
+            step.lactate = kHeartRateOnlyLactateText;
     }
     if (preparation.focusSaveWork)
         emit saveWorkNext();
@@ -69,7 +68,7 @@ void CalculationController::run(TestSteps steps) {
     if (result.writeHrOnlyLactates) {
         m_entry->showHrOnlyLactates();
         for (TestStep &step : steps)
-            step.lactate = writeNumber(0.1);
+            step.lactate = kHeartRateOnlyLactateText;
     }
     if (result.puls1Text)
         m_entry->showFirstHr(*result.puls1Text);
@@ -89,7 +88,7 @@ void CalculationController::showFitStatus(const CalculationInputs &inputs,
                                           const CalculationResult &result) {
     StepTexts lactate = inputs.lactate;
     if (result.writeHrOnlyLactates)
-        lactate.fill(writeNumber(0.1));
+        lactate.fill(kHeartRateOnlyLactateText);
     const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
     const StepReadings steps =
         readSteps(recovery ? inputs.speedText : inputs.speedMs, lactate, inputs.hr);

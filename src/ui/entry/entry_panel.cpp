@@ -2,6 +2,7 @@
 
 #include "domain/exercise/numeric_text.h"
 #include "ui/common/twips.h"
+#include "ui/common/named_controls.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,21 +62,6 @@ constexpr IdentityField IdentityFields[] = {
     {"Text8", "Stable/Track"}, {"Text60", "Trainer"}, {"Text21", "Max Hr"}, {"Text57", "Vilopuls"},
 };
 
-QLineEdit *makeField(QWidget *area, const QString &name, const QRect &geometry) {
-    auto *field = new QLineEdit(area);
-    field->setObjectName(name);
-    field->setGeometry(geometry);
-    return field;
-}
-
-QLabel *makeLabel(QWidget *area, const QString &name, const QString &caption,
-                  const QRect &geometry) {
-    auto *label = new QLabel(caption, area);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
 static_assert(std::size(IdentityFields) == std::size_t(HorseField::RestHr) + 1,
               "one identity field for each HorseField");
 
@@ -105,16 +91,16 @@ void EntryPanel::buildIdentity(QWidget *area) {
     int top = 360;
     for (const IdentityField &f : IdentityFields) {
         const QString name = QString::fromLatin1(f.name);
-        makeLabel(area, QStringLiteral("Caption") + name, QString::fromLatin1(f.caption),
-                  twipsRect(60, top, 1100, FieldHeight));
-        auto *field = makeField(area, name, twipsRect(1200, top, 2100, FieldHeight));
+        namedControl<QLabel>(area, QStringLiteral("Caption") + name, QString::fromLatin1(f.caption),
+                             twipsRect(60, top, 1100, FieldHeight));
+        auto *field = namedControl<QLineEdit>(area, name, twipsRect(1200, top, 2100, FieldHeight));
         m_horse[std::size_t(&f - IdentityFields)] = field;
         top += 330;
     }
     connect(horseField(HorseField::MaxHr), &QLineEdit::textChanged, this,
             &EntryPanel::maxHrChanged);
-    makeLabel(area, QStringLiteral("CaptionText56"), tr("Comments"),
-              twipsRect(60, 6400, 1100, FieldHeight));
+    namedControl<QLabel>(area, QStringLiteral("CaptionText56"), tr("Comments"),
+                         twipsRect(60, 6400, 1100, FieldHeight));
     m_comments = new QPlainTextEdit(area);
     m_comments->setObjectName(QStringLiteral("Text56"));
     m_comments->setGeometry(twipsRect(60, 6700, 3240, 1500));
@@ -128,17 +114,18 @@ void EntryPanel::buildGrid(QWidget *area) {
     const int captionTop = GridTop - 570;
     const int captionHeight = 540;
     m_lactateCaption =
-        makeLabel(area, QStringLiteral("Label1"), QStringLiteral(" Lactate (mmol/l)"),
-                  twipsRect(60, captionTop, 660, captionHeight));
+        namedControl<QLabel>(area, QStringLiteral("Label1"), QStringLiteral(" Lactate (mmol/l)"),
+                             twipsRect(60, captionTop, 660, captionHeight));
     m_lactateCaption->setWordWrap(true);
-    makeLabel(area, QStringLiteral("Label2"), QStringLiteral("     Hr (b/min)"),
-              twipsRect(720, captionTop, 660, captionHeight))
+    namedControl<QLabel>(area, QStringLiteral("Label2"), QStringLiteral("     Hr (b/min)"),
+                         twipsRect(720, captionTop, 660, captionHeight))
         ->setWordWrap(true);
-    m_speedCaption = makeLabel(area, QStringLiteral("Label3"), speedAxisCaption(SpeedUnit::NoUnit),
-                               twipsRect(1380, captionTop, 690, captionHeight));
+    m_speedCaption =
+        namedControl<QLabel>(area, QStringLiteral("Label3"), speedAxisCaption(SpeedUnit::NoUnit),
+                             twipsRect(1380, captionTop, 690, captionHeight));
     m_speedCaption->setWordWrap(true);
-    makeLabel(area, QStringLiteral("Label16"), QStringLiteral("Tempo      (met/sek)"),
-              twipsRect(2070, captionTop, 630, captionHeight))
+    namedControl<QLabel>(area, QStringLiteral("Label16"), QStringLiteral("Tempo      (met/sek)"),
+                         twipsRect(2070, captionTop, 630, captionHeight))
         ->setWordWrap(true);
 
     auto *commaFilter = new DecimalCommaFilter(this);
@@ -146,14 +133,15 @@ void EntryPanel::buildGrid(QWidget *area) {
         const int top = GridTop + RowHeight * i;
         const QString row = QString::number(i + 1);
         m_lactate[std::size_t(i)] =
-            makeField(area, "lakt" + row, twipsRect(60, top, 600, FieldHeight));
-        m_hr[std::size_t(i)] = makeField(area, "puls" + row, twipsRect(720, top, 600, FieldHeight));
+            namedControl<QLineEdit>(area, "lakt" + row, twipsRect(60, top, 600, FieldHeight));
+        m_hr[std::size_t(i)] =
+            namedControl<QLineEdit>(area, "puls" + row, twipsRect(720, top, 600, FieldHeight));
         m_speed[std::size_t(i)] =
-            makeField(area, "temp" + row, twipsRect(1380, top, 630, FieldHeight));
-        m_speedMs[std::size_t(i)] = makeField(area, "Text" + QString::number(15 + i),
-                                              twipsRect(2070, top, 570, FieldHeight));
-        m_altSpeed[std::size_t(i)] = makeField(area, QStringLiteral("Text49(%1)").arg(i),
-                                               twipsRect(2700, top, 600, FieldHeight));
+            namedControl<QLineEdit>(area, "temp" + row, twipsRect(1380, top, 630, FieldHeight));
+        m_speedMs[std::size_t(i)] = namedControl<QLineEdit>(area, "Text" + QString::number(15 + i),
+                                                            twipsRect(2070, top, 570, FieldHeight));
+        m_altSpeed[std::size_t(i)] = namedControl<QLineEdit>(
+            area, QStringLiteral("Text49(%1)").arg(i), twipsRect(2700, top, 600, FieldHeight));
         for (QLineEdit *field :
              {m_lactate[std::size_t(i)], m_hr[std::size_t(i)], m_speed[std::size_t(i)]})
             field->installEventFilter(commaFilter);
@@ -161,8 +149,9 @@ void EntryPanel::buildGrid(QWidget *area) {
              {m_lactate[std::size_t(i)], m_speed[std::size_t(i)], m_speedMs[std::size_t(i)]})
             keepDecimalPoints(field);
     }
-    m_hr[StepRows] = makeField(area, QStringLiteral("puls7"),
-                               twipsRect(720, GridTop + RowHeight * StepRows, 600, FieldHeight));
+    m_hr[StepRows] =
+        namedControl<QLineEdit>(area, QStringLiteral("puls7"),
+                                twipsRect(720, GridTop + RowHeight * StepRows, 600, FieldHeight));
     m_hr[StepRows]->hide();
     protectComputedColumns();
     orderTabs();
@@ -212,8 +201,8 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
         connect(button, &QRadioButton::clicked, this, [this, unit] { emit unitClicked(unit); });
         m_units[index++] = button;
     }
-    m_disciplineLabel = makeLabel(area, QStringLiteral("Label23"), QString(),
-                                  twipsRect(2460, 3360, 840, FieldHeight));
+    m_disciplineLabel = namedControl<QLabel>(area, QStringLiteral("Label23"), QString(),
+                                             twipsRect(2460, 3360, 840, FieldHeight));
 }
 
 void EntryPanel::setHeartRates(const QString &maxHr, const QString &restHr) {
@@ -245,7 +234,7 @@ QRadioButton *EntryPanel::unitOption(SpeedUnit unit) const {
 
 void EntryPanel::showHeartRateOnly() {
     for (QLineEdit *lactate : m_lactate) {
-        lactate->setText(writeNumber(0.1));
+        lactate->setText(kHeartRateOnlyLactateText);
         lactate->hide();
     }
     m_lactateCaption->hide();
@@ -253,7 +242,7 @@ void EntryPanel::showHeartRateOnly() {
 
 void EntryPanel::showHrOnlyLactates() {
     for (QLineEdit *lactate : m_lactate)
-        lactate->setText(writeNumber(0.1));
+        lactate->setText(kHeartRateOnlyLactateText);
 }
 
 void EntryPanel::showFirstHr(const QString &hr) {

@@ -4,6 +4,7 @@
 
 #include "ui/graph/graph_widget.h"
 #include "domain/drawing/palette.h"
+#include "ui/common/named_controls.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -35,8 +36,7 @@ void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
 
 QGroupBox *newFrame(QWidget *area, const QString &caption, const char *name, int width,
                     int height) {
-    auto *frame = new QGroupBox(caption, area);
-    frame->setObjectName(QString::fromLatin1(name));
+    auto *frame = namedControl<QGroupBox>(area, name, caption);
     frame->setAutoFillBackground(true);
     setRole(frame, QPalette::Window, FrameColour);
     frame->resize(width, height);

@@ -2,6 +2,7 @@
 
 #include "ui/common/message_dialog.h"
 #include "ui/common/file_list_panel.h"
+#include "ui/common/named_controls.h"
 #include "domain/hrm_import/take_over.h"
 
 #include <QAbstractTableModel>
@@ -28,14 +29,6 @@ namespace {
 // A heart-rate file of a day's recording is far below this; a larger file is not read.
 constexpr qint64 LargestFileBytes = 256LL << 20;
 const QString NoTimeEvents = QStringLiteral("No Time Events is set !");
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption,
-                  const QRect &geometry) {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    return label;
-}
 
 QString fileNameOf(const QString &path) {
     return QDir::toNativeSeparators(path);
@@ -128,9 +121,9 @@ void PolarWindow::buildLapFields() {
         field->setGeometry(8 + (i % 2) * 120, 24 + (i / 2) * 34, 112, 26);
         m_lapFields[std::size_t(i)] = field;
     }
-    makeLabel(this, "Label3", QStringLiteral("Sample interval"), {584, 252, 120, 20});
-    m_interval = makeLabel(this, "Label4", QString(), {708, 252, 120, 20});
-    m_info = makeLabel(this, "Label5", QString(), {584, 276, 248, 60});
+    namedControl<QLabel>(this, "Label3", QStringLiteral("Sample interval"), {584, 252, 120, 20});
+    m_interval = namedControl<QLabel>(this, "Label4", QString(), {708, 252, 120, 20});
+    m_info = namedControl<QLabel>(this, "Label5", QString(), {584, 276, 248, 60});
     m_info->setWordWrap(true);
 }
 

@@ -16,7 +16,8 @@
 #include "ui/entry/entry_panel.h"
 #include "ui/common/message_dialog.h"
 #include "domain/exercise/numeric_text.h"
-#include "ui/remote_link/link_panel.h"
+#include "ui/hrm_import/import_controller.h"
+#include "ui/remote_link/link_controller.h"
 #include "domain/exercise/unit_conversion.h"
 #include "ui/common/window_scale.h"
 
@@ -67,7 +68,7 @@ void Laktat::startup() {
 
     m_styles->hideFrames();
     m_fileList->frame()->hide();
-    m_link->frame()->hide();
+    m_link->hideFrame();
     m_searchPanel->valueBox()->hide(); // shown once a criterion's values are listed
     m_createPanel->hide();
 
@@ -91,13 +92,21 @@ void Laktat::startup() {
     chooseUnit(SpeedUnit::MinPerKm);
 }
 
+QString Laktat::importFolder() const {
+    return m_import->importFolder();
+}
+
+bool Laktat::importSettling() const {
+    return m_import->settling();
+}
+
 void Laktat::readSettings(const QByteArray &contents) {
     const SettingsValues values = parseSettings(contents);
     for (std::size_t i = 0; i < StyleLines.size(); ++i)
         if (values.styles[i])
             m_styles->setStyleText(QString::fromLatin1(StyleLines[i].control), *values.styles[i]);
     if (values.importFolder)
-        m_importFolder = *values.importFolder;
+        m_import->setImportFolder(*values.importFolder);
     if (values.tempoAxisColour)
         m_tempoAxisColour = *values.tempoAxisColour;
     m_styles->setStyleText(QStringLiteral("Text59"), QString::number(m_tempoAxisColour));
@@ -167,8 +176,8 @@ void Laktat::shutdown() {
     std::array<QString, StyleLineCount> styleTexts;
     for (std::size_t i = 0; i < StyleLines.size(); ++i)
         styleTexts[i] = m_styles->styleText(QString::fromLatin1(StyleLines[i].control));
-    const QByteArray contents =
-        formatSettings(styleTexts, m_database.databasePath, m_importFolder, m_tempoAxisColour);
+    const QByteArray contents = formatSettings(styleTexts, m_database.databasePath,
+                                               m_import->importFolder(), m_tempoAxisColour);
     if (!writeSettingsFile(QDir(m_programFolder).filePath(SettingsFileName), contents))
         showMessage(
             this, QStringLiteral(

@@ -37,8 +37,8 @@ class DatabaseQueue;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
-class LinkPanel;
-class PolarWindow;
+class ImportController;
+class LinkController;
 class SpeedUnitController;
 class ReportPanel;
 class ResultListModel;
@@ -66,7 +66,7 @@ public:
     const kavren::CurrentDatabase &currentDatabase() const { return m_database; }
     QString programFolder() const { return m_programFolder; }
     QString searchField() const { return m_searchField; }
-    QString importFolder() const { return m_importFolder; }
+    QString importFolder() const;
     int tempoAxisColour() const { return m_tempoAxisColour; }
     QSize graphBaseSize() const { return {m_graphBaseWidth, m_graphBaseHeight}; }
 
@@ -188,25 +188,17 @@ private:
     void eraseSelectedTests(const kavren::TestRow &clicked);
     void clearResults();
     void continueSearch(int generation);
-    void buildLink(QWidget *area);
-    void linkConnected();
-    void linkSignedOff();
+    // The import and the live link, and what they hand over put on screen.
+    void wireImport();
+    void wireLink(QWidget *area);
     void selectMinPerKm();
-    void openImport();
-    void takeOverImport();
-    void showContinuousHrLine();
-    void restoreDisplayBeforeImport();
     void reportDatabaseProblem(const QString &problem);
     bool freezeChecked() const;
 
     kavren::Clock m_clock;
     kavren::CurrentTest m_test;
     kavren::AnalysisState m_analysis;
-    QString m_importNote; // note of the last imported heart-rate file
-    struct DisplayBeforeImport {
-        bool hrOnly = false;
-        kavren::SpeedUnit speedUnit = kavren::SpeedUnit::NoUnit;
-    } m_displayBeforeImport;        // what menu "Import" found on screen
+    QString m_importNote;           // note of the last imported heart-rate file
     bool m_slidersInert = false;    // set by "Clear screen": the sliders wait for the next release
     bool m_searchEnabled = false;   // set by Database > List
     QString m_reportedProblem;      // the database problem last shown
@@ -247,16 +239,14 @@ private:
     // Tests read in one turn of the event loop: a few milliseconds of reading.
     static constexpr int SearchPageRows = 4000;
     int m_loadSettleMs = 600;
-    QTimer *m_loadSettle = nullptr;   // the wait of a loaded test before its calculation
-    bool m_loadSettleFrozen = false;  // "Freeze curve" as it was when the test was loaded
-    QTimer *m_importSettle = nullptr; // the wait of a taken-over file before its calculation
+    QTimer *m_loadSettle = nullptr;  // the wait of a loaded test before its calculation
+    bool m_loadSettleFrozen = false; // "Freeze curve" as it was when the test was loaded
     kavren::ResultListModel *m_results = nullptr; // the tests of the last search, by list entry
     kavren::PercentCells m_percent;
     kavren::SampleBuffer m_samples;
     kavren::CurrentDatabase m_database;
     QString m_programFolder;
     QString m_searchField;
-    QString m_importFolder;
     int m_tempoAxisColour = 7;
     int m_graphBaseWidth = 0;
     int m_graphBaseHeight = 0;
@@ -271,8 +261,8 @@ private:
     kavren::BackgroundPanel *m_background = nullptr;
     kavren::ThresholdPanel *m_threshold = nullptr;
     kavren::ComparisonPanel *m_comparison = nullptr;
-    kavren::LinkPanel *m_link = nullptr;    // SSFrame3 and the live run
-    kavren::PolarWindow *m_polar = nullptr; // the import window, made on first use
+    kavren::LinkController *m_link = nullptr;     // SSFrame3 and the live run
+    kavren::ImportController *m_import = nullptr; // menu "Import" and the take-over
     kavren::CsvExportDialog *m_csvExport = nullptr;
     kavren::SearchPanel *m_searchPanel = nullptr;         // SSFrame2
     kavren::CreateDatabasePanel *m_createPanel = nullptr; // Frame5

@@ -17,6 +17,7 @@
 #include "ui/graph/background_panel.h"
 #include "ui/common/file_list_panel.h"
 #include "ui/graph/graph_widget.h"
+#include "ui/hrm_import/import_controller.h"
 #include "ui/entry/entry_panel.h"
 #include "ui/common/message_dialog.h"
 #include "domain/exercise/numeric_text.h"
@@ -263,7 +264,7 @@ void Laktat::searchTests() {
     clearResults();
     m_test.importedFromFile = false;
     m_fileList->frame()->hide();
-    m_entry->commentsField()->setPlainText(QStringLiteral(" "));
+    m_entry->commentsField()->setPlainText(kNoComments);
     const QByteArray stored = m_searchPanel->searchValue();
     const QString path = m_database.databasePath;
     const QString field = m_searchField;
@@ -322,7 +323,7 @@ void Laktat::showListedRow(const LoadedRow &loaded) {
     const TestRow &row = *loaded.row;
     m_threshold->hrSlider()->setValue(120);
     m_threshold->lactateSlider()->setValue(0);
-    m_database.selectedDatabaseName = QStringLiteral(" ");
+    m_database.selectedDatabaseName = kChosenByImportOrLink;
     m_test.discipline = row.discipline;
     HorseIdentity identity = m_entry->identity();
     identity.maxHr = row.maxHr;
@@ -570,7 +571,7 @@ bool Laktat::saveWork() {
     m_liveDataPending = false;
     if (m_test.hrOnly)
         for (int row = 0; row < StepRows; ++row)
-            m_entry->lactateField(row)->setText(writeNumber(0.1));
+            m_entry->lactateField(row)->setText(kHeartRateOnlyLactateText);
     m_fileList->frame()->hide();
     m_recalcTimer->stop();
     const StoredRow row = rowToSave(*heldSteps);
@@ -622,7 +623,7 @@ void Laktat::finishSave(const StoredRow &row, const SaveResult &result) {
     m_recalcTimer->start();
     clearResults();
     m_searchPanel->clear();
-    m_entry->commentsField()->setPlainText(QStringLiteral(" "));
+    m_entry->commentsField()->setPlainText(kNoComments);
     listCriterionValues();
 }
 
@@ -630,8 +631,7 @@ void Laktat::clearAll() {
     // A loaded test or taken-over file still settling is dropped with the rest: its calculation
     // would fill the emptied screen again.
     m_loadSettle->stop();
-    if (m_importSettle)
-        m_importSettle->stop();
+    m_import->cancelSettle();
     kavren::clearAll(m_test, m_analysis.comparison, m_percent, m_samples);
     m_pendingSave.reset();
     m_savedWork.clear();
@@ -641,7 +641,7 @@ void Laktat::clearAll() {
     m_searchPanel->setShowsTestPicture(false);
     for (SpeedUnit unit : {SpeedUnit::KmPerHour, SpeedUnit::MinPerKm, SpeedUnit::MetrePerMin})
         setChecked(m_entry->unitOption(unit), false);
-    m_entry->commentsField()->setPlainText(QStringLiteral(" "));
+    m_entry->commentsField()->setPlainText(kNoComments);
     m_comparison->showValues(m_analysis.comparison);
     m_comparison->showPercents(m_percent);
     m_graph->surface().clear();

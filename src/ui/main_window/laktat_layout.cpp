@@ -12,9 +12,11 @@
 #include "ui/common/file_list_panel.h"
 #include "ui/graph/graph_widget.h"
 #include "ui/graph/style_panel.h"
-#include "ui/remote_link/link_panel.h"
+#include "ui/hrm_import/import_controller.h"
+#include "ui/remote_link/link_controller.h"
 #include "domain/analysis/threshold_calculator.h"
 #include "ui/entry/calculation_controller.h"
+#include "domain/drawing/curve_plot.h"
 #include "ui/entry/entry_panel.h"
 #include "ui/entry/speed_unit_controller.h"
 #include "ui/main_window/report_inputs.h"
@@ -22,6 +24,7 @@
 #include "ui/threshold/threshold_controller.h"
 #include "ui/common/message_dialog.h"
 #include "ui/common/twips.h"
+#include "ui/common/named_controls.h"
 #include "ui/common/window_scale.h"
 
 #include <QActionGroup>
@@ -31,9 +34,11 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QSlider>
@@ -80,14 +85,6 @@ const QString SpeedHeader =
 const QString RecoveryHeader = QStringLiteral(
     "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
     "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
-
-QPushButton *makeButton(QWidget *area, const char *name, const QString &caption,
-                        const QRect &geometry) {
-    auto *button = new QPushButton(caption, area);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 QAction *addNamedAction(QMenu *menu, const char *name, const QString &caption) {
     QAction *action = menu->addAction(caption);
@@ -145,7 +142,8 @@ void Laktat::buildWindow() {
     m_background = new BackgroundPanel(m_graph, m_fileList, this);
     m_background->setTestOnScreen([this] { return m_entry->firstStepTyped(); });
 
-    buildLink(area);
+    wireLink(area);
+    wireImport();
     buildMenus();
     buildCommands(area);
     buildSearchFrame(area);
@@ -226,9 +224,9 @@ void Laktat::buildMenus() {
     m_createDatabase = addNamedAction(database, "creat", tr("Create"));
     m_exportCsv = addNamedAction(database, "exportCsv", tr("Export to CSV..."));
     connect(addBarAction(bar, "intn", tr("Internet")), &QAction::triggered, m_link,
-            &LinkPanel::showFrame);
-    connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, this,
-            &Laktat::openImport);
+            &LinkController::showFrame);
+    connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, m_import,
+            &ImportController::openImport);
     connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
             &BackgroundPanel::showPictureList);
     QMenu *report = addNamedMenu(bar, "report", tr("Report"));
@@ -240,16 +238,16 @@ void Laktat::buildMenus() {
 
 void Laktat::buildCommands(QWidget *area) {
     const int top = 8400;
-    m_calculateButton =
-        makeButton(area, "Command9", tr("Calculate"), twipsRect(60, top, 1560, ButtonHeight));
-    m_saveButton =
-        makeButton(area, "Command6", tr("Save work"), twipsRect(1740, top, 1560, ButtonHeight));
-    m_printButton =
-        makeButton(area, "Command10", tr("Print"), twipsRect(60, top + 450, 1560, ButtonHeight));
-    m_clearScreenButton = makeButton(area, "SSCOmmand15", tr("Clear screen"),
-                                     twipsRect(1740, top + 450, 1560, ButtonHeight));
-    auto *exitButton =
-        makeButton(area, "SSCommand6", tr("Exit"), twipsRect(60, top + 900, 3240, ButtonHeight));
+    m_calculateButton = namedControl<QPushButton>(area, "Command9", tr("Calculate"),
+                                                  twipsRect(60, top, 1560, ButtonHeight));
+    m_saveButton = namedControl<QPushButton>(area, "Command6", tr("Save work"),
+                                             twipsRect(1740, top, 1560, ButtonHeight));
+    m_printButton = namedControl<QPushButton>(area, "Command10", tr("Print"),
+                                              twipsRect(60, top + 450, 1560, ButtonHeight));
+    m_clearScreenButton = namedControl<QPushButton>(area, "SSCOmmand15", tr("Clear screen"),
+                                                    twipsRect(1740, top + 450, 1560, ButtonHeight));
+    auto *exitButton = namedControl<QPushButton>(area, "SSCommand6", tr("Exit"),
+                                                 twipsRect(60, top + 900, 3240, ButtonHeight));
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 
     m_createPanel = new CreateDatabasePanel(area, twipsRect(GraphLeft, GraphTop, 6000, 1200));
@@ -362,4 +360,101 @@ void Laktat::runHelp() {
     const QString tutorial = QDir(m_programFolder).filePath(TutorialProgram);
     if (!QFileInfo(tutorial).isFile() || !QProcess::startDetached(tutorial, {}, m_programFolder))
         showMessage(this, tr("The tutorial program is not installed."));
+}
+
+// The link box stands over the graph's top left corner.
+void Laktat::wireLink(QWidget *area) {
+    const QRect frameRect(m_graph->geometry().topLeft(), twipsRect(0, 0, 4200, 1200).size());
+    m_link = new LinkController(area, frameRect, m_samples, m_graph->surface(), m_test);
+    connect(m_link, &LinkController::runStarted, this, [this] {
+        clearAll();
+        m_database.selectedDatabaseName = kChosenByImportOrLink;
+        m_entry->hrField(0)->setText(LinkController::firstHeartRate());
+        selectMinPerKm();
+        m_linkActive = true;
+        m_liveDataPending = true;
+        runCalculation();
+        setHeartRateOnly(true);
+        m_entry->nameField()->setFocus();
+    });
+    connect(m_link, &LinkController::stepsReceived, this, [this](const LinkStepTexts &steps) {
+        m_liveDataPending = true;
+        // The steps are written as min/km paces, whatever unit was clicked during the run.
+        if (m_test.speedUnit != SpeedUnit::MinPerKm)
+            selectMinPerKm();
+        for (int row = 0; row < StepRows; ++row) {
+            if (const auto &speed = steps.speedTexts[std::size_t(row)])
+                m_entry->speedField(row)->setText(*speed);
+            if (const auto &hr = steps.hrTexts[std::size_t(row)])
+                m_entry->hrField(row)->setText(*hr);
+        }
+        // The paces are converted now: the run must not work on the speeds of the last tick.
+        recalcTick();
+        runCalculation();
+    });
+}
+
+void Laktat::wireImport() {
+    ImportScreenReading screen;
+    screen.freezeChecked = [this] { return freezeChecked(); };
+    screen.firstLactate = [this] { return m_entry->lactateField(0)->text(); };
+    screen.loadSettleMs = [this] { return m_loadSettleMs; };
+    m_import = new ImportController(this, m_test, m_analysis, m_samples, m_graph->surface(),
+                                    std::move(screen));
+    connect(m_import, &ImportController::importOpening, this, [this] {
+        clearAll();
+        m_database.selectedDatabaseName = kChosenByImportOrLink;
+        selectMinPerKm();
+        m_threshold->hrSlider()->setValue(120);
+        setHeartRateOnly(true);
+    });
+    connect(m_import, &ImportController::displayRestored, this,
+            [this](bool hrOnly, SpeedUnit unit) {
+                setHeartRateOnly(hrOnly);
+                if (unit == SpeedUnit::KmPerHour || unit == SpeedUnit::MinPerKm ||
+                    unit == SpeedUnit::MetrePerMin) {
+                    m_entry->unitOption(unit)->setChecked(true);
+                    chooseUnit(unit);
+                }
+            });
+    connect(m_import, &ImportController::recordingTakenOver, this,
+            [this](const QString &maxHr, const QString &restHr, const QString &note) {
+                m_comparison->showValues(m_analysis.comparison);
+                m_entry->setHeartRates(maxHr, restHr);
+                m_importNote = note;
+            });
+    connect(m_import, &ImportController::continuousLineTakenOver, this,
+            [this](const ContinuousHrResult &line) {
+                m_slidersInert = false;
+                for (int i = 0; i < StepRows; ++i) {
+                    if (const auto &hr = line.hrTexts[std::size_t(i)])
+                        m_entry->hrField(i)->setText(*hr);
+                    if (const auto &speed = line.speedTexts[std::size_t(i)])
+                        m_entry->speedField(i)->setText(*speed);
+                }
+                PlotItems items;
+                items.curves.push_back(line.line);
+                drawCurvePlot(m_graph->surface(), m_styles->settings(), items);
+                m_comparison->showValues(m_analysis.comparison);
+            });
+    connect(m_import, &ImportController::stepsTakenOver, this,
+            [this](const std::vector<StepFieldTexts> &steps) {
+                setHeartRateOnly(false);
+                chooseUnit(SpeedUnit::MinPerKm);
+                m_slidersInert = false;
+                for (std::size_t i = 0; i < steps.size(); ++i) {
+                    m_entry->lactateField(int(i))->setText(steps[i].lactate);
+                    m_entry->hrField(int(i))->setText(steps[i].heartRate);
+                    m_entry->speedField(int(i))->setText(steps[i].pace);
+                }
+                selectMinPerKm();
+                m_recalcTimer->start();
+                recalcTick();
+            });
+    connect(m_import, &ImportController::calculationDue, this, &Laktat::calculate);
+}
+
+void Laktat::selectMinPerKm() {
+    m_entry->unitOption(SpeedUnit::MinPerKm)->setChecked(true);
+    chooseUnit(SpeedUnit::MinPerKm);
 }

@@ -1,6 +1,7 @@
 #include "ui/remote_link/link_panel.h"
 
 #include "ui/common/twips.h"
+#include "ui/common/named_controls.h"
 #include "domain/drawing/drawing_surface.h"
 #include "domain/drawing/live_point.h"
 
@@ -10,17 +11,6 @@
 #include <QPushButton>
 
 namespace kavren {
-
-namespace {
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int left) {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(twipsRect(left, 720, 1200, 375));
-    return button;
-}
-
-} // namespace
 
 LinkPanel::LinkPanel(QWidget *area, const QRect &frameRect, SampleBuffer &samples,
                      DrawingSurface &graph, const CurrentTest &test)
@@ -41,10 +31,12 @@ void LinkPanel::buildFrame(const QRect &rect) {
     m_localAddress = new QLabel(this);
     m_localAddress->setObjectName(QStringLiteral("Label20"));
     m_localAddress->setGeometry(twipsRect(120, 300, 2400, 300));
-    connect(makeButton(this, "Command2", tr("Connect"), 120), &QPushButton::clicked, this,
-            &LinkPanel::connectLink);
-    connect(makeButton(this, "Command3", tr("Close"), 1440), &QPushButton::clicked, this,
-            &LinkPanel::closeLink);
+    connect(
+        namedControl<QPushButton>(this, "Command2", tr("Connect"), twipsRect(120, 720, 1200, 375)),
+        &QPushButton::clicked, this, &LinkPanel::connectLink);
+    connect(
+        namedControl<QPushButton>(this, "Command3", tr("Close"), twipsRect(1440, 720, 1200, 375)),
+        &QPushButton::clicked, this, &LinkPanel::closeLink);
     hide();
 }
 

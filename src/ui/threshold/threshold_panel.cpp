@@ -4,6 +4,7 @@
 #include "domain/analysis/training_zones.h"
 #include "domain/exercise/numeric_text.h"
 #include "ui/common/twips.h"
+#include "ui/common/named_controls.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -17,22 +18,6 @@ namespace {
 
 // Text2 and Text3 settle after a couple of exchanges; this bounds a pair that would not.
 constexpr int MaxExchangeDepth = 4;
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption,
-                  const QRect &geometry) {
-    auto *label = new QLabel(caption, parent);
-    if (name)
-        label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
-QLineEdit *makeField(QWidget *parent, const char *name, const QRect &geometry) {
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setGeometry(geometry);
-    return field;
-}
 
 } // namespace
 
@@ -54,28 +39,30 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
     frame->setObjectName(QStringLiteral("Frame7"));
     frame->setGeometry(rect);
     const int row = 330;
-    makeLabel(frame, nullptr, tr("Speed"), twipsRect(120, 300, 900, 285));
-    m_speed = makeField(frame, "Text3", twipsRect(1080, 300, 900, 285));
+    namedControl<QLabel>(frame, nullptr, tr("Speed"), twipsRect(120, 300, 900, 285));
+    m_speed = namedControl<QLineEdit>(frame, "Text3", twipsRect(1080, 300, 900, 285));
     m_unitCaptions[0] =
-        makeLabel(frame, "Label19", tr("meter/sec"), twipsRect(2040, 300, 1400, 285));
-    makeLabel(frame, nullptr, tr("Hr"), twipsRect(120, 300 + row, 900, 285));
-    m_hr = makeField(frame, "Text2", twipsRect(1080, 300 + row, 900, 285));
-    makeLabel(frame, nullptr, tr("Lactate"), twipsRect(120, 300 + 2 * row, 900, 285));
-    m_lactate = makeField(frame, "Text1", twipsRect(1080, 300 + 2 * row, 900, 285));
-    m_pace = makeLabel(frame, "Label18", QString(), twipsRect(120, 300 + 3 * row, 900, 285));
-    m_paceUnit =
-        makeLabel(frame, "Label21", tr("min/km"), twipsRect(1080, 300 + 3 * row, 900, 285));
-    m_kmPerHour = makeLabel(frame, "Label25", QString(), twipsRect(120, 300 + 4 * row, 900, 285));
-    m_unitCaptions[1] =
-        makeLabel(frame, "Label60", tr("km/h"), twipsRect(1080, 300 + 4 * row, 900, 285));
+        namedControl<QLabel>(frame, "Label19", tr("meter/sec"), twipsRect(2040, 300, 1400, 285));
+    namedControl<QLabel>(frame, nullptr, tr("Hr"), twipsRect(120, 300 + row, 900, 285));
+    m_hr = namedControl<QLineEdit>(frame, "Text2", twipsRect(1080, 300 + row, 900, 285));
+    namedControl<QLabel>(frame, nullptr, tr("Lactate"), twipsRect(120, 300 + 2 * row, 900, 285));
+    m_lactate = namedControl<QLineEdit>(frame, "Text1", twipsRect(1080, 300 + 2 * row, 900, 285));
+    m_pace =
+        namedControl<QLabel>(frame, "Label18", QString(), twipsRect(120, 300 + 3 * row, 900, 285));
+    m_paceUnit = namedControl<QLabel>(frame, "Label21", tr("min/km"),
+                                      twipsRect(1080, 300 + 3 * row, 900, 285));
+    m_kmPerHour =
+        namedControl<QLabel>(frame, "Label25", QString(), twipsRect(120, 300 + 4 * row, 900, 285));
+    m_unitCaptions[1] = namedControl<QLabel>(frame, "Label60", tr("km/h"),
+                                             twipsRect(1080, 300 + 4 * row, 900, 285));
     m_metresPerMinute =
-        makeLabel(frame, "Label65", QString(), twipsRect(120, 300 + 5 * row, 900, 285));
-    m_unitCaptions[2] =
-        makeLabel(frame, "Label66", tr("meter/min"), twipsRect(1080, 300 + 5 * row, 900, 285));
+        namedControl<QLabel>(frame, "Label65", QString(), twipsRect(120, 300 + 5 * row, 900, 285));
+    m_unitCaptions[2] = namedControl<QLabel>(frame, "Label66", tr("meter/min"),
+                                             twipsRect(1080, 300 + 5 * row, 900, 285));
     m_secondsPer200m =
-        makeLabel(frame, "Label58", QString(), twipsRect(120, 300 + 6 * row, 900, 285));
-    m_unitCaptions[3] =
-        makeLabel(frame, "Label61", tr("sec/200m"), twipsRect(1080, 300 + 6 * row, 900, 285));
+        namedControl<QLabel>(frame, "Label58", QString(), twipsRect(120, 300 + 6 * row, 900, 285));
+    m_unitCaptions[3] = namedControl<QLabel>(frame, "Label61", tr("sec/200m"),
+                                             twipsRect(1080, 300 + 6 * row, 900, 285));
 
     m_hrSlider = new QSlider(Qt::Horizontal, frame);
     m_hrSlider->setObjectName(QStringLiteral("Slider1"));
@@ -117,21 +104,22 @@ void ThresholdPanel::buildZones(QWidget *area, const QRect &rect) {
     auto *zones = new QGroupBox(area);
     zones->setObjectName(QStringLiteral("ZoneFrame"));
     zones->setGeometry(rect);
-    makeLabel(zones, "Label63",
-              QStringLiteral("Very light         Light        Moderate       Hard          Max "),
-              twipsRect(1200, 60, 7000, 285));
+    namedControl<QLabel>(
+        zones, "Label63",
+        QStringLiteral("Very light         Light        Moderate       Hard          Max "),
+        twipsRect(1200, 60, 7000, 285));
     for (int i = 0; i < 5; ++i)
-        m_zones[std::size_t(i)] =
-            makeLabel(zones, nullptr, QString(), twipsRect(1200 + i * 1400, 360, 1300, 285));
+        m_zones[std::size_t(i)] = namedControl<QLabel>(zones, nullptr, QString(),
+                                                       twipsRect(1200 + i * 1400, 360, 1300, 285));
     for (int i = 0; i < 5; ++i)
         m_zones[std::size_t(i)]->setObjectName(QStringLiteral("Label64(%1)").arg(i));
-    makeLabel(zones, nullptr, tr("Recovery"), twipsRect(120, 660, 1000, 285));
-    m_recoveryHard =
-        makeLabel(zones, "label68", QString(), twipsRect(1200 + 3 * 1400, 660, 1300, 285));
-    m_recoveryMax =
-        makeLabel(zones, "Label69", QString(), twipsRect(1200 + 4 * 1400, 660, 1300, 285));
-    makeLabel(zones, nullptr, tr("%"), twipsRect(120, 360, 300, 285));
-    m_percentage = makeField(zones, "Text58", twipsRect(420, 360, 600, 285));
+    namedControl<QLabel>(zones, nullptr, tr("Recovery"), twipsRect(120, 660, 1000, 285));
+    m_recoveryHard = namedControl<QLabel>(zones, "label68", QString(),
+                                          twipsRect(1200 + 3 * 1400, 660, 1300, 285));
+    m_recoveryMax = namedControl<QLabel>(zones, "Label69", QString(),
+                                         twipsRect(1200 + 4 * 1400, 660, 1300, 285));
+    namedControl<QLabel>(zones, nullptr, tr("%"), twipsRect(120, 360, 300, 285));
+    m_percentage = namedControl<QLineEdit>(zones, "Text58", twipsRect(420, 360, 600, 285));
     connect(m_percentage, &QLineEdit::textChanged, this, &ThresholdPanel::percentageChanged);
 }
 

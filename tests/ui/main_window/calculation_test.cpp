@@ -36,11 +36,12 @@ protected:
         return control<QLineEdit>(name)->text();
     }
     void typeSteps(const QStringList &lactates, const QStringList &hrs, const QStringList &speeds) {
-        for (int i = 0; i < speeds.size(); ++i) {
-            control(QStringLiteral("lakt%1").arg(i + 1))->setText(lactates.value(i));
-            control(QStringLiteral("puls%1").arg(i + 1))->setText(hrs.value(i));
-            control(QStringLiteral("temp%1").arg(i + 1))->setText(speeds.value(i));
-        }
+        // Every row up to the last speed is typed; a shorter list leaves its fields empty.
+        auto rows = [&](QStringList texts) {
+            texts.resize(speeds.size());
+            return texts;
+        };
+        kavren::testing::typeSteps(windowUnderTest(), {rows(lactates), rows(hrs), speeds});
         m_window->recalcTick();
     }
     // The four-step test: 5, 6, 7 and 8 m/s typed as metres per minute.

@@ -8,6 +8,7 @@
 #include "domain/analysis/comparison_table.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
+#include "support/typed_test.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -93,15 +94,12 @@ protected:
     }
     void calculate(const QStringList &lactates, const QStringList &hrs) {
         m_window->findChild<QRadioButton *>(QStringLiteral("SSOption6"))->click(); // met/min
-        for (int i = 0; i < 5; ++i) {
-            field(QStringLiteral("lakt%1").arg(i + 1))->setText(lactates[i]);
-            field(QStringLiteral("puls%1").arg(i + 1))->setText(hrs[i]);
-            field(QStringLiteral("temp%1").arg(i + 1))->setText(QString::number(300 + 60 * i));
-        }
+        kavren::testing::typeSteps(
+            m_window.get(),
+            {lactates.mid(0, 5), hrs.mid(0, 5), {"300", "360", "420", "480", "540"}});
         m_window->recalcTick();
         m_window->findChild<QPushButton *>(QStringLiteral("Command9"))->click();
     }
-    QLineEdit *field(const QString &name) { return m_window->findChild<QLineEdit *>(name); }
 
     testing::ProgramFolder m_folder;
     std::unique_ptr<Laktat> m_window;

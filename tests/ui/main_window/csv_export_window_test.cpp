@@ -41,15 +41,9 @@ protected:
     // Saves one test of Bella, finds it and loads it into the comparison table.
     void saveFindAndLoad() {
         control<QRadioButton>("SSOption6")->click();
-        const std::pair<const char *, const char *> identity[] = {
-            {"Text4", "Bella"}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
-        for (const auto &[name, value] : identity)
-            control(QString::fromLatin1(name))->setText(QString::fromUtf8(value));
-        for (int i = 0; i < 4; ++i) {
-            control(QStringLiteral("lakt%1").arg(i + 1))->setText(QString::number(1 + i));
-            control(QStringLiteral("puls%1").arg(i + 1))->setText(QString::number(150 + 15 * i));
-            control(QStringLiteral("temp%1").arg(i + 1))->setText(QString::number(300 + 60 * i));
-        }
+        typeIdentity({"Bella", "Trotter", "5", "Mare"});
+        typeSteps(
+            {{"1", "2", "3", "4"}, {"150", "165", "180", "195"}, {"300", "360", "420", "480"}});
         control<QPlainTextEdit>("Text56")->setPlainText(
             QStringLiteral("=cmd, \"quoted\"\nsecond line"));
         m_window->recalcTick();

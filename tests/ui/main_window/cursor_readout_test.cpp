@@ -6,6 +6,7 @@
 #include "ui/graph/graph_widget.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
+#include "support/typed_test.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -83,14 +84,12 @@ protected:
     }
     void typeTest(const QStringList &lactates, const QStringList &hrs, const QStringList &speeds) {
         m_window->findChild<QRadioButton *>("SSOption6")->click();
-        for (int i = 0; i < 6; ++i) {
-            m_window->findChild<QLineEdit *>(QStringLiteral("lakt%1").arg(i + 1))
-                ->setText(lactates.value(i));
-            m_window->findChild<QLineEdit *>(QStringLiteral("puls%1").arg(i + 1))
-                ->setText(hrs.value(i));
-            m_window->findChild<QLineEdit *>(QStringLiteral("temp%1").arg(i + 1))
-                ->setText(speeds.value(i));
-        }
+        // All six rows are typed; a shorter list leaves its fields empty.
+        auto rows = [](QStringList texts) {
+            texts.resize(6);
+            return texts;
+        };
+        kavren::testing::typeSteps(m_window.get(), {rows(lactates), rows(hrs), rows(speeds)});
         m_window->recalcTick();
         m_window->findChild<QPushButton *>("Command9")->click();
     }

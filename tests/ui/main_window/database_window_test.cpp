@@ -47,16 +47,12 @@ protected:
 
     void typeTest(const QString &name) {
         control<QRadioButton>("SSOption5")->click();
-        const std::pair<const char *, QString> identity[] = {
-            {"Text4", name},    {"Text5", "Trotter"},  {"Text6", "5"},   {"Text7", "Mare"},
+        typeIdentity({name, "Trotter", "5", "Mare"});
+        const std::pair<const char *, QString> more[] = {
             {"Text8", "North"}, {"Text60", "O'Brien"}, {"Text21", "220"}};
-        for (const auto &[field, value] : identity)
+        for (const auto &[field, value] : more)
             control(QString::fromLatin1(field))->setText(value);
-        for (int i = 0; i < 6; ++i) {
-            control(QStringLiteral("lakt%1").arg(i + 1))->setText(Lactates[i]);
-            control(QStringLiteral("puls%1").arg(i + 1))->setText(HeartRates[i]);
-            control(QStringLiteral("temp%1").arg(i + 1))->setText(Speeds[i]);
-        }
+        typeSteps({Lactates, HeartRates, Speeds});
         control<QPlainTextEdit>("Text56")->setPlainText("FIRST LINE\nSECOND LINE");
         m_window->recalcTick();
         control<QPushButton>("Command9")->click();
@@ -111,11 +107,9 @@ TEST_F(DatabaseWindowTest, SavedTestComesBackWithTheSameStepsAndIndices) {
     EXPECT_EQ(text("Text5"), "Trotter");
     EXPECT_EQ(text("Text60"), "O'Brien");
     EXPECT_EQ(text("Text21"), "220");
-    for (int i = 0; i < 6; ++i) {
-        // Steps come back in the number-writing form: a stored 6.0 shows as 6.
-        EXPECT_EQ(text(QStringLiteral("lakt%1").arg(i + 1)), QString(Lactates[i]).remove(".0"));
-        EXPECT_EQ(text(QStringLiteral("puls%1").arg(i + 1)), HeartRates[i]);
-    }
+    // Steps come back in the number-writing form: a stored 6.0 shows as 6.
+    EXPECT_EQ(shownColumn("lakt"), QStringList({"1.2", "1.5", "2.4", "4.1", "6", "8.8"}));
+    EXPECT_EQ(shownColumn("puls"), HeartRates);
     EXPECT_EQ(text("temp1"), "2.4"); // a stored 2.40 comes back as 2.4
     EXPECT_EQ(text("temp4"), "1.5");
     EXPECT_EQ(m_window->currentTest().discipline, "Trav");

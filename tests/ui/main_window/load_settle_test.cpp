@@ -39,18 +39,10 @@ protected:
     // Types, calculates and saves a six-step test; returns the indices its calculation showed.
     QStringList saveTypedTest() {
         control<QRadioButton>("SSOption5")->click();
-        const std::pair<const char *, QString> identity[] = {
-            {"Text4", "Bella"}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
-        for (const auto &[field, value] : identity)
-            control(QString::fromLatin1(field))->setText(value);
-        const char *lactates[] = {"1.2", "1.5", "2.4", "4.1", "6", "8.8"};
-        const char *hrs[] = {"128", "145", "166", "183", "192", "201"};
-        const char *speeds[] = {"2.4", "2.2", "2", "1.5", "1.45", "1.4"};
-        for (int i = 0; i < 6; ++i) {
-            control(QStringLiteral("lakt%1").arg(i + 1))->setText(QString::fromLatin1(lactates[i]));
-            control(QStringLiteral("puls%1").arg(i + 1))->setText(QString::fromLatin1(hrs[i]));
-            control(QStringLiteral("temp%1").arg(i + 1))->setText(QString::fromLatin1(speeds[i]));
-        }
+        typeIdentity({"Bella", "Trotter", "5", "Mare"});
+        typeSteps({{"1.2", "1.5", "2.4", "4.1", "6", "8.8"},
+                   {"128", "145", "166", "183", "192", "201"},
+                   {"2.4", "2.2", "2", "1.5", "1.45", "1.4"}});
         m_window->recalcTick();
         control<QPushButton>("Command9")->click();
         const QStringList indices = comparisonRow(0);

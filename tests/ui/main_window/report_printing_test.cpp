@@ -58,15 +58,13 @@ protected:
     // A six-step riding test typed in metres per minute, then "Calculate".
     void typeSixStepTest(int speedOffset = 0) {
         control<QRadioButton>("SSOption6")->click();
-        const QStringList lactates = {"1.1", "1.4", "2.0", "3.1", "4.8", "7.5"};
-        const QStringList hrs = {"150", "162", "174", "186", "198", "210"};
-        for (int i = 0; i < 6; ++i) {
-            control(QStringLiteral("lakt%1").arg(i + 1))->setText(lactates[i]);
-            control(QStringLiteral("puls%1").arg(i + 1))->setText(hrs[i]);
-            control(QStringLiteral("temp%1").arg(i + 1))
-                ->setText(QString::number(300 + 60 * i + speedOffset));
-        }
-        control("Text4")->setText(QStringLiteral("Storm Runner"));
+        QStringList speeds;
+        for (int i = 0; i < 6; ++i)
+            speeds << QString::number(300 + 60 * i + speedOffset);
+        typeSteps({{"1.1", "1.4", "2.0", "3.1", "4.8", "7.5"},
+                   {"150", "162", "174", "186", "198", "210"},
+                   speeds});
+        typeIdentity({"Storm Runner", {}, {}, {}});
         m_window->recalcTick();
         control<QPushButton>("Command9")->click();
     }

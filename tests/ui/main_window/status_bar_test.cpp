@@ -44,18 +44,10 @@ protected:
     // identity.
     void typeFourSteps() {
         control<QRadioButton>("SSOption6")->click();
-        const std::pair<const char *, const char *> identity[] = {
-            {"Text4", "Bella"}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
-        for (const auto &[field, value] : identity)
-            control(QString::fromLatin1(field))->setText(QString::fromLatin1(value));
-        const char *lactates[] = {"1.0", "1.5", "2.5", "5.0"};
-        const char *hrs[] = {"150", "165", "180", "195"};
-        const char *speeds[] = {"300", "360", "420", "480"};
-        for (int i = 0; i < 4; ++i) {
-            control(QStringLiteral("lakt%1").arg(i + 1))->setText(QString::fromLatin1(lactates[i]));
-            control(QStringLiteral("puls%1").arg(i + 1))->setText(QString::fromLatin1(hrs[i]));
-            control(QStringLiteral("temp%1").arg(i + 1))->setText(QString::fromLatin1(speeds[i]));
-        }
+        typeIdentity({"Bella", "Trotter", "5", "Mare"});
+        typeSteps({{"1.0", "1.5", "2.5", "5.0"},
+                   {"150", "165", "180", "195"},
+                   {"300", "360", "420", "480"}});
         m_window->recalcTick();
     }
     void calculate() { control<QPushButton>("Command9")->click(); }

@@ -151,21 +151,13 @@ TEST_P(ScreenSizeTest, ACalculatedFourStepTestShowsWholeOnScreen) {
     const QRect available = GetParam().available;
     showOn(available);
     control<QRadioButton>("SSOption6")->click();
-    const char *steps[][3] = {
-        {"1.0", "150", "300"}, {"1.5", "165", "360"}, {"2.5", "180", "420"}, {"5.0", "195", "480"}};
-    const char *identity[][2] = {{"Text4", "Bella"}, {"Text5", "Trotter"}, {"Text6", "5"},
-                                 {"Text7", "Mare"},  {"Text8", "North"},   {"Text60", "Ek"},
-                                 {"Text21", "220"},  {"Text57", "32"}};
-    for (const auto &[name, value] : identity)
+    typeIdentity({"Bella", "Trotter", "5", "Mare"});
+    const char *more[][2] = {
+        {"Text8", "North"}, {"Text60", "Ek"}, {"Text21", "220"}, {"Text57", "32"}};
+    for (const auto &[name, value] : more)
         control<QLineEdit>(QString::fromLatin1(name))->setText(QString::fromLatin1(value));
-    for (int i = 0; i < 4; ++i)
-        for (int c = 0; c < 3; ++c)
-            control<QLineEdit>(QStringLiteral("%1%2")
-                                   .arg(QLatin1String(c == 0   ? "lakt"
-                                                      : c == 1 ? "puls"
-                                                               : "temp"))
-                                   .arg(i + 1))
-                ->setText(QString::fromLatin1(steps[i][c]));
+    typeSteps(
+        {{"1.0", "1.5", "2.5", "5.0"}, {"150", "165", "180", "195"}, {"300", "360", "420", "480"}});
     m_window->recalcTick();
     control<QPushButton>("Command9")->click();
     QApplication::processEvents();

@@ -50,19 +50,19 @@ protected:
     // "-" leaving a field empty.
     void typeBella(const std::vector<std::array<const char *, 3>> &changes = {}) {
         control<QRadioButton>("SSOption5")->click();
-        const std::pair<const char *, const char *> identity[] = {
-            {"Text4", "Bella"}, {"Text5", "Trotter"}, {"Text6", "5"}, {"Text7", "Mare"}};
-        for (const auto &[field, value] : identity)
-            control(QString::fromLatin1(field))->setText(QString::fromLatin1(value));
+        typeIdentity({"Bella", "Trotter", "5", "Mare"});
+        kavren::testing::TypedSteps steps;
         for (int i = 0; i < 4; ++i) {
             const char *const *step =
                 std::size_t(i) < changes.size() ? changes[std::size_t(i)].data() : FourSteps[i];
-            const char *fields[] = {"lakt", "puls", "temp"};
-            for (int f = 0; f < 3; ++f)
-                control(QStringLiteral("%1%2").arg(QLatin1String(fields[f])).arg(i + 1))
-                    ->setText(qstrcmp(step[f], "-") == 0 ? QString()
-                                                         : QString::fromLatin1(step[f]));
+            auto text = [](const char *t) {
+                return qstrcmp(t, "-") == 0 ? QString() : QString::fromLatin1(t);
+            };
+            steps.lactates << text(step[0]);
+            steps.heartRates << text(step[1]);
+            steps.speeds << text(step[2]);
         }
+        typeSteps(steps);
         m_window->recalcTick();
     }
     QStringList storedData() const {
