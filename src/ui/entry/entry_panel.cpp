@@ -240,6 +240,61 @@ void EntryPanel::showHeartRateOnly() {
     m_lactateCaption->hide();
 }
 
+void EntryPanel::showHrOnlyLactates() {
+    for (QLineEdit *lactate : m_lactate)
+        lactate->setText(kHeartRateOnlyLactateText);
+}
+
+void EntryPanel::showFirstHr(const QString &hr) {
+    m_hr[0]->setText(hr);
+}
+
+QString EntryPanel::comments() const {
+    return m_comments->toPlainText();
+}
+
+void EntryPanel::setComments(const QString &comments) {
+    m_comments->setPlainText(comments);
+}
+
+QString EntryPanel::speedCaptionText() const {
+    return m_speedCaption->text();
+}
+
+void EntryPanel::focusName() {
+    nameField()->setFocus();
+}
+
+bool EntryPanel::firstStepTyped() const {
+    return !m_lactate[0]->text().isEmpty() || !m_hr[0]->text().isEmpty();
+}
+
+void EntryPanel::hideSpareHeartRate() {
+    m_hr[StepRows]->hide();
+}
+
+void EntryPanel::checkUnit(SpeedUnit unit) {
+    unitOption(unit)->setChecked(true);
+}
+
+void EntryPanel::focusFirstStep() {
+    QLineEdit *first = m_lactate[0]->isVisibleTo(m_lactate[0]->window()) ? m_lactate[0] : m_hr[0];
+    if (first->isVisible())
+        first->setFocus();
+}
+
+void EntryPanel::showSpeedCaption(const QString &caption) {
+    m_speedCaption->setText(caption);
+}
+
+void EntryPanel::showDiscipline(const QString &discipline) {
+    m_disciplineLabel->setText(discipline);
+}
+
+void EntryPanel::enableRecoveryOption() {
+    unitOption(SpeedUnit::RecoveryTime)->setEnabled(true);
+}
+
 void EntryPanel::showFullGrid() {
     setLactateColumnVisible(true);
     for (std::size_t i = 0; i < StepRows; ++i) {

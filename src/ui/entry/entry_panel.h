@@ -44,12 +44,34 @@ public:
 
     // Writes the converted columns (metres per second, second speed column) of the first rows.
     void showConverted(const TestSteps &steps, int rows);
+    // Every lactate field shows the heart-rate-only lactate; the column stays as it is.
+    void showHrOnlyLactates();
+    // The first step's heart rate, as the calculation sets it.
+    void showFirstHr(const QString &hr);
+    // The comments (Text56) as typed, and as the program sets them.
+    QString comments() const;
+    void setComments(const QString &comments);
+    // The caption of the speed column (Label3), which names the unit.
+    QString speedCaptionText() const;
+    // True when the first step holds a lactate or a heart rate: a test is on screen.
+    bool firstStepTyped() const;
+    // The spare heart-rate field below the grid (puls7) is never shown.
+    void hideSpareHeartRate();
+    // Ticks a unit option as the program does (without a click).
+    void checkUnit(SpeedUnit unit);
+    // The cursor goes to the horse's name.
+    void focusName();
+    // The cursor goes to the first step's lactate, or its heart rate while lactate is hidden.
+    void focusFirstStep();
+    // The caption of the speed column and the discipline (Label23) of the chosen unit.
+    void showSpeedCaption(const QString &caption);
+    void showDiscipline(const QString &discipline);
+    // The recovery option is enabled once it has been chosen.
+    void enableRecoveryOption();
 
     QLineEdit *lactateField(int row) const { return m_lactate[std::size_t(row)]; }
     QLineEdit *hrField(int row) const { return m_hr[std::size_t(row)]; }
     QLineEdit *speedField(int row) const { return m_speed[std::size_t(row)]; }
-    QLineEdit *speedMsField(int row) const { return m_speedMs[std::size_t(row)]; }
-    QLineEdit *altSpeedField(int row) const { return m_altSpeed[std::size_t(row)]; }
     QLineEdit *nameField() const { return horseField(HorseField::Name); }
     HorseIdentity identity() const;
     // Writes every identity field; a field whose text stays the same is not changed.
@@ -62,8 +84,6 @@ public:
     QPlainTextEdit *commentsField() const { return m_comments; }
     QRadioButton *unitOption(SpeedUnit unit) const;
     QLabel *speedCaption() const { return m_speedCaption; }
-    QLabel *lactateCaption() const { return m_lactateCaption; }
-    QLabel *disciplineLabel() const { return m_disciplineLabel; }
 
 signals:
     // A unit option was clicked by the user.

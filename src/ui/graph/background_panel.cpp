@@ -16,11 +16,6 @@ BackgroundPanel::BackgroundPanel(GraphWidget *graph, FileListPanel *fileList, QO
     connect(m_graph, &GraphWidget::dropped, this, &BackgroundPanel::dropOnGraph);
 }
 
-void BackgroundPanel::setEntryFields(QLineEdit *lakt1, QLineEdit *puls1) {
-    m_lakt1 = lakt1;
-    m_puls1 = puls1;
-}
-
 void BackgroundPanel::showPictureList() {
     m_fileList->setMode(FileListMode::Pictures);
     m_fileList->frame()->show();
@@ -30,9 +25,7 @@ void BackgroundPanel::showPictureList() {
 }
 
 void BackgroundPanel::dropOnGraph() {
-    const bool testOnScreen =
-        (m_lakt1 && !m_lakt1->text().isEmpty()) || (m_puls1 && !m_puls1->text().isEmpty());
-    if (testOnScreen)
+    if (m_testOnScreen && m_testOnScreen())
         return;
     m_dropped = true;
     const QString name = m_fileList->files()->selectedFileName();

@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class QLineEdit;
 
 namespace kavren {
@@ -20,8 +22,10 @@ class BackgroundPanel : public QObject {
 public:
     BackgroundPanel(GraphWidget *graph, FileListPanel *fileList, QObject *parent = nullptr);
 
-    // The entry fields whose text means a test is on screen (a drop is then ignored).
-    void setEntryFields(QLineEdit *lakt1, QLineEdit *puls1);
+    // Tells whether a test is on screen (a drop is then ignored).
+    void setTestOnScreen(std::function<bool()> testOnScreen) {
+        m_testOnScreen = std::move(testOnScreen);
+    }
     // `graphBaseWidth` × `graphBaseHeight` in pixels: what a stretched picture fills and what
     // "Clear screen" restores. Until set, the graph's size when this panel was made.
     void setGraphBaseSize(const QSize &pixels) { m_baseSize = pixels; }
@@ -53,8 +57,7 @@ private:
 
     GraphWidget *m_graph = nullptr;
     FileListPanel *m_fileList = nullptr;
-    QLineEdit *m_lakt1 = nullptr;
-    QLineEdit *m_puls1 = nullptr;
+    std::function<bool()> m_testOnScreen;
     QSize m_baseSize;
     QString m_pictureName;
     QString m_lastDroppedName = QStringLiteral("dummy.jpg");

@@ -247,6 +247,26 @@ QLineEdit *StylePanel::field(const QString &name) const {
     return m_fields.value(name);
 }
 
+QString StylePanel::styleText(const QString &name) const {
+    const QLineEdit *edit = field(name);
+    return edit ? edit->text() : QString();
+}
+
+void StylePanel::setStyleText(const QString &name, const QString &text) {
+    if (QLineEdit *edit = field(name))
+        edit->setText(text);
+}
+
+void StylePanel::hideFrames() {
+    m_screenFrame->hide();
+    m_printerFrame->hide();
+}
+
+void StylePanel::raiseWhenShown(QObject *raiser) {
+    m_screenFrame->installEventFilter(raiser);
+    m_printerFrame->installEventFilter(raiser);
+}
+
 StyleSettings StylePanel::settings() const {
     StyleSettings settings;
     for (const StyleField &f : styleFields())

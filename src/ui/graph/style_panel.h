@@ -29,10 +29,13 @@ public:
     // Builds both frames as hidden children of the given window area.
     explicit StylePanel(QWidget *area);
 
-    QGroupBox *screenFrame() const { return m_screenFrame; }
-    QGroupBox *printerFrame() const { return m_printerFrame; }
-    // The style field with this control name ("Text22" … "Text48", "Text59"); null when unknown.
-    QLineEdit *field(const QString &name) const;
+    // The text of the style field with this control name ("Text22" … "Text48", "Text59"), and
+    // setting it as typing would; an unknown name reads empty and sets nothing.
+    QString styleText(const QString &name) const;
+    void setStyleText(const QString &name, const QString &text);
+    // Both frames are hidden; each comes to the front through this filter whenever it is shown.
+    void hideFrames();
+    void raiseWhenShown(QObject *raiser);
 
     // The texts of all 28 fields as they stand now (read at the moment of drawing).
     StyleSettings settings() const;
@@ -56,6 +59,8 @@ signals:
     void backgroundColourChanged(const QColor &colour);
 
 private:
+    // The style field with this control name; null when unknown.
+    QLineEdit *field(const QString &name) const;
     void buildScreenFrame(QWidget *area);
     void buildPrinterFrame(QWidget *area);
     QLineEdit *addField(QWidget *frame, const char *name, int x, int y);

@@ -1,6 +1,9 @@
 #include "ui/main_window/laktat.h"
 
 #include "io/settings_file.h"
+#include "ui/entry/calculation_controller.h"
+#include "ui/entry/speed_unit_controller.h"
+#include "ui/threshold/threshold_controller.h"
 #include "ui/threshold/threshold_panel.h"
 #include "ui/comparison/comparison_panel.h"
 #include "ui/database/database_controller.h"
@@ -31,7 +34,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -46,13 +48,6 @@ namespace {
 
 // A settings file of ours is 28 short lines; nothing beyond this is read.
 constexpr qint64 MaxSettingsBytes = 1 << 20;
-
-const QString SpeedHeader =
-    QStringLiteral("       Date           V200       %        V2        %        V4        %       "
-                   "Hr2       %        Hr4       %");
-const QString RecoveryHeader = QStringLiteral(
-    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
-    "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
 
 void setChecked(QAbstractButton *button, bool checked) {
     if (!button)
@@ -83,8 +78,7 @@ void Laktat::startup() {
         fitToArea(screen->availableGeometry());
     }
 
-    m_styles->screenFrame()->hide();
-    m_styles->printerFrame()->hide();
+    m_styles->hideFrames();
     m_fileList->frame()->hide();
     m_link->hideFrame();
 
@@ -98,12 +92,12 @@ void Laktat::startup() {
     const QByteArray contents = file.read(MaxSettingsBytes);
     file.close();
 
-    m_entry->hrField(StepRows)->hide();
+    m_entry->hideSpareHeartRate();
     m_recalcTimer->start();
     readSettings(contents);
     m_databaseCtl->searchByName();
     m_styles->colourHeartRateCaption();
-    m_entry->unitOption(SpeedUnit::MinPerKm)->setChecked(true);
+    m_entry->checkUnit(SpeedUnit::MinPerKm);
     chooseUnit(SpeedUnit::MinPerKm);
 }
 
@@ -119,66 +113,46 @@ void Laktat::readSettings(const QByteArray &contents) {
     const SettingsValues values = parseSettings(contents);
     for (std::size_t i = 0; i < StyleLines.size(); ++i)
         if (values.styles[i])
-            if (QLineEdit *field = m_styles->field(QString::fromLatin1(StyleLines[i].control)))
-                field->setText(*values.styles[i]);
+            m_styles->setStyleText(QString::fromLatin1(StyleLines[i].control), *values.styles[i]);
     if (values.importFolder)
         m_import->setImportFolder(*values.importFolder);
     if (values.tempoAxisColour)
         m_tempoAxisColour = *values.tempoAxisColour;
-    if (QLineEdit *field = m_styles->field(QStringLiteral("Text59")))
-        field->setText(QString::number(m_tempoAxisColour));
+    m_styles->setStyleText(QStringLiteral("Text59"), QString::number(m_tempoAxisColour));
     if (values.databasePath)
         m_databaseCtl->useSettingsLine(*values.databasePath);
 }
 
 void Laktat::chooseUnit(SpeedUnit unit) {
-    const bool recovery = unit == SpeedUnit::RecoveryTime;
-    m_threshold->showUnit(unit);
-    if (recovery)
-        m_entry->unitOption(SpeedUnit::RecoveryTime)->setEnabled(true);
-    m_test.scale.xOffset = recovery ? 4 : 0;
-    m_test.scale.xDivisor = recovery ? 3 : 1;
-    m_comparison->setHeader(recovery ? RecoveryHeader : SpeedHeader);
-
-    if (unit != SpeedUnit::MinPerKm)
-        m_recalcTimer->stop();
-    m_test.speedUnit = unit;
-    m_test.discipline = disciplineOf(unit);
-    m_entry->speedCaption()->setText(speedAxisCaption(unit));
-    QLineEdit *first = m_entry->lactateField(0)->isVisibleTo(this) ? m_entry->lactateField(0)
-                                                                   : m_entry->hrField(0);
-    if (first->isVisible())
-        first->setFocus();
-    m_fileList->files()->clearSelectedFileName();
-    m_recalcTimer->start();
+    m_units->chooseUnit(unit);
 }
 
 void Laktat::recalcTick() {
-    if (m_firstTick) {
-        m_firstTick = false;
-        m_entry->nameField()->setFocus();
-    }
-    m_entry->disciplineLabel()->setText(m_test.discipline);
-    if (m_test.discipline.isEmpty())
-        return;
-    TestSteps steps = m_entry->steps();
-    for (std::size_t i = 0; i < steps.size(); ++i)
-        steps[i].pace = m_test.pace[i];
-    const int converted = convertSpeeds(m_test.discipline, steps);
-    m_entry->showConverted(steps, converted);
-    for (std::size_t i = 0; i < std::size_t(converted); ++i)
-        m_test.pace[i] = steps[i].pace;
+    m_units->recalcTick();
 }
 
 void Laktat::setHeartRateOnly(bool on) {
-    m_test.hrOnly = on;
-    if (on) {
-        m_entry->showHeartRateOnly();
-        return;
-    }
-    m_entry->showFullGrid();
-    m_test.pace = {};
-    m_test.discipline.clear();
+    m_calculation->setHeartRateOnly(on);
+}
+
+void Laktat::calculate() {
+    m_calculation->calculate();
+}
+
+void Laktat::runCalculation() {
+    m_calculation->runCalculation();
+}
+
+void Laktat::runThreshold() {
+    m_thresholdFlow->runThreshold();
+}
+
+void Laktat::freezeCurveClicked() {
+    m_calculation->freezeCurveClicked();
+}
+
+bool Laktat::freezeChecked() const {
+    return m_freeze->isChecked();
 }
 
 void Laktat::shutdown() {
@@ -188,8 +162,7 @@ void Laktat::shutdown() {
     m_recalcTimer->stop();
     std::array<QString, StyleLineCount> styleTexts;
     for (std::size_t i = 0; i < StyleLines.size(); ++i)
-        if (const QLineEdit *field = m_styles->field(QString::fromLatin1(StyleLines[i].control)))
-            styleTexts[i] = field->text();
+        styleTexts[i] = m_styles->styleText(QString::fromLatin1(StyleLines[i].control));
     const QByteArray contents = formatSettings(styleTexts, m_database.databasePath,
                                                m_import->importFolder(), m_tempoAxisColour);
     if (!writeSettingsFile(QDir(m_programFolder).filePath(SettingsFileName), contents))
@@ -394,14 +367,7 @@ void Laktat::clearScreen() {
 // "Save work" takes the focus when the mouse comes over it; leaving the trainer field moves on to
 // "Save work" for an imported test, else to the first step field shown.
 bool Laktat::eventFilter(QObject *watched, QEvent *event) {
-    // A slider is released after a drag of its handle or a click on its groove; the rule runs once
-    // the slider has taken the click.
-    if (event->type() == QEvent::MouseButtonRelease &&
-        (watched == m_threshold->hrSlider() || watched == m_threshold->lactateSlider())) {
-        const bool hrSlider = watched == m_threshold->hrSlider();
-        QMetaObject::invokeMethod(
-            this, [this, hrSlider] { sliderReleased(hrSlider); }, Qt::QueuedConnection);
-    } else if (event->type() == QEvent::Enter && watched == m_saveButton) {
+    if (event->type() == QEvent::Enter && watched == m_saveButton) {
         m_saveButton->setFocus();
     } else if (event->type() == QEvent::FocusOut &&
                watched == m_entry->horseField(HorseField::Trainer) &&
@@ -414,22 +380,4 @@ bool Laktat::eventFilter(QObject *watched, QEvent *event) {
             m_entry->hrField(0)->setFocus();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void Laktat::sliderReleased(bool hrSlider) {
-    QSlider *slider = hrSlider ? m_threshold->hrSlider() : m_threshold->lactateSlider();
-    const SliderRelease release =
-        hrSlider ? heartRateSliderReleased(freezeChecked(), m_entry->hrField(0)->text())
-                 : lactateSliderReleased(freezeChecked(), m_entry->lactateField(0)->text());
-    switch (release) {
-    case SliderRelease::RunThreshold:
-        runThreshold();
-        break;
-    case SliderRelease::SetToZero:
-        slider->setValue(0);
-        break;
-    case SliderRelease::SetTo120:
-        slider->setValue(120);
-        break;
-    }
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "domain/analysis/calculation_run.h"
-#include "domain/analysis/fit_quality.h"
+#include "domain/exercise/clock.h"
 #include "domain/exercise/sample_buffer.h"
 #include "domain/analysis/comparison_table.h"
 #include "io/database/database_file.h"
@@ -22,7 +22,6 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QPushButton;
 class QTimer;
 
@@ -30,6 +29,7 @@ class QTimer;
 
 namespace kavren {
 class BackgroundPanel;
+class CalculationController;
 class ComparisonPanel;
 class DatabaseController;
 class CursorReadoutPanel;
@@ -39,8 +39,10 @@ class FileListPanel;
 class GraphWidget;
 class ImportController;
 class LinkController;
+class SpeedUnitController;
 class ReportPanel;
 class StylePanel;
+class ThresholdController;
 class ThresholdPanel;
 class WindowScale;
 struct ShownTest;
@@ -49,8 +51,8 @@ struct ShownTest;
 class Laktat : public QMainWindow {
     Q_OBJECT
 public:
-    // Runs the start-up with the settings file "def4.txt" of the program folder.
-    // The clock gives the moment a test is saved.
+    // Runs the start-up with the settings file "def4.txt" of the program folder; the clock tells
+    // the moment of a new test, the moment a test is saved and the date of a report.
     explicit Laktat(const QString &programFolder, kavren::Clock clock = kavren::systemClock(),
                     QWidget *parent = nullptr);
     ~Laktat() override;
@@ -134,16 +136,11 @@ private:
     void buildSearchFrame(QWidget *area);
     void buildSideControls(QWidget *area);
     void bringOverFramesToFront();
-    // Status bar: the outcome of the fit of the last calculation run.
-    void showFitStatus(const kavren::CalculationInputs &inputs,
-                       const kavren::CalculationResult &result);
     void startup();
     void readSettings(const QByteArray &contents);
     void runHelp();
-    void runPrinterSetup();
-    // The printer that "&Printer" sets up and "Print" prints on, made when first needed.
-    QPrinter &printer();
     void freezeCurveClicked();
+    void wireCalculation();
     void wireReport();
     void wireDatabase();
     // The test on screen as values, as "Save work" reads it.
@@ -151,33 +148,29 @@ private:
     // A test read from the database onto the screen, and its calculation once it has settled.
     void showLoadedTest(const kavren::ShownTest &shown);
     void calculateLoadedTest(bool frozen);
-    void sliderReleased(bool hrSlider);
     // The import and the live link, and what they hand over put on screen.
     void wireImport();
     void wireLink(QWidget *area);
     void selectMinPerKm();
     bool freezeChecked() const;
 
+    kavren::Clock m_clock;
     kavren::CurrentTest m_test;
     kavren::AnalysisState m_analysis;
-    std::optional<kavren::FitQuality> m_fitQuality; // of the last run past the freeze guard
-    QString m_importNote;                           // note of the last imported heart-rate file
+    QString m_importNote;           // note of the last imported heart-rate file
     bool m_slidersInert = false;    // set by "Clear screen": the sliders wait for the next release
     bool m_liveDataPending = false; // the live link filled the steps
-    bool m_fitProblemShown = false; // the status bar tells of a fit that failed
     bool m_linkActive = false;      // the live link connected; its first run forces the 240 axis
     bool m_closeWithoutAsking = false; // the system asked the program to end
     int m_loadSettleMs = 600;
     kavren::PercentCells m_percent;
     kavren::SampleBuffer m_samples;
     kavren::CurrentDatabase m_database;
-    kavren::Clock m_clock;
     QString m_programFolder;
     int m_tempoAxisColour = 7;
     int m_graphBaseWidth = 0;
     int m_graphBaseHeight = 0;
     bool m_startupFailed = false;
-    bool m_firstTick = true;
     bool m_shutDown = false;
 
     QTimer *m_recalcTimer = nullptr;
@@ -204,7 +197,9 @@ private:
     QAction *m_previewAction = nullptr;         // preview "Report" > "Print preview..."
     QAction *m_pdfAction = nullptr;             // pdfReport "Report" > "Save as PDF..."
     kavren::ReportPanel *m_report = nullptr;
+    kavren::CalculationController *m_calculation = nullptr;
+    kavren::ThresholdController *m_thresholdFlow = nullptr;
+    kavren::SpeedUnitController *m_units = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<kavren::WindowScale> m_scale;
-    std::unique_ptr<QPrinter> m_printer; // made when first needed: the platform's printer set-up
 };

@@ -9,15 +9,18 @@
 #include "ui/graph/background_panel.h"
 #include "ui/graph/cursor_readout_panel.h"
 #include "ui/common/file_list_panel.h"
-#include "ui/common/printer_setup_dialog.h"
 #include "ui/graph/graph_widget.h"
 #include "ui/graph/style_panel.h"
 #include "ui/hrm_import/import_controller.h"
 #include "ui/remote_link/link_controller.h"
 #include "domain/analysis/threshold_calculator.h"
+#include "ui/entry/calculation_controller.h"
 #include "domain/drawing/curve_plot.h"
 #include "ui/entry/entry_panel.h"
+#include "ui/entry/speed_unit_controller.h"
+#include "ui/main_window/report_inputs.h"
 #include "ui/report/report_panel.h"
+#include "ui/threshold/threshold_controller.h"
 #include "ui/common/message_dialog.h"
 #include "ui/common/twips.h"
 #include "ui/common/named_controls.h"
@@ -34,7 +37,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -76,6 +78,14 @@ protected:
 };
 
 const QString TutorialProgram = QStringLiteral("eBookTutorial.exe");
+
+// The comparison table's header of a speed test and of a recovery test.
+const QString SpeedHeader =
+    QStringLiteral("       Date           V200       %        V2        %        V4        %       "
+                   "Hr2       %        Hr4       %");
+const QString RecoveryHeader = QStringLiteral(
+    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
+    "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
 
 QAction *addNamedAction(QMenu *menu, const char *name, const QString &caption) {
     QAction *action = menu->addAction(caption);
@@ -120,10 +130,8 @@ void Laktat::buildWindow() {
     m_recalcTimer = new QTimer(this);
     m_recalcTimer->setObjectName(QStringLiteral("Timer1"));
     m_recalcTimer->setInterval(300);
-    connect(m_recalcTimer, &QTimer::timeout, this, &Laktat::recalcTick);
 
     m_entry = new EntryPanel(area);
-    connect(m_entry, &EntryPanel::unitClicked, this, &Laktat::chooseUnit);
 
     m_graph = new GraphWidget(area);
     m_graph->setGeometry(twipsRect(GraphLeft, GraphTop, GraphWidth, GraphHeight));
@@ -133,7 +141,7 @@ void Laktat::buildWindow() {
     m_fileList = new FileListPanel(area);
     m_fileList->folders()->setPath(m_programFolder);
     m_background = new BackgroundPanel(m_graph, m_fileList, this);
-    m_background->setEntryFields(m_entry->lactateField(0), m_entry->hrField(0));
+    m_background->setTestOnScreen([this] { return m_entry->firstStepTyped(); });
 
     wireLink(area);
     wireImport();
@@ -152,10 +160,10 @@ void Laktat::buildWindow() {
 // none of its controls is hidden under another frame.
 void Laktat::bringOverFramesToFront() {
     auto *raiser = new RaiseWhenShown(this);
-    QWidget *const frames[] = {m_fileList->frame(), m_databaseCtl->createFrame(),
-                               m_styles->screenFrame(), m_styles->printerFrame(), m_link->frame()};
+    QWidget *const frames[] = {m_fileList->frame(), m_databaseCtl->createFrame(), m_link->frame()};
     for (QWidget *frame : frames)
         frame->installEventFilter(raiser);
+    m_styles->raiseWhenShown(raiser);
 }
 
 double Laktat::layoutFactor() const {
@@ -185,7 +193,7 @@ void Laktat::fitToArea(const QRect &available) {
 void Laktat::buildMenus() {
     QMenuBar *bar = menuBar();
     connect(addBarAction(bar, "format", tr("&Printer")), &QAction::triggered, this,
-            &Laktat::runPrinterSetup);
+            [this] { m_report->setUpPrinter(); });
     QMenu *preferences = addNamedMenu(bar, "inst", tr("Preferences"));
     connect(addNamedAction(preferences, "Skärm", tr("Screen")), &QAction::triggered, m_styles,
             &StylePanel::showScreenFrame);
@@ -311,7 +319,7 @@ void Laktat::wireDatabase() {
     connect(database, &DatabaseController::saveEnded, m_recalcTimer, qOverload<>(&QTimer::start));
     // A typed test takes the moment it was saved as its date; an imported one keeps its own.
     connect(database, &DatabaseController::testSaved, this, [this](const QString &moment) {
-        m_fitProblemShown = false;
+        m_calculation->fitStatusReplaced();
         if (m_test.importedFromFile)
             return;
         m_test.testDate = moment;
@@ -349,32 +357,81 @@ void Laktat::buildSideControls(QWidget *area) {
         twipsRect(GraphLeft, top + 2520, GraphWidth, 1020), m_test,
         [this] { return freezeChecked(); },
         [this] { return slidersActive(m_slidersInert, freezeChecked(), m_test.stepCount); });
-    connect(m_threshold, &ThresholdPanel::thresholdRequested, this, &Laktat::runThreshold);
     connect(m_threshold, &ThresholdPanel::unitMissing, this,
             [this] { showMessage(this, QStringLiteral("Select speed !")); });
     connect(m_entry, &EntryPanel::maxHrChanged, m_threshold, &ThresholdPanel::showZonesFor);
 
-    connect(m_calculateButton, &QPushButton::clicked, this, &Laktat::calculate);
-    connect(m_freeze, &QCheckBox::clicked, this, &Laktat::freezeCurveClicked);
+    wireCalculation();
     wireReport();
+}
+
+void Laktat::wireCalculation() {
+    m_units = new SpeedUnitController(m_entry, m_test, m_recalcTimer, this);
+    connect(m_units, &SpeedUnitController::unitChosen, this, [this](SpeedUnit unit) {
+        m_threshold->showUnit(unit);
+        m_comparison->setHeader(unit == SpeedUnit::RecoveryTime ? RecoveryHeader : SpeedHeader);
+        m_fileList->files()->clearSelectedFileName();
+    });
+    const auto graph = [this]() -> DrawingSurface & { return m_graph->surface(); };
+    const auto styles = [this] { return m_styles->settings(); };
+    CalculationController::Links links;
+    links.window = this;
+    links.statusBar = statusBar();
+    links.graph = graph;
+    links.styles = styles;
+    links.freezeChecked = [this] { return freezeChecked(); };
+    links.linkFirstRun = [this] { return m_liveDataPending && m_linkActive; };
+    links.importNote = [this] { return m_importNote; };
+    links.clock = m_clock;
+    m_calculation = new CalculationController(m_entry, m_test, m_analysis, links, this);
+    m_thresholdFlow = new ThresholdController(m_threshold, m_test, m_analysis,
+                                              {graph, styles, [this] { runCalculation(); },
+                                               [this] { return freezeChecked(); },
+                                               [this] { return m_entry->steps()[0]; }},
+                                              this);
+    connect(m_calculateButton, &QPushButton::clicked, m_calculation,
+            &CalculationController::calculate);
+    connect(m_freeze, &QCheckBox::clicked, m_calculation,
+            &CalculationController::freezeCurveClicked);
+    connect(m_calculation, &CalculationController::freezeEnded, m_freeze,
+            [this] { m_freeze->setChecked(false); });
+    connect(m_calculation, &CalculationController::linkFirstRunUsed, this,
+            [this] { m_linkActive = false; });
+    connect(m_calculation, &CalculationController::saveWorkNext, m_saveButton,
+            [this] { m_saveButton->setFocus(); });
+    connect(m_calculation, &CalculationController::lactateSliderMaximum, m_thresholdFlow,
+            &ThresholdController::setLactateSliderMaximum);
+    connect(m_calculation, &CalculationController::comparisonChanged, m_comparison,
+            &ComparisonPanel::showValues);
+    connect(m_calculation, &CalculationController::extrapolationMarked, m_comparison,
+            &ComparisonPanel::markExtrapolated);
 }
 
 void Laktat::wireReport() {
     ReportPanel::Sources sources;
     sources.window = this;
-    sources.entry = m_entry;
-    sources.threshold = m_threshold;
-    sources.test = &m_test;
-    sources.analysis = &m_analysis;
-    sources.styles = m_styles;
-    sources.graph = m_graph;
-    sources.freeze = m_freeze;
-    sources.comparison = m_comparison;
-    sources.printer = [this]() -> QPrinter & { return printer(); };
+    sources.inputs = [this] {
+        return reportInputs({*m_entry, *m_threshold, *m_comparison, m_test, m_analysis,
+                             freezeChecked(), m_graph->backgroundPicture(), m_styles->settings()});
+    };
+    sources.testDate = [this] { return m_test.testDate; };
+    sources.keepScale = [this](const GraphScale &printed) {
+        m_test.scale.lactateAxisMax = printed.lactateAxisMax;
+        m_test.scale.lactateScale = printed.lactateScale;
+        m_test.scale.hrAxisMax = printed.hrAxisMax;
+        m_test.scale.hrBase = printed.hrBase;
+        m_test.scale.hrScale = printed.hrScale;
+    };
+    sources.clock = m_clock;
     m_report = new ReportPanel(sources, this);
     connect(m_printButton, &QPushButton::clicked, m_report, &ReportPanel::print);
     connect(m_previewAction, &QAction::triggered, m_report, &ReportPanel::showPreview);
     connect(m_pdfAction, &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
+    // A printed page ends the keeping of curves, through the box's own action.
+    connect(m_report, &ReportPanel::printed, m_freeze, [this] {
+        if (m_freeze->isChecked())
+            m_freeze->click();
+    });
     connect(m_report, &ReportPanel::reportFailed, this,
             [this](const QString &text) { showMessage(this, text); });
     m_readout =
@@ -383,16 +440,6 @@ void Laktat::wireReport() {
 
 bool Laktat::saveReportPdf(const QString &path) {
     return m_report->savePdf(path);
-}
-
-QPrinter &Laktat::printer() {
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *m_printer;
-}
-
-void Laktat::runPrinterSetup() {
-    runPrinterSetupDialog(printer(), this);
 }
 
 void Laktat::runHelp() {

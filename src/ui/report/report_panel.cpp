@@ -1,26 +1,16 @@
-// The report's window side: gathers the page's inputs from the main window's panels and sends the
-// page to the printer, the print preview or a PDF file.
+// The report's window side: takes the page's inputs from the window and sends the page to the
+// printer, the print preview or a PDF file.
 #include "ui/report/report_panel.h"
 
-#include "domain/analysis/calculation_run.h"
-#include "ui/threshold/threshold_panel.h"
-#include "ui/comparison/comparison_panel.h"
-#include "domain/exercise/current_exercise.h"
-#include "ui/entry/entry_panel.h"
-#include "ui/graph/graph_widget.h"
-#include "ui/graph/style_panel.h"
 #include "domain/report/page_surface.h"
+#include "ui/common/printer_setup_dialog.h"
 
 #include <QBuffer>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -57,61 +47,24 @@ ReportPanel::ReportPanel(const Sources &sources, QObject *parent)
     : QObject(parent), m_sources(sources),
       m_pdfFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {}
 
+ReportPanel::~ReportPanel() = default;
+
+QPrinter &ReportPanel::printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void ReportPanel::setUpPrinter() {
+    runPrinterSetupDialog(printer(), m_sources.window);
+}
+
 QString ReportPanel::horseName() const {
-    return m_sources.entry->horseField(HorseField::Name)->text();
-}
-
-void ReportPanel::gatherIdentity(ReportInputs &in) const {
-    copyIdentity(m_sources.entry->identity(), in);
-}
-
-// The comparison table as shown: the dates and the values of up to six tests, and the per cents.
-ReportTable ReportPanel::gatherTable() const {
-    ReportTable table;
-    const ComparisonPanel *comparison = m_sources.comparison;
-    if (!comparison)
-        return table;
-    for (std::size_t r = 0; r < ReportTable::ValueRows; ++r) {
-        table.values[0][r] = comparison->dateText(int(r));
-        for (std::size_t c = 1; c < ReportTable::ValueColumns; ++c) {
-            table.values[c][r] = comparison->valueText(int(c) - 1, int(r));
-            table.extrapolated[c][r] = comparison->isExtrapolated(int(c) - 1, int(r));
-        }
-    }
-    for (std::size_t c = 0; c < ReportTable::ChangeColumns; ++c)
-        for (std::size_t r = 0; r < ReportTable::ChangeRows; ++r)
-            table.changes[c][r] = comparison->percentText(int(c), int(r));
-    return table;
+    return m_sources.inputs().name;
 }
 
 ReportInputs ReportPanel::gatherInputs() const {
-    ReportInputs in;
-    gatherIdentity(in);
-    const EntryPanel &entry = *m_sources.entry;
-    in.comments = entry.commentsField()->toPlainText();
-    const TestSteps steps = entry.steps();
-    for (std::size_t i = 0; i < StepRows; ++i) {
-        in.lactate[i] = steps[i].lactate;
-        in.hr[i] = steps[i].hr;
-        in.speed[i] = steps[i].speedText;
-    }
-    in.speedCaption = entry.speedCaption()->text();
-    in.recovery = m_sources.test->speedUnit == SpeedUnit::RecoveryTime;
-    const ThresholdPanel &threshold = *m_sources.threshold;
-    in.thresholdLactate = threshold.lactateField()->text();
-    in.thresholdHr = threshold.hrField()->text();
-    in.thresholdSpeed = threshold.speedField()->text();
-    in.thresholdPace = threshold.paceText();
-    in.table = gatherTable();
-    in.zones = threshold.zoneTexts();
-    in.curves = m_sources.analysis->frozenCurves;
-    in.curveSlot = m_sources.test->curveSlot;
-    in.fit = m_sources.test->fit;
-    in.scale = m_sources.test->scale;
-    in.freezeChecked = m_sources.freeze->isChecked();
-    in.picture = m_sources.graph->backgroundPicture();
-    in.styles = m_sources.styles->settings();
-    return in;
+    return m_sources.inputs();
 }
 
 bool ReportPanel::drawPage(QPaintDevice &device) {
@@ -124,12 +77,7 @@ bool ReportPanel::drawPage(QPaintDevice &device) {
         printed = drawReportPage(surface, gatherInputs());
     }
     // The page chose the axis ranges again from the screen's axis tops; the graph keeps them.
-    GraphScale &scale = m_sources.test->scale;
-    scale.lactateAxisMax = printed.lactateAxisMax;
-    scale.lactateScale = printed.lactateScale;
-    scale.hrAxisMax = printed.hrAxisMax;
-    scale.hrBase = printed.hrBase;
-    scale.hrScale = printed.hrScale;
+    m_sources.keepScale(printed);
     return painter.end();
 }
 
@@ -141,7 +89,7 @@ bool ReportPanel::runPrintDialog(QPrinter &printer) {
 }
 
 void ReportPanel::print() {
-    QPrinter &printer = m_sources.printer();
+    QPrinter &printer = this->printer();
     if (!runPrintDialog(printer))
         return;
     if (printer.outputFormat() == QPrinter::NativeFormat && !printer.isValid()) {
@@ -158,13 +106,11 @@ void ReportPanel::print() {
                 : tr("The report was not printed: %1 could not be written to.").arg(target));
         return;
     }
-    // A printed page ends the keeping of curves, through the box's own action.
-    if (m_sources.freeze->isChecked())
-        m_sources.freeze->click();
+    emit printed();
 }
 
 void ReportPanel::showPreview() {
-    QPrintPreviewDialog dialog(&m_sources.printer(), m_sources.window);
+    QPrintPreviewDialog dialog(&printer(), m_sources.window);
     dialog.setObjectName(QStringLiteral("reportPreview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *printer) { drawPage(*printer); });
@@ -172,8 +118,8 @@ void ReportPanel::showPreview() {
 }
 
 QString ReportPanel::testDateText() const {
-    const QString loaded = m_sources.test->testDate.trimmed();
-    return loaded.isEmpty() ? m_today().toString(Qt::ISODate) : loaded;
+    const QString loaded = m_sources.testDate().trimmed();
+    return loaded.isEmpty() ? m_sources.clock().date().toString(Qt::ISODate) : loaded;
 }
 
 QString ReportPanel::askPdfPath(const QString &suggested) {
@@ -199,7 +145,7 @@ bool ReportPanel::savePdf(const QString &path) {
     bool drawn = false;
     {
         QPdfWriter writer(&pdf);
-        writer.setPageLayout(m_sources.printer().pageLayout());
+        writer.setPageLayout(printer().pageLayout());
         writer.setCreator(QStringLiteral("Kavren Equine"));
         writer.setTitle(horseName());
         drawn = drawPage(writer);

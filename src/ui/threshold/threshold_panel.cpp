@@ -96,6 +96,8 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
     });
     m_speed->installEventFilter(this);
     m_hr->installEventFilter(this);
+    m_hrSlider->installEventFilter(this);
+    m_lactateSlider->installEventFilter(this);
 }
 
 void ThresholdPanel::buildZones(QWidget *area, const QRect &rect) {
@@ -122,6 +124,13 @@ void ThresholdPanel::buildZones(QWidget *area, const QRect &rect) {
 }
 
 bool ThresholdPanel::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched == m_hrSlider || watched == m_lactateSlider)) {
+        const bool hrSlider = watched == m_hrSlider;
+        QMetaObject::invokeMethod(
+            this, [this, hrSlider] { emit sliderReleased(hrSlider); }, Qt::QueuedConnection);
+        return false;
+    }
     if (watched == m_speed && event->type() == QEvent::MouseButtonPress) {
         m_hr->setFocus();
         return true;
@@ -187,6 +196,30 @@ void ThresholdPanel::lactateSliderScrolled(int value) {
         m_speed->setText(*update.speedText);
     if (update.lactateText)
         m_lactate->setText(*update.lactateText);
+}
+
+QString ThresholdPanel::thresholdLactateText() const {
+    return m_lactate->text();
+}
+
+QString ThresholdPanel::thresholdHrText() const {
+    return m_hr->text();
+}
+
+QString ThresholdPanel::thresholdSpeedText() const {
+    return m_speed->text();
+}
+
+void ThresholdPanel::showThresholdLactate(const QString &lactate) {
+    m_lactate->setText(lactate);
+}
+
+void ThresholdPanel::setLactateSliderMaximum(int maximum) {
+    m_lactateSlider->setMaximum(maximum);
+}
+
+void ThresholdPanel::setSliderValue(bool hrSlider, int value) {
+    (hrSlider ? m_hrSlider : m_lactateSlider)->setValue(value);
 }
 
 void ThresholdPanel::clampSpeed() {

@@ -27,15 +27,22 @@ public:
     ThresholdPanel(QWidget *area, const QRect &frameRect, const QRect &zonesRect, CurrentTest &test,
                    std::function<bool()> freezeChecked, std::function<bool()> slidersActive);
 
-    QLineEdit *speedField() const { return m_speed; }          // Text3, m/s
-    QLineEdit *hrField() const { return m_hr; }                // Text2
-    QLineEdit *lactateField() const { return m_lactate; }      // Text1
     QSlider *hrSlider() const { return m_hrSlider; }           // Slider1
     QSlider *lactateSlider() const { return m_lactateSlider; } // Slider2
 
     // The threshold pace (Label18) and the five training zones (Label64(0…4)) as shown.
     QString paceText() const;
     std::array<QString, 5> zoneTexts() const;
+    // The threshold as shown: lactate (Text1), heart rate (Text2) and speed in m/s (Text3).
+    QString thresholdLactateText() const;
+    QString thresholdHrText() const;
+    QString thresholdSpeedText() const;
+    // The lactate at the threshold, as the threshold cross found it.
+    void showThresholdLactate(const QString &lactate);
+    // The lactate slider (Slider2) runs in tenths of mmol/l up to this.
+    void setLactateSliderMaximum(int maximum);
+    // Puts the heart-rate slider (Slider1) or the lactate slider (Slider2) at this value.
+    void setSliderValue(bool hrSlider, int value);
 
     // The threshold speed clamped to the graph (4…15 m/s) before the cross is drawn.
     void clampSpeed();
@@ -59,6 +66,9 @@ signals:
     void thresholdRequested();
     // The threshold lactate changed with no unit chosen.
     void unitMissing();
+    // The heart-rate slider (Slider1) or the lactate slider (Slider2) was let go, after a drag of
+    // its handle or a click on its groove; told once the slider has taken the click.
+    void sliderReleased(bool hrSlider);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -111,7 +111,12 @@ class StylePanelTest : public testing::Test {
 protected:
     QWidget area;
     StylePanel panel{&area};
-    QLineEdit *field(const char *name) { return panel.field(QString::fromLatin1(name)); }
+    QLineEdit *field(const char *name) {
+        return area.findChild<QLineEdit *>(QString::fromLatin1(name));
+    }
+    QGroupBox *frame(const char *name) {
+        return area.findChild<QGroupBox *>(QString::fromLatin1(name));
+    }
     QColor previewOf(const char *name, QPalette::ColorRole role) {
         auto *widget = area.findChild<QWidget *>(QString::fromLatin1(name));
         return widget ? widget->palette().color(role) : QColor();
@@ -199,18 +204,18 @@ TEST_F(StylePanelTest, SettingsRoundTripThroughTheFields) {
 
 TEST_F(StylePanelTest, MenusShowTheFramesAndCloseHidesThem) {
     area.show();
-    auto *close13 = panel.printerFrame()->findChild<QPushButton *>(QStringLiteral("Command13"));
+    auto *close13 = frame("Frame2")->findChild<QPushButton *>(QStringLiteral("Command13"));
     ASSERT_NE(close13, nullptr);
     EXPECT_FALSE(close13->isEnabled());
     panel.showPrinterFrame();
-    EXPECT_TRUE(panel.printerFrame()->isVisible());
+    EXPECT_TRUE(frame("Frame2")->isVisible());
     EXPECT_TRUE(close13->isEnabled());
     close13->click();
-    EXPECT_FALSE(panel.printerFrame()->isVisible());
+    EXPECT_FALSE(frame("Frame2")->isVisible());
     panel.showScreenFrame();
-    EXPECT_EQ(panel.screenFrame()->title(), QStringLiteral("Screen"));
-    panel.screenFrame()->findChild<QPushButton *>(QStringLiteral("Command12"))->click();
-    EXPECT_FALSE(panel.screenFrame()->isVisible());
+    EXPECT_EQ(frame("Frame1")->title(), QStringLiteral("Screen"));
+    frame("Frame1")->findChild<QPushButton *>(QStringLiteral("Command12"))->click();
+    EXPECT_FALSE(frame("Frame1")->isVisible());
 }
 
 } // namespace

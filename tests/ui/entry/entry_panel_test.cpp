@@ -56,3 +56,17 @@ TEST(EntryPanel, ClearIdentityEmptiesEveryIdentityFieldAndNoStep) {
     EXPECT_EQ(panel.lactateField(0)->text(), "1.5");
     EXPECT_EQ(announced, QStringList{QString()}); // the zones are told the maximum is gone
 }
+
+// A test is on screen (a background picture dropped on the graph is then ignored) when the first
+// step holds a lactate or a heart rate; a speed or a later step alone does not count.
+TEST(EntryPanel, ATestIsOnScreenWhenTheFirstStepHoldsLactateOrHeartRate) {
+    const std::pair<const char *, bool> cases[] = {
+        {"lakt1", true}, {"puls1", true}, {"temp1", false}, {"lakt2", false}, {"puls2", false}};
+    for (const auto &[name, onScreen] : cases) {
+        QWidget area;
+        EntryPanel panel(&area);
+        EXPECT_FALSE(panel.firstStepTyped());
+        area.findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QStringLiteral("1"));
+        EXPECT_EQ(panel.firstStepTyped(), onScreen) << name;
+    }
+}

@@ -102,7 +102,8 @@ protected:
         ASSERT_TRUE(folder.isValid());
         graph->resize(400, 300);
         panel.setGraphBaseSize(QSize(400, 300));
-        panel.setEntryFields(lakt1, puls1);
+        panel.setTestOnScreen(
+            [this] { return !lakt1->text().isEmpty() || !puls1->text().isEmpty(); });
         writeFile(folder.filePath(QStringLiteral("horse.bmp")), bmpBytes(QSize(100, 50), Qt::red));
         writeFile(folder.filePath(QStringLiteral("temp.bmp")), QByteArray("the user's own file"));
         writeFile(folder.filePath(QStringLiteral("notes.bmp")), QByteArray("just some text\n"));

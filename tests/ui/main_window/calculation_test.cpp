@@ -2,6 +2,7 @@
 // and into the comparison table.
 #include "ui/main_window/laktat.h"
 #include "ui/graph/graph_widget.h"
+#include "ui/report/report_panel.h"
 #include "support/message_log.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
@@ -106,6 +107,25 @@ bool circleTopNear(kavren::GraphWidget &graph, QPointF centre, int (QColor::*cha
                 return true;
         }
     return false;
+}
+
+// The window's clock dates a new test when it is calculated, and its report by the same day.
+TEST_F(CalculationTest, ANewTestIsDatedByTheWindowsClock) {
+    m_window = std::make_unique<Laktat>(
+        m_folder.path(), [] { return QDateTime(QDate(2031, 2, 3), QTime(4, 5, 6)); });
+    typeFourSteps();
+    control<QLineEdit>("Text4")->setText("Bamse");
+    control<QPushButton>("Command9")->click();
+    EXPECT_EQ(text("datex(0)"), "2031-02-03 04:05:06");
+    QString offered;
+    auto *report = m_window->findChild<kavren::ReportPanel *>();
+    ASSERT_NE(report, nullptr);
+    report->setPdfFileDialog([&](const QString &offer) {
+        offered = offer;
+        return QString();
+    });
+    report->saveAsPdf();
+    EXPECT_TRUE(offered.endsWith("/Bamse 2031-02-03.pdf")) << offered.toStdString();
 }
 
 TEST_F(CalculationTest, MeasuredPointsStandWhereTheScaleMapsThem) {

@@ -255,7 +255,7 @@ TEST_F(ReportPrintingTest, FailuresAreReportedAndChangeNothing) {
 
 TEST_F(ReportPrintingTest, SaveAsPdfSuggestsNameAndDateInTheLastFolder) {
     typeSixStepTest();
-    m_report->setToday([] { return QDate(2026, 12, 7); });
+    m_report->setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(12, 0)); });
     QString suggested;
     const QString chosen = m_output.filePath("chosen.pdf");
     m_report->setPdfFileDialog([&](const QString &offer) {

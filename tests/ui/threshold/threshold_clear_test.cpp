@@ -30,11 +30,11 @@ TEST(ThresholdClearTest, ClearingLeavesNoSpeedOrZoneBehind) {
     ThresholdPanel panel(
         &area, QRect(0, 0, 240, 184), QRect(0, 200, 768, 68), test, [] { return false; },
         [] { return true; });
-    panel.speedField()->setText("4");
+    area.findChild<QLineEdit *>(QStringLiteral("Text3"))->setText("4");
     // 4 m/s: 14.4 km/h and 240 m/min, worked out by hand.
     ASSERT_EQ(text(area, "Label25"), "14.4");
     ASSERT_EQ(text(area, "Label65"), "240");
-    panel.lactateField()->setText("4");
+    area.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText("4");
     for (const char *label : {"Label64(0)", "Label64(4)", "label68", "Label69"})
         area.findChild<QLabel *>(QString::fromLatin1(label))->setText("150-170");
 
@@ -44,7 +44,7 @@ TEST(ThresholdClearTest, ClearingLeavesNoSpeedOrZoneBehind) {
     EXPECT_EQ(text(area, "Label64(0)"), "150-170"); // the zones stay
     EXPECT_EQ(text(area, "label68"), "150-170");
 
-    panel.speedField()->setText("5");
+    area.findChild<QLineEdit *>(QStringLiteral("Text3"))->setText("5");
     panel.clear();
     for (const char *name : {"Text1", "Text2", "Text3", "Label18", "Label25", "Label58", "Label65",
                              "Text58", "Label64(0)", "Label64(4)", "label68", "Label69"})

@@ -40,9 +40,9 @@ protected:
     // Every field and caption of the panel holds something.
     void fillEverything() {
         panel->showZonesFor(QStringLiteral("200"));
-        panel->lactateField()->setText(QStringLiteral("4"));
-        panel->hrField()->setText(QStringLiteral("170"));
-        panel->speedField()->setText(QStringLiteral("8"));
+        area.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("4"));
+        area.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("170"));
+        area.findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("8"));
         area.findChild<QLineEdit *>(QStringLiteral("Text58"))->setText(QStringLiteral("50"));
         for (const char *name : {"Label18", "Label25", "Label58", "Label65", "label68", "Label69"})
             setLabel(name, QStringLiteral("x"));
