@@ -38,6 +38,25 @@ void addIndexesWhereWritable(ScopedDatabase &store, const QString &path) {
         addMissingIndexes(store);
 }
 
+// In a file cut short the rows of its cut page read as zeros: a text holding a NUL character is
+// such a row, never a test.
+bool readAsZeros(const QString &text) {
+    return text.contains(QChar(u'\0'));
+}
+
+bool readAsZeros(const ListedTest &test) {
+    return readAsZeros(test.name) || readAsZeros(test.testDate);
+}
+
+bool readAsZeros(const TestRow &row) {
+    for (const QString *text :
+         {&row.name, &row.testDate, &row.breed, &row.age, &row.sex, &row.discipline,
+          &row.pictureName, &row.stepData, &row.comments, &row.maxHr, &row.stable, &row.trainer})
+        if (readAsZeros(*text))
+            return true;
+    return false;
+}
+
 // Whether the row still holds the name and date it was listed with, read the way the search
 // read them.
 bool stillAsListed(QSqlQuery &check, const ListedTest &test) {
@@ -62,6 +81,7 @@ public:
             m_store.reset();
             return;
         }
+        m_damage = damageToRead(m_store->database(), path);
         QSqlQuery &query = m_query.emplace(m_store->database());
         query.setForwardOnly(true);
         const QString sql =
@@ -89,11 +109,15 @@ public:
                 release(); // done: the file is released at once
                 return false;
             }
-            into.push_back(listedTestFrom(*m_query));
+            ListedTest test = listedTestFrom(*m_query);
+            if (!m_damage || !readAsZeros(test))
+                into.push_back(std::move(test));
         }
         return true;
     }
-    QString error() const override { return m_error; }
+    QString error() const override {
+        return m_error.isEmpty() ? m_damage.value_or(QString()) : m_error;
+    }
 
 private:
     void release() {
@@ -105,6 +129,7 @@ private:
     std::unique_ptr<ScopedDatabase> m_store; // declared first: closed after the query
     std::optional<QSqlQuery> m_query;
     QString m_error;
+    std::optional<QString> m_damage; // the file was cut short: only what reads whole is listed
 };
 
 } // namespace
@@ -145,6 +170,7 @@ ValuesResult FileStore::listValues(const QString &searchField) {
     if (const auto problem = openForOperation(store, m_path, Purpose::Reading, m_access))
         return {{}, {}, *problem};
     addIndexesWhereWritable(store, m_path);
+    const auto damage = damageToRead(store.database(), m_path);
 
     ValuesResult result;
     QSqlQuery query(store.database());
@@ -156,11 +182,16 @@ ValuesResult FileStore::listValues(const QString &searchField) {
         return {{}, {}, failureMessage(m_path, query.lastError())};
     while (query.next())
         if (!query.isNull(0)) {
-            result.values << query.value(0).toString();
+            QString value = query.value(0).toString();
+            if (damage && readAsZeros(value))
+                continue;
+            result.values << std::move(value);
             result.storedValues << query.value(1).toByteArray();
         }
     if (query.lastError().isValid())
         result.error = failureMessage(m_path, query.lastError());
+    else if (damage)
+        result.error = *damage;
     if (!result.values.isEmpty() && result.values.last().isEmpty()) {
         result.values.clear();
         result.storedValues.clear();
@@ -179,11 +210,17 @@ SearchResult FileStore::searchRows(const QString &searchField, const QByteArray 
     bindStoredValue(query, storedValue);
     if (!query.exec())
         return {{}, failureMessage(m_path, query.lastError())};
+    const auto damage = damageToRead(store.database(), m_path);
     SearchResult result;
-    while (query.next())
-        result.rows.push_back(testRowFrom(query));
+    while (query.next()) {
+        TestRow row = testRowFrom(query);
+        if (!damage || !readAsZeros(row))
+            result.rows.push_back(std::move(row));
+    }
     if (query.lastError().isValid())
         result.error = failureMessage(m_path, query.lastError());
+    else if (damage)
+        result.error = *damage;
     return result;
 }
 
@@ -206,7 +243,11 @@ LoadedRow FileStore::readRow(qint64 rowId) {
         return {std::nullopt, failureMessage(m_path, query.lastError())};
     if (!query.next())
         return {std::nullopt, testGoneMessage(shownName())};
-    return {testRowFrom(query), {}};
+    TestRow row = testRowFrom(query);
+    if (readAsZeros(row))
+        if (const auto damage = damageToRead(store.database(), m_path))
+            return {std::nullopt, *damage};
+    return {std::move(row), {}};
 }
 
 std::optional<QString> FileStore::appendRows(const std::vector<StoredRow> &rows) {
@@ -266,6 +307,12 @@ AllRowsResult FileStore::allRows() {
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
                         .arg(columns.join(QStringLiteral(", ")), quotedName(TableName))))
         return {{}, failureMessage(m_path, query.lastError())};
+    // A copy of a file cut short would carry the rows of its cut page as tests.
+    if (isCutShort(store.database(), m_path))
+        return {{},
+                QStringLiteral("The database file \"%1\" is damaged (it is shorter than it should "
+                               "be), so its tests are not copied.")
+                    .arg(shownName())};
     AllRowsResult result;
     while (query.next())
         result.rows.push_back(storedRowFrom(query));
