@@ -21,7 +21,7 @@ QString rowColumnsSql() {
 // A value stored as text matches the bound bytes taken as text; one stored as bytes (a BLOB)
 // matches them as they are. Both compare byte for byte, whatever the encoding of the bytes.
 QString whereStoredValue(const QString &searchField) {
-    return QStringLiteral(" FROM %1 WHERE %2 = CAST(? AS TEXT) OR %2 = ?")
+    return QStringLiteral(" FROM %1 WHERE (%2 = CAST(? AS TEXT) OR %2 = ?)")
         .arg(quotedName(TableName), quotedName(searchField));
 }
 
@@ -33,9 +33,12 @@ void bindStoredValue(QSqlQuery &query, const QByteArray &storedValue) {
 }
 
 // Indexes are only an aid to searching: a file that may not be written goes without them.
-void addIndexesWhereWritable(ScopedDatabase &store, const QString &path) {
-    if (!store.isReadOnly() && !problemWithCompleteness(store.database(), path))
+// Returns the damage of a file cut short, which reads must report.
+std::optional<QString> addIndexesWhereWritable(ScopedDatabase &store, const QString &path) {
+    auto damage = damageToRead(store.database(), path);
+    if (!store.isReadOnly() && !damage)
         addMissingIndexes(store);
+    return damage;
 }
 
 // In a file cut short the rows of its cut page read as zeros: a text holding a NUL character is
@@ -44,8 +47,13 @@ bool readAsZeros(const QString &text) {
     return text.contains(QChar(u'\0'));
 }
 
-bool readAsZeros(const ListedTest &test) {
-    return readAsZeros(test.name) || readAsZeros(test.testDate);
+// The same for a search: a row holding a NUL byte in any column is left out of its result.
+QString noZerosInAnyColumn() {
+    QStringList conditions;
+    for (const QString &column : TableColumns)
+        conditions << QStringLiteral("COALESCE(instr(CAST(%1 AS BLOB), x'00'), 0) = 0")
+                          .arg(quotedName(column));
+    return u'(' + conditions.join(QStringLiteral(" AND ")) + u')';
 }
 
 bool readAsZeros(const TestRow &row) {
@@ -84,10 +92,12 @@ public:
         m_damage = damageToRead(m_store->database(), path);
         QSqlQuery &query = m_query.emplace(m_store->database());
         query.setForwardOnly(true);
-        const QString sql =
+        QString sql =
             QStringLiteral("SELECT rowid, %1, %2")
                 .arg(quotedName(QStringLiteral("Namn")), quotedName(QStringLiteral("Datum"))) +
             whereStoredValue(searchField);
+        if (m_damage)
+            sql += QStringLiteral(" AND ") + noZerosInAnyColumn();
         bool started = query.prepare(sql);
         if (started) {
             bindStoredValue(query, storedValue);
@@ -109,9 +119,7 @@ public:
                 release(); // done: the file is released at once
                 return false;
             }
-            ListedTest test = listedTestFrom(*m_query);
-            if (!m_damage || !readAsZeros(test))
-                into.push_back(std::move(test));
+            into.push_back(listedTestFrom(*m_query));
         }
         return true;
     }
@@ -169,14 +177,15 @@ ValuesResult FileStore::listValues(const QString &searchField) {
     ScopedDatabase store;
     if (const auto problem = openForOperation(store, m_path, Purpose::Reading, m_access))
         return {{}, {}, *problem};
-    addIndexesWhereWritable(store, m_path);
-    const auto damage = damageToRead(store.database(), m_path);
+    const auto damage = addIndexesWhereWritable(store, m_path);
 
     ValuesResult result;
     QSqlQuery query(store.database());
     query.setForwardOnly(true);
     const QString column = quotedName(searchField);
-    const QString sql = QStringLiteral("SELECT DISTINCT %1, CAST(%1 AS BLOB) FROM %2 ORDER BY 1")
+    // Grouped by the column, so that SQLite reads the values in order from the column's index;
+    // the stored bytes are one per value, as text and bytes never group together.
+    const QString sql = QStringLiteral("SELECT %1, CAST(%1 AS BLOB) FROM %2 GROUP BY 1 ORDER BY 1")
                             .arg(column, quotedName(TableName));
     if (!query.exec(sql))
         return {{}, {}, failureMessage(m_path, query.lastError())};
