@@ -71,7 +71,8 @@ struct HrmFile {
 
     // Seconds between samples: the whole-number value of intervalText, never negative and at most
     // 86,400 (a day), so that the elapsed time of every sample stays a count of seconds that the
-    // list and the lap windows can hold. An interval of 0 is what a missing or unreadable one gives.
+    // list and the lap windows can hold. An interval of 0 is what a missing or unreadable one
+    // gives.
     int intervalSeconds() const;
     // The yyyy-mm-dd date of dateLine, or empty when it is not eight digits.
     QString recordingDate() const;
