@@ -184,18 +184,21 @@ ValuesResult FileStore::listValues(const QString &searchField) {
     query.setForwardOnly(true);
     const QString column = quotedName(searchField);
     // Grouped by the column, so that SQLite reads the values in order from the column's index;
-    // the stored bytes are one per value, as text and bytes never group together.
-    const QString sql = QStringLiteral("SELECT %1, CAST(%1 AS BLOB) FROM %2 GROUP BY 1 ORDER BY 1")
+    // the stored bytes are one per value, as text and bytes never group together. Each value is
+    // read once, as its bytes, and shown as their UTF-8 text (bytes of another encoding show with
+    // replacement characters).
+    const QString sql = QStringLiteral("SELECT CAST(%1 AS BLOB) FROM %2 GROUP BY %1 ORDER BY %1")
                             .arg(column, quotedName(TableName));
     if (!query.exec(sql))
         return {{}, {}, failureMessage(m_path, query.lastError())};
     while (query.next())
         if (!query.isNull(0)) {
-            QString value = query.value(0).toString();
+            QByteArray stored = query.value(0).toByteArray();
+            QString value = QString::fromUtf8(stored);
             if (damage && readAsZeros(value))
                 continue;
             result.values << std::move(value);
-            result.storedValues << query.value(1).toByteArray();
+            result.storedValues << std::move(stored);
         }
     if (query.lastError().isValid())
         result.error = failureMessage(m_path, query.lastError());
