@@ -264,11 +264,13 @@ static void BM_FindAllTests(benchmark::State &state) {
             findTests(databasePath(), QStringLiteral("Coach"), SharedTrainer.toUtf8())
                 .tests.size());
 }
-// The same columns straight from SQLite: rowid, Namn and Datum of every row, read as texts.
+// The same columns straight from SQLite in the same order: rowid, Namn and Datum of every row,
+// read as texts, sorted by SQLite (its NOCASE orders the generated ASCII names as the list does).
 static void BM_FindAllTests_DirectQuery(benchmark::State &state) {
     databasePath(); // generated once, outside the timed loop
     const QString sql =
-        QStringLiteral("SELECT rowid, \"Namn\", \"Datum\" FROM \"mytable\" WHERE \"Coach\" = ?");
+        QStringLiteral("SELECT rowid, \"Namn\", \"Datum\" FROM \"mytable\" WHERE \"Coach\" = ? "
+                       "ORDER BY \"Namn\" COLLATE NOCASE, \"Datum\" COLLATE NOCASE, rowid");
     for (auto _ : state)
         onFreshConnection([&](QSqlDatabase &db) {
             QSqlQuery query(db);
@@ -282,6 +284,29 @@ static void BM_FindAllTests_DirectQuery(benchmark::State &state) {
                 benchmark::DoNotOptimize(query.value(2).toString());
             }
         });
+}
+
+// The same listing as the window takes it, a page of 4,000 rows per step; longest_step_ms is the
+// longest single step (reading a page, or merging a part of the pages).
+static void BM_FindAllTestsPaged(benchmark::State &state) {
+    databasePath(); // generated once, outside the timed loop
+    double longest = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        PagedTestSearch search(databasePath(), QStringLiteral("Coach"), SharedTrainer.toUtf8());
+        bool more = true;
+        while (more) {
+            more = search.readMore(4000);
+            longest = std::max(longest, double(clock.nsecsElapsed()) / 1e6);
+            clock.restart();
+        }
+        const std::vector<ListedTest> tests = search.takeSorted();
+        longest = std::max(longest, double(clock.nsecsElapsed()) / 1e6);
+        if (tests.size() != std::size_t(TestCount))
+            state.SkipWithError("not every test was listed");
+    }
+    state.counters["longest_step_ms"] = longest;
 }
 
 // The check of the table's layout that every operation makes first, on an open file.
@@ -330,6 +355,7 @@ static void BM_ListAllTestsInWindow(benchmark::State &state) {
 
 BENCHMARK(BM_FindAllTests)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindAllTests_DirectQuery)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindAllTestsPaged)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListAllTestsInWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LayoutCheck)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SearchByName)->Unit(benchmark::kMicrosecond);

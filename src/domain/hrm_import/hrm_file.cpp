@@ -15,7 +15,7 @@ namespace {
 
 constexpr double KmPerMile = 1.609344;
 constexpr int BeatToBeatInterval = 238;
-constexpr int LongestInterval = 86400;
+constexpr int LongestInterval = 86400; // a day: longer intervals are taken as this
 constexpr double HighestHeartRate = 1000;
 constexpr double HighestSpeedKmh10 = 100000;
 // No line of a heart-rate file comes near this; a longer one is junk and is skipped unread.

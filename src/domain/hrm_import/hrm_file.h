@@ -69,7 +69,10 @@ struct HrmFile {
     std::vector<HrmSample> samples; // every sample, in order
     int skippedLines = 0;           // lines that could not be read and were passed over
 
-    // Seconds between samples: the whole-number value of intervalText (never negative).
+    // Seconds between samples: the whole-number value of intervalText, never negative and at most
+    // 86,400 (a day), so that the elapsed time of every sample stays a count of seconds that the
+    // list and the lap windows can hold. An interval of 0 is what a missing or unreadable one
+    // gives.
     int intervalSeconds() const;
     // The yyyy-mm-dd date of dateLine, or empty when it is not eight digits.
     QString recordingDate() const;

@@ -29,7 +29,8 @@ struct DecodedDatagram {
 
 // Any datagram containing "utloggad" is the sign-off. A pair needs a ":" with a number on each
 // side (read by the numeric reading rule), plain ASCII text, a finite speed above 0 and at most
-// 25 m/s, and a rounded heart rate from 20 to 300. Everything else is dropped.
+// 25 m/s that is still above 0 in single precision (as the step table holds it), and a rounded
+// heart rate from 20 to 300. Everything else is dropped.
 DecodedDatagram decodeDatagram(QByteArrayView bytes);
 
 } // namespace kavren

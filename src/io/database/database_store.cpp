@@ -10,7 +10,10 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <algorithm>
 #include <atomic>
+#include <filesystem>
+#include <system_error>
 
 namespace kavren {
 
@@ -201,6 +204,64 @@ void removeWithJournal(const QString &path) {
     QFile::remove(path + QStringLiteral("-journal"));
 }
 
+// Whether the name is that of a temporary file made while creating the database of that name:
+// "." + its name + "." + sixteen hexadecimal digits + ".new", perhaps with "-journal".
+bool isTemporaryNameOf(const QString &candidate, const QString &fileName) {
+    QStringView rest(candidate);
+    if (rest.endsWith(QLatin1String("-journal")))
+        rest.chop(8);
+    const QString prefix = u'.' + fileName + u'.';
+    if (!rest.startsWith(prefix) || !rest.endsWith(QLatin1String(".new")))
+        return false;
+    const QStringView digits = rest.sliced(prefix.size(), rest.size() - prefix.size() - 4);
+    return digits.size() == 16 && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+           });
+}
+
+// An empty file (0 bytes) becomes a database the way a new one does: the table is made in a
+// temporary file that then takes the empty file's place, so a crash never leaves it half written.
+std::optional<QString> replaceEmptyFile(const QString &path) {
+    const QString temporary = temporaryPathBeside(path);
+    std::optional<QString> failure;
+    {
+        ScopedDatabase store(temporary, Access::Create);
+        failure = store.isOpen() ? createTable(store.database()) : store.errorText();
+    }
+    if (!failure && QFileInfo(path).size() != 0)
+        failure = QStringLiteral("the file was written by another program meanwhile");
+    if (!failure) {
+        std::error_code error;
+        std::filesystem::rename(QFileInfo(temporary).filesystemAbsoluteFilePath(),
+                                QFileInfo(path).filesystemAbsoluteFilePath(), error);
+        if (error)
+            failure = QString::fromLocal8Bit(error.message());
+    }
+    removeWithJournal(temporary);
+    if (!failure)
+        return std::nullopt;
+    return QStringLiteral("The empty file \"%1\" could not be made a database: %2")
+        .arg(shownPath(path), *failure);
+}
+
+// Opens the file for the operation; an empty file that may be written is first made a database
+// through a temporary file. Its first read also rolls back what a crash left in a journal, so a
+// file is only taken as empty once that is done.
+bool openReplacingEmptyFile(ScopedDatabase &store, const QString &path, Access access,
+                            std::optional<QString> &failure) {
+    if (!store.open(path, access))
+        return false;
+    if (store.isReadOnly() || QFileInfo(path).size() != 0)
+        return true;
+    QSqlError error;
+    const auto noTable = holdsNoTable(store.database(), &error);
+    if (!noTable || !*noTable || QFileInfo(path).size() != 0)
+        return true;
+    store.close();
+    failure = replaceEmptyFile(path);
+    return failure || store.open(path, access);
+}
+
 } // namespace
 
 ScopedDatabase::ScopedDatabase(const QString &path, Access access) {
@@ -218,6 +279,10 @@ void ScopedDatabase::release() {
     m_database = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connectionName);
     m_connectionName.clear();
+}
+
+void ScopedDatabase::close() {
+    release();
 }
 
 bool ScopedDatabase::open(const QString &path, Access access) {
@@ -240,14 +305,27 @@ QString ScopedDatabase::errorText() const {
 // A file cut short (by a copy that did not finish, a full disk) still reads up to its cut, and
 // SQLite does not notice a cut inside the last page; writing into it garbles rows. Its size must
 // be whole pages and at least what the header counts.
-std::optional<QString> problemWithCompleteness(QSqlDatabase &database, const QString &path) {
+bool isCutShort(QSqlDatabase &database, const QString &path) {
     const qint64 pageCount = pragmaValue(database, QStringLiteral("page_count"));
     const qint64 pageSize = pragmaValue(database, QStringLiteral("page_size"));
     const qint64 size = QFileInfo(path).size();
-    if (pageCount >= 0 && pageSize > 0 && size % pageSize == 0 && size >= pageCount * pageSize)
+    return !(pageCount >= 0 && pageSize > 0 && size % pageSize == 0 &&
+             size >= pageCount * pageSize);
+}
+
+std::optional<QString> problemWithCompleteness(QSqlDatabase &database, const QString &path) {
+    if (!isCutShort(database, path))
         return std::nullopt;
     return QStringLiteral("The database file \"%1\" is damaged (it is shorter than it should be), "
                           "so nothing is written to it.")
+        .arg(shownPath(path));
+}
+
+std::optional<QString> damageToRead(QSqlDatabase &database, const QString &path) {
+    if (!isCutShort(database, path))
+        return std::nullopt;
+    return QStringLiteral("The database file \"%1\" is damaged (it is shorter than it should be): "
+                          "only the tests that could be read are shown.")
         .arg(shownPath(path));
 }
 
@@ -271,9 +349,14 @@ std::optional<QString> openForOperation(ScopedDatabase &store, const QString &pa
     const Access opening = access == FileAccess::ReadOnly ? Access::ReadOnly
                            : purpose == Purpose::Writing  ? Access::ReadWrite
                                                           : Access::Reading;
-    if (!store.open(path, opening))
+    if (purpose == Purpose::Writing && access != FileAccess::ReadOnly)
+        removeLeftoversOfCreating(path);
+    std::optional<QString> failure;
+    if (!openReplacingEmptyFile(store, path, opening, failure))
         return QStringLiteral("The database file \"%1\" cannot be opened: %2")
             .arg(shownPath(path), store.errorText());
+    if (failure)
+        return failure;
     if (const auto problem = checkLayout(store, path, true))
         return problem;
     if (purpose == Purpose::Writing)
@@ -310,6 +393,8 @@ QString failureMessage(const QString &path, const QSqlError &error) {
         return QStringLiteral("The database file \"%1\" is locked by another program.").arg(where);
     case SqliteFull:
         return QStringLiteral("The disk that holds \"%1\" is full.").arg(where);
+    case SqliteCorrupt:
+        return QStringLiteral("The database file \"%1\" is damaged: %2").arg(where, error.text());
     default:
         return QStringLiteral("The database file \"%1\" could not be used: %2")
             .arg(where, error.text());
@@ -340,10 +425,26 @@ std::optional<QString> createEmptyDatabase(const QString &path) {
         failure = QFileInfo::exists(path) ? QStringLiteral("the file already exists")
                                           : QStringLiteral("the file could not be named");
     removeWithJournal(temporary);
-    if (!failure)
+    if (!failure) {
+        // With the database in place no other creation of it can succeed: what earlier ones left
+        // behind goes.
+        removeLeftoversOfCreating(path);
         return std::nullopt;
+    }
     return QStringLiteral("The database \"%1\" could not be created: %2")
         .arg(shownPath(path), *failure);
+}
+
+void removeLeftoversOfCreating(const QString &path) {
+    const QFileInfo target(path);
+    const QString fileName = target.fileName();
+    const QDir folder = target.dir();
+    const QStringList candidates =
+        folder.entryList(QStringList{u'.' + fileName + QStringLiteral(".*.new*")},
+                         QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &candidate : candidates)
+        if (isTemporaryNameOf(candidate, fileName))
+            QFile::remove(folder.filePath(candidate));
 }
 
 void addMissingIndexes(ScopedDatabase &store) {

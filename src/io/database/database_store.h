@@ -60,6 +60,8 @@ public:
     ScopedDatabase &operator=(const ScopedDatabase &) = delete;
 
     bool open(const QString &path, Access access);
+    // Closes the file; queries made on database() must be gone.
+    void close();
     bool isOpen() const { return m_database.isOpen(); }
     // Opened read-only: nothing may be written through this connection.
     bool isReadOnly() const { return m_readOnly; }
@@ -82,12 +84,22 @@ QString shownPath(const QString &path);
 // checked (the thirteen columns in order) before anything is read. For writing, the file must
 // also be complete: a file shorter than its own header says is damaged and never written. The
 // message names the file and says what is wrong; nothing is written to a file that has a problem.
+// An empty file (0 bytes) is made a database through a temporary file that takes its place, never
+// written in place. Opening for writing also removes what interrupted creations of the database
+// left behind.
 std::optional<QString> openForOperation(ScopedDatabase &store, const QString &path, Purpose purpose,
                                         FileAccess access = FileAccess::AsPermitted);
 
 // Why writing into the open file would harm it: a file shorter than its own header says (cut by a
 // copy that did not finish or a full disk) reads up to the cut, but a write garbles its rows.
 std::optional<QString> problemWithCompleteness(QSqlDatabase &database, const QString &path);
+
+// Whether the open file is shorter than its header says or not whole pages long.
+bool isCutShort(QSqlDatabase &database, const QString &path);
+
+// For a read of the open file: the message saying that the file was cut short and that only
+// what could be read is shown, or nothing when the file is whole.
+std::optional<QString> damageToRead(QSqlDatabase &database, const QString &path);
 
 // Why the file cannot serve as a database of ours (missing, a folder, not SQLite, damaged, locked,
 // without mytable or with other columns), or nothing when it can. Changes nothing of the file.
@@ -106,6 +118,10 @@ std::optional<QString> ensureDatabaseFile(const QString &path);
 // never leaves a file without the table. On failure nothing is left behind and the reason is
 // returned.
 std::optional<QString> createEmptyDatabase(const QString &path);
+
+// Removes the temporary files that a creation of this database cut short by a crash left in its
+// folder (".Start.mdb.<16 hex digits>.new" and its journal); other files are left alone.
+void removeLeftoversOfCreating(const QString &path);
 
 // Adds the search indexes that a file made by an older version lacks, on an open checked for
 // writing. The table itself is not touched; a read-only open is left as it is.

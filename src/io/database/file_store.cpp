@@ -21,7 +21,7 @@ QString rowColumnsSql() {
 // A value stored as text matches the bound bytes taken as text; one stored as bytes (a BLOB)
 // matches them as they are. Both compare byte for byte, whatever the encoding of the bytes.
 QString whereStoredValue(const QString &searchField) {
-    return QStringLiteral(" FROM %1 WHERE %2 = CAST(? AS TEXT) OR %2 = ?")
+    return QStringLiteral(" FROM %1 WHERE (%2 = CAST(? AS TEXT) OR %2 = ?)")
         .arg(quotedName(TableName), quotedName(searchField));
 }
 
@@ -33,9 +33,36 @@ void bindStoredValue(QSqlQuery &query, const QByteArray &storedValue) {
 }
 
 // Indexes are only an aid to searching: a file that may not be written goes without them.
-void addIndexesWhereWritable(ScopedDatabase &store, const QString &path) {
-    if (!store.isReadOnly() && !problemWithCompleteness(store.database(), path))
+// Returns the damage of a file cut short, which reads must report.
+std::optional<QString> addIndexesWhereWritable(ScopedDatabase &store, const QString &path) {
+    auto damage = damageToRead(store.database(), path);
+    if (!store.isReadOnly() && !damage)
         addMissingIndexes(store);
+    return damage;
+}
+
+// In a file cut short the rows of its cut page read as zeros: a text holding a NUL character is
+// such a row, never a test.
+bool readAsZeros(const QString &text) {
+    return text.contains(QChar(u'\0'));
+}
+
+// The same for a search: a row holding a NUL byte in any column is left out of its result.
+QString noZerosInAnyColumn() {
+    QStringList conditions;
+    for (const QString &column : TableColumns)
+        conditions << QStringLiteral("COALESCE(instr(CAST(%1 AS BLOB), x'00'), 0) = 0")
+                          .arg(quotedName(column));
+    return u'(' + conditions.join(QStringLiteral(" AND ")) + u')';
+}
+
+bool readAsZeros(const TestRow &row) {
+    for (const QString *text :
+         {&row.name, &row.testDate, &row.breed, &row.age, &row.sex, &row.discipline,
+          &row.pictureName, &row.stepData, &row.comments, &row.maxHr, &row.stable, &row.trainer})
+        if (readAsZeros(*text))
+            return true;
+    return false;
 }
 
 // Whether the row still holds the name and date it was listed with, read the way the search
@@ -62,12 +89,15 @@ public:
             m_store.reset();
             return;
         }
+        m_damage = damageToRead(m_store->database(), path);
         QSqlQuery &query = m_query.emplace(m_store->database());
         query.setForwardOnly(true);
-        const QString sql =
+        QString sql =
             QStringLiteral("SELECT rowid, %1, %2")
                 .arg(quotedName(QStringLiteral("Namn")), quotedName(QStringLiteral("Datum"))) +
             whereStoredValue(searchField);
+        if (m_damage)
+            sql += QStringLiteral(" AND ") + noZerosInAnyColumn();
         bool started = query.prepare(sql);
         if (started) {
             bindStoredValue(query, storedValue);
@@ -93,7 +123,9 @@ public:
         }
         return true;
     }
-    QString error() const override { return m_error; }
+    QString error() const override {
+        return m_error.isEmpty() ? m_damage.value_or(QString()) : m_error;
+    }
 
 private:
     void release() {
@@ -105,6 +137,7 @@ private:
     std::unique_ptr<ScopedDatabase> m_store; // declared first: closed after the query
     std::optional<QSqlQuery> m_query;
     QString m_error;
+    std::optional<QString> m_damage; // the file was cut short: only what reads whole is listed
 };
 
 } // namespace
@@ -144,23 +177,33 @@ ValuesResult FileStore::listValues(const QString &searchField) {
     ScopedDatabase store;
     if (const auto problem = openForOperation(store, m_path, Purpose::Reading, m_access))
         return {{}, {}, *problem};
-    addIndexesWhereWritable(store, m_path);
+    const auto damage = addIndexesWhereWritable(store, m_path);
 
     ValuesResult result;
     QSqlQuery query(store.database());
     query.setForwardOnly(true);
     const QString column = quotedName(searchField);
-    const QString sql = QStringLiteral("SELECT DISTINCT %1, CAST(%1 AS BLOB) FROM %2 ORDER BY 1")
+    // Grouped by the column, so that SQLite reads the values in order from the column's index;
+    // the stored bytes are one per value, as text and bytes never group together. Each value is
+    // read once, as its bytes, and shown as their UTF-8 text (bytes of another encoding show with
+    // replacement characters).
+    const QString sql = QStringLiteral("SELECT CAST(%1 AS BLOB) FROM %2 GROUP BY %1 ORDER BY %1")
                             .arg(column, quotedName(TableName));
     if (!query.exec(sql))
         return {{}, {}, failureMessage(m_path, query.lastError())};
     while (query.next())
         if (!query.isNull(0)) {
-            result.values << query.value(0).toString();
-            result.storedValues << query.value(1).toByteArray();
+            QByteArray stored = query.value(0).toByteArray();
+            QString value = QString::fromUtf8(stored);
+            if (damage && readAsZeros(value))
+                continue;
+            result.values << std::move(value);
+            result.storedValues << std::move(stored);
         }
     if (query.lastError().isValid())
         result.error = failureMessage(m_path, query.lastError());
+    else if (damage)
+        result.error = *damage;
     if (!result.values.isEmpty() && result.values.last().isEmpty()) {
         result.values.clear();
         result.storedValues.clear();
@@ -179,11 +222,17 @@ SearchResult FileStore::searchRows(const QString &searchField, const QByteArray 
     bindStoredValue(query, storedValue);
     if (!query.exec())
         return {{}, failureMessage(m_path, query.lastError())};
+    const auto damage = damageToRead(store.database(), m_path);
     SearchResult result;
-    while (query.next())
-        result.rows.push_back(testRowFrom(query));
+    while (query.next()) {
+        TestRow row = testRowFrom(query);
+        if (!damage || !readAsZeros(row))
+            result.rows.push_back(std::move(row));
+    }
     if (query.lastError().isValid())
         result.error = failureMessage(m_path, query.lastError());
+    else if (damage)
+        result.error = *damage;
     return result;
 }
 
@@ -206,7 +255,11 @@ LoadedRow FileStore::readRow(qint64 rowId) {
         return {std::nullopt, failureMessage(m_path, query.lastError())};
     if (!query.next())
         return {std::nullopt, testGoneMessage(shownName())};
-    return {testRowFrom(query), {}};
+    TestRow row = testRowFrom(query);
+    if (readAsZeros(row))
+        if (const auto damage = damageToRead(store.database(), m_path))
+            return {std::nullopt, *damage};
+    return {std::move(row), {}};
 }
 
 std::optional<QString> FileStore::appendRows(const std::vector<StoredRow> &rows) {
@@ -266,6 +319,12 @@ AllRowsResult FileStore::allRows() {
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
                         .arg(columns.join(QStringLiteral(", ")), quotedName(TableName))))
         return {{}, failureMessage(m_path, query.lastError())};
+    // A copy of a file cut short would carry the rows of its cut page as tests.
+    if (isCutShort(store.database(), m_path))
+        return {{},
+                QStringLiteral("The database file \"%1\" is damaged (it is shorter than it should "
+                               "be), so its tests are not copied.")
+                    .arg(shownName())};
     AllRowsResult result;
     while (query.next())
         result.rows.push_back(storedRowFrom(query));

@@ -6,7 +6,6 @@
 #include "domain/exercise/numeric_text.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace kavren {
@@ -158,9 +157,20 @@ QString blankIfEmpty(const QString &text) {
 }
 
 QString commentsForStoring(const QString &comments) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n|\u2028|\u2029"));
-    QString stored = comments;
-    stored.replace(lineBreak, QStringLiteral("\r\n"));
+    // Code unit by code unit, so that a text that is not valid UTF-16 (an unpaired surrogate
+    // pasted from elsewhere) gets its line breaks normalised like any other.
+    QString stored;
+    stored.reserve(comments.size() + comments.size() / 8);
+    for (qsizetype i = 0; i < comments.size(); ++i) {
+        const char16_t unit = comments[i].unicode();
+        if (unit == u'\r' || unit == u'\n' || unit == u'\u2028' || unit == u'\u2029') {
+            stored += QStringLiteral("\r\n");
+            if (unit == u'\r' && i + 1 < comments.size() && comments[i + 1] == u'\n')
+                ++i; // CR LF is one line break
+        } else {
+            stored += QChar(unit);
+        }
+    }
     return stored;
 }
 

@@ -5,11 +5,16 @@
 #include <QHash>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace kavren {
 
 namespace {
+
+// How many tests one step of the search merges for each row it would read: merging a test costs
+// a small part of reading one.
+constexpr std::size_t MergedPerRead = 4;
 
 template <typename Row> bool listedBefore(const Row &a, const Row &b) {
     // Comparing name and then date orders the entries as their texts "name, tab, date" do, the
@@ -19,6 +24,15 @@ template <typename Row> bool listedBefore(const Row &a, const Row &b) {
         order = a.testDate.compare(b.testDate, Qt::CaseInsensitive);
     return order != 0 ? order < 0 : a.rowId < b.rowId;
 }
+
+// Orders the pages being merged so that a heap keeps the page whose next test comes first in the
+// list on top.
+struct LaterPage {
+    const std::vector<ListedTest> &tests;
+    template <typename Cursor> bool operator()(const Cursor &a, const Cursor &b) const {
+        return listedBefore(tests[b.next], tests[a.next]);
+    }
+};
 
 } // namespace
 
@@ -101,18 +115,59 @@ PagedTestSearch::~PagedTestSearch() = default;
 
 bool PagedTestSearch::readMore(int rows) {
     if (!m_reader)
-        return false;
+        return mergeSome(std::size_t(std::max(rows, 1)) * MergedPerRead);
+    const std::size_t begin = m_tests.size();
     const bool more = m_reader->readMore(rows, m_tests);
-    if (!more) {
-        m_error = m_reader->error();
-        m_reader.reset(); // done: the database is released at once
+    if (m_tests.size() > begin) {
+        std::sort(m_tests.begin() + qsizetype(begin), m_tests.end(), listedBefore<ListedTest>);
+        m_pages.push_back(begin);
     }
-    return more;
+    if (more)
+        return true;
+    m_error = m_reader->error();
+    m_reader.reset();          // done: the database is released at once
+    if (m_pages.size() <= 1) { // one page is in order already
+        m_sorted = std::move(m_tests);
+        m_pages.clear();
+        return false;
+    }
+    m_pages.push_back(m_tests.size());
+    for (std::size_t page = 0; page + 1 < m_pages.size(); ++page)
+        m_merging.push_back({m_pages[page], m_pages[page + 1]});
+    m_pages.clear();
+    std::make_heap(m_merging.begin(), m_merging.end(), LaterPage{m_tests});
+    m_sorted.reserve(m_tests.size());
+    return true;
+}
+
+bool PagedTestSearch::mergeSome(std::size_t count) {
+    const LaterPage later{m_tests};
+    for (; count > 0 && m_merging.size() > 1; --count) {
+        std::pop_heap(m_merging.begin(), m_merging.end(), later);
+        Cursor &first = m_merging.back();
+        m_sorted.push_back(std::move(m_tests[first.next]));
+        if (++first.next == first.end)
+            m_merging.pop_back();
+        else
+            std::push_heap(m_merging.begin(), m_merging.end(), later);
+    }
+    if (m_merging.size() == 1) { // the rest of the last page follows as it stands
+        const Cursor last = m_merging.front();
+        std::move(m_tests.begin() + qsizetype(last.next), m_tests.begin() + qsizetype(last.end),
+                  std::back_inserter(m_sorted));
+        m_merging.clear();
+    }
+    if (!m_merging.empty())
+        return true;
+    m_tests.clear();
+    m_tests.shrink_to_fit();
+    return false;
 }
 
 std::vector<ListedTest> PagedTestSearch::takeSorted() {
-    sortLikeResultList(m_tests);
-    return std::move(m_tests);
+    while (readMore(std::numeric_limits<int>::max())) {
+    }
+    return std::move(m_sorted);
 }
 
 LoadedRow readListedRow(const QString &databasePath, qint64 rowId) {

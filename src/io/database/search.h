@@ -94,7 +94,9 @@ FoundTests findTests(const QString &databasePath, const QString &searchField,
                      const QByteArray &storedValue);
 
 // The same search read a page at a time, so that a window listing a hundred thousand tests keeps
-// reacting between pages. The file stays open for reading until the search is done or dropped.
+// reacting between pages. Each page is put in list order as it is read; once all are read, the
+// pages are merged a part at a time, so that no single step holds the window long. The file stays
+// open for reading until the last page is read or the search is dropped.
 class PagedTestSearch {
 public:
     PagedTestSearch(const QString &databasePath, const QString &searchField,
@@ -103,16 +105,26 @@ public:
     PagedTestSearch(const PagedTestSearch &) = delete;
     PagedTestSearch &operator=(const PagedTestSearch &) = delete;
 
-    // Reads up to `rows` more tests; true while more may follow.
+    // One step of the search: reads up to `rows` more tests, or once all are read merges a part
+    // of the pages into list order. True while more steps are needed.
     bool readMore(int rows);
     // Why the search failed or stopped early; empty while all is well.
     const QString &error() const { return m_error; }
-    // Everything read, in the order of the result list.
+    // Everything read, in the order of the result list (what is left of the merging is done now).
     std::vector<ListedTest> takeSorted();
 
 private:
+    struct Cursor {
+        std::size_t next, end;
+    };
+    // Moves up to `count` more tests into list order; true while some remain.
+    bool mergeSome(std::size_t count);
+
     std::unique_ptr<TestReader> m_reader;
-    std::vector<ListedTest> m_tests;
+    std::vector<ListedTest> m_tests;  // as read, each page in list order
+    std::vector<std::size_t> m_pages; // where each page of m_tests begins
+    std::vector<Cursor> m_merging;    // a heap of the pages not yet merged, first test on top
+    std::vector<ListedTest> m_sorted;
     QString m_error;
 };
 

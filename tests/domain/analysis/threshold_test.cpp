@@ -89,6 +89,10 @@ TEST(ThresholdLactate, AtSpeedAndFromTheSlider) {
     EXPECT_EQ(zero.speedText, std::nullopt);
     EXPECT_EQ(zero.lactateText, std::optional(u"0"_qs));
     EXPECT_EQ(lactateSliderScrolled(40, Fit, true).lactateText, std::nullopt);
+    // 25 tenths are 2.5 mmol/l: (ln 2.5 + 4) / 0.5 = 9.8326 (whole mmol/l would give 2 and 9.39).
+    const LactateSliderUpdate tenths = lactateSliderScrolled(25, Fit, false);
+    EXPECT_EQ(tenths.speedText, std::optional(u"9.83"_qs));
+    EXPECT_EQ(tenths.lactateText, std::optional(u"2.5"_qs));
 
     EXPECT_EQ(hrSliderScrolled(185, FitDouble), std::optional(u"8.5"_qs));
     EXPECT_EQ(hrSliderScrolled(185, CurveFitDouble{}), std::nullopt);

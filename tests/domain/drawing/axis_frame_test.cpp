@@ -98,7 +98,8 @@ TEST(AxisValues, TicksAndXLabels) {
     EXPECT_EQ(tickXs(false).size(), 10u);
     EXPECT_EQ(tickXs(true).size(), 33u);
     EXPECT_EQ(gridXs().size(), 111u);
-    EXPECT_LE(gridXs().back(), 15);
+    EXPECT_DOUBLE_EQ(gridXs().front(), 4);
+    EXPECT_NEAR(gridXs().back(), 15, 1e-9); // 4 and 110 steps of 0.1, the last one included
 
     const auto normal = xLabels(false);
     ASSERT_EQ(normal.size(), 11u);

@@ -222,3 +222,15 @@ TEST_F(FileChoiceTest, EveryNumberedFileIsReadAsChosen) {
 }
 
 } // namespace
+
+TEST(HrmFileTest, IntervalIsWholeSecondsFromNoneToADay) {
+    const std::pair<const char *, int> cases[] = {
+        {"5", 5},         {"2.9", 2},       {"-3", 0},       {"abc", 0},
+        {"86400", 86400}, {"86401", 86400}, {"1e30", 86400},
+    };
+    for (const auto &[text, seconds] : cases) {
+        HrmFile file;
+        file.intervalText = QString::fromLatin1(text);
+        EXPECT_EQ(file.intervalSeconds(), seconds) << text;
+    }
+}

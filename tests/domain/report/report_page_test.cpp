@@ -306,6 +306,8 @@ TEST(ReportPage, AxisLabelsOfEveryRange) {
     labels = reportHrLabels(page, true);
     EXPECT_EQ(labels.front().text, " 60 ");
     EXPECT_EQ(labels.back().text, " 240 ");
+    // 180 b/min over 12 rows: 150 b/min stands at (150 − 60) · 12/180 = 6.
+    EXPECT_NEAR(page.yOfHr(150), 6.0, 1e-5);
 }
 
 TEST(ReportPage, SpeedAndTimeLabelsUnderTheXAxis) {

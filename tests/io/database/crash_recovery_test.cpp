@@ -5,6 +5,7 @@
 #include "io/database/database_store.h"
 #include "io/database/saving.h"
 #include "io/database/search.h"
+#include "support/child_entry.h"
 #include "support/store_probe.h"
 
 #include <QCoreApplication>
@@ -57,14 +58,10 @@ QSet<int> savedNumbers(const QString &path) {
     return numbers;
 }
 
-} // namespace
-
-// The child's part: runs only when started by the crash test below.
-TEST(SavingChild, SavesUntilKilled) {
-    const QString folder = qEnvironmentVariable(ChildFolderVariable);
-    if (folder.isEmpty())
-        GTEST_SKIP() << "the saving child of the crash test";
-    const QString path = folder + QStringLiteral("/Start.mdb");
+// The child's part, run in a process of its own by the crash test below: saves until killed,
+// saying which saves were acknowledged.
+int savesUntilKilled() {
+    const QString path = qEnvironmentVariable(ChildFolderVariable) + QStringLiteral("/Start.mdb");
     std::printf("ready\n");
     std::fflush(stdout);
     for (int number = 0;; ++number)
@@ -74,6 +71,10 @@ TEST(SavingChild, SavesUntilKilled) {
         }
 }
 
+const bool SavingChildRegistered = registerChildEntry("saving", &savesUntilKilled);
+
+} // namespace
+
 TEST(CrashWhileSaving, EveryAcknowledgedSaveSurvivesAKillAtAnyMoment) {
     std::mt19937 random(20061207);
     // From before the default database exists to well into the saves that follow.
@@ -82,10 +83,10 @@ TEST(CrashWhileSaving, EveryAcknowledgedSaveSurvivesAKillAtAnyMoment) {
         QTemporaryDir dir;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QString::fromLatin1(ChildFolderVariable), dir.path());
+        environment.insert(QString::fromLatin1(ChildEntryVariable), QStringLiteral("saving"));
         QProcess child;
         child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=SavingChild.SavesUntilKilled")});
+        child.start(QCoreApplication::applicationFilePath(), {});
         ASSERT_TRUE(child.waitForStarted());
         QByteArray output;
         while (!output.contains("ready\n") && child.waitForReadyRead(10000))

@@ -1,5 +1,6 @@
 #include "io/database/database_file.h"
 #include "io/database/database_store.h"
+#include "io/database/saving.h"
 #include "io/database/search.h"
 #include "support/qt_printers.h"
 #include "support/store_probe.h"
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace kavren;
 using namespace kavren::testing;
@@ -193,4 +196,48 @@ TEST(DatabaseChoice, AFileOfTheListBecomesTheCurrentDatabase) {
     EXPECT_EQ(databaseChosenInList(QStringLiteral("C:\\Horses\\"), QStringLiteral("S.mdb"))
                   .databaseFolder,
               QStringLiteral("C:\\Horses\\"));
+}
+
+TEST_F(DatabaseFileTest, AnEmptyFileIsReplacedByANewDatabaseNeverWrittenInPlace) {
+    // A second name for the empty file's contents: writing in place would show through it.
+    const auto sameContents = [this](const QString &name) {
+        const QString path = at(name);
+        writeBytes(path, QByteArray());
+        std::filesystem::create_hard_link(QFileInfo(path).filesystemFilePath(),
+                                          QFileInfo(path + u".link"_qs).filesystemFilePath());
+        return path;
+    };
+    const QString chosen = sameContents(u"Start.mdb"_qs);
+    EXPECT_FALSE(checkChosenDatabase(chosen).has_value());
+    const QString erased = sameContents(u"erased.mdb"_qs);
+    EXPECT_EQ(eraseTests(erased, std::vector<ListedTest>{{1, u"Bella"_qs, {}}}).erased, 0);
+    for (const QString &path : {chosen, erased}) {
+        EXPECT_EQ(bytesOf(path + u".link"_qs).size(), 0) << path.toStdString();
+        EXPECT_FALSE(problemWithDatabase(path).has_value()) << path.toStdString();
+    }
+    EXPECT_EQ(entries().size(), 4) << entries().join(u',').toStdString();
+}
+
+TEST_F(DatabaseFileTest, LeftoversOfAnInterruptedCreateGoWhenTheDatabaseIsCreatedOrWritten) {
+    const QString leftover = u".%1.0123456789abcdef.new"_qs;
+    const QStringList others = {u".Start.mdb.0123456789abcdeg.new"_qs,
+                                u".Other.mdb.0123456789abcdef.new"_qs,
+                                u"Start.mdb.0123456789abcdef.new"_qs};
+    for (const QString &name : others)
+        writeBytes(at(name), "x");
+    const QString existing = at(u"Kept.mdb"_qs);
+    ASSERT_EQ(createDatabase(at(u"Kept"_qs)).outcome, CreateOutcome::Created);
+    for (const QString &name : {u"Start.mdb"_qs, u"Kept.mdb"_qs}) {
+        writeBytes(at(leftover.arg(name)), "x");
+        writeBytes(at(leftover.arg(name) + u"-journal"_qs), "x");
+    }
+    EXPECT_FALSE(checkChosenDatabase(at(u"Start.mdb"_qs)).has_value()); // created on first use
+    EXPECT_TRUE(QFileInfo::exists(at(leftover.arg(u"Kept.mdb"_qs))));   // a read removes nothing
+    EXPECT_FALSE(appendRow(existing, StoredRow{}).has_value());
+
+    QStringList expected = others + QStringList{u"Kept.mdb"_qs, u"Start.mdb"_qs};
+    expected.sort();
+    QStringList left = entries();
+    left.sort();
+    EXPECT_EQ(left, expected);
 }

@@ -1,6 +1,7 @@
 // Database files and rows that this program did not write: tables of another layout, a file cut
 // short, files without any table, and rows whose values another program stored in other types.
 // None of them may be written into, and what can be found must be found again.
+#include "io/database/database_copy.h"
 #include "io/database/database_file.h"
 #include "io/database/database_store.h"
 #include "io/database/loading.h"
@@ -256,4 +257,36 @@ TEST_F(ForeignFileTest, AFolderNameWithCharactersOfAnAddressIsUsedAsItStands) {
               QStringList{QStringLiteral("Stall.mdb")});
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("Häst 100% #1")});
+}
+
+TEST_F(ForeignFileTest, AFileCutInsideAPageSaysSoAndListsOnlyWholeRows) {
+    // A file made by an older version, without indexes: the search reads the table itself.
+    const QString path = at(QStringLiteral("cut.mdb"));
+    execute(path, QStringLiteral("CREATE TABLE MyTable (%1)").arg(OurColumns));
+    for (int i = 0; i < 60; ++i)
+        ASSERT_FALSE(appendRow(path, rowNamed(QStringLiteral("Bella"), i)).has_value());
+    QByteArray bytes = bytesOf(path);
+    bytes.chop(1000); // the rows at the end of the last page read as zeros
+    writeBytes(path, bytes);
+
+    const auto expectDamageNamed = [&](const QString &error) {
+        EXPECT_TRUE(error.contains(QStringLiteral("damaged"))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
+    };
+    const ValuesResult listed = listCriterionValues(path, QStringLiteral("Namn"));
+    EXPECT_EQ(listed.values, QStringList{QStringLiteral("Bella")});
+    expectDamageNamed(listed.error);
+    const FoundTests found = findTests(path, QStringLiteral("Namn"), "Bella");
+    expectDamageNamed(found.error);
+    const SearchResult searched = searchTests(path, QStringLiteral("Namn"), u"Bella"_qs);
+    expectDamageNamed(searched.error);
+    // Both searches leave out the rows of the cut page that the zeros garbled.
+    EXPECT_EQ(searched.rows.size(), found.tests.size());
+    EXPECT_GT(found.tests.size(), 0u);
+    EXPECT_LT(found.tests.size(), 60u);
+    for (const ListedTest &test : found.tests)
+        EXPECT_TRUE(test.testDate.startsWith(QStringLiteral("2006-03-14 09:")))
+            << test.testDate.toStdString();
+    EXPECT_FALSE(copyTests(path, at(QStringLiteral("copy.mdb")), false).error.isEmpty());
+    EXPECT_EQ(bytesOf(path), bytes);
 }

@@ -76,3 +76,9 @@ TEST(SavingEdges, ADatabaseThatCannotTakeTheRowSaysWhyAndKeepsWhatItHad) {
     EXPECT_TRUE(lacking->contains(u"Coach"_qs)) << lacking->toStdString();
     EXPECT_TRUE(rowsOf(other, u"SELECT * FROM mytable"_qs).empty());
 }
+
+TEST(SavingEdges, CommentsWithAnUnpairedSurrogateStillGetCrLf) {
+    // A lone high surrogate makes the text invalid UTF-16; its line breaks are breaks all the same.
+    const QString comments = u"a\nb"_qs + QChar(0xD800) + u"\rc\u2028d\r\n"_qs;
+    EXPECT_EQ(commentsForStoring(comments), u"a\r\nb"_qs + QChar(0xD800) + u"\r\nc\r\nd\r\n"_qs);
+}

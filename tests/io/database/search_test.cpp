@@ -178,3 +178,29 @@ TEST_F(SearchTest, ASavedSixStepTestComesBackWhole) {
     EXPECT_EQ(loaded.testDate, QStringLiteral("2006-03-14 09:00:00"));
     EXPECT_EQ(loaded.speedUnit, SpeedUnit::MinPerKm);
 }
+
+TEST_F(SearchTest, ALongSearchIsPutInListOrderOverSeveralStepsAfterItsPages) {
+    // Saved out of order, names differing in case only: the pages of two are each sorted, then
+    // merged without regard to case, equal names by date.
+    const std::pair<QString, int> saved[] = {
+        {u"cesar"_qs, 9},  {u"Bella"_qs, 12}, {u"adam"_qs, 9},  {u"BELLA"_qs, 10}, {u"Adam"_qs, 11},
+        {u"bella"_qs, 11}, {u"Cesar"_qs, 8},  {u"adam"_qs, 10}, {u"Bella"_qs, 9}};
+    for (const auto &[name, hour] : saved)
+        save(name, at(14, hour), u"Solvalla"_qs);
+    PagedTestSearch search(m_path, u"Stall"_qs, "Solvalla");
+    int steps = 1;
+    while (search.readMore(2))
+        ++steps;
+    // Five steps read the five pages; a sixth merges 8 tests, and the ninth, the rest of the one
+    // page left, follows at once.
+    EXPECT_EQ(steps, 6);
+    QStringList listed;
+    for (const ListedTest &test : search.takeSorted())
+        listed << test.listText();
+    EXPECT_EQ(listed,
+              QStringList({u"adam\t2006-03-14 09:00:00"_qs, u"adam\t2006-03-14 10:00:00"_qs,
+                           u"Adam\t2006-03-14 11:00:00"_qs, u"Bella\t2006-03-14 09:00:00"_qs,
+                           u"BELLA\t2006-03-14 10:00:00"_qs, u"bella\t2006-03-14 11:00:00"_qs,
+                           u"Bella\t2006-03-14 12:00:00"_qs, u"Cesar\t2006-03-14 08:00:00"_qs,
+                           u"cesar\t2006-03-14 09:00:00"_qs}));
+}
