@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Table {
-    std::map<std::string, std::set<std::string>> qtModules; // layer -> modules
+    std::map<std::string, std::set<std::string>> qtModules;     // layer -> modules
     std::map<std::string, std::vector<std::string>> mayInclude; // folder -> patterns
 };
 
