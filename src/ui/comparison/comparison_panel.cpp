@@ -15,6 +15,18 @@ namespace kavren {
 
 namespace {
 
+// The comparison table's header of a speed test and of a recovery test.
+const QString SpeedHeader =
+    QStringLiteral("       Date           V200       %        V2        %        V4        %       "
+                   "Hr2       %        Hr4       %");
+const QString RecoveryHeader = QStringLiteral(
+    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
+    "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
+
+} // namespace
+
+namespace {
+
 constexpr const char *ValueNames[] = {"labelx", "Vla2", "VLA4", "Hr2x",
                                       "Hr4x",   "Hr5",  "Hr10", "Hr20"};
 constexpr const char *PercentNames[] = {"V200P", "Vla2P", "Vla4P", "Hr2P",
@@ -62,8 +74,8 @@ ComparisonPanel::ComparisonPanel(QWidget *parent) : QGroupBox(parent) {
     }
 }
 
-void ComparisonPanel::setHeader(const QString &header) {
-    setTitle(header);
+void ComparisonPanel::showUnit(SpeedUnit unit) {
+    setTitle(unit == SpeedUnit::RecoveryTime ? RecoveryHeader : SpeedHeader);
     layoutCells();
 }
 

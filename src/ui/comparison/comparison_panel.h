@@ -3,6 +3,8 @@
 // the words of the frame's header, which the speed unit chooses.
 #pragma once
 
+#include "domain/exercise/speed_unit.h"
+
 #include <QGroupBox>
 #include <QString>
 
@@ -23,8 +25,9 @@ class ComparisonPanel : public QGroupBox {
 public:
     explicit ComparisonPanel(QWidget *parent = nullptr);
 
-    // Sets the header (the frame's caption) and puts the cells under its words.
-    void setHeader(const QString &header);
+    // The header (the frame's caption) of a speed test, or of a recovery test for that unit, with
+    // the cells put under its words.
+    void showUnit(SpeedUnit unit);
     // Puts the cells under the header's words again, after the frame's font changed.
     void fitCellsToHeader() { layoutCells(); }
     void showValues(const ComparisonCells &cells);

@@ -1,6 +1,7 @@
 // Composition of the main window: the menu bar, the command buttons, the search frame and the
 // controls beside the graph. Positions are designed in twips and scaled to the screen for the run.
 #include "ui/main_window/laktat.h"
+#include "ui/main_window/main_menu.h"
 
 #include "ui/threshold/threshold_panel.h"
 #include "ui/comparison/comparison_panel.h"
@@ -78,37 +79,6 @@ protected:
 };
 
 const QString TutorialProgram = QStringLiteral("eBookTutorial.exe");
-
-// The comparison table's header of a speed test and of a recovery test.
-const QString SpeedHeader =
-    QStringLiteral("       Date           V200       %        V2        %        V4        %       "
-                   "Hr2       %        Hr4       %");
-const QString RecoveryHeader = QStringLiteral(
-    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
-    "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
-
-QAction *addNamedAction(QMenu *menu, const char *name, const QString &caption) {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromUtf8(name));
-    return action;
-}
-
-QMenu *addNamedMenu(QWidget *parentMenu, const char *name, const QString &caption) {
-    auto *menu = new QMenu(caption, parentMenu);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    if (auto *bar = qobject_cast<QMenuBar *>(parentMenu))
-        bar->addMenu(menu);
-    else if (auto *owner = qobject_cast<QMenu *>(parentMenu))
-        owner->addMenu(menu);
-    return menu;
-}
-
-QAction *addBarAction(QMenuBar *bar, const char *name, const QString &caption) {
-    QAction *action = bar->addAction(caption);
-    action->setObjectName(QString::fromUtf8(name));
-    return action;
-}
 
 } // namespace
 
@@ -191,50 +161,25 @@ void Laktat::fitToArea(const QRect &available) {
 }
 
 void Laktat::buildMenus() {
-    QMenuBar *bar = menuBar();
-    connect(addBarAction(bar, "format", tr("&Printer")), &QAction::triggered, this,
-            [this] { m_report->setUpPrinter(); });
-    QMenu *preferences = addNamedMenu(bar, "inst", tr("Preferences"));
-    connect(addNamedAction(preferences, "Skärm", tr("Screen")), &QAction::triggered, m_styles,
-            &StylePanel::showScreenFrame);
-    connect(addNamedAction(preferences, "Skrivare", tr("Printer")), &QAction::triggered, m_styles,
-            &StylePanel::showPrinterFrame);
-    QMenu *onlyHr = addNamedMenu(preferences, "EndPuls", tr("Only Hr"));
-    QAction *hrOnlyYes = addNamedAction(onlyHr, "Pja", tr("Yes"));
-    QAction *hrOnlyNo = addNamedAction(onlyHr, "Pnej", tr("No"));
-    auto *hrOnlyChoice = new QActionGroup(onlyHr);
-    for (QAction *action : {hrOnlyYes, hrOnlyNo}) {
-        action->setCheckable(true);
-        hrOnlyChoice->addAction(action);
-    }
-    hrOnlyNo->setChecked(true);
-    connect(hrOnlyYes, &QAction::triggered, this, [this] { setHeartRateOnly(true); });
-    connect(hrOnlyNo, &QAction::triggered, this, [this] { setHeartRateOnly(false); });
-    // The display is also switched by connecting, importing and calculating: the menu shows the
-    // one in force whenever it opens.
-    connect(onlyHr, &QMenu::aboutToShow, this, [this, hrOnlyYes, hrOnlyNo] {
-        (m_test.hrOnly ? hrOnlyYes : hrOnlyNo)->setChecked(true);
-    });
-    QMenu *frameSize = addNamedMenu(preferences, "Framesize", tr("Adjust frame to background"));
-    connect(addNamedAction(frameSize, "Ja1", tr("Yes")), &QAction::triggered, m_background,
+    auto *menu = new MainMenu(menuBar(), [this] { return m_test.hrOnly; });
+    connect(menu->printerSetup, &QAction::triggered, this, [this] { m_report->setUpPrinter(); });
+    connect(menu->screenStyles, &QAction::triggered, m_styles, &StylePanel::showScreenFrame);
+    connect(menu->printerStyles, &QAction::triggered, m_styles, &StylePanel::showPrinterFrame);
+    connect(menu->hrOnlyYes, &QAction::triggered, this, [this] { setHeartRateOnly(true); });
+    connect(menu->hrOnlyNo, &QAction::triggered, this, [this] { setHeartRateOnly(false); });
+    connect(menu->frameToBackground, &QAction::triggered, m_background,
             [this] { m_background->adjustFrameToBackground(true); });
-    connect(addNamedAction(frameSize, "No1", tr("No")), &QAction::triggered, m_background,
+    connect(menu->frameNotToBackground, &QAction::triggered, m_background,
             [this] { m_background->adjustFrameToBackground(false); });
-    QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
-    m_listDatabases = addNamedAction(database, "dbas1", tr("List"));
-    m_createDatabase = addNamedAction(database, "creat", tr("Create"));
-    m_exportCsv = addNamedAction(database, "exportCsv", tr("Export to CSV..."));
-    connect(addBarAction(bar, "intn", tr("Internet")), &QAction::triggered, m_link,
-            &LinkController::showFrame);
-    connect(addBarAction(bar, "Export", tr("Import")), &QAction::triggered, m_import,
-            &ImportController::openImport);
-    connect(addBarAction(bar, "bakg", tr("Background")), &QAction::triggered, m_background,
-            &BackgroundPanel::showPictureList);
-    QMenu *report = addNamedMenu(bar, "report", tr("Report"));
-    m_previewAction = addNamedAction(report, "preview", tr("Print preview..."));
-    m_pdfAction = addNamedAction(report, "pdfReport", tr("Save as PDF..."));
-    addBarAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
-    connect(addBarAction(bar, "Help", tr(" Help")), &QAction::triggered, this, &Laktat::runHelp);
+    m_listDatabases = menu->listDatabases;
+    m_createDatabase = menu->createDatabase;
+    m_exportCsv = menu->exportCsv;
+    connect(menu->internet, &QAction::triggered, m_link, &LinkController::showFrame);
+    connect(menu->import, &QAction::triggered, m_import, &ImportController::openImport);
+    connect(menu->background, &QAction::triggered, m_background, &BackgroundPanel::showPictureList);
+    m_previewAction = menu->preview;
+    m_pdfAction = menu->pdf;
+    connect(menu->help, &QAction::triggered, this, &Laktat::runHelp);
 }
 
 void Laktat::buildCommands(QWidget *area) {
@@ -369,7 +314,7 @@ void Laktat::wireCalculation() {
     m_units = new SpeedUnitController(m_entry, m_test, m_recalcTimer, this);
     connect(m_units, &SpeedUnitController::unitChosen, this, [this](SpeedUnit unit) {
         m_threshold->showUnit(unit);
-        m_comparison->setHeader(unit == SpeedUnit::RecoveryTime ? RecoveryHeader : SpeedHeader);
+        m_comparison->showUnit(unit);
         m_fileList->files()->clearSelectedFileName();
     });
     const auto graph = [this]() -> DrawingSurface & { return m_graph->surface(); };
