@@ -4,6 +4,8 @@
 #include "ui/common/twips.h"
 #include "ui/common/named_controls.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -273,8 +275,60 @@ void EntryPanel::hideSpareHeartRate() {
     m_hr[StepRows]->hide();
 }
 
-void EntryPanel::checkUnit(SpeedUnit unit) {
-    unitOption(unit)->setChecked(true);
+bool EntryPanel::checkUnit(SpeedUnit unit) {
+    QRadioButton *option = unitOption(unit);
+    if (!option)
+        return false;
+    option->setChecked(true);
+    return true;
+}
+
+void EntryPanel::uncheckSpeedUnits() {
+    for (SpeedUnit unit : {SpeedUnit::KmPerHour, SpeedUnit::MinPerKm, SpeedUnit::MetrePerMin}) {
+        // Unticked one by one: an exclusive group would keep one of them ticked.
+        QRadioButton *option = unitOption(unit);
+        const bool exclusive = option->autoExclusive();
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(exclusive);
+    }
+}
+
+namespace {
+
+QLineEdit *stepFieldOf(const std::array<QLineEdit *, StepRows> &lactate,
+                       const std::array<QLineEdit *, StepRows + 1> &hr,
+                       const std::array<QLineEdit *, StepRows> &speed, int row, StepField field) {
+    const auto r = std::size_t(std::clamp(row, 0, StepRows - 1));
+    return field == StepField::HeartRate ? hr[r]
+           : field == StepField::Speed   ? speed[r]
+                                         : lactate[r];
+}
+
+} // namespace
+
+void EntryPanel::setStepText(int row, StepField field, const QString &text) {
+    stepFieldOf(m_lactate, m_hr, m_speed, row, field)->setText(text);
+}
+
+void EntryPanel::focusStep(int row, StepField field) {
+    stepFieldOf(m_lactate, m_hr, m_speed, row, field)->setFocus();
+}
+
+void EntryPanel::showSteps(const TestSteps &steps, int count) {
+    for (int i = 0; i < std::min(count, StepRows); ++i) {
+        m_lactate[std::size_t(i)]->setText(steps[std::size_t(i)].lactate);
+        m_hr[std::size_t(i)]->setText(steps[std::size_t(i)].hr);
+        m_speed[std::size_t(i)]->setText(steps[std::size_t(i)].speedText);
+    }
+}
+
+void EntryPanel::focusFirstShownStep() {
+    (m_lactate[0]->isVisible() ? m_lactate[0] : m_hr[0])->setFocus();
+}
+
+void EntryPanel::focusHorseField(HorseField field) {
+    horseField(field)->setFocus();
 }
 
 void EntryPanel::focusFirstStep() {

@@ -6,6 +6,7 @@
 #include "domain/exercise/horse_identity.h"
 #include "domain/exercise/speed_unit.h"
 #include "domain/exercise/exercise_step.h"
+#include "io/database/saving.h"
 
 #include <QObject>
 #include <QString>
@@ -57,8 +58,19 @@ public:
     bool firstStepTyped() const;
     // The spare heart-rate field below the grid (puls7) is never shown.
     void hideSpareHeartRate();
-    // Ticks a unit option as the program does (without a click).
-    void checkUnit(SpeedUnit unit);
+    // Ticks a unit option as the program does (without a click); false when the unit has none.
+    bool checkUnit(SpeedUnit unit);
+    // Unticks the km/h, min/km and m/min options, as emptying the screen does.
+    void uncheckSpeedUnits();
+    // One step field of row 0…5: its text, set as the program sets it, and the cursor into it.
+    void setStepText(int row, StepField field, const QString &text);
+    void focusStep(int row, StepField field);
+    // The first count rows show these steps' lactate, heart rate and typed speed.
+    void showSteps(const TestSteps &steps, int count);
+    // The cursor goes to the first step's lactate while it is shown, else to its heart rate.
+    void focusFirstShownStep();
+    // The cursor goes to one of the horse's fields.
+    void focusHorseField(HorseField field);
     // The cursor goes to the horse's name.
     void focusName();
     // The cursor goes to the first step's lactate, or its heart rate while lactate is hidden.

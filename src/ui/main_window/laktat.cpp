@@ -49,15 +49,6 @@ namespace {
 // A settings file of ours is 28 short lines; nothing beyond this is read.
 constexpr qint64 MaxSettingsBytes = 1 << 20;
 
-void setChecked(QAbstractButton *button, bool checked) {
-    if (!button)
-        return;
-    const bool exclusive = button->autoExclusive();
-    button->setAutoExclusive(false);
-    button->setChecked(checked);
-    button->setAutoExclusive(exclusive);
-}
-
 } // namespace
 
 Laktat::Laktat(const QString &programFolder, Clock clock, QWidget *parent)
@@ -249,7 +240,7 @@ bool Laktat::databaseBusy() const {
 TestToSave Laktat::testOnScreen() const {
     TestToSave test;
     copyIdentity(m_entry->identity(), test);
-    test.comments = m_entry->commentsField()->toPlainText();
+    test.comments = m_entry->comments();
     test.discipline = m_test.discipline;
     test.backgroundPictureName = m_background->backgroundPictureName();
     test.lastDroppedPictureName = m_background->lastDroppedPictureName();
@@ -264,7 +255,7 @@ TestToSave Laktat::testOnScreen() const {
 void Laktat::showLoadedTest(const ShownTest &shown) {
     const LoadedTest &test = shown.test;
     if (shown.takeComments)
-        m_entry->commentsField()->setPlainText(test.comments);
+        m_entry->setComments(test.comments);
     m_threshold->clearThreshold();
     if (!shown.frozen)
         m_test.curveSlot = 0;
@@ -279,10 +270,8 @@ void Laktat::showLoadedTest(const ShownTest &shown) {
     m_entry->setIdentity(identity);
     m_test.testDate = test.testDate;
     m_test.discipline = test.discipline;
-    if (QRadioButton *option = m_entry->unitOption(test.speedUnit)) {
-        option->setChecked(true);
+    if (m_entry->checkUnit(test.speedUnit))
         chooseUnit(test.speedUnit);
-    }
     if (test.unitLabel)
         m_threshold->setPaceUnit(*test.unitLabel);
 
@@ -296,15 +285,11 @@ void Laktat::showLoadedTest(const ShownTest &shown) {
         }
     }
     if (test.axisCaption)
-        m_entry->speedCaption()->setText(*test.axisCaption);
+        m_entry->showSpeedCaption(*test.axisCaption);
 
     m_test.stepCount = std::int16_t(test.stepCount);
     if (test.stepCount >= 3 && test.stepCount <= StepRows)
-        for (int i = 0; i < test.stepCount; ++i) {
-            m_entry->lactateField(i)->setText(test.steps[std::size_t(i)].lactate);
-            m_entry->hrField(i)->setText(test.steps[std::size_t(i)].hr);
-            m_entry->speedField(i)->setText(test.steps[std::size_t(i)].speedText);
-        }
+        m_entry->showSteps(test.steps, test.stepCount);
     m_test.hrOnly = test.hrOnly;
     m_entry->setLactateColumnVisible(!test.hrOnly);
     if (test.hrOnly)
@@ -338,9 +323,8 @@ void Laktat::clearAll() {
     m_entry->clearSteps();
     m_entry->clearIdentity();
     m_threshold->clear();
-    for (SpeedUnit unit : {SpeedUnit::KmPerHour, SpeedUnit::MinPerKm, SpeedUnit::MetrePerMin})
-        setChecked(m_entry->unitOption(unit), false);
-    m_entry->commentsField()->setPlainText(kNoComments);
+    m_entry->uncheckSpeedUnits();
+    m_entry->setComments(kNoComments);
     m_comparison->showValues(m_analysis.comparison);
     m_comparison->showPercents(m_percent);
     m_graph->surface().clear();
@@ -374,10 +358,8 @@ bool Laktat::eventFilter(QObject *watched, QEvent *event) {
                static_cast<QFocusEvent *>(event)->reason() == Qt::TabFocusReason) {
         if (m_test.importedFromFile)
             m_saveButton->setFocus();
-        else if (m_entry->lactateField(0)->isVisible())
-            m_entry->lactateField(0)->setFocus();
         else
-            m_entry->hrField(0)->setFocus();
+            m_entry->focusFirstShownStep();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -214,20 +214,15 @@ void Laktat::buildSearchFrame(QWidget *area) {
     screen.focusIdentity = [this](int field) {
         constexpr HorseField Required[] = {HorseField::Name, HorseField::Breed, HorseField::Age,
                                            HorseField::Sex};
-        m_entry->horseField(Required[std::clamp(field, 0, 3)])->setFocus();
+        m_entry->focusHorseField(Required[std::clamp(field, 0, 3)]);
     };
     screen.focusStep = [this](int step, StepField field) {
         const int row = std::clamp(step, 1, StepRows) - 1;
-        QLineEdit *shown = field == StepField::HeartRate ? m_entry->hrField(row)
-                           : field == StepField::Speed   ? m_entry->speedField(row)
-                                                         : m_entry->lactateField(row);
-        shown->setFocus();
+        m_entry->focusStep(row, field);
     };
     screen.clearAll = [this] { clearAll(); };
     screen.clearScreen = [this] { clearScreen(); };
-    screen.setComments = [this](const QString &text) {
-        m_entry->commentsField()->setPlainText(text);
-    };
+    screen.setComments = [this](const QString &text) { m_entry->setComments(text); };
     m_databaseCtl = new DatabaseController(parts, std::move(screen), this);
     m_freeze = m_databaseCtl->freezeBox();
     m_fileList->frame()->move(parts.searchGeometry.topLeft());
@@ -258,7 +253,7 @@ void Laktat::wireDatabase() {
         m_liveDataPending = false;
         if (m_test.hrOnly)
             for (int row = 0; row < StepRows; ++row)
-                m_entry->lactateField(row)->setText(kHeartRateOnlyLactateText);
+                m_entry->setStepText(row, StepField::Lactate, kHeartRateOnlyLactateText);
         m_recalcTimer->stop();
     });
     connect(database, &DatabaseController::saveEnded, m_recalcTimer, qOverload<>(&QTimer::start));
@@ -400,13 +395,13 @@ void Laktat::wireLink(QWidget *area) {
     connect(m_link, &LinkController::runStarted, this, [this] {
         clearAll();
         m_database.selectedDatabaseName = kChosenByImportOrLink;
-        m_entry->hrField(0)->setText(LinkController::firstHeartRate());
+        m_entry->setStepText(0, StepField::HeartRate, LinkController::firstHeartRate());
         selectMinPerKm();
         m_linkActive = true;
         m_liveDataPending = true;
         runCalculation();
         setHeartRateOnly(true);
-        m_entry->nameField()->setFocus();
+        m_entry->focusName();
     });
     connect(m_link, &LinkController::stepsReceived, this, [this](const LinkStepTexts &steps) {
         m_liveDataPending = true;
@@ -415,9 +410,9 @@ void Laktat::wireLink(QWidget *area) {
             selectMinPerKm();
         for (int row = 0; row < StepRows; ++row) {
             if (const auto &speed = steps.speedTexts[std::size_t(row)])
-                m_entry->speedField(row)->setText(*speed);
+                m_entry->setStepText(row, StepField::Speed, *speed);
             if (const auto &hr = steps.hrTexts[std::size_t(row)])
-                m_entry->hrField(row)->setText(*hr);
+                m_entry->setStepText(row, StepField::HeartRate, *hr);
         }
         // The paces are converted now: the run must not work on the speeds of the last tick.
         recalcTick();
@@ -428,7 +423,7 @@ void Laktat::wireLink(QWidget *area) {
 void Laktat::wireImport() {
     ImportScreenReading screen;
     screen.freezeChecked = [this] { return freezeChecked(); };
-    screen.firstLactate = [this] { return m_entry->lactateField(0)->text(); };
+    screen.firstLactate = [this] { return m_entry->steps()[0].lactate; };
     screen.loadSettleMs = [this] { return m_loadSettleMs; };
     m_import = new ImportController(this, m_test, m_analysis, m_samples, m_graph->surface(),
                                     std::move(screen));
@@ -444,7 +439,7 @@ void Laktat::wireImport() {
                 setHeartRateOnly(hrOnly);
                 if (unit == SpeedUnit::KmPerHour || unit == SpeedUnit::MinPerKm ||
                     unit == SpeedUnit::MetrePerMin) {
-                    m_entry->unitOption(unit)->setChecked(true);
+                    m_entry->checkUnit(unit);
                     chooseUnit(unit);
                 }
             });
@@ -459,9 +454,9 @@ void Laktat::wireImport() {
                 m_slidersInert = false;
                 for (int i = 0; i < StepRows; ++i) {
                     if (const auto &hr = line.hrTexts[std::size_t(i)])
-                        m_entry->hrField(i)->setText(*hr);
+                        m_entry->setStepText(i, StepField::HeartRate, *hr);
                     if (const auto &speed = line.speedTexts[std::size_t(i)])
-                        m_entry->speedField(i)->setText(*speed);
+                        m_entry->setStepText(i, StepField::Speed, *speed);
                 }
                 PlotItems items;
                 items.curves.push_back(line.line);
@@ -474,9 +469,10 @@ void Laktat::wireImport() {
                 chooseUnit(SpeedUnit::MinPerKm);
                 m_slidersInert = false;
                 for (std::size_t i = 0; i < steps.size(); ++i) {
-                    m_entry->lactateField(int(i))->setText(steps[i].lactate);
-                    m_entry->hrField(int(i))->setText(steps[i].heartRate);
-                    m_entry->speedField(int(i))->setText(steps[i].pace);
+                    const int row = int(i);
+                    m_entry->setStepText(row, StepField::Lactate, steps[i].lactate);
+                    m_entry->setStepText(row, StepField::HeartRate, steps[i].heartRate);
+                    m_entry->setStepText(row, StepField::Speed, steps[i].pace);
                 }
                 selectMinPerKm();
                 m_recalcTimer->start();
@@ -486,6 +482,6 @@ void Laktat::wireImport() {
 }
 
 void Laktat::selectMinPerKm() {
-    m_entry->unitOption(SpeedUnit::MinPerKm)->setChecked(true);
+    m_entry->checkUnit(SpeedUnit::MinPerKm);
     chooseUnit(SpeedUnit::MinPerKm);
 }
