@@ -81,9 +81,6 @@ public:
     // The recovery option is enabled once it has been chosen.
     void enableRecoveryOption();
 
-    QLineEdit *lactateField(int row) const { return m_lactate[std::size_t(row)]; }
-    QLineEdit *hrField(int row) const { return m_hr[std::size_t(row)]; }
-    QLineEdit *speedField(int row) const { return m_speed[std::size_t(row)]; }
     QLineEdit *nameField() const { return horseField(HorseField::Name); }
     HorseIdentity identity() const;
     // Writes every identity field; a field whose text stays the same is not changed.
@@ -93,9 +90,6 @@ public:
     void setHeartRates(const QString &maxHr, const QString &restHr);
     // Empties every identity field (the maximum heart rate announces its change as typing would).
     void clearIdentity();
-    QPlainTextEdit *commentsField() const { return m_comments; }
-    QRadioButton *unitOption(SpeedUnit unit) const;
-    QLabel *speedCaption() const { return m_speedCaption; }
 
 signals:
     // A unit option was clicked by the user.
@@ -104,6 +98,7 @@ signals:
     void maxHrChanged(const QString &text);
 
 private:
+    QRadioButton *unitOption(SpeedUnit unit) const;
     void buildIdentity(QWidget *area);
     void buildGrid(QWidget *area);
     void buildUnitOptions(QWidget *area);

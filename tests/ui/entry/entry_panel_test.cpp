@@ -46,14 +46,14 @@ TEST(EntryPanel, ClearIdentityEmptiesEveryIdentityFieldAndNoStep) {
     EntryPanel panel(&area);
     for (const char *name : IdentityNames)
         area.findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QStringLiteral("1"));
-    panel.lactateField(0)->setText(QStringLiteral("1.5"));
+    area.findChild<QLineEdit *>(QStringLiteral("lakt1"))->setText(QStringLiteral("1.5"));
     QStringList announced;
     QObject::connect(&panel, &EntryPanel::maxHrChanged,
                      [&announced](const QString &text) { announced.append(text); });
     panel.clearIdentity();
     for (const char *name : IdentityNames)
         EXPECT_EQ(area.findChild<QLineEdit *>(QString::fromLatin1(name))->text(), "") << name;
-    EXPECT_EQ(panel.lactateField(0)->text(), "1.5");
+    EXPECT_EQ(area.findChild<QLineEdit *>(QStringLiteral("lakt1"))->text(), "1.5");
     EXPECT_EQ(announced, QStringList{QString()}); // the zones are told the maximum is gone
 }
 
