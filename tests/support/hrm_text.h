@@ -52,4 +52,26 @@ struct HrmText {
     }
 };
 
+// Three steps at 8, 10 and 12.5 m/s (288, 360 and 450 km/h × 10) from 30–60 s, 90–120 s and
+// 150–180 s, with mean heart rates 156, 180 and 210 on the line hr = 60 + 12·v, so V200 is
+// 140 / 12 = 11.667 m/s: 42 km/h, 1.4286 min per km, shown as 1:25.
+inline HrmText threeStepRecording() {
+    HrmText text;
+    text.noteLines = {"Sprang p\xE5 glansis"};
+    text.lap("00:00:30.0", 150)
+        .lap("00:01:00.0", 156, "10")
+        .lap("0:01:30.0", 160)
+        .lap("0:02:00.0", 180, "20")
+        .lap("00:02:30.0", 190)
+        .lap("00:03:00.0", 210, "40");
+    for (int t = 0; t <= 185; t += 5) {
+        const int speed = t >= 30 && t <= 60     ? 288
+                          : t >= 90 && t <= 120  ? 360
+                          : t >= 150 && t <= 180 ? 450
+                                                 : 200;
+        text.sampleLines << "150\t" + QByteArray::number(speed) + "\t20";
+    }
+    return text;
+}
+
 } // namespace kavren::testing

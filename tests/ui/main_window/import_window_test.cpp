@@ -31,31 +31,10 @@ using kavren::testing::findControl;
 using kavren::testing::HrmText;
 using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
+using kavren::testing::threeStepRecording;
 using kavren::testing::waitUntil;
 
 namespace {
-
-// Three steps at 8, 10 and 12.5 m/s (288, 360 and 450 km/h × 10) from 30–60 s, 90–120 s and
-// 150–180 s, with mean heart rates 156, 180 and 210 on the line hr = 60 + 12·v, so V200 is
-// 140 / 12 = 11.667 m/s: 42 km/h, 1.4286 min per km, shown as 1:25.
-HrmText threeSteps() {
-    HrmText text;
-    text.noteLines = {"Sprang p\xE5 glansis"};
-    text.lap("00:00:30.0", 150)
-        .lap("00:01:00.0", 156, "10")
-        .lap("0:01:30.0", 160)
-        .lap("0:02:00.0", 180, "20")
-        .lap("00:02:30.0", 190)
-        .lap("00:03:00.0", 210, "40");
-    for (int t = 0; t <= 185; t += 5) {
-        const int speed = t >= 30 && t <= 60     ? 288
-                          : t >= 90 && t <= 120  ? 360
-                          : t >= 150 && t <= 180 ? 450
-                                                 : 200;
-        text.sampleLines << "150\t" + QByteArray::number(speed) + "\t20";
-    }
-    return text;
-}
 
 class ImportWindowTest : public kavren::testing::WindowFixture {
 protected:
@@ -107,7 +86,7 @@ protected:
 };
 
 TEST_F(ImportWindowTest, ExtractTakesTheStepsOverAndCalculates) {
-    write("TEST01.hrm", threeSteps().build("\r\n"));
+    write("TEST01.hrm", threeStepRecording().build("\r\n"));
     QWidget *polar = openImport();
     EXPECT_TRUE(polar->isVisible());
     EXPECT_EQ(polar->windowTitle(), "Polar");
@@ -140,7 +119,7 @@ TEST_F(ImportWindowTest, ExtractTakesTheStepsOverAndCalculates) {
 // follows; Clear screen during the wait leaves the screen empty and nothing is calculated later.
 TEST_F(ImportWindowTest, TakenOverStepsSettleBeforeTheyCalculateAndClearScreenDropsThat) {
     m_window->setLoadSettleTime(600);
-    write("TEST01.hrm", threeSteps().build("\r\n"));
+    write("TEST01.hrm", threeStepRecording().build("\r\n"));
     for (const bool clearDuringWait : {false, true}) {
         QWidget *polar = openImport();
         clickFile(polar, "TEST01.hrm");
@@ -187,7 +166,7 @@ TEST_F(ImportWindowTest, FileWithoutLapsShowsTheHeartRateLineOfAllSamples) {
 }
 
 TEST_F(ImportWindowTest, FileWithoutSpeedSaysSoAndLeavesThePacesEmpty) {
-    HrmText file = threeSteps();
+    HrmText file = threeStepRecording();
     file.params.replace("SMode=111000100", "SMode=001000100");
     write("alt.hrm", file.build());
     QWidget *polar = openImport();
@@ -201,7 +180,7 @@ TEST_F(ImportWindowTest, FileWithoutSpeedSaysSoAndLeavesThePacesEmpty) {
 }
 
 TEST_F(ImportWindowTest, CloseTakesNothingOverAndKeepsTheWindow) {
-    write("TEST01.hrm", threeSteps().build());
+    write("TEST01.hrm", threeStepRecording().build());
     QWidget *polar = openImport();
     clickFile(polar, "TEST01.hrm");
     findControl<QPushButton>(polar, "Command2")->click();
@@ -234,7 +213,7 @@ TEST_F(ImportWindowTest, RefusedFilesAreNamedInTheMessage) {
 // A day's recordings side by side: the clicked one is read, not the day's first or second.
 TEST_F(ImportWindowTest, TheClickedFileOfADayIsRead) {
     for (const auto &[number, interval] : {std::pair{"01", "1"}, {"02", "2"}, {"03", "15"}}) {
-        HrmText file = threeSteps();
+        HrmText file = threeStepRecording();
         file.params.replace("Interval=5", QByteArray("Interval=") + interval);
         write(QStringLiteral("100925%1.hrm").arg(QLatin1String(number)), file.build());
     }
@@ -248,7 +227,7 @@ TEST_F(ImportWindowTest, TheClickedFileOfADayIsRead) {
 
 // One lap at the end of each step, paired by typed times; two steps say why nothing is filled.
 TEST_F(ImportWindowTest, TypedLapPairsGiveTheStepsAndTwoStepsAreNamed) {
-    HrmText file = threeSteps();
+    HrmText file = threeStepRecording();
     file.lapLines.clear();
     file.lap("00:01:00.0", 131).lap("00:02:00.0", 134).lap("00:03:00.0", 130);
     write("one_lap_per_step.hrm", file.build());
@@ -293,7 +272,7 @@ TEST_F(ImportWindowTest, CloseRestoresTheDisplayItFound) {
 
 // The columns are named from the file's flags, the time first.
 TEST_F(ImportWindowTest, SampleColumnsAreHeadedAsTheFileSays) {
-    HrmText file = threeSteps();
+    HrmText file = threeStepRecording();
     file.params.replace("SMode=111000100", "SMode=01110001");
     file.sampleLines = {"150\t88\t310\t240"};
     write("cadence.hrm", file.build());

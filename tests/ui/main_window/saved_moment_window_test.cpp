@@ -23,6 +23,7 @@ using kavren::testing::findControl;
 using kavren::testing::HrmText;
 using kavren::testing::MessageLog;
 using kavren::testing::ProgramFolder;
+using kavren::testing::threeStepRecording;
 
 namespace {
 
@@ -63,20 +64,7 @@ TEST_F(SavedMomentTest, ATypedTestIsSavedAtTheMomentOfTheClock) {
 
 // Three steps of 30 s at 8, 10 and 12.5 m/s, recorded on 2026-03-15 from 9:05:07.
 TEST_F(SavedMomentTest, AnImportedTestIsSavedAtTheMomentOfItsRecording) {
-    HrmText hrm;
-    hrm.lap("00:00:30.0", 150)
-        .lap("00:01:00.0", 156, "10")
-        .lap("00:01:30.0", 160)
-        .lap("00:02:00.0", 180, "20")
-        .lap("00:02:30.0", 190)
-        .lap("00:03:00.0", 210, "40");
-    for (int t = 0; t <= 185; t += 5) {
-        const int speed = t >= 30 && t <= 60     ? 288
-                          : t >= 90 && t <= 120  ? 360
-                          : t >= 150 && t <= 180 ? 450
-                                                 : 200;
-        hrm.sampleLines << "150\t" + QByteArray::number(speed) + "\t20";
-    }
+    const HrmText hrm = threeStepRecording();
     QTemporaryDir files;
     QFile file(files.filePath("TEST01.hrm"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -93,10 +81,7 @@ TEST_F(SavedMomentTest, AnImportedTestIsSavedAtTheMomentOfItsRecording) {
     findControl<QPushButton>(polar, "Command1")->click();
     ASSERT_EQ(control("puls2")->text(), "180");
 
-    const std::pair<const char *, const char *> identity[] = {
-        {"Text4", "Comet"}, {"Text5", "Trotter"}, {"Text6", "7"}, {"Text7", "Gelding"}};
-    for (const auto &[field, value] : identity)
-        control(QString::fromLatin1(field))->setText(QString::fromLatin1(value));
+    typeIdentity({"Comet", "Trotter", "7", "Gelding"});
     saveWork();
     EXPECT_EQ(storedMoment("Comet").toStdString(), "2026-03-15 09:05:07");
 }
