@@ -332,8 +332,7 @@ void Laktat::clearAll() {
 
 void Laktat::clearScreen() {
     m_background->clearPicture();
-    m_threshold->hrSlider()->setValue(0);
-    m_threshold->lactateSlider()->setValue(0);
+    m_threshold->setSliders(0, 0);
     m_slidersInert = true;
     m_fileList->files()->clearSelectedFileName();
     m_background->setBackgroundPictureName(QString());

@@ -235,8 +235,7 @@ void Laktat::wireDatabase() {
     connect(m_saveButton, &QPushButton::clicked, database, &DatabaseController::saveWork);
     connect(m_clearScreenButton, &QPushButton::clicked, this, &Laktat::clearScreen);
     connect(database, &DatabaseController::listedTestOpened, this, [this](const TestRow &row) {
-        m_threshold->hrSlider()->setValue(120);
-        m_threshold->lactateSlider()->setValue(0);
+        m_threshold->setSliders(120, 0);
         m_test.discipline = row.discipline;
         HorseIdentity identity = m_entry->identity();
         identity.maxHr = row.maxHr;
@@ -283,8 +282,6 @@ void Laktat::wireDatabase() {
             });
     m_saveButton->installEventFilter(this);
     m_entry->horseField(HorseField::Trainer)->installEventFilter(this);
-    m_threshold->hrSlider()->installEventFilter(this);
-    m_threshold->lactateSlider()->installEventFilter(this);
 }
 
 void Laktat::buildSideControls(QWidget *area) {
@@ -431,7 +428,7 @@ void Laktat::wireImport() {
         clearAll();
         m_database.selectedDatabaseName = kChosenByImportOrLink;
         selectMinPerKm();
-        m_threshold->hrSlider()->setValue(120);
+        m_threshold->setHrSlider(120);
         setHeartRateOnly(true);
     });
     connect(m_import, &ImportController::displayRestored, this,

@@ -291,4 +291,13 @@ void ThresholdPanel::percentageChanged() {
         m_recoveryMax->setText(*row.maxCaption);
 }
 
+void ThresholdPanel::setSliders(int hr, int lactate) {
+    m_hrSlider->setValue(hr);
+    m_lactateSlider->setValue(lactate);
+}
+
+void ThresholdPanel::setHrSlider(int hr) {
+    m_hrSlider->setValue(hr);
+}
+
 } // namespace kavren

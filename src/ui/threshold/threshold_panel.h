@@ -27,6 +27,10 @@ public:
     ThresholdPanel(QWidget *area, const QRect &frameRect, const QRect &zonesRect, CurrentTest &test,
                    std::function<bool()> freezeChecked, std::function<bool()> slidersActive);
 
+    // Puts the heart-rate slider (Slider1) and the lactate slider (Slider2) where the program
+    // sets them, as a drag would leave them but without a release.
+    void setSliders(int hr, int lactate);
+    void setHrSlider(int hr);
     QSlider *hrSlider() const { return m_hrSlider; }           // Slider1
     QSlider *lactateSlider() const { return m_lactateSlider; } // Slider2
 
