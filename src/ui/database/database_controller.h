@@ -107,6 +107,7 @@ public:
     void forgetTest();
 
     void setLoadSettleTime(int milliseconds) { m_loadSettleMs = milliseconds; }
+    int loadSettleTime() const { return m_loadSettleMs; }
     bool loadSettling() const;
     // True while work on a database server is under way.
     bool busy() const;

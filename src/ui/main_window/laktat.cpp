@@ -225,7 +225,6 @@ void Laktat::resultClicked(int listIndex) {
 }
 
 void Laktat::setLoadSettleTime(int milliseconds) {
-    m_loadSettleMs = milliseconds;
     m_databaseCtl->setLoadSettleTime(milliseconds);
 }
 

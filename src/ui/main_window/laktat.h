@@ -162,7 +162,6 @@ private:
     bool m_liveDataPending = false; // the live link filled the steps
     bool m_linkActive = false;      // the live link connected; its first run forces the 240 axis
     bool m_closeWithoutAsking = false; // the system asked the program to end
-    int m_loadSettleMs = 600;
     kavren::PercentCells m_percent;
     kavren::SampleBuffer m_samples;
     kavren::CurrentDatabase m_database;

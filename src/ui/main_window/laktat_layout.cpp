@@ -421,7 +421,7 @@ void Laktat::wireImport() {
     ImportScreenReading screen;
     screen.freezeChecked = [this] { return freezeChecked(); };
     screen.firstLactate = [this] { return m_entry->steps()[0].lactate; };
-    screen.loadSettleMs = [this] { return m_loadSettleMs; };
+    screen.loadSettleMs = [this] { return m_databaseCtl->loadSettleTime(); };
     m_import = new ImportController(this, m_test, m_analysis, m_samples, m_graph->surface(),
                                     std::move(screen));
     connect(m_import, &ImportController::importOpening, this, [this] {

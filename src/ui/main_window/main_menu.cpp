@@ -9,8 +9,10 @@ namespace kavren {
 
 namespace {
 
-QAction *addNamedAction(QMenu *menu, const char *name, const QString &caption) {
-    QAction *action = menu->addAction(caption);
+// A command of a menu or of the menu bar itself, named so that it can be found.
+QAction *addNamedAction(QWidget *owner, const char *name, const QString &caption) {
+    auto *action = new QAction(caption, owner);
+    owner->addAction(action);
     action->setObjectName(QString::fromUtf8(name));
     return action;
 }
@@ -26,16 +28,10 @@ QMenu *addNamedMenu(QWidget *parentMenu, const char *name, const QString &captio
     return menu;
 }
 
-QAction *addBarAction(QMenuBar *bar, const char *name, const QString &caption) {
-    QAction *action = bar->addAction(caption);
-    action->setObjectName(QString::fromUtf8(name));
-    return action;
-}
-
 } // namespace
 
 MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject(bar) {
-    printerSetup = addBarAction(bar, "format", tr("&Printer"));
+    printerSetup = addNamedAction(bar, "format", tr("&Printer"));
     QMenu *preferences = addNamedMenu(bar, "inst", tr("Preferences"));
     screenStyles = addNamedAction(preferences, "Skärm", tr("Screen"));
     printerStyles = addNamedAction(preferences, "Skrivare", tr("Printer"));
@@ -58,14 +54,14 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     listDatabases = addNamedAction(database, "dbas1", tr("List"));
     createDatabase = addNamedAction(database, "creat", tr("Create"));
     exportCsv = addNamedAction(database, "exportCsv", tr("Export to CSV..."));
-    internet = addBarAction(bar, "intn", tr("Internet"));
-    import = addBarAction(bar, "Export", tr("Import"));
-    background = addBarAction(bar, "bakg", tr("Background"));
+    internet = addNamedAction(bar, "intn", tr("Internet"));
+    import = addNamedAction(bar, "Export", tr("Import"));
+    background = addNamedAction(bar, "bakg", tr("Background"));
     QMenu *report = addNamedMenu(bar, "report", tr("Report"));
     preview = addNamedAction(report, "preview", tr("Print preview..."));
     pdf = addNamedAction(report, "pdfReport", tr("Save as PDF..."));
-    addBarAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
-    help = addBarAction(bar, "Help", tr(" Help"));
+    addNamedAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
+    help = addNamedAction(bar, "Help", tr(" Help"));
 }
 
 } // namespace kavren
