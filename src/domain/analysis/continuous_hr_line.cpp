@@ -12,7 +12,6 @@ namespace {
 
 constexpr double LineStep = 0.05;
 constexpr float FileHrBase = 120;
-constexpr float FileHrScale = 0.1f;
 
 // Fits hr = C + D·x over the samples with every sum in single precision. False when there is no
 // sample, all share one speed or a coefficient is not finite.
@@ -69,7 +68,7 @@ ContinuousHrResult continuousHrLine(const SampleBuffer &buffer, const IndexRunIn
         test.fitDouble.hrSlope = d;
         writeSyntheticSteps(buffer, c, d, result);
     }
-    test.scale.hrScale = FileHrScale;
+    test.scale.hrScale = kRecordingHrScale;
     test.scale.hrBase = FileHrBase;
 
     result.line.colour = CurveColour::HeartRateOfFile;
@@ -77,7 +76,7 @@ ContinuousHrResult continuousHrLine(const SampleBuffer &buffer, const IndexRunIn
     const double cd = test.fitDouble.hrIntercept;
     const double dd = test.fitDouble.hrSlope;
     forEachVisibleSample(4.0, buffer.maxSpeed, LineStep, 0.0, 1.0, [&](double x) {
-        const double y = (cd + dd * x - FileHrBase) * FileHrScale;
+        const double y = (cd + dd * x - FileHrBase) * kRecordingHrScale;
         result.line.pieceStarts.emplace_back(x, y);
     });
     // The line of all samples is the test's heart-rate line; a recording has no lactate curve.

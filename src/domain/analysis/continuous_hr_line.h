@@ -15,6 +15,10 @@
 
 namespace kavren {
 
+// The heart-rate scale of a recording drawn on the graph: 0.1 per beat per minute on the
+// 120…240 axis.
+inline constexpr float kRecordingHrScale = 0.1f;
+
 struct ContinuousHrResult {
     bool fitted = false; // false: no samples or all at one speed; the line keeps its old values
     // The six synthetic steps, written for min/km: puls1…puls6 and temp1…temp6 (empty: unchanged).

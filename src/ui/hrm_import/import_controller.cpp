@@ -14,13 +14,6 @@
 
 namespace kavren {
 
-namespace {
-
-// The heart-rate scale of a recording: 0.1 per beat per minute on the 120…240 axis.
-constexpr float FileHrScale = 0.1f;
-
-} // namespace
-
 ImportController::ImportController(QWidget *window, CurrentTest &test, AnalysisState &analysis,
                                    SampleBuffer &samples, DrawingSurface &graph,
                                    ImportScreenReading screen)
@@ -66,7 +59,7 @@ void ImportController::takeOver() {
     m_test.recordingMoment = plan.dateCell;
     emit recordingTakenOver(plan.maxHr, plan.restHr, file.noteText);
     m_samples.sampleCount -= 1;
-    m_test.scale.hrScale = FileHrScale;
+    m_test.scale.hrScale = kRecordingHrScale;
     m_graph.setScale(GraphCanvasScale);
     if (notice.steps.empty()) {
         takeOverContinuousLine();
@@ -90,7 +83,7 @@ void ImportController::restoreDisplay() {
 void ImportController::takeOverContinuousLine() {
     for (int i = 0; i <= m_samples.sampleCount && i < m_samples.rows(); ++i) {
         const auto &row = m_samples.speedHrTable[std::size_t(i)];
-        drawLivePoint(m_graph, row[0], roundHalfEven(row[1]), FileHrScale);
+        drawLivePoint(m_graph, row[0], roundHalfEven(row[1]), kRecordingHrScale);
     }
     IndexRunInputs inputs;
     inputs.freezeChecked = m_screen.freezeChecked();
