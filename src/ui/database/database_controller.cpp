@@ -68,6 +68,8 @@ DatabaseController::DatabaseController(const Parts &parts, Screen screen, QObjec
             &DatabaseController::listCriterionValues);
     connect(m_searchPanel, &SearchPanel::valueChosen, this, &DatabaseController::searchTests);
     connect(m_searchPanel, &SearchPanel::resultClicked, this, &DatabaseController::resultClicked);
+    connect(m_searchPanel->freezeBox(), &QCheckBox::clicked, this,
+            &DatabaseController::freezeClicked);
     // The calculation of a loaded test waits for the window to settle; see loadTest.
     m_loadSettle = new QTimer(this);
     m_loadSettle->setSingleShot(true);
@@ -81,8 +83,12 @@ DatabaseController::DatabaseController(const Parts &parts, Screen screen, QObjec
 
 DatabaseController::~DatabaseController() = default;
 
-QCheckBox *DatabaseController::freezeBox() const {
-    return m_searchPanel->freezeBox();
+bool DatabaseController::freezeChecked() const {
+    return m_searchPanel->freezesCurve();
+}
+
+void DatabaseController::uncheckFreeze() {
+    m_searchPanel->freezeBox()->setChecked(false);
 }
 
 void DatabaseController::openCreatePanel() {
