@@ -91,6 +91,27 @@ void DatabaseController::uncheckFreeze() {
     m_searchPanel->freezeBox()->setChecked(false);
 }
 
+bool DatabaseController::mayClose(bool askAboutUnsaved) {
+    if (busy()) {
+        closeWhenAnswered();
+        return false;
+    }
+    if (!askAboutUnsaved || !hasUnsavedWork())
+        return true;
+    const UnsavedWorkAnswer answer = askAboutUnsavedWork(
+        m_window, tr("The test on screen has not been saved. Save it before closing?"));
+    if (answer == UnsavedWorkAnswer::Cancel)
+        return false;
+    if (answer == UnsavedWorkAnswer::Discard)
+        return true;
+    // A save refused before writing, or one the database did not take, keeps the window open
+    // with the test on screen.
+    const bool handedOver = saveWork();
+    if (handedOver && busy())
+        closeWhenAnswered();
+    return handedOver && !busy() && !hasUnsavedWork();
+}
+
 void DatabaseController::openCreatePanel() {
     m_createPanel->open();
 }

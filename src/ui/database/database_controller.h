@@ -114,6 +114,11 @@ public:
     bool busy() const;
     // The window closes once the server has answered, unless a save failed meanwhile.
     void closeWhenAnswered() { m_closeWhenAnswered = true; }
+    // The window is asked to close: true when it may close now. A test still on its way to a
+    // server is not given up (the window closes once the server has answered, through
+    // readyToClose); unsaved work is asked about unless askAboutUnsaved is false (the system asked
+    // the program to end), and "Save" closes only once the test is stored.
+    bool mayClose(bool askAboutUnsaved);
 
 signals:
     // "Freeze curve" was clicked.

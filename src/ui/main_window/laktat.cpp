@@ -88,31 +88,9 @@ void Laktat::closeWithoutAsking() {
 }
 
 void Laktat::closeEvent(QCloseEvent *event) {
-    // A test still on its way to a server is not given up: the window closes once the server has
-    // answered, and stays open with the test on screen if the save failed.
-    if (databaseBusy()) {
-        m_databaseCtl->closeWhenAnswered();
+    if (!m_databaseCtl->mayClose(!m_closeWithoutAsking)) {
         event->ignore();
         return;
-    }
-    if (!m_closeWithoutAsking && m_databaseCtl->hasUnsavedWork()) {
-        const UnsavedWorkAnswer answer = askAboutUnsavedWork(
-            this, tr("The test on screen has not been saved. Save it before closing?"));
-        if (answer == UnsavedWorkAnswer::Cancel) {
-            event->ignore();
-            return;
-        }
-        if (answer == UnsavedWorkAnswer::SaveWork) {
-            // Closes only once the test is stored: a save refused before writing, or one the
-            // database did not take, keeps the window open with the test on screen.
-            const bool handedOver = saveWork();
-            if (handedOver && databaseBusy())
-                m_databaseCtl->closeWhenAnswered();
-            if (!handedOver || databaseBusy() || m_databaseCtl->hasUnsavedWork()) {
-                event->ignore();
-                return;
-            }
-        }
     }
     shutdown();
     event->accept();

@@ -93,7 +93,6 @@ private:
     void buildFeatures(QWidget *area);
     void buildCommands(QWidget *area);
     void startup();
-    void connectMenus(const kavren::MainMenu &menu);
     void connectDatabase();
     void connectCalculation();
     void connectReport();
@@ -130,9 +129,6 @@ private:
     kavren::CalculationController *m_calculation = nullptr;
     kavren::ThresholdController *m_thresholdFlow = nullptr;
     kavren::SpeedUnitController *m_units = nullptr;
-    QPushButton *m_calculateButton = nullptr;   // Command9 "Calculate"
-    QPushButton *m_saveButton = nullptr;        // Command6 "Save work"
-    QPushButton *m_printButton = nullptr;       // Command10 "Print"
-    QPushButton *m_clearScreenButton = nullptr; // SSCOmmand15 "Clear screen"
+    QPushButton *m_saveButton = nullptr; // Command6 "Save work", which the cursor moves to
     std::unique_ptr<kavren::WindowScale> m_scale;
 };

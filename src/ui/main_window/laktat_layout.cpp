@@ -16,7 +16,6 @@
 #include "ui/graph/graph_widget.h"
 #include "ui/graph/style_panel.h"
 #include "ui/main_window/main_menu.h"
-#include "ui/main_window/report_inputs.h"
 #include "ui/remote_link/link_controller.h"
 #include "ui/threshold/threshold_panel.h"
 
@@ -77,7 +76,9 @@ void Laktat::buildWindow() {
 
     buildFeatures(area);
     buildCommands(area);
-    connectMenus(*new MainMenu(menuBar(), [this] { return m_test.hrOnly; }));
+    auto *menu = new MainMenu(menuBar(), [this] { return m_test.hrOnly; });
+    menu->connectTo({m_report, m_styles, m_calculation, m_background, m_databaseCtl, m_link,
+                     m_import, [this] { runHelp(); }});
     connectDatabase();
     connectCalculation();
     connectReport();
@@ -122,20 +123,7 @@ void Laktat::buildFeatures(QWidget *area) {
                                     &m_database,
                                     m_programFolder,
                                     m_clock};
-    DatabaseController::Screen screen;
-    screen.testOnScreen = [this] { return m_screen->testOnScreen(); };
-    screen.focusIdentity = [this](int field) {
-        constexpr HorseField Required[] = {HorseField::Name, HorseField::Breed, HorseField::Age,
-                                           HorseField::Sex};
-        m_entry->focusHorseField(Required[std::clamp(field, 0, 3)]);
-    };
-    screen.focusStep = [this](int step, StepField field) {
-        m_entry->focusStep(std::clamp(step, 1, StepRows) - 1, field);
-    };
-    screen.clearAll = [this] { m_screen->clearAll(); };
-    screen.clearScreen = [this] { m_screen->clearScreen(); };
-    screen.setComments = [this](const QString &text) { m_entry->setComments(text); };
-    m_databaseCtl = new DatabaseController(parts, std::move(screen), this);
+    m_databaseCtl = new DatabaseController(parts, m_screen->databaseScreen(), this);
     m_fileList->frame()->move(parts.searchGeometry.topLeft());
 
     m_comparison = new ComparisonPanel(area);
@@ -164,11 +152,7 @@ void Laktat::buildFeatures(QWidget *area) {
 
     ReportPanel::Sources sources;
     sources.window = this;
-    sources.inputs = [this] {
-        return reportInputs({*m_entry, *m_threshold, *m_comparison, m_test, m_analysis,
-                             m_screen->freezeChecked(), m_graph->backgroundPicture(),
-                             m_styles->settings()});
-    };
+    sources.inputs = [this] { return m_screen->reportInputs(); };
     sources.testDate = [this] { return m_test.testDate; };
     sources.keepScale = [this](const GraphScale &printed) { m_test.scale.keepAxesOf(printed); };
     sources.clock = m_clock;
@@ -183,19 +167,23 @@ void Laktat::buildFeatures(QWidget *area) {
 
 void Laktat::buildCommands(QWidget *area) {
     const int top = 8400;
-    m_calculateButton = namedControl<QPushButton>(area, "Command9", tr("Calculate"),
-                                                  twipsRect(60, top, 1560, ButtonHeight));
-    m_saveButton = namedControl<QPushButton>(area, "Command6", tr("Save work"),
-                                             twipsRect(1740, top, 1560, ButtonHeight));
-    m_printButton = namedControl<QPushButton>(area, "Command10", tr("Print"),
-                                              twipsRect(60, top + 450, 1560, ButtonHeight));
-    m_clearScreenButton = namedControl<QPushButton>(area, "SSCOmmand15", tr("Clear screen"),
-                                                    twipsRect(1740, top + 450, 1560, ButtonHeight));
-    auto *exitButton = namedControl<QPushButton>(area, "SSCommand6", tr("Exit"),
-                                                 twipsRect(60, top + 900, 3240, ButtonHeight));
-    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+    const auto button = [area](const char *name, const QString &caption, const QRect &rect) {
+        return namedControl<QPushButton>(area, name, caption, rect);
+    };
+    const int half = 1560;
+    connect(button("Command9", tr("Calculate"), twipsRect(60, top, half, ButtonHeight)),
+            &QPushButton::clicked, m_calculation, &CalculationController::calculate);
+    m_saveButton = button("Command6", tr("Save work"), twipsRect(1740, top, half, ButtonHeight));
+    connect(m_saveButton, &QPushButton::clicked, m_databaseCtl, &DatabaseController::saveWork);
     // "Save work" takes the focus when the mouse comes over it.
     focusOnHover(m_saveButton);
+    connect(button("Command10", tr("Print"), twipsRect(60, top + 450, half, ButtonHeight)),
+            &QPushButton::clicked, m_report, &ReportPanel::print);
+    connect(
+        button("SSCOmmand15", tr("Clear screen"), twipsRect(1740, top + 450, half, ButtonHeight)),
+        &QPushButton::clicked, m_screen, &TestScreen::clearScreen);
+    connect(button("SSCommand6", tr("Exit"), twipsRect(60, top + 900, 3240, ButtonHeight)),
+            &QPushButton::clicked, this, &QWidget::close);
 }
 
 double Laktat::layoutFactor() const {
@@ -222,37 +210,9 @@ void Laktat::fitToArea(const QRect &available) {
     m_background->setGraphBaseSize(m_graph->size());
 }
 
-void Laktat::connectMenus(const MainMenu &menu) {
-    connect(menu.printerSetup, &QAction::triggered, m_report, &ReportPanel::setUpPrinter);
-    connect(menu.screenStyles, &QAction::triggered, m_styles, &StylePanel::showScreenFrame);
-    connect(menu.printerStyles, &QAction::triggered, m_styles, &StylePanel::showPrinterFrame);
-    connect(menu.hrOnlyYes, &QAction::triggered, m_calculation,
-            [this] { m_calculation->setHeartRateOnly(true); });
-    connect(menu.hrOnlyNo, &QAction::triggered, m_calculation,
-            [this] { m_calculation->setHeartRateOnly(false); });
-    connect(menu.frameToBackground, &QAction::triggered, m_background,
-            [this] { m_background->adjustFrameToBackground(true); });
-    connect(menu.frameNotToBackground, &QAction::triggered, m_background,
-            [this] { m_background->adjustFrameToBackground(false); });
-    connect(menu.listDatabases, &QAction::triggered, m_databaseCtl,
-            &DatabaseController::showDatabaseList);
-    connect(menu.createDatabase, &QAction::triggered, m_databaseCtl,
-            &DatabaseController::openCreatePanel);
-    connect(menu.exportCsv, &QAction::triggered, m_databaseCtl,
-            &DatabaseController::exportListedTests);
-    connect(menu.internet, &QAction::triggered, m_link, &LinkController::showFrame);
-    connect(menu.import, &QAction::triggered, m_import, &ImportController::openImport);
-    connect(menu.background, &QAction::triggered, m_background, &BackgroundPanel::showPictureList);
-    connect(menu.preview, &QAction::triggered, m_report, &ReportPanel::showPreview);
-    connect(menu.pdf, &QAction::triggered, m_report, &ReportPanel::saveAsPdf);
-    connect(menu.help, &QAction::triggered, this, &Laktat::runHelp);
-}
-
 void Laktat::connectDatabase() {
     DatabaseController *database = m_databaseCtl;
     TestScreen *screen = m_screen;
-    connect(m_saveButton, &QPushButton::clicked, database, &DatabaseController::saveWork);
-    connect(m_clearScreenButton, &QPushButton::clicked, screen, &TestScreen::clearScreen);
     connect(database, &DatabaseController::listedTestOpened, screen, &TestScreen::takeListedRow);
     connect(database, &DatabaseController::testLoaded, screen, &TestScreen::showLoadedTest);
     connect(database, &DatabaseController::loadSettled, screen, &TestScreen::calculateLoadedTest);
@@ -271,28 +231,16 @@ void Laktat::connectDatabase() {
                 if (!message.isEmpty())
                     statusBar()->showMessage(message);
             });
-    // Leaving the trainer field by Tab goes on to "Save work" for an imported test, else to the
-    // first step field shown.
-    connect(m_entry, &EntryPanel::trainerLeftByTab, this, [this] {
-        if (m_test.importedFromFile)
-            m_saveButton->setFocus();
-        else
-            m_entry->focusFirstShownStep();
-    });
+    connect(m_entry, &EntryPanel::trainerLeftByTab, m_screen,
+            [this] { m_screen->moveOnFromTrainer(m_saveButton); });
 }
 
 void Laktat::connectCalculation() {
-    connect(m_units, &SpeedUnitController::unitChosen, this, [this](SpeedUnit unit) {
-        m_threshold->showUnit(unit);
-        m_comparison->showUnit(unit);
-        m_fileList->files()->clearSelectedFileName();
-    });
+    connect(m_units, &SpeedUnitController::unitChosen, m_screen, &TestScreen::showUnit);
     connect(m_threshold, &ThresholdPanel::unitMissing, this,
             [this] { showMessage(this, QStringLiteral("Select speed !")); });
     connect(m_entry, &EntryPanel::maxHrChanged, m_threshold, &ThresholdPanel::showZonesFor);
     CalculationController *calculation = m_calculation;
-    connect(m_calculateButton, &QPushButton::clicked, calculation,
-            &CalculationController::calculate);
     connect(m_databaseCtl, &DatabaseController::freezeClicked, calculation,
             &CalculationController::freezeCurveClicked);
     connect(calculation, &CalculationController::freezeEnded, m_databaseCtl,
@@ -310,7 +258,6 @@ void Laktat::connectCalculation() {
 }
 
 void Laktat::connectReport() {
-    connect(m_printButton, &QPushButton::clicked, m_report, &ReportPanel::print);
     // A printed page ends the keeping of curves.
     connect(m_report, &ReportPanel::printed, m_screen, &TestScreen::endFreeze);
     connect(m_report, &ReportPanel::reportFailed, this,

@@ -12,11 +12,16 @@
 #include "ui/graph/graph_widget.h"
 #include "ui/graph/style_panel.h"
 #include "ui/hrm_import/import_controller.h"
+#include "ui/main_window/report_inputs.h"
 #include "ui/remote_link/link_controller.h"
 #include "ui/threshold/threshold_panel.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace kavren {
 
@@ -44,6 +49,29 @@ TestToSave TestScreen::testOnScreen() const {
     test.importedMoment = current.recordingMoment;
     test.recordingDate = current.recordingDate;
     return test;
+}
+
+DatabaseController::Screen TestScreen::databaseScreen() {
+    DatabaseController::Screen screen;
+    screen.testOnScreen = [this] { return testOnScreen(); };
+    screen.focusIdentity = [this](int field) {
+        constexpr HorseField Required[] = {HorseField::Name, HorseField::Breed, HorseField::Age,
+                                           HorseField::Sex};
+        features.entry->focusHorseField(Required[std::clamp(field, 0, 3)]);
+    };
+    screen.focusStep = [this](int step, StepField field) {
+        features.entry->focusStep(std::clamp(step, 1, StepRows) - 1, field);
+    };
+    screen.clearAll = [this] { clearAll(); };
+    screen.clearScreen = [this] { clearScreen(); };
+    screen.setComments = [this](const QString &text) { features.entry->setComments(text); };
+    return screen;
+}
+
+ReportInputs TestScreen::reportInputs() const {
+    return kavren::reportInputs({*features.entry, *features.threshold, *features.comparison,
+                                 m_model.test, m_model.analysis, freezeChecked(),
+                                 features.graph->backgroundPicture(), features.styles->settings()});
 }
 
 void TestScreen::clearAll() {
@@ -88,6 +116,19 @@ void TestScreen::chooseUnit(SpeedUnit unit) {
 void TestScreen::selectMinPerKm() {
     features.entry->checkUnit(SpeedUnit::MinPerKm);
     chooseUnit(SpeedUnit::MinPerKm);
+}
+
+void TestScreen::showUnit(SpeedUnit unit) {
+    features.threshold->showUnit(unit);
+    features.comparison->showUnit(unit);
+    features.fileList->files()->clearSelectedFileName();
+}
+
+void TestScreen::moveOnFromTrainer(QWidget *saveButton) {
+    if (m_model.test.importedFromFile)
+        saveButton->setFocus();
+    else
+        features.entry->focusFirstShownStep();
 }
 
 // The speeds are converted before a calculation reads them, not at the next tick.

@@ -12,22 +12,24 @@
 #include "domain/exercise/sample_buffer.h"
 #include "domain/hrm_import/take_over.h"
 #include "domain/remote_link/step_selection.h"
+#include "domain/report/report_page.h"
 #include "io/database/database_location.h"
 #include "io/database/saving.h"
 #include "io/database/search.h"
+#include "ui/database/database_controller.h"
 
 #include <QObject>
 
 #include <vector>
 
 class QTimer;
+class QWidget;
 
 namespace kavren {
 
 class BackgroundPanel;
 class CalculationController;
 class ComparisonPanel;
-class DatabaseController;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
@@ -35,7 +37,6 @@ class ImportController;
 class SpeedUnitController;
 class StylePanel;
 class ThresholdPanel;
-struct ShownTest;
 
 // The test, its analysis and what the window holds besides, owned by the window.
 struct ScreenModel {
@@ -81,6 +82,11 @@ public:
 
     // The test on screen as values, as "Save work" reads it.
     TestToSave testOnScreen() const;
+    // What the database feature asks of the screen: the test to save, the field to correct, the
+    // clearing and the comments.
+    DatabaseController::Screen databaseScreen();
+    // The report page's inputs as the screen shows them at the moment of printing.
+    ReportInputs reportInputs() const;
     // Empties the test on screen and the comparison table (a loaded test still settling and a
     // taken-over file still waiting are dropped with it: they would fill the emptied screen).
     void clearAll();
@@ -91,6 +97,11 @@ public:
     // A speed unit chosen by the program, as a click on its option would.
     void chooseUnit(SpeedUnit unit);
     void selectMinPerKm();
+    // The unit chosen (by a click or by the program) as the threshold frame and the table show it.
+    void showUnit(SpeedUnit unit);
+    // Leaving the trainer field by Tab goes on to "Save work" for an imported test, else to the
+    // first step field shown.
+    void moveOnFromTrainer(QWidget *saveButton);
 
     // The database feature's effects: a listed test opened, loaded and settled, a save.
     void takeListedRow(const TestRow &row);
