@@ -116,8 +116,8 @@ void DatabaseController::openCreatePanel() {
     m_createPanel->open();
 }
 
-QWidget *DatabaseController::createFrame() const {
-    return m_createPanel;
+void DatabaseController::raiseWhenShown(QObject *raiser) {
+    m_createPanel->installEventFilter(raiser);
 }
 
 void DatabaseController::useSettingsLine(const QString &line) {

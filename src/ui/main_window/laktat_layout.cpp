@@ -86,9 +86,9 @@ void Laktat::buildWindow() {
 
     // Frames shown over the other controls come to the front whenever they are shown.
     QObject *raiser = makeRaiseWhenShown(this);
-    QWidget *const frames[] = {m_fileList->frame(), m_databaseCtl->createFrame(), m_link->frame()};
-    for (QWidget *frame : frames)
-        frame->installEventFilter(raiser);
+    m_fileList->installEventFilter(raiser);
+    m_databaseCtl->raiseWhenShown(raiser);
+    m_link->raiseWhenShown(raiser);
     m_styles->raiseWhenShown(raiser);
     // Noted last, so that every control of the area is scaled with the rest.
     m_scale = std::make_unique<WindowScale>(area);
@@ -124,7 +124,7 @@ void Laktat::buildFeatures(QWidget *area) {
                                     m_programFolder,
                                     m_clock};
     m_databaseCtl = new DatabaseController(parts, m_screen->databaseScreen(), this);
-    m_fileList->frame()->move(parts.searchGeometry.topLeft());
+    m_fileList->move(parts.searchGeometry.topLeft());
 
     m_comparison = new ComparisonPanel(area);
     m_comparison->setGeometry(twipsRect(GraphLeft, BelowGraph, GraphWidth, 2400));
