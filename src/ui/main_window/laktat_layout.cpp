@@ -102,7 +102,7 @@ void Laktat::buildFeatures(QWidget *area) {
     m_styles = new StylePanel(area);
     m_styles->setGraph(m_graph);
     m_fileList = new FileListPanel(area);
-    m_fileList->folders()->setPath(m_programFolder);
+    m_fileList->setFolder(m_programFolder);
     m_background = new BackgroundPanel(m_graph, m_fileList, this);
     m_background->setTestOnScreen([this] { return m_entry->firstStepTyped(); });
 
