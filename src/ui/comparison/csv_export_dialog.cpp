@@ -53,7 +53,9 @@ QString CsvExportDialog::exportContent(const CsvContent &content) {
     const QString name = QFileInfo(path).fileName();
     switch (result.outcome) {
     case CsvOutcome::Written:
-        return tr("Exported %1 %2 and the comparison table to %3")
+        if (content.table == CsvTable::Comparison)
+            return tr("Exported the comparison table to %1").arg(name);
+        return tr("Exported %1 %2 to %3")
             .arg(testCount)
             .arg(testCount == 1 ? tr("test") : tr("tests"), name);
     case CsvOutcome::Cancelled:

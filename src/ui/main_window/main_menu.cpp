@@ -62,6 +62,8 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     listDatabases = addNamedAction(database, "dbas1", tr("List"));
     createDatabase = addNamedAction(database, "creat", tr("Create"));
     exportCsv = addNamedAction(database, "exportCsv", tr("Export to CSV..."));
+    exportComparisonCsv =
+        addNamedAction(database, "exportComparisonCsv", tr("Export comparison table to CSV..."));
     internet = addNamedAction(bar, "intn", tr("Internet"));
     import = addNamedAction(bar, "Export", tr("Import"));
     background = addNamedAction(bar, "bakg", tr("Background"));

@@ -51,6 +51,7 @@ public:
     QAction *listDatabases = nullptr;        // dbas1 "Database" > "List"
     QAction *createDatabase = nullptr;       // creat "Database" > "Create"
     QAction *exportCsv = nullptr;            // exportCsv "Database" > "Export to CSV..."
+    QAction *exportComparisonCsv = nullptr;  // "Database" > "Export comparison table to CSV..."
     QAction *internet = nullptr;             // intn "Internet"
     QAction *import = nullptr;               // Export "Import"
     QAction *background = nullptr;           // bakg "Background"
