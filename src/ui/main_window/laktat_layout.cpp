@@ -161,6 +161,7 @@ void Laktat::buildFeatures(QWidget *area) {
     sources.testDate = [this] { return m_test.testDate; };
     sources.keepScale = [this](const GraphScale &printed) { m_test.scale.keepAxesOf(printed); };
     sources.clock = m_clock;
+    sources.dataFolder = m_programFolder;
     m_report = new ReportPanel(sources, this);
     new CursorReadoutPanel(m_graph, m_analysis.pointTable, freezeChecked);
     m_csvExport = new CsvExportDialog(this);

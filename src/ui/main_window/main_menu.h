@@ -57,6 +57,8 @@ public:
     QAction *background = nullptr;           // bakg "Background"
     QAction *preview = nullptr;              // preview "Report" > "Print preview..."
     QAction *pdf = nullptr;                  // pdfReport "Report" > "Save as PDF..."
+    QAction *clinicReport = nullptr;         // clinicReport "Report" > "Clinic report..."
+    QAction *clinicDetails = nullptr;        // clinicDetails "Report" > "Clinic details..."
     QAction *help = nullptr;                 // Help " Help"
 };
 
