@@ -38,8 +38,10 @@ QString CsvExportDialog::exportContent(const CsvContent &content) {
     if (path.isEmpty())
         return {};
     const int testCount = int(std::min<std::size_t>(content.tests.size(), INT_MAX));
-    QProgressDialog progress(tr("Exporting %1 tests...").arg(testCount), tr("Cancel"), 0, testCount,
-                             m_window);
+    const QString label = content.table == CsvTable::Comparison
+                              ? tr("Exporting the comparison table...")
+                              : tr("Exporting %1 tests...").arg(testCount);
+    QProgressDialog progress(label, tr("Cancel"), 0, testCount, m_window);
     progress.setObjectName(QStringLiteral("csvExportProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(ShowProgressAfterMs);
