@@ -84,27 +84,36 @@ struct Drawn {
 TEST(ClinicReport, NothingOverlapsOrLeavesTheDrawingAreaOnA4AndLetter) {
     // The drawing areas inside 15 mm margins at 96 dots per inch: A4 180 × 267 mm, Letter
     // 185.9 × 249.4 mm.
-    for (const QRectF &area : {QRectF(0, 0, 680, 1009), QRectF(0, 0, 703, 943)}) {
-        const Drawn page(area, threeKeptTests());
-        const RecordingSurface &surface = page.surface;
-        const auto texts = surface.texts();
-        std::vector<QRectF> boxes;
-        for (const SurfaceStep &text : texts) {
-            boxes.push_back(surface.textBox(text));
-            EXPECT_TRUE(area.contains(boxes.back())) << text.text.toStdString();
+    for (const QRectF &area : {QRectF(0, 0, 680, 1009), QRectF(0, 0, 703, 943)})
+        for (const bool recovery : {false, true}) {
+            ClinicReportInputs in = threeKeptTests();
+            in.page.recovery = recovery;
+            for (auto &column : in.page.table.values)
+                for (QString &cell : column)
+                    if (cell.isEmpty())
+                        cell = QStringLiteral(" 1234.56 ");
+            for (auto &column : in.page.table.changes)
+                column.fill(QStringLiteral("-123.4"));
+            const Drawn page(area, in);
+            const RecordingSurface &surface = page.surface;
+            const auto texts = surface.texts();
+            std::vector<QRectF> boxes;
+            for (const SurfaceStep &text : texts) {
+                boxes.push_back(surface.textBox(text));
+                EXPECT_TRUE(area.contains(boxes.back())) << text.text.toStdString();
+            }
+            for (std::size_t i = 0; i < boxes.size(); ++i)
+                for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                    EXPECT_FALSE(boxes[i].intersects(boxes[j]))
+                        << texts[i].text.toStdString() << " at " << texts[i].a.y() << " | "
+                        << texts[j].text.toStdString() << " at " << texts[j].a.y() << " size "
+                        << texts[i].fontSize << " boxes " << boxes[i].top() << "-"
+                        << boxes[i].bottom() << " " << boxes[j].top() << "-" << boxes[j].bottom();
+            // The comment in full, its last word included.
+            EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const SurfaceStep &t) {
+                return t.text.contains(QStringLiteral("LASTWORDS"));
+            }));
         }
-        for (std::size_t i = 0; i < boxes.size(); ++i)
-            for (std::size_t j = i + 1; j < boxes.size(); ++j)
-                EXPECT_FALSE(boxes[i].intersects(boxes[j]))
-                    << texts[i].text.toStdString() << " at " << texts[i].a.y() << " | "
-                    << texts[j].text.toStdString() << " at " << texts[j].a.y() << " size "
-                    << texts[i].fontSize << " boxes " << boxes[i].top() << "-" << boxes[i].bottom()
-                    << " " << boxes[j].top() << "-" << boxes[j].bottom();
-        // The comment in full, its last word included.
-        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const SurfaceStep &t) {
-            return t.text.contains(QStringLiteral("LASTWORDS"));
-        }));
-    }
 }
 
 TEST(ClinicReport, LegendPerKeptTestAndMarksThatTellLactateFromHeartRate) {
