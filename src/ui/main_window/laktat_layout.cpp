@@ -79,6 +79,11 @@ void Laktat::buildWindow() {
     auto *menu = new MainMenu(menuBar(), [this] { return m_test.hrOnly; });
     menu->connectTo({m_report, m_styles, m_calculation, m_background, m_databaseCtl, m_link,
                      m_import, [this] { runHelp(); }});
+    connect(menu->exportComparisonCsv, &QAction::triggered, this, [this] {
+        const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+        statusBar()->showMessage(m_csvExport->exportContent(
+            {{}, &m_analysis.comparison, &m_percent, recovery, CsvTable::Comparison}));
+    });
     connectDatabase();
     connectCalculation();
     connectReport();
@@ -156,6 +161,7 @@ void Laktat::buildFeatures(QWidget *area) {
     sources.testDate = [this] { return m_test.testDate; };
     sources.keepScale = [this](const GraphScale &printed) { m_test.scale.keepAxesOf(printed); };
     sources.clock = m_clock;
+    sources.dataFolder = m_programFolder;
     m_report = new ReportPanel(sources, this);
     new CursorReadoutPanel(m_graph, m_analysis.pointTable, freezeChecked);
     m_csvExport = new CsvExportDialog(this);
