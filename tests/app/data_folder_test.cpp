@@ -65,6 +65,27 @@ TEST(StartOptions, OnlyTheDataFolderOptionIsTaken) {
     }
 }
 
+TEST(StartOptions, HelpVersionAndTheOriginalLanguageAreAnsweredOtherLanguagesRefused) {
+    QString error;
+    const auto help = parseStartOptions({"kavren", "--help"}, error);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->terminalAnswer.contains("--data-folder <folder>"));
+    EXPECT_TRUE(help->terminalAnswer.contains("--language <language>"));
+    EXPECT_TRUE(help->terminalAnswer.contains("\"original\""));
+    const auto version = parseStartOptions({"kavren", "--version"}, error);
+    ASSERT_TRUE(version);
+    EXPECT_TRUE(version->terminalAnswer.startsWith("kavren "))
+        << version->terminalAnswer.toStdString();
+
+    const auto original = parseStartOptions({"kavren", "--language", "original"}, error);
+    ASSERT_TRUE(original);
+    EXPECT_EQ(original->language, "original");
+    EXPECT_TRUE(original->terminalAnswer.isEmpty());
+    error.clear();
+    EXPECT_FALSE(parseStartOptions({"kavren", "--language=sv"}, error));
+    EXPECT_TRUE(error.contains("sv")) << error.toStdString();
+}
+
 TEST(DataFolder, NewFolderIsCreatedWithTheShippedSettingsAndAnOldOneKeepsItsOwn) {
     QTemporaryDir root;
     const QString folder = root.filePath("home/.local/share/kavren");
@@ -225,10 +246,27 @@ TEST_F(ProgramStart, TheDataFolderOptionPutsTheDataWhereItSays) {
     EXPECT_FALSE(QFile::exists(m_root.filePath("home/.local/share/kavren")));
 }
 
+TEST_F(ProgramStart, VersionAndHelpAreAnsweredWithoutADisplay) {
+    QProcessEnvironment environment = freshHome();
+    // A window's application object would end the program on this platform name.
+    environment.insert("QT_QPA_PLATFORM", "no-such-display");
+    const std::pair<const char *, QByteArray> answers[] = {
+        {"--version", "kavren " KAVREN_VERSION "\n"}, {"--help", "--data-folder <folder>"}};
+    for (const auto &[option, expected] : answers) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KAVREN_EXECUTABLE), {QString::fromLatin1(option)});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), 0) << option;
+        EXPECT_TRUE(program.readAllStandardOutput().contains(expected)) << option;
+    }
+    EXPECT_FALSE(QFile::exists(m_root.filePath("home/.local/share/kavren")));
+}
+
 TEST_F(ProgramStart, ABadOptionOrFolderEndsWithStatusTwoBeforeAnyWindow) {
     writeFile(m_root.filePath("plain-file"), "x");
     for (const QStringList &arguments :
-         {QStringList{"--unknown"},
+         {QStringList{"--unknown"}, QStringList{"--language", "fr"},
           QStringList{"--data-folder", m_root.filePath("plain-file/sub")}}) {
         QProcess program;
         program.setProcessEnvironment(freshHome());

@@ -138,7 +138,6 @@ private:
     void bringOverFramesToFront();
     void startup();
     void readSettings(const QByteArray &contents);
-    void runHelp();
     void freezeCurveClicked();
     void wireCalculation();
     void wireReport();

@@ -12,6 +12,7 @@
 #include "ui/common/file_list_panel.h"
 #include "ui/graph/graph_widget.h"
 #include "ui/graph/style_panel.h"
+#include "ui/help/help_controller.h"
 #include "ui/hrm_import/import_controller.h"
 #include "ui/remote_link/link_controller.h"
 #include "domain/analysis/threshold_calculator.h"
@@ -38,7 +39,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -77,8 +77,6 @@ protected:
         return false;
     }
 };
-
-const QString TutorialProgram = QStringLiteral("eBookTutorial.exe");
 
 } // namespace
 
@@ -179,7 +177,9 @@ void Laktat::buildMenus() {
     connect(menu->background, &QAction::triggered, m_background, &BackgroundPanel::showPictureList);
     m_previewAction = menu->preview;
     m_pdfAction = menu->pdf;
-    connect(menu->help, &QAction::triggered, this, &Laktat::runHelp);
+    auto *help = new HelpController(this, m_programFolder);
+    connect(menu->manual, &QAction::triggered, help, &HelpController::showManual);
+    connect(menu->about, &QAction::triggered, help, &HelpController::showAbout);
 }
 
 void Laktat::buildCommands(QWidget *area) {
@@ -377,12 +377,6 @@ void Laktat::wireReport() {
 
 bool Laktat::saveReportPdf(const QString &path) {
     return m_report->savePdf(path);
-}
-
-void Laktat::runHelp() {
-    const QString tutorial = QDir(m_programFolder).filePath(TutorialProgram);
-    if (!QFileInfo(tutorial).isFile() || !QProcess::startDetached(tutorial, {}, m_programFolder))
-        showMessage(this, tr("The tutorial program is not installed."));
 }
 
 // The link box stands over the graph's top left corner.

@@ -61,7 +61,9 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     preview = addNamedAction(report, "preview", tr("Print preview..."));
     pdf = addNamedAction(report, "pdfReport", tr("Save as PDF..."));
     addNamedAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
-    help = addNamedAction(bar, "Help", tr(" Help"));
+    QMenu *help = addNamedMenu(bar, "Help", tr(" Help"));
+    manual = addNamedAction(help, "manual", tr("User manual"));
+    about = addNamedAction(help, "about", tr("About Kavren"));
 }
 
 } // namespace kavren

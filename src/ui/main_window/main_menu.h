@@ -34,7 +34,8 @@ public:
     QAction *background = nullptr;           // bakg "Background"
     QAction *preview = nullptr;              // preview "Report" > "Print preview..."
     QAction *pdf = nullptr;                  // pdfReport "Report" > "Save as PDF..."
-    QAction *help = nullptr;                 // Help " Help"
+    QAction *manual = nullptr;               // manual " Help" > "User manual"
+    QAction *about = nullptr;                // about " Help" > "About Kavren"
 };
 
 } // namespace kavren
