@@ -72,7 +72,7 @@ int runApplication(QApplication &app) {
         tell(prepared.error);
         return BadStartExitStatus;
     }
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.kavren.Kavren"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KAVREN_APP_ID));
 
     Laktat window(folder);
     if (window.startupFailed())
