@@ -86,6 +86,7 @@ QCheckBox *DatabaseController::freezeBox() const {
 }
 
 void DatabaseController::openCreatePanel() {
+    m_createPanel->setPath(suggestedNewDatabase(m_createPanel->path(), m_programFolder));
     m_createPanel->open();
 }
 

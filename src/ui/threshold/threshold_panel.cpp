@@ -94,7 +94,6 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
         if (action != QAbstractSlider::SliderMove)
             lactateSliderScrolled(m_lactateSlider->sliderPosition());
     });
-    m_speed->installEventFilter(this);
     m_hr->installEventFilter(this);
     m_hrSlider->installEventFilter(this);
     m_lactateSlider->installEventFilter(this);
@@ -130,10 +129,6 @@ bool ThresholdPanel::eventFilter(QObject *watched, QEvent *event) {
         QMetaObject::invokeMethod(
             this, [this, hrSlider] { emit sliderReleased(hrSlider); }, Qt::QueuedConnection);
         return false;
-    }
-    if (watched == m_speed && event->type() == QEvent::MouseButtonPress) {
-        m_hr->setFocus();
-        return true;
     }
     if (watched == m_hr && event->type() == QEvent::MouseButtonDblClick) {
         if (const auto lactate = lactateAtSpeed(readNumber(m_speed->text()), m_test.fit))

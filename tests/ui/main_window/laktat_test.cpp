@@ -363,3 +363,10 @@ TEST_F(LaktatTest, HelpAboutNamesTheDataFolderInUse) {
     ASSERT_EQ(log.texts().size(), 1);
     EXPECT_TRUE(log.texts()[0].contains(folder.path())) << log.texts()[0].toStdString();
 }
+
+TEST_F(LaktatTest, CreateDatabaseSuggestsAFileInTheDataFolder) {
+    ProgramFolder folder;
+    start(folder);
+    control<QAction>("creat")->trigger();
+    EXPECT_EQ(text("Text55"), folder.path() + "/Horses");
+}
