@@ -108,6 +108,7 @@ void EntryPanel::buildIdentity(QWidget *area) {
         namedControl<QLabel>(area, QStringLiteral("Caption") + name, QString::fromLatin1(f.caption),
                              twipsRect(60, top, 1100, FieldHeight));
         auto *field = namedControl<QLineEdit>(area, name, twipsRect(1200, top, 2100, FieldHeight));
+        field->setAccessibleName(QString::fromLatin1(f.caption));
         m_horse[std::size_t(&f - IdentityFields)] = field;
         top += 330;
     }
@@ -120,6 +121,7 @@ void EntryPanel::buildIdentity(QWidget *area) {
                          twipsRect(60, 6400, 1100, FieldHeight));
     m_comments = new QPlainTextEdit(area);
     m_comments->setObjectName(QStringLiteral("Text56"));
+    m_comments->setAccessibleName(tr("Comments"));
     m_comments->setGeometry(twipsRect(60, 6700, 3240, 1500));
     m_comments->installEventFilter(new CapitalLetterFilter(m_comments));
     // Tab leaves the comments rather than typing a tab into them.
@@ -165,6 +167,9 @@ void EntryPanel::buildGrid(QWidget *area) {
         for (QLineEdit *field :
              {m_lactate[std::size_t(i)], m_hr[std::size_t(i)], m_speed[std::size_t(i)]})
             field->installEventFilter(commaFilter);
+        m_lactate[std::size_t(i)]->setAccessibleName(stepFieldCaption(PlausibleField::Lactate, i));
+        m_hr[std::size_t(i)]->setAccessibleName(stepFieldCaption(PlausibleField::HeartRate, i));
+        m_speed[std::size_t(i)]->setAccessibleName(stepFieldCaption(PlausibleField::Speed, i));
         for (QLineEdit *field :
              {m_lactate[std::size_t(i)], m_speed[std::size_t(i)], m_speedMs[std::size_t(i)]})
             keepDecimalPoints(field);
@@ -176,6 +181,7 @@ void EntryPanel::buildGrid(QWidget *area) {
         namedControl<QLineEdit>(area, QStringLiteral("puls7"),
                                 twipsRect(720, GridTop + RowHeight * StepRows, 600, FieldHeight));
     m_hr[StepRows]->hide();
+    m_hr[StepRows]->setAccessibleName(tr("Spare heart rate"));
     protectComputedColumns();
     orderTabs();
 }

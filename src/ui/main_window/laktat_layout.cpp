@@ -84,6 +84,7 @@ void Laktat::buildWindow() {
     // The layout keeps its proportions; a screen too small for it at a legible size scrolls it.
     auto *scroller = new QScrollArea(this);
     scroller->setObjectName(QStringLiteral("laktatScroller"));
+    scroller->setAccessibleName(tr("Test entry and graph"));
     scroller->setFrameShape(QFrame::NoFrame);
     auto *area = new QWidget(scroller);
     area->setObjectName(QStringLiteral("laktatArea"));
