@@ -38,19 +38,18 @@ std::optional<int> answerBeforeWindow(std::optional<StartOptions> &options) {
 
 } // namespace
 
-bool asksOnlyForText(int argc, const char *const *argv) {
+std::optional<int> answerWithoutWindow(int argc, char **argv) {
+    bool toolkitOption = false;
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        for (const char *text : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
-            if (argument == text)
-                return true;
+        toolkitOption = toolkitOption || (argument.startsWith('-') && !argument.startsWith("--") &&
+                                          argument.size() > 2);
     }
-    return false;
-}
-
-int answerOnTerminal(QCoreApplication &) {
+    if (toolkitOption)
+        return std::nullopt;
+    QCoreApplication terminal(argc, argv);
     std::optional<StartOptions> options;
-    return answerBeforeWindow(options).value_or(0);
+    return answerBeforeWindow(options);
 }
 
 int runApplication(QApplication &app) {

@@ -4,11 +4,9 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
-    // --help and --version answer on a terminal without a display.
-    if (kavren::asksOnlyForText(argc, argv)) {
-        QCoreApplication terminal(argc, argv);
-        return kavren::answerOnTerminal(terminal);
-    }
+    // --help, --version and a bad option are answered on a terminal without a display.
+    if (const auto status = kavren::answerWithoutWindow(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     return kavren::runApplication(app);
 }

@@ -246,19 +246,28 @@ TEST_F(ProgramStart, TheDataFolderOptionPutsTheDataWhereItSays) {
     EXPECT_FALSE(QFile::exists(m_root.filePath("home/.local/share/kavren")));
 }
 
-TEST_F(ProgramStart, VersionAndHelpAreAnsweredWithoutADisplay) {
+TEST_F(ProgramStart, VersionHelpAndABadOptionAreAnsweredWithoutADisplay) {
     QProcessEnvironment environment = freshHome();
     // A window's application object would end the program on this platform name.
     environment.insert("QT_QPA_PLATFORM", "no-such-display");
-    const std::pair<const char *, QByteArray> answers[] = {
-        {"--version", "kavren " KAVREN_VERSION "\n"}, {"--help", "--data-folder <folder>"}};
-    for (const auto &[option, expected] : answers) {
+    struct Answer {
+        const char *option;
+        int status;
+        QByteArray output; // on standard output for status 0, else on standard error
+    };
+    const Answer answers[] = {{"--version", 0, "kavren " KAVREN_VERSION "\n"},
+                              {"--help", 0, "--data-folder <folder>"},
+                              {"--verbose", 2, "kavren: "}};
+    for (const Answer &answer : answers) {
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(KAVREN_EXECUTABLE), {QString::fromLatin1(option)});
+        program.start(QStringLiteral(KAVREN_EXECUTABLE), {QString::fromLatin1(answer.option)});
         ASSERT_TRUE(program.waitForFinished(30000));
-        EXPECT_EQ(program.exitCode(), 0) << option;
-        EXPECT_TRUE(program.readAllStandardOutput().contains(expected)) << option;
+        EXPECT_EQ(program.exitCode(), answer.status) << answer.option;
+        const QByteArray output =
+            answer.status == 0 ? program.readAllStandardOutput() : program.readAllStandardError();
+        EXPECT_TRUE(output.contains(answer.output))
+            << answer.option << ": " << output.toStdString();
     }
     EXPECT_FALSE(QFile::exists(m_root.filePath("home/.local/share/kavren")));
 }
