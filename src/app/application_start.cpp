@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <optional>
 
 namespace kavren {
 namespace {
@@ -17,18 +18,47 @@ void tell(const QString &text) {
     std::fprintf(stderr, "kavren: %s\n", qPrintable(text));
 }
 
+// The options as given, with the version that --version and "About Kavren" show. A bad option
+// is told on standard error; the answer to --help or --version is printed on standard output.
+// Empty when the program goes on to open its window.
+std::optional<int> answerBeforeWindow(std::optional<StartOptions> &options) {
+    QCoreApplication::setApplicationVersion(QStringLiteral(KAVREN_VERSION));
+    QString error;
+    options = parseStartOptions(QCoreApplication::arguments(), error);
+    if (!options) {
+        tell(error);
+        return BadStartExitStatus;
+    }
+    if (!options->terminalAnswer.isEmpty()) {
+        std::fputs(qPrintable(options->terminalAnswer), stdout);
+        return 0;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::optional<int> answerWithoutWindow(int argc, char **argv) {
+    bool toolkitOption = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        toolkitOption = toolkitOption || (argument.startsWith('-') && !argument.startsWith("--") &&
+                                          argument.size() > 2);
+    }
+    if (toolkitOption)
+        return std::nullopt;
+    QCoreApplication terminal(argc, argv);
+    std::optional<StartOptions> options;
+    return answerBeforeWindow(options);
+}
 
 int runApplication(QApplication &app) {
     // Taken at once: a request to end that comes while the window is being built is answered
     // as soon as the event loop runs, by the same shutdown as "Exit".
     TerminationSignals termination;
-    QString error;
-    const auto options = parseStartOptions(QCoreApplication::arguments(), error);
-    if (!options) {
-        tell(error);
-        return BadStartExitStatus;
-    }
+    std::optional<StartOptions> options;
+    if (const auto status = answerBeforeWindow(options))
+        return *status;
     const QString defaultFolder = defaultDataFolder();
     const QString folder =
         options->dataFolder.isEmpty() ? defaultFolder : QDir(options->dataFolder).absolutePath();
@@ -41,7 +71,7 @@ int runApplication(QApplication &app) {
         tell(prepared.error);
         return BadStartExitStatus;
     }
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.kavren.Kavren"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KAVREN_APP_ID));
 
     Laktat window(folder);
     if (window.startupFailed())

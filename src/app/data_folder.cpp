@@ -1,5 +1,6 @@
 #include "app/data_folder.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -34,26 +35,55 @@ bool copyIfAbsent(const QString &from, const QString &to) {
 } // namespace
 
 std::optional<StartOptions> parseStartOptions(const QStringList &arguments, QString &error) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lactate and heart-rate analysis of exercise tests on horses."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption dataFolder(
+        QStringLiteral("data-folder"),
+        QStringLiteral("Keep the settings and the default database in <folder> instead of "
+                       "~/.local/share/kavren."),
+        QStringLiteral("folder"));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("The language of the window; for now only \"%1\", the texts as the "
+                       "program writes them.")
+            .arg(QLatin1String(OriginalLanguage)),
+        QStringLiteral("language"), QString::fromLatin1(OriginalLanguage));
+    parser.addOption(dataFolder);
+    parser.addOption(language);
+    if (!parser.parse(arguments)) {
+        error = parser.errorText() + QStringLiteral(" (kavren --help lists the options)");
+        return std::nullopt;
+    }
     StartOptions options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--data-folder")) {
-            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
-                error = QStringLiteral("--data-folder needs the name of a folder");
-                return std::nullopt;
-            }
-            options.dataFolder = arguments.at(++i);
-        } else if (argument.startsWith(QLatin1String("--data-folder="))) {
-            options.dataFolder = argument.mid(QStringLiteral("--data-folder=").size());
-            if (options.dataFolder.isEmpty()) {
-                error = QStringLiteral("--data-folder needs the name of a folder");
-                return std::nullopt;
-            }
-        } else {
-            error = QStringLiteral("unknown option %1 (the only option is --data-folder DIR)")
-                        .arg(argument);
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    if (parser.isSet(help) || helpAll || parser.isSet(version)) {
+        options.terminalAnswer =
+            parser.isSet(help) || helpAll
+                ? parser.helpText()
+                : QStringLiteral("%1 %2\n").arg(QString::fromLatin1(ApplicationName),
+                                                QCoreApplication::applicationVersion());
+        return options;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        error = QStringLiteral("unexpected argument %1 (kavren --help lists the options)")
+                    .arg(parser.positionalArguments().constFirst());
+        return std::nullopt;
+    }
+    if (parser.isSet(dataFolder)) {
+        options.dataFolder = parser.value(dataFolder);
+        if (options.dataFolder.isEmpty()) {
+            error = QStringLiteral("--data-folder needs the name of a folder");
             return std::nullopt;
         }
+    }
+    options.language = parser.value(language);
+    if (options.language != QLatin1String(OriginalLanguage)) {
+        error = QStringLiteral("the language %1 is not available (for now only %2)")
+                    .arg(options.language, QLatin1String(OriginalLanguage));
+        return std::nullopt;
     }
     return options;
 }

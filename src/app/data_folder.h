@@ -13,12 +13,19 @@ namespace kavren {
 // The application name that names the data folder.
 inline constexpr char ApplicationName[] = "kavren";
 
+// The language of the window's texts as they are written in the program.
+inline constexpr char OriginalLanguage[] = "original";
+
 struct StartOptions {
-    QString dataFolder; // empty: the user's data folder
+    QString dataFolder;                                       // empty: the user's data folder
+    QString language = QString::fromLatin1(OriginalLanguage); // the window's language
+    // The answer to --help or --version, printed instead of starting the program.
+    QString terminalAnswer;
 };
 
 // Reads the program's own command-line options (Qt's own have already been taken out). Empty
-// with a message in `error` for an unknown option or a missing folder name.
+// with a message in `error` for an unknown option, a stray argument, a missing folder name or a
+// language the program does not have.
 std::optional<StartOptions> parseStartOptions(const QStringList &arguments, QString &error);
 
 // The user's data folder of this platform (application name set first).

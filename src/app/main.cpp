@@ -4,6 +4,9 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    // --help, --version and a bad option are answered on a terminal without a display.
+    if (const auto status = kavren::answerWithoutWindow(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     return kavren::runApplication(app);
 }

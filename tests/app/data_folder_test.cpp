@@ -65,6 +65,27 @@ TEST(StartOptions, OnlyTheDataFolderOptionIsTaken) {
     }
 }
 
+TEST(StartOptions, HelpVersionAndTheOriginalLanguageAreAnsweredOtherLanguagesRefused) {
+    QString error;
+    const auto help = parseStartOptions({"kavren", "--help"}, error);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->terminalAnswer.contains("--data-folder <folder>"));
+    EXPECT_TRUE(help->terminalAnswer.contains("--language <language>"));
+    EXPECT_TRUE(help->terminalAnswer.contains("\"original\""));
+    const auto version = parseStartOptions({"kavren", "--version"}, error);
+    ASSERT_TRUE(version);
+    EXPECT_TRUE(version->terminalAnswer.startsWith("kavren "))
+        << version->terminalAnswer.toStdString();
+
+    const auto original = parseStartOptions({"kavren", "--language", "original"}, error);
+    ASSERT_TRUE(original);
+    EXPECT_EQ(original->language, "original");
+    EXPECT_TRUE(original->terminalAnswer.isEmpty());
+    error.clear();
+    EXPECT_FALSE(parseStartOptions({"kavren", "--language=sv"}, error));
+    EXPECT_TRUE(error.contains("sv")) << error.toStdString();
+}
+
 TEST(DataFolder, NewFolderIsCreatedWithTheShippedSettingsAndAnOldOneKeepsItsOwn) {
     QTemporaryDir root;
     const QString folder = root.filePath("home/.local/share/kavren");
@@ -225,10 +246,36 @@ TEST_F(ProgramStart, TheDataFolderOptionPutsTheDataWhereItSays) {
     EXPECT_FALSE(QFile::exists(m_root.filePath("home/.local/share/kavren")));
 }
 
+TEST_F(ProgramStart, VersionHelpAndABadOptionAreAnsweredWithoutADisplay) {
+    QProcessEnvironment environment = freshHome();
+    // A window's application object would end the program on this platform name.
+    environment.insert("QT_QPA_PLATFORM", "no-such-display");
+    struct Answer {
+        const char *option;
+        int status;
+        QByteArray output; // on standard output for status 0, else on standard error
+    };
+    const Answer answers[] = {{"--version", 0, "kavren " KAVREN_VERSION "\n"},
+                              {"--help", 0, "--data-folder <folder>"},
+                              {"--verbose", 2, "kavren: "}};
+    for (const Answer &answer : answers) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KAVREN_EXECUTABLE), {QString::fromLatin1(answer.option)});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), answer.status) << answer.option;
+        const QByteArray output =
+            answer.status == 0 ? program.readAllStandardOutput() : program.readAllStandardError();
+        EXPECT_TRUE(output.contains(answer.output))
+            << answer.option << ": " << output.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(m_root.filePath("home/.local/share/kavren")));
+}
+
 TEST_F(ProgramStart, ABadOptionOrFolderEndsWithStatusTwoBeforeAnyWindow) {
     writeFile(m_root.filePath("plain-file"), "x");
     for (const QStringList &arguments :
-         {QStringList{"--unknown"},
+         {QStringList{"--unknown"}, QStringList{"--language", "fr"},
           QStringList{"--data-folder", m_root.filePath("plain-file/sub")}}) {
         QProcess program;
         program.setProcessEnvironment(freshHome());

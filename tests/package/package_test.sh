@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a temporary root and starts the unpacked program in a
 # fresh home, as a user's first start after installing: the window opens, the data folder gets the
-# shipped settings, and ending the program writes them back.
+# shipped settings, and ending the program writes them back. Before that it checks Debian's
+# conventions: the copyright file, the manual page (read by man with its warnings on) and
+# `kavren --version`.
 set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+source "$root_dir/scripts/setup.sh"
+kavren_install_missing man-db
 
 package="$("$root_dir/scripts/package" | tail -n 1)"
 [ -f "$package" ] || { echo "FAIL: no package was built" >&2; exit 1; }
@@ -24,11 +28,32 @@ cleanup() {
 trap cleanup EXIT
 
 dpkg-deb -x "$package" "$work/root"
-for file in usr/bin/kavren usr/share/kavren/def4.txt usr/share/applications/org.kavren.Kavren.desktop \
-            usr/share/icons/hicolor/scalable/apps/org.kavren.Kavren.svg \
-            usr/share/metainfo/org.kavren.Kavren.metainfo.xml; do
+for file in usr/bin/kavren usr/share/kavren/def4.txt usr/share/applications/org.kavren.kavren.desktop \
+            usr/share/icons/hicolor/scalable/apps/org.kavren.kavren.svg \
+            usr/share/metainfo/org.kavren.kavren.metainfo.xml usr/share/doc/kavren/copyright \
+            usr/share/doc/kavren/manual.html usr/share/man/man1/kavren.1.gz; do
     [ -f "$work/root/$file" ] || { echo "FAIL: the package lacks /$file" >&2; exit 1; }
 done
+
+# The copyright file in Debian's machine-readable format: its header, then a paragraph for all
+# files and the text of each licence named.
+copyright="$work/root/usr/share/doc/kavren/copyright"
+head -n 1 "$copyright" | grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+    { echo "FAIL: the copyright file does not name its format" >&2; exit 1; }
+grep -qx "Files: \*" "$copyright" || { echo "FAIL: the copyright file has no paragraph for all files" >&2; exit 1; }
+while read -r licence; do
+    awk -v name="License: $licence" 'taken && /^ / {found = 1} {taken = ($0 == name)} END {exit !found}' \
+        "$copyright" || { echo "FAIL: the copyright file lacks the text of the licence $licence" >&2; exit 1; }
+done < <(sed -n 's/^License: //p' "$copyright" | sort -u)
+
+# The manual page reads without a warning of man and groff.
+warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$work/root/usr/share/man/man1/kavren.1.gz" 2>&1 >/dev/null)"
+[ -z "$warnings" ] || { echo "$warnings" >&2; echo "FAIL: the manual page has warnings" >&2; exit 1; }
+
+# The version on the terminal is the package's, and needs no display.
+version="$(env QT_QPA_PLATFORM=no-such-display "$work/root/usr/bin/kavren" --version)"
+[ "$version" = "kavren $(dpkg-deb -f "$package" Version)" ] ||
+    { echo "FAIL: kavren --version says \"$version\", the package is $(dpkg-deb -f "$package" Version)" >&2; exit 1; }
 
 mkdir -p "$work/home"
 settings="$work/home/.local/share/kavren/def4.txt"

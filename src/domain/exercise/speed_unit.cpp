@@ -64,4 +64,8 @@ QString unitLabelCaption(SpeedUnit unit) {
     return QStringLiteral("min/km");
 }
 
+bool colonTypedAsPoint(SpeedUnit unit) {
+    return unit == SpeedUnit::MinPerKm || unit == SpeedUnit::SecPer200m;
+}
+
 } // namespace kavren

@@ -14,5 +14,8 @@ SpeedUnit unitOfDiscipline(const QString &discipline);
 // Caption of the speed column (Label3) and of the unit label (Label21) for a unit.
 QString speedAxisCaption(SpeedUnit unit);
 QString unitLabelCaption(SpeedUnit unit);
+// Whether the unit's speeds are times written as minutes.seconds (min/km) or seconds (sec/200m),
+// where a typed ":" means the decimal point.
+bool colonTypedAsPoint(SpeedUnit unit);
 
 } // namespace kavren

@@ -2,6 +2,11 @@
 
 #include "io/database/server_address.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace kavren {
 
 PathParts splitAtLastSeparator(const QString &path) {
@@ -34,6 +39,25 @@ QString createBoxTextOf(const QString &line) {
         return withoutPassword(line.trimmed());
     const qsizetype point = line.indexOf(u'.');
     return point < 0 ? QString() : line.left(point);
+}
+
+QString suggestedNewDatabase(const QString &boxText, const QString &dataFolder) {
+    const QString text = boxText.trimmed();
+    if (isServerAddress(text))
+        return text;
+    const bool onDriveLetter = text.size() >= 2 && text[0].isLetter() && text[1] == u':';
+    const PathParts parts = splitAtLastSeparator(text);
+    if (!parts.folder.isEmpty() && !onDriveLetter)
+        return text;
+    // The default database is there already; a new one gets a name of its own.
+    const bool defaultName =
+        parts.fileName.isEmpty() || parts.fileName + QStringLiteral(".mdb") == DefaultDatabaseName;
+    const QString name = defaultName ? QStringLiteral("Horses") : parts.fileName;
+    const QString base = QDir(dataFolder).filePath(name);
+    QString suggestion = base;
+    for (int number = 2; QFileInfo::exists(suggestion + QStringLiteral(".mdb")); ++number)
+        suggestion = base + QString::number(number);
+    return suggestion;
 }
 
 CurrentDatabase serverDatabase(const QString &address, const QString &programFolder) {

@@ -35,6 +35,12 @@ CurrentDatabase databaseFromSettingsLine(const QString &line, const QString &pro
 // or a server address whole (without a password).
 QString createBoxTextOf(const QString &line);
 
+// What the create-database box suggests when it opens, for the text it holds: a server address
+// or a path in a folder of this system stays; a bare name, an empty box or a path on a drive
+// letter (written on another system) becomes a file of that name in the data folder ("Horses" for
+// none or for the default database), numbered on ("Horses2", ...) past a database already there.
+QString suggestedNewDatabase(const QString &boxText, const QString &dataFolder);
+
 // The current database on a server address: background pictures of its tests are looked up in
 // the program folder, and its name is the address's "host/dbname".
 CurrentDatabase serverDatabase(const QString &address, const QString &programFolder);

@@ -97,6 +97,9 @@ FileListPanel::FileListPanel(QWidget *area) : QGroupBox(area) {
     m_drives->setGeometry(8, 20, 200, 22);
     m_folders->setGeometry(8, 46, 200, 120);
     m_files->setGeometry(8, 170, 200, 120);
+    m_drives->setAccessibleName(tr("Drive"));
+    m_folders->setAccessibleName(tr("Folders"));
+    m_files->setAccessibleName(tr("Files"));
     connect(m_folders, &FolderListView::pathChanged, m_files, &FileListView::setPath);
     connect(m_drives, &QComboBox::textActivated, m_folders, &FolderListView::setPath);
     auto *close = new QPushButton(tr("Close"), this);

@@ -15,7 +15,7 @@ constexpr int ButtonHeight = 375;
 } // namespace
 
 CreateDatabasePanel::CreateDatabasePanel(QWidget *area, const QRect &geometry)
-    : QGroupBox(tr("Create Database (drive:\\folder\\name)"), area) {
+    : QGroupBox(tr("Create Database (folder/name or server address)"), area) {
     setObjectName(QStringLiteral("Frame5"));
     setGeometry(geometry);
     m_path = new QLineEdit(this);

@@ -1,5 +1,6 @@
 // The frame "Create Database" (Frame5): the path of a new database (Text55), typed as
-// drive:\folder\name or as a server address, with "Create" and "Close".
+// folder/name (the box suggests a file in the data folder) or as a server address, with "Create"
+// and "Close".
 #pragma once
 
 #include <QGroupBox>

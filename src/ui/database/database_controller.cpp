@@ -1,6 +1,7 @@
 #include "ui/database/database_controller.h"
 
 #include "domain/exercise/current_exercise.h"
+#include "domain/exercise/plausible_values.h"
 #include "io/database/database_queue.h"
 #include "io/database/server_address.h"
 #include "ui/common/file_list_panel.h"
@@ -113,6 +114,7 @@ bool DatabaseController::mayClose(bool askAboutUnsaved) {
 }
 
 void DatabaseController::openCreatePanel() {
+    m_createPanel->setPath(suggestedNewDatabase(m_createPanel->path(), m_programFolder));
     m_createPanel->open();
 }
 
@@ -489,6 +491,12 @@ bool DatabaseController::saveWork() {
     // Typed steps are written whole or not at all: nothing happens until the user has answered.
     const std::optional<int> heldSteps = stepsToSave(typed.steps, typed.hrOnly);
     if (!heldSteps)
+        return false;
+    // Values beyond what a horse can show are most likely slips: one question names them all.
+    const QStringList implausible =
+        implausibleFields(typed.steps, unitOfDiscipline(typed.discipline), typed.age, typed.maxHr);
+    if (!implausible.isEmpty() &&
+        !askYesDefaultNo(m_window, implausibleValuesQuestion(implausible)))
         return false;
     emit saveStarting();
     m_fileList->hide();

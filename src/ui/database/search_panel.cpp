@@ -50,6 +50,7 @@ void SearchPanel::buildCriteria() {
     m_values->setObjectName(QStringLiteral("Combo1"));
     m_values->setEditable(true);
     m_values->setGeometry(twipsRect(120, 1560, 3360, 315));
+    m_values->setAccessibleName(tr("Search value"));
     connect(m_values, &QComboBox::activated, this, &SearchPanel::valueChosen);
     m_listValues = new QPushButton(QStringLiteral("öppna arbete"), this);
     m_listValues->setObjectName(QStringLiteral("SSCommand8"));
@@ -60,6 +61,7 @@ void SearchPanel::buildCriteria() {
 void SearchPanel::buildResults() {
     m_resultList = new QListView(this);
     m_resultList->setObjectName(QStringLiteral("List1"));
+    m_resultList->setAccessibleName(tr("Tests found"));
     // Entries arrive sorted by their text (name, tab, date), equal texts in the order they were
     // saved; the list shows them in that order. Entries of one height let the view lay out any
     // number of them without measuring each.

@@ -4,6 +4,7 @@
 #include "domain/analysis/fit_problem.h"
 #include "domain/analysis/index_run.h"
 #include "domain/drawing/curve_plot.h"
+#include "domain/exercise/plausible_values.h"
 #include "ui/common/message_dialog.h"
 
 #include <QStatusBar>
@@ -36,6 +37,10 @@ void CalculationController::calculate() {
     // A fit that could not use the steps says why; its quality would describe the previous fit.
     if (m_fitQuality && !m_fitProblemShown)
         m_links.statusBar->showMessage(fitQualityMessage(*m_fitQuality));
+    // Values beyond what a horse can show are named first; nothing is changed for them.
+    if (const QStringList implausible = m_entry->implausibleFields(); !implausible.isEmpty())
+        m_links.statusBar->showMessage(implausibleValuesNote(implausible) + QStringLiteral("  ") +
+                                       m_links.statusBar->currentMessage());
     if (const auto comments = commentsAfterCalculate(m_test.importedFromFile, m_links.importNote()))
         m_entry->setComments(*comments);
 }

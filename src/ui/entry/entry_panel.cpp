@@ -1,15 +1,19 @@
 #include "ui/entry/entry_panel.h"
 
 #include "domain/exercise/numeric_text.h"
+#include "domain/exercise/plausible_values.h"
 #include "ui/common/twips.h"
 #include "ui/common/named_controls.h"
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -17,10 +21,12 @@ namespace kavren {
 
 namespace {
 
-// Turns a typed "," into "." before it reaches a step field.
+// Turns a typed "," into "." before it reaches a step field, and a typed ":" too in a field that
+// takes times (3:20 min/km means 3.20).
 class DecimalCommaFilter : public QObject {
 public:
-    using QObject::QObject;
+    DecimalCommaFilter(QObject *parent, std::function<bool(QObject *)> colonIsPoint)
+        : QObject(parent), m_colonIsPoint(std::move(colonIsPoint)) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
@@ -28,11 +34,14 @@ protected:
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
         auto *field = qobject_cast<QLineEdit *>(watched);
-        if (!field || key->text() != u",")
+        if (!field || (key->text() != u"," && (key->text() != u":" || !m_colonIsPoint(field))))
             return false;
         field->insert(QStringLiteral("."));
         return true;
     }
+
+private:
+    std::function<bool(QObject *)> m_colonIsPoint;
 };
 
 // Turns a typed lower-case letter a..z into its capital in the comments; å, ä, ö stay as typed.
@@ -67,6 +76,9 @@ constexpr IdentityField IdentityFields[] = {
 
 static_assert(std::size(IdentityFields) == std::size_t(HorseField::RestHr) + 1,
               "one identity field for each HorseField");
+
+// The property that tells a field holds an implausible value.
+constexpr char ImplausibleProperty[] = "implausible";
 
 constexpr int GridTop = 4230;
 constexpr int RowHeight = 300;
@@ -105,15 +117,20 @@ void EntryPanel::buildIdentity(QWidget *area) {
         namedControl<QLabel>(area, QStringLiteral("Caption") + name, QString::fromLatin1(f.caption),
                              twipsRect(60, top, 1100, FieldHeight));
         auto *field = namedControl<QLineEdit>(area, name, twipsRect(1200, top, 2100, FieldHeight));
+        field->setAccessibleName(QString::fromLatin1(f.caption));
         m_horse[std::size_t(&f - IdentityFields)] = field;
         top += 330;
     }
     connect(horseField(HorseField::MaxHr), &QLineEdit::textChanged, this,
             &EntryPanel::maxHrChanged);
+    for (HorseField judged : {HorseField::Age, HorseField::MaxHr})
+        connect(horseField(judged), &QLineEdit::textChanged, this,
+                &EntryPanel::markImplausibleValues);
     namedControl<QLabel>(area, QStringLiteral("CaptionText56"), tr("Comments"),
                          twipsRect(60, 6400, 1100, FieldHeight));
     m_comments = new QPlainTextEdit(area);
     m_comments->setObjectName(QStringLiteral("Text56"));
+    m_comments->setAccessibleName(tr("Comments"));
     m_comments->setGeometry(twipsRect(60, 6700, 3240, 1500));
     m_comments->installEventFilter(new CapitalLetterFilter(m_comments));
     // Tab leaves the comments rather than typing a tab into them.
@@ -139,7 +156,10 @@ void EntryPanel::buildGrid(QWidget *area) {
                          twipsRect(2070, captionTop, 630, captionHeight))
         ->setWordWrap(true);
 
-    auto *commaFilter = new DecimalCommaFilter(this);
+    auto *commaFilter = new DecimalCommaFilter(this, [this](QObject *field) {
+        return colonTypedAsPoint(m_unit()) &&
+               std::find(m_speed.begin(), m_speed.end(), field) != m_speed.end();
+    });
     for (int i = 0; i < StepRows; ++i) {
         const int top = GridTop + RowHeight * i;
         const QString row = QString::number(i + 1);
@@ -156,14 +176,21 @@ void EntryPanel::buildGrid(QWidget *area) {
         for (QLineEdit *field :
              {m_lactate[std::size_t(i)], m_hr[std::size_t(i)], m_speed[std::size_t(i)]})
             field->installEventFilter(commaFilter);
+        m_lactate[std::size_t(i)]->setAccessibleName(stepFieldCaption(PlausibleField::Lactate, i));
+        m_hr[std::size_t(i)]->setAccessibleName(stepFieldCaption(PlausibleField::HeartRate, i));
+        m_speed[std::size_t(i)]->setAccessibleName(stepFieldCaption(PlausibleField::Speed, i));
         for (QLineEdit *field :
              {m_lactate[std::size_t(i)], m_speed[std::size_t(i)], m_speedMs[std::size_t(i)]})
             keepDecimalPoints(field);
+        for (QLineEdit *field :
+             {m_lactate[std::size_t(i)], m_hr[std::size_t(i)], m_speed[std::size_t(i)]})
+            connect(field, &QLineEdit::textChanged, this, &EntryPanel::markImplausibleValues);
     }
     m_hr[StepRows] =
         namedControl<QLineEdit>(area, QStringLiteral("puls7"),
                                 twipsRect(720, GridTop + RowHeight * StepRows, 600, FieldHeight));
     m_hr[StepRows]->hide();
+    m_hr[StepRows]->setAccessibleName(tr("Spare heart rate"));
     protectComputedColumns();
     orderTabs();
 }
@@ -214,6 +241,48 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
     }
     m_disciplineLabel = namedControl<QLabel>(area, QStringLiteral("Label23"), QString(),
                                              twipsRect(2460, 3360, 840, FieldHeight));
+}
+
+void EntryPanel::setUnitSource(std::function<SpeedUnit()> unit) {
+    m_unit = std::move(unit);
+}
+
+namespace {
+
+// A field holding an implausible value gets a tinted background and the range as its tool tip.
+void markPlausibility(QLineEdit *field, PlausibleField kind, SpeedUnit unit) {
+    const bool implausible = isImplausible(kind, field->text(), unit);
+    if (field->property(ImplausibleProperty).toBool() == implausible)
+        return;
+    field->setProperty(ImplausibleProperty, implausible);
+    field->setToolTip(implausible
+                          ? EntryPanel::tr("Implausible value. %1").arg(plausibleRangeText(kind))
+                          : QString());
+    if (!implausible) {
+        field->setPalette(QPalette());
+        return;
+    }
+    QPalette tinted = field->palette();
+    tinted.setColor(QPalette::Base, QColor(255, 214, 214));
+    field->setPalette(tinted);
+}
+
+} // namespace
+
+void EntryPanel::markImplausibleValues() {
+    const SpeedUnit unit = m_unit();
+    for (std::size_t i = 0; i < StepRows; ++i) {
+        markPlausibility(m_lactate[i], PlausibleField::Lactate, unit);
+        markPlausibility(m_hr[i], PlausibleField::HeartRate, unit);
+        markPlausibility(m_speed[i], PlausibleField::Speed, unit);
+    }
+    markPlausibility(horseField(HorseField::Age), PlausibleField::Age, unit);
+    markPlausibility(horseField(HorseField::MaxHr), PlausibleField::MaxHeartRate, unit);
+}
+
+QStringList EntryPanel::implausibleFields() const {
+    return kavren::implausibleFields(steps(), m_unit(), horseField(HorseField::Age)->text(),
+                                     horseField(HorseField::MaxHr)->text());
 }
 
 void EntryPanel::setHeartRates(const QString &maxHr, const QString &restHr) {

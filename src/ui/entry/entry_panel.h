@@ -1,6 +1,7 @@
 // The entry controls of the test on screen: the horse's identity, the six step rows (lactate,
 // heart rate, speed, metres per second and the second speed column) and the five unit options.
-// Typed commas become points, comments are typed in capitals.
+// Typed commas become points (and a colon in a speed typed as a time), comments are typed in
+// capitals.
 #pragma once
 
 #include "domain/exercise/horse_identity.h"
@@ -10,8 +11,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -80,6 +83,14 @@ public:
     void showDiscipline(const QString &discipline);
     // The recovery option is enabled once it has been chosen.
     void enableRecoveryOption();
+    // The unit the speeds are typed in: in a unit of times a typed ":" becomes "." as "," does,
+    // and the speeds are judged after its conversion.
+    void setUnitSource(std::function<SpeedUnit()> unit);
+    // Marks every field whose value is implausible (a tool tip names its range) and unmarks the
+    // others; typing marks its own field, a change of unit needs this.
+    void markImplausibleValues();
+    // The fields whose values are implausible, by caption ("Lactate, step 1").
+    QStringList implausibleFields() const;
 
     HorseIdentity identity() const;
     // Writes every identity field; a field whose text stays the same is not changed.
@@ -122,6 +133,7 @@ private:
     QLabel *m_speedCaption = nullptr;
     QLabel *m_lactateCaption = nullptr;
     QLabel *m_disciplineLabel = nullptr;
+    std::function<SpeedUnit()> m_unit = [] { return SpeedUnit::NoUnit; };
 };
 
 // Replaces every "," of the field's text by "." whenever the text changes, keeping the cursor.

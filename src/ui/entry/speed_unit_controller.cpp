@@ -12,6 +12,7 @@ SpeedUnitController::SpeedUnitController(EntryPanel *entry, CurrentTest &test, Q
     : QObject(parent), m_entry(entry), m_test(test), m_tick(tick) {
     connect(m_tick, &QTimer::timeout, this, &SpeedUnitController::recalcTick);
     connect(m_entry, &EntryPanel::unitClicked, this, &SpeedUnitController::chooseUnit);
+    m_entry->setUnitSource([&test] { return test.speedUnit; });
 }
 
 void SpeedUnitController::chooseUnit(SpeedUnit unit) {
@@ -26,6 +27,7 @@ void SpeedUnitController::chooseUnit(SpeedUnit unit) {
     m_test.speedUnit = unit;
     m_test.discipline = disciplineOf(unit);
     m_entry->showSpeedCaption(speedAxisCaption(unit));
+    m_entry->markImplausibleValues();
     m_entry->focusFirstStep();
     m_tick->start();
 }
@@ -36,6 +38,8 @@ void SpeedUnitController::recalcTick() {
         m_entry->focusName();
     }
     m_entry->showDiscipline(m_test.discipline);
+    // A unit set with a loaded or imported test judges its speeds anew.
+    m_entry->markImplausibleValues();
     if (m_test.discipline.isEmpty())
         return;
     TestSteps steps = m_entry->steps();

@@ -52,9 +52,11 @@ StylePanel::StylePanel(QWidget *area) : QObject(area) {
     connectPreviews();
 }
 
-QLineEdit *StylePanel::addField(QWidget *frame, const char *name, int x, int y) {
+QLineEdit *StylePanel::addField(QWidget *frame, const char *name, int x, int y,
+                                const QString &accessibleName) {
     auto *edit = new QLineEdit(frame);
     edit->setObjectName(QString::fromLatin1(name));
+    edit->setAccessibleName(accessibleName);
     edit->setGeometry(x, y, FieldWidth, FieldHeight);
     m_fields.insert(edit->objectName(), edit);
     return edit;
@@ -94,37 +96,37 @@ void StylePanel::buildScreenFrame(QWidget *area) {
         addLabel(f, QStringLiteral(" Curve             1                         2  -  6"), 8, 20),
         QPalette::WindowText, TitleRed);
     setRole(addLabel(f, tr("Lactate"), 8, 42), QPalette::WindowText, RowBlue);
-    addField(f, "Text44", 96, 42);
+    addField(f, "Text44", 96, 42, tr("Screen: Lactate, curve 1, colour"));
     addSwatch(f, "Shape1", 136, 42);
-    addField(f, "Text43", 180, 42);
+    addField(f, "Text43", 180, 42, tr("Screen: Lactate, curves 2 - 6, colour"));
     addSwatch(f, "Shape2", 220, 42);
     m_heartRateCaption = addLabel(f, tr("Pulse"), 8, 66, "Label54");
     setRole(m_heartRateCaption, QPalette::WindowText, RowBlue);
-    addField(f, "Text45", 96, 66);
+    addField(f, "Text45", 96, 66, tr("Screen: Pulse, curve 1, colour"));
     addSwatch(f, "Shape3", 136, 66);
-    addField(f, "Text46", 180, 66);
+    addField(f, "Text46", 180, 66, tr("Screen: Pulse, curves 2 - 6, colour"));
     addSwatch(f, "Shape4", 220, 66);
     addLabel(f, tr("Width"), 48, 90);
-    addField(f, "Text22", 96, 90);
+    addField(f, "Text22", 96, 90, tr("Screen: Curve width"));
     addLabel(f, tr("Circles"), 8, 118);
     addLabel(f, tr("Size"), 66, 118);
-    addField(f, "Text23", 96, 118);
+    addField(f, "Text23", 96, 118, tr("Screen: Circles, size"));
     addLabel(f, tr("Width"), 140, 118);
-    addField(f, "Text24", 180, 118);
+    addField(f, "Text24", 180, 118, tr("Screen: Circles, width"));
     addLabel(f, tr("Helplines"), 8, 142);
     addLabel(f, tr("Width"), 140, 142);
-    addField(f, "Text25", 180, 142);
+    addField(f, "Text25", 180, 142, tr("Screen: Helplines, width"));
     addLabel(f, tr("Threshold"), 8, 170);
     addLabel(f, tr("Color(0-15)"), 96, 170);
-    addField(f, "Text41", 180, 170);
+    addField(f, "Text41", 180, 170, tr("Screen: Threshold, color (0-15)"));
     addSwatch(f, "Frame6", 220, 170);
     addLabel(f, tr("Background"), 8, 194);
     addLabel(f, tr("Color(0-15)"), 96, 194);
-    addField(f, "Text42", 180, 194);
+    addField(f, "Text42", 180, 194, tr("Screen: Background, color (0-15)"));
     addSwatch(f, "Frame8", 220, 194);
     addLabel(f, tr("Tempo axis"), 8, 218);
     addLabel(f, tr("Color(0-15)"), 96, 218);
-    addField(f, "Text59", 180, 218);
+    addField(f, "Text59", 180, 218, tr("Screen: Tempo axis, color (0-15)"));
     addSwatch(f, "Frame9", 220, 218);
     auto *close = new QPushButton(tr("Close"), f);
     close->setObjectName(QStringLiteral("Command12"));
@@ -139,47 +141,47 @@ void StylePanel::buildPrinterFrame(QWidget *area) {
     setRole(addLabel(f, tr("Curves"), 8, 18), QPalette::WindowText, TitleRed);
     setRole(addLabel(f, tr("Lactate"), 8, 40), QPalette::WindowText, RowBlue);
     addLabel(f, tr("Width"), 60, 40);
-    addField(f, "Text40", 100, 40);
+    addField(f, "Text40", 100, 40, tr("Printer: Lactate curve, width"));
     addLabel(f, tr("Color"), 142, 40, "Label35");
-    addField(f, "Text34", 180, 40);
-    addField(f, "Text47", 250, 40);
+    addField(f, "Text34", 180, 40, tr("Printer: Lactate curve 1, color"));
+    addField(f, "Text47", 250, 40, tr("Printer: Lactate curves 2 - 6, color"));
     setRole(addLabel(f, tr("Pulse"), 8, 64), QPalette::WindowText, RowBlue);
     addLabel(f, tr("Width"), 60, 64);
-    addField(f, "Text26", 100, 64);
+    addField(f, "Text26", 100, 64, tr("Printer: Pulse curve, width"));
     addLabel(f, tr("Color"), 142, 64, "Label31");
-    addField(f, "Text30", 180, 64);
-    addField(f, "Text48", 250, 64);
+    addField(f, "Text30", 180, 64, tr("Printer: Pulse curve 1, color"));
+    addField(f, "Text48", 250, 64, tr("Printer: Pulse curves 2 - 6, color"));
     addRule(f, 90);
 
     setRole(addLabel(f, tr("Marks"), 8, 98), QPalette::WindowText, TitleRed);
     addLabel(f, tr("Size"), 60, 98);
-    addField(f, "Text27", 100, 98);
+    addField(f, "Text27", 100, 98, tr("Printer: Marks, size"));
     addLabel(f, tr("Width"), 142, 98);
-    addField(f, "Text28", 180, 98);
+    addField(f, "Text28", 180, 98, tr("Printer: Marks, width"));
     addLabel(f, tr("Type(0-8)"), 222, 98, "Label33");
-    addField(f, "Text32", 284, 98);
+    addField(f, "Text32", 284, 98, tr("Printer: Marks, type (0-8)"));
     addLabel(f, tr("Color(lactate)"), 8, 124, "Label32");
-    addField(f, "Text31", 100, 124);
+    addField(f, "Text31", 100, 124, tr("Printer: Marks, color (lactate)"));
     addLabel(f, tr("Fill color"), 142, 124, "Label38");
-    addField(f, "Text37", 210, 124);
+    addField(f, "Text37", 210, 124, tr("Printer: Marks, fill color (lactate)"));
     addLabel(f, tr("Color(Hr)"), 8, 148, "Label36");
-    addField(f, "Text35", 100, 148);
+    addField(f, "Text35", 100, 148, tr("Printer: Marks, color (Hr)"));
     addLabel(f, tr("Fill color"), 142, 148, "Label37");
-    addField(f, "Text36", 210, 148);
+    addField(f, "Text36", 210, 148, tr("Printer: Marks, fill color (Hr)"));
     addRule(f, 174);
 
     setRole(addLabel(f, tr("Lactate lines"), 8, 182), QPalette::WindowText, TitleRed);
     addLabel(f, tr("Width"), 100, 182);
-    addField(f, "Text38", 142, 182);
+    addField(f, "Text38", 142, 182, tr("Printer: Lactate lines, width"));
     addLabel(f, tr("Color(0-15)"), 184, 182, "Label41");
-    addField(f, "Text39", 260, 182);
+    addField(f, "Text39", 260, 182, tr("Printer: Lactate lines, color (0-15)"));
     addRule(f, 208);
 
     setRole(addLabel(f, tr("Help lines"), 8, 216), QPalette::WindowText, TitleRed);
     addLabel(f, tr("Width"), 100, 216);
-    addField(f, "Text29", 142, 216);
+    addField(f, "Text29", 142, 216, tr("Printer: Help lines, width"));
     addLabel(f, tr("Color(0-15)"), 184, 216, "Label34");
-    addField(f, "Text33", 260, 216);
+    addField(f, "Text33", 260, 216, tr("Printer: Help lines, color (0-15)"));
 
     m_printerClose = new QPushButton(tr("Close"), f);
     m_printerClose->setObjectName(QStringLiteral("Command13"));

@@ -69,7 +69,9 @@ private:
     QLineEdit *field(const QString &name) const;
     void buildScreenFrame(QWidget *area);
     void buildPrinterFrame(QWidget *area);
-    QLineEdit *addField(QWidget *frame, const char *name, int x, int y);
+    // A style field, named for screen readers by its frame, row and column captions.
+    QLineEdit *addField(QWidget *frame, const char *name, int x, int y,
+                        const QString &accessibleName);
     QLabel *addLabel(QWidget *frame, const QString &text, int x, int y, const char *name = nullptr);
     QFrame *addSwatch(QWidget *frame, const char *name, int x, int y);
     void addRule(QWidget *frame, int y);

@@ -91,7 +91,6 @@ private:
     void connectCalculation();
     void connectReport();
     void connectImportAndLink();
-    void runHelp();
 
     kavren::Clock m_clock;
     kavren::CurrentTest m_test;

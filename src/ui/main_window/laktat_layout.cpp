@@ -15,15 +15,13 @@
 #include "ui/graph/cursor_readout_panel.h"
 #include "ui/graph/graph_widget.h"
 #include "ui/graph/style_panel.h"
+#include "ui/help/help_controller.h"
 #include "ui/main_window/main_menu.h"
 #include "ui/remote_link/link_controller.h"
 #include "ui/threshold/threshold_panel.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -50,8 +48,6 @@ constexpr int MinimumGraphHeightTwips = 300;
 // Room for the title bar of the maximised window, which the toolkit knows only once it is shown.
 constexpr int TitleBarAllowance = 30;
 
-const QString TutorialProgram = QStringLiteral("eBookTutorial.exe");
-
 } // namespace
 
 void Laktat::buildWindow() {
@@ -66,6 +62,7 @@ void Laktat::buildWindow() {
     QFont font = area->font();
     font.setPointSizeF(DesignFontPoints);
     area->setFont(font);
+    scroller->setAccessibleName(tr("Test entry and graph"));
     setCentralWidget(scroller);
     statusBar()->setObjectName(QStringLiteral("laktatStatus"));
 
@@ -78,7 +75,7 @@ void Laktat::buildWindow() {
     buildCommands(area);
     auto *menu = new MainMenu(menuBar(), [this] { return m_test.hrOnly; });
     menu->connectTo({m_report, m_styles, m_calculation, m_background, m_databaseCtl, m_link,
-                     m_import, [this] { runHelp(); }});
+                     m_import, new HelpController(this, m_programFolder)});
     connect(menu->exportComparisonCsv, &QAction::triggered, this, [this] {
         const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
         statusBar()->showMessage(m_csvExport->exportContent(
@@ -283,10 +280,4 @@ void Laktat::connectImportAndLink() {
     connect(import, &ImportController::stepsTakenOver, screen, &TestScreen::takeImportedSteps);
     connect(import, &ImportController::calculationDue, m_calculation,
             &CalculationController::calculate);
-}
-
-void Laktat::runHelp() {
-    const QString tutorial = QDir(m_programFolder).filePath(TutorialProgram);
-    if (!QFileInfo(tutorial).isFile() || !QProcess::startDetached(tutorial, {}, m_programFolder))
-        showMessage(this, tr("The tutorial program is not installed."));
 }

@@ -4,6 +4,7 @@
 #include "ui/entry/calculation_controller.h"
 #include "ui/graph/background_panel.h"
 #include "ui/graph/style_panel.h"
+#include "ui/help/help_controller.h"
 #include "ui/hrm_import/import_controller.h"
 #include "ui/remote_link/link_controller.h"
 #include "ui/report/report_panel.h"
@@ -73,7 +74,9 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     clinicReport = addNamedAction(report, "clinicReport", tr("Clinic report..."));
     clinicDetails = addNamedAction(report, "clinicDetails", tr("Clinic details..."));
     addNamedAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
-    help = addNamedAction(bar, "Help", tr(" Help"));
+    QMenu *help = addNamedMenu(bar, "Help", tr(" Help"));
+    manual = addNamedAction(help, "manual", tr("User manual"));
+    about = addNamedAction(help, "about", tr("About Kavren"));
 }
 
 void MainMenu::connectTo(const MenuTargets &to) {
@@ -100,7 +103,8 @@ void MainMenu::connectTo(const MenuTargets &to) {
     connect(pdf, &QAction::triggered, to.report, &ReportPanel::saveAsPdf);
     connect(clinicReport, &QAction::triggered, to.report, &ReportPanel::showClinicReport);
     connect(clinicDetails, &QAction::triggered, to.report, &ReportPanel::editClinicDetails);
-    connect(help, &QAction::triggered, this, to.help);
+    connect(manual, &QAction::triggered, to.help, &HelpController::showManual);
+    connect(about, &QAction::triggered, to.help, &HelpController::showAbout);
 }
 
 } // namespace kavren

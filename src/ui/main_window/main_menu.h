@@ -15,6 +15,7 @@ namespace kavren {
 class BackgroundPanel;
 class CalculationController;
 class DatabaseController;
+class HelpController;
 class ImportController;
 class LinkController;
 class ReportPanel;
@@ -29,7 +30,7 @@ struct MenuTargets {
     DatabaseController *database = nullptr;
     LinkController *link = nullptr;
     ImportController *import = nullptr;
-    std::function<void()> help;
+    HelpController *help = nullptr;
 };
 
 class MainMenu : public QObject {
@@ -59,7 +60,8 @@ public:
     QAction *pdf = nullptr;                  // pdfReport "Report" > "Save as PDF..."
     QAction *clinicReport = nullptr;         // clinicReport "Report" > "Clinic report..."
     QAction *clinicDetails = nullptr;        // clinicDetails "Report" > "Clinic details..."
-    QAction *help = nullptr;                 // Help " Help"
+    QAction *manual = nullptr;               // manual " Help" > "User manual"
+    QAction *about = nullptr;                // about " Help" > "About Kavren"
 };
 
 } // namespace kavren

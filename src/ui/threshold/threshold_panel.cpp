@@ -41,12 +41,15 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
     const int row = 330;
     namedControl<QLabel>(frame, nullptr, tr("Speed"), twipsRect(120, 300, 900, 285));
     m_speed = namedControl<QLineEdit>(frame, "Text3", twipsRect(1080, 300, 900, 285));
+    m_speed->setAccessibleName(tr("Threshold speed (meter/sec)"));
     m_unitCaptions[0] =
         namedControl<QLabel>(frame, "Label19", tr("meter/sec"), twipsRect(2040, 300, 1400, 285));
     namedControl<QLabel>(frame, nullptr, tr("Hr"), twipsRect(120, 300 + row, 900, 285));
     m_hr = namedControl<QLineEdit>(frame, "Text2", twipsRect(1080, 300 + row, 900, 285));
+    m_hr->setAccessibleName(tr("Threshold Hr"));
     namedControl<QLabel>(frame, nullptr, tr("Lactate"), twipsRect(120, 300 + 2 * row, 900, 285));
     m_lactate = namedControl<QLineEdit>(frame, "Text1", twipsRect(1080, 300 + 2 * row, 900, 285));
+    m_lactate->setAccessibleName(tr("Threshold lactate"));
     m_pace =
         namedControl<QLabel>(frame, "Label18", QString(), twipsRect(120, 300 + 3 * row, 900, 285));
     m_paceUnit = namedControl<QLabel>(frame, "Label21", tr("min/km"),
@@ -69,10 +72,12 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
     m_hrSlider->setRange(120, 240);
     m_hrSlider->setValue(120);
     m_hrSlider->setGeometry(twipsRect(2040, 300 + row, 1440, 285));
+    m_hrSlider->setAccessibleName(tr("Threshold Hr slider"));
     m_lactateSlider = new QSlider(Qt::Horizontal, frame);
     m_lactateSlider->setObjectName(QStringLiteral("Slider2"));
     m_lactateSlider->setRange(0, 120);
     m_lactateSlider->setGeometry(twipsRect(2040, 300 + 2 * row, 1440, 285));
+    m_lactateSlider->setAccessibleName(tr("Threshold lactate slider"));
 
     connect(m_speed, &QLineEdit::textChanged, this, &ThresholdPanel::speedChanged);
     connect(m_hr, &QLineEdit::textChanged, this, &ThresholdPanel::hrChanged);
@@ -94,7 +99,6 @@ void ThresholdPanel::buildFrame(QWidget *area, const QRect &rect) {
         if (action != QAbstractSlider::SliderMove)
             lactateSliderScrolled(m_lactateSlider->sliderPosition());
     });
-    m_speed->installEventFilter(this);
     m_hr->installEventFilter(this);
     m_hrSlider->installEventFilter(this);
     m_lactateSlider->installEventFilter(this);
@@ -120,6 +124,7 @@ void ThresholdPanel::buildZones(QWidget *area, const QRect &rect) {
                                          twipsRect(1200 + 4 * 1400, 660, 1300, 285));
     namedControl<QLabel>(zones, nullptr, tr("%"), twipsRect(120, 360, 300, 285));
     m_percentage = namedControl<QLineEdit>(zones, "Text58", twipsRect(420, 360, 600, 285));
+    m_percentage->setAccessibleName(tr("Recovery, % of the zones"));
     connect(m_percentage, &QLineEdit::textChanged, this, &ThresholdPanel::percentageChanged);
 }
 
@@ -130,10 +135,6 @@ bool ThresholdPanel::eventFilter(QObject *watched, QEvent *event) {
         QMetaObject::invokeMethod(
             this, [this, hrSlider] { emit sliderReleased(hrSlider); }, Qt::QueuedConnection);
         return false;
-    }
-    if (watched == m_speed && event->type() == QEvent::MouseButtonPress) {
-        m_hr->setFocus();
-        return true;
     }
     if (watched == m_hr && event->type() == QEvent::MouseButtonDblClick) {
         if (const auto lactate = lactateAtSpeed(readNumber(m_speed->text()), m_test.fit))

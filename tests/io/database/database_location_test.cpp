@@ -2,6 +2,10 @@
 #include "io/database/database_location.h"
 #include "support/qt_printers.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace kavren;
@@ -42,4 +46,26 @@ TEST(DatabaseLocation, TheCreateBoxShowsTheLineUpToItsFirstPoint) {
     EXPECT_EQ(createBoxTextOf("/home/vet/v1.2/Spring.mdb"), "/home/vet/v1");
     EXPECT_EQ(createBoxTextOf("C:\\Horses\\Stable1"), "");
     EXPECT_EQ(createBoxTextOf(""), "");
+}
+
+// "Create Database" suggests a file of the data folder in place of a bare name or a path on a
+// drive letter, numbered past a database that is already there.
+TEST(DatabaseLocation, TheCreateBoxSuggestsAFileInTheDataFolder) {
+    QTemporaryDir data;
+    const QString folder = data.path();
+    const std::pair<QString, QString> cases[] = {
+        {"", folder + "/Horses"},
+        {"Start", folder + "/Horses"},
+        {"Spring", folder + "/Spring"},
+        {"C:\\Tests\\Stable1", folder + "/Stable1"},
+        {"/media/stick/Stable1", "/media/stick/Stable1"},
+        {"postgresql://vet@clinic/horses", "postgresql://vet@clinic/horses"},
+    };
+    for (const auto &[box, suggested] : cases)
+        EXPECT_EQ(suggestedNewDatabase(box, folder), suggested) << box.toStdString();
+    for (const char *taken : {"Horses.mdb", "Horses2.mdb"}) {
+        QFile file(QDir(folder).filePath(taken));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(suggestedNewDatabase("", folder), folder + "/Horses3");
 }

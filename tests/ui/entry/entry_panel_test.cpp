@@ -1,11 +1,14 @@
 // The entry panel's typed interface: each identity field is the control of its name, the heart
 // rates of an imported file go to their own fields, and a new maximum heart rate is announced.
 #include "ui/entry/entry_panel.h"
+#include "support/typing.h"
 
 #include <QLineEdit>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace kavren;
 
@@ -71,4 +74,68 @@ TEST(EntryPanel, ATestIsOnScreenWhenTheFirstStepHoldsLactateOrHeartRate) {
         area.findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QStringLiteral("1"));
         EXPECT_EQ(panel.firstStepTyped(), onScreen) << name;
     }
+}
+
+namespace {
+
+struct TypedEntry : ::testing::Test {
+    TypedEntry() {
+        panel.setUnitSource([this] { return unit; });
+    }
+    QLineEdit *field(const char *name) {
+        return area.findChild<QLineEdit *>(QString::fromLatin1(name));
+    }
+    void typeInto(const char *name, const QString &text) {
+        field(name)->clear();
+        kavren::testing::typeText(field(name), text);
+    }
+    QWidget area;
+    EntryPanel panel{&area};
+    SpeedUnit unit = SpeedUnit::MinPerKm;
+};
+
+} // namespace
+
+// A speed typed as a time takes ":" for the point, as it takes ","; other fields and units keep it.
+TEST_F(TypedEntry, AColonInASpeedTypedAsATimeBecomesAPoint) {
+    const std::tuple<SpeedUnit, const char *, const char *> cases[] = {
+        {SpeedUnit::MinPerKm, "temp1", "3.20"},     {SpeedUnit::SecPer200m, "temp6", "3.20"},
+        {SpeedUnit::KmPerHour, "temp1", "3:20"},    {SpeedUnit::MetrePerMin, "temp2", "3:20"},
+        {SpeedUnit::RecoveryTime, "temp1", "3:20"}, {SpeedUnit::MinPerKm, "lakt1", "3:20"},
+        {SpeedUnit::MinPerKm, "puls1", "3:20"}};
+    for (const auto &[typedUnit, name, shown] : cases) {
+        unit = typedUnit;
+        typeInto(name, "3:20");
+        EXPECT_EQ(field(name)->text(), shown) << name << " in unit " << int(typedUnit);
+    }
+}
+
+// An implausible value is marked with its range and nothing is changed; a plausible one, or a
+// change of unit that makes the speed plausible, takes the mark away.
+TEST_F(TypedEntry, ImplausibleValuesAreMarkedWithTheirRangeAndKeptAsTyped) {
+    const auto marked = [this](const char *name) {
+        return field(name)->property("implausible").toBool();
+    };
+    unit = SpeedUnit::KmPerHour;
+    typeInto("lakt1", "99999");
+    typeInto("puls2", "99999999");
+    typeInto("temp3", "5"); // 1.38 m/s
+    typeInto("Text21", "90");
+    EXPECT_TRUE(marked("lakt1"));
+    EXPECT_EQ(field("lakt1")->text(), "99999");
+    EXPECT_TRUE(field("lakt1")->toolTip().contains("up to 40 mmol/l"));
+    EXPECT_TRUE(marked("puls2"));
+    EXPECT_TRUE(field("puls2")->toolTip().contains("20 to 300 b/min"));
+    EXPECT_FALSE(marked("temp3"));
+    EXPECT_TRUE(marked("Text21"));
+    EXPECT_EQ(panel.implausibleFields(),
+              (QStringList{"Max Hr", "Lactate, step 1", "Heart rate, step 2"}));
+
+    unit = SpeedUnit::SecPer200m; // 5 s per 200 m is 40 m/s
+    panel.markImplausibleValues();
+    EXPECT_TRUE(marked("temp3"));
+    EXPECT_TRUE(field("temp3")->toolTip().contains("above 0 to 25 m/s"));
+    typeInto("lakt1", "4.5");
+    EXPECT_FALSE(marked("lakt1"));
+    EXPECT_EQ(field("lakt1")->toolTip(), "");
 }

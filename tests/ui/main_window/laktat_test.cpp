@@ -354,3 +354,19 @@ TEST_F(LaktatTest, StartUpColoursTheHeartRateRowWithTheHeartRateColour) {
     // Colour 4 of the shipped settings.
     EXPECT_EQ(control<QLabel>("Label54")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
 }
+
+TEST_F(LaktatTest, HelpAboutNamesTheDataFolderInUse) {
+    ProgramFolder folder;
+    start(folder);
+    MessageLog log;
+    control<QAction>("about")->trigger();
+    ASSERT_EQ(log.texts().size(), 1);
+    EXPECT_TRUE(log.texts()[0].contains(folder.path())) << log.texts()[0].toStdString();
+}
+
+TEST_F(LaktatTest, CreateDatabaseSuggestsAFileInTheDataFolder) {
+    ProgramFolder folder;
+    start(folder);
+    control<QAction>("creat")->trigger();
+    EXPECT_EQ(text("Text55"), folder.path() + "/Horses");
+}

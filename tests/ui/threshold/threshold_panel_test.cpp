@@ -2,8 +2,10 @@
 // leave, what a recovery unit disables, and the training zones that follow a maximum heart rate.
 #include "ui/threshold/threshold_panel.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSlider>
 #include <QWidget>
 
@@ -116,4 +118,17 @@ TEST_F(ThresholdPanelTest, PaceAndZoneTextsAreWhatThePanelShows) {
     const auto zones = panel->zoneTexts();
     EXPECT_EQ(zones[0].trimmed(), "100-120");
     EXPECT_EQ(zones[4].trimmed(), "181-200"); // floor of 0.9 · 200, plus one, to the maximum
+}
+
+// A click on the threshold speed puts the cursor there, so that a speed can be typed.
+TEST_F(ThresholdPanelTest, AClickOnTheSpeedPutsTheCursorIntoTheSpeed) {
+    area.show();
+    area.activateWindow();
+    QApplication::setActiveWindow(&area);
+    auto *speed = area.findChild<QLineEdit *>(QStringLiteral("Text3"));
+    const QPointF inside(speed->rect().center());
+    QMouseEvent press(QEvent::MouseButtonPress, inside, speed->mapToGlobal(inside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(speed, &press);
+    EXPECT_EQ(area.focusWidget(), speed);
 }
