@@ -24,7 +24,6 @@ class QTimer;
 namespace kavren {
 class BackgroundPanel;
 class ComparisonPanel;
-class CsvExportDialog;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
@@ -116,7 +115,6 @@ private:
     kavren::ComparisonPanel *m_comparison = nullptr;
     kavren::LinkController *m_link = nullptr;
     kavren::ImportController *m_import = nullptr;
-    kavren::CsvExportDialog *m_csvExport = nullptr;
     kavren::DatabaseController *m_databaseCtl = nullptr;
     kavren::ReportPanel *m_report = nullptr;
     kavren::CalculationController *m_calculation = nullptr;

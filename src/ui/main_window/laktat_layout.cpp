@@ -76,11 +76,8 @@ void Laktat::buildWindow() {
     auto *menu = new MainMenu(menuBar(), [this] { return m_test.hrOnly; });
     menu->connectTo({m_report, m_styles, m_calculation, m_background, m_databaseCtl, m_link,
                      m_import, new HelpController(this, m_programFolder)});
-    connect(menu->exportComparisonCsv, &QAction::triggered, this, [this] {
-        const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
-        statusBar()->showMessage(m_csvExport->exportContent(
-            {{}, &m_analysis.comparison, &m_percent, recovery, CsvTable::Comparison}));
-    });
+    connect(menu->exportComparisonCsv, &QAction::triggered, m_screen,
+            &TestScreen::exportComparison);
     connectDatabase();
     connectCalculation();
     connectReport();
@@ -161,11 +158,21 @@ void Laktat::buildFeatures(QWidget *area) {
     sources.dataFolder = m_programFolder;
     m_report = new ReportPanel(sources, this);
     new CursorReadoutPanel(m_graph, m_analysis.pointTable, freezeChecked);
-    m_csvExport = new CsvExportDialog(this);
 
-    m_screen->features = {m_entry,  m_threshold,   m_comparison, m_graph,
-                          m_styles, m_background,  m_fileList,   m_databaseCtl,
-                          m_import, m_calculation, m_units,      m_recalcTimer};
+    m_screen->features = {m_entry,
+                          m_threshold,
+                          m_comparison,
+                          m_graph,
+                          m_styles,
+                          m_background,
+                          m_fileList,
+                          m_databaseCtl,
+                          m_import,
+                          m_calculation,
+                          m_units,
+                          m_recalcTimer,
+                          new CsvExportDialog(this),
+                          statusBar()};
 }
 
 void Laktat::buildCommands(QWidget *area) {
@@ -226,14 +233,8 @@ void Laktat::connectDatabase() {
     connect(database, &DatabaseController::testSaved, screen, &TestScreen::takeSavedMoment);
     connect(database, &DatabaseController::readyToClose, this, &QWidget::close);
     // "Export to CSV...": the listed tests and the comparison table as shown.
-    connect(database, &DatabaseController::listedTestsRead, this,
-            [this](const SearchResult &listed) {
-                const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
-                const QString message = m_csvExport->exportContent(
-                    {listed.rows, &m_analysis.comparison, &m_percent, recovery});
-                if (!message.isEmpty())
-                    statusBar()->showMessage(message);
-            });
+    connect(database, &DatabaseController::listedTestsRead, m_screen,
+            &TestScreen::exportListedTests);
     connect(m_entry, &EntryPanel::trainerLeftByTab, m_screen,
             [this] { m_screen->moveOnFromTrainer(m_saveButton); });
 }

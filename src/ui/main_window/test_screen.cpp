@@ -4,6 +4,7 @@
 #include "domain/drawing/curve_plot.h"
 #include "ui/common/file_list_panel.h"
 #include "ui/comparison/comparison_panel.h"
+#include "ui/comparison/csv_export_dialog.h"
 #include "ui/database/database_controller.h"
 #include "ui/entry/calculation_controller.h"
 #include "ui/entry/entry_panel.h"
@@ -18,6 +19,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWidget>
 
@@ -116,6 +118,20 @@ void TestScreen::chooseUnit(SpeedUnit unit) {
 void TestScreen::selectMinPerKm() {
     features.entry->checkUnit(SpeedUnit::MinPerKm);
     chooseUnit(SpeedUnit::MinPerKm);
+}
+
+void TestScreen::exportListedTests(const SearchResult &listed) {
+    const bool recovery = m_model.test.speedUnit == SpeedUnit::RecoveryTime;
+    const QString message = features.csvExport->exportContent(
+        {listed.rows, &m_model.analysis.comparison, &m_model.percent, recovery});
+    if (!message.isEmpty())
+        features.statusBar->showMessage(message);
+}
+
+void TestScreen::exportComparison() {
+    const bool recovery = m_model.test.speedUnit == SpeedUnit::RecoveryTime;
+    features.statusBar->showMessage(features.csvExport->exportContent(
+        {{}, &m_model.analysis.comparison, &m_model.percent, recovery, CsvTable::Comparison}));
 }
 
 void TestScreen::showUnit(SpeedUnit unit) {

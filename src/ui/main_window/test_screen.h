@@ -22,6 +22,7 @@
 
 #include <vector>
 
+class QStatusBar;
 class QTimer;
 class QWidget;
 
@@ -30,6 +31,7 @@ namespace kavren {
 class BackgroundPanel;
 class CalculationController;
 class ComparisonPanel;
+class CsvExportDialog;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
@@ -61,6 +63,8 @@ struct ScreenFeatures {
     CalculationController *calculation = nullptr;
     SpeedUnitController *units = nullptr;
     QTimer *recalcTimer = nullptr; // the unit conversion tick
+    CsvExportDialog *csvExport = nullptr;
+    QStatusBar *statusBar = nullptr;
 };
 
 class TestScreen : public QObject {
@@ -97,6 +101,10 @@ public:
     // A speed unit chosen by the program, as a click on its option would.
     void chooseUnit(SpeedUnit unit);
     void selectMinPerKm();
+    // "Export to CSV..." of the tests listed, and the comparison table as shown as a file of its
+    // own; the status bar tells how the export went.
+    void exportListedTests(const SearchResult &listed);
+    void exportComparison();
     // The unit chosen (by a click or by the program) as the threshold frame and the table show it.
     void showUnit(SpeedUnit unit);
     // Leaving the trainer field by Tab goes on to "Save work" for an imported test, else to the
