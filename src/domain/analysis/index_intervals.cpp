@@ -110,6 +110,7 @@ IndexEstimate inversePrediction(const StraightLine &line, double level) {
     // 5 % level; only then is the interval a bounded one.
     const double g = *t * *t * line.residualVariance / (line.slope * line.slope * line.sxx);
     if (!(g < 1)) {
+        estimate.unbounded = true;
         estimate.reason = text("the interval is unbounded: the slope is not clearly different "
                                "from zero");
         return estimate;
@@ -142,6 +143,7 @@ IndexEstimate heartRateAtSpeed(const StraightLine &hrLine, const IndexEstimate &
     estimate.value = roundHalfEven(hr);
     estimate.standardError = se;
     if (!speed.bounded()) {
+        estimate.unbounded = speed.unbounded;
         estimate.reason = speed.reason;
         return estimate;
     }
@@ -240,44 +242,94 @@ QString stepsText(int steps) {
 
 } // namespace
 
-QString speedEstimateText(const QString &name, const IndexEstimate &estimate,
-                          const QString &discipline) {
+namespace {
+
+QString unboundedText(const IndexEstimate &estimate, bool withReason) {
+    if (!estimate.unbounded)
+        return text("95 % CI not available: %1").arg(estimate.reason);
+    return withReason ? text("95 % CI unbounded: the slope is not clearly different from zero")
+                      : text("95 % CI unbounded");
+}
+
+QString speedIntervalText(const IndexEstimate &estimate, const QString &discipline,
+                          bool withReason) {
+    if (!estimate.bounded())
+        return unboundedText(estimate, withReason);
+    const auto upper = speedText(discipline, *estimate.upper);
+    const auto lower = speedText(discipline, *estimate.lower);
+    if (!upper)
+        return text("95 % CI not available: it lies below zero speed");
+    if (!lower)
+        return paceUnit(discipline) ? text("95 % CI %1 or slower").arg(*upper)
+                                    : text("95 % CI up to %1").arg(*upper);
+    return text("95 % CI %1–%2")
+        .arg(paceUnit(discipline) ? *upper : *lower, paceUnit(discipline) ? *lower : *upper);
+}
+
+QString hrIntervalText(const IndexEstimate &estimate, bool withReason) {
+    if (!estimate.bounded())
+        return unboundedText(estimate, withReason);
+    return text("95 % CI %1–%2")
+        .arg(writeNumber(roundHalfEven(*estimate.lower)),
+             writeNumber(roundHalfEven(*estimate.upper)));
+}
+
+std::optional<QString> speedValueText(const IndexEstimate &estimate, const QString &discipline) {
     const auto value = estimate.value ? speedText(discipline, *estimate.value) : std::nullopt;
     if (!value)
-        return text("%1 not available: %2")
-            .arg(name, estimate.reason.isEmpty() ? text("no positive speed") : estimate.reason);
-    const QString unit = disciplineSpeedUnit(discipline);
-    QString interval;
-    if (!estimate.bounded()) {
-        interval = text("95 % CI unbounded: the slope is not clearly different from zero");
-    } else {
-        const auto upper = speedText(discipline, *estimate.upper);
-        const auto lower = speedText(discipline, *estimate.lower);
-        if (!upper)
-            interval = text("95 % CI not available: it lies below zero speed");
-        else if (!lower)
-            interval = paceUnit(discipline) ? text("95 % CI %1 or slower").arg(*upper)
-                                            : text("95 % CI up to %1").arg(*upper);
-        else
-            interval = text("95 % CI %1–%2")
-                           .arg(paceUnit(discipline) ? *upper : *lower,
-                                paceUnit(discipline) ? *lower : *upper);
-    }
-    return QStringLiteral("%1 %2 %3, %4, %5")
-        .arg(name, *value, unit, interval, stepsText(estimate.steps));
+        return std::nullopt;
+    return *value + u' ' + disciplineSpeedUnit(discipline);
+}
+
+QString notAvailable(const QString &name, const IndexEstimate &estimate) {
+    return text("%1 not available: %2")
+        .arg(name, estimate.reason.isEmpty() ? text("no positive speed") : estimate.reason);
+}
+
+} // namespace
+
+QString speedEstimateText(const QString &name, const IndexEstimate &estimate,
+                          const QString &discipline) {
+    const auto value = speedValueText(estimate, discipline);
+    if (!value)
+        return notAvailable(name, estimate);
+    return QStringLiteral("%1 %2, %3, %4")
+        .arg(name, *value, speedIntervalText(estimate, discipline, true),
+             stepsText(estimate.steps));
 }
 
 QString heartRateEstimateText(const QString &name, const IndexEstimate &estimate) {
     if (!estimate.value)
-        return text("%1 not available: %2").arg(name, estimate.reason);
-    const QString interval =
-        estimate.bounded()
-            ? text("95 % CI %1–%2")
-                  .arg(writeNumber(roundHalfEven(*estimate.lower)),
-                       writeNumber(roundHalfEven(*estimate.upper)))
-            : text("95 % CI unbounded: the slope is not clearly different from zero");
+        return notAvailable(name, estimate);
     return QStringLiteral("%1 %2 b/min, %3, %4")
-        .arg(name, writeNumber(*estimate.value), interval, stepsText(estimate.steps));
+        .arg(name, writeNumber(*estimate.value), hrIntervalText(estimate, true),
+             stepsText(estimate.steps));
+}
+
+QStringList intervalStatusParts(const TestIntervals &intervals, const QString &discipline) {
+    QStringList parts;
+    const auto speed = [&](const QString &name, const IndexEstimate &estimate) {
+        if (const auto value = speedValueText(estimate, discipline))
+            parts << QStringLiteral("%1 %2 (%3)")
+                         .arg(name, *value, speedIntervalText(estimate, discipline, false));
+    };
+    const auto hr = [&](const QString &name, const IndexEstimate &estimate) {
+        if (estimate.value)
+            parts << QStringLiteral("%1 %2 b/min (%3)")
+                         .arg(name, writeNumber(*estimate.value), hrIntervalText(estimate, false));
+    };
+    speed(QStringLiteral("VLa2"), intervals.vla2);
+    speed(QStringLiteral("VLa4"), intervals.vla4);
+    speed(QStringLiteral("V200"), intervals.v200);
+    for (const LevelEstimates &level : intervals.levels) {
+        speed(levelName(u"VLa", level.lactate), level.speed);
+        hr(levelName(u"Hr", level.lactate), level.hr);
+    }
+    return parts;
+}
+
+QString levelName(QStringView prefix, double lactate) {
+    return prefix.toString() + writeNumber(lactate);
 }
 
 std::optional<double> changeZ(const IndexEstimate &compared, const IndexEstimate &reference) {

@@ -12,6 +12,7 @@
 #include "domain/analysis/curve_fitting.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -46,6 +47,7 @@ struct IndexEstimate {
     std::optional<double> value;         // the index; nothing when it is not available
     std::optional<double> lower, upper;  // the 95 % interval; nothing when it is unbounded
     std::optional<double> standardError; // by the delta method
+    bool unbounded = false;              // Fieller's interval has no bounds
     int steps = 0;                       // the steps of the fit
     QString reason; // why the value or its interval is not available; empty when both are
 
@@ -92,6 +94,14 @@ QString speedEstimateText(const QString &name, const IndexEstimate &estimate,
                           const QString &discipline);
 // "Hr4 172 b/min, 95 % CI 165–179, 5 steps".
 QString heartRateEstimateText(const QString &name, const IndexEstimate &estimate);
+
+// The indices with their intervals for the status bar after "Calculate", each as
+// "VLa4 463.4 m/min (95 % CI 452.1–475.0)", the extra levels' speeds and heart rates after VLa2,
+// VLa4 and V200; an index that is not available is left out.
+QStringList intervalStatusParts(const TestIntervals &intervals, const QString &discipline);
+
+// The name of an index at an extra lactate level: "VLa1.5", "Hr3".
+QString levelName(QStringView prefix, double lactate);
 
 // The z of a change, (compared − reference) / √(se₁² + se₀²); nothing when a value or a standard
 // error is missing, or both errors are zero.
