@@ -288,4 +288,21 @@ QStringList thresholdMethodLines(const ThresholdMethods &methods, const QString 
     return lines;
 }
 
+PlotItems thresholdMethodMarks(const ThresholdMethods &methods, const GraphScale &scale) {
+    PlotItems items;
+    const auto mark = [&](std::optional<double> speed, double y) {
+        const QPointF centre(speed ? scale.xOf(*speed) : NAN, y);
+        if (std::isfinite(centre.x()) && std::isfinite(centre.y()))
+            items.marks.push_back({centre, MarkStyle::KeptExtraLactateMark});
+    };
+    mark(methods.vla2.value, scale.yOfLactate(2));
+    mark(methods.vla4.value, scale.yOfLactate(4));
+    mark(methods.v200.value, scale.yOfHr(200));
+    for (const MethodThreshold *threshold :
+         {&methods.interpolated2, &methods.interpolated4, &methods.dmax, &methods.logLog})
+        if (threshold->lactate)
+            mark(threshold->speed, scale.yOfLactate(*threshold->lactate));
+    return items;
+}
+
 } // namespace kavren

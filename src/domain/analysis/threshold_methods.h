@@ -5,6 +5,8 @@
 #pragma once
 
 #include "domain/analysis/index_intervals.h"
+#include "domain/exercise/graph_scale.h"
+#include "domain/plot/plot_items.h"
 
 #include <QString>
 #include <QStringList>
@@ -52,5 +54,9 @@ ThresholdMethods thresholdMethods(const StepReadings &steps, int stepCount);
 // One line per method for the "Threshold methods" window, in the discipline's unit, and a last
 // line when the 4 mmol/l speeds disagree.
 QStringList thresholdMethodLines(const ThresholdMethods &methods, const QString &discipline);
+
+// Marks on the graph where each method puts its threshold: the lactate thresholds at their speed
+// and lactate, V200 on the heart-rate line at 200 b/min, in graph units of the scale shown.
+PlotItems thresholdMethodMarks(const ThresholdMethods &methods, const GraphScale &scale);
 
 } // namespace kavren

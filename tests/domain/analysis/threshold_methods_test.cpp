@@ -86,5 +86,21 @@ TEST(ThresholdMethods, FourMmolSpeedsThatDisagreeByMoreThanFivePerCent) {
         << lines.join(u'\n').toStdString();
 }
 
+TEST(ThresholdMethods, MarksStandOnTheGraphScaleShown) {
+    ThresholdMethods methods;
+    methods.vla4.value = 6.0;
+    methods.v200.value = 8.0;
+    methods.dmax.speed = 7.0; // no lactate: no mark
+    GraphScale scale;
+    scale.xOffset = 0.5;
+    scale.lactateScale = 1.5;
+    scale.hrBase = 120;
+    scale.hrScale = 0.1f;
+    const PlotItems items = thresholdMethodMarks(methods, scale);
+    ASSERT_EQ(items.marks.size(), 2u);
+    EXPECT_EQ(items.marks[0].centre, QPointF(6.5, 6.0));              // 4 mmol/l · 1.5
+    EXPECT_NEAR(items.marks[1].centre.y(), 80 * double(0.1f), 1e-12); // (200 − 120) · 0.1
+}
+
 } // namespace
 } // namespace kavren
