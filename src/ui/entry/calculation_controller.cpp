@@ -85,7 +85,8 @@ void CalculationController::run(TestSteps steps) {
                                  extrapolationMarks(result.readings, m_test.stepCount,
                                                     !isHrOnlySentinel(steps[0].lactate)));
     showFitStatus(inputs, result);
-    emit calculated(result.readings, m_test.stepCount);
+    emit calculated(result.readings, m_test.stepCount,
+                    result.commonRedraw ? result.commonScale : result.frameScale);
 }
 
 void CalculationController::showFitStatus(const CalculationInputs &inputs,

@@ -67,8 +67,9 @@ signals:
     void linkFirstRunUsed();
     // "Calculate" of a named test: "Save work" is next.
     void saveWorkNext();
-    // A run drew the test on screen; these are its steps as the fit read them.
-    void calculated(const kavren::StepReadings &steps, int stepCount);
+    // A run drew the test on screen: its steps as the fit read them and the graph's scale now.
+    void calculated(const kavren::StepReadings &steps, int stepCount,
+                    const kavren::GraphScale &scale);
 
 private:
     void run(TestSteps steps);

@@ -43,6 +43,7 @@ class SpeedUnitController;
 class ReportPanel;
 class StylePanel;
 class ThresholdController;
+class ThresholdMethodsWindow;
 class ThresholdPanel;
 class WindowScale;
 struct ShownTest;
@@ -198,6 +199,7 @@ private:
     kavren::ReportPanel *m_report = nullptr;
     kavren::CalculationController *m_calculation = nullptr;
     kavren::ThresholdController *m_thresholdFlow = nullptr;
+    kavren::ThresholdMethodsWindow *m_methodsWindow = nullptr;
     kavren::SpeedUnitController *m_units = nullptr;
     kavren::CursorReadoutPanel *m_readout = nullptr;
     std::unique_ptr<kavren::WindowScale> m_scale;

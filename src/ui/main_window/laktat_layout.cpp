@@ -22,6 +22,10 @@
 #include "ui/main_window/report_inputs.h"
 #include "ui/report/report_panel.h"
 #include "ui/threshold/threshold_controller.h"
+#include "ui/threshold_methods/threshold_methods_window.h"
+#include "ui/common/lactate_levels_page.h"
+#include "ui/common/preferences_dialog.h"
+#include "io/lactate_levels.h"
 #include "ui/common/message_dialog.h"
 #include "ui/common/twips.h"
 #include "ui/common/named_controls.h"
@@ -180,6 +184,14 @@ void Laktat::buildMenus() {
     m_previewAction = menu->preview;
     m_pdfAction = menu->pdf;
     connect(menu->help, &QAction::triggered, this, &Laktat::runHelp);
+    connect(menu->thresholdMethods, &QAction::triggered, this,
+            [this] { m_methodsWindow->showWindow(); });
+    connect(menu->preferencesDialog, &QAction::triggered, this, [this] {
+        PreferencesDialog dialog(this);
+        auto *levels = new LactateLevelsPage(m_programFolder);
+        dialog.addPage(levels, tr("Lactate levels"), [levels] { return levels->save(); });
+        dialog.exec();
+    });
 }
 
 void Laktat::buildCommands(QWidget *area) {
@@ -320,7 +332,11 @@ void Laktat::wireCalculation() {
     links.linkFirstRun = [this] { return m_liveDataPending && m_linkActive; };
     links.importNote = [this] { return m_importNote; };
     links.clock = m_clock;
+    links.extraLevels = [this] { return readLactateLevels(m_programFolder); };
     m_calculation = new CalculationController(m_entry, m_test, m_analysis, links, this);
+    m_methodsWindow = new ThresholdMethodsWindow(m_test, {graph, styles}, this);
+    connect(m_calculation, &CalculationController::calculated, m_methodsWindow,
+            &ThresholdMethodsWindow::showTest);
     m_thresholdFlow = new ThresholdController(m_threshold, m_test, m_analysis,
                                               {graph, styles, [this] { runCalculation(); },
                                                [this] { return freezeChecked(); },

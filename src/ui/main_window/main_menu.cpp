@@ -50,6 +50,7 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     QMenu *frameSize = addNamedMenu(preferences, "Framesize", tr("Adjust frame to background"));
     frameToBackground = addNamedAction(frameSize, "Ja1", tr("Yes"));
     frameNotToBackground = addNamedAction(frameSize, "No1", tr("No"));
+    preferencesDialog = addNamedAction(preferences, "preferencesDialog", tr("More..."));
     QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
     listDatabases = addNamedAction(database, "dbas1", tr("List"));
     createDatabase = addNamedAction(database, "creat", tr("Create"));
@@ -57,6 +58,7 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     internet = addNamedAction(bar, "intn", tr("Internet"));
     import = addNamedAction(bar, "Export", tr("Import"));
     background = addNamedAction(bar, "bakg", tr("Background"));
+    thresholdMethods = addNamedAction(bar, "thresholdMethods", tr("Threshold methods"));
     QMenu *report = addNamedMenu(bar, "report", tr("Report"));
     preview = addNamedAction(report, "preview", tr("Print preview..."));
     pdf = addNamedAction(report, "pdfReport", tr("Save as PDF..."));
