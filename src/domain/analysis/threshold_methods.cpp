@@ -232,15 +232,17 @@ MethodThreshold logLogBreakpoint(std::span<const double> speed, std::span<const 
     return found(std::exp(crossing), std::exp(first.intercept + first.slope * crossing));
 }
 
-ThresholdMethods thresholdMethods(const StepReadings &steps, int stepCount) {
+ThresholdMethods thresholdMethods(const StepReadings &steps, int stepCount,
+                                  const std::vector<double> &extraLevels) {
     ThresholdMethods methods;
     const auto n = std::size_t(std::clamp(stepCount, 0, StepRows));
     const std::span<const double> speed(steps.x.data(), n);
     const std::span<const double> lactate(steps.lactate.data(), n);
-    const TestIntervals intervals = testIntervals(steps, stepCount);
+    const TestIntervals intervals = testIntervals(steps, stepCount, extraLevels);
     methods.vla2 = intervals.vla2;
     methods.vla4 = intervals.vla4;
     methods.v200 = intervals.v200;
+    methods.levels = intervals.levels;
     methods.interpolated2 = interpolatedSpeedAt(speed, lactate, 2);
     methods.interpolated4 = interpolatedSpeedAt(speed, lactate, 4);
     methods.dmax = dmaxThreshold(speed, lactate);
@@ -276,8 +278,14 @@ QStringList thresholdMethodLines(const ThresholdMethods &methods, const QString 
           << text("Exponential fit: %1")
                  .arg(speedEstimateText(QStringLiteral("VLa4"), methods.vla4, discipline))
           << text("Heart-rate line: %1")
-                 .arg(speedEstimateText(QStringLiteral("V200"), methods.v200, discipline))
-          << text("Linear interpolation, 2 mmol/l: %1")
+                 .arg(speedEstimateText(QStringLiteral("V200"), methods.v200, discipline));
+    for (const LevelEstimates &level : methods.levels)
+        lines << text("Exponential fit: %1")
+                     .arg(speedEstimateText(levelName(u"VLa", level.lactate), level.speed,
+                                            discipline))
+              << text("Heart-rate line: %1")
+                     .arg(heartRateEstimateText(levelName(u"Hr", level.lactate), level.hr));
+    lines << text("Linear interpolation, 2 mmol/l: %1")
                  .arg(thresholdText(methods.interpolated2, discipline))
           << text("Linear interpolation, 4 mmol/l: %1")
                  .arg(thresholdText(methods.interpolated4, discipline))

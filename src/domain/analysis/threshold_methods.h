@@ -13,6 +13,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace kavren {
 
@@ -41,7 +42,8 @@ MethodThreshold logLogBreakpoint(std::span<const double> speed, std::span<const 
 
 // The methods side by side for one test.
 struct ThresholdMethods {
-    IndexEstimate vla2, vla4, v200; // the exponential fit
+    IndexEstimate vla2, vla4, v200;     // the exponential fit
+    std::vector<LevelEstimates> levels; // its speed and heart rate at the extra lactate levels
     MethodThreshold interpolated2, interpolated4;
     MethodThreshold dmax;
     MethodThreshold logLog;
@@ -49,7 +51,8 @@ struct ThresholdMethods {
     // of the slower one.
     bool fourMmolDisagree = false;
 };
-ThresholdMethods thresholdMethods(const StepReadings &steps, int stepCount);
+ThresholdMethods thresholdMethods(const StepReadings &steps, int stepCount,
+                                  const std::vector<double> &extraLevels = {});
 
 // One line per method for the "Threshold methods" window, in the discipline's unit, and a last
 // line when the 4 mmol/l speeds disagree.

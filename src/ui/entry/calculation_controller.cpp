@@ -86,7 +86,8 @@ void CalculationController::run(TestSteps steps) {
                                                     !isHrOnlySentinel(steps[0].lactate)));
     showFitStatus(inputs, result);
     emit calculated(result.readings, m_test.stepCount,
-                    result.commonRedraw ? result.commonScale : result.frameScale);
+                    result.commonRedraw ? result.commonScale : result.frameScale,
+                    inputs.extraLevels);
 }
 
 void CalculationController::showFitStatus(const CalculationInputs &inputs,

@@ -67,9 +67,10 @@ signals:
     void linkFirstRunUsed();
     // "Calculate" of a named test: "Save work" is next.
     void saveWorkNext();
-    // A run drew the test on screen: its steps as the fit read them and the graph's scale now.
+    // A run drew the test on screen: its steps as the fit read them, the graph's scale now and
+    // the extra lactate levels it gave indices for.
     void calculated(const kavren::StepReadings &steps, int stepCount,
-                    const kavren::GraphScale &scale);
+                    const kavren::GraphScale &scale, const std::vector<double> &extraLevels);
 
 private:
     void run(TestSteps steps);

@@ -37,13 +37,14 @@ void ThresholdMethodsWindow::showWindow() {
 }
 
 void ThresholdMethodsWindow::showTest(const StepReadings &steps, int stepCount,
-                                      const GraphScale &scale) {
+                                      const GraphScale &scale,
+                                      const std::vector<double> &extraLevels) {
     if (m_test.speedUnit == SpeedUnit::RecoveryTime) {
         m_calculated = false;
         m_text->setText(tr("A recovery test has no lactate threshold."));
         return;
     }
-    m_methods = thresholdMethods(steps, stepCount);
+    m_methods = thresholdMethods(steps, stepCount, extraLevels);
     m_scale = scale;
     m_calculated = true;
     m_text->setText(thresholdMethodLines(m_methods, m_test.discipline).join(u'\n'));

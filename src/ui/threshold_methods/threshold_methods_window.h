@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -34,9 +35,10 @@ public:
 
     // Brings the window up (it is non-modal).
     void showWindow();
-    // A calculation drew the test: its steps as the fit read them and the scale the graph shows.
-    void showTest(const kavren::StepReadings &steps, int stepCount,
-                  const kavren::GraphScale &scale);
+    // A calculation drew the test: its steps as the fit read them, the scale the graph shows and
+    // the extra lactate levels.
+    void showTest(const kavren::StepReadings &steps, int stepCount, const kavren::GraphScale &scale,
+                  const std::vector<double> &extraLevels);
 
     // The lines as shown, and whether the markers are asked for.
     QStringList lines() const;

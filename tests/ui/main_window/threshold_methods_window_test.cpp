@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 
 #include <gtest/gtest.h>
@@ -54,6 +55,10 @@ TEST_F(ThresholdMethodsWindowTest, LevelsReachTheStatusBarAndTheWindowFollowsThe
     EXPECT_FALSE(methods->isModal());
     // 4 mmol/l lies between 2.5 at 7 m/s and 5.0 at 8 m/s: 7.6 m/s, 456 m/min.
     EXPECT_TRUE(methods->lines().contains("Linear interpolation, 4 mmol/l: 456 m/min at 4 mmol/l"))
+        << methods->lines().join(u'\n').toStdString();
+    EXPECT_TRUE(methods->lines()
+                    .filter(QRegularExpression(QStringLiteral("^Exponential fit: VLa3 \\d+")))
+                    .size() == 1)
         << methods->lines().join(u'\n').toStdString();
 
     calculate({"1.0", "1.5", "2.0", "5.0"}); // now 7 + 2/3 m/s, 460 m/min
