@@ -40,6 +40,16 @@ struct GraphScale {
     // row that lies near a half the other way.
     double lactateRowTenths(double lactate) const { return lactate * 10 * lactateScale; }
     double hrRowTenths(double hr) const { return (hr - hrBase) * 10 * hrScale; }
+
+    // The printed page chose its own axes: the screen keeps them, with its own x mapping, which
+    // belongs to the unit chosen on screen.
+    void keepAxesOf(const GraphScale &printed) {
+        lactateAxisMax = printed.lactateAxisMax;
+        lactateScale = printed.lactateScale;
+        hrAxisMax = printed.hrAxisMax;
+        hrBase = printed.hrBase;
+        hrScale = printed.hrScale;
+    }
 };
 
 } // namespace kavren

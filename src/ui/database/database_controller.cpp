@@ -68,6 +68,8 @@ DatabaseController::DatabaseController(const Parts &parts, Screen screen, QObjec
             &DatabaseController::listCriterionValues);
     connect(m_searchPanel, &SearchPanel::valueChosen, this, &DatabaseController::searchTests);
     connect(m_searchPanel, &SearchPanel::resultClicked, this, &DatabaseController::resultClicked);
+    connect(m_searchPanel->freezeBox(), &QCheckBox::clicked, this,
+            &DatabaseController::freezeClicked);
     // The calculation of a loaded test waits for the window to settle; see loadTest.
     m_loadSettle = new QTimer(this);
     m_loadSettle->setSingleShot(true);
@@ -81,8 +83,33 @@ DatabaseController::DatabaseController(const Parts &parts, Screen screen, QObjec
 
 DatabaseController::~DatabaseController() = default;
 
-QCheckBox *DatabaseController::freezeBox() const {
-    return m_searchPanel->freezeBox();
+bool DatabaseController::freezeChecked() const {
+    return m_searchPanel->freezesCurve();
+}
+
+void DatabaseController::uncheckFreeze() {
+    m_searchPanel->freezeBox()->setChecked(false);
+}
+
+bool DatabaseController::mayClose(bool askAboutUnsaved) {
+    if (busy()) {
+        closeWhenAnswered();
+        return false;
+    }
+    if (!askAboutUnsaved || !hasUnsavedWork())
+        return true;
+    const UnsavedWorkAnswer answer = askAboutUnsavedWork(
+        m_window, tr("The test on screen has not been saved. Save it before closing?"));
+    if (answer == UnsavedWorkAnswer::Cancel)
+        return false;
+    if (answer == UnsavedWorkAnswer::Discard)
+        return true;
+    // A save refused before writing, or one the database did not take, keeps the window open
+    // with the test on screen.
+    const bool handedOver = saveWork();
+    if (handedOver && busy())
+        closeWhenAnswered();
+    return handedOver && !busy() && !hasUnsavedWork();
 }
 
 void DatabaseController::openCreatePanel() {

@@ -22,7 +22,6 @@
 #include <memory>
 #include <optional>
 
-class QCheckBox;
 class QLabel;
 class QStatusBar;
 class QTimer;
@@ -76,8 +75,10 @@ public:
     DatabaseController(const Parts &parts, Screen screen, QObject *parent);
     ~DatabaseController() override;
 
-    // "Freeze curve" of the search frame, which the graph and the report read.
-    QCheckBox *freezeBox() const;
+    // "Freeze curve" of the search frame: ticked, the curves on the graph are kept for comparison.
+    bool freezeChecked() const;
+    // Takes the tick off without a click (the keeping of curves is ended by the caller).
+    void uncheckFreeze();
     QString searchField() const { return m_searchField; }
     // "Database" > "Create": the frame "Create Database", which comes to the front when shown.
     void openCreatePanel();
@@ -113,8 +114,15 @@ public:
     bool busy() const;
     // The window closes once the server has answered, unless a save failed meanwhile.
     void closeWhenAnswered() { m_closeWhenAnswered = true; }
+    // The window is asked to close: true when it may close now. A test still on its way to a
+    // server is not given up (the window closes once the server has answered, through
+    // readyToClose); unsaved work is asked about unless askAboutUnsaved is false (the system asked
+    // the program to end), and "Save" closes only once the test is stored.
+    bool mayClose(bool askAboutUnsaved);
 
 signals:
+    // "Freeze curve" was clicked.
+    void freezeClicked();
     // A listed test was clicked (to be loaded or erased): its stable, trainer, maximum heart rate
     // and discipline are taken at once.
     void listedTestOpened(const kavren::TestRow &row);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,14 @@ EntryPanel::EntryPanel(QWidget *area) : QObject(area) {
     buildIdentity(area);
     buildGrid(area);
     buildUnitOptions(area);
+    horseField(HorseField::Trainer)->installEventFilter(this);
+}
+
+bool EntryPanel::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::FocusOut && watched == horseField(HorseField::Trainer) &&
+        static_cast<QFocusEvent *>(event)->reason() == Qt::TabFocusReason)
+        emit trainerLeftByTab();
+    return QObject::eventFilter(watched, event);
 }
 
 void EntryPanel::buildIdentity(QWidget *area) {

@@ -81,11 +81,9 @@ public:
     // The recovery option is enabled once it has been chosen.
     void enableRecoveryOption();
 
-    QLineEdit *nameField() const { return horseField(HorseField::Name); }
     HorseIdentity identity() const;
     // Writes every identity field; a field whose text stays the same is not changed.
     void setIdentity(const HorseIdentity &identity);
-    QLineEdit *horseField(HorseField field) const { return m_horse[std::size_t(field)]; }
     // The maximum (Text21) and resting (Text57) heart rate, as an imported file gives them.
     void setHeartRates(const QString &maxHr, const QString &restHr);
     // Empties every identity field (the maximum heart rate announces its change as typing would).
@@ -96,8 +94,16 @@ signals:
     void unitClicked(kavren::SpeedUnit unit);
     // The maximum heart rate (Text21) changed, typed or set by the program.
     void maxHrChanged(const QString &text);
+    // The trainer field, the last one typed before the steps, was left by Tab: the window moves
+    // the cursor on to the steps or, for an imported test, to "Save work".
+    void trainerLeftByTab();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QLineEdit *horseField(HorseField field) const { return m_horse[std::size_t(field)]; }
+    QLineEdit *nameField() const { return horseField(HorseField::Name); }
     QRadioButton *unitOption(SpeedUnit unit) const;
     void buildIdentity(QWidget *area);
     void buildGrid(QWidget *area);

@@ -295,6 +295,19 @@ void StylePanel::setGraph(GraphWidget *graph) {
     previewBackground(field(QStringLiteral("Text42"))->text());
 }
 
+void StylePanel::showStyleLines(const std::array<std::optional<QString>, StyleLineCount> &lines) {
+    for (std::size_t i = 0; i < StyleLines.size(); ++i)
+        if (lines[i])
+            setStyleText(QString::fromLatin1(StyleLines[i].control), *lines[i]);
+}
+
+std::array<QString, StyleLineCount> StylePanel::styleLines() const {
+    std::array<QString, StyleLineCount> texts;
+    for (std::size_t i = 0; i < StyleLines.size(); ++i)
+        texts[i] = styleText(QString::fromLatin1(StyleLines[i].control));
+    return texts;
+}
+
 void StylePanel::showScreenFrame() {
     m_screenFrame->show();
     m_screenFrame->raise();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "domain/drawing/style_settings.h"
+#include "io/settings_file.h"
 
 #include <QColor>
 #include <QHash>
@@ -41,6 +42,11 @@ public:
     StyleSettings settings() const;
     // Puts the texts into the fields; each change updates its preview as typing would.
     void setSettings(const StyleSettings &settings);
+
+    // The style lines (1–25) of the settings file into their fields, a line that could not be read
+    // leaving its field's default; and the fields' texts as the file keeps them.
+    void showStyleLines(const std::array<std::optional<QString>, StyleLineCount> &lines);
+    std::array<QString, StyleLineCount> styleLines() const;
 
     // The graph whose background follows the background colour field (Text42) at once.
     void setGraph(GraphWidget *graph);

@@ -1,5 +1,14 @@
 #include "ui/main_window/main_menu.h"
 
+#include "ui/database/database_controller.h"
+#include "ui/entry/calculation_controller.h"
+#include "ui/graph/background_panel.h"
+#include "ui/graph/style_panel.h"
+#include "ui/hrm_import/import_controller.h"
+#include "ui/remote_link/link_controller.h"
+#include "ui/report/report_panel.h"
+#include "ui/threshold_methods/threshold_methods_window.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -64,6 +73,34 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     pdf = addNamedAction(report, "pdfReport", tr("Save as PDF..."));
     addNamedAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
     help = addNamedAction(bar, "Help", tr(" Help"));
+}
+
+void MainMenu::connectTo(const MenuTargets &to) {
+    connect(printerSetup, &QAction::triggered, to.report, &ReportPanel::setUpPrinter);
+    connect(screenStyles, &QAction::triggered, to.styles, &StylePanel::showScreenFrame);
+    connect(printerStyles, &QAction::triggered, to.styles, &StylePanel::showPrinterFrame);
+    CalculationController *calculation = to.calculation;
+    connect(hrOnlyYes, &QAction::triggered, calculation,
+            [calculation] { calculation->setHeartRateOnly(true); });
+    connect(hrOnlyNo, &QAction::triggered, calculation,
+            [calculation] { calculation->setHeartRateOnly(false); });
+    BackgroundPanel *pictures = to.background;
+    connect(frameToBackground, &QAction::triggered, pictures,
+            [pictures] { pictures->adjustFrameToBackground(true); });
+    connect(frameNotToBackground, &QAction::triggered, pictures,
+            [pictures] { pictures->adjustFrameToBackground(false); });
+    connect(listDatabases, &QAction::triggered, to.database, &DatabaseController::showDatabaseList);
+    connect(createDatabase, &QAction::triggered, to.database, &DatabaseController::openCreatePanel);
+    connect(exportCsv, &QAction::triggered, to.database, &DatabaseController::exportListedTests);
+    connect(internet, &QAction::triggered, to.link, &LinkController::showFrame);
+    connect(import, &QAction::triggered, to.import, &ImportController::openImport);
+    connect(background, &QAction::triggered, pictures, &BackgroundPanel::showPictureList);
+    connect(preview, &QAction::triggered, to.report, &ReportPanel::showPreview);
+    connect(pdf, &QAction::triggered, to.report, &ReportPanel::saveAsPdf);
+    connect(help, &QAction::triggered, this, to.help);
+    connect(thresholdMethods, &QAction::triggered, to.thresholdMethods,
+            &ThresholdMethodsWindow::showWindow);
+    connect(preferencesDialog, &QAction::triggered, this, to.preferences);
 }
 
 } // namespace kavren

@@ -12,12 +12,37 @@ class QMenuBar;
 
 namespace kavren {
 
+class BackgroundPanel;
+class CalculationController;
+class DatabaseController;
+class ImportController;
+class LinkController;
+class ReportPanel;
+class StylePanel;
+class ThresholdMethodsWindow;
+
+// The features the commands go to.
+struct MenuTargets {
+    ReportPanel *report = nullptr;
+    StylePanel *styles = nullptr;
+    CalculationController *calculation = nullptr;
+    BackgroundPanel *background = nullptr;
+    DatabaseController *database = nullptr;
+    LinkController *link = nullptr;
+    ImportController *import = nullptr;
+    std::function<void()> help;
+    ThresholdMethodsWindow *thresholdMethods = nullptr;
+    std::function<void()> preferences; // the "Preferences" dialog
+};
+
 class MainMenu : public QObject {
     Q_OBJECT
 public:
     // Builds the menus on bar. hrOnlyInForce tells which "Only Hr" choice is in force: connecting,
     // importing and calculating also switch the display, so the menu asks whenever it opens.
     MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce);
+    // Connects each command to the feature that carries it out.
+    void connectTo(const MenuTargets &targets);
 
     QAction *printerSetup = nullptr;         // format "&Printer"
     QAction *screenStyles = nullptr;         // Skärm "Preferences" > "Screen"

@@ -31,8 +31,6 @@ public:
     // sets them, as a drag would leave them but without a release.
     void setSliders(int hr, int lactate);
     void setHrSlider(int hr);
-    QSlider *hrSlider() const { return m_hrSlider; }           // Slider1
-    QSlider *lactateSlider() const { return m_lactateSlider; } // Slider2
 
     // The threshold pace (Label18) and the five training zones (Label64(0…4)) as shown.
     QString paceText() const;

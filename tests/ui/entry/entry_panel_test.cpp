@@ -18,10 +18,12 @@ TEST(EntryPanel, EachHorseFieldIsTheControlOfItsName) {
         {HorseField::Stable, "Text8"}, {HorseField::Trainer, "Text60"},
         {HorseField::MaxHr, "Text21"}, {HorseField::RestHr, "Text57"}};
     for (const auto &[field, name] : fields) {
-        ASSERT_NE(panel.horseField(field), nullptr) << name;
-        EXPECT_EQ(panel.horseField(field)->objectName(), name);
+        panel.focusHorseField(field);
+        ASSERT_NE(area.focusWidget(), nullptr) << name;
+        EXPECT_EQ(area.focusWidget()->objectName(), name);
     }
-    EXPECT_EQ(panel.horseField(HorseField::Name), panel.nameField());
+    panel.focusName();
+    EXPECT_EQ(area.focusWidget()->objectName(), "Text4");
 }
 
 TEST(EntryPanel, HeartRatesGoToMaximumAndRestingAndTheMaximumIsAnnounced) {

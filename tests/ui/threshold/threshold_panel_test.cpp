@@ -97,14 +97,14 @@ TEST_F(ThresholdPanelTest, ZonesFollowTheMaximumHeartRateAndIgnoreAnUnreadableOn
 TEST_F(ThresholdPanelTest, ARecoveryTestDisablesTheSlidersAndTheOtherUnitsUntilASpeedUnit) {
     panel->showUnit(SpeedUnit::RecoveryTime);
     EXPECT_EQ(text("Label21"), "Time (min)");
-    EXPECT_FALSE(panel->hrSlider()->isEnabled());
-    EXPECT_FALSE(panel->lactateSlider()->isEnabled());
+    EXPECT_FALSE(enabled("Slider1"));
+    EXPECT_FALSE(enabled("Slider2"));
     for (const char *name : {"Label19", "Label60", "Label66", "Label61"})
         EXPECT_FALSE(enabled(name)) << name;
     panel->showUnit(SpeedUnit::SecPer200m);
     EXPECT_EQ(text("Label21"), "sek/200m");
-    EXPECT_TRUE(panel->hrSlider()->isEnabled());
-    EXPECT_TRUE(panel->lactateSlider()->isEnabled());
+    EXPECT_TRUE(enabled("Slider1"));
+    EXPECT_TRUE(enabled("Slider2"));
     // The captions of the other units stay greyed, as they were after a recovery test.
     EXPECT_FALSE(enabled("Label60"));
 }
