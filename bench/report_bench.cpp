@@ -1,7 +1,9 @@
 // Speed of the report page: a six-curve comparison drawn into a PDF through the page surface,
-// beside the same page's primitives drawn straight with QPainter into a PDF, and the cursor
-// readout's look-up that runs on every pointer move over the graph.
+// beside the same page's primitives drawn straight with QPainter into a PDF; the clinic report and
+// the classic page of a six-step test with three kept tests into a PDF; and the cursor readout's
+// look-up that runs on every pointer move over the graph.
 #include "domain/plot/cursor_readout.h"
+#include "domain/report/clinic_report.h"
 #include "domain/report/page_surface.h"
 #include "domain/report/report_page.h"
 #include "support/recording_surface.h"
@@ -77,6 +79,45 @@ void BM_ReportPageIntoPdf(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_ReportPageIntoPdf)->Unit(benchmark::kMillisecond);
+
+// A six-step test kept with two earlier ones, with the clinic's details and logo.
+ClinicReportInputs threeKeptTests() {
+    ClinicReportInputs in;
+    in.page = sixCurveComparison();
+    in.page.curveSlot = 3;
+    in.page.zones = {"120-140", "140-160", "160-180", "180-200", "200-226"};
+    in.clinic.name = QStringLiteral("Equine Sports Medicine Clinic");
+    in.clinic.address = QStringLiteral("Stallvägen 12\n831 40 Östersund");
+    in.clinic.logo = QImage(300, 100, QImage::Format_RGB32);
+    in.clinic.logo.fill(Qt::darkGreen);
+    in.testDate = QStringLiteral("2026-12-07");
+    in.keptDates = {"", "2026-10-07", "2026-11-07", "2026-12-07", "", "", ""};
+    in.program = QStringLiteral("Kavren Equine 0.1");
+    return in;
+}
+
+// The clinic report (arg 1) or the classic page (arg 0) of that test into an A4 PDF.
+void BM_ThreeKeptTestsIntoPdf(benchmark::State &state) {
+    const ClinicReportInputs inputs = threeKeptTests();
+    const bool clinic = state.range(0) == 1;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(a4());
+        QPainter painter(&writer);
+        {
+            PageSurface surface(painter, clinic ? 15 : PageSurface::ClassicMarginMm);
+            if (clinic)
+                drawClinicReport(surface, inputs);
+            else
+                drawReportPage(surface, inputs.page);
+        }
+        painter.end();
+        benchmark::DoNotOptimize(buffer.data().size());
+    }
+}
+BENCHMARK(BM_ThreeKeptTestsIntoPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The same page's primitives, recorded once, drawn with QPainter calls one by one.
 void BM_ReportPrimitivesStraightIntoPdf(benchmark::State &state) {

@@ -2,14 +2,20 @@
 
 #include "io/database/database_store.h"
 #include "io/database/step_data_text.h"
+#include "domain/analysis/curve_fitting.h"
+#include "domain/analysis/indices.h"
 #include "domain/exercise/numeric_text.h"
 #include "domain/exercise/unit_conversion.h"
+
+#include <QDateTime>
 
 #include <QDir>
 #include <QIODevice>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 
 namespace kavren {
 
@@ -27,45 +33,162 @@ bool looksLikeFormula(const QString &text) {
     return risky && !readStrictNumber(text);
 }
 
-// The stored columns a listed test holds: every column but ExDatum, in creation order.
-QStringList storedColumns() {
-    QStringList columns = TableColumns;
-    columns.removeAll(QStringLiteral("ExDatum"));
-    return columns;
-}
-
-QStringList storedFields(const TestRow &row) {
-    return QStringList{row.name,   row.testDate,   row.breed,       row.age,
-                       row.sex,    row.discipline, row.pictureName, row.maxHr,
-                       row.stable, row.trainer,    row.stepData,    row.comments};
-}
+// A listed test as the table of tests shows it: its steps read as loading reads them and the
+// indices fitted from them.
+struct TestSummary {
+    const TestRow *row = nullptr;
+    int stepCount = 0; // 3…6, or 0 when the stored steps cannot be read
+    bool hrOnly = false;
+    bool recovery = false;
+    TestSteps steps;
+    int converted = 0; // steps whose speed converted to m/s
+    ComputedIndices indices;
+};
 
 // A stored value as the step field shows it after loading (2.40 reads back as 2.4).
 QString shownValue(const QString &stored) {
     return writeNumber(readNumber(stored));
 }
 
-// Lactate1…6, Hr1…6 and Speed1…6 of a test, read as loading reads them.
-void appendStepFields(const TestRow &row, QStringList &fields) {
+TestSummary summarise(const TestRow &row) {
+    TestSummary test;
+    test.row = &row;
     const DecodedStepData decoded = decodeStepData(row.stepData);
-    const int stepCount = decoded.count >= 3 && decoded.count <= StepRows ? decoded.count : 0;
-    TestSteps steps;
-    for (int i = 0; i < stepCount; ++i) {
+    test.stepCount = decoded.count >= 3 && decoded.count <= StepRows ? decoded.count : 0;
+    for (int i = 0; i < test.stepCount; ++i) {
         const StepDataRow &stored = decoded.rows[std::size_t(i)];
-        TestStep &step = steps[std::size_t(i)];
+        TestStep &step = test.steps[std::size_t(i)];
         step.speedText = shownValue(stored.speed);
         step.lactate = shownValue(stored.lactate);
         step.hr = shownValue(stored.hr);
     }
-    const bool hrOnly = stepCount > 0 && readNumber(steps[0].lactate) == 0.1;
-    const bool recovery = row.discipline == u"Recovery";
-    const int converted = recovery ? 0 : convertSpeeds(row.discipline, steps);
+    test.hrOnly = test.stepCount > 0 && readNumber(test.steps[0].lactate) == 0.1;
+    test.recovery = row.discipline == u"Recovery";
+    test.converted = test.recovery ? 0 : convertSpeeds(row.discipline, test.steps);
+    if (test.stepCount == 0 || test.recovery || test.converted < test.stepCount)
+        return test;
+    StepTexts x, lactate, hr;
+    for (std::size_t i = 0; i < StepRows; ++i) {
+        x[i] = test.steps[i].speedMs;
+        lactate[i] = test.steps[i].lactate;
+        hr[i] = test.steps[i].hr;
+    }
+    ThresholdResults results;
+    test.indices =
+        computeIndices(fitCurves(readSteps(x, lactate, hr), test.stepCount, {}), results);
+    if (test.hrOnly) {
+        test.indices.vla2.reset();
+        test.indices.vla4.reset();
+        test.indices.hr2.reset();
+        test.indices.hr4.reset();
+    }
+    return test;
+}
+
+// A speed in m/s in a unit of the table, rounded to the unit's decimals; empty without a speed.
+struct SpeedUnitColumn {
+    const char *unit;
+    double (*convert)(double metresPerSecond);
+    int decimals;
+};
+
+constexpr SpeedUnitColumn IndexUnits[] = {
+    {"m/s", [](double v) { return v; }, 3},          {"m/min", [](double v) { return v * 60; }, 1},
+    {"km/h", [](double v) { return v * 3.6; }, 2},   {"s/km", [](double v) { return 1000 / v; }, 1},
+    {"s/200m", [](double v) { return 200 / v; }, 1},
+};
+
+QString speedIn(const std::optional<float> &speed, const QString &unit) {
+    if (!speed || !(*speed > 0))
+        return {};
+    for (const SpeedUnitColumn &column : IndexUnits)
+        if (unit == QLatin1String(column.unit)) {
+            const double value = roundHalfEven(column.convert(*speed), column.decimals);
+            return std::isfinite(value) ? writeNumber(value) : QString();
+        }
+    return {};
+}
+
+QString heartRate(const std::optional<std::int16_t> &hr) {
+    return hr ? writeNumber(*hr) : QString();
+}
+
+// The stored test date "yyyy-mm-dd hh:mm:ss" (or a date alone) as ISO 8601; any other text as
+// it is stored.
+QString isoDate(const QString &stored) {
+    const QString text = stored.trimmed();
+    const QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    if (moment.isValid())
+        return moment.toString(Qt::ISODate);
+    const QDate day = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    return day.isValid() ? day.toString(Qt::ISODate) : stored;
+}
+
+// One column of the table of tests: its header and its field of a test. A new column (an interval
+// of an index, say "VLa4 95 % CI low (m/min)") is one more entry in testColumns.
+struct TestColumn {
+    QString header;
+    std::function<QString(const TestSummary &)> field;
+};
+
+std::vector<TestColumn> testColumns(const QString &indexUnit) {
+    std::vector<TestColumn> columns = {
+        {QStringLiteral("Name"), [](const TestSummary &t) { return t.row->name; }},
+        {QStringLiteral("Test date"),
+         [](const TestSummary &t) { return isoDate(t.row->testDate); }},
+        {QStringLiteral("Discipline"), [](const TestSummary &t) { return t.row->discipline; }},
+        {QStringLiteral("Breed"), [](const TestSummary &t) { return t.row->breed; }},
+        {QStringLiteral("Age"), [](const TestSummary &t) { return t.row->age; }},
+        {QStringLiteral("Sex"), [](const TestSummary &t) { return t.row->sex; }},
+        {QStringLiteral("Stable"), [](const TestSummary &t) { return t.row->stable; }},
+        {QStringLiteral("Trainer"), [](const TestSummary &t) { return t.row->trainer; }},
+        {QStringLiteral("Max heart rate (b/min)"),
+         [](const TestSummary &t) { return t.row->maxHr; }},
+        {QStringLiteral("Steps"),
+         [](const TestSummary &t) { return t.stepCount ? writeNumber(t.stepCount) : QString(); }},
+    };
     for (int i = 0; i < StepRows; ++i)
-        fields << (i < stepCount && !hrOnly ? steps[std::size_t(i)].lactate : QString());
+        columns.push_back(
+            {QStringLiteral("Lactate %1 (mmol/l)").arg(i + 1), [i](const TestSummary &t) {
+                 return i < t.stepCount && !t.hrOnly ? t.steps[std::size_t(i)].lactate : QString();
+             }});
     for (int i = 0; i < StepRows; ++i)
-        fields << (i < stepCount ? steps[std::size_t(i)].hr : QString());
+        columns.push_back({QStringLiteral("Hr %1 (b/min)").arg(i + 1), [i](const TestSummary &t) {
+                               return i < t.stepCount ? t.steps[std::size_t(i)].hr : QString();
+                           }});
     for (int i = 0; i < StepRows; ++i)
-        fields << (i < stepCount && i < converted ? steps[std::size_t(i)].speedMs : QString());
+        columns.push_back({QStringLiteral("Speed %1 (m/s)").arg(i + 1), [i](const TestSummary &t) {
+                               return i < t.stepCount && i < t.converted
+                                          ? t.steps[std::size_t(i)].speedMs
+                                          : QString();
+                           }});
+    // The minutes after work of a recovery test's steps.
+    for (int i = 0; i < StepRows; ++i)
+        columns.push_back({QStringLiteral("Time %1 (min)").arg(i + 1), [i](const TestSummary &t) {
+                               return t.recovery && i < t.stepCount
+                                          ? t.steps[std::size_t(i)].speedText
+                                          : QString();
+                           }});
+    using Speed = std::optional<float> ComputedIndices::*;
+    const std::pair<const char *, Speed> speeds[] = {{"V200", &ComputedIndices::v200},
+                                                     {"VLa2", &ComputedIndices::vla2},
+                                                     {"VLa4", &ComputedIndices::vla4}};
+    QStringList units{QStringLiteral("m/s")};
+    if (indexUnit != units.front())
+        units << indexUnit;
+    for (const QString &unit : units)
+        for (const auto &[name, member] : speeds)
+            columns.push_back({QStringLiteral("%1 (%2)").arg(QLatin1String(name), unit),
+                               [member, unit](const TestSummary &t) {
+                                   return speedIn(t.indices.*member, unit);
+                               }});
+    columns.push_back({QStringLiteral("Hr2 (b/min)"),
+                       [](const TestSummary &t) { return heartRate(t.indices.hr2); }});
+    columns.push_back({QStringLiteral("Hr4 (b/min)"),
+                       [](const TestSummary &t) { return heartRate(t.indices.hr4); }});
+    columns.push_back(
+        {QStringLiteral("Comments"), [](const TestSummary &t) { return t.row->comments; }});
+    return columns;
 }
 
 struct TableColumn {
@@ -81,12 +204,16 @@ std::vector<TableColumn> tableColumns(const ComparisonCells &cells, const Percen
         return {{"V200", &cells.labelx, &percent.v200P},
                 {"VLa2", &cells.vla2, &percent.vla2P},
                 {"VLa4", &cells.vla4, &percent.vla4P},
-                {"Hr2", &cells.hr2x, &percent.hr2P},
-                {"Hr4", &cells.hr4x, &percent.hf4P}};
-    return {{"La(0)", &cells.labelx, &percent.v200P}, {"La(5)", &cells.vla2, &percent.vla2P},
-            {"La(10)", &cells.vla4, &percent.vla4P},  {"La(20)", &cells.hr2x, &percent.hr2P},
-            {"Hr(0)", &cells.hr4x, &percent.hf4P},    {"Hr(5)", &cells.hr5, &percent.h5p},
-            {"Hr(10)", &cells.hr10, &percent.h10p},   {"Hr(20)", &cells.hr20, &percent.h20p}};
+                {"Hr2 (b/min)", &cells.hr2x, &percent.hr2P},
+                {"Hr4 (b/min)", &cells.hr4x, &percent.hf4P}};
+    return {{"La(0) (mmol/l)", &cells.labelx, &percent.v200P},
+            {"La(5) (mmol/l)", &cells.vla2, &percent.vla2P},
+            {"La(10) (mmol/l)", &cells.vla4, &percent.vla4P},
+            {"La(20) (mmol/l)", &cells.hr2x, &percent.hr2P},
+            {"Hr(0) (b/min)", &cells.hr4x, &percent.hf4P},
+            {"Hr(5) (b/min)", &cells.hr5, &percent.h5p},
+            {"Hr(10) (b/min)", &cells.hr10, &percent.h10p},
+            {"Hr(20) (b/min)", &cells.hr20, &percent.h20p}};
 }
 
 } // namespace
@@ -135,18 +262,33 @@ QString csvRecord(const QStringList &fields) {
     return record;
 }
 
-QStringList testCsvHeader() {
-    QStringList header = storedColumns();
-    for (const char *series : {"Lactate", "Hr", "Speed"})
-        for (int i = 1; i <= StepRows; ++i)
-            header << QStringLiteral("%1%2").arg(QLatin1String(series)).arg(i);
+QString testIndexUnit(std::span<const TestRow> tests) {
+    static const std::pair<const char *, const char *> Units[] = {
+        {"Rid", "m/min"}, {"Endur", "km/h"}, {"Trav", "s/km"}, {"Galopp", "s/200m"}};
+    if (tests.empty())
+        return QStringLiteral("m/min");
+    const QString &discipline = tests.front().discipline;
+    const bool shared = std::all_of(tests.begin(), tests.end(), [&](const TestRow &row) {
+        return row.discipline == discipline;
+    });
+    for (const auto &[name, unit] : Units)
+        if (shared && discipline == QLatin1String(name))
+            return QLatin1String(unit);
+    return QStringLiteral("m/min");
+}
+
+QStringList testCsvHeader(const QString &indexUnit) {
+    QStringList header;
+    for (const TestColumn &column : testColumns(indexUnit))
+        header << column.header;
     return header;
 }
 
-QStringList testCsvFields(const TestRow &row) {
-    QStringList fields = storedFields(row);
-    fields.reserve(fields.size() + 3 * StepRows);
-    appendStepFields(row, fields);
+QStringList testCsvFields(const TestRow &row, const QString &indexUnit) {
+    const TestSummary test = summarise(row);
+    QStringList fields;
+    for (const TestColumn &column : testColumns(indexUnit))
+        fields << column.field(test);
     return fields;
 }
 
@@ -156,7 +298,7 @@ QStringList comparisonCsvHeader(bool recovery) {
     QStringList header{QStringLiteral("Date")};
     for (const TableColumn &column : tableColumns(cells, percent, recovery))
         header << QLatin1String(column.caption)
-               << QLatin1String(column.caption) + QStringLiteral(" %");
+               << QLatin1String(column.caption) + QStringLiteral(" change (%)");
     return header;
 }
 
@@ -165,7 +307,7 @@ std::vector<QStringList> comparisonCsvRows(const ComparisonCells &cells,
     const std::vector<TableColumn> columns = tableColumns(cells, percent, recovery);
     std::vector<QStringList> rows;
     for (std::size_t r = 0; r < std::size_t(ComparisonCells::Rows); ++r) {
-        QStringList fields{cells.datex[r]};
+        QStringList fields{cells.datex[r].isEmpty() ? QString() : isoDate(cells.datex[r])};
         // Per-cent cell j compares test j + 2 with the first, so it belongs to row j + 1.
         for (const TableColumn &column : columns)
             fields << (*column.values)[r] << (r > 0 ? (*column.percents)[r - 1] : QString());
@@ -177,10 +319,7 @@ std::vector<QStringList> comparisonCsvRows(const ComparisonCells &cells,
 }
 
 CsvOutcome writeCsv(QIODevice &out, const CsvContent &content, const CsvProgress &progress) {
-    const QStringList header = testCsvHeader();
-    const qsizetype width = std::max(header.size(), comparisonCsvHeader(true).size());
     QString text;
-    appendCsvRecord(header, width, text);
     // The text goes out as UTF-8 in pieces, so memory stays small however many tests there are.
     const auto flush = [&](qsizetype atLeast) {
         if (text.size() < atLeast)
@@ -189,22 +328,34 @@ CsvOutcome writeCsv(QIODevice &out, const CsvContent &content, const CsvProgress
         text.clear();
         return out.write(bytes) == bytes.size();
     };
+    if (content.table == CsvTable::Comparison) {
+        if (!content.cells || !content.percent)
+            return CsvOutcome::Failed;
+        appendCsvRecord(comparisonCsvHeader(content.recovery), 0, text);
+        for (const QStringList &row :
+             comparisonCsvRows(*content.cells, *content.percent, content.recovery))
+            appendCsvRecord(row, 0, text);
+        return flush(0) ? CsvOutcome::Written : CsvOutcome::Failed;
+    }
+    const QString unit = testIndexUnit(content.tests);
+    const std::vector<TestColumn> columns = testColumns(unit);
+    QStringList fields;
+    for (const TestColumn &column : columns)
+        fields << column.header;
+    appendCsvRecord(fields, 0, text);
     for (qsizetype i = 0; i < qsizetype(content.tests.size()); ++i) {
         if (i % ProgressEvery == 0 && progress && !progress(i))
             return CsvOutcome::Cancelled;
-        appendCsvRecord(testCsvFields(content.tests[std::size_t(i)]), width, text);
+        const TestSummary test = summarise(content.tests[std::size_t(i)]);
+        fields.clear();
+        for (const TestColumn &column : columns)
+            fields << column.field(test);
+        appendCsvRecord(fields, 0, text);
         if (!flush(FlushChars))
             return CsvOutcome::Failed;
     }
     if (progress && !progress(qsizetype(content.tests.size())))
         return CsvOutcome::Cancelled;
-    if (content.cells && content.percent) {
-        appendCsvRecord({}, width, text);
-        appendCsvRecord(comparisonCsvHeader(content.recovery), width, text);
-        for (const QStringList &row :
-             comparisonCsvRows(*content.cells, *content.percent, content.recovery))
-            appendCsvRecord(row, width, text);
-    }
     return flush(0) ? CsvOutcome::Written : CsvOutcome::Failed;
 }
 

@@ -1,6 +1,8 @@
-// Tests and the comparison table as a CSV file for a spreadsheet: RFC 4180 records in UTF-8 with
-// CR LF line ends, "." as decimal sign, fields quoted where a comma, quote or line break needs it,
-// and any text that a spreadsheet would take for a formula made harmless by a leading apostrophe.
+// Tests and the comparison table as CSV files that a spreadsheet takes as they are: one table per
+// file with one header row of English names that carry their units, RFC 4180 records in UTF-8
+// with CR LF line ends, "." as decimal sign, fields quoted where a comma, quote or line break
+// needs it, and any text that a spreadsheet would take for a formula made harmless by a leading
+// apostrophe.
 #pragma once
 
 #include "domain/analysis/comparison_cells.h"
@@ -29,25 +31,33 @@ QString csvRecord(const QStringList &fields);
 void appendCsvField(const QString &text, QString &out);
 void appendCsvRecord(const QStringList &fields, qsizetype width, QString &out);
 
-// The columns of a test: the stored columns as the database names them (ExDatum is not held by a
-// listed test), then the steps unpacked into Lactate1…6, Hr1…6 and Speed1…6 (m/s).
-QStringList testCsvHeader();
-// A test's fields under testCsvHeader(). Step values are read as loading reads them; the speeds
-// are those the calculation uses (m/s as the unit conversion gives them). A heart-rate-only test
-// has no lactates and a recovery test no speeds (its minutes stay in Data).
-QStringList testCsvFields(const TestRow &row);
+// The unit the speed indices of these tests are also given in besides m/s: the unit of their
+// discipline when all share one ("m/min" for riding, "km/h" for endurance, "s/km" for trotting,
+// "s/200m" for galloping), otherwise m/min.
+QString testIndexUnit(std::span<const TestRow> tests);
 
-// The comparison table: the date, then each value with its change in per cent against the first
-// test. A row is written only when it shows something.
+// The columns of the table of tests, each a header and the field of one test: identity, the test
+// date as ISO 8601, the steps (Lactate 1 (mmol/l) … Speed 6 (m/s)) and the indices V200, VLa2,
+// VLa4 in m/s and in indexUnit, Hr2 and Hr4 in b/min, fitted from the stored steps as a
+// calculation fits them. The packed step text and the picture name are not columns.
+QStringList testCsvHeader(const QString &indexUnit = QStringLiteral("m/min"));
+QStringList testCsvFields(const TestRow &row, const QString &indexUnit = QStringLiteral("m/min"));
+
+// The comparison table: the date (ISO 8601), then each value as the table shows it with its change
+// in per cent against the first test. A row is written only when it shows something.
 QStringList comparisonCsvHeader(bool recovery);
 std::vector<QStringList> comparisonCsvRows(const ComparisonCells &cells,
                                            const PercentCells &percent, bool recovery);
 
+// Which table a file holds: the listed tests, or the comparison table as shown.
+enum class CsvTable { Tests, Comparison };
+
 struct CsvContent {
     std::span<const TestRow> tests;
-    const ComparisonCells *cells = nullptr; // no comparison section when null
+    const ComparisonCells *cells = nullptr; // the comparison table; nothing to write when null
     const PercentCells *percent = nullptr;
     bool recovery = false;
+    CsvTable table = CsvTable::Tests;
 };
 
 // Told how many tests are written so far; returns false to cancel the export.
@@ -59,8 +69,8 @@ struct CsvExportResult {
     QString error; // why the file could not be written
 };
 
-// Writes the tests (header and one record per test), then, after a record of empty fields, the
-// comparison table. Every record has the same number of fields, so the file stays one rectangle.
+// Writes the chosen table: its header and one record per test (or per filled row of the
+// comparison table). Every record has the header's number of fields.
 CsvOutcome writeCsv(QIODevice &out, const CsvContent &content, const CsvProgress &progress);
 
 // Writes the file through a temporary file that replaces the target only when everything is

@@ -1,6 +1,7 @@
 // The CSV export: field quoting and the formula guard, awkward texts read back by an RFC 4180
-// reader (and by Python's csv module where python3 is installed), the unpacked steps, the
-// comparison section, and exports that are cancelled or cannot be written.
+// reader (and by Python's csv module where python3 is installed), the unpacked steps, the indices
+// in their units, the comparison table's own file, and exports that are cancelled or cannot be
+// written.
 #include "io/csv_export.h"
 
 #include "support/csv_reader.h"
@@ -103,18 +104,21 @@ TEST_F(CsvFile, AwkwardTextsComeBackWhole) {
     const auto field = [&](const char *column) {
         return test.value(header.indexOf(QLatin1String(column)));
     };
-    EXPECT_EQ(field("Namn"), "Åsa \"Blixt\", Jr");
-    EXPECT_EQ(field("Ras"), "'=1+1");
-    EXPECT_EQ(field("Stall"), "Östra Ängby, stall 3");
-    EXPECT_EQ(field("Coach"), "José Müller");
-    EXPECT_EQ(field("Kommentarer"), "Lame left fore?\r\n\"Check\" again, next week\r\n-");
-    EXPECT_EQ(field("Data"), "1.2 128 360 1.5 145 390 2.40 166 420");
-    EXPECT_EQ(header.indexOf(QStringLiteral("ExDatum")), -1);
+    EXPECT_EQ(field("Name"), "Åsa \"Blixt\", Jr");
+    EXPECT_EQ(field("Test date"), "2026-03-14T10:05:00");
+    EXPECT_EQ(field("Breed"), "'=1+1");
+    EXPECT_EQ(field("Stable"), "Östra Ängby, stall 3");
+    EXPECT_EQ(field("Trainer"), "José Müller");
+    EXPECT_EQ(field("Max heart rate (b/min)"), "225");
+    EXPECT_EQ(field("Comments"), "Lame left fore?\r\n\"Check\" again, next week\r\n-");
+    // Nothing of the program's own: no packed step text, no picture name.
+    EXPECT_FALSE(csv.records[1].contains(QStringLiteral("1.2 128 360 1.5 145 390 2.40 166 420")));
+    EXPECT_FALSE(csv.records[1].contains(QStringLiteral("dummy.jpg")));
     // UTF-8 without a byte-order mark: Å is C3 85.
     QFile raw(path());
     ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
     const QByteArray bytes = raw.readAll();
-    EXPECT_TRUE(bytes.startsWith("Namn,"));
+    EXPECT_TRUE(bytes.startsWith("Name,"));
     EXPECT_TRUE(bytes.contains("\xC3\x85sa"));
 }
 
@@ -126,14 +130,13 @@ TEST_F(CsvFile, StepsAreUnpackedWithSpeedsInMetresPerSecond) {
     const auto series = [&](const char *name) {
         QStringList values;
         for (int i = 1; i <= 6; ++i)
-            values << csv.records[1].value(
-                header.indexOf(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(i)));
+            values << csv.records[1].value(header.indexOf(QString::fromLatin1(name).arg(i)));
         return values;
     };
     // Riding speeds in m/min: 360, 390 and 420 divided by 60. A stored 2.40 reads as 2.4.
-    EXPECT_EQ(series("Lactate"), QStringList({"1.2", "1.5", "2.4", "", "", ""}));
-    EXPECT_EQ(series("Hr"), QStringList({"128", "145", "166", "", "", ""}));
-    EXPECT_EQ(series("Speed"), QStringList({"6", "6.5", "7", "", "", ""}));
+    EXPECT_EQ(series("Lactate %1 (mmol/l)"), QStringList({"1.2", "1.5", "2.4", "", "", ""}));
+    EXPECT_EQ(series("Hr %1 (b/min)"), QStringList({"128", "145", "166", "", "", ""}));
+    EXPECT_EQ(series("Speed %1 (m/s)"), QStringList({"6", "6.5", "7", "", "", ""}));
 }
 
 TEST_F(CsvFile, HeartRateOnlyAndRecoveryTestsLeaveOutWhatTheyDoNotHave) {
@@ -145,32 +148,80 @@ TEST_F(CsvFile, HeartRateOnlyAndRecoveryTestsLeaveOutWhatTheyDoNotHave) {
     const QStringList header = testCsvHeader();
     const QStringList hrOnlyFields = testCsvFields(hrOnly);
     const QStringList recoveryFields = testCsvFields(recovery);
-    EXPECT_EQ(hrOnlyFields.value(header.indexOf(QStringLiteral("Lactate1"))), "");
-    EXPECT_EQ(hrOnlyFields.value(header.indexOf(QStringLiteral("Hr1"))), "150");
-    EXPECT_EQ(recoveryFields.value(header.indexOf(QStringLiteral("Lactate1"))), "6");
-    EXPECT_EQ(recoveryFields.value(header.indexOf(QStringLiteral("Speed1"))), "");
+    const auto in = [&header](const QStringList &fields, const char *column) {
+        return fields.value(header.indexOf(QLatin1String(column)));
+    };
+    EXPECT_EQ(in(hrOnlyFields, "Lactate 1 (mmol/l)"), "");
+    EXPECT_EQ(in(hrOnlyFields, "Hr 1 (b/min)"), "150");
+    EXPECT_EQ(in(hrOnlyFields, "VLa4 (m/s)"), "");
+    EXPECT_FALSE(in(hrOnlyFields, "V200 (m/s)").isEmpty());
+    EXPECT_EQ(in(recoveryFields, "Lactate 1 (mmol/l)"), "6");
+    EXPECT_EQ(in(recoveryFields, "Speed 1 (m/s)"), "");
+    EXPECT_EQ(in(recoveryFields, "Time 3 (min)"), "10");
+    EXPECT_EQ(in(recoveryFields, "V200 (m/s)"), "");
 }
 
-TEST_F(CsvFile, ComparisonTableFollowsWithPerCentsInTheRowOfTheirTest) {
-    m_cells.datex[0] = QStringLiteral("2026-03-14");
+TEST_F(CsvFile, IndicesInMetresPerSecondAndInTheUnitOfTheDiscipline) {
+    // Riding, 6, 6.5, 7 m/s at 1.2, 1.5, 2.4 mmol/l and 128, 145, 166 b/min. By hand:
+    // B = (ln 2.4 − ln 1.2) / 1 = ln 2, A = mean(ln L) − 6.5·B = −4.017718; VLa2 = (ln 2 − A)/B
+    // = 6.79633 m/s (407.8 m/min), VLa4 = 7.79633 (467.8); D = 38, C = −100.667, V200 =
+    // 300.667/38 = 7.91228 (474.7); Hr2 = C + 38·VLa2 = 157.59 → 158, Hr4 = 195.59 → 196.
+    m_tests.push_back(awkwardTest());
+    m_tests.back().name = QStringLiteral("Second");
+    ASSERT_EQ(exportCsvFile(path(), content(), {}).outcome, CsvOutcome::Written);
+    const testing::CsvReading csv = readCsv(contentsOf(path()));
+    ASSERT_TRUE(csv.error.isEmpty()) << csv.error.toStdString();
+    // One header row and one row per test, all as wide as the header.
+    ASSERT_EQ(csv.records.size(), 3u);
+    EXPECT_EQ(csv.records[2].value(0), "Second");
+    for (const QStringList &record : csv.records)
+        EXPECT_EQ(record.size(), csv.records[0].size());
+    const auto field = [&](const char *column) {
+        return csv.records[1].value(csv.records[0].indexOf(QLatin1String(column)));
+    };
+    const std::pair<const char *, const char *> expected[] = {
+        {"VLa2 (m/s)", "6.796"},   {"VLa4 (m/s)", "7.796"},   {"V200 (m/s)", "7.912"},
+        {"VLa2 (m/min)", "407.8"}, {"VLa4 (m/min)", "467.8"}, {"V200 (m/min)", "474.7"},
+        {"Hr2 (b/min)", "158"},    {"Hr4 (b/min)", "196"},
+    };
+    for (const auto &[column, value] : expected)
+        EXPECT_EQ(field(column), value) << column;
+    // Trotting tests take seconds per km; tests of several disciplines m/min.
+    TestRow trot = awkwardTest();
+    trot.discipline = QStringLiteral("Trav");
+    EXPECT_EQ(testIndexUnit(std::vector<TestRow>{trot}), "s/km");
+    EXPECT_EQ(testIndexUnit(std::vector<TestRow>{trot, awkwardTest()}), "m/min");
+}
+
+TEST_F(CsvFile, ComparisonTableIsAFileOfItsOwnWithPerCentsInTheRowOfTheirTest) {
+    m_cells.datex[0] = QStringLiteral("2026-03-14 10:05:00");
     m_cells.labelx[0] = QStringLiteral("1:39");
     m_cells.hr4x[0] = QStringLiteral("208");
     m_cells.datex[1] = QStringLiteral("2026-04-02");
     m_cells.labelx[1] = QStringLiteral("1:36");
     m_percent.v200P[0] = QStringLiteral("-6.3");
-    ASSERT_EQ(exportCsvFile(path(), content(), {}).outcome, CsvOutcome::Written);
+    CsvContent table = content();
+    table.table = CsvTable::Comparison;
+    ASSERT_EQ(exportCsvFile(path(), table, {}).outcome, CsvOutcome::Written);
     const testing::CsvReading csv = readCsv(contentsOf(path()));
     ASSERT_TRUE(csv.error.isEmpty()) << csv.error.toStdString();
-    // Header, one test, an empty record, the table's header and its two filled rows.
-    ASSERT_EQ(csv.records.size(), 6u);
-    EXPECT_TRUE(csv.records[2].join(QString()).isEmpty());
-    const QStringList expectedHeader = {"Date",   "V200", "V200 %", "VLa2", "VLa2 %", "VLa4",
-                                        "VLa4 %", "Hr2",  "Hr2 %",  "Hr4",  "Hr4 %"};
-    EXPECT_EQ(csv.records[3].mid(0, 11), expectedHeader);
-    EXPECT_EQ(csv.records[4].mid(0, 11),
-              QStringList({"2026-03-14", "1:39", "", "", "", "", "", "", "", "208", ""}));
-    EXPECT_EQ(csv.records[5].mid(0, 3), QStringList({"2026-04-02", "1:36", "-6.3"}));
-    EXPECT_EQ(comparisonCsvHeader(true).mid(9, 3), QStringList({"Hr(0)", "Hr(0) %", "Hr(5)"}));
+    // The table's header and its two filled rows, no test.
+    ASSERT_EQ(csv.records.size(), 3u);
+    const QStringList expectedHeader = {"Date",
+                                        "V200",
+                                        "V200 change (%)",
+                                        "VLa2",
+                                        "VLa2 change (%)",
+                                        "VLa4",
+                                        "VLa4 change (%)",
+                                        "Hr2 (b/min)",
+                                        "Hr2 (b/min) change (%)",
+                                        "Hr4 (b/min)",
+                                        "Hr4 (b/min) change (%)"};
+    EXPECT_EQ(csv.records[0], expectedHeader);
+    EXPECT_EQ(csv.records[1],
+              QStringList({"2026-03-14T10:05:00", "1:39", "", "", "", "", "", "", "", "208", ""}));
+    EXPECT_EQ(csv.records[2].mid(0, 3), QStringList({"2026-04-02", "1:36", "-6.3"}));
 }
 
 TEST_F(CsvFile, CancelledExportLeavesNoFile) {
@@ -209,18 +260,36 @@ TEST_F(CsvFile, PythonCsvModuleReadsTheSameFields) {
     const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
     if (python.isEmpty())
         GTEST_SKIP() << "python3 is not installed; the check with Python's csv module is skipped";
+    m_tests.push_back(awkwardTest());
     ASSERT_EQ(exportCsvFile(path(), content(), {}).outcome, CsvOutcome::Written);
     QProcess process;
+    // Besides the records, Python lists every field under a header with a unit, "(…)", that
+    // does not read as a number: a spreadsheet would take it for text.
     process.start(python,
                   {QStringLiteral("-c"),
                    QStringLiteral("import csv, json, sys\n"
                                   "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
-                                  "    print(json.dumps(list(csv.reader(f))))\n"),
+                                  "    rows = list(csv.reader(f))\n"
+                                  "def number(v):\n"
+                                  "    try:\n"
+                                  "        float(v)\n"
+                                  "        return True\n"
+                                  "    except ValueError:\n"
+                                  "        return False\n"
+                                  "texts = [h + '=' + v for r in rows[1:] for h, v in "
+                                  "zip(rows[0], r) if h.endswith(')') and v and not number(v)]\n"
+                                  "print(json.dumps(texts))\n"
+                                  "print(json.dumps(rows))\n"),
                    path()});
     ASSERT_TRUE(process.waitForFinished(30000));
     ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    const QJsonArray records = QJsonDocument::fromJson(process.readAllStandardOutput()).array();
+    const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(QJsonDocument::fromJson(lines[0]).array().isEmpty()) << lines[0].toStdString();
+    const QJsonArray records = QJsonDocument::fromJson(lines[1]).array();
     const testing::CsvReading ours = readCsv(contentsOf(path()));
+    // One header row and one row per test.
+    ASSERT_EQ(records.size(), 3);
     ASSERT_EQ(std::size_t(records.size()), ours.records.size());
     for (qsizetype r = 0; r < records.size(); ++r) {
         QStringList fields;
@@ -229,7 +298,7 @@ TEST_F(CsvFile, PythonCsvModuleReadsTheSameFields) {
         EXPECT_EQ(fields, ours.records[std::size_t(r)]);
     }
     const QStringList header = ours.records[0];
-    EXPECT_EQ(ours.records[1].value(header.indexOf(QStringLiteral("Kommentarer"))),
+    EXPECT_EQ(ours.records[1].value(header.indexOf(QStringLiteral("Comments"))),
               awkwardTest().comments);
 }
 

@@ -283,6 +283,17 @@ void DrawingSurface::picture(const QImage &image, QPointF corner, QPointF opposi
     draw(step);
 }
 
+double DrawingSurface::textAdvance(const QString &, double, bool) const {
+    return 0;
+}
+
+double DrawingSurface::textWidth(const QString &text) const {
+    const double unit = m_map.xLengthToDevice(1);
+    if (text.isEmpty() || !(unit > 0))
+        return 0;
+    return textAdvance(text, m_fontSize, m_bold) / unit;
+}
+
 double DrawingSurface::textLineHeight(double fontSize, bool) const {
     // A line of text at 96 dots per inch with the usual leading.
     return fontSize * 96.0 / 72.0 * 1.2;

@@ -164,6 +164,9 @@ public:
     // Text with its top-left corner at the pen, in the current size, weight and text colour. The
     // pen then goes to the left edge of the scale, one text line lower.
     void printText(const QString &text);
+    // How wide a text prints in the current size and weight, in x units of the scale; 0 on a
+    // surface that cannot measure text (texts there are never fitted or wrapped).
+    double textWidth(const QString &text) const;
     // A picture stretched into the rectangle between two opposite corners.
     void picture(const QImage &image, QPointF corner, QPointF oppositeCorner);
 
@@ -172,6 +175,8 @@ protected:
     virtual void draw(const SurfaceStep &step) = 0;
     // Height in device units of one line of text in this size and weight.
     virtual double textLineHeight(double fontSize, bool bold) const;
+    // Width in device units of a text in this size and weight; 0 when unknown.
+    virtual double textAdvance(const QString &text, double fontSize, bool bold) const;
     // A new device area (a resized window); keeps the user scale.
     void setDeviceArea(const QRectF &deviceArea);
     SurfaceStep stepOf(SurfaceStep::Kind kind) const;

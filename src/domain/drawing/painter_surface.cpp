@@ -258,6 +258,11 @@ void PainterSurface::drawPicture(const SurfaceStep &step, const CoordinateMap &s
     m_painter.drawImage(target, step.image);
 }
 
+double PainterSurface::textAdvance(const QString &text, double fontSize, bool bold) const {
+    return QFontMetricsF(fontOf(m_painter.font(), fontSize, bold), m_painter.device())
+        .horizontalAdvance(text);
+}
+
 double PainterSurface::textLineHeight(double fontSize, bool bold) const {
     return QFontMetricsF(fontOf(m_painter.font(), fontSize, bold), m_painter.device()).height();
 }

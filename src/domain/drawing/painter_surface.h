@@ -53,6 +53,7 @@ public:
 protected:
     void draw(const SurfaceStep &step) override;
     double textLineHeight(double fontSize, bool bold) const override;
+    double textAdvance(const QString &text, double fontSize, bool bold) const override;
 
 private:
     void applyPen(const QColor &colour, int width, LineStyle style, Qt::PenCapStyle cap);

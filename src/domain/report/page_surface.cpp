@@ -2,8 +2,12 @@
 #include "domain/report/page_surface.h"
 
 #include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace kavren {
 
@@ -19,24 +23,46 @@ PainterSurface::Options pageOptions(const QPainter &painter) {
     return options;
 }
 
-QRectF printableArea(const QPainter &painter) {
-    const QPaintDevice *device = painter.device();
-    if (!device)
-        return QRectF(0, 0, 1, 1);
-    return QRectF(0, 0, device->width(), device->height());
+QString shownText(QString text) {
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return text;
 }
 
 } // namespace
 
-PageSurface::PageSurface(QPainter &painter)
-    : PainterSurface(painter, printableArea(painter), pageOptions(painter)), m_page(painter) {}
+QRectF PageSurface::drawingArea(const QPaintDevice *device, double minimumMarginMm) {
+    if (!device)
+        return QRectF(0, 0, 1, 1);
+    const QRectF printable(0, 0, device->width(), device->height());
+    const auto *paper = dynamic_cast<const QPagedPaintDevice *>(device);
+    if (!paper)
+        return printable;
+    // The printable area already lies inside the paper's margins: only what they leave short of
+    // the minimum is added, in device units.
+    const QMarginsF margins = paper->pageLayout().margins(QPageLayout::Millimeter);
+    const auto extra = [minimumMarginMm](double margin, int dpi) {
+        return std::max(0.0, minimumMarginMm - margin) / 25.4 * dpi;
+    };
+    const double dpiX = device->logicalDpiX(), dpiY = device->logicalDpiY();
+    const QRectF area =
+        printable.adjusted(extra(margins.left(), int(dpiX)), extra(margins.top(), int(dpiY)),
+                           -extra(margins.right(), int(dpiX)), -extra(margins.bottom(), int(dpiY)));
+    return area.isValid() ? area : printable;
+}
+
+PageSurface::PageSurface(QPainter &painter, double minimumMarginMm)
+    : PainterSurface(painter, drawingArea(painter.device(), minimumMarginMm), pageOptions(painter)),
+      m_page(painter) {}
+
+double PageSurface::textAdvance(const QString &text, double fontSize, bool bold) const {
+    return PainterSurface::textAdvance(shownText(text), fontSize, bold);
+}
 
 QString PageSurface::fittedText(const QString &text, const QFont &font, const QPaintDevice *device,
                                 double maxWidth) {
-    QString shown = text;
-    for (QChar &c : shown)
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
+    const QString shown = shownText(text);
     if (!(maxWidth > 0))
         return {};
     const QFontMetricsF metrics(font, device);

@@ -9,6 +9,7 @@
 #include "domain/drawing/axis_frame.h"
 #include "domain/drawing/palette.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kavren {
@@ -58,11 +59,11 @@ void forEachPiece(double first, double last, const GraphScale &scale, Piece &&pi
         piece(t, scale.xOf(t));
 }
 
-void drawFrame(DrawingSurface &surface, const ReportInputs &in) {
+void drawFrame(DrawingSurface &surface, const ReportInputs &in, double fontSize) {
     const StyleSettings &styles = in.styles;
     surface.setTextColour(black());
     surface.setBold(false);
-    surface.setFontSize(10);
+    surface.setFontSize(fontSize);
     surface.setLineWidth(4);
     surface.line({4, 0}, {4, 12}, stylePaletteColour(styles.printHrColour));
     textAt(surface, 4, 13, QStringLiteral("b/min"));
@@ -103,11 +104,39 @@ void drawLabels(DrawingSurface &surface, const ReportInputs &in, const GraphScal
         labelAt(surface, label);
 }
 
+// A kept test's points in a look of their own: lactate as dots filled in its colour, heart rate
+// as crosses of the same size.
+void drawDistinctPoints(DrawingSurface &surface, const StyleSettings &styles,
+                        const FrozenCurve &curve, const GraphScale &scale,
+                        std::optional<QColor> lactate, std::optional<QColor> hr) {
+    const double radius = std::max(styleSize(styles.printMarkSize), 0.06);
+    surface.setFillPattern(FillPattern::Solid);
+    const std::size_t n = std::size_t(curve.stepCount);
+    if (curve.lactate[0] != kHeartRateOnlyLactate) {
+        surface.setFillColour(lactate);
+        for (std::size_t i = 0; i < n; ++i)
+            surface.circle({scale.xOf(curve.x[i]), scale.yOfLactate(curve.lactate[i])}, radius,
+                           lactate);
+    }
+    // The crosses are as high as wide on paper: the graph's y units are shorter than its x units.
+    const double dy = radius * surface.map().xLengthToDevice(1) / surface.map().yLengthToDevice(1);
+    for (std::size_t i = 0; i < n; ++i) {
+        const QPointF c(scale.xOf(curve.x[i]), scale.yOfHr(curve.hr[i]));
+        surface.line({c.x() - radius, c.y() - dy}, {c.x() + radius, c.y() + dy}, hr);
+        surface.line({c.x() - radius, c.y() + dy}, {c.x() + radius, c.y() - dy}, hr);
+    }
+}
+
 void drawPoints(DrawingSurface &surface, const StyleSettings &styles, const FrozenCurve &curve,
-                const GraphScale &scale) {
+                const GraphScale &scale, const ReportGraphLook &look, std::size_t slot) {
     const int n = curve.stepCount;
     if (n < 3 || n > StepRows)
         return;
+    if (look.distinctMarks) {
+        drawDistinctPoints(surface, styles, curve, scale, look.lactateColours[slot],
+                           look.hrColours[slot]);
+        return;
+    }
     const double radius = styleSize(styles.printMarkSize);
     surface.setFillPattern(styleFillPattern(styles.printMarkFillStyle));
     if (curve.lactate[0] != kHeartRateOnlyLactate) {
@@ -124,10 +153,11 @@ void drawPoints(DrawingSurface &surface, const StyleSettings &styles, const Froz
 }
 
 void drawCurves(DrawingSurface &surface, const ReportInputs &in, const FrozenCurve &curve,
-                const GraphScale &scale) {
+                const GraphScale &scale, const ReportGraphLook &look, std::size_t slot) {
     const StyleSettings &styles = in.styles;
     surface.setLineWidth(styleWidth(styles.printHrWidth));
-    const auto hrColour = onPaper(stylePaletteColour(styles.printHrColour));
+    const auto hrColour = look.hrColours[slot] ? look.hrColours[slot]
+                                               : onPaper(stylePaletteColour(styles.printHrColour));
     const double c = curve.fit.hrIntercept, d = curve.fit.hrSlope;
     forEachPiece(curve.firstX, curve.lastX, scale, [&](double t, double x) {
         const double y = scale.yOfHr(c + d * t);
@@ -136,7 +166,9 @@ void drawCurves(DrawingSurface &surface, const ReportInputs &in, const FrozenCur
     if (readNumber(in.lactate[0]) == 0.1)
         return;
     surface.setLineWidth(styleWidth(styles.printLactateWidth));
-    const auto lactateColour = onPaper(stylePaletteColour(styles.printLactateColour));
+    const auto lactateColour = look.lactateColours[slot]
+                                   ? look.lactateColours[slot]
+                                   : onPaper(stylePaletteColour(styles.printLactateColour));
     const double a = curve.fit.lactateIntercept, b = curve.fit.lactateSlope;
     forEachPiece(curve.firstX, curve.lastX, scale, [&](double t, double x) {
         const auto lactate = toSingle(std::exp(a + b * t));
@@ -241,9 +273,10 @@ std::vector<ReportAxisLabel> reportXLabels(bool recovery) {
     return labels;
 }
 
-GraphScale drawReportGraph(DrawingSurface &surface, const ReportInputs &in) {
-    surface.setScale(GraphPageScale);
-    drawFrame(surface, in);
+GraphScale drawReportGraph(DrawingSurface &surface, const ReportInputs &in,
+                           const ReportGraphLook &look) {
+    surface.setScale(look.pageScale);
+    drawFrame(surface, in, look.fontSize);
     const GraphScale scale = reportAxisScale(in.scale, in.recovery);
     drawLabels(surface, in, scale);
 
@@ -253,8 +286,8 @@ GraphScale drawReportGraph(DrawingSurface &surface, const ReportInputs &in) {
     const int last = std::min(in.curveSlot, FrozenCurves::LastSlot);
     for (int slot = 1; slot <= last; ++slot) {
         const FrozenCurve &curve = in.curves.curves[std::size_t(slot)];
-        drawPoints(surface, in.styles, curve, scale);
-        drawCurves(surface, in, curve, scale);
+        drawPoints(surface, in.styles, curve, scale, look, std::size_t(slot));
+        drawCurves(surface, in, curve, scale, look, std::size_t(slot));
     }
     if (!in.freezeChecked)
         drawCrossLines(surface, in, scale);

@@ -21,7 +21,20 @@ std::vector<ReportAxisLabel> reportLactateLabels(const GraphScale &scale);
 std::vector<ReportAxisLabel> reportHrLabels(const GraphScale &scale, bool recovery);
 std::vector<ReportAxisLabel> reportXLabels(bool recovery);
 
+// How a graph differs from the classic page's: the page scale that puts the graph coordinates
+// where it stands, a colour of its own for each kept test's lactate and heart-rate curves and
+// points (empty: the printer styles), heart-rate points as crosses beside filled lactate dots, and
+// the size of its titles and labels.
+struct ReportGraphLook {
+    UserScale pageScale = GraphPageScale;
+    std::array<std::optional<QColor>, FrozenCurves::Slots> lactateColours{};
+    std::array<std::optional<QColor>, FrozenCurves::Slots> hrColours{};
+    bool distinctMarks = false;
+    double fontSize = 10;
+};
+
 // Draws steps 9 to 13 of the page on the graph's own scale; returns the scale it printed with.
-GraphScale drawReportGraph(DrawingSurface &surface, const ReportInputs &inputs);
+GraphScale drawReportGraph(DrawingSurface &surface, const ReportInputs &inputs,
+                           const ReportGraphLook &look = {});
 
 } // namespace kavren

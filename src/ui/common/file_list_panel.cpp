@@ -107,7 +107,47 @@ FileListPanel::FileListPanel(QWidget *area) : QGroupBox(area) {
     erase->setObjectName(QStringLiteral("Command8"));
     erase->setGeometry(112, 296, 96, 24);
     connect(erase, &QPushButton::clicked, this, &FileListPanel::eraseRequested);
+    connect(m_files, &QListWidget::itemClicked, this, &FileListPanel::fileClicked);
+    connect(m_files, &QListWidget::itemDoubleClicked, this, &FileListPanel::fileDoubleClicked);
     resize(216, 328);
+}
+
+void FileListPanel::showFiles(const QString &pattern, const QString &title) {
+    show();
+    raise();
+    m_files->setPattern(pattern);
+    m_files->setPath(m_folders->path());
+    setTitle(title);
+}
+
+QString FileListPanel::folder() const {
+    return m_folders->path();
+}
+
+void FileListPanel::setFolder(const QString &folder) {
+    m_folders->setPath(folder);
+    m_files->setPath(m_folders->path());
+}
+
+QString FileListPanel::pattern() const {
+    return m_files->pattern();
+}
+
+QString FileListPanel::selectedFileName() const {
+    return m_files->selectedFileName();
+}
+
+void FileListPanel::clearSelectedFileName() {
+    m_files->clearSelectedFileName();
+}
+
+void FileListPanel::refresh() {
+    m_folders->refresh();
+    m_files->refresh();
+}
+
+void FileListPanel::refreshFiles() {
+    m_files->refresh();
 }
 
 } // namespace kavren

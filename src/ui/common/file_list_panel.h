@@ -65,15 +65,25 @@ public:
     FileListMode mode() const { return m_mode; }
     // In picture mode a file can be dragged from File1 onto the graph.
     void setMode(FileListMode mode);
-    QGroupBox *frame() { return this; }
-    // "Erase" (Command8): erases the database selected in File1.
-    QPushButton *eraseButton() const { return m_erase; }
-    QComboBox *drives() const { return m_drives; }
-    FolderListView *folders() const { return m_folders; }
-    FileListView *files() const { return m_files; }
+    // Shows the frame with this title, listing the folder's files that match the pattern.
+    void showFiles(const QString &pattern, const QString &title);
+    // The folder shown (Dir1), and showing another one with its files.
+    QString folder() const;
+    void setFolder(const QString &folder);
+    // The pattern of the files listed ("*.mdb", "*.bmp").
+    QString pattern() const;
+    // The file selected in File1, or "" when none is selected; and taking the selection away.
+    QString selectedFileName() const;
+    void clearSelectedFileName();
+    // Lists the folders and the files again (after a file or folder was made or removed).
+    void refresh();
+    void refreshFiles();
 signals:
     // "Erase" (Command8): erase the file selected in the list.
     void eraseRequested();
+    // A file of File1 was clicked or double-clicked.
+    void fileClicked();
+    void fileDoubleClicked();
 
 private:
     QPushButton *m_erase = nullptr;

@@ -38,8 +38,10 @@ QString CsvExportDialog::exportContent(const CsvContent &content) {
     if (path.isEmpty())
         return {};
     const int testCount = int(std::min<std::size_t>(content.tests.size(), INT_MAX));
-    QProgressDialog progress(tr("Exporting %1 tests...").arg(testCount), tr("Cancel"), 0, testCount,
-                             m_window);
+    const QString label = content.table == CsvTable::Comparison
+                              ? tr("Exporting the comparison table...")
+                              : tr("Exporting %1 tests...").arg(testCount);
+    QProgressDialog progress(label, tr("Cancel"), 0, testCount, m_window);
     progress.setObjectName(QStringLiteral("csvExportProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(ShowProgressAfterMs);
@@ -53,7 +55,9 @@ QString CsvExportDialog::exportContent(const CsvContent &content) {
     const QString name = QFileInfo(path).fileName();
     switch (result.outcome) {
     case CsvOutcome::Written:
-        return tr("Exported %1 %2 and the comparison table to %3")
+        if (content.table == CsvTable::Comparison)
+            return tr("Exported the comparison table to %1").arg(name);
+        return tr("Exported %1 %2 to %3")
             .arg(testCount)
             .arg(testCount == 1 ? tr("test") : tr("tests"), name);
     case CsvOutcome::Cancelled:

@@ -1,5 +1,6 @@
-// "Export to CSV...": asks for a file name, then writes the listed tests and the comparison table
-// while a progress dialog shows how far it has got and offers to cancel.
+// "Export to CSV..." and "Export comparison table to CSV...": asks for a file name, then writes
+// the listed tests (or the comparison table) while a progress dialog shows how far it has got and
+// offers to cancel.
 #pragma once
 
 #include "io/csv_export.h"

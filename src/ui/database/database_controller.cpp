@@ -57,9 +57,9 @@ DatabaseController::DatabaseController(const Parts &parts, Screen screen, QObjec
 
     connect(m_createPanel, &CreateDatabasePanel::createRequested, this,
             &DatabaseController::createDatabase);
-    connect(m_fileList->files(), &QListWidget::itemClicked, this,
+    connect(m_fileList, &FileListPanel::fileClicked, this,
             &DatabaseController::databaseFileClicked);
-    connect(m_fileList->files(), &QListWidget::itemDoubleClicked, this,
+    connect(m_fileList, &FileListPanel::fileDoubleClicked, this,
             &DatabaseController::databaseFileDoubleClicked);
     connect(m_fileList, &FileListPanel::eraseRequested, this, &DatabaseController::eraseListedFile);
     connect(m_searchPanel, &SearchPanel::criterionClicked, this,
@@ -116,8 +116,8 @@ void DatabaseController::openCreatePanel() {
     m_createPanel->open();
 }
 
-QWidget *DatabaseController::createFrame() const {
-    return m_createPanel;
+void DatabaseController::raiseWhenShown(QObject *raiser) {
+    m_createPanel->installEventFilter(raiser);
 }
 
 void DatabaseController::useSettingsLine(const QString &line) {
@@ -128,8 +128,7 @@ void DatabaseController::useSettingsLine(const QString &line) {
         reportProblem(parseServerAddress(line).error);
     const QString folder = splitAtLastSeparator(line).folder;
     if (!folder.isEmpty() && !isServerAddress(line) && QDir(folder).exists()) {
-        m_fileList->folders()->setPath(folder);
-        m_fileList->files()->setPath(m_fileList->folders()->path());
+        m_fileList->setFolder(folder);
     }
 }
 
@@ -149,10 +148,7 @@ void DatabaseController::showCurrentDatabase() {
 
 void DatabaseController::showDatabaseList() {
     m_fileList->setMode(FileListMode::Databases);
-    m_fileList->frame()->show();
-    m_fileList->files()->setPattern(DatabasePattern);
-    m_fileList->files()->setPath(m_fileList->folders()->path());
-    m_fileList->frame()->setTitle(DatabaseListCaption);
+    m_fileList->showFiles(DatabasePattern, DatabaseListCaption);
     m_searchEnabled = true;
 }
 
@@ -177,8 +173,7 @@ void DatabaseController::finishCreate(const CreateResult &result) {
     case CreateOutcome::Created:
         useCreatedDatabase(result.databasePath);
         m_createPanel->hide();
-        m_fileList->folders()->refresh();
-        m_fileList->files()->refresh();
+        m_fileList->refresh();
         m_screen.clearAll();
         clearResults();
         return;
@@ -199,10 +194,10 @@ void DatabaseController::useCreatedDatabase(const QString &path) {
 void DatabaseController::databaseFileClicked() {
     if (m_fileList->mode() != FileListMode::Databases)
         return;
-    const QString name = m_fileList->files()->selectedFileName();
+    const QString name = m_fileList->selectedFileName();
     if (name.isEmpty())
         return;
-    m_database = databaseChosenInList(m_fileList->folders()->path(), name);
+    m_database = databaseChosenInList(m_fileList->folder(), name);
     m_createPanel->setPath(createBoxTextOfPath(m_database.databasePath));
     m_searchPanel->setTitle(name);
     showCurrentDatabase();
@@ -213,7 +208,7 @@ void DatabaseController::databaseFileClicked() {
 void DatabaseController::databaseFileDoubleClicked() {
     if (m_fileList->mode() != FileListMode::Databases)
         return;
-    m_fileList->frame()->hide();
+    m_fileList->hide();
     m_searchPanel->clearEnteredValue();
     clearResults();
     m_screen.setComments(QString());
@@ -224,21 +219,21 @@ void DatabaseController::databaseFileDoubleClicked() {
 }
 
 void DatabaseController::eraseListedFile() {
-    const QString name = m_fileList->files()->selectedFileName();
+    const QString name = m_fileList->selectedFileName();
     if (name.isEmpty() || isProtectedFile(name))
         return;
     if (!askYesNo(m_window, QStringLiteral("Message"), QStringLiteral("Do you want to erase ?")))
         return;
-    const EraseFileResult result = kavren::eraseListedFile(m_fileList->folders()->path(), name,
-                                                           m_fileList->files()->pattern());
-    m_fileList->files()->refresh();
+    const EraseFileResult result =
+        kavren::eraseListedFile(m_fileList->folder(), name, m_fileList->pattern());
+    m_fileList->refreshFiles();
     if (result.outcome == EraseFileOutcome::Failed) {
         showMessage(m_window, result.message);
         return;
     }
     if (result.outcome == EraseFileOutcome::ErasedFolderRemoved) {
-        m_fileList->folders()->setPath(QDir::currentPath());
-        m_fileList->frame()->hide();
+        m_fileList->setFolder(QDir::currentPath());
+        m_fileList->hide();
     }
     m_createPanel->clearPath();
 }
@@ -300,7 +295,7 @@ void DatabaseController::clearSearch() {
 void DatabaseController::searchTests() {
     clearResults();
     emit searchStarted();
-    m_fileList->frame()->hide();
+    m_fileList->hide();
     m_screen.setComments(kNoComments);
     const QByteArray stored = m_searchPanel->searchValue();
     const QString path = m_database.databasePath;
@@ -496,7 +491,7 @@ bool DatabaseController::saveWork() {
     if (!heldSteps)
         return false;
     emit saveStarting();
-    m_fileList->frame()->hide();
+    m_fileList->hide();
     TestToSave test = m_screen.testOnScreen();
     test.stepCount = *heldSteps;
     const StoredRow row = buildRow(test, m_clock());
@@ -546,7 +541,7 @@ void DatabaseController::finishSave(const StoredRow &row, const SaveResult &resu
     showSavedStatus(row.name, row.moment);
     if (m_fileList->mode() == FileListMode::Databases)
         databaseFileDoubleClicked();
-    m_fileList->files()->refresh();
+    m_fileList->refreshFiles();
     emit saveEnded();
     clearSearch();
     m_screen.setComments(kNoComments);

@@ -82,7 +82,8 @@ public:
     QString searchField() const { return m_searchField; }
     // "Database" > "Create": the frame "Create Database", which comes to the front when shown.
     void openCreatePanel();
-    QWidget *createFrame() const;
+    // The frame "Create Database" comes to the front through this filter whenever it is shown.
+    void raiseWhenShown(QObject *raiser);
 
     // The database line of the settings file becomes the current database.
     void useSettingsLine(const QString &line);

@@ -18,24 +18,21 @@ BackgroundPanel::BackgroundPanel(GraphWidget *graph, FileListPanel *fileList, QO
 
 void BackgroundPanel::showPictureList() {
     m_fileList->setMode(FileListMode::Pictures);
-    m_fileList->frame()->show();
-    m_fileList->frame()->raise();
-    m_fileList->files()->setPattern(QStringLiteral("*.bmp"));
-    m_fileList->frame()->setTitle(tr("Drag drop"));
+    m_fileList->showFiles(QStringLiteral("*.bmp"), tr("Drag drop"));
 }
 
 void BackgroundPanel::dropOnGraph() {
     if (m_testOnScreen && m_testOnScreen())
         return;
     m_dropped = true;
-    const QString name = m_fileList->files()->selectedFileName();
-    const QString folder = m_fileList->folders()->path();
+    const QString name = m_fileList->selectedFileName();
+    const QString folder = m_fileList->folder();
     m_graph->removeBackgroundPicture();
     if (!name.isEmpty() && !folder.isEmpty())
         putPicture(QDir(folder).filePath(name));
     m_pictureName = name;
     m_lastDroppedName = name;
-    m_fileList->frame()->hide();
+    m_fileList->hide();
 }
 
 void BackgroundPanel::showTestPicture(const QString &folder, const QString &fileName) {

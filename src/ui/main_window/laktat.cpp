@@ -42,7 +42,7 @@ void Laktat::startup() {
         fitToArea(screen->availableGeometry());
     }
     m_styles->hideFrames();
-    m_fileList->frame()->hide();
+    m_fileList->hide();
     m_link->hideFrame();
 
     QDir::setCurrent(m_programFolder);

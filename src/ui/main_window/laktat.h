@@ -3,13 +3,8 @@
 // of the data folder and the shutdown writes it back.
 #pragma once
 
-#include "domain/analysis/calculation_run.h"
-#include "domain/analysis/comparison_table.h"
 #include "domain/exercise/clock.h"
-#include "domain/exercise/current_exercise.h"
-#include "domain/exercise/sample_buffer.h"
 #include "domain/exercise/speed_unit.h"
-#include "io/database/database_location.h"
 #include "ui/database/database_controller.h"
 #include "ui/entry/calculation_controller.h"
 #include "ui/entry/speed_unit_controller.h"
@@ -34,7 +29,6 @@ class EntryPanel;
 class FileListPanel;
 class GraphWidget;
 class LinkController;
-class MainMenu;
 class StylePanel;
 class ThresholdMethodsWindow;
 class ThresholdPanel;

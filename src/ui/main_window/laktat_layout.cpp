@@ -89,6 +89,11 @@ void Laktat::buildWindow() {
     };
     menu->connectTo({m_report, m_styles, m_calculation, m_background, m_databaseCtl, m_link,
                      m_import, [this] { runHelp(); }, m_methodsWindow, preferences});
+    connect(menu->exportComparisonCsv, &QAction::triggered, this, [this] {
+        const bool recovery = m_test.speedUnit == SpeedUnit::RecoveryTime;
+        statusBar()->showMessage(m_csvExport->exportContent(
+            {{}, &m_analysis.comparison, &m_percent, recovery, CsvTable::Comparison}));
+    });
     connectDatabase();
     connectCalculation();
     connectReport();
@@ -96,9 +101,9 @@ void Laktat::buildWindow() {
 
     // Frames shown over the other controls come to the front whenever they are shown.
     QObject *raiser = makeRaiseWhenShown(this);
-    QWidget *const frames[] = {m_fileList->frame(), m_databaseCtl->createFrame(), m_link->frame()};
-    for (QWidget *frame : frames)
-        frame->installEventFilter(raiser);
+    m_fileList->installEventFilter(raiser);
+    m_databaseCtl->raiseWhenShown(raiser);
+    m_link->raiseWhenShown(raiser);
     m_styles->raiseWhenShown(raiser);
     // Noted last, so that every control of the area is scaled with the rest.
     m_scale = std::make_unique<WindowScale>(area);
@@ -112,7 +117,7 @@ void Laktat::buildFeatures(QWidget *area) {
     m_styles = new StylePanel(area);
     m_styles->setGraph(m_graph);
     m_fileList = new FileListPanel(area);
-    m_fileList->folders()->setPath(m_programFolder);
+    m_fileList->setFolder(m_programFolder);
     m_background = new BackgroundPanel(m_graph, m_fileList, this);
     m_background->setTestOnScreen([this] { return m_entry->firstStepTyped(); });
 
@@ -134,7 +139,7 @@ void Laktat::buildFeatures(QWidget *area) {
                                     m_programFolder,
                                     m_clock};
     m_databaseCtl = new DatabaseController(parts, m_screen->databaseScreen(), this);
-    m_fileList->frame()->move(parts.searchGeometry.topLeft());
+    m_fileList->move(parts.searchGeometry.topLeft());
 
     m_comparison = new ComparisonPanel(area);
     m_comparison->setGeometry(twipsRect(GraphLeft, BelowGraph, GraphWidth, 2400));
@@ -168,6 +173,7 @@ void Laktat::buildFeatures(QWidget *area) {
     sources.testDate = [this] { return m_test.testDate; };
     sources.keepScale = [this](const GraphScale &printed) { m_test.scale.keepAxesOf(printed); };
     sources.clock = m_clock;
+    sources.dataFolder = m_programFolder;
     m_report = new ReportPanel(sources, this);
     new CursorReadoutPanel(m_graph, m_analysis.pointTable, freezeChecked);
     m_csvExport = new CsvExportDialog(this);

@@ -64,6 +64,8 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     listDatabases = addNamedAction(database, "dbas1", tr("List"));
     createDatabase = addNamedAction(database, "creat", tr("Create"));
     exportCsv = addNamedAction(database, "exportCsv", tr("Export to CSV..."));
+    exportComparisonCsv =
+        addNamedAction(database, "exportComparisonCsv", tr("Export comparison table to CSV..."));
     internet = addNamedAction(bar, "intn", tr("Internet"));
     import = addNamedAction(bar, "Export", tr("Import"));
     background = addNamedAction(bar, "bakg", tr("Background"));
@@ -71,6 +73,8 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     QMenu *report = addNamedMenu(bar, "report", tr("Report"));
     preview = addNamedAction(report, "preview", tr("Print preview..."));
     pdf = addNamedAction(report, "pdfReport", tr("Save as PDF..."));
+    clinicReport = addNamedAction(report, "clinicReport", tr("Clinic report..."));
+    clinicDetails = addNamedAction(report, "clinicDetails", tr("Clinic details..."));
     addNamedAction(bar, "Updat", tr("Check for updates"))->setEnabled(false);
     help = addNamedAction(bar, "Help", tr(" Help"));
 }
@@ -97,6 +101,8 @@ void MainMenu::connectTo(const MenuTargets &to) {
     connect(background, &QAction::triggered, pictures, &BackgroundPanel::showPictureList);
     connect(preview, &QAction::triggered, to.report, &ReportPanel::showPreview);
     connect(pdf, &QAction::triggered, to.report, &ReportPanel::saveAsPdf);
+    connect(clinicReport, &QAction::triggered, to.report, &ReportPanel::showClinicReport);
+    connect(clinicDetails, &QAction::triggered, to.report, &ReportPanel::editClinicDetails);
     connect(help, &QAction::triggered, this, to.help);
     connect(thresholdMethods, &QAction::triggered, to.thresholdMethods,
             &ThresholdMethodsWindow::showWindow);

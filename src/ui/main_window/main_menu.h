@@ -55,12 +55,15 @@ public:
     QAction *listDatabases = nullptr;        // dbas1 "Database" > "List"
     QAction *createDatabase = nullptr;       // creat "Database" > "Create"
     QAction *exportCsv = nullptr;            // exportCsv "Database" > "Export to CSV..."
+    QAction *exportComparisonCsv = nullptr;  // "Database" > "Export comparison table to CSV..."
     QAction *internet = nullptr;             // intn "Internet"
     QAction *import = nullptr;               // Export "Import"
     QAction *background = nullptr;           // bakg "Background"
     QAction *thresholdMethods = nullptr;     // thresholdMethods "Threshold methods"
     QAction *preview = nullptr;              // preview "Report" > "Print preview..."
     QAction *pdf = nullptr;                  // pdfReport "Report" > "Save as PDF..."
+    QAction *clinicReport = nullptr;         // clinicReport "Report" > "Clinic report..."
+    QAction *clinicDetails = nullptr;        // clinicDetails "Report" > "Clinic details..."
     QAction *help = nullptr;                 // Help " Help"
 };
 

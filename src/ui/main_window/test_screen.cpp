@@ -92,7 +92,7 @@ void TestScreen::clearScreen() {
     features.background->clearPicture();
     features.threshold->setSliders(0, 0);
     m_slidersInert = true;
-    features.fileList->files()->clearSelectedFileName();
+    features.fileList->clearSelectedFileName();
     features.background->setBackgroundPictureName(QString());
     features.database->clearSearch();
     m_model.test.importedFromFile = false;
@@ -121,7 +121,7 @@ void TestScreen::selectMinPerKm() {
 void TestScreen::showUnit(SpeedUnit unit) {
     features.threshold->showUnit(unit);
     features.comparison->showUnit(unit);
-    features.fileList->files()->clearSelectedFileName();
+    features.fileList->clearSelectedFileName();
 }
 
 void TestScreen::moveOnFromTrainer(QWidget *saveButton) {

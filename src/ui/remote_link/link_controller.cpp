@@ -17,8 +17,8 @@ LinkController::LinkController(QWidget *area, const QRect &frameRect, SampleBuff
             [this](const QString &message) { showMessage(m_panel->window(), message); });
 }
 
-QWidget *LinkController::frame() const {
-    return m_panel->frame();
+void LinkController::raiseWhenShown(QObject *raiser) {
+    m_panel->frame()->installEventFilter(raiser);
 }
 
 void LinkController::showFrame() {

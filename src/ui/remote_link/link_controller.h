@@ -27,7 +27,8 @@ public:
                    DrawingSurface &graph, CurrentTest &test);
 
     // The link box, for the window to place and bring to the front.
-    QWidget *frame() const;
+    // The link box comes to the front through this filter whenever it is shown.
+    void raiseWhenShown(QObject *raiser);
     // "Internet": shows the link box.
     void showFrame();
     void hideFrame();

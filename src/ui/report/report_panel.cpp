@@ -4,6 +4,7 @@
 
 #include "domain/report/page_surface.h"
 #include "ui/common/printer_setup_dialog.h"
+#include "ui/report/clinic_details_page.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QToolBar>
 
 namespace kavren {
 
@@ -23,6 +25,29 @@ namespace {
 
 // Longest horse name taken into a suggested file name.
 constexpr int MaxNameInFileName = 100;
+// The clinic report keeps at least this from every paper edge.
+constexpr double ClinicMarginMm = 15;
+const QString ProgramName = QStringLiteral("Kavren Equine");
+
+// The document's metadata with its title, author and the program that made it.
+QByteArray xmpMetadata(const QString &title, const QString &author) {
+    const auto escaped = [](const QString &text) { return text.toHtmlEscaped().toUtf8(); };
+    return "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+           "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+           "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+           "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' "
+           "xmlns:xmp='http://ns.adobe.com/xap/1.0/'>\n"
+           "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>" +
+           escaped(title) +
+           "</rdf:li></rdf:Alt></dc:title>\n"
+           "<dc:creator><rdf:Seq><rdf:li>" +
+           escaped(author) +
+           "</rdf:li></rdf:Seq></dc:creator>\n"
+           "<xmp:CreatorTool>" +
+           escaped(ProgramName) +
+           "</xmp:CreatorTool>\n"
+           "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end='w'?>";
+}
 
 } // namespace
 
@@ -138,6 +163,12 @@ void ReportPanel::saveAsPdf() {
 }
 
 bool ReportPanel::savePdf(const QString &path) {
+    return writePdf(path, horseName(), ProgramName,
+                    [this](QPaintDevice &device) { return drawPage(device); });
+}
+
+bool ReportPanel::writePdf(const QString &path, const QString &title, const QString &author,
+                           const std::function<bool(QPaintDevice &)> &draw) {
     // The page is made in memory first and the file replaced in one step, so that a folder that
     // cannot be written or a full disk leaves no half-written file and is reported.
     QBuffer pdf;
@@ -146,9 +177,10 @@ bool ReportPanel::savePdf(const QString &path) {
     {
         QPdfWriter writer(&pdf);
         writer.setPageLayout(printer().pageLayout());
-        writer.setCreator(QStringLiteral("Kavren Equine"));
-        writer.setTitle(horseName());
-        drawn = drawPage(writer);
+        writer.setCreator(ProgramName);
+        writer.setTitle(title);
+        writer.setDocumentXmpMetadata(xmpMetadata(title, author));
+        drawn = draw(writer);
     }
     QSaveFile file(path);
     const bool written = drawn && file.open(QIODevice::WriteOnly) &&
@@ -160,6 +192,64 @@ bool ReportPanel::savePdf(const QString &path) {
     }
     m_pdfFolder = QFileInfo(path).absolutePath();
     return true;
+}
+
+ClinicReportInputs ReportPanel::gatherClinicInputs() const {
+    ClinicReportInputs in;
+    in.page = gatherInputs();
+    in.clinic = readClinicDetails(m_sources.dataFolder);
+    in.testDate = testDateText().section(QLatin1Char(' '), 0, 0);
+    // A kept test's comparison row is the row of its slot: slot k, row k − 1.
+    for (int slot = 1; slot < FrozenCurves::Slots; ++slot)
+        in.keptDates[std::size_t(slot)] =
+            in.page.table.values[0][std::size_t(slot - 1)].trimmed().section(QLatin1Char(' '), 0,
+                                                                             0);
+    if (in.keptDates[1].isEmpty())
+        in.keptDates[1] = in.testDate;
+    in.program = ProgramName + QLatin1Char(' ') + QStringLiteral(KAVREN_VERSION);
+    return in;
+}
+
+bool ReportPanel::drawClinicPage(QPaintDevice &device) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    {
+        PageSurface surface(painter, ClinicMarginMm);
+        drawClinicReport(surface, gatherClinicInputs());
+    }
+    return painter.end();
+}
+
+bool ReportPanel::saveClinicPdf(const QString &path) {
+    const ClinicReportInputs in = gatherClinicInputs();
+    const QString title = ClinicReportTitle + QStringLiteral(": ") + in.page.name.trimmed();
+    return writePdf(path, title, in.clinic.name.isEmpty() ? ProgramName : in.clinic.name,
+                    [this](QPaintDevice &device) { return drawClinicPage(device); });
+}
+
+void ReportPanel::showClinicReport() {
+    QPrintPreviewDialog dialog(&printer(), m_sources.window);
+    dialog.setObjectName(QStringLiteral("clinicReportPreview"));
+    dialog.setWindowTitle(ClinicReportTitle);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *printer) { drawClinicPage(*printer); });
+    if (auto *tools = dialog.findChild<QToolBar *>()) {
+        QAction *pdf = tools->addAction(tr("Save as PDF..."));
+        pdf->setObjectName(QStringLiteral("clinicPdf"));
+        connect(pdf, &QAction::triggered, this, [this] {
+            const QString name =
+                QStringLiteral("Clinic report ") + suggestedPdfName(horseName(), testDateText());
+            const QString path = askPdfPath(QDir(m_pdfFolder).filePath(name));
+            if (!path.isEmpty())
+                saveClinicPdf(path);
+        });
+    }
+    dialog.exec();
+}
+
+void ReportPanel::editClinicDetails() {
+    kavren::editClinicDetails(m_sources.dataFolder, m_sources.window);
 }
 
 } // namespace kavren

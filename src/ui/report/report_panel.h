@@ -1,10 +1,12 @@
 // Printing the report page: "Print" through the platform's print dialog, "Print preview..." and
 // "Save as PDF...". All three take the page's inputs as the window shows them at that moment and
 // draw the same page on the page's own surface; only a page that really went to the printer ends
-// "Freeze curve".
+// "Freeze curve". "Clinic report..." shows the clinic report in a preview that prints it or saves
+// it as PDF, on A4 or Letter as the page set-up says.
 #pragma once
 
 #include "domain/exercise/clock.h"
+#include "domain/report/clinic_report.h"
 #include "domain/report/report_page.h"
 
 #include <QObject>
@@ -33,6 +35,7 @@ public:
         // The axis ranges the page chose again, which the graph on screen keeps.
         std::function<void(const GraphScale &)> keepScale;
         Clock clock = systemClock(); // today, for the date of a new test
+        QString dataFolder;          // where the clinic's details are kept
     };
     explicit ReportPanel(const Sources &sources, QObject *parent = nullptr);
     ~ReportPanel() override;
@@ -42,6 +45,14 @@ public:
     // Draws the page on a printer, a PDF writer or any other device; false when the device could
     // not be painted on or not finished.
     bool drawPage(QPaintDevice &device);
+
+    // The clinic report's inputs: the page's, the clinic's details, the test date and the dates of
+    // the kept tests.
+    ClinicReportInputs gatherClinicInputs() const;
+    // Draws the clinic report on a device; false when it could not be painted on or finished.
+    bool drawClinicPage(QPaintDevice &device);
+    // Writes the clinic report into a PDF file; false (and reportFailed) when it cannot.
+    bool saveClinicPdf(const QString &path);
 
     // Seams for tests: the print dialog (true for "Print"; it may change the printer), the file
     // dialog of "Save as PDF..." (the chosen path, empty for Cancel) and the clock.
@@ -66,6 +77,10 @@ public slots:
     void saveAsPdf();
     // Writes the page into a PDF file; false (and reportFailed) when it cannot be written.
     bool savePdf(const QString &path);
+    // "Clinic report...": the clinic report in a preview with "Print" and "Save as PDF...".
+    void showClinicReport();
+    // "Clinic details...": the clinic's name, address and logo.
+    void editClinicDetails();
 
 signals:
     // Something failed; the text names what. The window shows it as a message.
@@ -80,6 +95,8 @@ private:
     QString askPdfPath(const QString &suggested);
     QString testDateText() const;
     QString horseName() const;
+    bool writePdf(const QString &path, const QString &title, const QString &author,
+                  const std::function<bool(QPaintDevice &)> &draw);
 
     Sources m_sources;
     std::function<bool(QPrinter &)> m_printDialog;

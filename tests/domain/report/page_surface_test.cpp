@@ -4,9 +4,13 @@
 #include "domain/report/report_page.h"
 #include "support/qt_printers.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -89,4 +93,26 @@ TEST(PageSurface, LineWidthsAreDotsOfAThreeHundredDotsPerInchPrinter) {
             ++inked;
     EXPECT_GE(inked, 8);
     EXPECT_LE(inked, 10);
+}
+
+TEST(PageSurface, ThePageKeepsItsOwnMarginWherePaperMarginsAreNarrower) {
+    // A4 at 1200 dots per inch: 10 mm are 472.4 dots.
+    for (const double paperMargin : {0.0, 3.5, 15.0}) {
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        writer.setResolution(1200);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                        QMarginsF(paperMargin, paperMargin, paperMargin, paperMargin),
+                        QPageLayout::Millimeter));
+        QPainter painter(&writer);
+        const PageSurface surface(painter);
+        const QRectF area = surface.map().deviceArea();
+        const double extra = std::max(0.0, 10 - paperMargin) / 25.4 * 1200;
+        EXPECT_NEAR(area.left(), extra, 1) << paperMargin;
+        EXPECT_NEAR(area.top(), extra, 1) << paperMargin;
+        EXPECT_NEAR(writer.width() - area.right(), extra, 1) << paperMargin;
+        EXPECT_NEAR(writer.height() - area.bottom(), extra, 1) << paperMargin;
+    }
 }

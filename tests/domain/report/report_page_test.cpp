@@ -555,3 +555,68 @@ TEST(ReportPage, ACrossLineColourThatVanishesOnPaperIsPrintedBlack) {
     drawReportPage(magenta, in);
     EXPECT_EQ(magenta.stepsOf(Kind::Line).back().colour, QColor(255, 0, 255));
 }
+
+namespace {
+
+// Every field as long as a user could make it: several words, words without a blank, dates
+// with their time, numbers with many digits and a comment longer than its lines.
+ReportInputs longValues(bool recovery) {
+    ReportInputs in = testOnScreen();
+    in.recovery = recovery;
+    in.name = QStringLiteral("Stjärna Av Norrlandsgårdens Stuteri");
+    in.breed = QStringLiteral("Standardbred");
+    in.age = QStringLiteral("Twelve years and seven months");
+    in.sex = QStringLiteral("Gelding");
+    in.stable = QStringLiteral("Travstallet-Östersundsgården");
+    in.trainer = QStringLiteral("Margaretha Lindqvist-Johansson");
+    in.maxHr = QStringLiteral("226 b/min measured on the track");
+    in.comments = QStringLiteral("Warm-up twenty minutes walk and trot before the first step, "
+                                 "track heavy after rain, wind from the north.\r\nSecond line "
+                                 "of the comment with a few more words than fit.");
+    in.speedCaption = QStringLiteral("Speed (sec/200m) as typed by the trainer");
+    in.lactate.fill(QStringLiteral("12.345678"));
+    in.hr.fill(QStringLiteral("212.5555"));
+    in.speed.fill(QStringLiteral("1234.56789"));
+    in.thresholdLactate = QStringLiteral("12.3456789");
+    in.thresholdHr = QStringLiteral("212.345678");
+    in.thresholdSpeed = QStringLiteral("12.3456789");
+    in.thresholdPace = QStringLiteral(" 13'04.567 ");
+    for (auto &column : in.table.values)
+        column.fill(QStringLiteral(" 1234.56 "));
+    in.table.values[0].fill(QStringLiteral("2026-12-07 21:52:41"));
+    for (auto &column : in.table.changes)
+        column.fill(QStringLiteral("-123.45"));
+    in.table.extrapolated[3].fill(true);
+    in.zones.fill(QStringLiteral("Zone of 150-170 b/min"));
+    return in;
+}
+
+} // namespace
+
+TEST(ReportPage, LongValuesOfEveryFieldNeitherOverlapNorLeaveThePage) {
+    // An A4 page's printable area at 96 dots per inch, texts measured as on it.
+    for (const bool recovery : {false, true}) {
+        RecordingSurface surface(QRectF(0, 0, 718, 1047));
+        surface.measureTextsAt(96);
+        drawReportPage(surface, longValues(recovery));
+        const auto texts = surface.texts();
+        std::vector<QRectF> boxes;
+        for (const SurfaceStep &text : texts) {
+            boxes.push_back(surface.textBox(text));
+            EXPECT_TRUE(surface.map().deviceArea().contains(boxes.back()))
+                << text.text.toStdString() << (recovery ? " (recovery)" : "");
+        }
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                EXPECT_FALSE(boxes[i].intersects(boxes[j]))
+                    << texts[i].text.toStdString() << " at " << texts[i].a.x() << ","
+                    << texts[i].a.y() << " | " << texts[j].text.toStdString() << " at "
+                    << texts[j].a.x() << "," << texts[j].a.y() << (recovery ? " (recovery)" : "");
+        // The date shows without its time where the time does not fit; the comment goes on over
+        // further lines instead of being cut after its first.
+        EXPECT_FALSE(textsEqual(surface, "2026-12-07").empty());
+        EXPECT_GE(std::count_if(texts.begin(), texts.end(),
+                                [](const SurfaceStep &t) { return t.a.x() == 13 && t.a.y() > 27; }),
+                  4);
+    }
+}

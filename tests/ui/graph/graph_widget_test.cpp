@@ -112,13 +112,15 @@ protected:
         writeFile(folder.filePath(QStringLiteral("huge.bmp")), hugeBmpHeader());
         window.show();
         panel.showPictureList();
-        files->folders()->setPath(folder.path());
+        files->setFolder(folder.path());
     }
 
     void select(const QString &name) {
-        const auto items = files->files()->findItems(name, Qt::MatchExactly);
+        auto *list = files->findChild<FileListView *>(QStringLiteral("File1"));
+        ASSERT_NE(list, nullptr);
+        const auto items = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
-        files->files()->setCurrentItem(items.front());
+        list->setCurrentItem(items.front());
     }
 
     void drop() {
@@ -133,8 +135,8 @@ protected:
 };
 
 TEST_F(BackgroundDropTest, StretchedPictureFillsTheGraphAndNoUserFileIsTouched) {
-    EXPECT_EQ(files->frame()->title(), QStringLiteral("Drag drop"));
-    EXPECT_EQ(files->files()->pattern(), QStringLiteral("*.bmp"));
+    EXPECT_EQ(files->title(), QStringLiteral("Drag drop"));
+    EXPECT_EQ(files->pattern(), QStringLiteral("*.bmp"));
     select(QStringLiteral("horse.bmp"));
     drop();
     EXPECT_EQ(graph->backgroundPicture().size(), QSize(400, 300));
@@ -142,7 +144,7 @@ TEST_F(BackgroundDropTest, StretchedPictureFillsTheGraphAndNoUserFileIsTouched) 
     EXPECT_EQ(panel.backgroundPictureName(), QStringLiteral("horse.bmp"));
     EXPECT_EQ(panel.lastDroppedPictureName(), QStringLiteral("horse.bmp"));
     EXPECT_TRUE(panel.backgroundDropped());
-    EXPECT_FALSE(files->frame()->isVisibleTo(&window));
+    EXPECT_FALSE(files->isVisibleTo(&window));
     QFile own(folder.filePath(QStringLiteral("temp.bmp")));
     ASSERT_TRUE(own.open(QIODevice::ReadOnly));
     EXPECT_EQ(own.readAll(), QByteArray("the user's own file"));

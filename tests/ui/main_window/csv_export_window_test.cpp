@@ -59,25 +59,36 @@ protected:
     CsvExportDialog *m_export = nullptr;
 };
 
-TEST_F(ExportWindow, WritesTheListedTestsAndTheComparisonTable) {
+TEST_F(ExportWindow, WritesTheListedTestsAndTheComparisonTableEachAsItsOwnFile) {
     saveFindAndLoad();
+    const auto records = [this] {
+        QFile file(target());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const testing::CsvReading csv = testing::readCsv(QString::fromUtf8(file.readAll()));
+        EXPECT_TRUE(csv.error.isEmpty()) << csv.error.toStdString();
+        return csv.records;
+    };
     triggerExport();
-    QFile file(target());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const testing::CsvReading csv = testing::readCsv(QString::fromUtf8(file.readAll()));
-    ASSERT_TRUE(csv.error.isEmpty()) << csv.error.toStdString();
-    ASSERT_EQ(csv.records.size(), 5u); // header, Bella, empty record, table header, one row
-    const QStringList &header = csv.records[0];
-    const QStringList &bella = csv.records[1];
-    EXPECT_EQ(bella.value(header.indexOf(QStringLiteral("Namn"))), "Bella");
-    EXPECT_EQ(bella.value(header.indexOf(QStringLiteral("Speed4"))), "8");
+    const auto tests = records();
+    ASSERT_EQ(tests.size(), 2u); // the header and Bella
+    const QStringList &header = tests[0];
+    const QStringList &bella = tests[1];
+    EXPECT_EQ(bella.value(header.indexOf(QStringLiteral("Name"))), "Bella");
+    EXPECT_EQ(bella.value(header.indexOf(QStringLiteral("Speed 4 (m/s)"))), "8");
     EXPECT_TRUE(
-        bella.value(header.indexOf(QStringLiteral("Kommentarer"))).startsWith("'=cmd, \"quoted\""));
-    EXPECT_EQ(csv.records[3].value(1), "V200");
-    EXPECT_EQ(csv.records[4].value(0), control<QLabel>("datex(0)")->text());
-    EXPECT_EQ(csv.records[4].value(1), control<QLabel>("labelx(0)")->text());
+        bella.value(header.indexOf(QStringLiteral("Comments"))).startsWith("'=cmd, \"quoted\""));
+    EXPECT_EQ(m_window->statusBar()->currentMessage(), "Exported 1 test to horses.csv");
+
+    control<QAction>("exportComparisonCsv")->trigger();
+    const auto table = records();
+    ASSERT_EQ(table.size(), 2u); // the header and the one row
+    EXPECT_EQ(table[0].value(1), "V200");
+    // The date in ISO 8601: the day as the table shows it, a "T" before the time.
+    const QString shown = control<QLabel>("datex(0)")->text();
+    EXPECT_EQ(table[1].value(0), QString(shown).replace(u' ', u'T'));
+    EXPECT_EQ(table[1].value(1), control<QLabel>("labelx(0)")->text());
     EXPECT_EQ(m_window->statusBar()->currentMessage(),
-              "Exported 1 test and the comparison table to horses.csv");
+              "Exported the comparison table to horses.csv");
 }
 
 TEST_F(ExportWindow, CancelInTheProgressDialogLeavesNoFile) {
