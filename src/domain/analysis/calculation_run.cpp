@@ -200,6 +200,11 @@ CalculationResult runCalculation(const CalculationInputs &inputs,
     indexInputs.fit = result.fit;
     indexInputs.calculatedAt = inputs.calculatedAt;
     result.indexNotes = runIndexRun(indexInputs, test, state.comparison);
+    if (!isRecovery(test) && result.fit.steps == FitOutcome::Steps::Found) {
+        result.intervals = testIntervals(steps, test.stepCount, inputs.extraLevels, !lactateShown);
+        writeRowIntervals(result.intervals, test.discipline, test.comparedCount - 1,
+                          state.comparison);
+    }
     return result;
 }
 

@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace kavren {
 
@@ -52,13 +53,14 @@ struct AnalysisState {
 };
 
 struct CalculationInputs {
-    StepTexts speedText;        // temp1…temp6: the x of a recovery test
-    StepTexts speedMs;          // Text15…Text20: the x of a speed test
-    StepTexts lactate;          // lakt1…lakt6
-    StepTexts hr;               // puls1…puls6
-    bool freezeChecked = false; // "Freeze curve"
-    bool linkFirstRun = false;  // first run after the live link connected
-    QString calculatedAt;       // now, "yyyy-mm-dd hh:mm:ss": the date of a new test
+    StepTexts speedText;             // temp1…temp6: the x of a recovery test
+    StepTexts speedMs;               // Text15…Text20: the x of a speed test
+    StepTexts lactate;               // lakt1…lakt6
+    StepTexts hr;                    // puls1…puls6
+    bool freezeChecked = false;      // "Freeze curve"
+    bool linkFirstRun = false;       // first run after the live link connected
+    QString calculatedAt;            // now, "yyyy-mm-dd hh:mm:ss": the date of a new test
+    std::vector<double> extraLevels; // further lactate levels (mmol/l) to give VLaX and HrX for
 };
 
 struct CalculationResult {
@@ -83,6 +85,9 @@ struct CalculationResult {
     StepReadings readings;  // the steps as the fit read them, for its quality and range checks
     QStringList indexNotes; // why values of the test's row are missing (the index run's notes)
     FitOutcome fit;         // which fits the run made from the test's own steps
+    // The indices of a speed test with their 95 % intervals (empty for a recovery test and where
+    // the run found no steps to fit); they are also kept with the test's row of the table.
+    TestIntervals intervals;
 };
 
 CalculationResult runCalculation(const CalculationInputs &inputs,

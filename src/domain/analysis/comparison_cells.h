@@ -2,6 +2,8 @@
 // one row per test of a comparison, written by the index run after every calculation.
 #pragma once
 
+#include "domain/analysis/index_intervals.h"
+
 #include <QString>
 
 #include <array>
@@ -24,6 +26,12 @@ struct ComparisonCells {
     std::array<float, ListSize> comparedV200{}, comparedVla2{}, comparedVla4{};
     // Whether each compared test was heart-rate-only (no VLa2, VLa4, Hr2 or Hr4 of its own).
     std::array<bool, ListSize> comparedHrOnly{};
+
+    // The tool tips of the speed layout's value cells V200, VLa2, VLa4, Hr2 and Hr4: the index
+    // with its 95 % interval (VLa4 and Hr4 also list the extra lactate levels).
+    std::array<QString, Rows> v200Tip, vla2Tip, vla4Tip, hr2Tip, hr4Tip;
+    // The indices of each compared test with their intervals, elements 0…6 like the stored lists.
+    std::array<TestIntervals, ListSize> comparedIntervals{};
 
     // Per-test values; the index run writes the heart-rate line of row ComparedCount.
     std::array<std::array<double, MatrixColumns>, MatrixRows> matrix{};

@@ -123,6 +123,9 @@ void fillPercentCells(const PercentPassInputs &inputs, const ComparisonCells &ce
         fillRecoveryLayout(cells, percent, last);
     else
         fillSpeedLayout(inputs, cells, percent, last);
+    percent.uncertain = inputs.recovery
+                            ? UncertainPercentCells{}
+                            : uncertainPercentCells(cells.comparedIntervals, inputs.curveSlot);
 }
 
 void clearComparisonTable(ComparisonCells &cells, PercentCells &percent) {
@@ -132,6 +135,11 @@ void clearComparisonTable(ComparisonCells &cells, PercentCells &percent) {
     for (auto *column : {&percent.v200P, &percent.vla2P, &percent.vla4P, &percent.hr2P,
                          &percent.hf4P, &percent.h5p, &percent.h10p, &percent.h20p})
         column->fill(QString());
+    for (auto *tips :
+         {&cells.v200Tip, &cells.vla2Tip, &cells.vla4Tip, &cells.hr2Tip, &cells.hr4Tip})
+        tips->fill(QString());
+    cells.comparedIntervals.fill(TestIntervals{});
+    percent.uncertain = {};
 }
 
 void clearAll(CurrentTest &test, ComparisonCells &cells, PercentCells &percent,

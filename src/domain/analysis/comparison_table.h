@@ -19,6 +19,8 @@ namespace kavren {
 struct PercentCells {
     static constexpr int Rows = 5;
     std::array<QString, Rows> v200P, vla2P, vla4P, hr2P, hf4P, h5p, h10p, h20p;
+    // The speed layout's changes that lie within the uncertainty of the two tests.
+    UncertainPercentCells uncertain;
 };
 
 struct PercentPassInputs {
@@ -40,12 +42,13 @@ std::optional<double> percentChange(double compared, double reference);
 std::optional<double> recoveryChange(double compared, double reference);
 
 // Fills the per-cent cells of tests 2…CurveSlot after a test was loaded and calculated. A cell
-// whose rule gives nothing keeps its text.
+// whose rule gives nothing keeps its text. In the speed layout it also judges each change against
+// the two tests' standard errors.
 void fillPercentCells(const PercentPassInputs &inputs, const ComparisonCells &cells,
                       PercentCells &percent);
 
-// Empties every value and per-cent cell of the table (a load without "Freeze curve" starts the
-// comparison afresh).
+// Empties every value and per-cent cell of the table, with the intervals and tool tips behind them
+// (a load without "Freeze curve" starts the comparison afresh).
 void clearComparisonTable(ComparisonCells &cells, PercentCells &percent);
 
 // raderaAllt as far as the test and the table go: the paces, the discipline, the date of the

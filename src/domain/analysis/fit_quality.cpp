@@ -68,7 +68,7 @@ FitQuality fitQuality(const StepReadings &steps, int stepCount) {
     return quality;
 }
 
-QString fitQualityMessage(const FitQuality &quality) {
+QString fitQualityMessage(const FitQuality &quality, const QStringList &indices) {
     if (quality.stepCount == 0)
         return QStringLiteral("No fit quality: fewer than 3 steps");
     QStringList parts;
@@ -76,6 +76,7 @@ QString fitQualityMessage(const FitQuality &quality) {
         parts << QStringLiteral("Lactate fit R² %1").arg(r2Text(*quality.lactateR2));
     if (quality.hrR2)
         parts << QStringLiteral("heart-rate line R² %1").arg(r2Text(*quality.hrR2));
+    parts << indices;
     parts << QStringLiteral("%1 steps").arg(quality.stepCount);
     QString message = parts.join(QStringLiteral(", "));
     message[0] = message[0].toUpper();

@@ -6,6 +6,7 @@
 #include "domain/analysis/curve_fitting.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,7 +26,8 @@ struct FitQuality {
 FitQuality fitQuality(const StepReadings &steps, int stepCount);
 
 // "Lactate fit R² 0.991, heart-rate line R² 0.998, 5 steps", leaving out a series without R²;
-// R² rounded to three decimals, halves to even.
-QString fitQualityMessage(const FitQuality &quality);
+// R² rounded to three decimals, halves to even. The indices' texts (with their intervals) stand
+// between the R² and the step count.
+QString fitQualityMessage(const FitQuality &quality, const QStringList &indices = {});
 
 } // namespace kavren

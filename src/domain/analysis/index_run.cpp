@@ -126,6 +126,12 @@ void emptyRow(int row, ComparisonCells &cells) {
     setListElement(cells.comparedV200, row, 0);
     setListElement(cells.comparedVla2, row, 0);
     setListElement(cells.comparedVla4, row, 0);
+    if (row >= 0 && row < ComparisonCells::Rows)
+        for (auto *tips :
+             {&cells.v200Tip, &cells.vla2Tip, &cells.vla4Tip, &cells.hr2Tip, &cells.hr4Tip})
+            (*tips)[std::size_t(row)].clear();
+    if (row >= 0 && row < ComparisonCells::ListSize)
+        cells.comparedIntervals[std::size_t(row)] = {};
 }
 
 void writeSpeedLayout(const CurrentTest &test, const Produced &produced, int n,
@@ -183,6 +189,13 @@ void writeRecoveryLayout(const CurrentTest &test, const Produced &produced, int 
     }
 }
 
+// The tool tip of a cell that shows a value.
+void setTip(std::array<QString, ComparisonCells::Rows> &tips,
+            const std::array<QString, ComparisonCells::Rows> &values, int row, const QString &tip) {
+    if (!values[std::size_t(row)].isEmpty())
+        tips[std::size_t(row)] = tip;
+}
+
 } // namespace
 
 CalculatePreparation prepareCalculate(SpeedUnit unit, const QString &lakt1Text,
@@ -215,6 +228,27 @@ QStringList runIndexRun(const IndexRunInputs &inputs, CurrentTest &test, Compari
     if (recovery)
         writeRecoveryLayout(test, produced, n, cells);
     return produced.notes;
+}
+
+void writeRowIntervals(const TestIntervals &intervals, const QString &discipline, int row,
+                       ComparisonCells &cells) {
+    if (row < 0 || row >= ComparisonCells::Rows)
+        return;
+    cells.comparedIntervals[std::size_t(row)] = intervals;
+    QStringList vla4 = {speedEstimateText(QStringLiteral("VLa4"), intervals.vla4, discipline)};
+    QStringList hr4 = {heartRateEstimateText(QStringLiteral("Hr4"), intervals.hr4)};
+    for (const LevelEstimates &level : intervals.levels) {
+        vla4 << speedEstimateText(levelName(u"VLa", level.lactate), level.speed, discipline);
+        hr4 << heartRateEstimateText(levelName(u"Hr", level.lactate), level.hr);
+    }
+    setTip(cells.v200Tip, cells.labelx, row,
+           speedEstimateText(QStringLiteral("V200"), intervals.v200, discipline));
+    setTip(cells.vla2Tip, cells.vla2, row,
+           speedEstimateText(QStringLiteral("VLa2"), intervals.vla2, discipline));
+    setTip(cells.vla4Tip, cells.vla4, row, vla4.join(u'\n'));
+    setTip(cells.hr2Tip, cells.hr2x, row,
+           heartRateEstimateText(QStringLiteral("Hr2"), intervals.hr2));
+    setTip(cells.hr4Tip, cells.hr4x, row, hr4.join(u'\n'));
 }
 
 } // namespace kavren

@@ -46,4 +46,9 @@ struct IndexRunInputs {
 // sentence each, for the status bar.
 QStringList runIndexRun(const IndexRunInputs &inputs, CurrentTest &test, ComparisonCells &cells);
 
+// Keeps the intervals of the test in row (0…5, the row the index run just filled) and writes the
+// tool tips of the row's speed-layout value cells that show a value, in the discipline's unit.
+void writeRowIntervals(const TestIntervals &intervals, const QString &discipline, int row,
+                       ComparisonCells &cells);
+
 } // namespace kavren

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QStringList>
 
 namespace kavren {
 
@@ -44,11 +45,29 @@ int firstRowTopOf(const QFontMetrics &metrics) {
 // The date stands in the room before the first value column, from the frame's left edge.
 constexpr int DateLeft = 4;
 
+// A value cell's tool tip: why it is extrapolated (while it is), then the index with its interval.
+constexpr const char *ExtrapolationTip = "extrapolationTip";
+constexpr const char *IntervalTip = "intervalTip";
+
+void showToolTip(QLabel *cell) {
+    QStringList parts = {cell->property(ExtrapolationTip).toString(),
+                         cell->property(IntervalTip).toString()};
+    parts.removeAll(QString());
+    cell->setToolTip(parts.join(u'\n'));
+}
+
 void setExtrapolated(QLabel *cell, bool extrapolated, const QString &toolTip) {
     QFont font = cell->font();
     font.setItalic(extrapolated);
     cell->setFont(font);
-    cell->setToolTip(extrapolated ? toolTip : QString());
+    cell->setProperty(ExtrapolationTip, extrapolated ? toolTip : QString());
+    showToolTip(cell);
+}
+
+// A change within the uncertainty of the two tests is shown in grey and says so.
+void setWithinUncertainty(QLabel *cell, bool within) {
+    cell->setStyleSheet(within ? QStringLiteral("color: gray") : QString());
+    cell->setToolTip(within ? WithinUncertaintyToolTip : QString());
 }
 
 // A new text in a cell drops the mark that belonged to the old one.
@@ -130,6 +149,16 @@ void ComparisonPanel::showValues(const ComparisonCells &cells) {
         for (std::size_t c = 0; c < columns.size(); ++c)
             setCellText(m_columns[c].values[std::size_t(r)], (*columns[c])[std::size_t(r)]);
     }
+    // The speed layout's index cells tell their 95 % interval.
+    const std::array<const std::array<QString, ComparisonCells::Rows> *, 5> tips = {
+        &cells.v200Tip, &cells.vla2Tip, &cells.vla4Tip, &cells.hr2Tip, &cells.hr4Tip};
+    for (std::size_t c = 0; c < m_columns.size(); ++c)
+        for (int r = 0; r < ValueRows; ++r) {
+            QLabel *cell = m_columns[c].values[std::size_t(r)];
+            cell->setProperty(IntervalTip,
+                              c < tips.size() ? (*tips[c])[std::size_t(r)] : QString());
+            showToolTip(cell);
+        }
 }
 
 void ComparisonPanel::markExtrapolated(int row, const ExtrapolationMarks &marks) {
@@ -171,9 +200,29 @@ void ComparisonPanel::showPercents(const PercentCells &percent) {
     const std::array<const std::array<QString, PercentCells::Rows> *, 8> columns = {
         &percent.v200P, &percent.vla2P, &percent.vla4P, &percent.hr2P,
         &percent.hf4P,  &percent.h5p,   &percent.h10p,  &percent.h20p};
+    const std::array<const std::array<bool, PercentCells::Rows> *, 5> uncertain = {
+        &percent.uncertain.v200P, &percent.uncertain.vla2P, &percent.uncertain.vla4P,
+        &percent.uncertain.hr2P, &percent.uncertain.hf4P};
     for (std::size_t c = 0; c < columns.size(); ++c)
-        for (int r = 0; r < PercentRows; ++r)
-            m_columns[c].percents[std::size_t(r)]->setText((*columns[c])[std::size_t(r)]);
+        for (int r = 0; r < PercentRows; ++r) {
+            QLabel *cell = m_columns[c].percents[std::size_t(r)];
+            cell->setText((*columns[c])[std::size_t(r)]);
+            setWithinUncertainty(cell, c < uncertain.size() && (*uncertain[c])[std::size_t(r)] &&
+                                           !cell->text().isEmpty());
+        }
+}
+
+bool ComparisonPanel::isWithinUncertainty(int column, int row) const {
+    if (column < 0 || column >= int(m_columns.size()) || row < 0 || row >= PercentRows)
+        return false;
+    return m_columns[std::size_t(column)].percents[std::size_t(row)]->toolTip() ==
+           WithinUncertaintyToolTip;
+}
+
+QString ComparisonPanel::valueToolTip(int column, int row) const {
+    if (column < 0 || column >= int(m_columns.size()) || row < 0 || row >= ValueRows)
+        return {};
+    return m_columns[std::size_t(column)].values[std::size_t(row)]->toolTip();
 }
 
 } // namespace kavren

@@ -44,6 +44,10 @@ public:
     QString dateText(int row) const;
     QString valueText(int column, int row) const;
     QString percentText(int column, int row) const;
+    // The tool tip of a value cell: its extrapolation, then the index with its 95 % interval.
+    QString valueToolTip(int column, int row) const;
+    // True when a per-cent cell is grey: its change is within the uncertainty of the two tests.
+    bool isWithinUncertainty(int column, int row) const;
 
     static constexpr int ValueRows = 6;
     static constexpr int PercentRows = 5;

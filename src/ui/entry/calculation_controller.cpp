@@ -36,7 +36,7 @@ void CalculationController::calculate() {
     run(steps);
     // A fit that could not use the steps says why; its quality would describe the previous fit.
     if (m_fitQuality && !m_fitProblemShown)
-        m_links.statusBar->showMessage(fitQualityMessage(*m_fitQuality));
+        m_links.statusBar->showMessage(fitQualityMessage(*m_fitQuality, m_intervalParts));
     // Values beyond what a horse can show are named first; nothing is changed for them.
     if (const QStringList implausible = m_entry->implausibleFields(); !implausible.isEmpty())
         m_links.statusBar->showMessage(implausibleValuesNote(implausible) + QStringLiteral("  ") +
@@ -60,7 +60,9 @@ void CalculationController::run(TestSteps steps) {
     inputs.freezeChecked = m_links.freezeChecked();
     inputs.linkFirstRun = m_links.linkFirstRun();
     inputs.calculatedAt = m_links.clock().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    inputs.extraLevels = m_links.extraLevels();
     m_fitQuality.reset();
+    m_intervalParts.clear();
     const CalculationResult result =
         kavren::runCalculation(inputs, chooseGraphAxisRanges, m_test, m_analysis);
     if (result.linkActiveCleared)
@@ -82,11 +84,15 @@ void CalculationController::run(TestSteps steps) {
     drawCalculationRun(m_links.graph(), m_links.styles(), result);
     emit comparisonChanged(m_analysis.comparison);
     m_fitQuality = fitQuality(result.readings, m_test.stepCount);
+    m_intervalParts = intervalStatusParts(result.intervals, m_test.discipline);
     if (m_test.speedUnit != SpeedUnit::RecoveryTime)
         emit extrapolationMarked(m_test.comparedCount - 1,
                                  extrapolationMarks(result.readings, m_test.stepCount,
                                                     !isHrOnlySentinel(steps[0].lactate)));
     showFitStatus(inputs, result);
+    emit calculated(result.readings, m_test.stepCount,
+                    result.commonRedraw ? result.commonScale : result.frameScale,
+                    inputs.extraLevels);
 }
 
 void CalculationController::showFitStatus(const CalculationInputs &inputs,

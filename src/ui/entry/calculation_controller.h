@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QStatusBar;
 class QWidget;
@@ -37,6 +38,8 @@ public:
         std::function<bool()> linkFirstRun;  // first run after the live link connected
         std::function<QString()> importNote; // note of the last imported heart-rate file
         Clock clock = systemClock();         // the moment of a new test
+        // The extra lactate levels (mmol/l) the user asked VLaX and HrX for.
+        std::function<std::vector<double>()> extraLevels = [] { return std::vector<double>(); };
     };
     CalculationController(EntryPanel *entry, CurrentTest &test, AnalysisState &analysis,
                           Links links, QObject *parent = nullptr);
@@ -64,6 +67,10 @@ signals:
     void linkFirstRunUsed();
     // "Calculate" of a named test: "Save work" is next.
     void saveWorkNext();
+    // A run drew the test on screen: its steps as the fit read them, the graph's scale now and
+    // the extra lactate levels it gave indices for.
+    void calculated(const kavren::StepReadings &steps, int stepCount,
+                    const kavren::GraphScale &scale, const std::vector<double> &extraLevels);
 
 private:
     void run(TestSteps steps);
@@ -74,6 +81,7 @@ private:
     AnalysisState &m_analysis;
     Links m_links;
     std::optional<FitQuality> m_fitQuality; // of the last run past the freeze guard
+    QStringList m_intervalParts;            // its indices with their intervals
     bool m_fitProblemShown = false;         // the status bar tells of a fit that failed
 };
 

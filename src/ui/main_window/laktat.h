@@ -29,6 +29,7 @@ class FileListPanel;
 class GraphWidget;
 class LinkController;
 class StylePanel;
+class ThresholdMethodsWindow;
 class ThresholdPanel;
 class WindowScale;
 } // namespace kavren
@@ -119,6 +120,7 @@ private:
     kavren::ReportPanel *m_report = nullptr;
     kavren::CalculationController *m_calculation = nullptr;
     kavren::ThresholdController *m_thresholdFlow = nullptr;
+    kavren::ThresholdMethodsWindow *m_methodsWindow = nullptr;
     kavren::SpeedUnitController *m_units = nullptr;
     QPushButton *m_saveButton = nullptr; // Command6 "Save work", which the cursor moves to
     std::unique_ptr<kavren::WindowScale> m_scale;

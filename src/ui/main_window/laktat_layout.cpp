@@ -2,6 +2,7 @@
 // them. Positions are designed in twips and scaled to the screen for the run.
 #include "ui/main_window/laktat.h"
 
+#include "io/lactate_levels.h"
 #include "ui/common/file_list_panel.h"
 #include "ui/common/message_dialog.h"
 #include "ui/common/named_controls.h"
@@ -19,6 +20,7 @@
 #include "ui/main_window/main_menu.h"
 #include "ui/remote_link/link_controller.h"
 #include "ui/threshold/threshold_panel.h"
+#include "ui/threshold_methods/threshold_methods_window.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -75,7 +77,8 @@ void Laktat::buildWindow() {
     buildCommands(area);
     auto *menu = new MainMenu(menuBar(), [this] { return m_test.hrOnly; });
     menu->connectTo({m_report, m_styles, m_calculation, m_background, m_databaseCtl, m_link,
-                     m_import, new HelpController(this, m_programFolder)});
+                     m_import, new HelpController(this, m_programFolder), m_methodsWindow,
+                     [this] { showPreferences(this, m_programFolder); }});
     connect(menu->exportComparisonCsv, &QAction::triggered, m_screen,
             &TestScreen::exportComparison);
     connectDatabase();
@@ -142,7 +145,9 @@ void Laktat::buildFeatures(QWidget *area) {
     links.linkFirstRun = [this] { return m_screen->linkFirstRun(); };
     links.importNote = [this] { return m_screen->importNote(); };
     links.clock = m_clock;
+    links.extraLevels = [this] { return readLactateLevels(m_programFolder); };
     m_calculation = new CalculationController(m_entry, m_test, m_analysis, links, this);
+    m_methodsWindow = new ThresholdMethodsWindow(m_test, {links.graph, links.styles}, this);
     m_thresholdFlow =
         new ThresholdController(m_threshold, m_test, m_analysis,
                                 {links.graph, links.styles, [this] { runCalculation(); },
@@ -259,6 +264,8 @@ void Laktat::connectCalculation() {
             &ComparisonPanel::showValues);
     connect(calculation, &CalculationController::extrapolationMarked, m_comparison,
             &ComparisonPanel::markExtrapolated);
+    connect(calculation, &CalculationController::calculated, m_methodsWindow,
+            &ThresholdMethodsWindow::showTest);
 }
 
 void Laktat::connectReport() {

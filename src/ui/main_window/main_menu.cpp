@@ -7,7 +7,11 @@
 #include "ui/help/help_controller.h"
 #include "ui/hrm_import/import_controller.h"
 #include "ui/remote_link/link_controller.h"
+#include "ui/report/clinic_details_page.h"
 #include "ui/report/report_panel.h"
+#include "ui/common/lactate_levels_page.h"
+#include "ui/common/preferences_dialog.h"
+#include "ui/threshold_methods/threshold_methods_window.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -59,6 +63,7 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     QMenu *frameSize = addNamedMenu(preferences, "Framesize", tr("Adjust frame to background"));
     frameToBackground = addNamedAction(frameSize, "Ja1", tr("Yes"));
     frameNotToBackground = addNamedAction(frameSize, "No1", tr("No"));
+    preferencesDialog = addNamedAction(preferences, "preferencesDialog", tr("More..."));
     QMenu *database = addNamedMenu(bar, "dbas", tr("Database"));
     listDatabases = addNamedAction(database, "dbas1", tr("List"));
     createDatabase = addNamedAction(database, "creat", tr("Create"));
@@ -68,6 +73,7 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     internet = addNamedAction(bar, "intn", tr("Internet"));
     import = addNamedAction(bar, "Export", tr("Import"));
     background = addNamedAction(bar, "bakg", tr("Background"));
+    thresholdMethods = addNamedAction(bar, "thresholdMethods", tr("Threshold methods"));
     QMenu *report = addNamedMenu(bar, "report", tr("Report"));
     preview = addNamedAction(report, "preview", tr("Print preview..."));
     pdf = addNamedAction(report, "pdfReport", tr("Save as PDF..."));
@@ -77,6 +83,15 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     QMenu *help = addNamedMenu(bar, "Help", tr(" Help"));
     manual = addNamedAction(help, "manual", tr("User manual"));
     about = addNamedAction(help, "about", tr("About Kavren"));
+}
+
+void showPreferences(QWidget *window, const QString &dataFolder) {
+    PreferencesDialog dialog(window);
+    auto *levels = new LactateLevelsPage(dataFolder);
+    dialog.addPage(levels, MainMenu::tr("Lactate levels"), [levels] { return levels->save(); });
+    auto *clinic = new ClinicDetailsPage(dataFolder);
+    dialog.addPage(clinic, MainMenu::tr("Clinic"), [clinic] { return clinic->save(); });
+    dialog.exec();
 }
 
 void MainMenu::connectTo(const MenuTargets &to) {
@@ -105,6 +120,9 @@ void MainMenu::connectTo(const MenuTargets &to) {
     connect(clinicDetails, &QAction::triggered, to.report, &ReportPanel::editClinicDetails);
     connect(manual, &QAction::triggered, to.help, &HelpController::showManual);
     connect(about, &QAction::triggered, to.help, &HelpController::showAbout);
+    connect(thresholdMethods, &QAction::triggered, to.thresholdMethods,
+            &ThresholdMethodsWindow::showWindow);
+    connect(preferencesDialog, &QAction::triggered, this, to.preferences);
 }
 
 } // namespace kavren

@@ -9,6 +9,8 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QString;
+class QWidget;
 
 namespace kavren {
 
@@ -20,6 +22,7 @@ class ImportController;
 class LinkController;
 class ReportPanel;
 class StylePanel;
+class ThresholdMethodsWindow;
 
 // The features the commands go to.
 struct MenuTargets {
@@ -31,7 +34,13 @@ struct MenuTargets {
     LinkController *link = nullptr;
     ImportController *import = nullptr;
     HelpController *help = nullptr;
+    ThresholdMethodsWindow *thresholdMethods = nullptr;
+    std::function<void()> preferences; // the "Preferences" dialog
 };
+
+// "Preferences" > "More...": the preferences dialog with the extra lactate levels and the clinic's
+// details, kept in the data folder.
+void showPreferences(QWidget *window, const QString &dataFolder);
 
 class MainMenu : public QObject {
     Q_OBJECT
@@ -49,6 +58,7 @@ public:
     QAction *hrOnlyNo = nullptr;             // Pnej "Only Hr" > "No"
     QAction *frameToBackground = nullptr;    // Ja1 "Adjust frame to background" > "Yes"
     QAction *frameNotToBackground = nullptr; // No1 "Adjust frame to background" > "No"
+    QAction *preferencesDialog = nullptr;    // preferencesDialog "Preferences" > "More..."
     QAction *listDatabases = nullptr;        // dbas1 "Database" > "List"
     QAction *createDatabase = nullptr;       // creat "Database" > "Create"
     QAction *exportCsv = nullptr;            // exportCsv "Database" > "Export to CSV..."
@@ -56,6 +66,7 @@ public:
     QAction *internet = nullptr;             // intn "Internet"
     QAction *import = nullptr;               // Export "Import"
     QAction *background = nullptr;           // bakg "Background"
+    QAction *thresholdMethods = nullptr;     // thresholdMethods "Threshold methods"
     QAction *preview = nullptr;              // preview "Report" > "Print preview..."
     QAction *pdf = nullptr;                  // pdfReport "Report" > "Save as PDF..."
     QAction *clinicReport = nullptr;         // clinicReport "Report" > "Clinic report..."

@@ -3,6 +3,7 @@
 // failure on absurd input.
 #include "domain/analysis/calculation_run.h"
 
+#include "domain/analysis/comparison_table.h"
 #include "domain/drawing/curve_plot.h"
 #include "support/qt_printers.h"
 #include "support/recording_surface.h"
@@ -348,6 +349,43 @@ TEST_F(CalculationRun, TheLinksFirstRunStartsTheHeartRateAt120ExceptInARecoveryT
     EXPECT_FALSE(kept.puls1Text.has_value());
     EXPECT_EQ(recovery.fit.hrSlope, 15.0f);
     EXPECT_EQ(recovery.fit.hrIntercept, 75.0f);
+}
+
+// Each frozen test keeps its intervals with its own row: the tool tips name the row's values, and
+// the per-cent pass greys a change smaller than the two tests' uncertainty but not a large one.
+TEST_F(CalculationRun, KeptTestsCarryTheirIntervalsIntoTheTable) {
+    test.discipline = QStringLiteral("Rid");
+    inputs.freezeChecked = true;
+    inputs.extraLevels = {3.0};
+    run();
+    inputs.lactate = texts({u"1.0"_qs, u"1.5"_qs, u"2.6"_qs, u"5.0"_qs}); // nearly the same
+    run();
+    inputs.lactate = texts({u"0.5"_qs, u"0.6"_qs, u"0.8"_qs, u"1.1"_qs}); // far slower to rise
+    inputs.hr = texts({u"120"_qs, u"125"_qs, u"130"_qs, u"135"_qs});
+    const CalculationResult third = run();
+    const ComparisonCells &cells = state.comparison;
+    for (int row = 0; row < 3; ++row) {
+        const auto r = std::size_t(row);
+        ASSERT_FALSE(cells.vla4[r].isEmpty());
+        EXPECT_TRUE(cells.vla4Tip[r].startsWith(QStringLiteral("VLa4 ") + cells.vla4[r] +
+                                                QStringLiteral(" m/min, 95 % CI ")))
+            << cells.vla4Tip[r].toStdString();
+        EXPECT_TRUE(cells.vla4Tip[r].contains(u"\nVLa3 ")) << cells.vla4Tip[r].toStdString();
+        EXPECT_TRUE(cells.v200Tip[r].startsWith(QStringLiteral("V200 ") + cells.labelx[r] +
+                                                QStringLiteral(" m/min")));
+    }
+    ASSERT_EQ(third.intervals.levels.size(), 1u);
+    EXPECT_EQ(*third.intervals.vla4.value, *cells.comparedIntervals[2].vla4.value);
+
+    PercentCells percent;
+    PercentPassInputs pass;
+    pass.curveSlot = test.curveSlot;
+    fillPercentCells(pass, cells, percent);
+    EXPECT_TRUE(percent.uncertain.vla4P[0]);
+    EXPECT_FALSE(percent.uncertain.vla4P[1]);
+    clearComparisonTable(state.comparison, percent);
+    EXPECT_TRUE(cells.vla4Tip[0].isEmpty());
+    EXPECT_FALSE(cells.comparedIntervals[0].vla4.value || percent.uncertain.vla4P[0]);
 }
 
 } // namespace

@@ -99,6 +99,10 @@ TEST_F(StatusBarTest, AFailedFitSaysWhyAndLeavesTheIndicesItCannotGiveEmpty) {
     EXPECT_EQ(control<QLabel>("labelx(0)")->text(), "500");
     // A fit that succeeds says how well it fits, never a problem.
     EXPECT_TRUE(status().startsWith("Lactate fit R² ")) << status().toStdString();
+    // With the indices and their intervals: the heart rates lie exactly on 75 + 15·x, so V200
+    // (8.333 m/s) has no spread at all.
+    EXPECT_TRUE(status().contains(", V200 500 m/min (95 % CI 500–500), 4 steps"))
+        << status().toStdString();
     EXPECT_EQ(indexCellsEnabled(), std::vector<bool>(6, true));
 
     struct Case {
@@ -140,6 +144,10 @@ TEST_F(StatusBarTest, AFailedFitSaysWhyAndLeavesTheIndicesItCannotGiveEmpty) {
     control("puls3")->setText(QStringLiteral("180"));
     calculate();
     EXPECT_TRUE(status().startsWith("Lactate fit R² ")) << status().toStdString();
+    // With the indices and their intervals: the heart rates lie exactly on 75 + 15·x, so V200
+    // (8.333 m/s) has no spread at all.
+    EXPECT_TRUE(status().contains(", V200 500 m/min (95 % CI 500–500), 4 steps"))
+        << status().toStdString();
     EXPECT_EQ(indexCellsEnabled(), std::vector<bool>(6, true));
     EXPECT_EQ(control<QLabel>("Vla2(0)")->text(), "385.5"); // the first fit's value again
 }
