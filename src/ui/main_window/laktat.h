@@ -3,8 +3,6 @@
 // of the data folder and the shutdown writes it back.
 #pragma once
 
-#include "domain/exercise/clock.h"
-#include "domain/exercise/speed_unit.h"
 #include "ui/database/database_controller.h"
 #include "ui/entry/calculation_controller.h"
 #include "ui/entry/speed_unit_controller.h"

@@ -78,9 +78,7 @@ void Laktat::buildWindow() {
     auto *menu = new MainMenu(menuBar(), [this] { return m_test.hrOnly; });
     menu->connectTo({m_report, m_styles, m_calculation, m_background, m_databaseCtl, m_link,
                      m_import, new HelpController(this, m_programFolder), m_methodsWindow,
-                     [this] { showPreferences(this, m_programFolder); }});
-    connect(menu->exportComparisonCsv, &QAction::triggered, m_screen,
-            &TestScreen::exportComparison);
+                     [this] { showPreferences(this, m_programFolder); }, m_screen});
     connectDatabase();
     connectCalculation();
     connectReport();

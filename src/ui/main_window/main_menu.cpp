@@ -1,4 +1,5 @@
 #include "ui/main_window/main_menu.h"
+#include "ui/main_window/test_screen.h"
 
 #include "ui/database/database_controller.h"
 #include "ui/entry/calculation_controller.h"
@@ -123,6 +124,7 @@ void MainMenu::connectTo(const MenuTargets &to) {
     connect(thresholdMethods, &QAction::triggered, to.thresholdMethods,
             &ThresholdMethodsWindow::showWindow);
     connect(preferencesDialog, &QAction::triggered, this, to.preferences);
+    connect(exportComparisonCsv, &QAction::triggered, to.screen, &TestScreen::exportComparison);
 }
 
 } // namespace kavren

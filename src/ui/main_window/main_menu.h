@@ -22,6 +22,7 @@ class ImportController;
 class LinkController;
 class ReportPanel;
 class StylePanel;
+class TestScreen;
 class ThresholdMethodsWindow;
 
 // The features the commands go to.
@@ -36,6 +37,7 @@ struct MenuTargets {
     HelpController *help = nullptr;
     ThresholdMethodsWindow *thresholdMethods = nullptr;
     std::function<void()> preferences; // the "Preferences" dialog
+    TestScreen *screen = nullptr;      // the comparison table as shown, for its CSV export
 };
 
 // "Preferences" > "More...": the preferences dialog with the extra lactate levels and the clinic's
