@@ -240,6 +240,11 @@ TEST_F(CsvFile, EachIndexHasItsIntervalBesideItAndTheExtraLevelsTheirOwnColumns)
     // Each interval follows its index in the same unit.
     EXPECT_EQ(header.indexOf(QStringLiteral("V200 95 % CI low (m/min)")),
               header.indexOf(QStringLiteral("V200 (m/min)")) + 1);
+    // In seconds per km the faster bound is the low one: 1000 / 9.21413 and 1000 / 8.42143.
+    const QStringList paceHeader = testCsvHeader(QStringLiteral("s/km"));
+    const QStringList pace = testCsvFields(m_tests[0], QStringLiteral("s/km"));
+    EXPECT_EQ(pace.value(paceHeader.indexOf(QStringLiteral("V200 95 % CI low (s/km)"))), "108.5");
+    EXPECT_EQ(pace.value(paceHeader.indexOf(QStringLiteral("V200 95 % CI high (s/km)"))), "118.7");
     // A heart-rate-only test has no lactate index, so no interval of one either.
     EXPECT_EQ(field(2, "VLa4 95 % CI low (m/s)"), "");
     EXPECT_EQ(field(2, "Hr1.5 95 % CI high (b/min)"), "");
