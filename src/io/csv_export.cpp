@@ -3,6 +3,7 @@
 #include "io/database/database_store.h"
 #include "io/database/step_data_text.h"
 #include "domain/analysis/curve_fitting.h"
+#include "domain/analysis/index_intervals.h"
 #include "domain/analysis/indices.h"
 #include "domain/exercise/numeric_text.h"
 #include "domain/exercise/unit_conversion.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 namespace kavren {
 
@@ -43,6 +45,7 @@ struct TestSummary {
     TestSteps steps;
     int converted = 0; // steps whose speed converted to m/s
     ComputedIndices indices;
+    TestIntervals intervals; // the 95 % intervals, with the extra lactate levels asked for
 };
 
 // A stored value as the step field shows it after loading (2.40 reads back as 2.4).
@@ -50,7 +53,7 @@ QString shownValue(const QString &stored) {
     return writeNumber(readNumber(stored));
 }
 
-TestSummary summarise(const TestRow &row) {
+TestSummary summarise(const TestRow &row, const std::vector<double> &levels) {
     TestSummary test;
     test.row = &row;
     const DecodedStepData decoded = decodeStepData(row.stepData);
@@ -74,8 +77,9 @@ TestSummary summarise(const TestRow &row) {
         hr[i] = test.steps[i].hr;
     }
     ThresholdResults results;
-    test.indices =
-        computeIndices(fitCurves(readSteps(x, lactate, hr), test.stepCount, {}), results);
+    const StepReadings readings = readSteps(x, lactate, hr);
+    test.indices = computeIndices(fitCurves(readings, test.stepCount, {}), results);
+    test.intervals = testIntervals(readings, test.stepCount, levels, test.hrOnly);
     if (test.hrOnly) {
         test.indices.vla2.reset();
         test.indices.vla4.reset();
@@ -98,7 +102,7 @@ constexpr SpeedUnitColumn IndexUnits[] = {
     {"s/200m", [](double v) { return 200 / v; }, 1},
 };
 
-QString speedIn(const std::optional<float> &speed, const QString &unit) {
+QString speedIn(const std::optional<double> &speed, const QString &unit) {
     if (!speed || !(*speed > 0))
         return {};
     for (const SpeedUnitColumn &column : IndexUnits)
@@ -111,6 +115,22 @@ QString speedIn(const std::optional<float> &speed, const QString &unit) {
 
 QString heartRate(const std::optional<std::int16_t> &hr) {
     return hr ? writeNumber(*hr) : QString();
+}
+
+// A bound of a speed's 95 % interval in a unit; empty when the interval is unbounded or not
+// available, and for a bound at or below zero speed. A pace's low bound is the faster end.
+QString speedBoundIn(const IndexEstimate &estimate, const QString &unit, bool high) {
+    if (!estimate.bounded())
+        return {};
+    const bool pace = unit.startsWith(u"s/");
+    return speedIn(high != pace ? estimate.upper : estimate.lower, unit);
+}
+
+// A bound of a heart rate's 95 % interval in whole beats; empty when there is none.
+QString heartRateBound(const IndexEstimate &estimate, bool high) {
+    if (!estimate.bounded())
+        return {};
+    return writeNumber(roundHalfEven(high ? *estimate.upper : *estimate.lower));
 }
 
 // The stored test date "yyyy-mm-dd hh:mm:ss" (or a date alone) as ISO 8601; any other text as
@@ -131,7 +151,7 @@ struct TestColumn {
     std::function<QString(const TestSummary &)> field;
 };
 
-std::vector<TestColumn> testColumns(const QString &indexUnit) {
+std::vector<TestColumn> testColumns(const QString &indexUnit, const std::vector<double> &levels) {
     std::vector<TestColumn> columns = {
         {QStringLiteral("Name"), [](const TestSummary &t) { return t.row->name; }},
         {QStringLiteral("Test date"),
@@ -169,23 +189,71 @@ std::vector<TestColumn> testColumns(const QString &indexUnit) {
                                           ? t.steps[std::size_t(i)].speedText
                                           : QString();
                            }});
+    // Each index is followed by the bounds of its 95 % interval in the same unit.
+    const auto withInterval = [&columns](const QString &name, const QString &unit,
+                                         std::function<QString(const TestSummary &)> value,
+                                         std::function<QString(const TestSummary &, bool)> bound) {
+        columns.push_back({QStringLiteral("%1 (%2)").arg(name, unit), std::move(value)});
+        columns.push_back({QStringLiteral("%1 95 % CI low (%2)").arg(name, unit),
+                           [bound](const TestSummary &t) { return bound(t, false); }});
+        columns.push_back({QStringLiteral("%1 95 % CI high (%2)").arg(name, unit),
+                           [bound](const TestSummary &t) { return bound(t, true); }});
+    };
+    // The estimate of extra lactate level i, or nothing when the test has none.
+    const auto level = [](const TestSummary &t, std::size_t i, bool hr) -> IndexEstimate {
+        if (i >= t.intervals.levels.size())
+            return {};
+        return hr ? t.intervals.levels[i].hr : t.intervals.levels[i].speed;
+    };
     using Speed = std::optional<float> ComputedIndices::*;
-    const std::pair<const char *, Speed> speeds[] = {{"V200", &ComputedIndices::v200},
-                                                     {"VLa2", &ComputedIndices::vla2},
-                                                     {"VLa4", &ComputedIndices::vla4}};
+    using Estimate = IndexEstimate TestIntervals::*;
+    const std::tuple<const char *, Speed, Estimate> speeds[] = {
+        {"V200", &ComputedIndices::v200, &TestIntervals::v200},
+        {"VLa2", &ComputedIndices::vla2, &TestIntervals::vla2},
+        {"VLa4", &ComputedIndices::vla4, &TestIntervals::vla4}};
     QStringList units{QStringLiteral("m/s")};
     if (indexUnit != units.front())
         units << indexUnit;
-    for (const QString &unit : units)
-        for (const auto &[name, member] : speeds)
-            columns.push_back({QStringLiteral("%1 (%2)").arg(QLatin1String(name), unit),
-                               [member, unit](const TestSummary &t) {
-                                   return speedIn(t.indices.*member, unit);
-                               }});
-    columns.push_back({QStringLiteral("Hr2 (b/min)"),
-                       [](const TestSummary &t) { return heartRate(t.indices.hr2); }});
-    columns.push_back({QStringLiteral("Hr4 (b/min)"),
-                       [](const TestSummary &t) { return heartRate(t.indices.hr4); }});
+    for (const QString &unit : units) {
+        for (const auto &[name, member, estimate] : speeds)
+            withInterval(
+                QLatin1String(name), unit,
+                [member, unit](const TestSummary &t) { return speedIn(t.indices.*member, unit); },
+                [estimate, unit](const TestSummary &t, bool high) {
+                    return speedBoundIn(t.intervals.*estimate, unit, high);
+                });
+        for (std::size_t i = 0; i < levels.size(); ++i)
+            withInterval(
+                levelName(u"VLa", levels[i]), unit,
+                [level, i, unit](const TestSummary &t) {
+                    return speedIn(level(t, i, false).value, unit);
+                },
+                [level, i, unit](const TestSummary &t, bool high) {
+                    return speedBoundIn(level(t, i, false), unit, high);
+                });
+    }
+    const QString bpm = QStringLiteral("b/min");
+    using Rate = std::optional<std::int16_t> ComputedIndices::*;
+    const std::tuple<const char *, Rate, Estimate> rates[] = {
+        {"Hr2", &ComputedIndices::hr2, &TestIntervals::hr2},
+        {"Hr4", &ComputedIndices::hr4, &TestIntervals::hr4}};
+    for (const auto &[name, member, estimate] : rates)
+        withInterval(
+            QLatin1String(name), bpm,
+            [member](const TestSummary &t) { return heartRate(t.indices.*member); },
+            [estimate](const TestSummary &t, bool high) {
+                return heartRateBound(t.intervals.*estimate, high);
+            });
+    for (std::size_t i = 0; i < levels.size(); ++i)
+        withInterval(
+            levelName(u"Hr", levels[i]), bpm,
+            [level, i](const TestSummary &t) {
+                const IndexEstimate hr = level(t, i, true);
+                return hr.value ? writeNumber(*hr.value) : QString();
+            },
+            [level, i](const TestSummary &t, bool high) {
+                return heartRateBound(level(t, i, true), high);
+            });
     columns.push_back(
         {QStringLiteral("Comments"), [](const TestSummary &t) { return t.row->comments; }});
     return columns;
@@ -277,17 +345,18 @@ QString testIndexUnit(std::span<const TestRow> tests) {
     return QStringLiteral("m/min");
 }
 
-QStringList testCsvHeader(const QString &indexUnit) {
+QStringList testCsvHeader(const QString &indexUnit, const std::vector<double> &levels) {
     QStringList header;
-    for (const TestColumn &column : testColumns(indexUnit))
+    for (const TestColumn &column : testColumns(indexUnit, levels))
         header << column.header;
     return header;
 }
 
-QStringList testCsvFields(const TestRow &row, const QString &indexUnit) {
-    const TestSummary test = summarise(row);
+QStringList testCsvFields(const TestRow &row, const QString &indexUnit,
+                          const std::vector<double> &levels) {
+    const TestSummary test = summarise(row, levels);
     QStringList fields;
-    for (const TestColumn &column : testColumns(indexUnit))
+    for (const TestColumn &column : testColumns(indexUnit, levels))
         fields << column.field(test);
     return fields;
 }
@@ -338,7 +407,7 @@ CsvOutcome writeCsv(QIODevice &out, const CsvContent &content, const CsvProgress
         return flush(0) ? CsvOutcome::Written : CsvOutcome::Failed;
     }
     const QString unit = testIndexUnit(content.tests);
-    const std::vector<TestColumn> columns = testColumns(unit);
+    const std::vector<TestColumn> columns = testColumns(unit, content.extraLevels);
     QStringList fields;
     for (const TestColumn &column : columns)
         fields << column.header;
@@ -346,7 +415,7 @@ CsvOutcome writeCsv(QIODevice &out, const CsvContent &content, const CsvProgress
     for (qsizetype i = 0; i < qsizetype(content.tests.size()); ++i) {
         if (i % ProgressEvery == 0 && progress && !progress(i))
             return CsvOutcome::Cancelled;
-        const TestSummary test = summarise(content.tests[std::size_t(i)]);
+        const TestSummary test = summarise(content.tests[std::size_t(i)], content.extraLevels);
         fields.clear();
         for (const TestColumn &column : columns)
             fields << column.field(test);

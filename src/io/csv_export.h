@@ -39,9 +39,14 @@ QString testIndexUnit(std::span<const TestRow> tests);
 // The columns of the table of tests, each a header and the field of one test: identity, the test
 // date as ISO 8601, the steps (Lactate 1 (mmol/l) … Speed 6 (m/s)) and the indices V200, VLa2,
 // VLa4 in m/s and in indexUnit, Hr2 and Hr4 in b/min, fitted from the stored steps as a
-// calculation fits them. The packed step text and the picture name are not columns.
-QStringList testCsvHeader(const QString &indexUnit = QStringLiteral("m/min"));
-QStringList testCsvFields(const TestRow &row, const QString &indexUnit = QStringLiteral("m/min"));
+// calculation fits them, and the speed and heart rate at each extra lactate level (VLa1.5, Hr1.5).
+// Each index is followed by the low and high bound of its 95 % interval ("VLa4 95 % CI low
+// (m/min)"), empty when the interval is unbounded or not available. The packed step text and the
+// picture name are not columns.
+QStringList testCsvHeader(const QString &indexUnit = QStringLiteral("m/min"),
+                          const std::vector<double> &levels = {});
+QStringList testCsvFields(const TestRow &row, const QString &indexUnit = QStringLiteral("m/min"),
+                          const std::vector<double> &levels = {});
 
 // The comparison table: the date (ISO 8601), then each value as the table shows it with its change
 // in per cent against the first test. A row is written only when it shows something.
@@ -58,6 +63,7 @@ struct CsvContent {
     const PercentCells *percent = nullptr;
     bool recovery = false;
     CsvTable table = CsvTable::Tests;
+    std::vector<double> extraLevels{}; // the extra lactate levels (mmol/l) of the data folder
 };
 
 // Told how many tests are written so far; returns false to cancel the export.

@@ -87,7 +87,11 @@ protected:
     std::vector<TestRow> m_tests{awkwardTest()};
     ComparisonCells m_cells;
     PercentCells m_percent;
-    CsvContent content() const { return {m_tests, &m_cells, &m_percent, false}; }
+    CsvContent content() const {
+        CsvContent content{m_tests, &m_cells, &m_percent, false};
+        content.extraLevels = {1.5};
+        return content;
+    }
 };
 
 TEST_F(CsvFile, AwkwardTextsComeBackWhole) {
@@ -191,6 +195,59 @@ TEST_F(CsvFile, IndicesInMetresPerSecondAndInTheUnitOfTheDiscipline) {
     trot.discipline = QStringLiteral("Trav");
     EXPECT_EQ(testIndexUnit(std::vector<TestRow>{trot}), "s/km");
     EXPECT_EQ(testIndexUnit(std::vector<TestRow>{trot, awkwardTest()}), "m/min");
+}
+
+TEST_F(CsvFile, EachIndexHasItsIntervalBesideItAndTheExtraLevelsTheirOwnColumns) {
+    // Riding, 6, 7, 8, 9 m/s at 1, 2, 4, 8 mmol/l and 168, 178, 190, 204 b/min. By hand:
+    // ln L lies on a line, so the lactate indices have no spread: VLa2 = 7, VLa4 = 8, VLa1.5 =
+    // 6 + ln 1.5 / ln 2 = 6.58496 (395.1 m/min). Heart rate: D = 12, C = 95, x̄ = 7.5, Sxx = 5,
+    // residuals 1, −1, −1, 1, s² = 4/2 = 2, t(0.975, 2) = 4.303.
+    // V200 = 8.75, d = 1.25, g = t²s²/(D²Sxx) = 0.0514328, half = t·s/D·√(d²/Sxx + (1 − g)/4)
+    // = 0.375963; bounds 7.5 + (d ∓ half)/(1 − g) = 8.42143 and 9.21413 m/s (505.3, 552.8).
+    // Hr at x: C + D·x ± t·s·√(1/4 + (x − x̄)²/Sxx): Hr2 179 ± 3.333 → 176–182, Hr4 191 ± 3.333
+    // → 188–194, Hr1.5 174.02 ± 3.932 → 174, 170–178.
+    m_tests[0].stepData = QStringLiteral("1 168 360 2 178 420 4 190 480 8 204 540");
+    m_tests.push_back(awkwardTest());
+    m_tests.back().stepData = QStringLiteral("0.1 150 360 0.1 160 390 0.1 170 420");
+    ASSERT_EQ(exportCsvFile(path(), content(), {}).outcome, CsvOutcome::Written);
+    const testing::CsvReading csv = readCsv(contentsOf(path()));
+    ASSERT_TRUE(csv.error.isEmpty()) << csv.error.toStdString();
+    ASSERT_EQ(csv.records.size(), 3u);
+    const QStringList &header = csv.records[0];
+    const auto field = [&](std::size_t test, const char *column) {
+        EXPECT_TRUE(header.contains(QString::fromUtf8(column))) << column;
+        return csv.records[test].value(header.indexOf(QString::fromUtf8(column)));
+    };
+    const std::pair<const char *, const char *> expected[] = {
+        {"V200 95 % CI low (m/s)", "8.421"},
+        {"V200 95 % CI high (m/s)", "9.214"},
+        {"V200 95 % CI low (m/min)", "505.3"},
+        {"V200 95 % CI high (m/min)", "552.8"},
+        {"VLa2 95 % CI low (m/s)", "7"},
+        {"VLa4 95 % CI high (m/min)", "480"},
+        {"VLa1.5 (m/s)", "6.585"},
+        {"VLa1.5 95 % CI high (m/min)", "395.1"},
+        {"Hr2 95 % CI low (b/min)", "176"},
+        {"Hr2 95 % CI high (b/min)", "182"},
+        {"Hr4 95 % CI low (b/min)", "188"},
+        {"Hr4 95 % CI high (b/min)", "194"},
+        {"Hr1.5 (b/min)", "174"},
+        {"Hr1.5 95 % CI low (b/min)", "170"},
+        {"Hr1.5 95 % CI high (b/min)", "178"},
+    };
+    for (const auto &[column, value] : expected)
+        EXPECT_EQ(field(1, column), value) << column;
+    // Each interval follows its index in the same unit.
+    EXPECT_EQ(header.indexOf(QStringLiteral("V200 95 % CI low (m/min)")),
+              header.indexOf(QStringLiteral("V200 (m/min)")) + 1);
+    // In seconds per km the faster bound is the low one: 1000 / 9.21413 and 1000 / 8.42143.
+    const QStringList paceHeader = testCsvHeader(QStringLiteral("s/km"));
+    const QStringList pace = testCsvFields(m_tests[0], QStringLiteral("s/km"));
+    EXPECT_EQ(pace.value(paceHeader.indexOf(QStringLiteral("V200 95 % CI low (s/km)"))), "108.5");
+    EXPECT_EQ(pace.value(paceHeader.indexOf(QStringLiteral("V200 95 % CI high (s/km)"))), "118.7");
+    // A heart-rate-only test has no lactate index, so no interval of one either.
+    EXPECT_EQ(field(2, "VLa4 95 % CI low (m/s)"), "");
+    EXPECT_EQ(field(2, "Hr1.5 95 % CI high (b/min)"), "");
 }
 
 TEST_F(CsvFile, ComparisonTableIsAFileOfItsOwnWithPerCentsInTheRowOfTheirTest) {

@@ -251,6 +251,8 @@ QString unboundedText(const IndexEstimate &estimate, bool withReason) {
                       : text("95 % CI unbounded");
 }
 
+} // namespace
+
 QString speedIntervalText(const IndexEstimate &estimate, const QString &discipline,
                           bool withReason) {
     if (!estimate.bounded())
@@ -273,6 +275,8 @@ QString hrIntervalText(const IndexEstimate &estimate, bool withReason) {
         .arg(writeNumber(roundHalfEven(*estimate.lower)),
              writeNumber(roundHalfEven(*estimate.upper)));
 }
+
+namespace {
 
 std::optional<QString> speedValueText(const IndexEstimate &estimate, const QString &discipline) {
     const auto value = estimate.value ? speedText(discipline, *estimate.value) : std::nullopt;

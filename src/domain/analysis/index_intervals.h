@@ -94,6 +94,10 @@ QString speedEstimateText(const QString &name, const IndexEstimate &estimate,
                           const QString &discipline);
 // "Hr4 172 b/min, 95 % CI 165–179, 5 steps".
 QString heartRateEstimateText(const QString &name, const IndexEstimate &estimate);
+// The interval alone: "95 % CI 452.1–475.0", "95 % CI unbounded" (with the reason when asked).
+QString speedIntervalText(const IndexEstimate &estimate, const QString &discipline,
+                          bool withReason);
+QString hrIntervalText(const IndexEstimate &estimate, bool withReason);
 
 // The indices with their intervals for the status bar after "Calculate", each as
 // "VLa4 463.4 m/min (95 % CI 452.1–475.0)", the extra levels' speeds and heart rates after VLa2,

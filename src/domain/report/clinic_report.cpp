@@ -148,7 +148,8 @@ void section(Writer &w, double y, const QString &title) {
     w.text(0, y, title, W);
 }
 
-double drawIndices(Writer &w, const ClinicReportInputs &ci, double y, bool &anyExtrapolated) {
+double drawIndices(Writer &w, const ClinicReportInputs &ci, double y, bool &anyExtrapolated,
+                   bool &anyGrey) {
     const ReportInputs &in = ci.page;
     section(w, y, QStringLiteral("Test indices"));
     w.font(11, true);
@@ -206,6 +207,7 @@ double drawIndices(Writer &w, const ClinicReportInputs &ci, double y, bool &anyE
                 const QString change = in.table.changes[cell - 1][r - 1].trimmed();
                 if (!change.isEmpty()) {
                     const bool grey = ci.changeWithinUncertainty[cell - 1][r - 1];
+                    anyGrey = anyGrey || grey;
                     w.font(7, false, grey ? Grey : Black);
                     w.text(columnX(c) + valueWidth, y + 0.6, QStringLiteral("(%1 %)").arg(change),
                            column - Gap - valueWidth);
@@ -357,6 +359,37 @@ QColor clinicHrColour(const StyleSettings &styles, int slot) {
     return KeptHr[std::size_t(slot - 2) % std::size(KeptHr)];
 }
 
+void fillIndexUncertainty(ClinicReportInputs &inputs) {
+    const ReportInputs &page = inputs.page;
+    if (page.recovery)
+        return;
+    const auto speed = [&page](const IndexEstimate &estimate) {
+        const bool given = estimate.value && (estimate.bounded() || estimate.unbounded);
+        return given ? speedIntervalText(estimate, page.discipline, false) : QString();
+    };
+    const auto hr = [](const IndexEstimate &estimate) {
+        const bool given = estimate.value && (estimate.bounded() || estimate.unbounded);
+        return given ? hrIntervalText(estimate, false) : QString();
+    };
+    // The speed layout's value columns 1…5: V200, VLa2, VLa4, Hr2, Hr4.
+    for (std::size_t r = 0; r < ReportTable::ValueRows; ++r) {
+        const TestIntervals &test = page.comparedIntervals[r];
+        inputs.intervals[1][r] = speed(test.v200);
+        inputs.intervals[2][r] = speed(test.vla2);
+        inputs.intervals[3][r] = speed(test.vla4);
+        inputs.intervals[4][r] = hr(test.hr2);
+        inputs.intervals[5][r] = hr(test.hr4);
+    }
+    const UncertainPercentCells &grey = page.uncertain;
+    for (std::size_t r = 0; r < ReportTable::ChangeRows; ++r) {
+        inputs.changeWithinUncertainty[0][r] = grey.v200P[r];
+        inputs.changeWithinUncertainty[1][r] = grey.vla2P[r];
+        inputs.changeWithinUncertainty[2][r] = grey.vla4P[r];
+        inputs.changeWithinUncertainty[3][r] = grey.hr2P[r];
+        inputs.changeWithinUncertainty[4][r] = grey.hf4P[r];
+    }
+}
+
 void drawClinicReport(DrawingSurface &surface, const ClinicReportInputs &in) {
     const QRectF area = surface.map().deviceArea();
     const double H = area.width() > 0 ? W * area.height() / area.width() : W * 1.414;
@@ -365,7 +398,8 @@ void drawClinicReport(DrawingSurface &surface, const ClinicReportInputs &in) {
     double y = drawHeader(w, in);
     y = drawIdentity(w, in.page, y);
     bool anyExtrapolated = false;
-    y = drawIndices(w, in, y, anyExtrapolated);
+    bool anyGrey = false;
+    y = drawIndices(w, in, y, anyExtrapolated, anyGrey);
     y = drawInputsAndZones(w, in.page, y);
 
     // The footer, then the footnotes and the comments above it; the graph takes what is left.
@@ -381,6 +415,8 @@ void drawClinicReport(DrawingSurface &surface, const ClinicReportInputs &in) {
     QStringList notes;
     if (anyExtrapolated)
         notes << ExtrapolationFootnote;
+    if (anyGrey)
+        notes << WithinUncertaintyFootnote;
     notes << FitMethodFootnote;
     double notesY = footerY - 2 - noteH * double(notes.size());
     for (const QString &note : notes) {

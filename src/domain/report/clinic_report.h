@@ -45,6 +45,15 @@ inline const QString FitMethodFootnote =
     QStringLiteral("Lactate curve: least-squares fit of ln(lactate) against speed; heart rate: "
                    "least-squares straight line.");
 
+// Fills `intervals` under the speed layout's index values from the page's compared intervals, in
+// the discipline's unit ("95 % CI 452.1–475.0", "95 % CI unbounded"; nothing where the test has no
+// such value or its interval cannot be given), and `changeWithinUncertainty` from the grey
+// per-cent cells.
+void fillIndexUncertainty(ClinicReportInputs &inputs);
+
+inline const QString WithinUncertaintyFootnote =
+    QStringLiteral("grey: within the uncertainty of the two tests");
+
 // The colour of kept test `slot` on the clinic report: the screen's colours for the test in the
 // first slot, then distinct colours that stand out on white paper.
 QColor clinicLactateColour(const StyleSettings &styles, int slot);

@@ -4,6 +4,7 @@
 // drawing surface: the printer page, a PDF file, the print preview or a recording for tests.
 #pragma once
 
+#include "domain/analysis/comparison_cells.h"
 #include "domain/exercise/curve_fit.h"
 #include "domain/exercise/exercise_step.h"
 #include "domain/plot/frozen_curves.h"
@@ -60,6 +61,12 @@ struct ReportInputs {
     bool freezeChecked = false;
     QImage picture; // the graph's background picture; null when there is none
     StyleSettings styles;
+    // The indices of the table's tests with their 95 % intervals (row r: element r), the per-cent
+    // cells shown grey because their change is within the uncertainty of the two tests, and the
+    // discipline whose unit the table's speeds are in.
+    std::array<TestIntervals, ComparisonCells::ListSize> comparedIntervals{};
+    UncertainPercentCells uncertain;
+    QString discipline;
 };
 
 // The comment as printed lines: CR LF, LF and CR each end a line; at most the first seven lines.

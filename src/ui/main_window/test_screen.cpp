@@ -2,6 +2,7 @@
 
 #include "domain/analysis/threshold_calculator.h"
 #include "domain/drawing/curve_plot.h"
+#include "io/lactate_levels.h"
 #include "ui/common/file_list_panel.h"
 #include "ui/comparison/comparison_panel.h"
 #include "ui/comparison/csv_export_dialog.h"
@@ -122,8 +123,9 @@ void TestScreen::selectMinPerKm() {
 
 void TestScreen::exportListedTests(const SearchResult &listed) {
     const bool recovery = m_model.test.speedUnit == SpeedUnit::RecoveryTime;
-    const QString message = features.csvExport->exportContent(
-        {listed.rows, &m_model.analysis.comparison, &m_model.percent, recovery});
+    CsvContent content{listed.rows, &m_model.analysis.comparison, &m_model.percent, recovery};
+    content.extraLevels = readLactateLevels(features.database->programFolder());
+    const QString message = features.csvExport->exportContent(content);
     if (!message.isEmpty())
         features.statusBar->showMessage(message);
 }

@@ -207,6 +207,7 @@ ClinicReportInputs ReportPanel::gatherClinicInputs() const {
     if (in.keptDates[1].isEmpty())
         in.keptDates[1] = in.testDate;
     in.program = ProgramName + QLatin1Char(' ') + QStringLiteral(KAVREN_VERSION);
+    fillIndexUncertainty(in);
     return in;
 }
 

@@ -70,6 +70,16 @@ ClinicReportInputs threeKeptTests() {
     return in;
 }
 
+// An index of the table with its 95 % interval, in m/s or b/min.
+IndexEstimate estimate(double value, std::optional<double> lower, std::optional<double> upper) {
+    IndexEstimate e;
+    e.value = value;
+    e.lower = lower;
+    e.upper = upper;
+    e.unbounded = !lower;
+    return e;
+}
+
 // The report drawn on a recording surface that measures texts at 96 dots per inch.
 struct Drawn {
     Drawn(const QRectF &area, const ClinicReportInputs &in) : surface(area) {
@@ -94,6 +104,12 @@ TEST(ClinicReport, NothingOverlapsOrLeavesTheDrawingAreaOnA4AndLetter) {
                         cell = QStringLiteral(" 1234.56 ");
             for (auto &column : in.page.table.changes)
                 column.fill(QStringLiteral("-123.4"));
+            // Every value with an interval under it, and the note on grey changes.
+            for (TestIntervals &test : in.page.comparedIntervals)
+                test.v200 = test.vla2 = test.vla4 = test.hr2 = test.hr4 =
+                    estimate(1234.56, 1000.25, 1300.75);
+            in.page.uncertain.v200P.fill(true);
+            fillIndexUncertainty(in);
             const Drawn page(area, in);
             const RecordingSurface &surface = page.surface;
             const auto texts = surface.texts();
@@ -139,9 +155,19 @@ TEST(ClinicReport, LegendPerKeptTestAndMarksThatTellLactateFromHeartRate) {
 
 TEST(ClinicReport, AChangeWithinTheUncertaintyIsGrey) {
     ClinicReportInputs in = threeKeptTests();
-    in.changeWithinUncertainty[3][1] = true;
+    // The grey Hr2 change of the second test, and intervals under the values: riding speeds in
+    // m/min (7.5 and 7.75 m/s: 450 and 465), heart rates in whole beats, half to even.
+    in.page.discipline = QStringLiteral("Rid");
+    in.page.uncertain.hr2P[1] = true;
+    in.page.comparedIntervals[0].vla4 = estimate(7.6, 7.5, 7.75);
+    in.page.comparedIntervals[1].hr2 = estimate(176, 172.5, 179.5);
+    in.page.comparedIntervals[1].v200 = estimate(8, std::nullopt, std::nullopt);
+    fillIndexUncertainty(in);
     const Drawn page(QRectF(0, 0, 680, 1009), in);
     const RecordingSurface &surface = page.surface;
+    for (const char *text : {"95 % CI 450–465", "95 % CI 172–180", "95 % CI unbounded"})
+        EXPECT_NE(surface.findText(QString::fromUtf8(text)), nullptr) << text;
+    EXPECT_NE(surface.findText(WithinUncertaintyFootnote), nullptr);
     const SurfaceStep *within = surface.findText(QStringLiteral("(4.1 %)"));
     const SurfaceStep *beyond = surface.findText(QStringLiteral("(-2.5 %)"));
     ASSERT_NE(within, nullptr);

@@ -3,6 +3,7 @@
 // comparison table's date cells keep the whole date and time.
 #include "ui/main_window/laktat.h"
 #include "ui/comparison/date_cell_widget.h"
+#include "ui/report/report_panel.h"
 #include "support/message_log.h"
 #include "support/program_folder.h"
 #include "support/typing.h"
@@ -104,6 +105,10 @@ TEST_F(StatusBarTest, AFailedFitSaysWhyAndLeavesTheIndicesItCannotGiveEmpty) {
     EXPECT_TRUE(status().contains(", V200 500 m/min (95 % CI 500–500), 4 steps"))
         << status().toStdString();
     EXPECT_EQ(indexCellsEnabled(), std::vector<bool>(6, true));
+    // The clinic report prints the same interval under the value.
+    const auto *report = m_window->findChild<kavren::ReportPanel *>();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->gatherClinicInputs().intervals[1][0], "95 % CI 500–500");
 
     struct Case {
         const char *lakt2;
