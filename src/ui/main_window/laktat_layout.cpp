@@ -114,17 +114,13 @@ void Laktat::buildFeatures(QWidget *area) {
                                     {freezeChecked, [this] { return m_entry->steps()[0].lactate; },
                                      [this] { return m_databaseCtl->loadSettleTime(); }});
 
-    DatabaseController::Parts parts{this,
-                                    area,
-                                    twipsRect(SideLeft, GraphTop, 3600, 6960),
-                                    twipsRect(GraphLeft, GraphTop, 6000, 1200),
-                                    m_fileList,
-                                    statusBar(),
-                                    &m_database,
-                                    m_programFolder,
-                                    m_clock};
+    const QRect searchRect = twipsRect(SideLeft, GraphTop, 3600, 6960);
+    const QRect createRect = twipsRect(GraphLeft, GraphTop, 6000, 1200);
+    const DatabaseController::Parts parts{this,       area,        searchRect,  createRect,
+                                          m_fileList, statusBar(), &m_database, m_programFolder,
+                                          m_clock};
     m_databaseCtl = new DatabaseController(parts, m_screen->databaseScreen(), this);
-    m_fileList->move(parts.searchGeometry.topLeft());
+    m_fileList->move(searchRect.topLeft());
 
     m_comparison = new ComparisonPanel(area);
     m_comparison->setGeometry(twipsRect(GraphLeft, BelowGraph, GraphWidth, 2400));
@@ -162,20 +158,11 @@ void Laktat::buildFeatures(QWidget *area) {
     m_report = new ReportPanel(sources, this);
     new CursorReadoutPanel(m_graph, m_analysis.pointTable, freezeChecked);
 
-    m_screen->features = {m_entry,
-                          m_threshold,
-                          m_comparison,
-                          m_graph,
-                          m_styles,
-                          m_background,
-                          m_fileList,
-                          m_databaseCtl,
-                          m_import,
-                          m_calculation,
-                          m_units,
-                          m_recalcTimer,
-                          new CsvExportDialog(this),
-                          statusBar()};
+    m_screen->features = {m_entry,  m_threshold,   m_comparison, m_graph,
+                          m_styles, m_background,  m_fileList,   m_databaseCtl,
+                          m_import, m_calculation, m_units,      m_recalcTimer};
+    m_screen->features.csvExport = new CsvExportDialog(this);
+    m_screen->features.statusBar = statusBar();
 }
 
 void Laktat::buildCommands(QWidget *area) {
