@@ -218,9 +218,9 @@ std::vector<TestColumn> testColumns(const QString &indexUnit, const std::vector<
         for (const auto &[name, member, estimate] : speeds)
             withInterval(
                 QLatin1String(name), unit,
-                [member, unit](const TestSummary &t) { return speedIn(t.indices.*member, unit); },
-                [estimate, unit](const TestSummary &t, bool high) {
-                    return speedBoundIn(t.intervals.*estimate, unit, high);
+                [m = member, unit](const TestSummary &t) { return speedIn(t.indices.*m, unit); },
+                [e = estimate, unit](const TestSummary &t, bool high) {
+                    return speedBoundIn(t.intervals.*e, unit, high);
                 });
         for (std::size_t i = 0; i < levels.size(); ++i)
             withInterval(
@@ -240,9 +240,9 @@ std::vector<TestColumn> testColumns(const QString &indexUnit, const std::vector<
     for (const auto &[name, member, estimate] : rates)
         withInterval(
             QLatin1String(name), bpm,
-            [member](const TestSummary &t) { return heartRate(t.indices.*member); },
-            [estimate](const TestSummary &t, bool high) {
-                return heartRateBound(t.intervals.*estimate, high);
+            [m = member](const TestSummary &t) { return heartRate(t.indices.*m); },
+            [e = estimate](const TestSummary &t, bool high) {
+                return heartRateBound(t.intervals.*e, high);
             });
     for (std::size_t i = 0; i < levels.size(); ++i)
         withInterval(
