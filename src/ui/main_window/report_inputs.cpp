@@ -54,13 +54,7 @@ ReportInputs reportInputs(const ReportSources &sources) {
     in.styles = sources.styles;
     in.comparedIntervals = sources.analysis.comparison.comparedIntervals;
     in.discipline = sources.test.discipline;
-    // The grey per-cent cells as the table shows them.
-    const std::array<std::array<bool, UncertainPercentCells::Rows> *, 5> grey = {
-        &in.uncertain.v200P, &in.uncertain.vla2P, &in.uncertain.vla4P, &in.uncertain.hr2P,
-        &in.uncertain.hf4P};
-    for (std::size_t c = 0; c < grey.size(); ++c)
-        for (std::size_t r = 0; r < UncertainPercentCells::Rows; ++r)
-            (*grey[c])[r] = sources.comparison.isWithinUncertainty(int(c), int(r));
+    in.uncertain = sources.percent.uncertain;
     return in;
 }
 

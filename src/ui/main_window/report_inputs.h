@@ -2,6 +2,7 @@
 #pragma once
 
 #include "domain/analysis/calculation_run.h"
+#include "domain/analysis/comparison_table.h"
 #include "domain/exercise/current_exercise.h"
 #include "domain/report/report_page.h"
 
@@ -17,8 +18,9 @@ struct ReportSources {
     const ComparisonPanel &comparison; // the table with its extrapolated values
     const CurrentTest &test;
     const AnalysisState &analysis;
-    bool freezeChecked = false; // "Freeze curve"
-    QImage picture;             // the graph's background picture
+    const PercentCells &percent; // the per-cent cells shown, with their grey ones
+    bool freezeChecked = false;  // "Freeze curve"
+    QImage picture;              // the graph's background picture
     StyleSettings styles;
 };
 

@@ -73,7 +73,7 @@ DatabaseController::Screen TestScreen::databaseScreen() {
 
 ReportInputs TestScreen::reportInputs() const {
     return kavren::reportInputs({*features.entry, *features.threshold, *features.comparison,
-                                 m_model.test, m_model.analysis, freezeChecked(),
+                                 m_model.test, m_model.analysis, m_model.percent, freezeChecked(),
                                  features.graph->backgroundPicture(), features.styles->settings()});
 }
 
