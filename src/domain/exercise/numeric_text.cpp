@@ -273,9 +273,14 @@ double roundHalfEven(double value) {
     return std::nearbyint(value);
 }
 
+// A finite value whose scaled form overflows is far beyond the precision of its decimals: it is
+// returned as it is rather than as infinity.
 double roundHalfEven(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
-    return std::nearbyint(value * scale) / scale;
+    const double scaled = value * scale;
+    if (std::isinf(scaled) && std::isfinite(value))
+        return value;
+    return std::nearbyint(scaled) / scale;
 }
 
 double intFloor(double value) {
@@ -284,7 +289,10 @@ double intFloor(double value) {
 
 double cutDecimals(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
-    return std::floor(value * scale) / scale;
+    const double scaled = value * scale;
+    if (std::isinf(scaled) && std::isfinite(value))
+        return value;
+    return std::floor(scaled) / scale;
 }
 
 std::optional<float> toSingle(double value) {

@@ -119,6 +119,10 @@ TEST(Rounding, HalfEvenIntAndCut) {
     EXPECT_EQ(intFloor(-1.5), -2);
     EXPECT_DOUBLE_EQ(cutDecimals(8.3333, 2), 8.33);
     EXPECT_DOUBLE_EQ(cutDecimals(17.0212765, 2), 17.02);
+    // A value so large that scaling it by 10^d overflows has no decimals to round or cut: it
+    // stays itself instead of turning into infinity.
+    EXPECT_EQ(roundHalfEven(1e307, 2), 1e307);
+    EXPECT_EQ(cutDecimals(-1e307, 2), -1e307);
 }
 
 TEST(Conversions, SingleAndSixteenBitRanges) {
