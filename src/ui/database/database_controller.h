@@ -76,7 +76,6 @@ public:
     ~DatabaseController() override;
 
     // The data folder: the databases' default place and the preferences file's.
-    const QString &programFolder() const { return m_programFolder; }
     // "Freeze curve" of the search frame: ticked, the curves on the graph are kept for comparison.
     bool freezeChecked() const;
     // Takes the tick off without a click (the keeping of curves is ended by the caller).

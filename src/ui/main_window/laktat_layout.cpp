@@ -72,13 +72,18 @@ void Laktat::buildWindow() {
     m_recalcTimer->setObjectName(QStringLiteral("Timer1"));
     m_recalcTimer->setInterval(300);
     m_screen = new TestScreen({m_test, m_analysis, m_percent, m_samples, m_database}, this);
+    m_screen->setExtraLevels(readLactateLevels(m_programFolder));
 
     buildFeatures(area);
     buildCommands(area);
     auto *menu = new MainMenu(menuBar(), [this] { return m_test.hrOnly; });
     menu->connectTo({m_report, m_styles, m_calculation, m_background, m_databaseCtl, m_link,
                      m_import, new HelpController(this, m_programFolder), m_methodsWindow,
-                     [this] { showPreferences(this, m_programFolder); }, m_screen});
+                     [this] {
+                         showPreferences(this, m_programFolder);
+                         m_screen->setExtraLevels(readLactateLevels(m_programFolder));
+                     },
+                     m_screen});
     connectDatabase();
     connectCalculation();
     connectReport();
@@ -139,7 +144,7 @@ void Laktat::buildFeatures(QWidget *area) {
     links.linkFirstRun = [this] { return m_screen->linkFirstRun(); };
     links.importNote = [this] { return m_screen->importNote(); };
     links.clock = m_clock;
-    links.extraLevels = [this] { return readLactateLevels(m_programFolder); };
+    links.extraLevels = [this] { return m_screen->extraLevels(); };
     m_calculation = new CalculationController(m_entry, m_test, m_analysis, links, this);
     m_methodsWindow = new ThresholdMethodsWindow(m_test, {links.graph, links.styles}, this);
     m_thresholdFlow =

@@ -2,7 +2,6 @@
 
 #include "domain/analysis/threshold_calculator.h"
 #include "domain/drawing/curve_plot.h"
-#include "io/lactate_levels.h"
 #include "ui/common/file_list_panel.h"
 #include "ui/comparison/comparison_panel.h"
 #include "ui/comparison/csv_export_dialog.h"
@@ -124,7 +123,7 @@ void TestScreen::selectMinPerKm() {
 void TestScreen::exportListedTests(const SearchResult &listed) {
     const bool recovery = m_model.test.speedUnit == SpeedUnit::RecoveryTime;
     CsvContent content{listed.rows, &m_model.analysis.comparison, &m_model.percent, recovery};
-    content.extraLevels = readLactateLevels(features.database->programFolder());
+    content.extraLevels = m_extraLevels;
     const QString message = features.csvExport->exportContent(content);
     if (!message.isEmpty())
         features.statusBar->showMessage(message);

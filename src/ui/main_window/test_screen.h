@@ -81,6 +81,10 @@ public:
     // The live link's first calculation, which forces the 240 axis, is still due.
     bool linkFirstRun() const { return m_liveDataPending && m_linkActive; }
     void linkFirstRunUsed() { m_linkActive = false; }
+    // The extra lactate levels of the preferences, read at start-up and again after the
+    // preferences dialog, so a calculation never reads the file.
+    const std::vector<double> &extraLevels() const { return m_extraLevels; }
+    void setExtraLevels(std::vector<double> levels) { m_extraLevels = std::move(levels); }
     // The note of the last imported heart-rate file, for the status bar.
     QString importNote() const { return m_importNote; }
 
@@ -133,6 +137,7 @@ private:
     void convertSpeedsNow();
 
     ScreenModel m_model;
+    std::vector<double> m_extraLevels;
     QString m_importNote;           // note of the last imported heart-rate file
     bool m_slidersInert = false;    // set by "Clear screen": the sliders wait for a release
     bool m_liveDataPending = false; // the live link filled the steps
