@@ -62,21 +62,27 @@ QPageLayout a4() {
                        QPageLayout::Millimeter);
 }
 
+// One page drawn through the page surface into an A4 PDF in memory; the size of the PDF.
+template <typename Draw> qsizetype pageIntoPdf(double marginMm, Draw draw) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(a4());
+    QPainter painter(&writer);
+    {
+        PageSurface surface(painter, marginMm);
+        draw(surface);
+    }
+    painter.end();
+    return buffer.data().size();
+}
+
 void BM_ReportPageIntoPdf(benchmark::State &state) {
     const ReportInputs inputs = sixCurveComparison();
-    for (auto _ : state) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(a4());
-        QPainter painter(&writer);
-        {
-            PageSurface surface(painter);
-            drawReportPage(surface, inputs);
-        }
-        painter.end();
-        benchmark::DoNotOptimize(buffer.data().size());
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            pageIntoPdf(PageSurface::ClassicMarginMm,
+                        [&inputs](DrawingSurface &surface) { drawReportPage(surface, inputs); }));
 }
 BENCHMARK(BM_ReportPageIntoPdf)->Unit(benchmark::kMillisecond);
 
@@ -100,22 +106,14 @@ ClinicReportInputs threeKeptTests() {
 void BM_ThreeKeptTestsIntoPdf(benchmark::State &state) {
     const ClinicReportInputs inputs = threeKeptTests();
     const bool clinic = state.range(0) == 1;
-    for (auto _ : state) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(a4());
-        QPainter painter(&writer);
-        {
-            PageSurface surface(painter, clinic ? 15 : PageSurface::ClassicMarginMm);
-            if (clinic)
-                drawClinicReport(surface, inputs);
-            else
-                drawReportPage(surface, inputs.page);
-        }
-        painter.end();
-        benchmark::DoNotOptimize(buffer.data().size());
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            pageIntoPdf(clinic ? 15 : PageSurface::ClassicMarginMm, [&](DrawingSurface &surface) {
+                if (clinic)
+                    drawClinicReport(surface, inputs);
+                else
+                    drawReportPage(surface, inputs.page);
+            }));
 }
 BENCHMARK(BM_ThreeKeptTestsIntoPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
