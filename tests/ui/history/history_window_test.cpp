@@ -4,7 +4,10 @@
 #include "ui/history/history_chart_view.h"
 #include "ui/history/history_window.h"
 #include "ui/main_window/laktat.h"
+#include "io/database/database_store.h"
+#include "io/database/index_table.h"
 #include "io/database/saving.h"
+#include "support/message_log.h"
 #include "support/csv_reader.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
@@ -14,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -22,6 +26,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QMouseEvent>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -118,11 +123,15 @@ TEST_F(HistoryWindowTest, ListsEveryTestOldestFirstAndChartsOneDiscipline) {
                           "value of VLa4, fewer than 20.");
 }
 
+// Also with "Erase work" ticked: the history loads a test, it never erases one.
 TEST_F(HistoryWindowTest, AClickOnARowOrAPointLoadsThatTest) {
     openHistoryOf("Bella");
     control<QLineEdit>("Text4")->clear();
+    control<QCheckBox>("SSCheck3")->setChecked(true);
     const QRect row = table()->visualItemRect(table()->item(1, 2));
+    testing::MessageLog messages;
     click(table()->viewport(), row.center());
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
     EXPECT_EQ(control<QLineEdit>("Text4")->text(), "Bella");
     EXPECT_EQ(m_window->currentTest().testDate, "2023-09-01 10:00:00");
 
@@ -160,6 +169,30 @@ TEST_F(HistoryWindowTest, ExportsTheTableAsCsvAndTheChartAsPngAndPdf) {
     QFile pdf(path("history.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+}
+
+// Tests saved without their indices get them a piece at a time before the band is computed; a
+// window closed meanwhile shows nothing of the computation it gave up.
+TEST_F(HistoryWindowTest, AClosedWindowTakesNoLateBand) {
+    {
+        ScopedDatabase file(m_window->currentDatabase().databasePath, Access::ReadWrite);
+        QSqlQuery erase(file.database());
+        ASSERT_TRUE(erase.exec(QStringLiteral("DELETE FROM ") + IndexTableName));
+    }
+    control<QLineEdit>("Text4")->setText("Bella");
+    m_history = m_window->findChild<HistoryWindow *>(QStringLiteral("history"));
+    m_history->setFillPiece(1);
+    control<QAction>("history")->trigger();
+    ASSERT_EQ(bandText(), "Computing the clinic's reference band…");
+    m_history->close();
+    for (int turn = 0; turn < 20; ++turn)
+        QApplication::processEvents();
+    EXPECT_EQ(bandText(), "Computing the clinic's reference band…");
+    EXPECT_FALSE(m_history->chartView()->chart().band.has_value());
+
+    // Opened again, the pieces run to their end and the band's count comes.
+    openHistoryOf("Bella");
+    EXPECT_TRUE(bandText().startsWith("No reference band: the database holds 3 tests"));
 }
 
 // With 20 tests of the discipline the band is drawn; the window at 1366 × 768 is also pictured
