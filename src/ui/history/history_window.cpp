@@ -32,7 +32,13 @@ template <typename T> T *named(QWidget *parent, const char *name) {
 }
 
 QString horseText(const HorseKey &horse) {
-    return QStringLiteral("%1 (%2, %3)").arg(horse.name, horse.breed, horse.stable);
+    QStringList known;
+    for (const QString &part : {horse.breed.trimmed(), horse.stable.trimmed()})
+        if (!part.isEmpty())
+            known << part;
+    return known.isEmpty() ? horse.name.trimmed()
+                           : QStringLiteral("%1 (%2)").arg(horse.name.trimmed(),
+                                                           known.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -126,10 +132,11 @@ void HistoryWindow::connectControls() {
     });
     connect(m_controller, &HistoryController::bandRead, this, &HistoryWindow::takeBand);
     connect(m_horse, &QComboBox::activated, this, [this](int chosen) {
-        const auto at = std::size_t(m_horse->itemData(chosen).toInt());
-        if (at >= m_history.horsesOfName.size())
+        const int at = m_horse->itemData(chosen).toInt();
+        if (at >= int(m_history.horsesOfName.size()))
             return;
-        m_horseKey = m_history.horsesOfName[at];
+        m_horseKey =
+            at < 0 ? HorseKey{m_horseKey.name, {}, {}} : m_history.horsesOfName[std::size_t(at)];
         m_controller->loadHistory(m_horseKey);
     });
     connect(m_discipline, &QComboBox::currentIndexChanged, this, &HistoryWindow::requestBand);
@@ -188,15 +195,20 @@ void HistoryWindow::takeHistory(const HorseHistory &history) {
     fillDisciplines();
 }
 
+// Horses that share the name are told apart by breed and stable; until one is chosen the tests
+// of all of them are listed.
 void HistoryWindow::fillHorses() {
     const QSignalBlocker quiet(m_horse);
     m_horse->clear();
     m_horse->setVisible(!m_history.horsesOfName.empty());
+    if (m_history.horsesOfName.empty())
+        return;
+    m_horse->addItem(tr("All horses named %1").arg(m_horseKey.name), -1);
     for (std::size_t i = 0; i < m_history.horsesOfName.size(); ++i) {
         const HorseKey &horse = m_history.horsesOfName[i];
         m_horse->addItem(horseText(horse), int(i));
         if (horse.breed == m_horseKey.breed && horse.stable == m_horseKey.stable)
-            m_horse->setCurrentIndex(int(i));
+            m_horse->setCurrentIndex(m_horse->count() - 1);
     }
 }
 

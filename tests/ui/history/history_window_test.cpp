@@ -72,12 +72,14 @@ protected:
     const QObject *windowUnderTest() const override { return m_window.get(); }
 
     void store(const QString &name, const QString &moment, const QString &discipline,
-               const QString &steps = {}) {
+               const QString &steps = {}, const QString &breed = {}) {
         StoredRow row = testing::threeStepRow(name);
         row.moment = moment;
         row.discipline = discipline;
         if (!steps.isEmpty())
             row.stepData = steps;
+        if (!breed.isEmpty())
+            row.breed = breed;
         const auto failed = appendRow(m_window->currentDatabase().databasePath, row);
         ASSERT_FALSE(failed.has_value()) << failed->toStdString();
     }
@@ -121,6 +123,22 @@ TEST_F(HistoryWindowTest, ListsEveryTestOldestFirstAndChartsOneDiscipline) {
     // Three trotting tests in the database (two of Bella's, one of Max's).
     EXPECT_EQ(bandText(), "No reference band: the database holds 3 tests of this discipline with a "
                           "value of VLa4, fewer than 20.");
+}
+
+// Two horses named Bella: the tests of both until one is chosen by breed and stable.
+TEST_F(HistoryWindowTest, HorsesSharingTheNameArePickedByBreedAndStable) {
+    store(QStringLiteral("Bella"), QStringLiteral("2022-01-01 08:00:00"), QStringLiteral("Rid"),
+          RiddenSteps, QStringLiteral("Kallblod"));
+    openHistoryOf("Bella");
+    EXPECT_EQ(table()->rowCount(), 4);
+    auto *horses = m_history->findChild<QComboBox *>(QStringLiteral("historyHorse"));
+    ASSERT_EQ(horses->count(), 3);
+    EXPECT_EQ(horses->currentText(), "All horses named Bella");
+    EXPECT_EQ(horses->itemText(1), "Bella (Kallblod)");
+    horses->setCurrentIndex(1);
+    emit horses->activated(1);
+    ASSERT_TRUE(testing::waitUntil([this] { return table()->rowCount() == 1; }));
+    EXPECT_EQ(cell(0, 0), "2022-01-01 08:00:00");
 }
 
 // Also with "Erase work" ticked: the history loads a test, it never erases one.
