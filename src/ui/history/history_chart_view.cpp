@@ -14,6 +14,7 @@ namespace kavren {
 
 HistoryChartView::HistoryChartView(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("historyChart"));
+    setAccessibleName(tr("Chart of the index over time"));
     setMinimumSize(320, 200);
     setAutoFillBackground(true);
     QPalette white = palette();

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
@@ -71,6 +72,7 @@ void HistoryWindow::buildControls() {
     m_bandText->setWordWrap(true);
     m_chart = new HistoryChartView(this);
     m_table = named<QTableWidget>(this, "historyTable");
+    m_table->setAccessibleName(tr("Saved tests of the horse"));
     m_table->setColumnCount(int(historyTableHeader().size()));
     m_table->setHorizontalHeaderLabels(historyTableHeader());
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -143,10 +145,25 @@ void HistoryWindow::connectControls() {
     connect(m_index, &QComboBox::currentIndexChanged, this, &HistoryWindow::requestBand);
     connect(m_sameBreed, &QCheckBox::toggled, this, &HistoryWindow::requestBand);
     connect(m_chart, &HistoryChartView::pointClicked, this, &HistoryWindow::testChosen);
-    connect(m_table, &QTableWidget::cellClicked, this, [this](int row, int) {
-        if (const QTableWidgetItem *item = m_table->item(row, 0))
-            emit testChosen(item->data(Qt::UserRole).toLongLong());
-    });
+    connect(m_table, &QTableWidget::cellClicked, this, &HistoryWindow::chooseRow);
+    m_table->installEventFilter(this);
+}
+
+void HistoryWindow::chooseRow(int row) {
+    if (const QTableWidgetItem *item = m_table->item(row, 0))
+        emit testChosen(item->data(Qt::UserRole).toLongLong());
+}
+
+// Return on a row of the table loads its test, as a click does.
+bool HistoryWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_table->currentRow() >= 0) {
+            chooseRow(m_table->currentRow());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HistoryWindow::setFillPiece(int tests) {

@@ -57,10 +57,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
     void connectControls();
+    void chooseRow(int row);
     void takeHistory(const HorseHistory &history);
     void fillHorses();
     void fillDisciplines();

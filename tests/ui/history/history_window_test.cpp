@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -157,6 +158,12 @@ TEST_F(HistoryWindowTest, AClickOnARowOrAPointLoadsThatTest) {
     const QPointF latest = view->chart().points.at(1).at;
     click(view, latest.toPoint());
     EXPECT_EQ(m_window->currentTest().testDate, "2024-01-15 10:00:00");
+
+    // Return on a row of the table, for the keyboard.
+    table()->setCurrentCell(0, 0);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(table(), &enter);
+    EXPECT_EQ(m_window->currentTest().testDate, "2023-05-01 10:00:00");
 }
 
 TEST_F(HistoryWindowTest, ExportsTheTableAsCsvAndTheChartAsPngAndPdf) {
