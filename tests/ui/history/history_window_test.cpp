@@ -220,14 +220,16 @@ TEST_F(HistoryWindowTest, AClosedWindowTakesNoLateBand) {
     EXPECT_TRUE(bandText().startsWith("No reference band: the database holds 3 tests"));
 }
 
-// With 20 tests of the discipline the band is drawn; the window at 1366 × 768 is also pictured
-// for a person to look at, on request.
+// With 20 tests of the discipline the band is drawn, and not with the 3 of Bella's breed; the
+// window at 1366 × 768 is also pictured for a person to look at, on request.
 TEST_F(HistoryWindowTest, TwentyTestsOfTheDisciplineGiveTheBand) {
     for (int i = 0; i < 17; ++i)
         store(QStringLiteral("Horse %1").arg(i), QStringLiteral("2024-03-%1 09:00:00").arg(i + 10),
               QStringLiteral("Trav"),
-              QStringLiteral("1.%1 128 2.40 1.6 145 2.20 2.%1 166 2.00").arg(i % 10));
+              QStringLiteral("1.%1 128 2.40 1.6 145 2.20 2.%1 166 2.00").arg(i % 10),
+              QStringLiteral("Kallblod"));
     m_window->setGeometry(QRect(0, 0, 1366, 768));
+    control<QLineEdit>("Text5")->setText("Varmblod");
     openHistoryOf("Bella");
     m_history->setGeometry(QRect(0, 0, 1366, 768));
     QApplication::processEvents();
@@ -237,6 +239,12 @@ TEST_F(HistoryWindowTest, TwentyTestsOfTheDisciplineGiveTheBand) {
     const QString folder = qEnvironmentVariable("KAVREN_WINDOW_SNAPSHOT_DIR");
     if (!folder.isEmpty())
         m_history->grab().save(QDir(folder).filePath(QStringLiteral("history-window.png")));
+
+    m_history->findChild<QCheckBox *>(QStringLiteral("historySameBreed"))->setChecked(true);
+    ASSERT_TRUE(testing::waitUntil([this] { return !bandText().startsWith("Computing"); }));
+    EXPECT_EQ(bandText(), "No reference band: the database holds 3 tests of this discipline and "
+                          "breed with a value of VLa4, fewer than 20.");
+    EXPECT_FALSE(m_history->chartView()->chart().band.has_value());
 }
 
 } // namespace
