@@ -469,7 +469,7 @@ void addMissingIndexes(ScopedDatabase &store) {
             missing << column;
     // The index table's last index stands for the whole of it.
     const bool indexTableMissing = !existing.contains(
-        IndexTableName + QStringLiteral("_by_") + indexColumnOf(HistoryIndices[4]),
+        lastIndexOfIndexTable(),
         Qt::CaseInsensitive);
     if ((missing.isEmpty() && !indexTableMissing) || !database.transaction())
         return;

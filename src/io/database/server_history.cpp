@@ -46,8 +46,7 @@ std::optional<QString> ensureServerIndexTable(ServerSession &session) {
     // Asked first, so that a database that has the table takes no lock for it.
     QSqlQuery query(session.database());
     const bool prepared = query.prepare(QStringLiteral("SELECT to_regclass(?) IS NOT NULL"));
-    query.addBindValue(IndexTableName + QStringLiteral("_by_") +
-                       indexColumnOf(HistoryIndices[4]));
+    query.addBindValue(lastIndexOfIndexTable());
     if (!prepared || !query.exec() || !query.next())
         return session.failure(query.lastError(), FillingIndices);
     if (query.value(0).toBool())

@@ -174,6 +174,24 @@ TEST_F(HorseHistoryTest, AnOlderFileGetsItsIndicesInPieces) {
     EXPECT_NEAR(values[4][0].toDouble(), 7.0, 1e-9);
 }
 
+TEST_F(HorseHistoryTest, TestsErasedOrAddedByAnotherProgramAreNoticed) {
+    saveBellas(m_path);
+    FileStore store(m_path);
+    // Another program erases the last test: its index row goes at the next filling.
+    execute(m_path, QStringLiteral("DELETE FROM mytable WHERE rowid = 4"));
+    EXPECT_EQ(fillMissingIndices(store, 10).remaining, 0);
+    EXPECT_EQ(rowsOf(m_path, QStringLiteral("SELECT test FROM testindices")).size(), 3u);
+    // It then stores a test in the same row; the test gets indices of its own.
+    execute(m_path, QStringLiteral("INSERT INTO mytable (Namn, Disiplin, Data) VALUES ('Bella', "
+                                   "'Endur', '%1')")
+                        .arg(EnduranceSteps));
+    EXPECT_EQ(fillMissingIndices(store, 10).remaining, 0);
+    const auto last =
+        rowsOf(m_path, QStringLiteral("SELECT test, vla4 FROM testindices WHERE test = 4"));
+    ASSERT_EQ(last.size(), 1u);
+    EXPECT_NEAR(last[0][1].toDouble(), 7.0, 1e-9);
+}
+
 TEST_F(HorseHistoryTest, TheBandOfADisciplineIsReadFromTheIndexTable) {
     saveClinic(m_path);
     FileStore store(m_path);
