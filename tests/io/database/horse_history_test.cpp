@@ -61,8 +61,9 @@ protected:
         ASSERT_FALSE(createEmptyDatabase(m_path).has_value());
     }
     void save(const StoredRow &row) { ASSERT_FALSE(appendRow(m_path, row).has_value()); }
-    // The history's horse saved out of date order, beside a horse of its name of another breed.
-    void saveBellas(const QString &path) {
+    // The history's horse saved out of date order, beside a horse of its name of another breed;
+    // keyed saves (as "Save work" makes them) or appended rows (as a copy appends them).
+    void saveBellas(const QString &path, bool keyed = false) {
         for (const StoredRow &row :
              {testOf(QStringLiteral("2024-05-02 09:00:00"), QStringLiteral("Rid"), RidingSteps),
               testOf(QStringLiteral("2022-01-01 09:00:00"), QStringLiteral("Rid"), RidingSteps,
@@ -70,7 +71,10 @@ protected:
               testOf(QStringLiteral("2023-11-20 09:00:00"), QStringLiteral("Endur"),
                      EnduranceSteps),
               testOf(QStringLiteral("2024-01-10 09:00:00"), QStringLiteral("Rid"), HrOnlySteps)})
-            ASSERT_FALSE(appendRow(path, row).has_value());
+            if (keyed)
+                ASSERT_EQ(saveTest(path, row, QUuid::createUuid()).outcome, SaveOutcome::Saved);
+            else
+                ASSERT_FALSE(appendRow(path, row).has_value());
     }
     // 20 riding tests with VLa4 3, 4, …, 22 m/s, one of them a Fullblod; a heart-rate-only riding
     // test and an endurance test stay out of the riding band.
@@ -215,7 +219,9 @@ TEST_F(HorseHistoryTest, AServerGivesTheSameHistoryAndBandAsAFile) {
     ServerDatabase server(place);
     ASSERT_EQ(createDatabase(server.address()).outcome, CreateOutcome::Created);
     saveBellas(m_path);
-    saveBellas(server.address());
+    saveBellas(server.address(), true);
+    EXPECT_EQ(server.column(QStringLiteral("SELECT count(*) FROM testindices")),
+              QStringList{"4"});
     saveClinic(m_path);
     saveClinic(server.address());
     // Tests stored without index rows (by another program) are filled on the server too.
