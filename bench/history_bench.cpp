@@ -172,4 +172,3 @@ BENCHMARK(BM_FillMissingIndicesPiece)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5)
     ->Repetitions(5);
-

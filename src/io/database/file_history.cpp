@@ -100,8 +100,9 @@ HorseRowsResult FileStore::rowsOfHorse(const HorseKey &horse) {
     }
     QSqlQuery horses(store.database());
     horses.setForwardOnly(true);
-    if (!horses.prepare(QStringLiteral("SELECT DISTINCT %1, %2").arg(asText(Breed), asText(Stable)) +
-                        whereName() + QStringLiteral(" ORDER BY 1, 2")))
+    if (!horses.prepare(
+            QStringLiteral("SELECT DISTINCT %1, %2").arg(asText(Breed), asText(Stable)) +
+            whereName() + QStringLiteral(" ORDER BY 1, 2")))
         return {{}, {}, failureMessage(m_path, horses.lastError())};
     bindName(horses, horse.name);
     if (!horses.exec())
@@ -139,9 +140,9 @@ BandResult FileStore::indexBand(const BandRequest &request) {
     // Each percentile reads the two values of its closest ranks along the index.
     const QString ranks = QStringLiteral("SELECT %1").arg(column) + filter.sql +
                           QStringLiteral(" ORDER BY %1 LIMIT 2 OFFSET ?").arg(column);
-    for (const auto &[p, into] : {std::pair{0.1, &result.band.p10},
-                                  std::pair{0.5, &result.band.median},
-                                  std::pair{0.9, &result.band.p90}}) {
+    for (const auto &[p, into] :
+         {std::pair{0.1, &result.band.p10}, std::pair{0.5, &result.band.median},
+          std::pair{0.9, &result.band.p90}}) {
         const auto at = percentilePosition(result.band.testCount, p);
         if (!at || !run(ranks, {at->below}) || !query.next())
             return {{}, failureMessage(m_path, query.lastError())};
@@ -198,8 +199,8 @@ IndexFillResult FileStore::fillIndices(int maxTests) {
         read.setForwardOnly(true);
         QSqlQuery insert(store.database());
         if (!read.prepare(QStringLiteral("SELECT %1, %2, %3 FROM %4 WHERE rowid = ?")
-                              .arg(asText(Discipline), asText(Breed), asText(QStringLiteral("Data")),
-                                   quotedName(TableName))) ||
+                              .arg(asText(Discipline), asText(Breed),
+                                   asText(QStringLiteral("Data")), quotedName(TableName))) ||
             !insert.prepare(insertIndexRowSql(fileDialect(), QStringLiteral("OR IGNORE"))))
             return read.lastError().isValid() ? read.lastError() : insert.lastError();
         for (const qint64 rowId : missing) {
@@ -210,8 +211,7 @@ IndexFillResult FileStore::fillIndices(int maxTests) {
             const QString breed = read.value(1).toString();
             const QString stepData = read.value(2).toString();
             read.finish();
-            if (const QSqlError failed =
-                    writeIndexRow(insert, rowId, discipline, breed, stepData);
+            if (const QSqlError failed = writeIndexRow(insert, rowId, discipline, breed, stepData);
                 failed.isValid())
                 return failed;
         }

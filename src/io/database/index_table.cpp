@@ -54,7 +54,8 @@ const IndexTableDialect &fileDialect() {
 
 QStringList createIndexTableSql(const IndexTableDialect &d) {
     QStringList columns{d.quote(IndexTestColumn) + u' ' + d.keyColumnType,
-                        d.quote(Discipline) + u' ' + d.textType, d.quote(Breed) + u' ' + d.textType};
+                        d.quote(Discipline) + u' ' + d.textType,
+                        d.quote(Breed) + u' ' + d.textType};
     for (const HistoryIndex index : HistoryIndices)
         columns << d.quote(indexColumnOf(index)) + u' ' + d.realType;
     QStringList sql{QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")

@@ -33,7 +33,7 @@ QString lastIndexOfIndexTable();
 // How the SQL of one kind of database names things and types.
 struct IndexTableDialect {
     std::function<QString(const QString &)> quote; // a column or table name
-    QString keyColumnType; // with the constraints of the key column
+    QString keyColumnType;                         // with the constraints of the key column
     QString textType;
     QString realType;
 };

@@ -81,14 +81,13 @@ protected:
     void saveClinic(const QString &path) {
         std::vector<StoredRow> rows;
         for (int first = 20; first >= 1; --first)
-            rows.push_back(testOf(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Rid"),
-                                  ridingVla4(first),
-                                  first == 7 ? QStringLiteral("Fullblod")
-                                             : QStringLiteral("Varmblod")));
-        rows.push_back(testOf(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Rid"),
-                              HrOnlySteps));
-        rows.push_back(testOf(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Endur"),
-                              EnduranceSteps));
+            rows.push_back(testOf(
+                QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Rid"), ridingVla4(first),
+                first == 7 ? QStringLiteral("Fullblod") : QStringLiteral("Varmblod")));
+        rows.push_back(
+            testOf(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Rid"), HrOnlySteps));
+        rows.push_back(
+            testOf(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Endur"), EnduranceSteps));
         ASSERT_FALSE(openStore(path)->appendRows(rows).has_value());
     }
 
@@ -99,8 +98,8 @@ protected:
 TEST_F(HorseHistoryTest, TheHorsesTestsComeOldestFirstWithTheirIndices) {
     saveBellas(m_path);
     FileStore store(m_path);
-    const HorseHistory history = horseHistory(
-        store, {QStringLiteral("Bella"), QStringLiteral("Varmblod"), QString()});
+    const HorseHistory history =
+        horseHistory(store, {QStringLiteral("Bella"), QStringLiteral("Varmblod"), QString()});
     ASSERT_TRUE(history.error.isEmpty()) << history.error.toStdString();
     ASSERT_EQ(history.entries.size(), 3u);
     const HistoryEntry &endurance = history.entries[0];
@@ -142,9 +141,9 @@ TEST_F(HorseHistoryTest, IndexRowsFollowSavingErasingAndCopying) {
 
     // The last row erased, the next save takes its row id and must not show its indices.
     FileStore store(m_path);
-    ASSERT_EQ(store.erase({{4, QStringLiteral("Bella"), QStringLiteral("2024-01-10 09:00:00")}})
-                  .erased,
-              1);
+    ASSERT_EQ(
+        store.erase({{4, QStringLiteral("Bella"), QStringLiteral("2024-01-10 09:00:00")}}).erased,
+        1);
     EXPECT_EQ(rowsOf(m_path, rows).size(), 3u);
     save(testOf(QStringLiteral("2024-06-01 09:00:00"), QStringLiteral("Rid"), RidingSteps));
     indexRows = rowsOf(m_path, rows);
@@ -220,8 +219,7 @@ TEST_F(HorseHistoryTest, AServerGivesTheSameHistoryAndBandAsAFile) {
     ASSERT_EQ(createDatabase(server.address()).outcome, CreateOutcome::Created);
     saveBellas(m_path);
     saveBellas(server.address(), true);
-    EXPECT_EQ(server.column(QStringLiteral("SELECT count(*) FROM testindices")),
-              QStringList{"4"});
+    EXPECT_EQ(server.column(QStringLiteral("SELECT count(*) FROM testindices")), QStringList{"4"});
     saveClinic(m_path);
     saveClinic(server.address());
     // Tests stored without index rows (by another program) are filled on the server too.
