@@ -110,8 +110,7 @@ std::optional<QString> createTable(QSqlDatabase &database) {
             ok = ok && query.exec(createIndexSql(column));
         if (!ok)
             failure = query.lastError().text();
-        else if (const QSqlError error = ensureIndexTable(database, fileDialect());
-                 error.isValid())
+        else if (const QSqlError error = ensureIndexTable(database, fileDialect()); error.isValid())
             failure = error.text();
     }
     if (failure.isEmpty() && database.commit())
@@ -468,9 +467,7 @@ void addMissingIndexes(ScopedDatabase &store) {
         if (!existing.contains(indexNameOf(column), Qt::CaseInsensitive))
             missing << column;
     // The index table's last index stands for the whole of it.
-    const bool indexTableMissing = !existing.contains(
-        IndexTableName + QStringLiteral("_by_") + indexColumnOf(HistoryIndices[4]),
-        Qt::CaseInsensitive);
+    const bool indexTableMissing = !existing.contains(lastIndexOfIndexTable(), Qt::CaseInsensitive);
     if ((missing.isEmpty() && !indexTableMissing) || !database.transaction())
         return;
     bool ok = true;

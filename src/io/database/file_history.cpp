@@ -100,8 +100,9 @@ HorseRowsResult FileStore::rowsOfHorse(const HorseKey &horse) {
     }
     QSqlQuery horses(store.database());
     horses.setForwardOnly(true);
-    if (!horses.prepare(QStringLiteral("SELECT DISTINCT %1, %2").arg(asText(Breed), asText(Stable)) +
-                        whereName() + QStringLiteral(" ORDER BY 1, 2")))
+    if (!horses.prepare(
+            QStringLiteral("SELECT DISTINCT %1, %2").arg(asText(Breed), asText(Stable)) +
+            whereName() + QStringLiteral(" ORDER BY 1, 2")))
         return {{}, {}, failureMessage(m_path, horses.lastError())};
     bindName(horses, horse.name);
     if (!horses.exec())
@@ -139,9 +140,9 @@ BandResult FileStore::indexBand(const BandRequest &request) {
     // Each percentile reads the two values of its closest ranks along the index.
     const QString ranks = QStringLiteral("SELECT %1").arg(column) + filter.sql +
                           QStringLiteral(" ORDER BY %1 LIMIT 2 OFFSET ?").arg(column);
-    for (const auto &[p, into] : {std::pair{0.1, &result.band.p10},
-                                  std::pair{0.5, &result.band.median},
-                                  std::pair{0.9, &result.band.p90}}) {
+    for (const auto &[p, into] :
+         {std::pair{0.1, &result.band.p10}, std::pair{0.5, &result.band.median},
+          std::pair{0.9, &result.band.p90}}) {
         const auto at = percentilePosition(result.band.testCount, p);
         if (!at || !run(ranks, {at->below}) || !query.next())
             return {{}, failureMessage(m_path, query.lastError())};
@@ -168,33 +169,66 @@ IndexFillResult FileStore::fillIndices(int maxTests) {
             return missing;
         QSqlQuery query(store.database());
         query.setForwardOnly(true);
-        if (!query.prepare(QStringLiteral("SELECT m.rowid, %1, %2, %3")
-                               .arg(asText(Discipline), asText(Breed),
-                                    asText(QStringLiteral("Data"))) +
-                           missingIndexRows() + QStringLiteral(" LIMIT ?")))
+        const auto count = [&query](const QString &table) -> std::optional<qint64> {
+            if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(table))) ||
+                !query.next())
+                return std::nullopt;
+            return query.value(0).toLongLong();
+        };
+        const auto tests = count(TableName);
+        const auto indexed = count(IndexTableName);
+        if (!tests || !indexed)
             return query.lastError();
-        query.addBindValue(std::max(maxTests, 0));
+        // Every index row belongs to a test, so as many rows as tests means none is missing; the
+        // costly search for the missing ones is made only when the counts differ.
+        if (*tests == *indexed || maxTests <= 0) {
+            remaining = std::max<qint64>(*tests - *indexed, 0);
+            return QSqlError();
+        }
+        // Only the row ids are searched, along the narrowest index of mytable.
+        if (!query.prepare(QStringLiteral("SELECT m.rowid") + missingIndexRows() +
+                           QStringLiteral(" LIMIT ?")))
+            return query.lastError();
+        query.addBindValue(maxTests);
         if (!query.exec())
             return query.lastError();
-        struct Missing {
-            qint64 rowId;
-            QString discipline, breed, stepData;
-        };
-        std::vector<Missing> missing;
+        std::vector<qint64> missing;
         while (query.next())
-            missing.push_back({query.value(0).toLongLong(), query.value(1).toString(),
-                               query.value(2).toString(), query.value(3).toString()});
+            missing.push_back(query.value(0).toLongLong());
+        QSqlQuery read(store.database());
+        read.setForwardOnly(true);
         QSqlQuery insert(store.database());
-        if (!insert.prepare(insertIndexRowSql(fileDialect(), QStringLiteral("OR IGNORE"))))
-            return insert.lastError();
-        for (const Missing &test : missing)
-            if (const QSqlError failed =
-                    writeIndexRow(insert, test.rowId, test.discipline, test.breed, test.stepData);
+        if (!read.prepare(QStringLiteral("SELECT %1, %2, %3 FROM %4 WHERE rowid = ?")
+                              .arg(asText(Discipline), asText(Breed),
+                                   asText(QStringLiteral("Data")), quotedName(TableName))) ||
+            !insert.prepare(insertIndexRowSql(fileDialect(), QStringLiteral("OR IGNORE"))))
+            return read.lastError().isValid() ? read.lastError() : insert.lastError();
+        for (const qint64 rowId : missing) {
+            read.addBindValue(rowId);
+            if (!read.exec() || !read.next())
+                return read.lastError();
+            const QString discipline = read.value(0).toString();
+            const QString breed = read.value(1).toString();
+            const QString stepData = read.value(2).toString();
+            read.finish();
+            if (const QSqlError failed = writeIndexRow(insert, rowId, discipline, breed, stepData);
                 failed.isValid())
                 return failed;
-        if (!query.exec(QStringLiteral("SELECT count(*)") + missingIndexRows()) || !query.next())
-            return query.lastError();
-        remaining = query.value(0).toLongLong();
+        }
+        if (qsizetype(missing.size()) < maxTests) {
+            // The search went through every test: none is left. Index rows of tests that another
+            // program erased are dropped, so that the counts agree again.
+            if (*indexed + qint64(missing.size()) != *tests &&
+                !query.exec(QStringLiteral("DELETE FROM %1 WHERE NOT EXISTS (SELECT 1 FROM %2 "
+                                           "WHERE rowid = %3)")
+                                .arg(quotedName(IndexTableName), quotedName(TableName),
+                                     quotedName(IndexTestColumn))))
+                return query.lastError();
+            remaining = 0;
+        } else {
+            // Index rows of erased tests would make this too small: more may follow.
+            remaining = std::max<qint64>(*tests - *indexed - qint64(missing.size()), 1);
+        }
         return QSqlError();
     });
     if (error.isValid())

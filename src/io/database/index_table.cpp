@@ -35,6 +35,15 @@ QString indexColumnOf(HistoryIndex index) {
     return QStringLiteral("vla4");
 }
 
+QString indexNameOf(HistoryIndex index, bool byBreed) {
+    return IndexTableName + (byBreed ? QStringLiteral("_by_breed_") : QStringLiteral("_by_")) +
+           indexColumnOf(index);
+}
+
+QString lastIndexOfIndexTable() {
+    return indexNameOf(HistoryIndices[4], true);
+}
+
 const IndexTableDialect &fileDialect() {
     // The key is the rowid of the test in mytable, whose rowid no column names, so SQLite cannot
     // hold it as a foreign key: saving and erasing keep both tables in step instead.
@@ -45,17 +54,20 @@ const IndexTableDialect &fileDialect() {
 
 QStringList createIndexTableSql(const IndexTableDialect &d) {
     QStringList columns{d.quote(IndexTestColumn) + u' ' + d.keyColumnType,
-                        d.quote(Discipline) + u' ' + d.textType, d.quote(Breed) + u' ' + d.textType};
+                        d.quote(Discipline) + u' ' + d.textType,
+                        d.quote(Breed) + u' ' + d.textType};
     for (const HistoryIndex index : HistoryIndices)
         columns << d.quote(indexColumnOf(index)) + u' ' + d.realType;
     QStringList sql{QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
                         .arg(d.quote(IndexTableName), columns.join(QStringLiteral(", ")))};
-    // A percentile of a discipline is then a walk along one index.
-    for (const HistoryIndex index : HistoryIndices)
-        sql << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3, %4)")
-                   .arg(d.quote(IndexTableName + QStringLiteral("_by_") + indexColumnOf(index)),
-                        d.quote(IndexTableName), d.quote(Discipline),
-                        d.quote(indexColumnOf(index)));
+    // A percentile of a discipline, or of a breed in it, is then a walk along one index.
+    for (const bool byBreed : {false, true})
+        for (const HistoryIndex index : HistoryIndices)
+            sql << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3, %4%5)")
+                       .arg(d.quote(indexNameOf(index, byBreed)), d.quote(IndexTableName),
+                            d.quote(Discipline),
+                            byBreed ? d.quote(Breed) + QStringLiteral(", ") : QString(),
+                            d.quote(indexColumnOf(index)));
     return sql;
 }
 

@@ -25,16 +25,21 @@ inline const QString IndexTestColumn = QStringLiteral("test");
 // The column of an index, from this fixed table only: "v200", "vla2", "vla4", "hr2", "hr4".
 QString indexColumnOf(HistoryIndex index);
 
+// The index on (Disiplin, index) or (Disiplin, Ras, index).
+QString indexNameOf(HistoryIndex index, bool byBreed);
+// The index made last with the table: a database that has it has the whole table.
+QString lastIndexOfIndexTable();
+
 // How the SQL of one kind of database names things and types.
 struct IndexTableDialect {
     std::function<QString(const QString &)> quote; // a column or table name
-    QString keyColumnType; // with the constraints of the key column
+    QString keyColumnType;                         // with the constraints of the key column
     QString textType;
     QString realType;
 };
 const IndexTableDialect &fileDialect();
 
-// The table and its indexes on (discipline, index), each created only where missing.
+// The table and its indexes, each created only where missing.
 QStringList createIndexTableSql(const IndexTableDialect &dialect);
 // Runs those statements on the open database (inside the caller's transaction, if any).
 QSqlError ensureIndexTable(QSqlDatabase &database, const IndexTableDialect &dialect);

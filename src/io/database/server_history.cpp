@@ -46,15 +46,13 @@ std::optional<QString> ensureServerIndexTable(ServerSession &session) {
     // Asked first, so that a database that has the table takes no lock for it.
     QSqlQuery query(session.database());
     const bool prepared = query.prepare(QStringLiteral("SELECT to_regclass(?) IS NOT NULL"));
-    query.addBindValue(IndexTableName + QStringLiteral("_by_") +
-                       indexColumnOf(HistoryIndices[4]));
+    query.addBindValue(lastIndexOfIndexTable());
     if (!prepared || !query.exec() || !query.next())
         return session.failure(query.lastError(), FillingIndices);
     if (query.value(0).toBool())
         return std::nullopt;
-    const QSqlError error = inTransaction(session.database(), [&] {
-        return ensureIndexTable(session.database(), serverDialect());
-    });
+    const QSqlError error = inTransaction(
+        session.database(), [&] { return ensureIndexTable(session.database(), serverDialect()); });
     if (!error.isValid())
         return std::nullopt;
     return session.failure(error, QStringLiteral("while the table of the tests' indices was "
@@ -79,9 +77,9 @@ HorseRowsResult ServerStore::rowsOfHorse(const HorseKey &horse) {
         QStringList columns{ServerKeyColumn};
         for (const QString &column : RowColumns)
             columns << serverReadColumn(column);
-        QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                          .arg(columns.join(QStringLiteral(", ")), TableName,
-                               serverColumnName(Name));
+        QString sql =
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                .arg(columns.join(QStringLiteral(", ")), TableName, serverColumnName(Name));
         if (!horse.breed.isEmpty())
             sql += QStringLiteral(" AND %1 = ?").arg(serverColumnName(Breed));
         if (!horse.stable.isEmpty())
@@ -103,8 +101,7 @@ HorseRowsResult ServerStore::rowsOfHorse(const HorseKey &horse) {
     QSqlQuery horses(session.database());
     horses.setForwardOnly(true);
     if (!horses.prepare(QStringLiteral("SELECT DISTINCT %1, %2 FROM %3 WHERE %4 = ? ORDER BY 1, 2")
-                            .arg(asText(Breed), asText(Stable), TableName,
-                                 serverColumnName(Name))))
+                            .arg(asText(Breed), asText(Stable), TableName, serverColumnName(Name))))
         return {{}, {}, session.failure(horses.lastError(), ReadingHistory)};
     horses.addBindValue(boundText(horse.name));
     if (!horses.exec())
@@ -182,8 +179,8 @@ IndexFillResult ServerStore::fillIndices(int maxTests) {
                                query.value(2).toString(), query.value(3).toString()});
         // Another desktop filling the same tests meanwhile leaves its rows as they are.
         QSqlQuery insert(session.database());
-        if (!insert.prepare(insertIndexRowSql(serverDialect(), {},
-                                              QStringLiteral("ON CONFLICT DO NOTHING"))))
+        if (!insert.prepare(
+                insertIndexRowSql(serverDialect(), {}, QStringLiteral("ON CONFLICT DO NOTHING"))))
             return insert.lastError();
         for (const Missing &test : missing)
             if (const QSqlError failed =

@@ -40,8 +40,8 @@ QString createTableSql() {
     QStringList columns;
     for (const QString &column : TableColumns)
         columns << serverColumnName(column) + (column == QLatin1String("Datum")
-                                             ? QStringLiteral(" timestamp(0)")
-                                             : QStringLiteral(" text COLLATE \"C\""));
+                                                   ? QStringLiteral(" timestamp(0)")
+                                                   : QStringLiteral(" text COLLATE \"C\""));
     columns << ServerKeyColumn + QStringLiteral(" bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY");
     columns << SaveKeyColumn + QStringLiteral(" uuid");
     return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
@@ -225,8 +225,9 @@ std::unique_ptr<TestReader> ServerStore::readTests(const QString &searchField,
         return failedReader(session.problem());
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
-    if (!query.prepare(QStringLiteral("SELECT %1, \"Namn\", %2 FROM %3 WHERE %4 = ?")
-                           .arg(ServerKeyColumn, DatumText, TableName, serverColumnName(searchField))))
+    if (!query.prepare(
+            QStringLiteral("SELECT %1, \"Namn\", %2 FROM %3 WHERE %4 = ?")
+                .arg(ServerKeyColumn, DatumText, TableName, serverColumnName(searchField))))
         return failedReader(session.failure(query.lastError(), SearchingTests));
     query.addBindValue(boundText(QString::fromUtf8(storedValue)));
     if (!query.exec())
@@ -273,8 +274,8 @@ std::optional<QString> ServerStore::appendRows(const std::vector<StoredRow> &row
             if (!insert.exec())
                 return insert.lastError();
             if (withIndices && insert.next())
-                if (const QSqlError failed = writeIndexRow(indices, insert.value(0),
-                                                           row.discipline, row.breed, row.stepData);
+                if (const QSqlError failed = writeIndexRow(indices, insert.value(0), row.discipline,
+                                                           row.breed, row.stepData);
                     failed.isValid())
                     return failed;
         }

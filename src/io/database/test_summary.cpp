@@ -65,8 +65,8 @@ TestSummary summariseTest(const TestRow &row, const std::vector<double> &levels)
 
 StoredIndices storedIndicesOf(const TestSummary &test) {
     const TestIntervals &i = test.intervals;
-    return {finite(i.v200.value), finite(i.vla2.value), finite(i.vla4.value),
-            finite(i.hr2.value), finite(i.hr4.value)};
+    return {finite(i.v200.value), finite(i.vla2.value), finite(i.vla4.value), finite(i.hr2.value),
+            finite(i.hr4.value)};
 }
 
 } // namespace kavren

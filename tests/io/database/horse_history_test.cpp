@@ -61,8 +61,9 @@ protected:
         ASSERT_FALSE(createEmptyDatabase(m_path).has_value());
     }
     void save(const StoredRow &row) { ASSERT_FALSE(appendRow(m_path, row).has_value()); }
-    // The history's horse saved out of date order, beside a horse of its name of another breed.
-    void saveBellas(const QString &path) {
+    // The history's horse saved out of date order, beside a horse of its name of another breed;
+    // keyed saves (as "Save work" makes them) or appended rows (as a copy appends them).
+    void saveBellas(const QString &path, bool keyed = false) {
         for (const StoredRow &row :
              {testOf(QStringLiteral("2024-05-02 09:00:00"), QStringLiteral("Rid"), RidingSteps),
               testOf(QStringLiteral("2022-01-01 09:00:00"), QStringLiteral("Rid"), RidingSteps,
@@ -70,21 +71,23 @@ protected:
               testOf(QStringLiteral("2023-11-20 09:00:00"), QStringLiteral("Endur"),
                      EnduranceSteps),
               testOf(QStringLiteral("2024-01-10 09:00:00"), QStringLiteral("Rid"), HrOnlySteps)})
-            ASSERT_FALSE(appendRow(path, row).has_value());
+            if (keyed)
+                ASSERT_EQ(saveTest(path, row, QUuid::createUuid()).outcome, SaveOutcome::Saved);
+            else
+                ASSERT_FALSE(appendRow(path, row).has_value());
     }
     // 20 riding tests with VLa4 3, 4, …, 22 m/s, one of them a Fullblod; a heart-rate-only riding
     // test and an endurance test stay out of the riding band.
     void saveClinic(const QString &path) {
         std::vector<StoredRow> rows;
         for (int first = 20; first >= 1; --first)
-            rows.push_back(testOf(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Rid"),
-                                  ridingVla4(first),
-                                  first == 7 ? QStringLiteral("Fullblod")
-                                             : QStringLiteral("Varmblod")));
-        rows.push_back(testOf(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Rid"),
-                              HrOnlySteps));
-        rows.push_back(testOf(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Endur"),
-                              EnduranceSteps));
+            rows.push_back(testOf(
+                QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Rid"), ridingVla4(first),
+                first == 7 ? QStringLiteral("Fullblod") : QStringLiteral("Varmblod")));
+        rows.push_back(
+            testOf(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Rid"), HrOnlySteps));
+        rows.push_back(
+            testOf(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("Endur"), EnduranceSteps));
         ASSERT_FALSE(openStore(path)->appendRows(rows).has_value());
     }
 
@@ -95,8 +98,8 @@ protected:
 TEST_F(HorseHistoryTest, TheHorsesTestsComeOldestFirstWithTheirIndices) {
     saveBellas(m_path);
     FileStore store(m_path);
-    const HorseHistory history = horseHistory(
-        store, {QStringLiteral("Bella"), QStringLiteral("Varmblod"), QString()});
+    const HorseHistory history =
+        horseHistory(store, {QStringLiteral("Bella"), QStringLiteral("Varmblod"), QString()});
     ASSERT_TRUE(history.error.isEmpty()) << history.error.toStdString();
     ASSERT_EQ(history.entries.size(), 3u);
     const HistoryEntry &endurance = history.entries[0];
@@ -138,9 +141,9 @@ TEST_F(HorseHistoryTest, IndexRowsFollowSavingErasingAndCopying) {
 
     // The last row erased, the next save takes its row id and must not show its indices.
     FileStore store(m_path);
-    ASSERT_EQ(store.erase({{4, QStringLiteral("Bella"), QStringLiteral("2024-01-10 09:00:00")}})
-                  .erased,
-              1);
+    ASSERT_EQ(
+        store.erase({{4, QStringLiteral("Bella"), QStringLiteral("2024-01-10 09:00:00")}}).erased,
+        1);
     EXPECT_EQ(rowsOf(m_path, rows).size(), 3u);
     save(testOf(QStringLiteral("2024-06-01 09:00:00"), QStringLiteral("Rid"), RidingSteps));
     indexRows = rowsOf(m_path, rows);
@@ -174,6 +177,24 @@ TEST_F(HorseHistoryTest, AnOlderFileGetsItsIndicesInPieces) {
     EXPECT_NEAR(values[4][0].toDouble(), 7.0, 1e-9);
 }
 
+TEST_F(HorseHistoryTest, TestsErasedOrAddedByAnotherProgramAreNoticed) {
+    saveBellas(m_path);
+    FileStore store(m_path);
+    // Another program erases the last test: its index row goes at the next filling.
+    execute(m_path, QStringLiteral("DELETE FROM mytable WHERE rowid = 4"));
+    EXPECT_EQ(fillMissingIndices(store, 10).remaining, 0);
+    EXPECT_EQ(rowsOf(m_path, QStringLiteral("SELECT test FROM testindices")).size(), 3u);
+    // It then stores a test in the same row; the test gets indices of its own.
+    execute(m_path, QStringLiteral("INSERT INTO mytable (Namn, Disiplin, Data) VALUES ('Bella', "
+                                   "'Endur', '%1')")
+                        .arg(EnduranceSteps));
+    EXPECT_EQ(fillMissingIndices(store, 10).remaining, 0);
+    const auto last =
+        rowsOf(m_path, QStringLiteral("SELECT test, vla4 FROM testindices WHERE test = 4"));
+    ASSERT_EQ(last.size(), 1u);
+    EXPECT_NEAR(last[0][1].toDouble(), 7.0, 1e-9);
+}
+
 TEST_F(HorseHistoryTest, TheBandOfADisciplineIsReadFromTheIndexTable) {
     saveClinic(m_path);
     FileStore store(m_path);
@@ -197,7 +218,8 @@ TEST_F(HorseHistoryTest, AServerGivesTheSameHistoryAndBandAsAFile) {
     ServerDatabase server(place);
     ASSERT_EQ(createDatabase(server.address()).outcome, CreateOutcome::Created);
     saveBellas(m_path);
-    saveBellas(server.address());
+    saveBellas(server.address(), true);
+    EXPECT_EQ(server.column(QStringLiteral("SELECT count(*) FROM testindices")), QStringList{"4"});
     saveClinic(m_path);
     saveClinic(server.address());
     // Tests stored without index rows (by another program) are filled on the server too.
