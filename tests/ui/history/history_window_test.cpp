@@ -124,6 +124,13 @@ TEST_F(HistoryWindowTest, ListsEveryTestOldestFirstAndChartsOneDiscipline) {
     // Three trotting tests in the database (two of Bella's, one of Max's).
     EXPECT_EQ(bandText(), "No reference band: the database holds 3 tests of this discipline with a "
                           "value of VLa4, fewer than 20.");
+
+    // A ridden test on screen: the chart follows riding.
+    m_window->currentTest().discipline = QStringLiteral("Rid");
+    openHistoryOf("Bella");
+    EXPECT_EQ(m_history->findChild<QComboBox *>(QStringLiteral("historyDiscipline"))->currentText(),
+              "Rid");
+    ASSERT_EQ(m_history->chartView()->chart().points.size(), 1u);
 }
 
 // Two horses named Bella: the tests of both until one is chosen by breed and stable.
