@@ -66,8 +66,14 @@ std::vector<HistoryChartTick> valueTicks(const HistoryChartInput &input, const A
         valueStep(axis.high - axis.low, maxTicks,
                   input.speedIndex && disciplineSpeedUnit(input.discipline) == u"min/km");
     std::vector<HistoryChartTick> ticks;
-    for (double k = std::ceil(axis.low / step); k * step <= axis.high; ++k)
-        ticks.push_back({axis.at(k * step), valueLabel(input, k * step)});
+    // Counted, not stepped: far from zero a double may not change by one more step.
+    const double first = std::ceil(axis.low / step);
+    for (int i = 0; i <= maxTicks; ++i) {
+        const double value = (first + i) * step;
+        if (value > axis.high)
+            break;
+        ticks.push_back({axis.at(value), valueLabel(input, value)});
+    }
     return ticks;
 }
 
@@ -82,15 +88,16 @@ QDateTime tickMoment(const QDate &date, const QDateTime &like) {
     return QDateTime(date, QTime(0, 0), like.timeZone());
 }
 
+// At most limit + 1 ticks: more are of no use, and centuries of days would take long.
 std::vector<QDateTime> dateTicksOf(const DateStep &step, const QDateTime &first,
-                                   const QDateTime &last) {
+                                   const QDateTime &last, std::size_t limit) {
     std::vector<QDateTime> ticks;
     if (step.days > 0) {
         const qint64 firstDay = first.date().toJulianDay();
         for (qint64 day = firstDay + (step.days - firstDay % step.days) % step.days;;
              day += step.days) {
             const QDateTime at = tickMoment(QDate::fromJulianDay(day), first);
-            if (at > last)
+            if (at > last || ticks.size() > limit)
                 break;
             if (at >= first)
                 ticks.push_back(at);
@@ -102,7 +109,7 @@ std::vector<QDateTime> dateTicksOf(const DateStep &step, const QDateTime &first,
     month += (step.months - month % step.months) % step.months;
     for (;; month += step.months) {
         const QDateTime at = tickMoment(QDate(month / 12, month % 12 + 1, 1), first);
-        if (at > last)
+        if (at > last || ticks.size() > limit)
             break;
         if (at >= first)
             ticks.push_back(at);
@@ -117,7 +124,7 @@ std::vector<HistoryChartTick> dateTicks(const QDateTime &first, const QDateTime 
                                          {0, 60}, {0, 120}, {0, 240}, {0, 600}};
     const auto maxTicks = std::size_t(std::max(2, int(width / DateLabelSpacing)));
     for (const DateStep &step : Steps) {
-        const std::vector<QDateTime> moments = dateTicksOf(step, first, last);
+        const std::vector<QDateTime> moments = dateTicksOf(step, first, last, maxTicks);
         if (moments.size() > maxTicks)
             continue;
         const QString format = step.days > 0      ? QStringLiteral("yyyy-MM-dd")
@@ -157,22 +164,22 @@ bool historyChartShowsPace(const HistoryChartInput &input) {
 }
 
 std::optional<double> historyChartValue(const HistoryChartInput &input, double value) {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value) || (input.speedIndex && !(value > 0)))
         return std::nullopt;
-    if (!input.speedIndex)
-        return value;
-    if (!(value > 0))
-        return std::nullopt;
-    const QString unit = disciplineSpeedUnit(input.discipline);
-    if (unit == u"min/km")
-        return 1000 / value;
-    if (unit == u"s/200 m")
-        return 200 / value;
-    if (unit == u"km/h")
-        return value * 3.6;
-    if (unit == u"m/min")
-        return value * 60;
-    return value;
+    double shown = value;
+    if (input.speedIndex) {
+        const QString unit = disciplineSpeedUnit(input.discipline);
+        if (unit == u"min/km")
+            shown = 1000 / value;
+        else if (unit == u"s/200 m")
+            shown = 200 / value;
+        else if (unit == u"km/h")
+            shown = value * 3.6;
+        else if (unit == u"m/min")
+            shown = value * 60;
+    }
+    // A speed too slow for its pace to be held in a double is no value to draw.
+    return std::isfinite(shown) ? std::optional(shown) : std::nullopt;
 }
 
 HistoryChart historyChart(const HistoryChartInput &input, QSizeF size) {

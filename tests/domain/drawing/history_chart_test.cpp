@@ -94,6 +94,19 @@ TEST(HistoryChart, TheBandCoversItsPercentilesFromTwentyTests) {
     EXPECT_FALSE(historyChart(input, ChartSize).band.has_value());
 }
 
+// A fit gone wild gives heart rates near 10^18 b/min, where adding one tick to the next no longer
+// changes a double, and dates ten thousand years apart: the chart keeps to a few ticks.
+TEST(HistoryChart, AbsurdValuesAndDatesGiveAFewTicks) {
+    HistoryChartInput input;
+    input.indexName = QStringLiteral("Hr4");
+    input.speedIndex = false;
+    input.samples = {{1, day(1, 1, 1), 1e18, {}, {}}, {2, day(9999, 1, 1), 1e18 + 1024, {}, {}}};
+    const HistoryChart chart = historyChart(input, ChartSize);
+    EXPECT_LE(chart.valueTicks.size(), 14u);
+    EXPECT_LE(chart.dateTicks.size(), 7u);
+    EXPECT_EQ(chart.points.size(), 2u);
+}
+
 TEST(HistoryChart, AClickFindsTheTestOfTheNearestPointWithinReach) {
     const HistoryChart chart = historyChart(threeTests(), ChartSize);
     EXPECT_EQ(historyChartHit(chart, QPointF(96, 341)), 11);
