@@ -1,7 +1,7 @@
 #include "io/csv_export.h"
 
 #include "io/database/database_store.h"
-#include "io/database/step_data_text.h"
+#include "io/database/test_summary.h"
 #include "domain/analysis/curve_fitting.h"
 #include "domain/analysis/index_intervals.h"
 #include "domain/analysis/indices.h"
@@ -37,55 +37,14 @@ bool looksLikeFormula(const QString &text) {
 
 // A listed test as the table of tests shows it: its steps read as loading reads them and the
 // indices fitted from them.
-struct TestSummary {
+struct ExportedRow : TestSummary {
     const TestRow *row = nullptr;
-    int stepCount = 0; // 3…6, or 0 when the stored steps cannot be read
-    bool hrOnly = false;
-    bool recovery = false;
-    TestSteps steps;
-    int converted = 0; // steps whose speed converted to m/s
-    ComputedIndices indices;
-    TestIntervals intervals; // the 95 % intervals, with the extra lactate levels asked for
 };
 
-// A stored value as the step field shows it after loading (2.40 reads back as 2.4).
-QString shownValue(const QString &stored) {
-    return writeNumber(readNumber(stored));
-}
-
-TestSummary summarise(const TestRow &row, const std::vector<double> &levels) {
-    TestSummary test;
+ExportedRow summarise(const TestRow &row, const std::vector<double> &levels) {
+    ExportedRow test;
+    static_cast<TestSummary &>(test) = summariseTest(row, levels);
     test.row = &row;
-    const DecodedStepData decoded = decodeStepData(row.stepData);
-    test.stepCount = decoded.count >= 3 && decoded.count <= StepRows ? decoded.count : 0;
-    for (int i = 0; i < test.stepCount; ++i) {
-        const StepDataRow &stored = decoded.rows[std::size_t(i)];
-        TestStep &step = test.steps[std::size_t(i)];
-        step.speedText = shownValue(stored.speed);
-        step.lactate = shownValue(stored.lactate);
-        step.hr = shownValue(stored.hr);
-    }
-    test.hrOnly = test.stepCount > 0 && readNumber(test.steps[0].lactate) == 0.1;
-    test.recovery = row.discipline == u"Recovery";
-    test.converted = test.recovery ? 0 : convertSpeeds(row.discipline, test.steps);
-    if (test.stepCount == 0 || test.recovery || test.converted < test.stepCount)
-        return test;
-    StepTexts x, lactate, hr;
-    for (std::size_t i = 0; i < StepRows; ++i) {
-        x[i] = test.steps[i].speedMs;
-        lactate[i] = test.steps[i].lactate;
-        hr[i] = test.steps[i].hr;
-    }
-    ThresholdResults results;
-    const StepReadings readings = readSteps(x, lactate, hr);
-    test.indices = computeIndices(fitCurves(readings, test.stepCount, {}), results);
-    test.intervals = testIntervals(readings, test.stepCount, levels, test.hrOnly);
-    if (test.hrOnly) {
-        test.indices.vla2.reset();
-        test.indices.vla4.reset();
-        test.indices.hr2.reset();
-        test.indices.hr4.reset();
-    }
     return test;
 }
 
@@ -148,59 +107,59 @@ QString isoDate(const QString &stored) {
 // of an index, say "VLa4 95 % CI low (m/min)") is one more entry in testColumns.
 struct TestColumn {
     QString header;
-    std::function<QString(const TestSummary &)> field;
+    std::function<QString(const ExportedRow &)> field;
 };
 
 std::vector<TestColumn> testColumns(const QString &indexUnit, const std::vector<double> &levels) {
     std::vector<TestColumn> columns = {
-        {QStringLiteral("Name"), [](const TestSummary &t) { return t.row->name; }},
+        {QStringLiteral("Name"), [](const ExportedRow &t) { return t.row->name; }},
         {QStringLiteral("Test date"),
-         [](const TestSummary &t) { return isoDate(t.row->testDate); }},
-        {QStringLiteral("Discipline"), [](const TestSummary &t) { return t.row->discipline; }},
-        {QStringLiteral("Breed"), [](const TestSummary &t) { return t.row->breed; }},
-        {QStringLiteral("Age"), [](const TestSummary &t) { return t.row->age; }},
-        {QStringLiteral("Sex"), [](const TestSummary &t) { return t.row->sex; }},
-        {QStringLiteral("Stable"), [](const TestSummary &t) { return t.row->stable; }},
-        {QStringLiteral("Trainer"), [](const TestSummary &t) { return t.row->trainer; }},
+         [](const ExportedRow &t) { return isoDate(t.row->testDate); }},
+        {QStringLiteral("Discipline"), [](const ExportedRow &t) { return t.row->discipline; }},
+        {QStringLiteral("Breed"), [](const ExportedRow &t) { return t.row->breed; }},
+        {QStringLiteral("Age"), [](const ExportedRow &t) { return t.row->age; }},
+        {QStringLiteral("Sex"), [](const ExportedRow &t) { return t.row->sex; }},
+        {QStringLiteral("Stable"), [](const ExportedRow &t) { return t.row->stable; }},
+        {QStringLiteral("Trainer"), [](const ExportedRow &t) { return t.row->trainer; }},
         {QStringLiteral("Max heart rate (b/min)"),
-         [](const TestSummary &t) { return t.row->maxHr; }},
+         [](const ExportedRow &t) { return t.row->maxHr; }},
         {QStringLiteral("Steps"),
-         [](const TestSummary &t) { return t.stepCount ? writeNumber(t.stepCount) : QString(); }},
+         [](const ExportedRow &t) { return t.stepCount ? writeNumber(t.stepCount) : QString(); }},
     };
     for (int i = 0; i < StepRows; ++i)
         columns.push_back(
-            {QStringLiteral("Lactate %1 (mmol/l)").arg(i + 1), [i](const TestSummary &t) {
+            {QStringLiteral("Lactate %1 (mmol/l)").arg(i + 1), [i](const ExportedRow &t) {
                  return i < t.stepCount && !t.hrOnly ? t.steps[std::size_t(i)].lactate : QString();
              }});
     for (int i = 0; i < StepRows; ++i)
-        columns.push_back({QStringLiteral("Hr %1 (b/min)").arg(i + 1), [i](const TestSummary &t) {
+        columns.push_back({QStringLiteral("Hr %1 (b/min)").arg(i + 1), [i](const ExportedRow &t) {
                                return i < t.stepCount ? t.steps[std::size_t(i)].hr : QString();
                            }});
     for (int i = 0; i < StepRows; ++i)
-        columns.push_back({QStringLiteral("Speed %1 (m/s)").arg(i + 1), [i](const TestSummary &t) {
+        columns.push_back({QStringLiteral("Speed %1 (m/s)").arg(i + 1), [i](const ExportedRow &t) {
                                return i < t.stepCount && i < t.converted
                                           ? t.steps[std::size_t(i)].speedMs
                                           : QString();
                            }});
     // The minutes after work of a recovery test's steps.
     for (int i = 0; i < StepRows; ++i)
-        columns.push_back({QStringLiteral("Time %1 (min)").arg(i + 1), [i](const TestSummary &t) {
+        columns.push_back({QStringLiteral("Time %1 (min)").arg(i + 1), [i](const ExportedRow &t) {
                                return t.recovery && i < t.stepCount
                                           ? t.steps[std::size_t(i)].speedText
                                           : QString();
                            }});
     // Each index is followed by the bounds of its 95 % interval in the same unit.
     const auto withInterval = [&columns](const QString &name, const QString &unit,
-                                         std::function<QString(const TestSummary &)> value,
-                                         std::function<QString(const TestSummary &, bool)> bound) {
+                                         std::function<QString(const ExportedRow &)> value,
+                                         std::function<QString(const ExportedRow &, bool)> bound) {
         columns.push_back({QStringLiteral("%1 (%2)").arg(name, unit), std::move(value)});
         columns.push_back({QStringLiteral("%1 95 % CI low (%2)").arg(name, unit),
-                           [bound](const TestSummary &t) { return bound(t, false); }});
+                           [bound](const ExportedRow &t) { return bound(t, false); }});
         columns.push_back({QStringLiteral("%1 95 % CI high (%2)").arg(name, unit),
-                           [bound](const TestSummary &t) { return bound(t, true); }});
+                           [bound](const ExportedRow &t) { return bound(t, true); }});
     };
     // The estimate of extra lactate level i, or nothing when the test has none.
-    const auto level = [](const TestSummary &t, std::size_t i, bool hr) -> IndexEstimate {
+    const auto level = [](const ExportedRow &t, std::size_t i, bool hr) -> IndexEstimate {
         if (i >= t.intervals.levels.size())
             return {};
         return hr ? t.intervals.levels[i].hr : t.intervals.levels[i].speed;
@@ -218,17 +177,17 @@ std::vector<TestColumn> testColumns(const QString &indexUnit, const std::vector<
         for (const auto &[name, member, estimate] : speeds)
             withInterval(
                 QLatin1String(name), unit,
-                [m = member, unit](const TestSummary &t) { return speedIn(t.indices.*m, unit); },
-                [e = estimate, unit](const TestSummary &t, bool high) {
+                [m = member, unit](const ExportedRow &t) { return speedIn(t.indices.*m, unit); },
+                [e = estimate, unit](const ExportedRow &t, bool high) {
                     return speedBoundIn(t.intervals.*e, unit, high);
                 });
         for (std::size_t i = 0; i < levels.size(); ++i)
             withInterval(
                 levelName(u"VLa", levels[i]), unit,
-                [level, i, unit](const TestSummary &t) {
+                [level, i, unit](const ExportedRow &t) {
                     return speedIn(level(t, i, false).value, unit);
                 },
-                [level, i, unit](const TestSummary &t, bool high) {
+                [level, i, unit](const ExportedRow &t, bool high) {
                     return speedBoundIn(level(t, i, false), unit, high);
                 });
     }
@@ -240,22 +199,22 @@ std::vector<TestColumn> testColumns(const QString &indexUnit, const std::vector<
     for (const auto &[name, member, estimate] : rates)
         withInterval(
             QLatin1String(name), bpm,
-            [m = member](const TestSummary &t) { return heartRate(t.indices.*m); },
-            [e = estimate](const TestSummary &t, bool high) {
+            [m = member](const ExportedRow &t) { return heartRate(t.indices.*m); },
+            [e = estimate](const ExportedRow &t, bool high) {
                 return heartRateBound(t.intervals.*e, high);
             });
     for (std::size_t i = 0; i < levels.size(); ++i)
         withInterval(
             levelName(u"Hr", levels[i]), bpm,
-            [level, i](const TestSummary &t) {
+            [level, i](const ExportedRow &t) {
                 const IndexEstimate hr = level(t, i, true);
                 return hr.value ? writeNumber(*hr.value) : QString();
             },
-            [level, i](const TestSummary &t, bool high) {
+            [level, i](const ExportedRow &t, bool high) {
                 return heartRateBound(level(t, i, true), high);
             });
     columns.push_back(
-        {QStringLiteral("Comments"), [](const TestSummary &t) { return t.row->comments; }});
+        {QStringLiteral("Comments"), [](const ExportedRow &t) { return t.row->comments; }});
     return columns;
 }
 
@@ -354,7 +313,7 @@ QStringList testCsvHeader(const QString &indexUnit, const std::vector<double> &l
 
 QStringList testCsvFields(const TestRow &row, const QString &indexUnit,
                           const std::vector<double> &levels) {
-    const TestSummary test = summarise(row, levels);
+    const ExportedRow test = summarise(row, levels);
     QStringList fields;
     for (const TestColumn &column : testColumns(indexUnit, levels))
         fields << column.field(test);
@@ -415,7 +374,7 @@ CsvOutcome writeCsv(QIODevice &out, const CsvContent &content, const CsvProgress
     for (qsizetype i = 0; i < qsizetype(content.tests.size()); ++i) {
         if (i % ProgressEvery == 0 && progress && !progress(i))
             return CsvOutcome::Cancelled;
-        const TestSummary test = summarise(content.tests[std::size_t(i)], content.extraLevels);
+        const ExportedRow test = summarise(content.tests[std::size_t(i)], content.extraLevels);
         fields.clear();
         for (const TestColumn &column : columns)
             fields << column.field(test);

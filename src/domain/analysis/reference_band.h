@@ -31,6 +31,17 @@ inline constexpr int MinimumBandTests = 20;
 // the closest ranks; nothing for no values or p outside 0…1.
 std::optional<double> percentileOfSorted(std::span<const double> sorted, double p);
 
+// Where the p-th percentile of count sorted values lies: between the value of rank `below`
+// (counted from 0) and the next, `fraction` of the way; a database reads just those two values.
+// Nothing for no values or p outside 0…1.
+struct PercentilePosition {
+    qint64 below = 0;
+    double fraction = 0;
+};
+std::optional<PercentilePosition> percentilePosition(qint64 count, double p);
+// The value fraction of the way from `low` to `high`, as a percentile takes it.
+double betweenRanks(double low, double high, double fraction);
+
 struct ReferenceBand {
     qint64 testCount = 0; // tests of the discipline (and breed) with a value of the index
     std::optional<double> p10, median, p90;

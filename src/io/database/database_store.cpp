@@ -1,6 +1,7 @@
 #include "io/database/database_store.h"
 
 #include "io/database/database_location.h"
+#include "io/database/index_table.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,6 +110,8 @@ std::optional<QString> createTable(QSqlDatabase &database) {
             ok = ok && query.exec(createIndexSql(column));
         if (!ok)
             failure = query.lastError().text();
+        else if (const QSqlError error = ensureIndexTable(database, fileDialect()); error.isValid())
+            failure = error.text();
     }
     if (failure.isEmpty() && database.commit())
         return std::nullopt;
@@ -463,7 +466,9 @@ void addMissingIndexes(ScopedDatabase &store) {
     for (const QString &column : SearchColumns)
         if (!existing.contains(indexNameOf(column), Qt::CaseInsensitive))
             missing << column;
-    if (missing.isEmpty() || !database.transaction())
+    // The index table's last index stands for the whole of it.
+    const bool indexTableMissing = !existing.contains(lastIndexOfIndexTable(), Qt::CaseInsensitive);
+    if ((missing.isEmpty() && !indexTableMissing) || !database.transaction())
         return;
     bool ok = true;
     {
@@ -471,6 +476,7 @@ void addMissingIndexes(ScopedDatabase &store) {
         for (const QString &column : missing)
             ok = ok && query.exec(createIndexSql(column));
     }
+    ok = ok && (!indexTableMissing || !ensureIndexTable(database, fileDialect()).isValid());
     if (!ok || !database.commit())
         database.rollback();
 }

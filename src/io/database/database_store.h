@@ -123,8 +123,9 @@ std::optional<QString> createEmptyDatabase(const QString &path);
 // folder (".Start.mdb.<16 hex digits>.new" and its journal); other files are left alone.
 void removeLeftoversOfCreating(const QString &path);
 
-// Adds the search indexes that a file made by an older version lacks, on an open checked for
-// writing. The table itself is not touched; a read-only open is left as it is.
+// Adds the search indexes and the index table that a file made by an older version lacks (the
+// index table then still has to be filled), on an open checked for writing. mytable itself is not
+// touched; a read-only open is left as it is.
 void addMissingIndexes(ScopedDatabase &store);
 
 // A text to bind as a value: the empty text stays an empty text, where a null QString would be

@@ -1,5 +1,6 @@
 #include "io/database/file_store.h"
 
+#include "io/database/index_table.h"
 #include "io/database/sql_rows.h"
 
 #include <QFileInfo>
@@ -266,11 +267,27 @@ std::optional<QString> FileStore::appendRows(const std::vector<StoredRow> &rows)
     ScopedDatabase store;
     if (const auto problem = openForOperation(store, m_path, Purpose::Writing, m_access))
         return problem;
+    // Each test with its index row: a row id that an erased test had gets its own indices.
     const QSqlError error = inTransaction(store.database(), [&] {
+        if (const QSqlError missing = ensureIndexTable(store.database(), fileDialect());
+            missing.isValid())
+            return missing;
         QSqlQuery insert(store.database());
+        QSqlQuery indices(store.database());
         if (!insert.prepare(insertRowSql(quotedName(TableName), quotedName)))
             return insert.lastError();
-        return insertRows(insert, rows, EmptyMoment::Text);
+        if (!indices.prepare(insertIndexRowSql(fileDialect(), QStringLiteral("OR REPLACE"))))
+            return indices.lastError();
+        for (const StoredRow &row : rows) {
+            bindRow(insert, row, EmptyMoment::Text);
+            if (!insert.exec())
+                return insert.lastError();
+            if (const QSqlError failed = writeIndexRow(indices, insert.lastInsertId(),
+                                                       row.discipline, row.breed, row.stepData);
+                failed.isValid())
+                return failed;
+        }
+        return QSqlError();
     });
     if (!error.isValid())
         return std::nullopt;
@@ -283,12 +300,18 @@ EraseResult FileStore::eraseRows(const std::vector<ListedTest> &selected) {
         return {0, *problem};
     int erased = 0;
     const QSqlError error = inTransaction(store.database(), [&] {
+        if (const QSqlError missing = ensureIndexTable(store.database(), fileDialect());
+            missing.isValid())
+            return missing;
         QSqlQuery check(store.database());
         QSqlQuery erase(store.database());
+        QSqlQuery eraseIndices(store.database());
         check.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE rowid = ?")
                           .arg(quotedName(QStringLiteral("Namn")),
                                quotedName(QStringLiteral("Datum")), quotedName(TableName)));
         erase.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedName(TableName)));
+        eraseIndices.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                                 .arg(quotedName(IndexTableName), quotedName(IndexTestColumn)));
         for (const ListedTest &test : selected) {
             if (!stillAsListed(check, test)) {
                 if (check.lastError().isValid())
@@ -299,6 +322,9 @@ EraseResult FileStore::eraseRows(const std::vector<ListedTest> &selected) {
             if (!erase.exec())
                 return erase.lastError();
             erased += erase.numRowsAffected();
+            eraseIndices.addBindValue(test.rowId);
+            if (!eraseIndices.exec())
+                return eraseIndices.lastError();
         }
         return QSqlError();
     });

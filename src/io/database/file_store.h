@@ -23,6 +23,9 @@ public:
     std::optional<QString> appendRows(const std::vector<StoredRow> &rows) override;
     AllRowsResult allRows() override;
     CountResult testCount() override;
+    HorseRowsResult rowsOfHorse(const HorseKey &horse) override;
+    BandResult indexBand(const BandRequest &request) override;
+    IndexFillResult fillIndices(int maxTests) override;
 
 protected:
     ValuesResult listValues(const QString &searchField) override;

@@ -1,6 +1,7 @@
 #include "io/database/server_store.h"
 
 #include "io/database/database_store.h"
+#include "io/database/index_table.h"
 #include "io/database/server_session.h"
 #include "io/database/sql_rows.h"
 
@@ -21,25 +22,26 @@ const QString LoadingTest = QStringLiteral("while the test was being loaded");
 
 const QString DatumText = QStringLiteral("to_char(\"Datum\", 'YYYY-MM-DD HH24:MI:SS')");
 
-// A column name between double quotes, as the server takes names with capitals and Swedish
-// letters. Only the fixed names go this way; values are always bound.
-QString columnName(const QString &name) {
+} // namespace
+
+QString serverColumnName(const QString &name) {
     return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-// A column as it is read: the moment as text in the same form a file gives it.
-QString readColumn(const QString &name) {
-    return name == QLatin1String("Datum") ? DatumText : columnName(name);
+QString serverReadColumn(const QString &name) {
+    return name == QLatin1String("Datum") ? DatumText : serverColumnName(name);
 }
+
+namespace {
 
 // Text columns compare and sort by code point, as in a database file, whatever the server's
 // locale; the indexes then serve both the equality search and the ordered value lists.
 QString createTableSql() {
     QStringList columns;
     for (const QString &column : TableColumns)
-        columns << columnName(column) + (column == QLatin1String("Datum")
-                                             ? QStringLiteral(" timestamp(0)")
-                                             : QStringLiteral(" text COLLATE \"C\""));
+        columns << serverColumnName(column) + (column == QLatin1String("Datum")
+                                                   ? QStringLiteral(" timestamp(0)")
+                                                   : QStringLiteral(" text COLLATE \"C\""));
     columns << ServerKeyColumn + QStringLiteral(" bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY");
     columns << SaveKeyColumn + QStringLiteral(" uuid");
     return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
@@ -48,7 +50,7 @@ QString createTableSql() {
 
 QString createIndexSql(const QString &column) {
     return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-        .arg(QStringLiteral("mytable_by_") + column.toLower(), TableName, columnName(column));
+        .arg(QStringLiteral("mytable_by_") + column.toLower(), TableName, serverColumnName(column));
 }
 
 QString createSaveKeyIndexSql() {
@@ -91,12 +93,22 @@ QString insertKeyedRowSql() {
     QStringList columns;
     QStringList marks;
     for (const QString &column : TableColumns + QStringList{SaveKeyColumn}) {
-        columns << columnName(column);
+        columns << serverColumnName(column);
         marks << QStringLiteral("?");
     }
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (%4) DO NOTHING")
         .arg(TableName, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")),
              SaveKeyColumn);
+}
+
+// The key of each inserted row, for its index row.
+const QString ReturningKey = QStringLiteral(" RETURNING ") + ServerKeyColumn;
+
+QSqlError writeIndexRowOnServer(QSqlDatabase &database, const QVariant &key, const StoredRow &row) {
+    QSqlQuery indices(database);
+    if (!indices.prepare(insertIndexRowSql(serverDialect())))
+        return indices.lastError();
+    return writeIndexRow(indices, key, row.discipline, row.breed, row.stepData);
 }
 
 // The longest wait for the server process of a lost save to end, in milliseconds.
@@ -105,9 +117,9 @@ constexpr int LostSaveEndMs = 10000;
 QString selectRowsSql(const QString &searchField) {
     QStringList columns{ServerKeyColumn};
     for (const QString &column : RowColumns)
-        columns << readColumn(column);
+        columns << serverReadColumn(column);
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-        .arg(columns.join(QStringLiteral(", ")), TableName, columnName(searchField));
+        .arg(columns.join(QStringLiteral(", ")), TableName, serverColumnName(searchField));
 }
 
 } // namespace
@@ -138,7 +150,7 @@ CreateResult ServerStore::create() {
                 return query.lastError();
         if (!query.exec(createSaveKeyIndexSql()))
             return query.lastError();
-        return QSqlError();
+        return ensureIndexTable(session.database(), serverDialect());
     });
     if (!error.isValid())
         return {CreateOutcome::Created, path, {}};
@@ -150,7 +162,15 @@ CreateResult ServerStore::create() {
 }
 
 std::optional<QString> ServerStore::prepareForUse() {
-    return layoutProblem();
+    ServerSession session(m_address);
+    if (!session.isOpen())
+        return session.problem();
+    if (const auto problem = session.layoutProblem())
+        return problem;
+    // Without the right to make the index table the database still serves; only the history's
+    // band waits for it.
+    ensureServerIndexTable(session);
+    return std::nullopt;
 }
 
 std::optional<QString> ServerStore::layoutProblem() {
@@ -167,7 +187,7 @@ ValuesResult ServerStore::listValues(const QString &searchField) {
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT DISTINCT %1 FROM %2 ORDER BY 1")
-                        .arg(columnName(searchField), TableName)))
+                        .arg(serverColumnName(searchField), TableName)))
         return {{}, {}, session.failure(query.lastError(), ListingValues)};
     ValuesResult result;
     while (query.next())
@@ -205,8 +225,9 @@ std::unique_ptr<TestReader> ServerStore::readTests(const QString &searchField,
         return failedReader(session.problem());
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
-    if (!query.prepare(QStringLiteral("SELECT %1, \"Namn\", %2 FROM %3 WHERE %4 = ?")
-                           .arg(ServerKeyColumn, DatumText, TableName, columnName(searchField))))
+    if (!query.prepare(
+            QStringLiteral("SELECT %1, \"Namn\", %2 FROM %3 WHERE %4 = ?")
+                .arg(ServerKeyColumn, DatumText, TableName, serverColumnName(searchField))))
         return failedReader(session.failure(query.lastError(), SearchingTests));
     query.addBindValue(boundText(QString::fromUtf8(storedValue)));
     if (!query.exec())
@@ -239,12 +260,26 @@ std::optional<QString> ServerStore::appendRows(const std::vector<StoredRow> &row
         return session.problem();
     if (const auto problem = addSaveKey(session))
         return problem;
-    // Stored whole or not at all.
+    const bool withIndices = mayWriteIndices(session);
+    // Stored whole or not at all, each test with its index row.
     const QSqlError error = inTransaction(session.database(), [&] {
         QSqlQuery insert(session.database());
-        if (!insert.prepare(insertRowSql(TableName, columnName)))
+        QSqlQuery indices(session.database());
+        if (!insert.prepare(insertRowSql(TableName, serverColumnName) + ReturningKey))
             return insert.lastError();
-        return insertRows(insert, rows, EmptyMoment::Null);
+        if (withIndices && !indices.prepare(insertIndexRowSql(serverDialect())))
+            return indices.lastError();
+        for (const StoredRow &row : rows) {
+            bindRow(insert, row, EmptyMoment::Null);
+            if (!insert.exec())
+                return insert.lastError();
+            if (withIndices && insert.next())
+                if (const QSqlError failed = writeIndexRow(indices, insert.value(0), row.discipline,
+                                                           row.breed, row.stepData);
+                    failed.isValid())
+                    return failed;
+        }
+        return QSqlError();
     });
     if (!error.isValid())
         return std::nullopt;
@@ -262,6 +297,7 @@ SaveResult ServerStore::saveRow(const StoredRow &row, const QUuid &key) {
             return {SaveOutcome::NotSaved, session.problem()};
         if (const auto problem = addSaveKey(session))
             return {SaveOutcome::NotSaved, *problem};
+        const bool withIndices = mayWriteIndices(session);
         process = session.backendProcess();
         QSqlDatabase &database = session.database();
         QSqlError error;
@@ -270,13 +306,16 @@ SaveResult ServerStore::saveRow(const StoredRow &row, const QUuid &key) {
         } else {
             {
                 QSqlQuery insert(database);
-                if (!insert.prepare(insertKeyedRowSql())) {
+                if (!insert.prepare(insertKeyedRowSql() + ReturningKey)) {
                     error = insert.lastError();
                 } else {
                     bindRow(insert, row, EmptyMoment::Null);
                     insert.addBindValue(keyText);
                     if (!insert.exec())
                         error = insert.lastError();
+                    // A row stored before under the same key has its index row already.
+                    else if (withIndices && insert.next())
+                        error = writeIndexRowOnServer(database, insert.value(0), row);
                 }
             }
             if (!error.isValid()) {
@@ -343,7 +382,7 @@ AllRowsResult ServerStore::allRows() {
         return {{}, session.problem()};
     QStringList columns;
     for (const QString &column : TableColumns)
-        columns << readColumn(column);
+        columns << serverReadColumn(column);
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")

@@ -4,11 +4,27 @@
 // the server and give its own reason.
 #pragma once
 
+#include "io/database/index_table.h"
 #include "io/database/server_address.h"
 #include "io/database/server_session.h"
 #include "io/database/store.h"
 
 namespace kavren {
+
+// A column name between double quotes, as the server takes names with capitals and Swedish
+// letters. Only the fixed names go this way; values are always bound.
+QString serverColumnName(const QString &name);
+// A column as it is read: the moment as text in the same form a file gives it.
+QString serverReadColumn(const QString &name);
+
+// The index table beside mytable on a server, each row tied to its test so that erasing a test
+// erases its indices.
+const IndexTableDialect &serverDialect();
+// Gives the database the index table where it lacks it; the message when it cannot.
+std::optional<QString> ensureServerIndexTable(ServerSession &session);
+// Whether the login may write the index table: a save never fails for want of it, the test then
+// gets its index row when a login that may fills the table.
+bool mayWriteIndices(ServerSession &session);
 
 class ServerStore : public Store {
 public:
@@ -29,6 +45,9 @@ public:
     SaveResult saveRow(const StoredRow &row, const QUuid &key) override;
     AllRowsResult allRows() override;
     CountResult testCount() override;
+    HorseRowsResult rowsOfHorse(const HorseKey &horse) override;
+    BandResult indexBand(const BandRequest &request) override;
+    IndexFillResult fillIndices(int maxTests) override;
 
 protected:
     ValuesResult listValues(const QString &searchField) override;

@@ -66,16 +66,6 @@ void bindRow(QSqlQuery &query, const StoredRow &row, EmptyMoment emptyMoment) {
     }
 }
 
-QSqlError insertRows(QSqlQuery &insert, const std::vector<StoredRow> &rows,
-                     EmptyMoment emptyMoment) {
-    for (const StoredRow &row : rows) {
-        bindRow(insert, row, emptyMoment);
-        if (!insert.exec())
-            return insert.lastError();
-    }
-    return {};
-}
-
 QSqlError inTransaction(QSqlDatabase &database, const std::function<QSqlError()> &work) {
     if (!database.transaction())
         return database.lastError();

@@ -40,9 +40,6 @@ enum class EmptyMoment { Null, Text };
 QString insertRowSql(const QString &table, const std::function<QString(const QString &)> &quote);
 // Binds the thirteen values in the order of TableColumns.
 void bindRow(QSqlQuery &query, const StoredRow &row, EmptyMoment emptyMoment);
-// Inserts the rows with the prepared insert; the first error, or an invalid one.
-QSqlError insertRows(QSqlQuery &insert, const std::vector<StoredRow> &rows,
-                     EmptyMoment emptyMoment);
 
 // Runs the work in one transaction: committed when it returns no error, rolled back otherwise.
 // The error of the work, of the begin or of the commit; an invalid error on success. Queries of

@@ -76,6 +76,27 @@ SaveResult Store::saveRow(const StoredRow &row, const QUuid &) {
     return {};
 }
 
+namespace {
+
+QString noHistoryMessage(const Store &store) {
+    return QStringLiteral("The database \"%1\" cannot give the history of a horse.")
+        .arg(store.shownName());
+}
+
+} // namespace
+
+HorseRowsResult Store::rowsOfHorse(const HorseKey &) {
+    return {{}, {}, noHistoryMessage(*this)};
+}
+
+BandResult Store::indexBand(const BandRequest &) {
+    return {{}, noHistoryMessage(*this)};
+}
+
+IndexFillResult Store::fillIndices(int) {
+    return {std::nullopt, noHistoryMessage(*this)};
+}
+
 std::unique_ptr<TestReader> failedReader(const QString &error) {
     return std::make_unique<ListReader>(std::vector<ListedTest>{}, error);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "io/database/database_file.h"
+#include "io/database/horse_history.h"
 #include "io/database/saving.h"
 #include "io/database/search.h"
 
@@ -40,6 +41,13 @@ struct CountResult {
     QString error;
 };
 
+// The stored tests of one horse and the horses that share its name.
+struct HorseRowsResult {
+    std::vector<TestRow> rows;          // in no particular order
+    std::vector<HorseKey> horsesOfName; // every breed and stable stored with the name, in order
+    QString error;
+};
+
 class Store {
 public:
     virtual ~Store() = default;
@@ -70,6 +78,13 @@ public:
     virtual AllRowsResult allRows() = 0;
     // How many tests the database holds, checked as the target of a copy.
     virtual CountResult testCount() = 0;
+
+    // The rows with Namn = horse.name (and Ras, Stall where given).
+    virtual HorseRowsResult rowsOfHorse(const HorseKey &horse);
+    // The band of one index over the index table's tests of a discipline (and breed).
+    virtual BandResult indexBand(const BandRequest &request);
+    // Gives at most maxTests tests without an index row theirs; how many still lack one.
+    virtual IndexFillResult fillIndices(int maxTests);
 
 protected:
     virtual ValuesResult listValues(const QString &searchField) = 0;

@@ -349,7 +349,18 @@ void DatabaseController::resultClicked(int listIndex) {
         });
 }
 
-void DatabaseController::showListedRow(const LoadedRow &loaded) {
+void DatabaseController::openStoredTest(qint64 rowId) {
+    const int request = ++m_rowRequest;
+    const QString path = m_database.databasePath;
+    m_queue->run(
+        path, [path, rowId] { return readListedRow(path, rowId); },
+        [this, request](const LoadedRow &loaded) {
+            if (request == m_rowRequest)
+                showListedRow(loaded, false);
+        });
+}
+
+void DatabaseController::showListedRow(const LoadedRow &loaded, bool mayErase) {
     if (!loaded.row) {
         reportProblem(loaded.error);
         return;
@@ -357,7 +368,7 @@ void DatabaseController::showListedRow(const LoadedRow &loaded) {
     const TestRow &row = *loaded.row;
     m_database.selectedDatabaseName = kChosenByImportOrLink;
     emit listedTestOpened(row);
-    if (m_searchPanel->erasesTests()) {
+    if (mayErase && m_searchPanel->erasesTests()) {
         eraseSelectedTests(row);
         return;
     }

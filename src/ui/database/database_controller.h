@@ -98,6 +98,10 @@ public:
     void listCriterionValues();
     void searchTests();
     void resultClicked(int listIndex);
+    // Loads a stored test by its row, as a click in the result list does (never erasing it).
+    void openStoredTest(qint64 rowId);
+    // The queue that every database operation of the window goes through.
+    DatabaseQueue &queue() { return *m_queue; }
     // "Database" > "List", "Create" (the frame's button) and "Export to CSV...".
     void showDatabaseList();
     void createDatabase();
@@ -156,7 +160,7 @@ private:
     void reportProblem(const QString &problem);
     void showCriterionValues(const ValuesResult &result);
     void continueSearch(int generation);
-    void showListedRow(const LoadedRow &loaded);
+    void showListedRow(const LoadedRow &loaded, bool mayErase = true);
     void loadTest(const TestRow &row, bool takeComments);
     void finishLoad();
     void eraseSelectedTests(const TestRow &clicked);

@@ -25,6 +25,7 @@ class ComparisonPanel;
 class EntryPanel;
 class FileListPanel;
 class GraphWidget;
+class HistoryWindow;
 class LinkController;
 class StylePanel;
 class ThresholdMethodsWindow;
@@ -89,6 +90,7 @@ private:
     void connectCalculation();
     void connectReport();
     void connectImportAndLink();
+    void showHistory(); // "Database" > "History...": the tests of the horse on screen
 
     kavren::Clock m_clock;
     kavren::CurrentTest m_test;
@@ -119,6 +121,7 @@ private:
     kavren::CalculationController *m_calculation = nullptr;
     kavren::ThresholdController *m_thresholdFlow = nullptr;
     kavren::ThresholdMethodsWindow *m_methodsWindow = nullptr;
+    kavren::HistoryWindow *m_history = nullptr;
     kavren::SpeedUnitController *m_units = nullptr;
     QPushButton *m_saveButton = nullptr; // Command6 "Save work", which the cursor moves to
     std::unique_ptr<kavren::WindowScale> m_scale;

@@ -17,6 +17,7 @@
 #include "ui/graph/graph_widget.h"
 #include "ui/graph/style_panel.h"
 #include "ui/help/help_controller.h"
+#include "ui/history/history_window.h"
 #include "ui/main_window/main_menu.h"
 #include "ui/remote_link/link_controller.h"
 #include "ui/threshold/threshold_panel.h"
@@ -84,6 +85,7 @@ void Laktat::buildWindow() {
                          m_screen->setExtraLevels(readLactateLevels(m_programFolder));
                      },
                      m_screen});
+    connect(menu->history, &QAction::triggered, this, &Laktat::showHistory);
     connectDatabase();
     connectCalculation();
     connectReport();
@@ -125,6 +127,8 @@ void Laktat::buildFeatures(QWidget *area) {
                                           m_fileList, statusBar(), &m_database, m_programFolder,
                                           m_clock};
     m_databaseCtl = new DatabaseController(parts, m_screen->databaseScreen(), this);
+    m_history = new HistoryWindow(
+        m_databaseCtl->queue(), [this] { return m_database.databasePath; }, this);
     m_fileList->move(searchRect.topLeft());
 
     m_comparison = new ComparisonPanel(area);
@@ -227,11 +231,17 @@ void Laktat::connectDatabase() {
     connect(database, &DatabaseController::saveEnded, m_recalcTimer, qOverload<>(&QTimer::start));
     connect(database, &DatabaseController::testSaved, screen, &TestScreen::takeSavedMoment);
     connect(database, &DatabaseController::readyToClose, this, &QWidget::close);
+    connect(m_history, &HistoryWindow::testChosen, database, &DatabaseController::openStoredTest);
     // "Export to CSV...": the listed tests and the comparison table as shown.
     connect(database, &DatabaseController::listedTestsRead, m_screen,
             &TestScreen::exportListedTests);
     connect(m_entry, &EntryPanel::trainerLeftByTab, m_screen,
             [this] { m_screen->moveOnFromTrainer(m_saveButton); });
+}
+
+void Laktat::showHistory() {
+    const TestToSave shown = m_screen->testOnScreen();
+    m_history->showFor({shown.name, shown.breed, shown.stable}, m_test.discipline);
 }
 
 void Laktat::connectCalculation() {

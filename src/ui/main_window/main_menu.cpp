@@ -71,6 +71,7 @@ MainMenu::MainMenu(QMenuBar *bar, std::function<bool()> hrOnlyInForce) : QObject
     exportCsv = addNamedAction(database, "exportCsv", tr("Export to CSV..."));
     exportComparisonCsv =
         addNamedAction(database, "exportComparisonCsv", tr("Export comparison table to CSV..."));
+    history = addNamedAction(database, "history", tr("History..."));
     internet = addNamedAction(bar, "intn", tr("Internet"));
     import = addNamedAction(bar, "Export", tr("Import"));
     background = addNamedAction(bar, "bakg", tr("Background"));

@@ -65,6 +65,7 @@ public:
     QAction *createDatabase = nullptr;       // creat "Database" > "Create"
     QAction *exportCsv = nullptr;            // exportCsv "Database" > "Export to CSV..."
     QAction *exportComparisonCsv = nullptr;  // "Database" > "Export comparison table to CSV..."
+    QAction *history = nullptr;              // history "Database" > "History..."
     QAction *internet = nullptr;             // intn "Internet"
     QAction *import = nullptr;               // Export "Import"
     QAction *background = nullptr;           // bakg "Background"

@@ -64,8 +64,9 @@ TEST_F(DatabaseFileTest, CreateMakesTheFolderOneLevelDeepAndTheEmptyTable) {
                              "ExDatum TEXT,Data TEXT,Kommentarer TEXT"));
     const auto tables = rowsOf(result.databasePath,
                                QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
-    ASSERT_EQ(tables.size(), 1u);
+    ASSERT_EQ(tables.size(), 2u);
     EXPECT_EQ(tables[0][0].toString(), QStringLiteral("MyTable"));
+    EXPECT_EQ(tables[1][0].toString(), QStringLiteral("testindices"));
     EXPECT_TRUE(rowsOf(result.databasePath, QStringLiteral("SELECT * FROM mytable")).empty());
 }
 
@@ -135,12 +136,13 @@ TEST_F(DatabaseFileTest, AnOlderFileGetsItsIndexesOnceAndAReadOnlyOneIsUsedAsItI
     QFile::setPermissions(readOnly, QFile::ReadOwner);
     const QByteArray readOnlyBefore = bytesOf(readOnly);
     const QString indexes = QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index'");
-    const QString table = QStringLiteral("SELECT sql FROM sqlite_master WHERE type='table'");
+    const QString table =
+        QStringLiteral("SELECT sql FROM sqlite_master WHERE type='table' AND name='MyTable'");
     const auto tableBefore = rowsOf(older, table);
 
     for (int open = 0; open < 2; ++open) {
         EXPECT_FALSE(checkChosenDatabase(older).has_value());
-        EXPECT_EQ(rowsOf(older, indexes)[0][0].toInt(), 7);
+        EXPECT_EQ(rowsOf(older, indexes)[0][0].toInt(), 7 + 10); // search, then index table
     }
     EXPECT_EQ(rowsOf(older, table), tableBefore);
 

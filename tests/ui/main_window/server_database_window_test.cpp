@@ -138,7 +138,7 @@ TEST_F(ServerWindowTest, ACreatedServerDatabaseTakesSavesAndGivesTestsBack) {
 TEST_F(ServerWindowTest, ASaveTheServerRefusesSaysWhyAndKeepsTheTestOnScreen) {
     create(m_server->address());
     waitForServer();
-    m_server->execute("DROP TABLE mytable");
+    m_server->execute("DROP TABLE mytable CASCADE");
     typeTest("Bella");
     MessageLog messages;
     control<QPushButton>("Command6")->click();
@@ -280,7 +280,7 @@ TEST_F(ServerWindowTest, AWindowClosedDuringASaveWaitsForTheServersAnswer) {
     for (const bool refused : {false, true}) {
         SCOPED_TRACE(refused ? "refused" : "taken");
         if (refused)
-            m_server->execute("DROP TABLE mytable");
+            m_server->execute("DROP TABLE mytable CASCADE");
         m_window->show();
         typeTest("Bella");
         MessageLog messages;

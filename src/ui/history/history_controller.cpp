@@ -1,0 +1,80 @@
+#include "ui/history/history_controller.h"
+
+#include "io/database/database_queue.h"
+#include "io/database/store.h"
+
+#include <QPointer>
+#include <QTimer>
+
+namespace kavren {
+
+HistoryController::HistoryController(DatabaseQueue &queue, std::function<QString()> databasePath,
+                                     QObject *parent)
+    : QObject(parent), m_queue(queue), m_databasePath(std::move(databasePath)) {}
+
+void HistoryController::cancel() {
+    ++m_historyRequest;
+    ++m_bandRequest;
+}
+
+void HistoryController::loadHistory(const HorseKey &horse) {
+    cancel();
+    const int request = m_historyRequest;
+    const QString path = m_databasePath();
+    m_queue.run(
+        path, [path, horse] { return horseHistory(*openStore(path), horse); },
+        [self = QPointer(this), request](const HorseHistory &history) {
+            if (self && request == self->m_historyRequest)
+                emit self->historyRead(history);
+        });
+}
+
+void HistoryController::requestBand(const BandRequest &band) {
+    const int request = ++m_bandRequest;
+    const QString path = m_databasePath();
+    emit bandComputing();
+    if (m_filled.contains(path))
+        computeBand(request, path, band);
+    else
+        fillNextPiece(request, path, band);
+}
+
+void HistoryController::fillNextPiece(int request, const QString &path, const BandRequest &band) {
+    const int piece = m_fillPiece;
+    m_queue.run(
+        path, [path, piece] { return fillMissingIndices(*openStore(path), piece); },
+        [self = QPointer(this), request, path, band](const IndexFillResult &filled) {
+            if (self && request == self->m_bandRequest)
+                self->takeFilledPiece(request, path, band, filled);
+        });
+}
+
+void HistoryController::takeFilledPiece(int request, const QString &path, const BandRequest &band,
+                                        const IndexFillResult &filled) {
+    if (!filled.remaining) {
+        emit bandRead({{}, filled.error});
+        return;
+    }
+    if (*filled.remaining > 0) {
+        // The next piece waits for the next turn of the event loop, so that the window reacts in
+        // between.
+        QTimer::singleShot(0, this, [this, request, path, band] {
+            if (request == m_bandRequest)
+                fillNextPiece(request, path, band);
+        });
+        return;
+    }
+    m_filled.insert(path);
+    computeBand(request, path, band);
+}
+
+void HistoryController::computeBand(int request, const QString &path, const BandRequest &band) {
+    m_queue.run(
+        path, [path, band] { return referenceBand(*openStore(path), band); },
+        [self = QPointer(this), request](const BandResult &result) {
+            if (self && request == self->m_bandRequest)
+                emit self->bandRead(result);
+        });
+}
+
+} // namespace kavren
