@@ -40,7 +40,13 @@ void HistoryController::requestBand(const BandRequest &band) {
 }
 
 void HistoryController::fillNextPiece(int request, const QString &path, const BandRequest &band) {
-    const int piece = m_fillPiece;
+    // A file's piece runs on the window's thread: each test written costs a fraction of a
+    // millisecond and the piece's commit waits for the disk, so a few dozen tests keep a piece
+    // well inside 50 ms. A server's piece runs away from the window and may be large.
+    constexpr int FilePiece = 25;
+    constexpr int ServerPiece = 2000;
+    const int piece =
+        m_fillPiece > 0 ? m_fillPiece : (DatabaseQueue::runsAway(path) ? ServerPiece : FilePiece);
     m_queue.run(
         path, [path, piece] { return fillMissingIndices(*openStore(path), piece); },
         [self = QPointer(this), request, path, band](const IndexFillResult &filled) {

@@ -28,7 +28,8 @@ public:
     void requestBand(const BandRequest &request);
     // Every answer still awaited is dropped.
     void cancel();
-    // Tests given their indices per turn of the event loop.
+    // Tests given their indices per turn of the event loop; 0 for the usual piece of the
+    // database's kind.
     void setFillPiece(int tests) { m_fillPiece = tests; }
 
 signals:
@@ -47,7 +48,7 @@ private:
     std::function<QString()> m_databasePath;
     int m_historyRequest = 0;
     int m_bandRequest = 0;
-    int m_fillPiece = 2000;
+    int m_fillPiece = 0;
     QSet<QString> m_filled; // databases whose tests all have their indices
 };
 
