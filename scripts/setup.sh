@@ -7,6 +7,8 @@ KAVREN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KAVREN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev
                  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
                  desktop-file-utils appstream poppler-utils postgresql ccache)
+# Qt Linguist's lupdate and lrelease with their CMake functions, and Qt's own translations.
+KAVREN_PACKAGES+=(qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 
 kavren_install_missing() {
     local missing=()

@@ -1,6 +1,8 @@
 #include "app/application_start.h"
 
 #include "app/data_folder.h"
+#include "io/language_preference.h"
+#include "ui/common/translations.h"
 #include "ui/main_window/laktat.h"
 #include "app/termination_signals.h"
 
@@ -72,6 +74,8 @@ int runApplication(QApplication &app) {
         return BadStartExitStatus;
     }
     QGuiApplication::setDesktopFileName(QStringLiteral(KAVREN_APP_ID));
+    // The language chosen in the preferences, unless the command line names one for this run.
+    useLanguage(options->language.isEmpty() ? readLanguage(folder) : options->language);
 
     Laktat window(folder);
     if (window.startupFailed())

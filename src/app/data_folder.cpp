@@ -1,5 +1,7 @@
 #include "app/data_folder.h"
 
+#include "io/language_preference.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -47,10 +49,11 @@ std::optional<StartOptions> parseStartOptions(const QStringList &arguments, QStr
         QStringLiteral("folder"));
     const QCommandLineOption language(
         QStringLiteral("language"),
-        QStringLiteral("The language of the window; for now only \"%1\", the texts as the "
-                       "program writes them.")
-            .arg(QLatin1String(OriginalLanguage)),
-        QStringLiteral("language"), QString::fromLatin1(OriginalLanguage));
+        QStringLiteral("The language of the window for this run: \"%1\" (the texts as the "
+                       "program writes them), %2; without it, the one chosen in the preferences.")
+            .arg(QLatin1String(OriginalLanguage),
+                 languageCodes().mid(1).join(QStringLiteral(", "))),
+        QStringLiteral("language"));
     parser.addOption(dataFolder);
     parser.addOption(language);
     if (!parser.parse(arguments)) {
@@ -79,11 +82,13 @@ std::optional<StartOptions> parseStartOptions(const QStringList &arguments, QStr
             return std::nullopt;
         }
     }
-    options.language = parser.value(language);
-    if (options.language != QLatin1String(OriginalLanguage)) {
-        error = QStringLiteral("the language %1 is not available (for now only %2)")
-                    .arg(options.language, QLatin1String(OriginalLanguage));
-        return std::nullopt;
+    if (parser.isSet(language)) {
+        options.language = parser.value(language);
+        if (!isLanguageCode(options.language)) {
+            error = QStringLiteral("the language %1 is not available (%2)")
+                        .arg(options.language, languageCodes().join(QStringLiteral(", ")));
+            return std::nullopt;
+        }
     }
     return options;
 }

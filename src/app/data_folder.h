@@ -13,12 +13,11 @@ namespace kavren {
 // The application name that names the data folder.
 inline constexpr char ApplicationName[] = "kavren";
 
-// The language of the window's texts as they are written in the program.
-inline constexpr char OriginalLanguage[] = "original";
-
 struct StartOptions {
-    QString dataFolder;                                       // empty: the user's data folder
-    QString language = QString::fromLatin1(OriginalLanguage); // the window's language
+    QString dataFolder; // empty: the user's data folder
+    // The window's language for this run (io/language_preference.h); empty: the one kept in the
+    // preferences.
+    QString language;
     // The answer to --help or --version, printed instead of starting the program.
     QString terminalAnswer;
 };

@@ -8,6 +8,7 @@
 #include "domain/exercise/numeric_text.h"
 #include "domain/exercise/unit_conversion.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <QDir>
@@ -390,9 +391,9 @@ CsvOutcome writeCsv(QIODevice &out, const CsvContent &content, const CsvProgress
 CsvExportResult exportCsvFile(const QString &path, const CsvContent &content,
                               const CsvProgress &progress) {
     const auto failure = [&path](const QString &why) {
-        return CsvExportResult{
-            CsvOutcome::Failed,
-            QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), why)};
+        return CsvExportResult{CsvOutcome::Failed,
+                               QCoreApplication::translate("CsvExport", "Could not write %1: %2")
+                                   .arg(QDir::toNativeSeparators(path), why)};
     };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

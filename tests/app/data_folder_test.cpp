@@ -65,7 +65,7 @@ TEST(StartOptions, OnlyTheDataFolderOptionIsTaken) {
     }
 }
 
-TEST(StartOptions, HelpVersionAndTheOriginalLanguageAreAnsweredOtherLanguagesRefused) {
+TEST(StartOptions, HelpVersionAndTheOfferedLanguagesAreAnsweredOtherLanguagesRefused) {
     QString error;
     const auto help = parseStartOptions({"kavren", "--help"}, error);
     ASSERT_TRUE(help);
@@ -77,13 +77,19 @@ TEST(StartOptions, HelpVersionAndTheOriginalLanguageAreAnsweredOtherLanguagesRef
     EXPECT_TRUE(version->terminalAnswer.startsWith("kavren "))
         << version->terminalAnswer.toStdString();
 
-    const auto original = parseStartOptions({"kavren", "--language", "original"}, error);
-    ASSERT_TRUE(original);
-    EXPECT_EQ(original->language, "original");
-    EXPECT_TRUE(original->terminalAnswer.isEmpty());
+    // Without --language the preference decides.
+    const auto unnamed = parseStartOptions({"kavren"}, error);
+    ASSERT_TRUE(unnamed);
+    EXPECT_TRUE(unnamed->language.isEmpty());
+    for (const char *code : {"original", "en", "de", "sv", "fr"}) {
+        const auto named = parseStartOptions({"kavren", "--language", code}, error);
+        ASSERT_TRUE(named) << code;
+        EXPECT_EQ(named->language, code);
+        EXPECT_TRUE(named->terminalAnswer.isEmpty());
+    }
     error.clear();
-    EXPECT_FALSE(parseStartOptions({"kavren", "--language=sv"}, error));
-    EXPECT_TRUE(error.contains("sv")) << error.toStdString();
+    EXPECT_FALSE(parseStartOptions({"kavren", "--language=SV"}, error));
+    EXPECT_TRUE(error.contains("SV")) << error.toStdString();
 }
 
 TEST(DataFolder, NewFolderIsCreatedWithTheShippedSettingsAndAnOldOneKeepsItsOwn) {
@@ -275,7 +281,7 @@ TEST_F(ProgramStart, VersionHelpAndABadOptionAreAnsweredWithoutADisplay) {
 TEST_F(ProgramStart, ABadOptionOrFolderEndsWithStatusTwoBeforeAnyWindow) {
     writeFile(m_root.filePath("plain-file"), "x");
     for (const QStringList &arguments :
-         {QStringList{"--unknown"}, QStringList{"--language", "fr"},
+         {QStringList{"--unknown"}, QStringList{"--language", "nl"},
           QStringList{"--data-folder", m_root.filePath("plain-file/sub")}}) {
         QProcess program;
         program.setProcessEnvironment(freshHome());

@@ -2,6 +2,8 @@
 
 #include "domain/exercise/numeric_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -72,12 +74,21 @@ QString IndexMark::toolTip() const {
     if (!extrapolated())
         return {};
     const bool hr = quantity == Quantity::HeartRate;
-    const QString unit = hr ? QStringLiteral("b/min") : QStringLiteral("mmol/l");
+    // Whole sentences, so that each language can word them its own way.
+    static constexpr const char *Sentences[2][2] = {
+        {QT_TRANSLATE_NOOP(
+             "Extrapolation",
+             "extrapolated: %1 mmol/l lies below the lowest measured lactate (%2 mmol/l)"),
+         QT_TRANSLATE_NOOP("Extrapolation", "extrapolated: %1 mmol/l lies above the highest "
+                                            "measured lactate (%2 mmol/l)")},
+        {QT_TRANSLATE_NOOP(
+             "Extrapolation",
+             "extrapolated: %1 b/min lies below the lowest measured heart rate (%2 b/min)"),
+         QT_TRANSLATE_NOOP("Extrapolation", "extrapolated: %1 b/min lies above the highest "
+                                            "measured heart rate (%2 b/min)")}};
     const bool above = beyond == Beyond::Above;
-    return QStringLiteral("extrapolated: %1 %2 lies %3 the %4 measured %5 (%6 %2)")
-        .arg(writeNumber(level), unit, above ? QStringLiteral("above") : QStringLiteral("below"),
-             above ? QStringLiteral("highest") : QStringLiteral("lowest"),
-             hr ? QStringLiteral("heart rate") : QStringLiteral("lactate"), writeNumber(measured));
+    return QCoreApplication::translate("Extrapolation", Sentences[hr ? 1 : 0][above ? 1 : 0])
+        .arg(writeNumber(level), writeNumber(measured));
 }
 
 ExtrapolationMarks extrapolationMarks(const StepReadings &steps, int stepCount, bool lactateShown) {

@@ -38,7 +38,7 @@ struct ExtrapolationMarks {
 ExtrapolationMarks extrapolationMarks(const StepReadings &steps, int stepCount, bool lactateShown);
 
 // What the "*" after an extrapolated number means, for the foot of a printed page.
-inline const QString ExtrapolationFootnote =
-    QStringLiteral("* extrapolated: read off the fitted line beyond the measured steps");
+inline constexpr char ExtrapolationFootnote[] = QT_TRANSLATE_NOOP(
+    "Extrapolation", "* extrapolated: read off the fitted line beyond the measured steps");
 
 } // namespace kavren

@@ -2,6 +2,7 @@
 
 #include "domain/exercise/numeric_text.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -70,14 +71,16 @@ FitQuality fitQuality(const StepReadings &steps, int stepCount) {
 
 QString fitQualityMessage(const FitQuality &quality, const QStringList &indices) {
     if (quality.stepCount == 0)
-        return QStringLiteral("No fit quality: fewer than 3 steps");
+        return QCoreApplication::translate("FitQuality", "No fit quality: fewer than 3 steps");
     QStringList parts;
     if (quality.lactateR2)
-        parts << QStringLiteral("Lactate fit R² %1").arg(r2Text(*quality.lactateR2));
+        parts << QCoreApplication::translate("FitQuality", "Lactate fit R² %1")
+                     .arg(r2Text(*quality.lactateR2));
     if (quality.hrR2)
-        parts << QStringLiteral("heart-rate line R² %1").arg(r2Text(*quality.hrR2));
+        parts << QCoreApplication::translate("FitQuality", "heart-rate line R² %1")
+                     .arg(r2Text(*quality.hrR2));
     parts << indices;
-    parts << QStringLiteral("%1 steps").arg(quality.stepCount);
+    parts << QCoreApplication::translate("FitQuality", "%1 steps").arg(quality.stepCount);
     QString message = parts.join(QStringLiteral(", "));
     message[0] = message[0].toUpper();
     return message;

@@ -12,10 +12,6 @@ namespace kavren {
 
 namespace {
 
-QString text(const char *sentence) {
-    return QCoreApplication::translate("kavren", sentence);
-}
-
 bool allFinite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
@@ -50,17 +46,17 @@ std::optional<StraightLine> fitStraightLine(std::span<const double> x, std::span
                                             QString *reason) {
     const auto fail = [reason](const char *why) -> std::optional<StraightLine> {
         if (reason)
-            *reason = text(why);
+            *reason = QCoreApplication::translate("Indices", why);
         return std::nullopt;
     };
     const std::size_t n = std::min(x.size(), y.size());
     if (n < 3)
-        return fail("fewer than three steps");
+        return fail(QT_TRANSLATE_NOOP("Indices", "fewer than three steps"));
     StraightLine line;
     line.n = int(n);
     for (std::size_t i = 0; i < n; ++i) {
         if (!allFinite({x[i], y[i]}))
-            return fail("a value is not a number");
+            return fail(QT_TRANSLATE_NOOP("Indices", "a value is not a number"));
         line.meanX += x[i];
         line.meanY += y[i];
     }
@@ -74,7 +70,7 @@ std::optional<StraightLine> fitStraightLine(std::span<const double> x, std::span
         syy += (y[i] - line.meanY) * (y[i] - line.meanY);
     }
     if (!(line.sxx > 0))
-        return fail("all speeds are equal");
+        return fail(QT_TRANSLATE_NOOP("Indices", "all speeds are equal"));
     line.slope = sxy / line.sxx;
     line.intercept = line.meanY - line.slope * line.meanX;
     double residuals = 0;
@@ -85,7 +81,7 @@ std::optional<StraightLine> fitStraightLine(std::span<const double> x, std::span
     line.residualVariance = residuals / double(n - 2);
     if (!allFinite({line.meanX, line.meanY, line.sxx, syy, line.slope, line.intercept,
                     line.residualVariance}))
-        return fail("a value is out of range");
+        return fail(QT_TRANSLATE_NOOP("Indices", "a value is out of range"));
     return line;
 }
 
@@ -93,9 +89,11 @@ IndexEstimate inversePrediction(const StraightLine &line, double level) {
     const int n = line.n;
     const auto t = studentT975(n - 2);
     if (!t)
-        return unavailable(n, n < 3 ? text("fewer than three steps") : text("too many steps"));
+        return unavailable(n, n < 3
+                                  ? QCoreApplication::translate("Indices", "fewer than three steps")
+                                  : QCoreApplication::translate("Indices", "too many steps"));
     if (line.slope == 0 || !(line.sxx > 0))
-        return unavailable(n, text("the line is flat"));
+        return unavailable(n, QCoreApplication::translate("Indices", "the line is flat"));
     IndexEstimate estimate;
     estimate.steps = n;
     const double d = (level - line.meanY) / line.slope; // x̂ − x̄
@@ -103,7 +101,8 @@ IndexEstimate inversePrediction(const StraightLine &line, double level) {
     const double x = line.meanX + d;
     const double se = s / std::abs(line.slope) * std::sqrt(1.0 / n + d * d / line.sxx);
     if (!allFinite({d, s, x, se}))
-        return unavailable(n, text("the line gives no finite speed"));
+        return unavailable(
+            n, QCoreApplication::translate("Indices", "the line gives no finite speed"));
     estimate.value = x;
     estimate.standardError = se;
     // Fieller: g = t² s² / (b² Sxx) is below 1 exactly when the slope differs from zero at the
@@ -111,15 +110,16 @@ IndexEstimate inversePrediction(const StraightLine &line, double level) {
     const double g = *t * *t * line.residualVariance / (line.slope * line.slope * line.sxx);
     if (!(g < 1)) {
         estimate.unbounded = true;
-        estimate.reason = text("the interval is unbounded: the slope is not clearly different "
-                               "from zero");
+        estimate.reason = QCoreApplication::translate(
+            "Indices", "the interval is unbounded: the slope is not clearly different "
+                       "from zero");
         return estimate;
     }
     const double half = *t * s / std::abs(line.slope) * std::sqrt(d * d / line.sxx + (1 - g) / n);
     const double lower = line.meanX + (d - half) / (1 - g);
     const double upper = line.meanX + (d + half) / (1 - g);
     if (!allFinite({lower, upper})) {
-        estimate.reason = text("the interval is out of range");
+        estimate.reason = QCoreApplication::translate("Indices", "the interval is out of range");
         return estimate;
     }
     estimate.lower = lower;
@@ -137,7 +137,8 @@ IndexEstimate heartRateAtSpeed(const StraightLine &hrLine, const IndexEstimate &
     const double se = std::sqrt(
         hrLine.slope * hrLine.slope * *speed.standardError * *speed.standardError + lineVariance);
     if (!allFinite({hr, se}) || !toInteger16(hr))
-        return unavailable(speed.steps, text("the heart rate is out of range"));
+        return unavailable(
+            speed.steps, QCoreApplication::translate("Indices", "the heart rate is out of range"));
     IndexEstimate estimate;
     estimate.steps = speed.steps;
     estimate.value = roundHalfEven(hr);
@@ -169,9 +170,11 @@ TestIntervals testIntervals(const StepReadings &steps, int stepCount,
         hrUsable = hrUsable && steps.strictHr[i].has_value();
         hr[i] = steps.strictHr[i].value_or(0);
     }
-    QString lactateReason = hrOnly ? text("a heart-rate-only test has no lactate indices")
-                                   : text("a lactate is not above 0");
-    QString hrReason = text("a heart rate is not a number");
+    QString lactateReason =
+        hrOnly ? QCoreApplication::translate("Indices",
+                                             "a heart-rate-only test has no lactate indices")
+               : QCoreApplication::translate("Indices", "a lactate is not above 0");
+    QString hrReason = QCoreApplication::translate("Indices", "a heart rate is not a number");
     std::optional<StraightLine> lactateLine;
     std::optional<StraightLine> hrLine;
     if (lactateUsable)
@@ -198,7 +201,8 @@ TestIntervals testIntervals(const StepReadings &steps, int stepCount,
         estimates.lactate = level;
         estimates.speed = level > 0 && std::isfinite(level)
                               ? speedAt(level)
-                              : unavailable(n, text("the lactate level is not above 0"));
+                              : unavailable(n, QCoreApplication::translate(
+                                                   "Indices", "the lactate level is not above 0"));
         estimates.hr = hrAt(estimates.speed);
         intervals.levels.push_back(estimates);
     }
@@ -207,14 +211,14 @@ TestIntervals testIntervals(const StepReadings &steps, int stepCount,
 
 QString disciplineSpeedUnit(const QString &discipline) {
     if (discipline == u"Trav")
-        return QStringLiteral("min/km");
+        return QCoreApplication::translate("Indices", "min/km");
     if (discipline == u"Endur")
-        return QStringLiteral("km/h");
+        return QCoreApplication::translate("Indices", "km/h");
     if (discipline == u"Rid")
-        return QStringLiteral("m/min");
+        return QCoreApplication::translate("Indices", "m/min");
     if (discipline == u"Galopp")
-        return QStringLiteral("s/200 m");
-    return QStringLiteral("m/s");
+        return QCoreApplication::translate("Indices", "s/200 m");
+    return QCoreApplication::translate("Indices", "m/s");
 }
 
 std::optional<QString> disciplineSpeedText(const QString &discipline, double speedMps) {
@@ -237,7 +241,7 @@ bool paceUnit(const QString &discipline) {
 }
 
 QString stepsText(int steps) {
-    return text("%1 steps").arg(steps);
+    return QCoreApplication::translate("Indices", "%1 steps").arg(steps);
 }
 
 } // namespace
@@ -246,9 +250,12 @@ namespace {
 
 QString unboundedText(const IndexEstimate &estimate, bool withReason) {
     if (!estimate.unbounded)
-        return text("95 % CI not available: %1").arg(estimate.reason);
-    return withReason ? text("95 % CI unbounded: the slope is not clearly different from zero")
-                      : text("95 % CI unbounded");
+        return QCoreApplication::translate("Indices", "95 % CI not available: %1")
+            .arg(estimate.reason);
+    return withReason
+               ? QCoreApplication::translate(
+                     "Indices", "95 % CI unbounded: the slope is not clearly different from zero")
+               : QCoreApplication::translate("Indices", "95 % CI unbounded");
 }
 
 } // namespace
@@ -260,18 +267,20 @@ QString speedIntervalText(const IndexEstimate &estimate, const QString &discipli
     const auto upper = speedText(discipline, *estimate.upper);
     const auto lower = speedText(discipline, *estimate.lower);
     if (!upper)
-        return text("95 % CI not available: it lies below zero speed");
+        return QCoreApplication::translate("Indices",
+                                           "95 % CI not available: it lies below zero speed");
     if (!lower)
-        return paceUnit(discipline) ? text("95 % CI %1 or slower").arg(*upper)
-                                    : text("95 % CI up to %1").arg(*upper);
-    return text("95 % CI %1–%2")
+        return paceUnit(discipline)
+                   ? QCoreApplication::translate("Indices", "95 % CI %1 or slower").arg(*upper)
+                   : QCoreApplication::translate("Indices", "95 % CI up to %1").arg(*upper);
+    return QCoreApplication::translate("Indices", "95 % CI %1–%2")
         .arg(paceUnit(discipline) ? *upper : *lower, paceUnit(discipline) ? *lower : *upper);
 }
 
 QString hrIntervalText(const IndexEstimate &estimate, bool withReason) {
     if (!estimate.bounded())
         return unboundedText(estimate, withReason);
-    return text("95 % CI %1–%2")
+    return QCoreApplication::translate("Indices", "95 % CI %1–%2")
         .arg(writeNumber(roundHalfEven(*estimate.lower)),
              writeNumber(roundHalfEven(*estimate.upper)));
 }
@@ -286,8 +295,10 @@ std::optional<QString> speedValueText(const IndexEstimate &estimate, const QStri
 }
 
 QString notAvailable(const QString &name, const IndexEstimate &estimate) {
-    return text("%1 not available: %2")
-        .arg(name, estimate.reason.isEmpty() ? text("no positive speed") : estimate.reason);
+    return QCoreApplication::translate("Indices", "%1 not available: %2")
+        .arg(name, estimate.reason.isEmpty()
+                       ? QCoreApplication::translate("Indices", "no positive speed")
+                       : estimate.reason);
 }
 
 } // namespace

@@ -113,8 +113,8 @@ std::optional<double> changeZ(const IndexEstimate &compared, const IndexEstimate
 // True when a change is within the uncertainty of the two tests (|z| < 1.96).
 bool withinUncertainty(const IndexEstimate &compared, const IndexEstimate &reference);
 
-inline const QString WithinUncertaintyToolTip =
-    QStringLiteral("within the uncertainty of the two tests");
+inline constexpr char WithinUncertaintyToolTip[] =
+    QT_TRANSLATE_NOOP("Indices", "within the uncertainty of the two tests");
 
 // Which per-cent cells of the speed layout (element j: test j + 2 against test 1) show a change
 // within the uncertainty of the two tests, from the intervals of tests 1…curveSlot.

@@ -46,10 +46,6 @@ struct Produced {
     QStringList notes;
 };
 
-QString text(const char *sentence) {
-    return QCoreApplication::translate("kavren", sentence);
-}
-
 // A speed computed this time that a horse can run: positive and finite.
 std::optional<float> positiveSpeed(std::optional<float> speed) {
     if (!speed || !std::isfinite(*speed) || !(*speed > 0))
@@ -62,11 +58,13 @@ Produced producedValues(const IndexRunInputs &inputs, const CurrentTest &test,
     Produced produced;
     const FitOutcome &fit = inputs.fit;
     if (fit.steps == FitOutcome::Steps::FewerThanThree) {
-        produced.notes << text("No indices: the test has fewer than three steps");
+        produced.notes << QCoreApplication::translate(
+            "Indices", "No indices: the test has fewer than three steps");
         return produced;
     }
     if (fit.steps == FitOutcome::Steps::EmptyStep) {
-        produced.notes << text("No indices: step %1 is empty").arg(fit.emptyStep);
+        produced.notes << QCoreApplication::translate("Indices", "No indices: step %1 is empty")
+                              .arg(fit.emptyStep);
         return produced;
     }
     const bool hrOnly = isHrOnlySentinel(inputs.lakt1Text);
@@ -75,16 +73,26 @@ Produced producedValues(const IndexRunInputs &inputs, const CurrentTest &test,
     produced.lactateIndices = !hrOnly;
     const bool recovery = test.speedUnit == SpeedUnit::RecoveryTime;
     if (hrOnly)
-        produced.notes << (recovery ? text("Heart-rate-only test: no lactate values")
-                                    : text("Heart-rate-only test: no VLa2, VLa4, Hr2 or Hr4"));
+        produced.notes << (recovery
+                               ? QCoreApplication::translate(
+                                     "Indices", "Heart-rate-only test: no lactate values")
+                               : QCoreApplication::translate(
+                                     "Indices", "Heart-rate-only test: no VLa2, VLa4, Hr2 or Hr4"));
     else if (!fit.lactateFitted)
         produced.notes
-            << (recovery ? text("No lactate values: the lactate curve was not fitted")
-                         : text("No VLa2, VLa4, Hr2 or Hr4: the lactate curve was not fitted"));
+            << (recovery ? QCoreApplication::translate(
+                               "Indices", "No lactate values: the lactate curve was not fitted")
+                         : QCoreApplication::translate(
+                               "Indices",
+                               "No VLa2, VLa4, Hr2 or Hr4: the lactate curve was not fitted"));
     if (!hr)
         produced.notes << (recovery
-                               ? text("No heart-rate values: the heart-rate line was not fitted")
-                               : text("No V200, Hr2 or Hr4: the heart-rate line was not fitted"));
+                               ? QCoreApplication::translate(
+                                     "Indices",
+                                     "No heart-rate values: the heart-rate line was not fitted")
+                               : QCoreApplication::translate(
+                                     "Indices",
+                                     "No V200, Hr2 or Hr4: the heart-rate line was not fitted"));
     if (recovery) {
         produced.lactateValues = lactate;
         produced.hrValues = hr;
@@ -92,21 +100,23 @@ Produced producedValues(const IndexRunInputs &inputs, const CurrentTest &test,
     }
     const CurveFitDouble &line = test.fitDouble;
     if (hr && !(line.hrSlope > 0))
-        produced.notes << text("No V200: the heart rate does not rise with speed");
+        produced.notes << QCoreApplication::translate(
+            "Indices", "No V200: the heart rate does not rise with speed");
     else if (hr && !(produced.v200 = positiveSpeed(computed.v200)))
-        produced.notes << text(
-            "No V200: the heart-rate line gives no positive speed for 200 b/min");
+        produced.notes << QCoreApplication::translate(
+            "Indices", "No V200: the heart-rate line gives no positive speed for 200 b/min");
     if (lactate && line.lactateSlope == 0) {
-        produced.notes << text("No VLa2 or VLa4: the lactate does not change with speed");
+        produced.notes << QCoreApplication::translate(
+            "Indices", "No VLa2 or VLa4: the lactate does not change with speed");
     } else if (lactate) {
         produced.vla4 = positiveSpeed(computed.vla4);
         produced.vla2 = positiveSpeed(computed.vla2);
         if (!produced.vla4)
-            produced.notes << text(
-                "No VLa4: the lactate curve gives no positive speed for 4 mmol/l");
+            produced.notes << QCoreApplication::translate(
+                "Indices", "No VLa4: the lactate curve gives no positive speed for 4 mmol/l");
         if (!produced.vla2)
-            produced.notes << text(
-                "No VLa2: the lactate curve gives no positive speed for 2 mmol/l");
+            produced.notes << QCoreApplication::translate(
+                "Indices", "No VLa2: the lactate curve gives no positive speed for 2 mmol/l");
     }
     // Hr4 and Hr2 belong to this test when its own VLa4 and VLa2 gave them.
     if (hr && produced.vla4)

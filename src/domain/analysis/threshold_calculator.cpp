@@ -4,6 +4,8 @@
 #include "domain/plot/plot_items.h"
 #include "domain/exercise/numeric_text.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace kavren {
@@ -37,7 +39,7 @@ SpeedFieldsUpdate speedFieldChanged(const QString &text3, const CurveFit &fit) {
         update.hrText =
             finiteText(roundHalfEven(double(fit.hrSlope) * v + double(fit.hrIntercept)));
     update.pace = paceText(v);
-    update.paceUnit = QStringLiteral("min/km");
+    update.paceUnit = QCoreApplication::translate("SpeedUnit", "min/km");
     update.kmPerHour = finiteText(roundHalfEven(v * 100 * 3.6) / 100);
     if (v != 0)
         update.secondsPer200m = finiteText(roundHalfEven(20000 / v) / 100);

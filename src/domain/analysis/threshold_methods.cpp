@@ -12,10 +12,6 @@ namespace kavren {
 
 namespace {
 
-QString text(const char *sentence) {
-    return QCoreApplication::translate("kavren", sentence);
-}
-
 MethodThreshold none(const QString &reason) {
     MethodThreshold threshold;
     threshold.reason = reason;
@@ -24,7 +20,7 @@ MethodThreshold none(const QString &reason) {
 
 MethodThreshold found(double speed, double lactate) {
     if (!std::isfinite(speed) || !std::isfinite(lactate))
-        return none(text("the result is out of range"));
+        return none(QCoreApplication::translate("ThresholdMethods", "the result is out of range"));
     MethodThreshold threshold;
     threshold.speed = speed;
     threshold.lactate = lactate;
@@ -110,7 +106,7 @@ MethodThreshold interpolatedSpeedAt(std::span<const double> speed, std::span<con
                                     double level) {
     const auto n = usableCount(speed, lactate, false);
     if (!n || *n < 2)
-        return none(text("fewer than two usable steps"));
+        return none(QCoreApplication::translate("ThresholdMethods", "fewer than two usable steps"));
     for (std::size_t i = 0; i < *n; ++i) {
         if (lactate[i] == level)
             return found(speed[i], level);
@@ -119,13 +115,15 @@ MethodThreshold interpolatedSpeedAt(std::span<const double> speed, std::span<con
             return found(speed[i] + share * (speed[i + 1] - speed[i]), level);
         }
     }
-    return none(text("the measured lactate never rises through %1 mmol/l").arg(writeNumber(level)));
+    return none(QCoreApplication::translate("ThresholdMethods",
+                                            "the measured lactate never rises through %1 mmol/l")
+                    .arg(writeNumber(level)));
 }
 
 MethodThreshold dmaxThreshold(std::span<const double> speed, std::span<const double> lactate) {
     const auto n = usableCount(speed, lactate, false);
     if (!n || *n < 4)
-        return none(text("needs four steps"));
+        return none(QCoreApplication::translate("ThresholdMethods", "needs four steps"));
     const std::size_t last = *n - 1;
     // The polynomial is fitted in u = (x − centre) / half-range so the normal equations stay well
     // conditioned.
@@ -133,7 +131,7 @@ MethodThreshold dmaxThreshold(std::span<const double> speed, std::span<const dou
     const double centre = (*low + *high) / 2;
     const double halfRange = (*high - *low) / 2;
     if (!(halfRange > 0))
-        return none(text("all speeds are equal"));
+        return none(QCoreApplication::translate("ThresholdMethods", "all speeds are equal"));
     std::array<double, 7> powerSums{};
     std::array<double, 4> momentSums{};
     for (std::size_t i = 0; i < *n; ++i) {
@@ -154,11 +152,13 @@ MethodThreshold dmaxThreshold(std::span<const double> speed, std::span<const dou
     }
     std::array<double, 4> c{};
     if (!solve4(system, c))
-        return none(text("the polynomial cannot be fitted to these speeds"));
+        return none(QCoreApplication::translate("ThresholdMethods",
+                                                "the polynomial cannot be fitted to these speeds"));
     const double u0 = (speed[0] - centre) / halfRange;
     const double u1 = (speed[last] - centre) / halfRange;
     if (u0 == u1)
-        return none(text("the first and last speeds are equal"));
+        return none(
+            QCoreApplication::translate("ThresholdMethods", "the first and last speeds are equal"));
     const double chordSlope = (lactate[last] - lactate[0]) / (u1 - u0);
     // The distance to the chord is largest where the curve runs parallel to it:
     // 3·c3·u² + 2·c2·u + (c1 − chord slope) = 0.
@@ -190,17 +190,20 @@ MethodThreshold dmaxThreshold(std::span<const double> speed, std::span<const dou
         }
     }
     if (!best)
-        return none(text("the curve has no point farthest from the line between the first and "
-                         "last steps"));
+        return none(QCoreApplication::translate(
+            "ThresholdMethods",
+            "the curve has no point farthest from the line between the first and "
+            "last steps"));
     return found(centre + *best * halfRange, cubicAt(c, *best));
 }
 
 MethodThreshold logLogBreakpoint(std::span<const double> speed, std::span<const double> lactate) {
     const auto n = usableCount(speed, lactate, true);
     if (!n)
-        return none(text("a speed or lactate is not above 0"));
+        return none(
+            QCoreApplication::translate("ThresholdMethods", "a speed or lactate is not above 0"));
     if (*n < 4)
-        return none(text("needs four steps"));
+        return none(QCoreApplication::translate("ThresholdMethods", "needs four steps"));
     std::array<double, StepRows> logSpeed{};
     std::array<double, StepRows> logLactate{};
     const std::size_t count = std::min(*n, std::size_t(StepRows));
@@ -221,14 +224,16 @@ MethodThreshold logLogBreakpoint(std::span<const double> speed, std::span<const 
             best = std::pair(*first, *second);
     }
     if (!best)
-        return none(text("no two runs of steps have different speeds"));
+        return none(QCoreApplication::translate("ThresholdMethods",
+                                                "no two runs of steps have different speeds"));
     const auto &[first, second] = *best;
     if (first.slope == second.slope)
-        return none(text("the two lines are parallel"));
+        return none(QCoreApplication::translate("ThresholdMethods", "the two lines are parallel"));
     const double crossing = (second.intercept - first.intercept) / (first.slope - second.slope);
     const auto [low, high] = std::minmax_element(x.begin(), x.end());
     if (!(crossing >= *low && crossing <= *high))
-        return none(text("the two lines cross outside the measured speeds"));
+        return none(QCoreApplication::translate("ThresholdMethods",
+                                                "the two lines cross outside the measured speeds"));
     return found(std::exp(crossing), std::exp(first.intercept + first.slope * crossing));
 }
 
@@ -262,9 +267,11 @@ QString thresholdText(const MethodThreshold &threshold, const QString &disciplin
     const auto speed =
         threshold.speed ? disciplineSpeedText(discipline, *threshold.speed) : std::nullopt;
     if (!speed)
-        return text("not available: %1")
-            .arg(threshold.reason.isEmpty() ? text("no positive speed") : threshold.reason);
-    return text("%1 %2 at %3 mmol/l")
+        return QCoreApplication::translate("ThresholdMethods", "not available: %1")
+            .arg(threshold.reason.isEmpty()
+                     ? QCoreApplication::translate("ThresholdMethods", "no positive speed")
+                     : threshold.reason);
+    return QCoreApplication::translate("ThresholdMethods", "%1 %2 at %3 mmol/l")
         .arg(*speed, disciplineSpeedUnit(discipline),
              writeNumber(roundHalfEven(threshold.lactate.value_or(0), 2)));
 }
@@ -273,26 +280,29 @@ QString thresholdText(const MethodThreshold &threshold, const QString &disciplin
 
 QStringList thresholdMethodLines(const ThresholdMethods &methods, const QString &discipline) {
     QStringList lines;
-    lines << text("Exponential fit: %1")
+    lines << QCoreApplication::translate("ThresholdMethods", "Exponential fit: %1")
                  .arg(speedEstimateText(QStringLiteral("VLa2"), methods.vla2, discipline))
-          << text("Exponential fit: %1")
+          << QCoreApplication::translate("ThresholdMethods", "Exponential fit: %1")
                  .arg(speedEstimateText(QStringLiteral("VLa4"), methods.vla4, discipline))
-          << text("Heart-rate line: %1")
+          << QCoreApplication::translate("ThresholdMethods", "Heart-rate line: %1")
                  .arg(speedEstimateText(QStringLiteral("V200"), methods.v200, discipline));
     for (const LevelEstimates &level : methods.levels)
-        lines << text("Exponential fit: %1")
+        lines << QCoreApplication::translate("ThresholdMethods", "Exponential fit: %1")
                      .arg(speedEstimateText(levelName(u"VLa", level.lactate), level.speed,
                                             discipline))
-              << text("Heart-rate line: %1")
+              << QCoreApplication::translate("ThresholdMethods", "Heart-rate line: %1")
                      .arg(heartRateEstimateText(levelName(u"Hr", level.lactate), level.hr));
-    lines << text("Linear interpolation, 2 mmol/l: %1")
+    lines << QCoreApplication::translate("ThresholdMethods", "Linear interpolation, 2 mmol/l: %1")
                  .arg(thresholdText(methods.interpolated2, discipline))
-          << text("Linear interpolation, 4 mmol/l: %1")
+          << QCoreApplication::translate("ThresholdMethods", "Linear interpolation, 4 mmol/l: %1")
                  .arg(thresholdText(methods.interpolated4, discipline))
-          << text("Dmax: %1").arg(thresholdText(methods.dmax, discipline))
-          << text("Log-log breakpoint: %1").arg(thresholdText(methods.logLog, discipline));
+          << QCoreApplication::translate("ThresholdMethods", "Dmax: %1")
+                 .arg(thresholdText(methods.dmax, discipline))
+          << QCoreApplication::translate("ThresholdMethods", "Log-log breakpoint: %1")
+                 .arg(thresholdText(methods.logLog, discipline));
     if (methods.fourMmolDisagree)
-        lines << text("The methods' 4 mmol/l speeds differ by more than 5 %");
+        lines << QCoreApplication::translate(
+            "ThresholdMethods", "The methods' 4 mmol/l speeds differ by more than 5 %");
     return lines;
 }
 

@@ -1,6 +1,8 @@
 // Drawing of the graph's axis frame, single-test and common-scale variants.
 #include "domain/drawing/axis_frame.h"
 
+#include <QCoreApplication>
+
 namespace kavren {
 
 namespace {
@@ -38,11 +40,11 @@ void drawLines(DrawingSurface &surface, const StyleSettings &styles, const Graph
     surface.setFontSize(8);
     if (!common)
         surface.setTextColour(hrColour());
-    surface.printText(QStringLiteral("b/min"));
+    surface.printText(QCoreApplication::translate("Graph", "b/min"));
     surface.point({14, 12.8}, penColour());
     if (!common)
         surface.setTextColour(lactateColour());
-    surface.printText(QStringLiteral("mmol/l"));
+    surface.printText(QCoreApplication::translate("Graph", "mmol/l"));
     surface.line({4, 0}, {15, 0}, common ? shown(black()) : speedColour());
     surface.line({15, 0}, {15, 12}, common ? hrColour() : lactateColour());
 
@@ -51,8 +53,8 @@ void drawLines(DrawingSurface &surface, const StyleSettings &styles, const Graph
     const QColor before = surface.textColour();
     surface.setTextColour(speedColour());
     surface.moveTo({8, -2});
-    surface.printText(recovery ? QStringLiteral("Time (minutes)")
-                               : QStringLiteral("Speed (meter/minute)"));
+    surface.printText(recovery ? QCoreApplication::translate("Graph", "Time (minutes)")
+                               : QCoreApplication::translate("Graph", "Speed (meter/minute)"));
     if (!common)
         surface.setTextColour(before);
 

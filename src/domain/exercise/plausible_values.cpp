@@ -3,6 +3,8 @@
 #include "domain/exercise/numeric_text.h"
 #include "domain/exercise/unit_conversion.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace kavren {
@@ -30,13 +32,14 @@ const PlausibleRange &plausibleRange(PlausibleField field) {
 
 QString plausibleRangeText(PlausibleField field) {
     const PlausibleRange &range = plausibleRange(field);
-    const QString upper =
-        QStringLiteral("%1 %2").arg(writeNumber(range.highest), QString::fromLatin1(range.unit));
+    const QString upper = QStringLiteral("%1 %2").arg(
+        writeNumber(range.highest), QCoreApplication::translate("PlausibleValues", range.unit));
     if (std::isinf(range.lowest))
-        return QStringLiteral("Plausible: up to ") + upper;
-    return QStringLiteral("Plausible: %1%2 to %3")
-        .arg(range.lowestIncluded ? QString() : QStringLiteral("above "), writeNumber(range.lowest),
-             upper);
+        return QCoreApplication::translate("PlausibleValues", "Plausible: up to %1").arg(upper);
+    return QCoreApplication::translate("PlausibleValues", "Plausible: %1%2 to %3")
+        .arg(range.lowestIncluded ? QString()
+                                  : QCoreApplication::translate("PlausibleValues", "above "),
+             writeNumber(range.lowest), upper);
 }
 
 bool isImplausible(PlausibleField field, const QString &text, SpeedUnit unit) {
@@ -54,18 +57,18 @@ bool isImplausible(PlausibleField field, const QString &text, SpeedUnit unit) {
 }
 
 QString stepFieldCaption(PlausibleField field, int row) {
-    const QString step = QStringLiteral(", step %1").arg(row + 1);
+    const QString step = QCoreApplication::translate("PlausibleValues", ", step %1").arg(row + 1);
     switch (field) {
     case PlausibleField::Lactate:
-        return QStringLiteral("Lactate") + step;
+        return QCoreApplication::translate("PlausibleValues", "Lactate") + step;
     case PlausibleField::HeartRate:
-        return QStringLiteral("Heart rate") + step;
+        return QCoreApplication::translate("PlausibleValues", "Heart rate") + step;
     case PlausibleField::Speed:
-        return QStringLiteral("Speed") + step;
+        return QCoreApplication::translate("PlausibleValues", "Speed") + step;
     case PlausibleField::Age:
-        return QStringLiteral("Age");
+        return QCoreApplication::translate("PlausibleValues", "Age");
     case PlausibleField::MaxHeartRate:
-        return QStringLiteral("Max Hr");
+        return QCoreApplication::translate("PlausibleValues", "Max Hr");
     }
     return {};
 }
@@ -91,13 +94,15 @@ QStringList implausibleFields(const TestSteps &steps, SpeedUnit unit, const QStr
 }
 
 QString implausibleValuesNote(const QStringList &fields) {
-    return QStringLiteral("Implausible values (the fields' tool tips give the ranges): %1.")
+    return QCoreApplication::translate(
+               "PlausibleValues", "Implausible values (the fields' tool tips give the ranges): %1.")
         .arg(fields.join(QStringLiteral("; ")));
 }
 
 QString implausibleValuesQuestion(const QStringList &fields) {
-    return QStringLiteral("These values lie outside what a horse can show: %1.\n\n"
-                          "Save the test as it is?")
+    return QCoreApplication::translate("PlausibleValues",
+                                       "These values lie outside what a horse can show: %1.\n\n"
+                                       "Save the test as it is?")
         .arg(fields.join(QStringLiteral("; ")));
 }
 

@@ -26,11 +26,12 @@ struct PlausibleRange {
 // One row per field; the speed is judged in metres per second after the unit's conversion. A
 // lactate has no lower edge here: one not above 0 already stops the curve fit, which says so.
 inline constexpr PlausibleRange PlausibleRanges[] = {
-    {PlausibleField::Lactate, -std::numeric_limits<double>::infinity(), true, 40, "mmol/l"},
-    {PlausibleField::HeartRate, 20, true, 300, "b/min"},
-    {PlausibleField::Speed, 0, false, 25, "m/s"},
-    {PlausibleField::Age, 0, true, 50, "years"},
-    {PlausibleField::MaxHeartRate, 100, true, 300, "b/min"},
+    {PlausibleField::Lactate, -std::numeric_limits<double>::infinity(), true, 40,
+     QT_TRANSLATE_NOOP("PlausibleValues", "mmol/l")},
+    {PlausibleField::HeartRate, 20, true, 300, QT_TRANSLATE_NOOP("PlausibleValues", "b/min")},
+    {PlausibleField::Speed, 0, false, 25, QT_TRANSLATE_NOOP("PlausibleValues", "m/s")},
+    {PlausibleField::Age, 0, true, 50, QT_TRANSLATE_NOOP("PlausibleValues", "years")},
+    {PlausibleField::MaxHeartRate, 100, true, 300, QT_TRANSLATE_NOOP("PlausibleValues", "b/min")},
 };
 
 const PlausibleRange &plausibleRange(PlausibleField field);

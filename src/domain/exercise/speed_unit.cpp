@@ -1,5 +1,7 @@
 #include "domain/exercise/speed_unit.h"
 
+#include <QCoreApplication>
+
 namespace kavren {
 
 QString disciplineOf(SpeedUnit unit) {
@@ -28,40 +30,59 @@ SpeedUnit unitOfDiscipline(const QString &discipline) {
     return SpeedUnit::NoUnit;
 }
 
+QString shownDiscipline(const QString &discipline) {
+    // The word itself is what the database keeps; only its display is translated.
+    static constexpr const char *Words[] = {
+        //: The discipline of a test typed in km/hour: endurance riding.
+        QT_TRANSLATE_NOOP("Discipline", "Endur"),
+        //: The discipline of a test typed in min/km: trotting.
+        QT_TRANSLATE_NOOP("Discipline", "Trav"),
+        //: The discipline of a test typed in metres per minute: riding.
+        QT_TRANSLATE_NOOP("Discipline", "Rid"),
+        //: The discipline of a test typed in seconds per 200 m: galloping.
+        QT_TRANSLATE_NOOP("Discipline", "Galopp"),
+        //: A recovery test: heart rate and lactate over the minutes after exercise.
+        QT_TRANSLATE_NOOP("Discipline", "Recovery")};
+    for (const char *word : Words)
+        if (discipline == QLatin1String(word))
+            return QCoreApplication::translate("Discipline", word);
+    return discipline;
+}
+
 QString speedAxisCaption(SpeedUnit unit) {
     switch (unit) {
     case SpeedUnit::KmPerHour:
-        return QStringLiteral("Speed (km/hour)");
+        return QCoreApplication::translate("SpeedUnit", "Speed (km/hour)");
     case SpeedUnit::MinPerKm:
-        return QStringLiteral("Speed (min/km)");
+        return QCoreApplication::translate("SpeedUnit", "Speed (min/km)");
     case SpeedUnit::MetrePerMin:
-        return QStringLiteral("Speed (met/min)");
+        return QCoreApplication::translate("SpeedUnit", "Speed (met/min)");
     case SpeedUnit::SecPer200m:
-        return QStringLiteral("  Speed (sek/200m)");
+        return QCoreApplication::translate("SpeedUnit", "  Speed (sek/200m)");
     case SpeedUnit::RecoveryTime:
-        return QStringLiteral("      Time     (min)");
+        return QCoreApplication::translate("SpeedUnit", "      Time     (min)");
     case SpeedUnit::NoUnit:
         break;
     }
-    return QStringLiteral("   Tempo  (met/min)");
+    return QCoreApplication::translate("SpeedUnit", "   Tempo  (met/min)");
 }
 
 QString unitLabelCaption(SpeedUnit unit) {
     switch (unit) {
     case SpeedUnit::KmPerHour:
-        return QStringLiteral("km/hour");
+        return QCoreApplication::translate("SpeedUnit", "km/hour");
     case SpeedUnit::MinPerKm:
-        return QStringLiteral("min/km");
+        return QCoreApplication::translate("SpeedUnit", "min/km");
     case SpeedUnit::MetrePerMin:
-        return QStringLiteral("met/min");
+        return QCoreApplication::translate("SpeedUnit", "met/min");
     case SpeedUnit::SecPer200m:
-        return QStringLiteral("sek/200m");
+        return QCoreApplication::translate("SpeedUnit", "sek/200m");
     case SpeedUnit::RecoveryTime:
-        return QStringLiteral("Time (min)");
+        return QCoreApplication::translate("SpeedUnit", "Time (min)");
     case SpeedUnit::NoUnit:
         break;
     }
-    return QStringLiteral("min/km");
+    return QCoreApplication::translate("SpeedUnit", "min/km");
 }
 
 bool colonTypedAsPoint(SpeedUnit unit) {

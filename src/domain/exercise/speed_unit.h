@@ -11,6 +11,8 @@ enum class SpeedUnit { NoUnit, KmPerHour, MinPerKm, MetrePerMin, SecPer200m, Rec
 QString disciplineOf(SpeedUnit unit);
 // The unit whose discipline word is exactly this text (case-sensitive); NoUnit otherwise.
 SpeedUnit unitOfDiscipline(const QString &discipline);
+// The discipline word as the window shows it, in the user's language; unknown words unchanged.
+QString shownDiscipline(const QString &discipline);
 // Caption of the speed column (Label3) and of the unit label (Label21) for a unit.
 QString speedAxisCaption(SpeedUnit unit);
 QString unitLabelCaption(SpeedUnit unit);

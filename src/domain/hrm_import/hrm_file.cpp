@@ -3,6 +3,7 @@
 #include "domain/exercise/numeric_text.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -196,17 +197,18 @@ void Reader::finish() {
         file.hasSpeed = m_sMode[0] == u'1';
         file.usUnits = m_sMode[7] == u'1';
     }
-    file.sampleHeadings = {QStringLiteral("Pulse\nb/min")};
+    file.sampleHeadings = {QCoreApplication::translate("HeartRateFile", "Pulse\nb/min")};
     const auto on = [&](int digit) { return !flags || m_sMode[digit] == u'1'; };
     if (on(0))
-        file.sampleHeadings << QStringLiteral("Speed\nkm/h*10");
+        file.sampleHeadings << QCoreApplication::translate("HeartRateFile", "Speed\nkm/h*10");
     if (flags) {
         // Power balance and pedalling index share one column.
         const std::pair<bool, QString> further[] = {
-            {on(1), QStringLiteral("Cadence\nrpm")},
-            {on(2), file.usUnits ? QStringLiteral("Altitude\nft") : QStringLiteral("Altitude\nm")},
-            {on(3), QStringLiteral("Power\nW")},
-            {on(4) || on(5), QStringLiteral("Balance\n/PI")},
+            {on(1), QCoreApplication::translate("HeartRateFile", "Cadence\nrpm")},
+            {on(2), file.usUnits ? QCoreApplication::translate("HeartRateFile", "Altitude\nft")
+                                 : QCoreApplication::translate("HeartRateFile", "Altitude\nm")},
+            {on(3), QCoreApplication::translate("HeartRateFile", "Power\nW")},
+            {on(4) || on(5), QCoreApplication::translate("HeartRateFile", "Balance\n/PI")},
         };
         for (const auto &[shown, heading] : further)
             if (shown)

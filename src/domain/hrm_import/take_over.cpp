@@ -3,6 +3,7 @@
 #include "domain/analysis/indices.h"
 #include "domain/exercise/numeric_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace kavren {
@@ -16,15 +17,25 @@ TakeOverPlan planTakeOver(const HrmFile &file, const std::vector<ExtractedStep> 
     plan.fillSteps = steps.size() >= 3 && steps.size() <= 6;
     if (!plan.fillSteps) {
         const std::size_t found = steps.size();
-        const QString count = found >= std::size_t(MaxExtractedSteps)
-                                  ? QStringLiteral("More than six steps were")
-                              : found == 1 ? QStringLiteral("1 step was")
-                                           : QStringLiteral("%1 steps were").arg(found);
-        if (found > 0)
+        if (found >= std::size_t(MaxExtractedSteps))
+            plan.stepCountProblem = QCoreApplication::translate(
+                "HeartRateFile",
+                "More than six steps were found in the file; a test needs three to six "
+                "steps. Only the date and the maximum and resting heart rates were taken "
+                "over.");
+        else if (found == 1)
+            plan.stepCountProblem = QCoreApplication::translate(
+                "HeartRateFile",
+                "1 step was found in the file; a test needs three to six steps. Only the "
+                "date and the maximum and resting heart rates were taken over.");
+        else if (found > 0)
             plan.stepCountProblem =
-                count + QStringLiteral(" found in the file; a test needs three to six steps. Only "
-                                       "the date and the maximum and resting heart rates were "
-                                       "taken over.");
+                QCoreApplication::translate(
+                    "HeartRateFile",
+                    "%1 steps were found in the file; a test needs three to six steps. "
+                    "Only the date and the maximum and resting heart rates were taken "
+                    "over.")
+                    .arg(found);
         return plan;
     }
     for (const ExtractedStep &step : steps) {

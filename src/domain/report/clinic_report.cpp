@@ -9,6 +9,7 @@
 #include "domain/report/page_text.h"
 #include "domain/report/report_graph.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -103,10 +104,12 @@ double drawHeader(Writer &w, const ClinicReportInputs &in) {
     }
     const double clinicLeft = 115;
     w.font(16, true);
-    w.text(textLeft, 0, ClinicReportTitle, clinicLeft - Gap - textLeft);
+    w.text(textLeft, 0, QCoreApplication::translate("ClinicReport", ClinicReportTitle),
+           clinicLeft - Gap - textLeft);
     double y = w.lineHeight() + 1;
     w.font(10, false);
-    w.text(textLeft, y, QStringLiteral("Test date: ") + in.testDate, clinicLeft - Gap - textLeft);
+    w.text(textLeft, y, QCoreApplication::translate("ClinicReport", "Test date: ") + in.testDate,
+           clinicLeft - Gap - textLeft);
     bottom = std::max(bottom, y + w.lineHeight());
     w.font(11, true);
     double clinicY = w.paragraph(clinicLeft, 0, in.clinic.name, W - clinicLeft, 2);
@@ -119,12 +122,12 @@ double drawHeader(Writer &w, const ClinicReportInputs &in) {
 
 double drawIdentity(Writer &w, const ReportInputs &in, double y) {
     const std::array<std::pair<const char *, const QString *>, 6> fields = {
-        {{"Name", &in.name},
-         {"Breed", &in.breed},
-         {"Age", &in.age},
-         {"Sex", &in.sex},
-         {"Stable", &in.stable},
-         {"Trainer", &in.trainer}}};
+        {{QT_TRANSLATE_NOOP("ClinicReport", "Name"), &in.name},
+         {QT_TRANSLATE_NOOP("ClinicReport", "Breed"), &in.breed},
+         {QT_TRANSLATE_NOOP("ClinicReport", "Age"), &in.age},
+         {QT_TRANSLATE_NOOP("ClinicReport", "Sex"), &in.sex},
+         {QT_TRANSLATE_NOOP("ClinicReport", "Stable"), &in.stable},
+         {QT_TRANSLATE_NOOP("ClinicReport", "Trainer"), &in.trainer}}};
     const double column = W / 3;
     double rowTop = y;
     for (int row = 0; row < 2; ++row) {
@@ -133,7 +136,7 @@ double drawIdentity(Writer &w, const ReportInputs &in, double y) {
             const auto &[label, value] = fields[std::size_t(row * 3 + c)];
             const double x = c * column;
             w.font(8, true, Grey);
-            w.text(x, rowTop, QLatin1String(label), column - Gap);
+            w.text(x, rowTop, QCoreApplication::translate("ClinicReport", label), column - Gap);
             const double valueTop = rowTop + w.lineHeight();
             w.font(10, false);
             rowBottom = std::max(rowBottom, w.paragraph(x, valueTop, *value, column - Gap, 2));
@@ -151,14 +154,14 @@ void section(Writer &w, double y, const QString &title) {
 double drawIndices(Writer &w, const ClinicReportInputs &ci, double y, bool &anyExtrapolated,
                    bool &anyGrey) {
     const ReportInputs &in = ci.page;
-    section(w, y, QStringLiteral("Test indices"));
+    section(w, y, QCoreApplication::translate("ClinicReport", "Test indices"));
     w.font(11, true);
     y += w.lineHeight() + 0.5;
     const QString unit = unitOfCaption(in.speedCaption);
     const QString speed = unit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(unit);
     QStringList headings;
     if (in.recovery)
-        headings = {"Date",
+        headings = {QCoreApplication::translate("ClinicReport", "Date"),
                     "La(0) (mmol/l)",
                     "La(5) (mmol/l)",
                     "La(10) (mmol/l)",
@@ -168,8 +171,12 @@ double drawIndices(Writer &w, const ClinicReportInputs &ci, double y, bool &anyE
                     "Hr(10) (b/min)",
                     "Hr(20) (b/min)"};
     else
-        headings = {"Date",         "V200" + speed, "VLa2" + speed,
-                    "VLa4" + speed, "Hr2 (b/min)",  "Hr4 (b/min)"};
+        headings = {QCoreApplication::translate("ClinicReport", "Date"),
+                    "V200" + speed,
+                    "VLa2" + speed,
+                    "VLa4" + speed,
+                    "Hr2 (b/min)",
+                    "Hr4 (b/min)"};
     const double dateWidth = 30;
     const double column = (W - dateWidth) / double(headings.size() - 1);
     const auto columnX = [&](qsizetype c) {
@@ -229,14 +236,16 @@ double drawIndices(Writer &w, const ClinicReportInputs &ci, double y, bool &anyE
 
 double drawInputsAndZones(Writer &w, const ReportInputs &in, double y) {
     const double half = W / 2;
-    section(w, y, QStringLiteral("Input data"));
+    section(w, y, QCoreApplication::translate("ClinicReport", "Input data"));
     w.font(11, true);
     const double top = y + w.lineHeight() + 0.5;
-    const QString speed = in.recovery
-                              ? QStringLiteral("Time (min)")
-                              : QStringLiteral("Speed (%1)").arg(unitOfCaption(in.speedCaption));
-    const QStringList headings = {QStringLiteral("Step"), speed, QStringLiteral("Lactate (mmol/l)"),
-                                  QStringLiteral("Heart rate (b/min)")};
+    const QString speed = in.recovery ? QCoreApplication::translate("ClinicReport", "Time (min)")
+                                      : QCoreApplication::translate("ClinicReport", "Speed (%1)")
+                                            .arg(unitOfCaption(in.speedCaption));
+    const QStringList headings = {
+        QCoreApplication::translate("ClinicReport", "Step"), speed,
+        QCoreApplication::translate("ClinicReport", "Lactate (mmol/l)"),
+        QCoreApplication::translate("ClinicReport", "Heart rate (b/min)")};
     const double widths[] = {10, 24, 24, 27};
     w.font(8, true);
     double x = 0, bottom = top;
@@ -263,28 +272,35 @@ double drawInputsAndZones(Writer &w, const ReportInputs &in, double y) {
 
     // The training zones and the threshold on the right half.
     w.font(11, true);
-    w.text(half + 5, y, QStringLiteral("Training zones (b/min)"), half - 5);
-    static constexpr const char *Names[] = {"Very light", "Light", "Moderate", "Hard", "Max"};
+    w.text(half + 5, y, QCoreApplication::translate("ClinicReport", "Training zones (b/min)"),
+           half - 5);
+    static constexpr const char *Names[] = {
+        QT_TRANSLATE_NOOP("ClinicReport", "Very light"), QT_TRANSLATE_NOOP("ClinicReport", "Light"),
+        QT_TRANSLATE_NOOP("ClinicReport", "Moderate"), QT_TRANSLATE_NOOP("ClinicReport", "Hard"),
+        QT_TRANSLATE_NOOP("ClinicReport", "Max")};
     double zoneY = top;
     const double nameWidth = 30;
     for (std::size_t i = 0; i < in.zones.size(); ++i) {
         w.font(9, true);
-        w.text(half + 5, zoneY, QLatin1String(Names[i]), nameWidth - Gap);
+        w.text(half + 5, zoneY, QCoreApplication::translate("ClinicReport", Names[i]),
+               nameWidth - Gap);
         w.font(9, false);
         w.text(half + 5 + nameWidth, zoneY, in.zones[i].trimmed(), half - 5 - nameWidth);
         zoneY += h;
     }
     w.font(9, true);
-    w.text(half + 5, zoneY, QStringLiteral("Max heart rate"), nameWidth - Gap);
+    w.text(half + 5, zoneY, QCoreApplication::translate("ClinicReport", "Max heart rate"),
+           nameWidth - Gap);
     w.font(9, false);
     w.text(half + 5 + nameWidth, zoneY, in.maxHr.trimmed(), half - 5 - nameWidth);
     zoneY += h + 1;
     if (!in.thresholdLactate.trimmed().isEmpty()) {
         w.font(9, true);
-        w.text(half + 5, zoneY, QStringLiteral("Threshold"), nameWidth - Gap);
+        w.text(half + 5, zoneY, QCoreApplication::translate("ClinicReport", "Threshold"),
+               nameWidth - Gap);
         w.font(9, false);
         const QString threshold =
-            QStringLiteral("%1 mmol/l, %2 b/min, %3 m/min (%4 min/km)")
+            QCoreApplication::translate("ClinicReport", "%1 mmol/l, %2 b/min, %3 m/min (%4 min/km)")
                 .arg(in.thresholdLactate.trimmed(), in.thresholdHr.trimmed(),
                      printedNumber(60 * readNumber(in.thresholdSpeed)).trimmed(),
                      in.thresholdPace.trimmed());
@@ -322,7 +338,7 @@ void drawGraph(Writer &w, const ClinicReportInputs &ci, double top, double botto
     const double x = graphRight + 4;
     double y = top + 4;
     w.font(9, true);
-    w.text(x, y, QStringLiteral("Tests"), W - x);
+    w.text(x, y, QCoreApplication::translate("ClinicReport", "Tests"), W - x);
     w.font(8, false);
     const double h = w.lineHeight();
     y += h + 0.5;
@@ -330,7 +346,10 @@ void drawGraph(Writer &w, const ClinicReportInputs &ci, double top, double botto
         w.s.setLineWidth(4);
         w.s.line({x, y + h / 2}, {x + 5, y + h / 2}, clinicLactateColour(in.styles, slot));
         const QString date = ci.keptDates[std::size_t(slot)].trimmed();
-        w.text(x + 7, y, date.isEmpty() ? QStringLiteral("Test %1").arg(slot) : date, W - x - 7);
+        w.text(x + 7, y,
+               date.isEmpty() ? QCoreApplication::translate("ClinicReport", "Test %1").arg(slot)
+                              : date,
+               W - x - 7);
         y += h + 0.5;
     }
     y += 2;
@@ -338,11 +357,11 @@ void drawGraph(Writer &w, const ClinicReportInputs &ci, double top, double botto
     w.s.setFillColour(Black);
     w.s.setLineWidth(1);
     w.s.circle({x + 2.5, y + h / 2}, 0.9, Black);
-    w.text(x + 7, y, QStringLiteral("Lactate (mmol/l)"), W - x - 7);
+    w.text(x + 7, y, QCoreApplication::translate("ClinicReport", "Lactate (mmol/l)"), W - x - 7);
     y += h + 0.5;
     w.s.line({x + 1.6, y + h / 2 - 0.9}, {x + 3.4, y + h / 2 + 0.9}, Black);
     w.s.line({x + 1.6, y + h / 2 + 0.9}, {x + 3.4, y + h / 2 - 0.9}, Black);
-    w.text(x + 7, y, QStringLiteral("Heart rate (b/min)"), W - x - 7);
+    w.text(x + 7, y, QCoreApplication::translate("ClinicReport", "Heart rate (b/min)"), W - x - 7);
 }
 
 } // namespace
@@ -408,16 +427,16 @@ void drawClinicReport(DrawingSurface &surface, const ClinicReportInputs &in) {
     const double footerY = H - footerH;
     w.rule(footerY - 1);
     w.text(0, footerY, in.program, W / 2);
-    w.rightText(W / 2, footerY, QStringLiteral("Page 1 of 1"), W / 2);
+    w.rightText(W / 2, footerY, QCoreApplication::translate("ClinicReport", "Page 1 of 1"), W / 2);
 
     w.font(7, false, Grey);
     const double noteH = w.lineHeight();
     QStringList notes;
     if (anyExtrapolated)
-        notes << ExtrapolationFootnote;
+        notes << QCoreApplication::translate("Extrapolation", ExtrapolationFootnote);
     if (anyGrey)
-        notes << WithinUncertaintyFootnote;
-    notes << FitMethodFootnote;
+        notes << QCoreApplication::translate("ClinicReport", WithinUncertaintyFootnote);
+    notes << QCoreApplication::translate("ClinicReport", FitMethodFootnote);
     double notesY = footerY - 2 - noteH * double(notes.size());
     for (const QString &note : notes) {
         w.text(0, notesY, note, W);
@@ -441,7 +460,7 @@ void drawClinicReport(DrawingSurface &surface, const ClinicReportInputs &in) {
     const double graphBottom = std::max(y + 40, commentsTop - 2);
     drawGraph(w, in, y, graphBottom);
     if (commentLines) {
-        section(w, commentsTop, QStringLiteral("Comments"));
+        section(w, commentsTop, QCoreApplication::translate("ClinicReport", "Comments"));
         w.font(9, false);
         w.paragraph(0, commentsTop + w.lineHeight() * 1.25, comments, W, commentLines);
     }

@@ -40,10 +40,11 @@ struct ClinicReportInputs {
 };
 
 inline constexpr double ClinicPageWidth = 180;
-inline const QString ClinicReportTitle = QStringLiteral("Exercise test report");
-inline const QString FitMethodFootnote =
-    QStringLiteral("Lactate curve: least-squares fit of ln(lactate) against speed; heart rate: "
-                   "least-squares straight line.");
+inline constexpr char ClinicReportTitle[] =
+    QT_TRANSLATE_NOOP("ClinicReport", "Exercise test report");
+inline constexpr char FitMethodFootnote[] = QT_TRANSLATE_NOOP(
+    "ClinicReport", "Lactate curve: least-squares fit of ln(lactate) against speed; heart rate: "
+                    "least-squares straight line.");
 
 // Fills `intervals` under the speed layout's index values from the page's compared intervals, in
 // the discipline's unit ("95 % CI 452.1–475.0", "95 % CI unbounded"; nothing where the test has no
@@ -51,8 +52,8 @@ inline const QString FitMethodFootnote =
 // per-cent cells.
 void fillIndexUncertainty(ClinicReportInputs &inputs);
 
-inline const QString WithinUncertaintyFootnote =
-    QStringLiteral("grey: within the uncertainty of the two tests");
+inline constexpr char WithinUncertaintyFootnote[] =
+    QT_TRANSLATE_NOOP("ClinicReport", "grey: within the uncertainty of the two tests");
 
 // The colour of kept test `slot` on the clinic report: the screen's colours for the test in the
 // first slot, then distinct colours that stand out on white paper.

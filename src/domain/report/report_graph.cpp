@@ -9,6 +9,8 @@
 #include "domain/drawing/axis_frame.h"
 #include "domain/drawing/palette.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -66,13 +68,14 @@ void drawFrame(DrawingSurface &surface, const ReportInputs &in, double fontSize)
     surface.setFontSize(fontSize);
     surface.setLineWidth(4);
     surface.line({4, 0}, {4, 12}, stylePaletteColour(styles.printHrColour));
-    textAt(surface, 4, 13, QStringLiteral("b/min"));
-    textAt(surface, 14, 13, QStringLiteral("mmol/l"));
+    textAt(surface, 4, 13, QCoreApplication::translate("ReportPage", "b/min"));
+    textAt(surface, 14, 13, QCoreApplication::translate("ReportPage", "mmol/l"));
     surface.line({4, 0}, {15, 0}, black());
     surface.line({15, 0}, {15, 12}, stylePaletteColour(styles.printLactateColour));
     surface.setBold(true);
     textAt(surface, 9, -2,
-           in.recovery ? QStringLiteral("Time(minutes)") : QStringLiteral("Speed(meter/minute)"));
+           in.recovery ? QCoreApplication::translate("ReportPage", "Time(minutes)")
+                       : QCoreApplication::translate("ReportPage", "Speed(meter/minute)"));
     surface.setBold(false);
 
     surface.setLineWidth(1);

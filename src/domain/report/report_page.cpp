@@ -9,6 +9,8 @@
 #include "domain/drawing/axis_frame.h"
 #include "domain/exercise/numeric_text.h"
 
+#include <QCoreApplication>
+
 namespace kavren {
 
 namespace {
@@ -98,9 +100,12 @@ void drawIdentityValue(DrawingSurface &surface, double x, double room, const QSt
 void drawIdentity(DrawingSurface &surface, const ReportInputs &in) {
     const std::array<const QString *, 6> values = {&in.name, &in.breed,  &in.age,
                                                    &in.sex,  &in.stable, &in.trainer};
-    const std::array<QString, 6> headings = {QStringLiteral("Name"),   QStringLiteral("Breed"),
-                                             QStringLiteral("Age"),    QStringLiteral("Sex"),
-                                             QStringLiteral("Stable"), QStringLiteral("Trainer")};
+    const std::array<QString, 6> headings = {QCoreApplication::translate("ReportPage", "Name"),
+                                             QCoreApplication::translate("ReportPage", "Breed"),
+                                             QCoreApplication::translate("ReportPage", "Age"),
+                                             QCoreApplication::translate("ReportPage", "Sex"),
+                                             QCoreApplication::translate("ReportPage", "Stable"),
+                                             QCoreApplication::translate("ReportPage", "Trainer")};
     // Six columns 1.5 wide from x = 4; the comments begin where the last one ends.
     const auto columnX = [](std::size_t i) { return 4 + 1.5 * double(i); };
     setText(surface, 10, true);
@@ -131,10 +136,11 @@ void drawInputData(DrawingSurface &surface, const ReportInputs &in) {
     // Columns at x = 6, 7 and 8; the last one reaches to the threshold box at x = 10.
     static constexpr double Right[] = {7, 8, 10};
     setText(surface, 10, true);
-    textAt(surface, 7, 17, QStringLiteral("Input data"));
-    textIn(surface, 6, Right[0], 16, QStringLiteral("Lactate"));
-    textIn(surface, 7, Right[1], 16, QStringLiteral("Hr"));
-    textIn(surface, 8, Right[2], 16, in.recovery ? QStringLiteral("Time(min)") : in.speedCaption);
+    textAt(surface, 7, 17, QCoreApplication::translate("ReportPage", "Input data"));
+    textIn(surface, 6, Right[0], 16, QCoreApplication::translate("ReportPage", "Lactate"));
+    textIn(surface, 7, Right[1], 16, QCoreApplication::translate("ReportPage", "Hr"));
+    textIn(surface, 8, Right[2], 16,
+           in.recovery ? QCoreApplication::translate("ReportPage", "Time(min)") : in.speedCaption);
     surface.setBold(false);
     for (std::size_t i = 0; i < StepRows; ++i) {
         const double y = 16 - 0.5 * double(i + 1);
@@ -147,14 +153,15 @@ void drawInputData(DrawingSurface &surface, const ReportInputs &in) {
 void drawThresholdBox(DrawingSurface &surface, const ReportInputs &in) {
     setText(surface, 10, true);
     surface.setLineWidth(1);
-    textIn(surface, 12, PageRight, 17, QStringLiteral("Optional threshold"));
+    textIn(surface, 12, PageRight, 17,
+           QCoreApplication::translate("ReportPage", "Optional threshold"));
     surface.line({10, 16.1}, {15.5, 16.1}, black());
     surface.line({10, 16.1}, {10, 13.7}, black());
     surface.line({15.5, 16.1}, {15.5, 13.7}, black());
     surface.line({10, 13.7}, {15.5, 13.7}, black());
-    textIn(surface, 11, 12, 16, QStringLiteral("mmol/l"));
-    textIn(surface, 12, 13, 16, QStringLiteral("b/min"));
-    textIn(surface, 13, 14, 16, QStringLiteral("Speed"));
+    textIn(surface, 11, 12, 16, QCoreApplication::translate("ReportPage", "mmol/l"));
+    textIn(surface, 12, 13, 16, QCoreApplication::translate("ReportPage", "b/min"));
+    textIn(surface, 13, 14, 16, QCoreApplication::translate("ReportPage", "Speed"));
     surface.point({11, 15}, white());
     surface.setTextColour(black());
     surface.setBold(false);
@@ -164,9 +171,9 @@ void drawThresholdBox(DrawingSurface &surface, const ReportInputs &in) {
     cellIn(surface, 11, 12, 15, in.thresholdLactate);
     cellIn(surface, 12, 13, 15, in.thresholdHr);
     cellIn(surface, 13, 14, 15, printedNumber(60 * readNumber(in.thresholdSpeed)));
-    textIn(surface, 14, 15.5, 15, QStringLiteral("meter/min"));
+    textIn(surface, 14, 15.5, 15, QCoreApplication::translate("ReportPage", "meter/min"));
     cellIn(surface, 13, 14, 14.4, in.thresholdPace);
-    textIn(surface, 14, 15.5, 14.4, QStringLiteral("min/km"));
+    textIn(surface, 14, 15.5, 14.4, QCoreApplication::translate("ReportPage", "min/km"));
 }
 
 void drawTableHeadings(DrawingSurface &surface, bool recovery) {
@@ -174,20 +181,41 @@ void drawTableHeadings(DrawingSurface &surface, bool recovery) {
         const char *text;
         double x;
     };
-    static constexpr Heading Normal[] = {{"Date", 6}, {"V200", 8},   {"%", 8.8}, {"V2", 9.6},
-                                         {"%", 10.4}, {"V4", 11.2},  {"%", 12},  {"Hr2", 12.8},
-                                         {"%", 13.6}, {"Hr4", 14.4}, {"%", 15.2}};
-    static constexpr Heading Recovery[] = {
-        {"Date", 5}, {"La(0)", 7},   {"%", 7.6},  {"La(5)", 8},   {"%", 8.6},  {"La(10)", 9},
-        {"%", 9.6},  {"La(20)", 10}, {"%", 10.6}, {"Hr(0)", 11},  {"%", 11.6}, {"Hr(5)", 12},
-        {"%", 12.6}, {"Hr(10)", 13}, {"%", 13.6}, {"Hr(20)", 14}, {"%", 14.6}};
+    static constexpr Heading Normal[] = {{QT_TRANSLATE_NOOP("ReportPage", "Date"), 6},
+                                         {"V200", 8},
+                                         {"%", 8.8},
+                                         {"V2", 9.6},
+                                         {"%", 10.4},
+                                         {"V4", 11.2},
+                                         {"%", 12},
+                                         {"Hr2", 12.8},
+                                         {"%", 13.6},
+                                         {"Hr4", 14.4},
+                                         {"%", 15.2}};
+    static constexpr Heading Recovery[] = {{QT_TRANSLATE_NOOP("ReportPage", "Date"), 5},
+                                           {"La(0)", 7},
+                                           {"%", 7.6},
+                                           {"La(5)", 8},
+                                           {"%", 8.6},
+                                           {"La(10)", 9},
+                                           {"%", 9.6},
+                                           {"La(20)", 10},
+                                           {"%", 10.6},
+                                           {"Hr(0)", 11},
+                                           {"%", 11.6},
+                                           {"Hr(5)", 12},
+                                           {"%", 12.6},
+                                           {"Hr(10)", 13},
+                                           {"%", 13.6},
+                                           {"Hr(20)", 14},
+                                           {"%", 14.6}};
     setText(surface, recovery ? 8 : 10, true);
     // Each heading reaches to the next one; the last one to the right edge.
     const auto drawAll = [&surface](const auto &headings) {
         const std::size_t count = std::size(headings);
         for (std::size_t i = 0; i < count; ++i)
             textIn(surface, headings[i].x, i + 1 < count ? headings[i + 1].x : PageRight, 25.4,
-                   QString::fromLatin1(headings[i].text));
+                   QCoreApplication::translate("ReportPage", headings[i].text));
     };
     if (recovery)
         drawAll(Recovery);
@@ -238,7 +266,7 @@ QString dateCell(const DrawingSurface &surface, const QString &text, double room
 
 void drawComparisonTable(DrawingSurface &surface, const ReportInputs &in) {
     setText(surface, 10, true);
-    textAt(surface, 9, 26.4, QStringLiteral("Fixed thresholds"));
+    textAt(surface, 9, 26.4, QCoreApplication::translate("ReportPage", "Fixed thresholds"));
     drawTableHeadings(surface, in.recovery);
     surface.setBold(false);
     bool anyExtrapolated = false;
@@ -266,12 +294,16 @@ void drawComparisonTable(DrawingSurface &surface, const ReportInputs &in) {
                    24.0 - 0.6 * double(r), in.table.changes[c][r]);
     if (anyExtrapolated) {
         setText(surface, 8, false);
-        textIn(surface, 6, PageRight, 20.8, ExtrapolationFootnote);
+        textIn(surface, 6, PageRight, 20.8,
+               QCoreApplication::translate("Extrapolation", ExtrapolationFootnote));
     }
 }
 
 void drawTrainingZones(DrawingSurface &surface, const ReportInputs &in) {
-    static constexpr const char *Names[] = {"Very light", "Light", "Moderate", "Hard", "Max"};
+    static constexpr const char *Names[] = {
+        QT_TRANSLATE_NOOP("ReportPage", "Very light"), QT_TRANSLATE_NOOP("ReportPage", "Light"),
+        QT_TRANSLATE_NOOP("ReportPage", "Moderate"), QT_TRANSLATE_NOOP("ReportPage", "Hard"),
+        QT_TRANSLATE_NOOP("ReportPage", "Max")};
     setText(surface, 10, true);
     // Zones 1.5 apart from x = 8, the last one to the right edge; "Max hr" before them.
     const auto zoneX = [](std::size_t i) { return 8 + 1.5 * double(i); };
@@ -279,8 +311,9 @@ void drawTrainingZones(DrawingSurface &surface, const ReportInputs &in) {
         return i + 1 < in.zones.size() ? zoneX(i + 1) : PageRight;
     };
     for (std::size_t i = 0; i < in.zones.size(); ++i)
-        textIn(surface, zoneX(i), zoneRight(i), 12, QString::fromLatin1(Names[i]));
-    textIn(surface, 5.5, zoneX(0), 12, QStringLiteral("Max hr"));
+        textIn(surface, zoneX(i), zoneRight(i), 12,
+               QCoreApplication::translate("ReportPage", Names[i]));
+    textIn(surface, 5.5, zoneX(0), 12, QCoreApplication::translate("ReportPage", "Max hr"));
     surface.setBold(false);
     for (std::size_t i = 0; i < in.zones.size(); ++i)
         cellIn(surface, zoneX(i), zoneRight(i), 11.4, in.zones[i]);

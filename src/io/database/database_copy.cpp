@@ -3,6 +3,7 @@
 #include "io/database/server_address.h"
 #include "io/database/store.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace kavren {
@@ -45,8 +46,9 @@ bool sameDatabase(const QString &from, const QString &to) {
 
 CopyResult copyTests(const QString &from, const QString &to, bool append) {
     if (sameDatabase(from, to))
-        return {0, QStringLiteral("The source and the target are the same database \"%1\", so "
-                                  "nothing was copied.")
+        return {0, QCoreApplication::translate(
+                       "Database", "The source and the target are the same database \"%1\", so "
+                                   "nothing was copied.")
                        .arg(openStore(from)->shownName())};
     const AllRowsResult source = openStore(from)->allRows();
     if (!source.error.isEmpty())
@@ -56,14 +58,15 @@ CopyResult copyTests(const QString &from, const QString &to, bool append) {
     if (!held.count)
         return {0, held.error};
     if (*held.count > 0 && !append)
-        return {0, QStringLiteral("The database \"%1\" already holds %2 tests, so nothing was "
-                                  "copied; give --append to add the tests to them.")
+        return {0, QCoreApplication::translate(
+                       "Database", "The database \"%1\" already holds %2 tests, so nothing was "
+                                   "copied; give --append to add the tests to them.")
                        .arg(target->shownName())
                        .arg(*held.count)};
     if (source.rows.empty())
         return {};
     if (const auto failure = target->appendRows(source.rows))
-        return {0, *failure + QStringLiteral(" Nothing was copied.")};
+        return {0, *failure + QCoreApplication::translate("Database", " Nothing was copied.")};
     return {qint64(source.rows.size()), {}};
 }
 

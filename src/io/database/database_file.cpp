@@ -5,6 +5,7 @@
 #include "io/database/server_address.h"
 #include "io/database/store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,9 +33,13 @@ CreateResult createDatabase(const QString &typedPath) {
     if (isServerAddress(typedPath))
         return openStore(typedPath)->create();
     if (!hasDrivePart(typedPath))
-        return {CreateOutcome::WrongSyntax, {}, WrongSyntaxNoDriveMessage};
+        return {CreateOutcome::WrongSyntax,
+                {},
+                QCoreApplication::translate("Database", WrongSyntaxNoDriveMessage)};
     if (!hasSeparator(typedPath))
-        return {CreateOutcome::WrongSyntax, {}, WrongSyntaxNoFolderMessage};
+        return {CreateOutcome::WrongSyntax,
+                {},
+                QCoreApplication::translate("Database", WrongSyntaxNoFolderMessage)};
 
     const QString folder = fileSystemPath(splitAtLastSeparator(typedPath).folder);
     const QString path = fileSystemPath(typedPath) + DatabaseExtension;
@@ -47,8 +52,9 @@ CreateResult createDatabase(const QString &typedPath) {
     if (!QFileInfo(folder).isDir())
         return {CreateOutcome::Failed,
                 {},
-                QStringLiteral("The folder \"%1\" could not be created, so the database \"%2\" "
-                               "was not created.")
+                QCoreApplication::translate(
+                    "Database", "The folder \"%1\" could not be created, so the database \"%2\" "
+                                "was not created.")
                     .arg(shownPath(folder), shownPath(path))};
 
     const CreateResult created = store->create();
@@ -90,8 +96,9 @@ EraseFileResult eraseListedFile(const QString &folder, const QString &fileName,
     const QString path = databasePathOf(folder, fileName);
     QFile file(path);
     if (!file.remove())
-        return {EraseFileOutcome::Failed, QStringLiteral("The file \"%1\" could not be erased: %2")
-                                              .arg(shownPath(path), file.errorString())};
+        return {EraseFileOutcome::Failed,
+                QCoreApplication::translate("Database", "The file \"%1\" could not be erased: %2")
+                    .arg(shownPath(path), file.errorString())};
 
     const QDir dir(folder);
     const bool matchingLeft =

@@ -11,8 +11,8 @@
 
 namespace kavren {
 
-inline const QString WrongSyntaxNoDriveMessage = QStringLiteral("Wrong syntax !");
-inline const QString WrongSyntaxNoFolderMessage = QStringLiteral("Wrong syntax");
+inline constexpr char WrongSyntaxNoDriveMessage[] = QT_TRANSLATE_NOOP("Database", "Wrong syntax !");
+inline constexpr char WrongSyntaxNoFolderMessage[] = QT_TRANSLATE_NOOP("Database", "Wrong syntax");
 inline const QString DatabaseExtension = QStringLiteral(".mdb");
 inline const QString DatabasePattern = QStringLiteral("*.mdb");
 inline const QString PicturePattern = QStringLiteral("*.bmp");

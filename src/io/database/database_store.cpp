@@ -3,6 +3,7 @@
 #include "io/database/database_location.h"
 #include "io/database/index_table.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,21 +81,28 @@ QString messageForReadError(const QString &path, const QSqlError &error) {
     const QString where = shownPath(path);
     switch (resultCodeOf(error)) {
     case SqliteNotADatabase:
-        return QStringLiteral("The file \"%1\" is not a database of this program.").arg(where);
+        return QCoreApplication::translate("Database",
+                                           "The file \"%1\" is not a database of this program.")
+            .arg(where);
     case SqliteCorrupt:
-        return QStringLiteral("The database file \"%1\" is damaged.").arg(where);
+        return QCoreApplication::translate("Database", "The database file \"%1\" is damaged.")
+            .arg(where);
     case SqliteBusy:
     case SqliteLocked:
-        return QStringLiteral("The database file \"%1\" is locked by another program.").arg(where);
+        return QCoreApplication::translate("Database",
+                                           "The database file \"%1\" is locked by another program.")
+            .arg(where);
     default:
-        return QStringLiteral("The database file \"%1\" cannot be read: %2")
+        return QCoreApplication::translate("Database",
+                                           "The database file \"%1\" cannot be read: %2")
             .arg(where, error.text());
     }
 }
 
 QString noTableMessage(const QString &path) {
-    return QStringLiteral("The file \"%1\" holds no table mytable, so it is not a database of "
-                          "this program.")
+    return QCoreApplication::translate(
+               "Database", "The file \"%1\" holds no table mytable, so it is not a database of "
+                           "this program.")
         .arg(shownPath(path));
 }
 
@@ -154,15 +162,17 @@ std::optional<QString> problemWithColumns(const QString &path, const QStringList
         if (!columns.contains(column, Qt::CaseInsensitive))
             missing << column;
     if (!missing.isEmpty())
-        return QStringLiteral("The table mytable in \"%1\" lacks the column %2, so it is not a "
-                              "database of this program.")
+        return QCoreApplication::translate(
+                   "Database", "The table mytable in \"%1\" lacks the column %2, so it is not a "
+                               "database of this program.")
             .arg(shownPath(path), missing.join(QStringLiteral(", ")));
     bool inOrder = columns.size() == TableColumns.size();
     for (qsizetype i = 0; inOrder && i < columns.size(); ++i)
         inOrder = columns[i].compare(TableColumns[i], Qt::CaseInsensitive) == 0;
     if (!inOrder)
-        return QStringLiteral("The table mytable in \"%1\" does not hold exactly the columns %2 "
-                              "in this order, so it is not a database of this program.")
+        return QCoreApplication::translate(
+                   "Database", "The table mytable in \"%1\" does not hold exactly the columns %2 "
+                               "in this order, so it is not a database of this program.")
             .arg(shownPath(path), TableColumns.join(QStringLiteral(", ")));
     return std::nullopt;
 }
@@ -182,7 +192,8 @@ std::optional<QString> checkLayout(ScopedDatabase &store, const QString &path, b
     if (!*empty || !mayCreate || store.isReadOnly())
         return noTableMessage(path);
     if (const auto failure = createTable(store.database()))
-        return QStringLiteral("The table mytable could not be added to \"%1\": %2")
+        return QCoreApplication::translate("Database",
+                                           "The table mytable could not be added to \"%1\": %2")
             .arg(shownPath(path), *failure);
     return std::nullopt;
 }
@@ -232,7 +243,8 @@ std::optional<QString> replaceEmptyFile(const QString &path) {
         failure = store.isOpen() ? createTable(store.database()) : store.errorText();
     }
     if (!failure && QFileInfo(path).size() != 0)
-        failure = QStringLiteral("the file was written by another program meanwhile");
+        failure = QCoreApplication::translate("Database",
+                                              "the file was written by another program meanwhile");
     if (!failure) {
         std::error_code error;
         std::filesystem::rename(QFileInfo(temporary).filesystemAbsoluteFilePath(),
@@ -243,7 +255,8 @@ std::optional<QString> replaceEmptyFile(const QString &path) {
     removeWithJournal(temporary);
     if (!failure)
         return std::nullopt;
-    return QStringLiteral("The empty file \"%1\" could not be made a database: %2")
+    return QCoreApplication::translate("Database",
+                                       "The empty file \"%1\" could not be made a database: %2")
         .arg(shownPath(path), *failure);
 }
 
@@ -319,16 +332,18 @@ bool isCutShort(QSqlDatabase &database, const QString &path) {
 std::optional<QString> problemWithCompleteness(QSqlDatabase &database, const QString &path) {
     if (!isCutShort(database, path))
         return std::nullopt;
-    return QStringLiteral("The database file \"%1\" is damaged (it is shorter than it should be), "
-                          "so nothing is written to it.")
+    return QCoreApplication::translate(
+               "Database", "The database file \"%1\" is damaged (it is shorter than it should be), "
+                           "so nothing is written to it.")
         .arg(shownPath(path));
 }
 
 std::optional<QString> damageToRead(QSqlDatabase &database, const QString &path) {
     if (!isCutShort(database, path))
         return std::nullopt;
-    return QStringLiteral("The database file \"%1\" is damaged (it is shorter than it should be): "
-                          "only the tests that could be read are shown.")
+    return QCoreApplication::translate(
+               "Database", "The database file \"%1\" is damaged (it is shorter than it should be): "
+                           "only the tests that could be read are shown.")
         .arg(shownPath(path));
 }
 
@@ -356,7 +371,8 @@ std::optional<QString> openForOperation(ScopedDatabase &store, const QString &pa
         removeLeftoversOfCreating(path);
     std::optional<QString> failure;
     if (!openReplacingEmptyFile(store, path, opening, failure))
-        return QStringLiteral("The database file \"%1\" cannot be opened: %2")
+        return QCoreApplication::translate("Database",
+                                           "The database file \"%1\" cannot be opened: %2")
             .arg(shownPath(path), store.errorText());
     if (failure)
         return failure;
@@ -369,17 +385,21 @@ std::optional<QString> openForOperation(ScopedDatabase &store, const QString &pa
 
 std::optional<QString> problemWithDatabase(const QString &path) {
     if (path.trimmed().isEmpty())
-        return QStringLiteral("No database file is chosen.");
+        return QCoreApplication::translate("Database", "No database file is chosen.");
     const QFileInfo file(path);
     if (!file.exists())
-        return QStringLiteral("The database file \"%1\" does not exist.").arg(shownPath(path));
+        return QCoreApplication::translate("Database", "The database file \"%1\" does not exist.")
+            .arg(shownPath(path));
     if (file.isDir())
-        return QStringLiteral("\"%1\" is a folder, not a database file.").arg(shownPath(path));
+        return QCoreApplication::translate("Database", "\"%1\" is a folder, not a database file.")
+            .arg(shownPath(path));
     if (!file.isReadable())
-        return QStringLiteral("The database file \"%1\" cannot be read.").arg(shownPath(path));
+        return QCoreApplication::translate("Database", "The database file \"%1\" cannot be read.")
+            .arg(shownPath(path));
     ScopedDatabase store(path, Access::Reading);
     if (!store.isOpen())
-        return QStringLiteral("The database file \"%1\" cannot be opened: %2")
+        return QCoreApplication::translate("Database",
+                                           "The database file \"%1\" cannot be opened: %2")
             .arg(shownPath(path), store.errorText());
     return checkLayout(store, path, false);
 }
@@ -390,16 +410,22 @@ QString failureMessage(const QString &path, const QSqlError &error) {
     const QString where = shownPath(path);
     switch (resultCodeOf(error)) {
     case SqliteReadOnly:
-        return QStringLiteral("The database file \"%1\" is read-only.").arg(where);
+        return QCoreApplication::translate("Database", "The database file \"%1\" is read-only.")
+            .arg(where);
     case SqliteBusy:
     case SqliteLocked:
-        return QStringLiteral("The database file \"%1\" is locked by another program.").arg(where);
+        return QCoreApplication::translate("Database",
+                                           "The database file \"%1\" is locked by another program.")
+            .arg(where);
     case SqliteFull:
-        return QStringLiteral("The disk that holds \"%1\" is full.").arg(where);
+        return QCoreApplication::translate("Database", "The disk that holds \"%1\" is full.")
+            .arg(where);
     case SqliteCorrupt:
-        return QStringLiteral("The database file \"%1\" is damaged: %2").arg(where, error.text());
+        return QCoreApplication::translate("Database", "The database file \"%1\" is damaged: %2")
+            .arg(where, error.text());
     default:
-        return QStringLiteral("The database file \"%1\" could not be used: %2")
+        return QCoreApplication::translate("Database",
+                                           "The database file \"%1\" could not be used: %2")
             .arg(where, error.text());
     }
 }
@@ -416,7 +442,8 @@ std::optional<QString> ensureDatabaseFile(const QString &path) {
 
 std::optional<QString> createEmptyDatabase(const QString &path) {
     if (QFileInfo::exists(path))
-        return QStringLiteral("The file \"%1\" already exists.").arg(shownPath(path));
+        return QCoreApplication::translate("Database", "The file \"%1\" already exists.")
+            .arg(shownPath(path));
     const QString temporary = temporaryPathBeside(path);
     std::optional<QString> failure;
     {
@@ -425,8 +452,9 @@ std::optional<QString> createEmptyDatabase(const QString &path) {
     }
     // The rename never replaces a file that appeared meanwhile.
     if (!failure && !QFile::rename(temporary, path))
-        failure = QFileInfo::exists(path) ? QStringLiteral("the file already exists")
-                                          : QStringLiteral("the file could not be named");
+        failure = QFileInfo::exists(path)
+                      ? QCoreApplication::translate("Database", "the file already exists")
+                      : QCoreApplication::translate("Database", "the file could not be named");
     removeWithJournal(temporary);
     if (!failure) {
         // With the database in place no other creation of it can succeed: what earlier ones left
@@ -434,7 +462,7 @@ std::optional<QString> createEmptyDatabase(const QString &path) {
         removeLeftoversOfCreating(path);
         return std::nullopt;
     }
-    return QStringLiteral("The database \"%1\" could not be created: %2")
+    return QCoreApplication::translate("Database", "The database \"%1\" could not be created: %2")
         .arg(shownPath(path), *failure);
 }
 

@@ -6,6 +6,7 @@
 #include "io/database/index_table.h"
 #include "io/database/sql_rows.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace kavren {
@@ -159,8 +160,9 @@ IndexFillResult FileStore::fillIndices(int maxTests) {
         return {std::nullopt, *problem};
     if (store.isReadOnly())
         return {std::nullopt,
-                QStringLiteral("The database file \"%1\" is read-only, so its tests cannot be "
-                               "given their indices.")
+                QCoreApplication::translate("Database",
+                                            "The database file \"%1\" is read-only, so its "
+                                            "tests cannot be given their indices.")
                     .arg(shownName())};
     qint64 remaining = 0;
     const QSqlError error = inTransaction(store.database(), [&] {

@@ -3,6 +3,7 @@
 #include "io/database/index_table.h"
 #include "io/database/sql_rows.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlQuery>
 
@@ -155,7 +156,8 @@ CreateResult FileStore::create() {
     if (QFileInfo::exists(m_path))
         return {CreateOutcome::Failed,
                 {},
-                QStringLiteral("\"%1\" is a folder, so no database can be created there.")
+                QCoreApplication::translate(
+                    "Database", "\"%1\" is a folder, so no database can be created there.")
                     .arg(shownPath(m_path))};
     if (const auto failure = createEmptyDatabase(m_path))
         return {CreateOutcome::Failed, {}, *failure};
@@ -348,8 +350,9 @@ AllRowsResult FileStore::allRows() {
     // A copy of a file cut short would carry the rows of its cut page as tests.
     if (isCutShort(store.database(), m_path))
         return {{},
-                QStringLiteral("The database file \"%1\" is damaged (it is shorter than it should "
-                               "be), so its tests are not copied.")
+                QCoreApplication::translate(
+                    "Database", "The database file \"%1\" is damaged (it is shorter than it should "
+                                "be), so its tests are not copied.")
                     .arg(shownName())};
     AllRowsResult result;
     while (query.next())

@@ -4,6 +4,7 @@
 #include "io/database/saving.h"
 #include "domain/exercise/numeric_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace kavren {
@@ -35,13 +36,13 @@ void fillSteps(const QString &stepData, LoadedTest &test) {
 
 std::optional<QString> loadedAxisCaption(const QString &discipline) {
     if (discipline == QLatin1String("Trav"))
-        return QStringLiteral("Speed (min/km)");
+        return QCoreApplication::translate("SpeedUnit", "Speed (min/km)");
     if (discipline == QLatin1String("Rid"))
-        return QStringLiteral("Speed (mt/min)");
+        return QCoreApplication::translate("SpeedUnit", "Speed (mt/min)");
     if (discipline == QLatin1String("Galopp"))
-        return QStringLiteral("Speed (sek/200m)");
+        return QCoreApplication::translate("SpeedUnit", "Speed (sek/200m)");
     if (discipline == QLatin1String("Endur"))
-        return QStringLiteral("Speed (km/hour)");
+        return QCoreApplication::translate("SpeedUnit", "Speed (km/hour)");
     return std::nullopt;
 }
 

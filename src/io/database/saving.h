@@ -13,8 +13,9 @@
 
 namespace kavren {
 
-inline const QString DatabaseNotSelectedMessage = QStringLiteral("Database not selected !");
-inline const QString IdDataMissingMessage = QStringLiteral("Id data missing!");
+inline constexpr char DatabaseNotSelectedMessage[] =
+    QT_TRANSLATE_NOOP("Database", "Database not selected !");
+inline constexpr char IdDataMissingMessage[] = QT_TRANSLATE_NOOP("Database", "Id data missing!");
 // Bitmap of a test without background picture.
 inline const QString NoPictureName = QStringLiteral("dummy.jpg");
 

@@ -2,6 +2,7 @@
 
 #include "io/database/store.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -198,7 +199,8 @@ EraseResult eraseTests(const QString &databasePath, const std::vector<ListedTest
 QString notAllErasedMessage(int erased, std::size_t selected, const QString &shownDatabase) {
     if (erased >= int(selected))
         return {};
-    return QStringLiteral("%1 of the %2 selected tests were no longer in the database \"%3\".")
+    return QCoreApplication::translate(
+               "Database", "%1 of the %2 selected tests were no longer in the database \"%3\".")
         .arg(int(selected) - erased)
         .arg(selected)
         .arg(shownDatabase);

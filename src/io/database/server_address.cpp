@@ -1,5 +1,6 @@
 #include "io/database/server_address.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -21,7 +22,8 @@ QString afterScheme(const QString &text) {
 }
 
 QString passwordMessage(const QString &text) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Database",
                "The database address \"%1\" contains a password. A password never stands in the "
                "address nor in the settings: put it in the password file ~/.pgpass (or the file "
                "that PGPASSFILE names), or in a service that PGSERVICE names.")
@@ -68,13 +70,16 @@ QString readOption(const QString &pair, ServerAddress &address) {
     const QString value = equals < 0 ? QString() : decoded(pair.mid(equals + 1));
     static const QRegularExpression keyForm(QStringLiteral("^[a-z_]+$"));
     if (!keyForm.match(key).hasMatch() || equals < 0)
-        return QStringLiteral("\"%1\" is not an option of the form name=value.").arg(pair);
+        return QCoreApplication::translate("Database",
+                                           "\"%1\" is not an option of the form name=value.")
+            .arg(pair);
     if (key == QLatin1String("host")) {
         address.host = value;
     } else if (key == QLatin1String("port")) {
         const auto number = portOf(value);
         if (!number)
-            return QStringLiteral("\"%1\" is not a port number.").arg(value);
+            return QCoreApplication::translate("Database", "\"%1\" is not a port number.")
+                .arg(value);
         address.port = *number;
     } else if (key == QLatin1String("dbname")) {
         address.database = value;
@@ -135,10 +140,13 @@ ServerAddressResult parseServerAddress(const QString &text) {
     const QString trimmed = text.trimmed();
     const QString rest = afterScheme(trimmed);
     if (rest.isNull())
-        return {std::nullopt, QStringLiteral("\"%1\" is not a database server address.").arg(text)};
+        return {std::nullopt,
+                QCoreApplication::translate("Database", "\"%1\" is not a database server address.")
+                    .arg(text)};
     const auto bad = [&](const QString &why) {
         return ServerAddressResult{std::nullopt,
-                                   QStringLiteral("The database address \"%1\" cannot be used: %2")
+                                   QCoreApplication::translate(
+                                       "Database", "The database address \"%1\" cannot be used: %2")
                                        .arg(withoutPassword(trimmed), why)};
     };
 
@@ -159,9 +167,10 @@ ServerAddressResult parseServerAddress(const QString &text) {
         hostSpec = authority.mid(at + 1);
     }
     if (hostSpec.contains(u','))
-        return bad(QStringLiteral("only one server may be named."));
+        return bad(QCoreApplication::translate("Database", "only one server may be named."));
     if (!readHostAndPort(hostSpec, address))
-        return bad(QStringLiteral("the port is not a number from 1 to 65535."));
+        return bad(
+            QCoreApplication::translate("Database", "the port is not a number from 1 to 65535."));
 
     if (!query.isEmpty()) {
         for (const QString &pair : query.split(u'&', Qt::SkipEmptyParts)) {
@@ -173,7 +182,8 @@ ServerAddressResult parseServerAddress(const QString &text) {
         }
     }
     if (address.database.isEmpty() && !hasOption(address, QStringLiteral("service")))
-        return bad(QStringLiteral("it names no database (postgresql://host/dbname)."));
+        return bad(QCoreApplication::translate("Database",
+                                               "it names no database (postgresql://host/dbname)."));
     return {address, {}};
 }
 

@@ -6,6 +6,7 @@
 #include "io/database/database_store.h"
 #include "io/database/sql_rows.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace kavren {
@@ -17,9 +18,16 @@ const QString Breed = QStringLiteral("Ras");
 const QString Stable = QStringLiteral("Stall");
 const QString Discipline = QStringLiteral("Disiplin");
 
-const QString ReadingHistory = QStringLiteral("while the history of the horse was being read");
-const QString ComputingBand = QStringLiteral("while the reference band was being computed");
-const QString FillingIndices = QStringLiteral("while the indices of the tests were being stored");
+QString readingHistory() {
+    return QCoreApplication::translate("Database", "while the history of the horse was being read");
+}
+QString computingBand() {
+    return QCoreApplication::translate("Database", "while the reference band was being computed");
+}
+QString fillingIndices() {
+    return QCoreApplication::translate("Database",
+                                       "while the indices of the tests were being stored");
+}
 
 QString asText(const QString &column) {
     return QStringLiteral("COALESCE(%1, '')").arg(serverColumnName(column));
@@ -48,7 +56,7 @@ std::optional<QString> ensureServerIndexTable(ServerSession &session) {
     const bool prepared = query.prepare(QStringLiteral("SELECT to_regclass(?) IS NOT NULL"));
     query.addBindValue(lastIndexOfIndexTable());
     if (!prepared || !query.exec() || !query.next())
-        return session.failure(query.lastError(), FillingIndices);
+        return session.failure(query.lastError(), fillingIndices());
     if (query.value(0).toBool())
         return std::nullopt;
     const QSqlError error = inTransaction(
@@ -87,14 +95,14 @@ HorseRowsResult ServerStore::rowsOfHorse(const HorseKey &horse) {
         QSqlQuery query(session.database());
         query.setForwardOnly(true);
         if (!query.prepare(sql))
-            return {{}, {}, session.failure(query.lastError(), ReadingHistory)};
+            return {{}, {}, session.failure(query.lastError(), readingHistory())};
         query.addBindValue(boundText(horse.name));
         if (!horse.breed.isEmpty())
             query.addBindValue(horse.breed);
         if (!horse.stable.isEmpty())
             query.addBindValue(horse.stable);
         if (!query.exec())
-            return {{}, {}, session.failure(query.lastError(), ReadingHistory)};
+            return {{}, {}, session.failure(query.lastError(), readingHistory())};
         while (query.next())
             result.rows.push_back(testRowFrom(query));
     }
@@ -102,10 +110,10 @@ HorseRowsResult ServerStore::rowsOfHorse(const HorseKey &horse) {
     horses.setForwardOnly(true);
     if (!horses.prepare(QStringLiteral("SELECT DISTINCT %1, %2 FROM %3 WHERE %4 = ? ORDER BY 1, 2")
                             .arg(asText(Breed), asText(Stable), TableName, serverColumnName(Name))))
-        return {{}, {}, session.failure(horses.lastError(), ReadingHistory)};
+        return {{}, {}, session.failure(horses.lastError(), readingHistory())};
     horses.addBindValue(boundText(horse.name));
     if (!horses.exec())
-        return {{}, {}, session.failure(horses.lastError(), ReadingHistory)};
+        return {{}, {}, session.failure(horses.lastError(), readingHistory())};
     while (horses.next())
         result.horsesOfName.push_back(
             {horse.name, horses.value(0).toString(), horses.value(1).toString()});
@@ -129,12 +137,12 @@ BandResult ServerStore::indexBand(const BandRequest &request) {
     sql += QStringLiteral(" AND %1 IS NOT NULL) AS band").arg(column);
     QSqlQuery query(session.database());
     if (!query.prepare(sql))
-        return {{}, session.failure(query.lastError(), ComputingBand)};
+        return {{}, session.failure(query.lastError(), computingBand())};
     query.addBindValue(boundText(request.discipline));
     if (request.breed)
         query.addBindValue(boundText(*request.breed));
     if (!query.exec() || !query.next())
-        return {{}, session.failure(query.lastError(), ComputingBand)};
+        return {{}, session.failure(query.lastError(), computingBand())};
     BandResult result;
     result.band.testCount = query.value(0).toLongLong();
     if (result.band.testCount < MinimumBandTests)
@@ -193,7 +201,7 @@ IndexFillResult ServerStore::fillIndices(int maxTests) {
         return QSqlError();
     });
     if (error.isValid())
-        return {std::nullopt, session.failure(error, FillingIndices)};
+        return {std::nullopt, session.failure(error, fillingIndices())};
     return {remaining, {}};
 }
 

@@ -2,6 +2,7 @@
 
 #include "io/database/database_store.h"
 
+#include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRegularExpression>
@@ -75,14 +76,16 @@ QString openFailure(const ServerAddress &address, const QString &reason) {
     QString words;
     if (reason.contains(QLatin1String("database \"")) &&
         reason.contains(QLatin1String("does not exist")))
-        words =
-            QStringLiteral("The server %1 has no database \"%2\".").arg(shown, address.database);
+        words = QCoreApplication::translate("Database", "The server %1 has no database \"%2\".")
+                    .arg(shown, address.database);
     else if (reason.contains(QLatin1String("authentication"), Qt::CaseInsensitive) ||
              reason.contains(QLatin1String("password"), Qt::CaseInsensitive) ||
              reason.contains(QLatin1String("role \"")))
-        words = QStringLiteral("The server %1 refused the login.").arg(shown);
+        words =
+            QCoreApplication::translate("Database", "The server %1 refused the login.").arg(shown);
     else
-        words = QStringLiteral("The server %1 cannot be reached.").arg(shown);
+        words =
+            QCoreApplication::translate("Database", "The server %1 cannot be reached.").arg(shown);
     return withServerWords(words, reason);
 }
 
@@ -102,9 +105,10 @@ ServerSession::ServerSession(const QString &text) {
     }
     m_address = *parsed.address;
     if (!QSqlDatabase::isDriverAvailable(DriverName)) {
-        m_problem = QStringLiteral("The database \"%1\" is on a PostgreSQL server, and the "
-                                   "PostgreSQL driver of Qt is not installed (Debian package "
-                                   "libqt6sql6-psql).")
+        m_problem = QCoreApplication::translate(
+                        "Database", "The database \"%1\" is on a PostgreSQL server, and the "
+                                    "PostgreSQL driver of Qt is not installed (Debian package "
+                                    "libqt6sql6-psql).")
                         .arg(m_address.shownName());
         return;
     }
@@ -157,13 +161,16 @@ QString ServerSession::failure(const QSqlError &error, const QString &during) {
     if (!m_database.isOpen() || !QSqlQuery(m_database).exec(QStringLiteral("SELECT 1"))) {
         m_broken = true;
         return withServerWords(
-            QStringLiteral("The server %1 ended the connection %2.").arg(shownName(), during),
+            QCoreApplication::translate("Database", "The server %1 ended the connection %2.")
+                .arg(shownName(), during),
             reason);
     }
     if (const auto layout = layoutProblem())
         return *layout;
     return withServerWords(
-        QStringLiteral("The server %1 reported a failure %2.").arg(shownName(), during), reason);
+        QCoreApplication::translate("Database", "The server %1 reported a failure %2.")
+            .arg(shownName(), during),
+        reason);
 }
 
 void ServerSession::drop() {
@@ -187,7 +194,8 @@ std::optional<QString> ServerSession::layoutProblem(bool *tableMissing) {
     query.addBindValue(TableName);
     if (!prepared || !query.exec())
         return withServerWords(
-            QStringLiteral("The server %1 could not say which columns mytable has.")
+            QCoreApplication::translate("Database",
+                                        "The server %1 could not say which columns mytable has.")
                 .arg(shownName()),
             reasonText(query.lastError()));
     QStringList present;
@@ -196,16 +204,18 @@ std::optional<QString> ServerSession::layoutProblem(bool *tableMissing) {
     if (tableMissing)
         *tableMissing = present.isEmpty();
     if (present.isEmpty())
-        return QStringLiteral("The database \"%1\" holds no table mytable; create it with "
-                              "Database > Create.")
+        return QCoreApplication::translate(
+                   "Database", "The database \"%1\" holds no table mytable; create it with "
+                               "Database > Create.")
             .arg(shownName());
     QStringList missing;
     for (const QString &column : TableColumns + QStringList{ServerKeyColumn})
         if (!present.contains(column, Qt::CaseInsensitive))
             missing << column;
     if (!missing.isEmpty())
-        return QStringLiteral("The table mytable in \"%1\" lacks the column %2, so it is not "
-                              "a table of this program.")
+        return QCoreApplication::translate(
+                   "Database", "The table mytable in \"%1\" lacks the column %2, so it is not "
+                               "a table of this program.")
             .arg(shownName(), missing.join(QStringLiteral(", ")));
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 
 #include "io/database/server_address.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -47,8 +48,8 @@ public:
     // The message for a failed statement of the work described by `during` ("while the test was
     // being saved"): a lost connection is said to be ended (and dropped), a table of the wrong
     // layout is named as such; the server's own text follows the words.
-    QString failure(const QSqlError &error,
-                    const QString &during = QStringLiteral("while the database was being read"));
+    QString failure(const QSqlError &error, const QString &during = QCoreApplication::translate(
+                                                "Database", "while the database was being read"));
     // The connection was lost (found by failure()); it is dropped at the end of the operation.
     bool isBroken() const { return m_broken; }
     // Drops the connection now, so that the next session opens a new one.

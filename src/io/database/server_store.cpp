@@ -5,6 +5,7 @@
 #include "io/database/server_session.h"
 #include "io/database/sql_rows.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,10 +16,18 @@ namespace kavren {
 
 namespace {
 
-const QString ListingValues =
-    QStringLiteral("while the values of the search criterion were being read");
-const QString SearchingTests = QStringLiteral("while the tests were being searched");
-const QString LoadingTest = QStringLiteral("while the test was being loaded");
+QString listingValues() {
+    return QCoreApplication::translate("Database",
+                                       "while the values of the search criterion were being read");
+}
+
+QString searchingTests() {
+    return QCoreApplication::translate("Database", "while the tests were being searched");
+}
+
+QString loadingTest() {
+    return QCoreApplication::translate("Database", "while the test was being loaded");
+}
 
 const QString DatumText = QStringLiteral("to_char(\"Datum\", 'YYYY-MM-DD HH24:MI:SS')");
 
@@ -58,7 +67,9 @@ QString createSaveKeyIndexSql() {
         .arg(SaveKeyIndex, TableName, SaveKeyColumn);
 }
 
-const QString SavingTest = QStringLiteral("while the test was being saved");
+QString savingTest() {
+    return QCoreApplication::translate("Database", "while the test was being saved");
+}
 
 // Gives a table made by an earlier version the save key column and its unique index; nothing
 // when the table has them, else why they could not be added.
@@ -70,7 +81,7 @@ std::optional<QString> addSaveKey(ServerSession &session) {
     query.addBindValue(TableName);
     query.addBindValue(SaveKeyIndex);
     if (!prepared || !query.exec() || !query.next())
-        return session.failure(query.lastError(), SavingTest);
+        return session.failure(query.lastError(), savingTest());
     if (query.value(0).toLongLong() > 0)
         return std::nullopt;
     const QSqlError error = inTransaction(session.database(), [&] {
@@ -83,8 +94,9 @@ std::optional<QString> addSaveKey(ServerSession &session) {
     });
     if (!error.isValid())
         return std::nullopt;
-    return session.failure(error, QStringLiteral("while the table mytable was being given the "
-                                                 "column %1 for saving")
+    return session.failure(error, QCoreApplication::translate(
+                                      "Database", "while the table mytable was being given the "
+                                                  "column %1 for saving")
                                       .arg(SaveKeyColumn));
 }
 
@@ -156,7 +168,8 @@ CreateResult ServerStore::create() {
         return {CreateOutcome::Created, path, {}};
     return {CreateOutcome::Failed,
             {},
-            withServerWords(QStringLiteral("The server %1 could not create the table mytable.")
+            withServerWords(QCoreApplication::translate(
+                                "Database", "The server %1 could not create the table mytable.")
                                 .arg(session.shownName()),
                             serverReason(error))};
 }
@@ -188,7 +201,7 @@ ValuesResult ServerStore::listValues(const QString &searchField) {
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT DISTINCT %1 FROM %2 ORDER BY 1")
                         .arg(serverColumnName(searchField), TableName)))
-        return {{}, {}, session.failure(query.lastError(), ListingValues)};
+        return {{}, {}, session.failure(query.lastError(), listingValues())};
     ValuesResult result;
     while (query.next())
         if (!query.isNull(0))
@@ -208,10 +221,10 @@ SearchResult ServerStore::searchRows(const QString &searchField, const QByteArra
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
     if (!query.prepare(selectRowsSql(searchField)))
-        return {{}, session.failure(query.lastError(), SearchingTests)};
+        return {{}, session.failure(query.lastError(), searchingTests())};
     query.addBindValue(boundText(QString::fromUtf8(storedValue)));
     if (!query.exec())
-        return {{}, session.failure(query.lastError(), SearchingTests)};
+        return {{}, session.failure(query.lastError(), searchingTests())};
     SearchResult result;
     while (query.next())
         result.rows.push_back(testRowFrom(query));
@@ -228,10 +241,10 @@ std::unique_ptr<TestReader> ServerStore::readTests(const QString &searchField,
     if (!query.prepare(
             QStringLiteral("SELECT %1, \"Namn\", %2 FROM %3 WHERE %4 = ?")
                 .arg(ServerKeyColumn, DatumText, TableName, serverColumnName(searchField))))
-        return failedReader(session.failure(query.lastError(), SearchingTests));
+        return failedReader(session.failure(query.lastError(), searchingTests()));
     query.addBindValue(boundText(QString::fromUtf8(storedValue)));
     if (!query.exec())
-        return failedReader(session.failure(query.lastError(), SearchingTests));
+        return failedReader(session.failure(query.lastError(), searchingTests()));
     std::vector<ListedTest> tests;
     while (query.next())
         tests.push_back(listedTestFrom(query));
@@ -245,10 +258,10 @@ LoadedRow ServerStore::readRow(qint64 rowId) {
     QSqlQuery query(session.database());
     query.setForwardOnly(true);
     if (!query.prepare(selectRowsSql(ServerKeyColumn)))
-        return {std::nullopt, session.failure(query.lastError(), LoadingTest)};
+        return {std::nullopt, session.failure(query.lastError(), loadingTest())};
     query.addBindValue(rowId);
     if (!query.exec())
-        return {std::nullopt, session.failure(query.lastError(), LoadingTest)};
+        return {std::nullopt, session.failure(query.lastError(), loadingTest())};
     if (!query.next())
         return {std::nullopt, testGoneMessage(session.shownName())};
     return {testRowFrom(query), {}};
@@ -283,7 +296,8 @@ std::optional<QString> ServerStore::appendRows(const std::vector<StoredRow> &row
     });
     if (!error.isValid())
         return std::nullopt;
-    return session.failure(error, QStringLiteral("while the tests were being stored"));
+    return session.failure(
+        error, QCoreApplication::translate("Database", "while the tests were being stored"));
 }
 
 SaveResult ServerStore::saveRow(const StoredRow &row, const QUuid &key) {
@@ -328,7 +342,7 @@ SaveResult ServerStore::saveRow(const StoredRow &row, const QUuid &key) {
                 database.rollback();
             }
         }
-        failure = session.failure(error, SavingTest);
+        failure = session.failure(error, savingTest());
         // Only a commit stores the row: a connection that still answers after a failure before
         // it has rolled the work back.
         if (!commitSent && !session.isBroken())
@@ -387,9 +401,10 @@ AllRowsResult ServerStore::allRows() {
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                         .arg(columns.join(QStringLiteral(", ")), TableName, ServerKeyColumn)))
-        return {
-            {},
-            session.failure(query.lastError(), QStringLiteral("while the tests were being read"))};
+        return {{},
+                session.failure(
+                    query.lastError(),
+                    QCoreApplication::translate("Database", "while the tests were being read"))};
     AllRowsResult result;
     while (query.next())
         result.rows.push_back(storedRowFrom(query));
@@ -403,8 +418,9 @@ CountResult ServerStore::testCount() {
     QSqlQuery query(session.database());
     if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(TableName)) || !query.next())
         return {std::nullopt,
-                session.failure(query.lastError(),
-                                QStringLiteral("while the tests were being counted"))};
+                session.failure(
+                    query.lastError(),
+                    QCoreApplication::translate("Database", "while the tests were being counted"))};
     return {query.value(0).toLongLong(), {}};
 }
 
@@ -431,7 +447,8 @@ EraseResult ServerStore::eraseRows(const std::vector<ListedTest> &selected) {
     });
     if (!error.isValid())
         return {erased, {}};
-    return {0, session.failure(error, QStringLiteral("while the tests were being erased"))};
+    return {0, session.failure(error, QCoreApplication::translate(
+                                          "Database", "while the tests were being erased"))};
 }
 
 } // namespace kavren

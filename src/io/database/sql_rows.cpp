@@ -2,6 +2,7 @@
 
 #include "io/database/database_store.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -79,11 +80,13 @@ QSqlError inTransaction(QSqlDatabase &database, const std::function<QSqlError()>
 }
 
 QString unknownFieldMessage(const QString &searchField) {
-    return QStringLiteral("There is no search criterion \"%1\".").arg(searchField);
+    return QCoreApplication::translate("Database", "There is no search criterion \"%1\".")
+        .arg(searchField);
 }
 
 QString testGoneMessage(const QString &shownDatabase) {
-    return QStringLiteral("The test is no longer in the database \"%1\".").arg(shownDatabase);
+    return QCoreApplication::translate("Database", "The test is no longer in the database \"%1\".")
+        .arg(shownDatabase);
 }
 
 } // namespace kavren

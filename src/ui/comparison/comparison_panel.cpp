@@ -6,6 +6,7 @@
 #include "ui/comparison/date_cell_widget.h"
 #include "ui/common/named_controls.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,18 +14,6 @@
 #include <QStringList>
 
 namespace kavren {
-
-namespace {
-
-// The comparison table's header of a speed test and of a recovery test.
-const QString SpeedHeader =
-    QStringLiteral("       Date           V200       %        V2        %        V4        %       "
-                   "Hr2       %        Hr4       %");
-const QString RecoveryHeader = QStringLiteral(
-    "     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      "
-    "Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %");
-
-} // namespace
 
 namespace {
 
@@ -67,7 +56,8 @@ void setExtrapolated(QLabel *cell, bool extrapolated, const QString &toolTip) {
 // A change within the uncertainty of the two tests is shown in grey and says so.
 void setWithinUncertainty(QLabel *cell, bool within) {
     cell->setStyleSheet(within ? QStringLiteral("color: gray") : QString());
-    cell->setToolTip(within ? WithinUncertaintyToolTip : QString());
+    cell->setToolTip(within ? QCoreApplication::translate("Indices", WithinUncertaintyToolTip)
+                            : QString());
 }
 
 // A new text in a cell drops the mark that belonged to the old one.
@@ -94,7 +84,14 @@ ComparisonPanel::ComparisonPanel(QWidget *parent) : QGroupBox(parent) {
 }
 
 void ComparisonPanel::showUnit(SpeedUnit unit) {
-    setTitle(unit == SpeedUnit::RecoveryTime ? RecoveryHeader : SpeedHeader);
+    // The header of a speed test and of a recovery test; the spaces set each heading over its
+    // column.
+    setTitle(unit == SpeedUnit::RecoveryTime
+                 ? tr("     Date             La(0)      %       La(5)      %      La(10)     %     "
+                      "La(20)     %      Hr(0)       %      Hr(5)       %     Hr(10 )     %      "
+                      "Hr(20)     %")
+                 : tr("       Date           V200       %        V2        %        V4        %    "
+                      "   Hr2       %        Hr4       %"));
     layoutCells();
 }
 
@@ -216,7 +213,7 @@ bool ComparisonPanel::isWithinUncertainty(int column, int row) const {
     if (column < 0 || column >= int(m_columns.size()) || row < 0 || row >= PercentRows)
         return false;
     return m_columns[std::size_t(column)].percents[std::size_t(row)]->toolTip() ==
-           WithinUncertaintyToolTip;
+           QCoreApplication::translate("Indices", WithinUncertaintyToolTip);
 }
 
 QString ComparisonPanel::valueToolTip(int column, int row) const {

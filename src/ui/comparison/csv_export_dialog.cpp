@@ -17,9 +17,9 @@ namespace {
 constexpr int ShowProgressAfterMs = 300;
 
 QString askForFile(QWidget *window) {
-    QFileDialog dialog(window, QObject::tr("Export to CSV"));
+    QFileDialog dialog(window, CsvExportDialog::tr("Export to CSV"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QObject::tr("CSV files (*.csv)"));
+    dialog.setNameFilter(CsvExportDialog::tr("CSV files (*.csv)"));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

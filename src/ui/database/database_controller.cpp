@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -23,8 +24,6 @@
 namespace kavren {
 
 namespace {
-
-const QString DatabaseListCaption = QStringLiteral("Select database (DblClick)");
 
 // The test to save is the one sent before when only the moment of saving differs.
 bool sameTestApartFromMoment(StoredRow sent, const StoredRow &now) {
@@ -145,12 +144,12 @@ void DatabaseController::showCurrentDatabase() {
         m_databaseLabel->setObjectName(QStringLiteral("CurrentDatabaseLabel"));
         m_statusBar->addPermanentWidget(m_databaseLabel);
     }
-    m_databaseLabel->setText(QStringLiteral("Database: ") + shownDatabaseName(m_database));
+    m_databaseLabel->setText(tr("Database: ") + shownDatabaseName(m_database));
 }
 
 void DatabaseController::showDatabaseList() {
     m_fileList->setMode(FileListMode::Databases);
-    m_fileList->showFiles(DatabasePattern, DatabaseListCaption);
+    m_fileList->showFiles(DatabasePattern, tr("Select database (DblClick)"));
     m_searchEnabled = true;
 }
 
@@ -224,7 +223,7 @@ void DatabaseController::eraseListedFile() {
     const QString name = m_fileList->selectedFileName();
     if (name.isEmpty() || isProtectedFile(name))
         return;
-    if (!askYesNo(m_window, QStringLiteral("Message"), QStringLiteral("Do you want to erase ?")))
+    if (!askYesNo(m_window, tr("Message"), tr("Do you want to erase ?")))
         return;
     const EraseFileResult result =
         kavren::eraseListedFile(m_fileList->folder(), name, m_fileList->pattern());
@@ -407,7 +406,7 @@ void DatabaseController::finishLoad() {
 }
 
 void DatabaseController::eraseSelectedTests(const TestRow &clicked) {
-    if (!askYesNo(m_window, QStringLiteral("Message"), QStringLiteral("Do you want to erase ?"))) {
+    if (!askYesNo(m_window, tr("Message"), tr("Do you want to erase ?"))) {
         m_searchPanel->setErasesTests(false);
         return;
     }
@@ -490,13 +489,13 @@ bool DatabaseController::saveWork() {
     if (m_saveInFlight)
         return false;
     if (m_database.selectedDatabaseName.isEmpty()) {
-        showMessage(m_window, DatabaseNotSelectedMessage);
+        showMessage(m_window, QCoreApplication::translate("Database", DatabaseNotSelectedMessage));
         return false;
     }
     const TestToSave typed = m_screen.testOnScreen();
     if (const std::optional<int> missing = firstMissingIdentityField(typed)) {
         m_screen.focusIdentity(*missing);
-        showMessage(m_window, IdDataMissingMessage);
+        showMessage(m_window, QCoreApplication::translate("Database", IdDataMissingMessage));
         return false;
     }
     // Typed steps are written whole or not at all: nothing happens until the user has answered.

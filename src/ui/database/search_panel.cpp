@@ -38,7 +38,14 @@ SearchPanel::SearchPanel(QWidget *area, const QRect &geometry)
 }
 
 void SearchPanel::buildCriteria() {
-    const char *captions[] = {"Name", "Breed", "Age", "Sex", "Stable", "Trainer", "Date"};
+    // The captions only: the criterion searched for is chosen by position, never by this text.
+    static constexpr const char *captions[] = {QT_TRANSLATE_NOOP("kavren::SearchPanel", "Name"),
+                                               QT_TRANSLATE_NOOP("kavren::SearchPanel", "Breed"),
+                                               QT_TRANSLATE_NOOP("kavren::SearchPanel", "Age"),
+                                               QT_TRANSLATE_NOOP("kavren::SearchPanel", "Sex"),
+                                               QT_TRANSLATE_NOOP("kavren::SearchPanel", "Stable"),
+                                               QT_TRANSLATE_NOOP("kavren::SearchPanel", "Trainer"),
+                                               QT_TRANSLATE_NOOP("kavren::SearchPanel", "Date")};
     for (int i = 0; i < CriterionCount; ++i) {
         auto *option = new QRadioButton(tr(captions[i]), this);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
@@ -52,7 +59,8 @@ void SearchPanel::buildCriteria() {
     m_values->setGeometry(twipsRect(120, 1560, 3360, 315));
     m_values->setAccessibleName(tr("Search value"));
     connect(m_values, &QComboBox::activated, this, &SearchPanel::valueChosen);
-    m_listValues = new QPushButton(QStringLiteral("öppna arbete"), this);
+    //: Lists the values of the chosen search criterion ("open work").
+    m_listValues = new QPushButton(tr("öppna arbete"), this);
     m_listValues->setObjectName(QStringLiteral("SSCommand8"));
     m_listValues->setGeometry(twipsRect(120, 1980, 3360, ButtonHeight));
     connect(m_listValues, &QPushButton::clicked, this, &SearchPanel::valuesRequested);

@@ -21,7 +21,7 @@ void CalculationController::calculate() {
     const CalculatePreparation preparation =
         prepareCalculate(m_test.speedUnit, steps[0].lactate, m_entry->identity().name);
     if (preparation.showSelectSpeed) {
-        showMessage(m_links.window, QStringLiteral("Select Speed !"));
+        showMessage(m_links.window, tr("Select Speed !"));
         return;
     }
     if (preparation.switchHrOnly) {

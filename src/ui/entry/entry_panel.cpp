@@ -70,8 +70,15 @@ struct IdentityField {
 };
 
 constexpr IdentityField IdentityFields[] = {
-    {"Text4", "Name"},         {"Text5", "Breed"},    {"Text6", "Age"},     {"Text7", "Sex"},
-    {"Text8", "Stable/Track"}, {"Text60", "Trainer"}, {"Text21", "Max Hr"}, {"Text57", "Vilopuls"},
+    {"Text4", QT_TRANSLATE_NOOP("kavren::EntryPanel", "Name")},
+    {"Text5", QT_TRANSLATE_NOOP("kavren::EntryPanel", "Breed")},
+    {"Text6", QT_TRANSLATE_NOOP("kavren::EntryPanel", "Age")},
+    {"Text7", QT_TRANSLATE_NOOP("kavren::EntryPanel", "Sex")},
+    {"Text8", QT_TRANSLATE_NOOP("kavren::EntryPanel", "Stable/Track")},
+    {"Text60", QT_TRANSLATE_NOOP("kavren::EntryPanel", "Trainer")},
+    {"Text21", QT_TRANSLATE_NOOP("kavren::EntryPanel", "Max Hr")},
+    //: The horse's resting heart rate.
+    {"Text57", QT_TRANSLATE_NOOP("kavren::EntryPanel", "Vilopuls")},
 };
 
 static_assert(std::size(IdentityFields) == std::size_t(HorseField::RestHr) + 1,
@@ -114,10 +121,10 @@ void EntryPanel::buildIdentity(QWidget *area) {
     int top = 360;
     for (const IdentityField &f : IdentityFields) {
         const QString name = QString::fromLatin1(f.name);
-        namedControl<QLabel>(area, QStringLiteral("Caption") + name, QString::fromLatin1(f.caption),
+        namedControl<QLabel>(area, QStringLiteral("Caption") + name, tr(f.caption),
                              twipsRect(60, top, 1100, FieldHeight));
         auto *field = namedControl<QLineEdit>(area, name, twipsRect(1200, top, 2100, FieldHeight));
-        field->setAccessibleName(QString::fromLatin1(f.caption));
+        field->setAccessibleName(tr(f.caption));
         m_horse[std::size_t(&f - IdentityFields)] = field;
         top += 330;
     }
@@ -141,18 +148,18 @@ void EntryPanel::buildGrid(QWidget *area) {
     // Two lines of caption between the unit options and the grid.
     const int captionTop = GridTop - 570;
     const int captionHeight = 540;
-    m_lactateCaption =
-        namedControl<QLabel>(area, QStringLiteral("Label1"), QStringLiteral(" Lactate (mmol/l)"),
-                             twipsRect(60, captionTop, 660, captionHeight));
+    m_lactateCaption = namedControl<QLabel>(area, QStringLiteral("Label1"), tr(" Lactate (mmol/l)"),
+                                            twipsRect(60, captionTop, 660, captionHeight));
     m_lactateCaption->setWordWrap(true);
-    namedControl<QLabel>(area, QStringLiteral("Label2"), QStringLiteral("     Hr (b/min)"),
+    namedControl<QLabel>(area, QStringLiteral("Label2"), tr("     Hr (b/min)"),
                          twipsRect(720, captionTop, 660, captionHeight))
         ->setWordWrap(true);
     m_speedCaption =
         namedControl<QLabel>(area, QStringLiteral("Label3"), speedAxisCaption(SpeedUnit::NoUnit),
                              twipsRect(1380, captionTop, 690, captionHeight));
     m_speedCaption->setWordWrap(true);
-    namedControl<QLabel>(area, QStringLiteral("Label16"), QStringLiteral("Tempo      (met/sek)"),
+    //: Caption of the column of speeds in metres per second; the spaces wrap it over two lines.
+    namedControl<QLabel>(area, QStringLiteral("Label16"), tr("Tempo      (met/sek)"),
                          twipsRect(2070, captionTop, 630, captionHeight))
         ->setWordWrap(true);
 
@@ -224,15 +231,20 @@ void EntryPanel::buildUnitOptions(QWidget *area) {
         QRect geometry;
     };
     const Option options[] = {
-        {SpeedUnit::KmPerHour, "SSOption4", "km/hour", twipsRect(60, 3060, 1140, FieldHeight)},
-        {SpeedUnit::MinPerKm, "SSOption5", "min/km", twipsRect(1200, 3060, 1000, FieldHeight)},
-        {SpeedUnit::MetrePerMin, "SSOption6", "met/min", twipsRect(2250, 3060, 1100, FieldHeight)},
-        {SpeedUnit::SecPer200m, "SSOption7", "sec/200m", twipsRect(60, 3360, 1140, FieldHeight)},
-        {SpeedUnit::RecoveryTime, "Option8", "Recovery", twipsRect(1200, 3360, 1200, FieldHeight)},
+        {SpeedUnit::KmPerHour, "SSOption4", QT_TRANSLATE_NOOP("kavren::EntryPanel", "km/hour"),
+         twipsRect(60, 3060, 1140, FieldHeight)},
+        {SpeedUnit::MinPerKm, "SSOption5", QT_TRANSLATE_NOOP("kavren::EntryPanel", "min/km"),
+         twipsRect(1200, 3060, 1000, FieldHeight)},
+        {SpeedUnit::MetrePerMin, "SSOption6", QT_TRANSLATE_NOOP("kavren::EntryPanel", "met/min"),
+         twipsRect(2250, 3060, 1100, FieldHeight)},
+        {SpeedUnit::SecPer200m, "SSOption7", QT_TRANSLATE_NOOP("kavren::EntryPanel", "sec/200m"),
+         twipsRect(60, 3360, 1140, FieldHeight)},
+        {SpeedUnit::RecoveryTime, "Option8", QT_TRANSLATE_NOOP("kavren::EntryPanel", "Recovery"),
+         twipsRect(1200, 3360, 1200, FieldHeight)},
     };
     std::size_t index = 0;
     for (const Option &option : options) {
-        auto *button = new QRadioButton(QString::fromLatin1(option.caption), area);
+        auto *button = new QRadioButton(tr(option.caption), area);
         button->setObjectName(QString::fromLatin1(option.name));
         button->setGeometry(option.geometry);
         const SpeedUnit unit = option.unit;
@@ -420,7 +432,7 @@ void EntryPanel::showSpeedCaption(const QString &caption) {
 }
 
 void EntryPanel::showDiscipline(const QString &discipline) {
-    m_disciplineLabel->setText(discipline);
+    m_disciplineLabel->setText(shownDiscipline(discipline));
 }
 
 void EntryPanel::enableRecoveryOption() {

@@ -92,9 +92,8 @@ void StylePanel::addRule(QWidget *frame, int y) {
 
 void StylePanel::buildScreenFrame(QWidget *area) {
     QGroupBox *f = m_screenFrame = newFrame(area, tr("Screen"), "Frame1", 280, 290);
-    setRole(
-        addLabel(f, QStringLiteral(" Curve             1                         2  -  6"), 8, 20),
-        QPalette::WindowText, TitleRed);
+    setRole(addLabel(f, tr(" Curve             1                         2  -  6"), 8, 20),
+            QPalette::WindowText, TitleRed);
     setRole(addLabel(f, tr("Lactate"), 8, 42), QPalette::WindowText, RowBlue);
     addField(f, "Text44", 96, 42, tr("Screen: Lactate, curve 1, colour"));
     addSwatch(f, "Shape1", 136, 42);
@@ -136,8 +135,8 @@ void StylePanel::buildScreenFrame(QWidget *area) {
 
 void StylePanel::buildPrinterFrame(QWidget *area) {
     QGroupBox *f = m_printerFrame = newFrame(area, tr("Printer"), "Frame2", 330, 330);
-    setRole(addLabel(f, QStringLiteral("Curve       1              2 - 6"), 150, 18),
-            QPalette::WindowText, TitleRed);
+    setRole(addLabel(f, tr("Curve       1              2 - 6"), 150, 18), QPalette::WindowText,
+            TitleRed);
     setRole(addLabel(f, tr("Curves"), 8, 18), QPalette::WindowText, TitleRed);
     setRole(addLabel(f, tr("Lactate"), 8, 40), QPalette::WindowText, RowBlue);
     addLabel(f, tr("Width"), 60, 40);

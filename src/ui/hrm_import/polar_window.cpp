@@ -28,7 +28,6 @@ namespace {
 
 // A heart-rate file of a day's recording is far below this; a larger file is not read.
 constexpr qint64 LargestFileBytes = 256LL << 20;
-const QString NoTimeEvents = QStringLiteral("No Time Events is set !");
 
 QString fileNameOf(const QString &path) {
     return QDir::toNativeSeparators(path);
@@ -73,8 +72,8 @@ private:
 
 PolarWindow::PolarWindow(SampleBuffer &samples, QWidget *parent)
     : QWidget(parent, Qt::Window), m_samples(samples) {
-    setObjectName(QStringLiteral("Polar"));
-    setWindowTitle(QStringLiteral("Polar"));
+    setObjectName(tr("Polar"));
+    setWindowTitle(tr("Polar"));
     buildLists();
     buildLapFields();
     buildCommands();
@@ -112,7 +111,7 @@ void PolarWindow::buildLists() {
 }
 
 void PolarWindow::buildLapFields() {
-    auto *frame = new QGroupBox(QStringLiteral("Time Events"), this);
+    auto *frame = new QGroupBox(tr("Time Events"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(584, 8, 248, 236);
     for (int i = 0; i < int(m_lapFields.size()); ++i) {
@@ -121,18 +120,18 @@ void PolarWindow::buildLapFields() {
         field->setGeometry(8 + (i % 2) * 120, 24 + (i / 2) * 34, 112, 26);
         m_lapFields[std::size_t(i)] = field;
     }
-    namedControl<QLabel>(this, "Label3", QStringLiteral("Sample interval"), {584, 252, 120, 20});
+    namedControl<QLabel>(this, "Label3", tr("Sample interval"), {584, 252, 120, 20});
     m_interval = namedControl<QLabel>(this, "Label4", QString(), {708, 252, 120, 20});
     m_info = namedControl<QLabel>(this, "Label5", QString(), {584, 276, 248, 60});
     m_info->setWordWrap(true);
 }
 
 void PolarWindow::buildCommands() {
-    auto *extractButton = new QPushButton(QStringLiteral("Extract Polardata"), this);
+    auto *extractButton = new QPushButton(tr("Extract Polardata"), this);
     extractButton->setObjectName(QStringLiteral("Command1"));
     extractButton->setGeometry(584, 344, 248, 28);
     connect(extractButton, &QPushButton::clicked, this, &PolarWindow::extract);
-    auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
+    auto *closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("Command2"));
     closeButton->setGeometry(584, 378, 248, 28);
     connect(closeButton, &QPushButton::clicked, this, &PolarWindow::closeImport);
@@ -218,14 +217,14 @@ void PolarWindow::showFile(const QString &path) {
     showSamples();
     // Without a pair of lap times there are no steps; the samples still give the heart-rate line.
     if (lapTexts[0].isEmpty())
-        report(NoTimeEvents);
+        report(tr("No Time Events is set !"));
 }
 
 void PolarWindow::showSamples() {
     const long long interval = m_file.intervalSeconds();
     std::vector<QStringList> rows;
     rows.reserve(m_file.samples.size());
-    QStringList headings = QStringList{QStringLiteral("Time")} + m_file.sampleHeadings;
+    QStringList headings = QStringList{tr("Time")} + m_file.sampleHeadings;
     float maxSpeed = 0;
     for (std::size_t i = 0; i < m_file.samples.size(); ++i) {
         const HrmSample &sample = m_file.samples[i];

@@ -49,7 +49,7 @@ void Laktat::startup() {
     QFile file(QDir(m_programFolder).filePath(SettingsFileName));
     if (!file.open(QIODevice::ReadOnly)) {
         m_startupFailed = true;
-        showMessage(this, QStringLiteral("def4.txt missing !"));
+        showMessage(this, tr("def4.txt missing !"));
         return;
     }
     const SettingsValues settings = parseSettings(file.read(MaxSettingsBytes));

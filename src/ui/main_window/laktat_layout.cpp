@@ -247,7 +247,7 @@ void Laktat::showHistory() {
 void Laktat::connectCalculation() {
     connect(m_units, &SpeedUnitController::unitChosen, m_screen, &TestScreen::showUnit);
     connect(m_threshold, &ThresholdPanel::unitMissing, this,
-            [this] { showMessage(this, QStringLiteral("Select speed !")); });
+            [this] { showMessage(this, tr("Select speed !")); });
     connect(m_entry, &EntryPanel::maxHrChanged, m_threshold, &ThresholdPanel::showZonesFor);
     CalculationController *calculation = m_calculation;
     connect(m_databaseCtl, &DatabaseController::freezeClicked, calculation,

@@ -11,6 +11,7 @@
 #include "ui/report/clinic_details_page.h"
 #include "ui/report/report_panel.h"
 #include "ui/common/lactate_levels_page.h"
+#include "ui/common/language_page.h"
 #include "ui/common/preferences_dialog.h"
 #include "ui/threshold_methods/threshold_methods_window.h"
 
@@ -93,6 +94,8 @@ void showPreferences(QWidget *window, const QString &dataFolder) {
     dialog.addPage(levels, MainMenu::tr("Lactate levels"), [levels] { return levels->save(); });
     auto *clinic = new ClinicDetailsPage(dataFolder);
     dialog.addPage(clinic, MainMenu::tr("Clinic"), [clinic] { return clinic->save(); });
+    auto *language = new LanguagePage(dataFolder);
+    dialog.addPage(language, MainMenu::tr("Language"), [language] { return language->save(); });
     dialog.exec();
 }
 

@@ -14,7 +14,7 @@ namespace kavren {
 
 LinkPanel::LinkPanel(QWidget *area, const QRect &frameRect, SampleBuffer &samples,
                      DrawingSurface &graph, const CurrentTest &test)
-    : QGroupBox(QStringLiteral("Local Ip              Remote Ip                      "), area),
+    : QGroupBox(tr("Local Ip              Remote Ip                      "), area),
       m_samples(samples), m_graph(graph), m_test(test) {
     buildFrame(frameRect);
     m_frameTimer.setSingleShot(true);

@@ -7,6 +7,7 @@
 #include "ui/report/clinic_details_page.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -63,7 +64,7 @@ QString suggestedPdfName(const QString &name, const QString &date) {
     if (horse.startsWith(QLatin1Char('.')))
         horse.replace(0, 1, QLatin1Char('-'));
     if (horse.isEmpty())
-        horse = QStringLiteral("Report");
+        horse = ReportPanel::tr("Report");
     const QString day = cleaned(date);
     return (day.isEmpty() ? horse : horse + QLatin1Char(' ') + day) + QStringLiteral(".pdf");
 }
@@ -224,7 +225,8 @@ bool ReportPanel::drawClinicPage(QPaintDevice &device) {
 
 bool ReportPanel::saveClinicPdf(const QString &path) {
     const ClinicReportInputs in = gatherClinicInputs();
-    const QString title = ClinicReportTitle + QStringLiteral(": ") + in.page.name.trimmed();
+    const QString title = QCoreApplication::translate("ClinicReport", ClinicReportTitle) +
+                          QStringLiteral(": ") + in.page.name.trimmed();
     return writePdf(path, title, in.clinic.name.isEmpty() ? ProgramName : in.clinic.name,
                     [this](QPaintDevice &device) { return drawClinicPage(device); });
 }
@@ -232,7 +234,7 @@ bool ReportPanel::saveClinicPdf(const QString &path) {
 void ReportPanel::showClinicReport() {
     QPrintPreviewDialog dialog(&printer(), m_sources.window);
     dialog.setObjectName(QStringLiteral("clinicReportPreview"));
-    dialog.setWindowTitle(ClinicReportTitle);
+    dialog.setWindowTitle(QCoreApplication::translate("ClinicReport", ClinicReportTitle));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *printer) { drawClinicPage(*printer); });
     if (auto *tools = dialog.findChild<QToolBar *>()) {
@@ -240,7 +242,7 @@ void ReportPanel::showClinicReport() {
         pdf->setObjectName(QStringLiteral("clinicPdf"));
         connect(pdf, &QAction::triggered, this, [this] {
             const QString name =
-                QStringLiteral("Clinic report ") + suggestedPdfName(horseName(), testDateText());
+                tr("Clinic report ") + suggestedPdfName(horseName(), testDateText());
             const QString path = askPdfPath(QDir(m_pdfFolder).filePath(name));
             if (!path.isEmpty())
                 saveClinicPdf(path);

@@ -110,7 +110,8 @@ void ThresholdPanel::buildZones(QWidget *area, const QRect &rect) {
     zones->setGeometry(rect);
     namedControl<QLabel>(
         zones, "Label63",
-        QStringLiteral("Very light         Light        Moderate       Hard          Max "),
+        //: The five training zones, each name over its field below; keep the spacing.
+        tr("Very light         Light        Moderate       Hard          Max "),
         twipsRect(1200, 60, 7000, 285));
     for (int i = 0; i < 5; ++i)
         m_zones[std::size_t(i)] = namedControl<QLabel>(zones, nullptr, QString(),

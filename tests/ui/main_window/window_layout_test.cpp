@@ -2,13 +2,17 @@
 // none covers another; frames shown over others come to the front and take clicks; Tab follows
 // the steps as they are typed.
 #include "ui/main_window/laktat.h"
+#include "ui/common/translations.h"
 #include "ui/common/window_scale.h"
 #include "support/program_folder.h"
 #include "support/window_fixture.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -16,11 +20,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <tuple>
 
@@ -69,42 +77,100 @@ protected:
 struct ScreenCase {
     const char *name;
     QRect available;
-    const char *picture = nullptr; // file name of the picture taken on request
+    const char *picture = nullptr;   // file name of the picture taken on request
+    bool picturePerLanguage = false; // a picture in each language, not only the original
 };
 
 void PrintTo(const ScreenCase &screen, std::ostream *out) {
     *out << screen.name;
 }
 
-class ScreenSizeTest : public WindowLayoutTest, public ::testing::WithParamInterface<ScreenCase> {};
+// Each screen in each language of the window: the window is built after the language is chosen.
+class ScreenSizeTest : public WindowLayoutTest,
+                       public ::testing::WithParamInterface<std::tuple<ScreenCase, const char *>> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(kavren::useLanguage(QString::fromLatin1(language())));
+        WindowLayoutTest::SetUp();
+    }
+    void TearDown() override { kavren::useLanguage(QStringLiteral("original")); }
+    const ScreenCase &screen() const { return std::get<0>(GetParam()); }
+    const char *language() const { return std::get<1>(GetParam()); }
+};
+
+// The room a caption needs in its control by the control's font, and the room it has: a label's
+// text on one line, or, where the label wraps, its longest word across and its lines down; a push
+// button's text with the button's margin; a tick box's or option's text beside its indicator.
+// Nothing for a control without a caption.
+struct CaptionRoom {
+    QString text;
+    QSize needed;
+    QSize room;
+    bool fits() const { return needed.width() <= room.width() && needed.height() <= room.height(); }
+};
+
+std::optional<CaptionRoom> captionRoom(QWidget *control) {
+    const QFontMetrics metrics(control->font());
+    QStyle *style = control->style();
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        const QString text = label->text();
+        if (text.trimmed().isEmpty())
+            return std::nullopt;
+        const QSize room = label->contentsRect().size();
+        if (!label->wordWrap())
+            return CaptionRoom{
+                text,
+                {metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, text).width(), 0},
+                room};
+        int widestWord = 0;
+        for (const QString &word :
+             text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
+        const int lines =
+            metrics.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, text)
+                .height();
+        return CaptionRoom{text, {widestWord, lines}, room};
+    }
+    auto *button = qobject_cast<QAbstractButton *>(control);
+    if (!button || button->text().trimmed().isEmpty())
+        return std::nullopt;
+    const QString text = button->text();
+    int needed = metrics.horizontalAdvance(QString(text).remove(u'&'));
+    if (qobject_cast<QPushButton *>(button))
+        needed += style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    else if (qobject_cast<QRadioButton *>(button))
+        needed += style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+                  style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
+    else
+        needed += style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) +
+                  style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button);
+    return CaptionRoom{text, {needed, 0}, button->size()};
+}
+
+// The captions of the window's area, the frames the menus open included, in the order the
+// window builds its controls (the same in every language).
+std::vector<std::pair<QWidget *, std::optional<CaptionRoom>>> captionRooms(QWidget *area) {
+    std::vector<std::pair<QWidget *, std::optional<CaptionRoom>>> rooms;
+    for (QWidget *control : area->findChildren<QWidget *>())
+        rooms.emplace_back(control, captionRoom(control));
+    return rooms;
+}
+
+// A translated window on the laptop screen: each caption fits its control, or, where the original
+// text already does not, needs no more room than that.
+class CaptionFitTest : public WindowLayoutTest, public ::testing::WithParamInterface<const char *> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(kavren::useLanguage(QString::fromLatin1(GetParam())));
+        WindowLayoutTest::SetUp();
+    }
+    void TearDown() override { kavren::useLanguage(QStringLiteral("original")); }
+};
 
 } // namespace
 
-TEST(WindowScaleTest, FactorFitsTheTighterSideAndStopsAtLegibleText) {
-    // A 1000 x 500 layout: 2000 x 800 is bound by its height (800 / 500), 1500 x 1500 by its
-    // width; 700 x 400 would need 0.7 and 0.8, under the 7/8 that keeps 8-point text at 7 points.
-    EXPECT_DOUBLE_EQ(kavren::layoutFactorFor({1000, 500}, {2000, 800}), 1.6);
-    EXPECT_DOUBLE_EQ(kavren::layoutFactorFor({1000, 500}, {1500, 1500}), 1.5);
-    EXPECT_DOUBLE_EQ(kavren::layoutFactorFor({1000, 500}, {700, 400}), 0.875);
-}
-
-TEST(WindowScaleTest, ControlsThatTouchInTheDesignNeverOverlapWhenScaled) {
-    // At 1.5 a control at 41 of width 43 would, with position and width rounded apart, end at
-    // 62 + 65 = 127, one pixel into its neighbour at 84 * 1.5 = 126; at 2.03 one at 40 of width 44
-    // would end at 81 + 89 = 170 and leave a gap before round(170.52) = 171. Rounded edges touch.
-    for (const auto &[left, width, factor] :
-         {std::tuple{41, 43, 1.5}, std::tuple{40, 44, 2.03}, std::tuple{40, 44, 0.875},
-          std::tuple{40, 44, 1.37}}) {
-        const QRect first = kavren::scaledRect(QRect(left, 10, width, 19), factor);
-        const QRect second = kavren::scaledRect(QRect(left + width, 10, 41, 19), factor);
-        EXPECT_EQ(first.right() + 1, second.left()) << factor;
-    }
-    // 4 * 1.5 = 6, 282 * 1.5 = 423, right edge 44 * 1.5 = 66, bottom 301 * 1.5 = 451.5 -> 452.
-    EXPECT_EQ(kavren::scaledRect(QRect(4, 282, 40, 19), 1.5), QRect(6, 423, 60, 29));
-}
-
 TEST_P(ScreenSizeTest, EveryControlIsReachableAndNoneCoversAnother) {
-    const QRect available = GetParam().available;
+    const QRect available = screen().available;
     showOn(available);
     const QRect viewport(scroller()->viewport()->mapTo(m_window.get(), QPoint(0, 0)),
                          scroller()->viewport()->size());
@@ -133,7 +199,7 @@ TEST_P(ScreenSizeTest, EveryControlIsReachableAndNoneCoversAnother) {
 }
 
 TEST_P(ScreenSizeTest, TheLayoutFillsTheScreenAsFarAsItsShapeAllows) {
-    const QRect available = GetParam().available;
+    const QRect available = screen().available;
     showOn(available);
     // One side of the layout reaches across the viewport to within 2 % (a pixel or two of
     // rounding); the text never shrinks under 7 points.
@@ -147,8 +213,16 @@ TEST_P(ScreenSizeTest, TheLayoutFillsTheScreenAsFarAsItsShapeAllows) {
     EXPECT_NEAR(m_window->graphBaseSize().width(), 11520, 15 / m_window->layoutFactor() + 1);
 }
 
+// "window-1366x768.png" in the original texts, "window-1366x768-de.png" in German.
+QString pictureName(const ScreenCase &screen, const char *language) {
+    QString name = QString::fromLatin1(screen.picture);
+    if (qstrcmp(language, "original") != 0)
+        name.insert(name.lastIndexOf(u'.'), QLatin1Char('-') + QLatin1String(language));
+    return name;
+}
+
 TEST_P(ScreenSizeTest, ACalculatedFourStepTestShowsWholeOnScreen) {
-    const QRect available = GetParam().available;
+    const QRect available = screen().available;
     showOn(available);
     control<QRadioButton>("SSOption6")->click();
     typeIdentity({"Bella", "Trotter", "5", "Mare"});
@@ -176,20 +250,56 @@ TEST_P(ScreenSizeTest, ACalculatedFourStepTestShowsWholeOnScreen) {
 
     // Pictures of the window for a person to look at, on request.
     const QString folder = qEnvironmentVariable("KAVREN_WINDOW_SNAPSHOT_DIR");
-    if (!folder.isEmpty() && GetParam().picture)
-        m_window->grab().save(QDir(folder).filePath(QString::fromLatin1(GetParam().picture)));
+    const bool original = qstrcmp(language(), "original") == 0;
+    if (!folder.isEmpty() && screen().picture && (original || screen().picturePerLanguage))
+        m_window->grab().save(QDir(folder).filePath(pictureName(screen(), language())));
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, ScreenSizeTest,
-                         ::testing::Values(ScreenCase{"Laptop1366x768WithPanel",
-                                                      QRect(0, 0, 1366, 728),
-                                                      "window-1366x768.png"},
-                                           ScreenCase{"Screen1280x720", QRect(0, 0, 1280, 720)},
-                                           ScreenCase{"Monitor1920x1080", QRect(0, 0, 1920, 1080),
-                                                      "window-1920x1080.png"},
-                                           ScreenCase{"Monitor2560x1440", QRect(0, 0, 2560, 1440)}),
-                         [](const ::testing::TestParamInfo<ScreenCase> &screen) {
-                             return std::string(screen.param.name);
+INSTANTIATE_TEST_SUITE_P(
+    Screens, ScreenSizeTest,
+    ::testing::Combine(::testing::Values(ScreenCase{"Laptop1366x768WithPanel",
+                                                    QRect(0, 0, 1366, 728), "window-1366x768.png",
+                                                    true},
+                                         ScreenCase{"Screen1280x720", QRect(0, 0, 1280, 720)},
+                                         ScreenCase{"Monitor1920x1080", QRect(0, 0, 1920, 1080),
+                                                    "window-1920x1080.png"},
+                                         ScreenCase{"Monitor2560x1440", QRect(0, 0, 2560, 1440)}),
+                       ::testing::Values("original", "en", "de", "sv", "fr")),
+    [](const ::testing::TestParamInfo<std::tuple<ScreenCase, const char *>> &run) {
+        // The original texts keep the screen's own name.
+        const std::string language = std::get<1>(run.param);
+        return std::string(std::get<0>(run.param).name) +
+               (language == "original" ? std::string() : "_" + language);
+    });
+
+TEST_P(CaptionFitTest, NoCaptionIsCutOnTheLaptopScreen) {
+    const QRect laptop(0, 0, 1366, 728);
+    showOn(laptop);
+    const auto translated = captionRooms(area());
+    kavren::useLanguage(QStringLiteral("original"));
+    Laktat original(m_folder.path());
+    original.setGeometry(laptop);
+    original.fitToArea(laptop);
+    const auto source = captionRooms(original.findChild<QWidget *>(QStringLiteral("laktatArea")));
+    ASSERT_EQ(translated.size(), source.size());
+    for (std::size_t i = 0; i < translated.size(); ++i) {
+        const auto &[control, room] = translated[i];
+        if (!room || room->fits())
+            continue;
+        const std::optional<CaptionRoom> &before = source[i].second;
+        if (before &&
+            room->needed.width() <= std::max(before->needed.width(), room->room.width()) &&
+            room->needed.height() <= std::max(before->needed.height(), room->room.height()))
+            continue;
+        ADD_FAILURE() << control->objectName().toStdString() << " \"" << room->text.toStdString()
+                      << "\" needs " << room->needed.width() << "x" << room->needed.height()
+                      << " px, has " << room->room.width() << "x" << room->room.height();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionFitTest, ::testing::Values("en", "de", "sv", "fr"),
+                         [](const ::testing::TestParamInfo<const char *> &language) {
+                             return std::string(language.param);
                          });
 
 TEST_F(WindowLayoutTest, ATinyScreenKeepsLegibleTextAndScrolls) {
