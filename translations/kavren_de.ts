@@ -1880,7 +1880,7 @@ Datenordner: %4</translation>
     <message>
         <location filename="../src/ui/remote_link/link_panel.cpp" line="+17"/>
         <source>Local Ip              Remote Ip                      </source>
-        <translation>Lokale IP            Entfernte IP                   </translation>
+        <translation>Lokale IP             Entfernte IP                   </translation>
     </message>
     <message>
         <location line="+18"/>
@@ -2324,7 +2324,7 @@ Datenordner: %4</translation>
         <location line="+1"/>
         <location line="+45"/>
         <source>Size</source>
-        <translation>Größe</translation>
+        <translation>Gr.</translation>
     </message>
     <message>
         <location line="-44"/>
@@ -2638,7 +2638,7 @@ Datenordner: %4</translation>
         <location line="+34"/>
         <source>Very light         Light        Moderate       Hard          Max </source>
         <extracomment>The five training zones, each name over its field below; keep the spacing.</extracomment>
-        <translation>Sehr leicht       Leicht      Mittel          Schwer      Max </translation>
+        <translation>Sehr leicht       Leicht       Mittel             Schwer       Max </translation>
     </message>
     <message>
         <location line="+7"/>
