@@ -6,160 +6,160 @@
     <message>
         <location filename="../src/domain/report/clinic_report.cpp" line="+111"/>
         <source>Test date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Testdatum: </translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rasse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stable</source>
-        <translation type="unfinished"></translation>
+        <translation>Stall</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Trainer</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Test indices</source>
-        <translation type="unfinished"></translation>
+        <translation>Testindizes</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+10"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+65"/>
         <source>Input data</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabedaten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (min)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (%1)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+113"/>
         <source>Lactate (mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktat (mmol/l)</translation>
     </message>
     <message>
         <location line="-112"/>
         <location line="+116"/>
         <source>Heart rate (b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Herzfrequenz (b/min)</translation>
     </message>
     <message>
         <location line="-89"/>
         <source>Training zones (b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trainingszonen (b/min)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Very light</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr leicht</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moderate</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Max heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Herzfrequenz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 mmol/l, %2 b/min, %3 m/min (%4 min/km)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mmol/l, %2 b/min, %3 m/min (%4 min/km)</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Test %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Test %1</translation>
     </message>
     <message>
         <location line="+80"/>
         <source>Page 1 of 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite 1 von 1</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare</translation>
     </message>
     <message>
         <location filename="../src/domain/report/clinic_report.h" line="+44"/>
         <source>Exercise test report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht zum Belastungstest</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lactate curve: least-squares fit of ln(lactate) against speed; heart rate: least-squares straight line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktatkurve: Anpassung von ln(Laktat) an die Geschwindigkeit nach der Methode der kleinsten Quadrate; Herzfrequenz: Ausgleichsgerade nach der Methode der kleinsten Quadrate.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>grey: within the uncertainty of the two tests</source>
-        <translation type="unfinished"></translation>
+        <translation>grau: innerhalb der Unsicherheit der beiden Tests</translation>
     </message>
 </context>
 <context>
@@ -167,7 +167,7 @@
     <message>
         <location filename="../src/io/csv_export.cpp" line="+436"/>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -175,339 +175,339 @@
     <message>
         <location filename="../src/io/database/database_copy.cpp" line="+49"/>
         <source>The source and the target are the same database &quot;%1&quot;, so nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle und Ziel sind dieselbe Datenbank „%1“; daher wurde nichts kopiert.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The database &quot;%1&quot; already holds %2 tests, so nothing was copied; give --append to add the tests to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank „%1“ enthält bereits %2 Tests; daher wurde nichts kopiert. Mit --append werden die Tests zu ihnen hinzugefügt.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source> Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation> Es wurde nichts kopiert.</translation>
     </message>
     <message>
         <location filename="../src/io/database/database_file.cpp" line="+55"/>
         <source>The folder &quot;%1&quot; could not be created, so the database &quot;%2&quot; was not created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden; daher wurde die Datenbank „%2“ nicht erstellt.</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>The file &quot;%1&quot; could not be erased: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
         <location filename="../src/io/database/database_file.h" line="+14"/>
         <source>Wrong syntax !</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Syntax!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrong syntax</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Syntax</translation>
     </message>
     <message>
         <location filename="../src/io/database/database_store.cpp" line="+83"/>
         <source>The file &quot;%1&quot; is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ ist keine Datenbank dieses Programms.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The database file &quot;%1&quot; is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ ist beschädigt.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+323"/>
         <source>The database file &quot;%1&quot; is locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ ist von einem anderen Programm gesperrt.</translation>
     </message>
     <message>
         <location line="-319"/>
         <source>The database file &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The file &quot;%1&quot; holds no table mytable, so it is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ enthält keine Tabelle mytable und ist daher keine Datenbank dieses Programms.</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>The table mytable in &quot;%1&quot; lacks the column %2, so it is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tabelle mytable in „%1“ fehlt die Spalte %2; die Datei ist daher keine Datenbank dieses Programms.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The table mytable in &quot;%1&quot; does not hold exactly the columns %2 in this order, so it is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle mytable in „%1“ enthält nicht genau die Spalten %2 in dieser Reihenfolge; die Datei ist daher keine Datenbank dieses Programms.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The table mytable could not be added to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle mytable konnte nicht zu „%1“ hinzugefügt werden: %2</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>the file was written by another program meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wurde inzwischen von einem anderen Programm geschrieben</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The empty file &quot;%1&quot; could not be made a database: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die leere Datei „%1“ konnte nicht zu einer Datenbank gemacht werden: %2</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be), so nothing is written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ ist beschädigt (sie ist kürzer, als sie sein sollte); daher wird nichts in sie geschrieben.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be): only the tests that could be read are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ ist beschädigt (sie ist kürzer, als sie sein sollte): Es werden nur die Tests angezeigt, die gelesen werden konnten.</translation>
     </message>
     <message>
         <location line="+30"/>
         <location line="+27"/>
         <source>The database file &quot;%1&quot; cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>No database file is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Datenbankdatei gewählt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ existiert nicht.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is a folder, not a database file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Ordner, keine Datenbankdatei.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The database file &quot;%1&quot; is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ ist schreibgeschützt.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The disk that holds &quot;%1&quot; is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger, auf dem „%1“ liegt, ist voll.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ ist beschädigt: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; could not be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ konnte nicht verwendet werden: %2</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The file &quot;%1&quot; already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ existiert bereits.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>the file already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei existiert bereits</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the file could not be named</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht benannt werden</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The database &quot;%1&quot; could not be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank „%1“ konnte nicht erstellt werden: %2</translation>
     </message>
     <message>
         <location filename="../src/io/database/file_store.cpp" line="+158"/>
         <source>&quot;%1&quot; is a folder, so no database can be created there.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Ordner; dort kann keine Datenbank erstellt werden.</translation>
     </message>
     <message>
         <location line="+169"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be), so its tests are not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ ist beschädigt (sie ist kürzer, als sie sein sollte); daher werden ihre Tests nicht kopiert.</translation>
     </message>
     <message>
         <location filename="../src/io/database/saving.h" line="+17"/>
         <source>Database not selected !</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datenbank gewählt!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Id data missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Stammdaten fehlen!</translation>
     </message>
     <message>
         <location filename="../src/io/database/search.cpp" line="+202"/>
         <source>%1 of the %2 selected tests were no longer in the database &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der %2 gewählten Tests waren nicht mehr in der Datenbank „%3“.</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_address.cpp" line="+25"/>
         <source>The database address &quot;%1&quot; contains a password. A password never stands in the address nor in the settings: put it in the password file ~/.pgpass (or the file that PGPASSFILE names), or in a service that PGSERVICE names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankadresse „%1“ enthält ein Passwort. Ein Passwort steht nie in der Adresse und nie in den Einstellungen: Tragen Sie es in die Passwortdatei ~/.pgpass (oder in die Datei, die PGPASSFILE nennt) oder in einen Dienst ein, den PGSERVICE nennt.</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>&quot;%1&quot; is not an option of the form name=value.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Option der Form name=value.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&quot;%1&quot; is not a port number.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Portnummer.</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>&quot;%1&quot; is not a database server address.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Adresse eines Datenbankservers.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The database address &quot;%1&quot; cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankadresse „%1“ kann nicht verwendet werden: %2</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>only one server may be named.</source>
-        <translation type="unfinished"></translation>
+        <translation>es darf nur ein Server angegeben werden.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the port is not a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Port ist keine Zahl von 1 bis 65535.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>it names no database (postgresql://host/dbname).</source>
-        <translation type="unfinished"></translation>
+        <translation>sie nennt keine Datenbank (postgresql://host/dbname).</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_session.cpp" line="+79"/>
         <source>The server %1 has no database &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat keine Datenbank „%2“.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The server %1 refused the login.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat die Anmeldung abgelehnt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The server %1 cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 ist nicht erreichbar.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>The database &quot;%1&quot; is on a PostgreSQL server, and the PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank „%1“ liegt auf einem PostgreSQL-Server, und der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The server %1 ended the connection %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat die Verbindung beendet, %2.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The server %1 reported a failure %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat einen Fehler gemeldet, %2.</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>The server %1 could not say which columns mytable has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 konnte nicht angeben, welche Spalten mytable hat.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The database &quot;%1&quot; holds no table mytable; create it with Database &gt; Create.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank „%1“ enthält keine Tabelle mytable; erstellen Sie sie mit Datenbank &gt; Erstellen.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The table mytable in &quot;%1&quot; lacks the column %2, so it is not a table of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tabelle mytable in „%1“ fehlt die Spalte %2; sie ist daher keine Tabelle dieses Programms.</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_session.h" line="+51"/>
         <source>while the database was being read</source>
-        <translation type="unfinished"></translation>
+        <translation>während die Datenbank gelesen wurde</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_store.cpp" line="+19"/>
         <source>while the values of the search criterion were being read</source>
-        <translation type="unfinished"></translation>
+        <translation>während die Werte des Suchkriteriums gelesen wurden</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>while the tests were being searched</source>
-        <translation type="unfinished"></translation>
+        <translation>während die Tests gesucht wurden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>while the test was being loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>während der Test geladen wurde</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>while the test was being saved</source>
-        <translation type="unfinished"></translation>
+        <translation>während der Test gespeichert wurde</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>while the table mytable was being given the column %1 for saving</source>
-        <translation type="unfinished"></translation>
+        <translation>während die Tabelle mytable zum Speichern die Spalte %1 erhielt</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The server %1 could not create the table mytable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 konnte die Tabelle mytable nicht anlegen.</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>while the tests were being stored</source>
-        <translation type="unfinished"></translation>
+        <translation>während die Tests gespeichert wurden</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>while the tests were being read</source>
-        <translation type="unfinished"></translation>
+        <translation>während die Tests gelesen wurden</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>while the tests were being counted</source>
-        <translation type="unfinished"></translation>
+        <translation>während die Tests gezählt wurden</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>while the tests were being erased</source>
-        <translation type="unfinished"></translation>
+        <translation>während die Tests gelöscht wurden</translation>
     </message>
     <message>
         <location filename="../src/io/database/sql_rows.cpp" line="+93"/>
         <source>There is no search criterion &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Suchkriterium „%1“.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The test is no longer in the database &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test ist nicht mehr in der Datenbank „%1“.</translation>
     </message>
 </context>
 <context>
@@ -516,31 +516,31 @@
         <location filename="../src/domain/exercise/speed_unit.cpp" line="+37"/>
         <source>Endur</source>
         <extracomment>The discipline of a test typed in km/hour: endurance riding.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distanz</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Trav</source>
         <extracomment>The discipline of a test typed in min/km: trotting.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trab</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Rid</source>
         <extracomment>The discipline of a test typed in metres per minute: riding.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reiten</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Galopp</source>
         <extracomment>The discipline of a test typed in seconds per 200 m: galloping.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Galopp</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Recovery</source>
         <extracomment>A recovery test: heart rate and lactate over the minutes after exercise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erholung</translation>
     </message>
 </context>
 <context>
@@ -548,27 +548,27 @@
     <message>
         <location filename="../src/domain/analysis/extrapolation.cpp" line="+79"/>
         <source>extrapolated: %1 mmol/l lies below the lowest measured lactate (%2 mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapoliert: %1 mmol/l liegt unter dem niedrigsten gemessenen Laktatwert (%2 mmol/l)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>extrapolated: %1 mmol/l lies above the highest measured lactate (%2 mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapoliert: %1 mmol/l liegt über dem höchsten gemessenen Laktatwert (%2 mmol/l)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>extrapolated: %1 b/min lies below the lowest measured heart rate (%2 b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapoliert: %1 b/min liegt unter der niedrigsten gemessenen Herzfrequenz (%2 b/min)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>extrapolated: %1 b/min lies above the highest measured heart rate (%2 b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapoliert: %1 b/min liegt über der höchsten gemessenen Herzfrequenz (%2 b/min)</translation>
     </message>
     <message>
         <location filename="../src/domain/analysis/extrapolation.h" line="+41"/>
         <source>* extrapolated: read off the fitted line beyond the measured steps</source>
-        <translation type="unfinished"></translation>
+        <translation>* extrapoliert: jenseits der gemessenen Stufen an der angepassten Linie abgelesen</translation>
     </message>
 </context>
 <context>
@@ -576,22 +576,22 @@
     <message>
         <location filename="../src/domain/analysis/fit_quality.cpp" line="+74"/>
         <source>No fit quality: fewer than 3 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Anpassungsgüte: weniger als 3 Stufen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Lactate fit R² %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktatanpassung R² %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>heart-rate line R² %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Herzfrequenzgerade R² %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stufen</translation>
     </message>
 </context>
 <context>
@@ -599,22 +599,22 @@
     <message>
         <location filename="../src/domain/drawing/axis_frame.cpp" line="+43"/>
         <source>b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>b/min</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>mmol/l</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Time (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (Minuten)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed (meter/minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (Meter/Minute)</translation>
     </message>
 </context>
 <context>
@@ -623,58 +623,65 @@
         <location filename="../src/domain/hrm_import/hrm_file.cpp" line="+200"/>
         <source>Pulse
 b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls
+b/min</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Speed
 km/h*10</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo
+km/h*10</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cadence
 rpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Kadenz
+rpm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Altitude
 ft</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe
+ft</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Altitude
 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe
+m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power
 W</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung
+W</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance
 /PI</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance
+/PI</translation>
     </message>
     <message>
         <location filename="../src/domain/hrm_import/take_over.cpp" line="+21"/>
         <source>More than six steps were found in the file; a test needs three to six steps. Only the date and the maximum and resting heart rates were taken over.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Datei wurden mehr als sechs Stufen gefunden; ein Test braucht drei bis sechs Stufen. Übernommen wurden nur das Datum, die maximale Herzfrequenz und der Ruhepuls.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>1 step was found in the file; a test needs three to six steps. Only the date and the maximum and resting heart rates were taken over.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Datei wurde 1 Stufe gefunden; ein Test braucht drei bis sechs Stufen. Übernommen wurden nur das Datum, die maximale Herzfrequenz und der Ruhepuls.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 steps were found in the file; a test needs three to six steps. Only the date and the maximum and resting heart rates were taken over.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Datei wurden %1 Stufen gefunden; ein Test braucht drei bis sechs Stufen. Übernommen wurden nur das Datum, die maximale Herzfrequenz und der Ruhepuls.</translation>
     </message>
 </context>
 <context>
@@ -683,218 +690,218 @@ W</source>
         <location filename="../src/domain/analysis/index_intervals.cpp" line="+54"/>
         <location line="+39"/>
         <source>fewer than three steps</source>
-        <translation type="unfinished"></translation>
+        <translation>weniger als drei Stufen</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>a value is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wert ist keine Zahl</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>all speeds are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Geschwindigkeiten sind gleich</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>a value is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wert liegt außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>too many steps</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele Stufen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the line is flat</source>
-        <translation type="unfinished"></translation>
+        <translation>die Linie ist flach</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the line gives no finite speed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Linie ergibt keine endliche Geschwindigkeit</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>the interval is unbounded: the slope is not clearly different from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>das Intervall ist unbegrenzt: Die Steigung unterscheidet sich nicht deutlich von null</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the interval is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>das Intervall liegt außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>the heart rate is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>die Herzfrequenz liegt außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>a heart-rate-only test has no lactate indices</source>
-        <translation type="unfinished"></translation>
+        <translation>ein reiner Herzfrequenztest hat keine Laktatindizes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>a lactate is not above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Laktatwert ist nicht größer als 0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a heart rate is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Herzfrequenz ist keine Zahl</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>the lactate level is not above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>das Laktatniveau ist nicht größer als 0</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>m/min</source>
-        <translation type="unfinished"></translation>
+        <translation>m/min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>s/200 m</source>
-        <translation type="unfinished"></translation>
+        <translation>s/200 m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>%1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stufen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>95 % CI not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI nicht verfügbar: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>95 % CI unbounded: the slope is not clearly different from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI unbegrenzt: Die Steigung unterscheidet sich nicht deutlich von null</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>95 % CI unbounded</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI unbegrenzt</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>95 % CI not available: it lies below zero speed</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI nicht verfügbar: Es liegt unter Geschwindigkeit null</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>95 % CI %1 or slower</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI %1 oder langsamer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>95 % CI up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI bis %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+7"/>
         <source>95 % CI %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI %1–%2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 not available: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht verfügbar: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no positive speed</source>
-        <translation type="unfinished"></translation>
+        <translation>keine positive Geschwindigkeit</translation>
     </message>
     <message>
         <location filename="../src/domain/analysis/index_intervals.h" line="+117"/>
         <source>within the uncertainty of the two tests</source>
-        <translation type="unfinished"></translation>
+        <translation>innerhalb der Unsicherheit der beiden Tests</translation>
     </message>
     <message>
         <location filename="../src/domain/analysis/index_run.cpp" line="+61"/>
         <source>No indices: the test has fewer than three steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Indizes: Der Test hat weniger als drei Stufen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No indices: step %1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Indizes: Stufe %1 ist leer</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Heart-rate-only test: no lactate values</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiner Herzfrequenztest: keine Laktatwerte</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Heart-rate-only test: no VLa2, VLa4, Hr2 or Hr4</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiner Herzfrequenztest: kein VLa2, VLa4, Hr2 oder Hr4</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No lactate values: the lactate curve was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Laktatwerte: Die Laktatkurve wurde nicht angepasst</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No VLa2, VLa4, Hr2 or Hr4: the lactate curve was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein VLa2, VLa4, Hr2 oder Hr4: Die Laktatkurve wurde nicht angepasst</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No heart-rate values: the heart-rate line was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Herzfrequenzwerte: Die Herzfrequenzgerade wurde nicht angepasst</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No V200, Hr2 or Hr4: the heart-rate line was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein V200, Hr2 oder Hr4: Die Herzfrequenzgerade wurde nicht angepasst</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>No V200: the heart rate does not rise with speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein V200: Die Herzfrequenz steigt nicht mit der Geschwindigkeit</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No V200: the heart-rate line gives no positive speed for 200 b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein V200: Die Herzfrequenzgerade ergibt keine positive Geschwindigkeit für 200 b/min</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No VLa2 or VLa4: the lactate does not change with speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein VLa2 oder VLa4: Das Laktat ändert sich nicht mit der Geschwindigkeit</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No VLa4: the lactate curve gives no positive speed for 4 mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein VLa4: Die Laktatkurve ergibt keine positive Geschwindigkeit für 4 mmol/l</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No VLa2: the lactate curve gives no positive speed for 2 mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein VLa2: Die Laktatkurve ergibt keine positive Geschwindigkeit für 2 mmol/l</translation>
     </message>
 </context>
 <context>
@@ -902,42 +909,42 @@ W</source>
     <message>
         <location filename="../src/ui/main_window/laktat.cpp" line="+52"/>
         <source>def4.txt missing !</source>
-        <translation type="unfinished"></translation>
+        <translation>def4.txt fehlt!</translation>
     </message>
     <message>
         <location filename="../src/ui/main_window/laktat_layout.cpp" line="+67"/>
         <source>Test entry and graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Testeingabe und Grafik</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>Calculate</source>
-        <translation type="unfinished">Berechnen</translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save work</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clear screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige leeren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Select speed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempoeinheit wählen!</translation>
     </message>
 </context>
 <context>
@@ -946,7 +953,7 @@ W</source>
         <location filename="../src/io/language_preference.cpp" line="+37"/>
         <source>Original</source>
         <extracomment>The program&apos;s texts as written, with no translation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
 </context>
 <context>
@@ -954,80 +961,82 @@ W</source>
     <message>
         <location filename="../src/domain/exercise/plausible_values.cpp" line="+38"/>
         <source>Plausible: up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plausibel: bis %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plausible: %1%2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Plausibel: %1%2 bis %3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>above </source>
-        <translation type="unfinished"></translation>
+        <translation>über </translation>
     </message>
     <message>
         <location line="+19"/>
         <source>, step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, Stufe %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktat</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Herzfrequenz</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Max Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. HF</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Implausible values (the fields&apos; tool tips give the ranges): %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unplausible Werte (die Kurzinfos der Felder nennen die Bereiche): %1.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>These values lie outside what a horse can show: %1.
 
 Save the test as it is?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Werte liegen außerhalb dessen, was ein Pferd zeigen kann: %1.
+
+Den Test so speichern, wie er ist?</translation>
     </message>
     <message>
         <location filename="../src/domain/exercise/plausible_values.h" line="+30"/>
         <source>mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>mmol/l</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
         <source>b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>b/min</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre</translation>
     </message>
 </context>
 <context>
@@ -1035,7 +1044,7 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/report/clinic_details_page.cpp" line="+135"/>
         <source>Clinic details</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikangaben</translation>
     </message>
 </context>
 <context>
@@ -1044,134 +1053,134 @@ Save the test as it is?</source>
         <location filename="../src/domain/report/report_graph.cpp" line="+71"/>
         <location filename="../src/domain/report/report_page.cpp" line="+163"/>
         <source>b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>b/min</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/domain/report/report_page.cpp" line="-1"/>
         <source>mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>mmol/l</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Time(minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit(Minuten)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed(meter/minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo(Meter/Minute)</translation>
     </message>
     <message>
         <location filename="../src/domain/report/report_page.cpp" line="-59"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rasse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stable</source>
-        <translation type="unfinished"></translation>
+        <translation>Stall</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Trainer</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Input data</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabedaten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>HF</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Time(min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit(min)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Optional threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionale Schwelle</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>meter/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter/min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+11"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>Fixed thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Schwellen</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Very light</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr leicht</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moderate</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Max hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. HF</translation>
     </message>
 </context>
 <context>
@@ -1181,69 +1190,69 @@ Save the test as it is?</source>
         <location filename="../src/domain/exercise/speed_unit.cpp" line="+30"/>
         <location line="+10"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location filename="../src/domain/exercise/speed_unit.cpp" line="-30"/>
         <location filename="../src/io/database/loading.cpp" line="+45"/>
         <source>Speed (km/hour)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (km/h)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../src/io/database/loading.cpp" line="-6"/>
         <source>Speed (min/km)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (min/km)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speed (met/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (m/min)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  Speed (sek/200m)</source>
-        <translation type="unfinished"></translation>
+        <translation>  Tempo (s/200m)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>      Time     (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>      Zeit     (min)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>   Tempo  (met/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>   Tempo  (m/min)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>km/hour</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>met/min</source>
-        <translation type="unfinished"></translation>
+        <translation>m/min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>sek/200m</source>
-        <translation type="unfinished"></translation>
+        <translation>s/200m</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (min)</translation>
     </message>
     <message>
         <location filename="../src/io/database/loading.cpp" line="+2"/>
         <source>Speed (mt/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (m/min)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speed (sek/200m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (s/200m)</translation>
     </message>
 </context>
 <context>
@@ -1251,116 +1260,116 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/domain/analysis/threshold_methods.cpp" line="+23"/>
         <source>the result is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ergebnis liegt außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>fewer than two usable steps</source>
-        <translation type="unfinished"></translation>
+        <translation>weniger als zwei verwendbare Stufen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the measured lactate never rises through %1 mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>das gemessene Laktat steigt nie über %1 mmol/l an</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+80"/>
         <source>needs four steps</source>
-        <translation type="unfinished"></translation>
+        <translation>benötigt vier Stufen</translation>
     </message>
     <message>
         <location line="-72"/>
         <source>all speeds are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Geschwindigkeiten sind gleich</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the polynomial cannot be fitted to these speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>das Polynom lässt sich diesen Geschwindigkeiten nicht anpassen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the first and last speeds are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>die erste und die letzte Geschwindigkeit sind gleich</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>the curve has no point farthest from the line between the first and last steps</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kurve hat keinen Punkt, der am weitesten von der Linie zwischen der ersten und der letzten Stufe entfernt ist</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>a speed or lactate is not above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Geschwindigkeit oder ein Laktatwert ist nicht größer als 0</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>no two runs of steps have different speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>keine zwei Stufenfolgen haben unterschiedliche Geschwindigkeiten</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the two lines are parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>die beiden Linien sind parallel</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the two lines cross outside the measured speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>die beiden Linien schneiden sich außerhalb der gemessenen Geschwindigkeiten</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verfügbar: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no positive speed</source>
-        <translation type="unfinished"></translation>
+        <translation>keine positive Geschwindigkeit</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 %2 at %3 mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 bei %3 mmol/l</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+2"/>
         <location line="+5"/>
         <source>Exponential fit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exponentielle Anpassung: %1</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+6"/>
         <source>Heart-rate line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Herzfrequenzgerade: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Linear interpolation, 2 mmol/l: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineare Interpolation, 2 mmol/l: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Linear interpolation, 4 mmol/l: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineare Interpolation, 4 mmol/l: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dmax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dmax: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Log-log breakpoint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Log-log-Knickpunkt: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The methods&apos; 4 mmol/l speeds differ by more than 5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 4-mmol/l-Geschwindigkeiten der Methoden weichen um mehr als 5 % voneinander ab</translation>
     </message>
 </context>
 <context>
@@ -1368,97 +1377,97 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/domain/analysis/fit_problem.cpp" line="+13"/>
         <source> — no lactate values</source>
-        <translation type="unfinished"></translation>
+        <translation> — keine Laktatwerte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> — no VLa2, VLa4, Hr2 or Hr4</source>
-        <translation type="unfinished"></translation>
+        <translation> — kein VLa2, VLa4, Hr2 oder Hr4</translation>
     </message>
     <message>
         <location line="+4"/>
         <source> — no heart-rate values</source>
-        <translation type="unfinished"></translation>
+        <translation> — keine Herzfrequenzwerte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> — no V200, Hr2 or Hr4</source>
-        <translation type="unfinished"></translation>
+        <translation> — kein V200, Hr2 oder Hr4</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The lactate curve was not fitted: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Laktatkurve wurde nicht angepasst: </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>every lactate must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Laktatwert muss eine Zahl sein</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>every lactate must be above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Laktatwert muss größer als 0 sein</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The heart-rate line was not fitted: every heart rate must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Herzfrequenzgerade wurde nicht angepasst: Jede Herzfrequenz muss eine Zahl sein</translation>
     </message>
     <message>
         <location filename="../src/io/database/saving.cpp" line="+91"/>
         <source>Step %1 comes after the empty step %2. Fill step %2 or empty step %1 before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 folgt auf die leere Stufe %2. Füllen Sie Stufe %2 aus oder leeren Sie Stufe %1 vor dem Speichern.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Step %1 is the last step typed: a test needs at least three steps. Type the missing steps before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 ist die letzte eingegebene Stufe: Ein Test braucht mindestens drei Stufen. Geben Sie die fehlenden Stufen vor dem Speichern ein.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Step %1: &quot;%2&quot; is not a number. Correct it before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1: „%2“ ist keine Zahl. Korrigieren Sie den Wert vor dem Speichern.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Step %1 has no lactate. Type it before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 hat keinen Laktatwert. Geben Sie ihn vor dem Speichern ein.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>no heart rate and no speed</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Herzfrequenz und keine Geschwindigkeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>no heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Herzfrequenz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>no speed</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Geschwindigkeit</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Step %1 has %2. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 hat %2. Trotzdem speichern?</translation>
     </message>
     <message>
         <location filename="../src/ui/common/message_dialog.cpp" line="+98"/>
         <source>Save work</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1466,7 +1475,7 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/graph/background_panel.cpp" line="+21"/>
         <source>Drag drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen und ablegen</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1483,7 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/entry/calculation_controller.cpp" line="+24"/>
         <source>Select Speed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempoeinheit wählen!</translation>
     </message>
 </context>
 <context>
@@ -1482,58 +1491,58 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/report/clinic_details_page.cpp" line="-82"/>
         <source>Choose logo...</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo wählen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo entfernen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Clinic name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Klinik</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Choose logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo wählen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>No logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Logo</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+28"/>
         <source>Clinic details</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikangaben</translation>
     </message>
     <message>
         <location line="-27"/>
         <source>%1 is not a picture that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein lesbares Bild.</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>The logo could not be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Logo konnte nicht in %1 abgelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -1541,12 +1550,12 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/comparison/comparison_panel.cpp" line="+90"/>
         <source>     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %</source>
-        <translation type="unfinished"></translation>
+        <translation>     Datum            La(0)      %       La(5)      %      La(10)     %     La(20)     %      Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>       Date           V200       %        V2        %        V4        %       Hr2       %        Hr4       %</source>
-        <translation type="unfinished"></translation>
+        <translation>       Datum          V200       %        V2        %        V4        %       Hr2       %        Hr4       %</translation>
     </message>
 </context>
 <context>
@@ -1554,17 +1563,17 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/database/create_database_panel.cpp" line="+18"/>
         <source>Create Database (folder/name or server address)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank erstellen (Ordner/Name oder Serveradresse)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1573,52 +1582,52 @@ Save the test as it is?</source>
         <location filename="../src/ui/comparison/csv_export_dialog.cpp" line="+20"/>
         <location line="+48"/>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV exportieren</translation>
     </message>
     <message>
         <location line="-46"/>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Exporting the comparison table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichstabelle wird exportiert...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exporting %1 tests...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tests werden exportiert...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Exported the comparison table to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichstabelle nach %1 exportiert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exported %1 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 nach %3 exportiert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Export cancelled: nothing was written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Export abgebrochen: Nach %1 wurde nichts geschrieben</translation>
     </message>
 </context>
 <context>
@@ -1626,49 +1635,49 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/database/database_controller.cpp" line="+102"/>
         <source>The test on screen has not been saved. Save it before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test auf dem Bildschirm wurde nicht gespeichert. Vor dem Schließen speichern?</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Database: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank: </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Select database (DblClick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank wählen (Doppelklick)</translation>
     </message>
     <message>
         <location line="+74"/>
         <location line="+172"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung</translation>
     </message>
     <message>
         <location line="-172"/>
         <location line="+172"/>
         <source>Do you want to erase ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirklich löschen?</translation>
     </message>
     <message>
         <location line="+137"/>
         <source>It is not known whether the test was saved. It stays on screen, and &quot;Save work&quot; stores it only once. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nicht bekannt, ob der Test gespeichert wurde. Er bleibt auf dem Bildschirm, und „Speichern“ speichert ihn nur einmal. %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The test was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wurde nicht gespeichert: %1</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Test saved in %1 (%2, %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test gespeichert in %1 (%2, %3)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Waiting for the database server of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf den Datenbankserver von %1…</translation>
     </message>
 </context>
 <context>
@@ -1676,100 +1685,100 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/entry/entry_panel.cpp" line="+73"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rasse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stable/Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Stall/Bahn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Trainer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Max Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. HF</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vilopuls</source>
         <extracomment>The horse&apos;s resting heart rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ruhepuls</translation>
     </message>
     <message>
         <location line="+55"/>
         <location line="+4"/>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare</translation>
     </message>
     <message>
         <location line="+11"/>
         <source> Lactate (mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation> Laktat (mmol/l)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>     Hr (b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>     HF (b/min)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Tempo      (met/sek)</source>
         <extracomment>Caption of the column of speeds in metres per second; the spaces wrap it over two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo      (m/s)</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Spare heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Herzfrequenz (Reservefeld)</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>km/hour</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>met/min</source>
-        <translation type="unfinished"></translation>
+        <translation>m/min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>sec/200m</source>
-        <translation type="unfinished"></translation>
+        <translation>s/200m</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Erholung</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Implausible value. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unplausibler Wert. %1</translation>
     </message>
 </context>
 <context>
@@ -1777,27 +1786,27 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/common/file_list_panel.cpp" line="+100"/>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -1805,12 +1814,12 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/help/help_controller.cpp" line="+33"/>
         <source>The user manual is not installed; it should be %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Benutzerhandbuch ist nicht installiert; es sollte unter %1 liegen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No browser could show the user manual %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Browser konnte das Benutzerhandbuch %1 anzeigen.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1821,7 +1830,13 @@ Built with Qt %2, running with Qt %3.
 Licence: proprietary, all rights reserved by Kavren Equine.
 
 Data folder: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavren Equine %1
+Laktat- und Herzfrequenzanalyse von Belastungstests bei Pferden.
+
+Erstellt mit Qt %2, läuft mit Qt %3.
+Lizenz: proprietär, alle Rechte vorbehalten durch Kavren Equine.
+
+Datenordner: %4</translation>
     </message>
 </context>
 <context>
@@ -1829,17 +1844,17 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/common/lactate_levels_page.cpp" line="+16"/>
         <source>Extra lactate levels (mmol/l) for the speed and heart rate, e.g. 1.5 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusätzliche Laktatniveaus (mmol/l) für Tempo und Herzfrequenz, z. B. 1.5 3:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Left out (a level is above 0 and at most %1 mmol/l, at most %2 levels): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelassen (ein Niveau liegt über 0 und höchstens bei %1 mmol/l, höchstens %2 Niveaus): %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The levels could not be kept: the preferences file cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Niveaus konnten nicht gespeichert werden: Die Einstellungsdatei kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1847,17 +1862,17 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/common/language_page.cpp" line="+15"/>
         <source>Language of the window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Fensters:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The language changes when Kavren starts next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache ändert sich beim nächsten Start von Kavren.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The language could not be kept: the preferences file cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache konnte nicht gespeichert werden: Die Einstellungsdatei kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1865,17 +1880,17 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/remote_link/link_panel.cpp" line="+17"/>
         <source>Local Ip              Remote Ip                      </source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale IP             Entfernte IP                   </translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1883,7 +1898,7 @@ Data folder: %4</source>
     <message>
         <location filename="../src/io/link_receiver.cpp" line="+23"/>
         <source>Port %1 could not be opened for the remote link (%2). Close the program that uses it, or check the firewall, and press Connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 konnte für die Fernverbindung nicht geöffnet werden (%2). Schließen Sie das Programm, das ihn belegt, oder prüfen Sie die Firewall, und klicken Sie erneut auf „Verbinden“.</translation>
     </message>
 </context>
 <context>
@@ -1891,154 +1906,154 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/main_window/main_menu.cpp" line="+49"/>
         <source>&amp;Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucker</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Only Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur HF</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+12"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <location line="-11"/>
         <location line="+12"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Adjust frame to background</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen an Hintergrund anpassen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>More...</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflisten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export to CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV exportieren...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Export comparison table to CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichstabelle als CSV exportieren...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Threshold methods</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwellenmethoden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clinic report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikbericht...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clinic details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikangaben...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Help</source>
-        <translation type="unfinished"></translation>
+        <translation> Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About Kavren</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Kavren</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Lactate levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktatniveaus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinik</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
 </context>
 <context>
@@ -2047,70 +2062,70 @@ Data folder: %4</source>
         <location filename="../src/ui/hrm_import/polar_window.cpp" line="+75"/>
         <location line="+1"/>
         <source>Polar</source>
-        <translation type="unfinished"></translation>
+        <translation>Polar</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Time Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitmarken</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Sample interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Messintervall</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Extract Polardata</source>
-        <translation type="unfinished"></translation>
+        <translation>Polar-Daten übernehmen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>The heart-rate file %1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Herzfrequenzdatei %1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The heart-rate file %1 is too large to be a recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Herzfrequenzdatei %1 ist zu groß für eine Aufzeichnung.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The heart-rate file %1 holds no samples: its [HRData] section is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Herzfrequenzdatei %1 enthält keine Messwerte: Ihr Abschnitt [HRData] fehlt.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The heart-rate file %1 is a beat-to-beat (R-R interval) recording, not samples at a fixed interval, and cannot be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Herzfrequenzdatei %1 ist eine Schlag-zu-Schlag-Aufzeichnung (R-R-Intervalle), keine Messwerte in festem Intervall, und kann nicht importiert werden.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>This file holds no speed: the steps get no speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei enthält keine Geschwindigkeit: Die Stufen erhalten keine Geschwindigkeit.</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>%n line(s) could not be read and were skipped.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile konnte nicht gelesen werden und wurde übersprungen.</numerusform>
+            <numerusform>%n Zeilen konnten nicht gelesen werden und wurden übersprungen.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No Time Events is set !</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeitmarken gesetzt!</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
 </context>
 <context>
@@ -2118,7 +2133,7 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/common/preferences_dialog.cpp" line="+11"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>
@@ -2126,43 +2141,43 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/report/report_panel.cpp" line="+67"/>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <location line="+55"/>
         <location line="+9"/>
         <source>The report was not printed: no printer is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht wurde nicht gedruckt: Es ist kein Drucker verfügbar.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The report was not printed: %1 could not be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht wurde nicht gedruckt: In %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>The report could not be saved as PDF: %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht als PDF gespeichert werden: %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clinic report </source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikbericht </translation>
     </message>
 </context>
 <context>
@@ -2170,73 +2185,73 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/database/search_panel.cpp" line="+32"/>
         <source>Search criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchkriterien</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rasse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stable</source>
-        <translation type="unfinished"></translation>
+        <translation>Stall</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Trainer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Search value</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchwert</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>öppna arbete</source>
         <extracomment>Lists the values of the chosen search criterion (&quot;open work&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Werte auflisten</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Tests found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Tests</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Freeze curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve fixieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Erase work</source>
-        <translation type="unfinished"></translation>
+        <translation>Test löschen</translation>
     </message>
 </context>
 <context>
@@ -2244,44 +2259,44 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/graph/style_panel.cpp" line="+94"/>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Curve             1                         2  -  6</source>
-        <translation type="unfinished"></translation>
+        <translation> Kurve             1                         2  -  6</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+44"/>
         <source>Lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktat</translation>
     </message>
     <message>
         <location line="-43"/>
         <source>Screen: Lactate, curve 1, colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Laktat, Kurve 1, Farbe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Lactate, curves 2 - 6, colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Laktat, Kurven 2 - 6, Farbe</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+45"/>
         <source>Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls</translation>
     </message>
     <message>
         <location line="-43"/>
         <source>Screen: Pulse, curve 1, colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Puls, Kurve 1, Farbe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Pulse, curves 2 - 6, colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Puls, Kurven 2 - 6, Farbe</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2293,48 +2308,48 @@ Data folder: %4</source>
         <location line="+15"/>
         <location line="+7"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location line="-71"/>
         <source>Screen: Curve width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Kurvenbreite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Circles</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreise</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+45"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Gr.</translation>
     </message>
     <message>
         <location line="-44"/>
         <source>Screen: Circles, size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Kreise, Größe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Circles, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Kreise, Breite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Helplines</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfslinien</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Helplines, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Hilfslinien, Breite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2343,180 +2358,180 @@ Data folder: %4</source>
         <location line="+48"/>
         <location line="+7"/>
         <source>Color(0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe(0-15)</translation>
     </message>
     <message>
         <location line="-62"/>
         <source>Screen: Threshold, color (0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Schwelle, Farbe (0-15)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Background, color (0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Hintergrund, Farbe (0-15)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tempo axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempoachse</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Tempo axis, color (0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Tempoachse, Farbe (0-15)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+55"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="-48"/>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Curve       1              2 - 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve       1              2 - 6</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurven</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Printer: Lactate curve, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Laktatkurve, Breite</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+6"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Printer: Lactate curve 1, color</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Laktatkurve 1, Farbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer: Lactate curves 2 - 6, color</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Laktatkurven 2 - 6, Farbe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Printer: Pulse curve, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Pulskurve, Breite</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Pulse curve 1, color</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Pulskurve 1, Farbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer: Pulse curves 2 - 6, color</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Pulskurven 2 - 6, Farbe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Marks, size</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Marker, Größe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Marks, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Marker, Breite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Type(0-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ(0-8)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer: Marks, type (0-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Marker, Typ (0-8)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Color(lactate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe(Laktat)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer: Marks, color (lactate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Marker, Farbe (Laktat)</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+4"/>
         <source>Fill color</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllfarbe</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Printer: Marks, fill color (lactate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Marker, Füllfarbe (Laktat)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Color(Hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe(HF)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer: Marks, color (Hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Marker, Farbe (HF)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Marks, fill color (Hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Marker, Füllfarbe (HF)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Lactate lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktatlinien</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Lactate lines, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Laktatlinien, Breite</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Lactate lines, color (0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Laktatlinien, Farbe (0-15)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfslinien</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Help lines, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Hilfslinien, Breite</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Help lines, color (0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: Hilfslinien, Farbe (0-15)</translation>
     </message>
 </context>
 <context>
@@ -2524,27 +2539,27 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/threshold_methods/threshold_methods_window.cpp" line="+16"/>
         <source>Threshold methods</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwellenmethoden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Calculate a test to compare the methods.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen Sie einen Test, um die Methoden zu vergleichen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mark the thresholds on the graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwellen in der Grafik markieren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The marks are drawn now and after every calculation while ticked; the next calculation draws the graph without them when unticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Markierungen werden jetzt und nach jeder Berechnung gezeichnet, solange das Häkchen gesetzt ist; ohne Häkchen zeichnet die nächste Berechnung die Grafik ohne sie.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>A recovery test has no lactate threshold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Erholungstest hat keine Laktatschwelle.</translation>
     </message>
 </context>
 <context>
@@ -2552,93 +2567,93 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/threshold/threshold_panel.cpp" line="+38"/>
         <source>Calculate threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle berechnen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Threshold speed (meter/sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwellentempo (Meter/s)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>meter/sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter/s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>HF</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Threshold Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwellen-HF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktat</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Threshold lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwellenlaktat</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>meter/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter/min</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>sec/200m</source>
-        <translation type="unfinished"></translation>
+        <translation>s/200m</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Threshold Hr slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Schieberegler Schwellen-HF</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Threshold lactate slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Schieberegler Schwellenlaktat</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Very light         Light        Moderate       Hard          Max </source>
         <extracomment>The five training zones, each name over its field below; keep the spacing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sehr leicht       Leicht       Mittel             Schwer       Max </translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Erholung</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Recovery, % of the zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Erholung, % der Zonen</translation>
     </message>
 </context>
 </TS>
