@@ -6,160 +6,160 @@
     <message>
         <location filename="../src/domain/report/clinic_report.cpp" line="+111"/>
         <source>Test date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Testdatum: </translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Namn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ras</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Ålder</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Kön</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stable</source>
-        <translation type="unfinished"></translation>
+        <translation>Stall</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tränare</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Test indices</source>
-        <translation type="unfinished"></translation>
+        <translation>Testindex</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+10"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+65"/>
         <source>Input data</source>
-        <translation type="unfinished"></translation>
+        <translation>Indata</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid (min)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hastighet (%1)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Steg</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+113"/>
         <source>Lactate (mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktat (mmol/l)</translation>
     </message>
     <message>
         <location line="-112"/>
         <location line="+116"/>
         <source>Heart rate (b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls (b/min)</translation>
     </message>
     <message>
         <location line="-89"/>
         <source>Training zones (b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Träningszoner (b/min)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Very light</source>
-        <translation type="unfinished"></translation>
+        <translation>Mycket lätt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lätt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moderate</source>
-        <translation type="unfinished"></translation>
+        <translation>Måttlig</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Hård</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Max heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Maxpuls</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Tröskel</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 mmol/l, %2 b/min, %3 m/min (%4 min/km)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mmol/l, %2 b/min, %3 m/min (%4 min/km)</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Test %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Test %1</translation>
     </message>
     <message>
         <location line="+80"/>
         <source>Page 1 of 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sida 1 av 1</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentarer</translation>
     </message>
     <message>
         <location filename="../src/domain/report/clinic_report.h" line="+44"/>
         <source>Exercise test report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport från arbetsprov</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lactate curve: least-squares fit of ln(lactate) against speed; heart rate: least-squares straight line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktatkurva: ln(laktat) anpassad mot hastigheten med minsta kvadratmetoden; puls: rät linje anpassad med minsta kvadratmetoden.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>grey: within the uncertainty of the two tests</source>
-        <translation type="unfinished"></translation>
+        <translation>grått: inom de två testernas osäkerhet</translation>
     </message>
 </context>
 <context>
@@ -167,7 +167,7 @@
     <message>
         <location filename="../src/io/csv_export.cpp" line="+436"/>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde inte skriva %1: %2</translation>
     </message>
 </context>
 <context>
@@ -175,339 +175,339 @@
     <message>
         <location filename="../src/io/database/database_copy.cpp" line="+49"/>
         <source>The source and the target are the same database &quot;%1&quot;, so nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Källan och målet är samma databas &quot;%1&quot;, så inget kopierades.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The database &quot;%1&quot; already holds %2 tests, so nothing was copied; give --append to add the tests to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasen &quot;%1&quot; innehåller redan %2 tester, så inget kopierades; ange --append för att lägga till testerna till dem.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source> Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation> Inget kopierades.</translation>
     </message>
     <message>
         <location filename="../src/io/database/database_file.cpp" line="+55"/>
         <source>The folder &quot;%1&quot; could not be created, so the database &quot;%2&quot; was not created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen &quot;%1&quot; kunde inte skapas, så databasen &quot;%2&quot; skapades inte.</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>The file &quot;%1&quot; could not be erased: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen &quot;%1&quot; kunde inte raderas: %2</translation>
     </message>
     <message>
         <location filename="../src/io/database/database_file.h" line="+14"/>
         <source>Wrong syntax !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fel syntax !</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrong syntax</source>
-        <translation type="unfinished"></translation>
+        <translation>Fel syntax</translation>
     </message>
     <message>
         <location filename="../src/io/database/database_store.cpp" line="+83"/>
         <source>The file &quot;%1&quot; is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen &quot;%1&quot; är inte en databas för det här programmet.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The database file &quot;%1&quot; is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; är skadad.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+323"/>
         <source>The database file &quot;%1&quot; is locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; är låst av ett annat program.</translation>
     </message>
     <message>
         <location line="-319"/>
         <source>The database file &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; kan inte läsas: %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The file &quot;%1&quot; holds no table mytable, so it is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen &quot;%1&quot; innehåller ingen tabell mytable, så den är inte en databas för det här programmet.</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>The table mytable in &quot;%1&quot; lacks the column %2, so it is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen mytable i &quot;%1&quot; saknar kolumnen %2, så den är inte en databas för det här programmet.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The table mytable in &quot;%1&quot; does not hold exactly the columns %2 in this order, so it is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen mytable i &quot;%1&quot; har inte exakt kolumnerna %2 i den här ordningen, så den är inte en databas för det här programmet.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The table mytable could not be added to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen mytable kunde inte läggas till i &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>the file was written by another program meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>filen skrevs av ett annat program under tiden</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The empty file &quot;%1&quot; could not be made a database: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Den tomma filen &quot;%1&quot; kunde inte göras till en databas: %2</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be), so nothing is written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; är skadad (den är kortare än den ska vara), så inget skrivs till den.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be): only the tests that could be read are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; är skadad (den är kortare än den ska vara): bara de tester som kunde läsas visas.</translation>
     </message>
     <message>
         <location line="+30"/>
         <location line="+27"/>
         <source>The database file &quot;%1&quot; cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; kan inte öppnas: %2</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>No database file is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen databasfil är vald.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; finns inte.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is a folder, not a database file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; är en mapp, inte en databasfil.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; kan inte läsas.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The database file &quot;%1&quot; is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; är skrivskyddad.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The disk that holds &quot;%1&quot; is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disken som &quot;%1&quot; ligger på är full.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; är skadad: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; could not be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; kunde inte användas: %2</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The file &quot;%1&quot; already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen &quot;%1&quot; finns redan.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>the file already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>filen finns redan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the file could not be named</source>
-        <translation type="unfinished"></translation>
+        <translation>filen kunde inte namnges</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The database &quot;%1&quot; could not be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasen &quot;%1&quot; kunde inte skapas: %2</translation>
     </message>
     <message>
         <location filename="../src/io/database/file_store.cpp" line="+158"/>
         <source>&quot;%1&quot; is a folder, so no database can be created there.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; är en mapp, så ingen databas kan skapas där.</translation>
     </message>
     <message>
         <location line="+169"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be), so its tests are not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; är skadad (den är kortare än den ska vara), så dess tester kopieras inte.</translation>
     </message>
     <message>
         <location filename="../src/io/database/saving.h" line="+17"/>
         <source>Database not selected !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen databas vald !</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Id data missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>ID-uppgifter saknas!</translation>
     </message>
     <message>
         <location filename="../src/io/database/search.cpp" line="+202"/>
         <source>%1 of the %2 selected tests were no longer in the database &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 av de %2 valda testerna fanns inte längre i databasen &quot;%3&quot;.</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_address.cpp" line="+25"/>
         <source>The database address &quot;%1&quot; contains a password. A password never stands in the address nor in the settings: put it in the password file ~/.pgpass (or the file that PGPASSFILE names), or in a service that PGSERVICE names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasadressen &quot;%1&quot; innehåller ett lösenord. Ett lösenord står aldrig i adressen eller i inställningarna: lägg det i lösenordsfilen ~/.pgpass (eller den fil som PGPASSFILE anger), eller i en tjänst som PGSERVICE anger.</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>&quot;%1&quot; is not an option of the form name=value.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; är inte ett alternativ av formen namn=värde.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&quot;%1&quot; is not a port number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; är inte ett portnummer.</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>&quot;%1&quot; is not a database server address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; är inte en adress till en databasserver.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The database address &quot;%1&quot; cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasadressen &quot;%1&quot; kan inte användas: %2</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>only one server may be named.</source>
-        <translation type="unfinished"></translation>
+        <translation>bara en server får anges.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the port is not a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>porten är inte ett tal från 1 till 65535.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>it names no database (postgresql://host/dbname).</source>
-        <translation type="unfinished"></translation>
+        <translation>den anger ingen databas (postgresql://host/dbname).</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_session.cpp" line="+79"/>
         <source>The server %1 has no database &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servern %1 har ingen databas &quot;%2&quot;.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The server %1 refused the login.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servern %1 nekade inloggningen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The server %1 cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servern %1 kan inte nås.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>The database &quot;%1&quot; is on a PostgreSQL server, and the PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasen &quot;%1&quot; ligger på en PostgreSQL-server, och Qt:s drivrutin för PostgreSQL är inte installerad (Debianpaketet libqt6sql6-psql).</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The server %1 ended the connection %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servern %1 avslutade anslutningen %2.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The server %1 reported a failure %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servern %1 rapporterade ett fel %2.</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>The server %1 could not say which columns mytable has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servern %1 kunde inte ange vilka kolumner mytable har.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The database &quot;%1&quot; holds no table mytable; create it with Database &gt; Create.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasen &quot;%1&quot; har ingen tabell mytable; skapa den med Databas &gt; Skapa.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The table mytable in &quot;%1&quot; lacks the column %2, so it is not a table of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen mytable i &quot;%1&quot; saknar kolumnen %2, så den är inte en tabell för det här programmet.</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_session.h" line="+51"/>
         <source>while the database was being read</source>
-        <translation type="unfinished"></translation>
+        <translation>medan databasen lästes</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_store.cpp" line="+19"/>
         <source>while the values of the search criterion were being read</source>
-        <translation type="unfinished"></translation>
+        <translation>medan sökkriteriets värden lästes</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>while the tests were being searched</source>
-        <translation type="unfinished"></translation>
+        <translation>medan testerna söktes</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>while the test was being loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>medan testet laddades</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>while the test was being saved</source>
-        <translation type="unfinished"></translation>
+        <translation>medan testet sparades</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>while the table mytable was being given the column %1 for saving</source>
-        <translation type="unfinished"></translation>
+        <translation>medan tabellen mytable fick kolumnen %1 för att testet skulle kunna sparas</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The server %1 could not create the table mytable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servern %1 kunde inte skapa tabellen mytable.</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>while the tests were being stored</source>
-        <translation type="unfinished"></translation>
+        <translation>medan testerna lagrades</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>while the tests were being read</source>
-        <translation type="unfinished"></translation>
+        <translation>medan testerna lästes</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>while the tests were being counted</source>
-        <translation type="unfinished"></translation>
+        <translation>medan testerna räknades</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>while the tests were being erased</source>
-        <translation type="unfinished"></translation>
+        <translation>medan testerna raderades</translation>
     </message>
     <message>
         <location filename="../src/io/database/sql_rows.cpp" line="+93"/>
         <source>There is no search criterion &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det finns inget sökkriterium &quot;%1&quot;.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The test is no longer in the database &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Testet finns inte längre i databasen &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -516,31 +516,31 @@
         <location filename="../src/domain/exercise/speed_unit.cpp" line="+37"/>
         <source>Endur</source>
         <extracomment>The discipline of a test typed in km/hour: endurance riding.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distans</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Trav</source>
         <extracomment>The discipline of a test typed in min/km: trotting.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trav</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Rid</source>
         <extracomment>The discipline of a test typed in metres per minute: riding.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ridning</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Galopp</source>
         <extracomment>The discipline of a test typed in seconds per 200 m: galloping.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Galopp</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Recovery</source>
         <extracomment>A recovery test: heart rate and lactate over the minutes after exercise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Återhämtn.</translation>
     </message>
 </context>
 <context>
@@ -548,27 +548,27 @@
     <message>
         <location filename="../src/domain/analysis/extrapolation.cpp" line="+79"/>
         <source>extrapolated: %1 mmol/l lies below the lowest measured lactate (%2 mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapolerat: %1 mmol/l ligger under det lägsta uppmätta laktatvärdet (%2 mmol/l)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>extrapolated: %1 mmol/l lies above the highest measured lactate (%2 mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapolerat: %1 mmol/l ligger över det högsta uppmätta laktatvärdet (%2 mmol/l)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>extrapolated: %1 b/min lies below the lowest measured heart rate (%2 b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapolerat: %1 b/min ligger under den lägsta uppmätta pulsen (%2 b/min)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>extrapolated: %1 b/min lies above the highest measured heart rate (%2 b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapolerat: %1 b/min ligger över den högsta uppmätta pulsen (%2 b/min)</translation>
     </message>
     <message>
         <location filename="../src/domain/analysis/extrapolation.h" line="+41"/>
         <source>* extrapolated: read off the fitted line beyond the measured steps</source>
-        <translation type="unfinished"></translation>
+        <translation>* extrapolerat: avläst på den anpassade linjen utanför de uppmätta stegen</translation>
     </message>
 </context>
 <context>
@@ -576,22 +576,22 @@
     <message>
         <location filename="../src/domain/analysis/fit_quality.cpp" line="+74"/>
         <source>No fit quality: fewer than 3 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen anpassningskvalitet: färre än 3 steg</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Lactate fit R² %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktatanpassning R² %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>heart-rate line R² %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pulslinje R² %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steg</translation>
     </message>
 </context>
 <context>
@@ -599,22 +599,22 @@
     <message>
         <location filename="../src/domain/drawing/axis_frame.cpp" line="+43"/>
         <source>b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>b/min</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>mmol/l</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Time (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid (minuter)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed (meter/minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hastighet (meter/minut)</translation>
     </message>
 </context>
 <context>
@@ -623,58 +623,65 @@
         <location filename="../src/domain/hrm_import/hrm_file.cpp" line="+200"/>
         <source>Pulse
 b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls
+b/min</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Speed
 km/h*10</source>
-        <translation type="unfinished"></translation>
+        <translation>Hastighet
+km/h*10</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cadence
 rpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Kadens
+rpm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Altitude
 ft</source>
-        <translation type="unfinished"></translation>
+        <translation>Höjd
+ft</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Altitude
 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Höjd
+m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power
 W</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt
+W</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance
 /PI</source>
-        <translation type="unfinished"></translation>
+        <translation>Balans
+/PI</translation>
     </message>
     <message>
         <location filename="../src/domain/hrm_import/take_over.cpp" line="+21"/>
         <source>More than six steps were found in the file; a test needs three to six steps. Only the date and the maximum and resting heart rates were taken over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fler än sex steg hittades i filen; ett test behöver tre till sex steg. Bara datumet, maxpulsen och vilopulsen togs över.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>1 step was found in the file; a test needs three to six steps. Only the date and the maximum and resting heart rates were taken over.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 steg hittades i filen; ett test behöver tre till sex steg. Bara datumet, maxpulsen och vilopulsen togs över.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 steps were found in the file; a test needs three to six steps. Only the date and the maximum and resting heart rates were taken over.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steg hittades i filen; ett test behöver tre till sex steg. Bara datumet, maxpulsen och vilopulsen togs över.</translation>
     </message>
 </context>
 <context>
@@ -683,218 +690,218 @@ W</source>
         <location filename="../src/domain/analysis/index_intervals.cpp" line="+54"/>
         <location line="+39"/>
         <source>fewer than three steps</source>
-        <translation type="unfinished"></translation>
+        <translation>färre än tre steg</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>a value is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>ett värde är inte ett tal</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>all speeds are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>alla hastigheter är lika</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>a value is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>ett värde ligger utanför det giltiga området</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>too many steps</source>
-        <translation type="unfinished"></translation>
+        <translation>för många steg</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the line is flat</source>
-        <translation type="unfinished"></translation>
+        <translation>linjen är vågrät</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the line gives no finite speed</source>
-        <translation type="unfinished"></translation>
+        <translation>linjen ger ingen ändlig hastighet</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>the interval is unbounded: the slope is not clearly different from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>intervallet är obegränsat: lutningen skiljer sig inte tydligt från noll</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the interval is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>intervallet ligger utanför det giltiga området</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>the heart rate is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>pulsen ligger utanför det giltiga området</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>a heart-rate-only test has no lactate indices</source>
-        <translation type="unfinished"></translation>
+        <translation>ett test med enbart puls har inga laktatindex</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>a lactate is not above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>ett laktatvärde är inte över 0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a heart rate is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>ett pulsvärde är inte ett tal</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>the lactate level is not above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>laktatnivån är inte över 0</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>m/min</source>
-        <translation type="unfinished"></translation>
+        <translation>m/min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>s/200 m</source>
-        <translation type="unfinished"></translation>
+        <translation>s/200 m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>%1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steg</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>95 % CI not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI inte tillgängligt: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>95 % CI unbounded: the slope is not clearly different from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI obegränsat: lutningen skiljer sig inte tydligt från noll</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>95 % CI unbounded</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI obegränsat</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>95 % CI not available: it lies below zero speed</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI inte tillgängligt: det ligger under hastigheten noll</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>95 % CI %1 or slower</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI %1 eller långsammare</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>95 % CI up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI upp till %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+7"/>
         <source>95 % CI %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>95 % KI %1–%2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 not available: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 inte tillgängligt: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no positive speed</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen positiv hastighet</translation>
     </message>
     <message>
         <location filename="../src/domain/analysis/index_intervals.h" line="+117"/>
         <source>within the uncertainty of the two tests</source>
-        <translation type="unfinished"></translation>
+        <translation>inom de två testernas osäkerhet</translation>
     </message>
     <message>
         <location filename="../src/domain/analysis/index_run.cpp" line="+61"/>
         <source>No indices: the test has fewer than three steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga index: testet har färre än tre steg</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No indices: step %1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga index: steg %1 är tomt</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Heart-rate-only test: no lactate values</source>
-        <translation type="unfinished"></translation>
+        <translation>Test med enbart puls: inga laktatvärden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Heart-rate-only test: no VLa2, VLa4, Hr2 or Hr4</source>
-        <translation type="unfinished"></translation>
+        <translation>Test med enbart puls: inga VLa2, VLa4, Hr2 eller Hr4</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No lactate values: the lactate curve was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga laktatvärden: laktatkurvan anpassades inte</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No VLa2, VLa4, Hr2 or Hr4: the lactate curve was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga VLa2, VLa4, Hr2 eller Hr4: laktatkurvan anpassades inte</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No heart-rate values: the heart-rate line was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga pulsvärden: pulslinjen anpassades inte</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No V200, Hr2 or Hr4: the heart-rate line was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga V200, Hr2 eller Hr4: pulslinjen anpassades inte</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>No V200: the heart rate does not rise with speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget V200: pulsen stiger inte med hastigheten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No V200: the heart-rate line gives no positive speed for 200 b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget V200: pulslinjen ger ingen positiv hastighet för 200 b/min</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No VLa2 or VLa4: the lactate does not change with speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga VLa2 eller VLa4: laktatvärdet ändras inte med hastigheten</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No VLa4: the lactate curve gives no positive speed for 4 mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget VLa4: laktatkurvan ger ingen positiv hastighet för 4 mmol/l</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No VLa2: the lactate curve gives no positive speed for 2 mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget VLa2: laktatkurvan ger ingen positiv hastighet för 2 mmol/l</translation>
     </message>
 </context>
 <context>
@@ -902,42 +909,42 @@ W</source>
     <message>
         <location filename="../src/ui/main_window/laktat.cpp" line="+52"/>
         <source>def4.txt missing !</source>
-        <translation type="unfinished"></translation>
+        <translation>def4.txt saknas !</translation>
     </message>
     <message>
         <location filename="../src/ui/main_window/laktat_layout.cpp" line="+67"/>
         <source>Test entry and graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Testinmatning och graf</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Beräkna</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save work</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara arbete</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clear screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rensa skärm</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Avsluta</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Select speed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj hastighet !</translation>
     </message>
 </context>
 <context>
@@ -946,7 +953,7 @@ W</source>
         <location filename="../src/io/language_preference.cpp" line="+37"/>
         <source>Original</source>
         <extracomment>The program&apos;s texts as written, with no translation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
 </context>
 <context>
@@ -954,80 +961,82 @@ W</source>
     <message>
         <location filename="../src/domain/exercise/plausible_values.cpp" line="+38"/>
         <source>Plausible: up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimligt: upp till %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plausible: %1%2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimligt: %1%2 till %3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>above </source>
-        <translation type="unfinished"></translation>
+        <translation>över </translation>
     </message>
     <message>
         <location line="+19"/>
         <source>, step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, steg %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktat</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Hastighet</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Ålder</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Max Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Maxpuls</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Implausible values (the fields&apos; tool tips give the ranges): %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orimliga värden (fältens verktygstips anger gränserna): %1.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>These values lie outside what a horse can show: %1.
 
 Save the test as it is?</source>
-        <translation type="unfinished"></translation>
+        <translation>De här värdena ligger utanför vad en häst kan uppvisa: %1.
+
+Spara testet som det är?</translation>
     </message>
     <message>
         <location filename="../src/domain/exercise/plausible_values.h" line="+30"/>
         <source>mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>mmol/l</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
         <source>b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>b/min</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>år</translation>
     </message>
 </context>
 <context>
@@ -1035,7 +1044,7 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/report/clinic_details_page.cpp" line="+135"/>
         <source>Clinic details</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikuppgifter</translation>
     </message>
 </context>
 <context>
@@ -1044,134 +1053,134 @@ Save the test as it is?</source>
         <location filename="../src/domain/report/report_graph.cpp" line="+71"/>
         <location filename="../src/domain/report/report_page.cpp" line="+163"/>
         <source>b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>b/min</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/domain/report/report_page.cpp" line="-1"/>
         <source>mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>mmol/l</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Time(minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid(minuter)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed(meter/minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hastighet(meter/minut)</translation>
     </message>
     <message>
         <location filename="../src/domain/report/report_page.cpp" line="-59"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Namn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ras</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Ålder</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Kön</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stable</source>
-        <translation type="unfinished"></translation>
+        <translation>Stall</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tränare</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Input data</source>
-        <translation type="unfinished"></translation>
+        <translation>Indata</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Time(min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid(min)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Optional threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Valfri tröskel</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>meter/min</source>
-        <translation type="unfinished"></translation>
+        <translation>meter/min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+11"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>Fixed thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasta trösklar</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Very light</source>
-        <translation type="unfinished"></translation>
+        <translation>Mycket lätt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lätt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moderate</source>
-        <translation type="unfinished"></translation>
+        <translation>Måttlig</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Hård</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Max hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Maxpuls</translation>
     </message>
 </context>
 <context>
@@ -1181,69 +1190,69 @@ Save the test as it is?</source>
         <location filename="../src/domain/exercise/speed_unit.cpp" line="+30"/>
         <location line="+10"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location filename="../src/domain/exercise/speed_unit.cpp" line="-30"/>
         <location filename="../src/io/database/loading.cpp" line="+45"/>
         <source>Speed (km/hour)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hastighet (km/h)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../src/io/database/loading.cpp" line="-6"/>
         <source>Speed (min/km)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hastighet (min/km)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speed (met/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hastighet (m/min)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  Speed (sek/200m)</source>
-        <translation type="unfinished"></translation>
+        <translation>  Hastighet (sek/200m)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>      Time     (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>      Tid      (min)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>   Tempo  (met/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>   Tempo  (m/min)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>km/hour</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>met/min</source>
-        <translation type="unfinished"></translation>
+        <translation>m/min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>sek/200m</source>
-        <translation type="unfinished"></translation>
+        <translation>sek/200m</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid (min)</translation>
     </message>
     <message>
         <location filename="../src/io/database/loading.cpp" line="+2"/>
         <source>Speed (mt/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hastighet (m/min)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speed (sek/200m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hastighet (sek/200m)</translation>
     </message>
 </context>
 <context>
@@ -1251,116 +1260,116 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/domain/analysis/threshold_methods.cpp" line="+23"/>
         <source>the result is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>resultatet ligger utanför det giltiga området</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>fewer than two usable steps</source>
-        <translation type="unfinished"></translation>
+        <translation>färre än två användbara steg</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the measured lactate never rises through %1 mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>det uppmätta laktatvärdet stiger aldrig förbi %1 mmol/l</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+80"/>
         <source>needs four steps</source>
-        <translation type="unfinished"></translation>
+        <translation>kräver fyra steg</translation>
     </message>
     <message>
         <location line="-72"/>
         <source>all speeds are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>alla hastigheter är lika</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the polynomial cannot be fitted to these speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>polynomet kan inte anpassas till de här hastigheterna</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the first and last speeds are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>första och sista hastigheten är lika</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>the curve has no point farthest from the line between the first and last steps</source>
-        <translation type="unfinished"></translation>
+        <translation>kurvan har ingen punkt som ligger längst från linjen mellan första och sista steget</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>a speed or lactate is not above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>en hastighet eller ett laktatvärde är inte över 0</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>no two runs of steps have different speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>inga två serier av steg har olika hastigheter</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the two lines are parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>de två linjerna är parallella</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the two lines cross outside the measured speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>de två linjerna korsar varandra utanför de uppmätta hastigheterna</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>inte tillgängligt: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no positive speed</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen positiv hastighet</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 %2 at %3 mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 vid %3 mmol/l</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+2"/>
         <location line="+5"/>
         <source>Exponential fit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exponentiell anpassning: %1</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+6"/>
         <source>Heart-rate line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulslinje: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Linear interpolation, 2 mmol/l: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjär interpolation, 2 mmol/l: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Linear interpolation, 4 mmol/l: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjär interpolation, 4 mmol/l: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dmax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dmax: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Log-log breakpoint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Log-log-brytpunkt: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The methods&apos; 4 mmol/l speeds differ by more than 5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodernas hastigheter vid 4 mmol/l skiljer sig med mer än 5 %</translation>
     </message>
 </context>
 <context>
@@ -1368,97 +1377,97 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/domain/analysis/fit_problem.cpp" line="+13"/>
         <source> — no lactate values</source>
-        <translation type="unfinished"></translation>
+        <translation> — inga laktatvärden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> — no VLa2, VLa4, Hr2 or Hr4</source>
-        <translation type="unfinished"></translation>
+        <translation> — inga VLa2, VLa4, Hr2 eller Hr4</translation>
     </message>
     <message>
         <location line="+4"/>
         <source> — no heart-rate values</source>
-        <translation type="unfinished"></translation>
+        <translation> — inga pulsvärden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> — no V200, Hr2 or Hr4</source>
-        <translation type="unfinished"></translation>
+        <translation> — inga V200, Hr2 eller Hr4</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The lactate curve was not fitted: </source>
-        <translation type="unfinished"></translation>
+        <translation>Laktatkurvan anpassades inte: </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>every lactate must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>varje laktatvärde måste vara ett tal</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>every lactate must be above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>varje laktatvärde måste vara över 0</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The heart-rate line was not fitted: every heart rate must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulslinjen anpassades inte: varje pulsvärde måste vara ett tal</translation>
     </message>
     <message>
         <location filename="../src/io/database/saving.cpp" line="+91"/>
         <source>Step %1 comes after the empty step %2. Fill step %2 or empty step %1 before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steg %1 kommer efter det tomma steget %2. Fyll i steg %2 eller töm steg %1 innan du sparar.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Step %1 is the last step typed: a test needs at least three steps. Type the missing steps before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steg %1 är det sista steget som skrivits in: ett test behöver minst tre steg. Skriv in de saknade stegen innan du sparar.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Step %1: &quot;%2&quot; is not a number. Correct it before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steg %1: &quot;%2&quot; är inte ett tal. Rätta det innan du sparar.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Step %1 has no lactate. Type it before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steg %1 har inget laktatvärde. Skriv in det innan du sparar.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>no heart rate and no speed</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen puls och ingen hastighet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>no heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen puls</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>no speed</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen hastighet</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Step %1 has %2. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Steg %1 har %2. Spara ändå?</translation>
     </message>
     <message>
         <location filename="../src/ui/common/message_dialog.cpp" line="+98"/>
         <source>Save work</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara arbete</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Förkasta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>
@@ -1466,7 +1475,7 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/graph/background_panel.cpp" line="+21"/>
         <source>Drag drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Dra och släpp</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1483,7 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/entry/calculation_controller.cpp" line="+24"/>
         <source>Select Speed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj hastighet !</translation>
     </message>
 </context>
 <context>
@@ -1482,58 +1491,58 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/report/clinic_details_page.cpp" line="-82"/>
         <source>Choose logo...</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj logotyp...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort logotyp</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Clinic name</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikens namn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adress</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotyp</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Choose logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj logotyp</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>No logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen logotyp</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+28"/>
         <source>Clinic details</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikuppgifter</translation>
     </message>
     <message>
         <location line="-27"/>
         <source>%1 is not a picture that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är inte en bild som kan läsas.</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>The logo could not be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotypen kunde inte sparas i %1.</translation>
     </message>
 </context>
 <context>
@@ -1541,12 +1550,12 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/comparison/comparison_panel.cpp" line="+90"/>
         <source>     Date             La(0)      %       La(5)      %      La(10)     %     La(20)     %      Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %</source>
-        <translation type="unfinished"></translation>
+        <translation>     Datum            La(0)      %       La(5)      %      La(10)     %     La(20)     %      Hr(0)       %      Hr(5)       %     Hr(10 )     %      Hr(20)     %</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>       Date           V200       %        V2        %        V4        %       Hr2       %        Hr4       %</source>
-        <translation type="unfinished"></translation>
+        <translation>       Datum          V200       %        V2        %        V4        %       Hr2       %        Hr4       %</translation>
     </message>
 </context>
 <context>
@@ -1554,17 +1563,17 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/database/create_database_panel.cpp" line="+18"/>
         <source>Create Database (folder/name or server address)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa databas (mapp/namn eller serveradress)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Stäng</translation>
     </message>
 </context>
 <context>
@@ -1573,52 +1582,52 @@ Save the test as it is?</source>
         <location filename="../src/ui/comparison/csv_export_dialog.cpp" line="+20"/>
         <location line="+48"/>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera till CSV</translation>
     </message>
     <message>
         <location line="-46"/>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-filer (*.csv)</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Exporting the comparison table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporterar jämförelsetabellen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exporting %1 tests...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporterar %1 tester...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Exported the comparison table to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporterade jämförelsetabellen till %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exported %1 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporterade %1 %2 till %3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>test</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>tests</source>
-        <translation type="unfinished"></translation>
+        <translation>tester</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Export cancelled: nothing was written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporten avbröts: inget skrevs till %1</translation>
     </message>
 </context>
 <context>
@@ -1626,49 +1635,49 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/database/database_controller.cpp" line="+102"/>
         <source>The test on screen has not been saved. Save it before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Testet på skärmen har inte sparats. Spara det innan du stänger?</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Database: </source>
-        <translation type="unfinished"></translation>
+        <translation>Databas: </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Select database (DblClick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj databas (dubbelklicka)</translation>
     </message>
     <message>
         <location line="+74"/>
         <location line="+172"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meddelande</translation>
     </message>
     <message>
         <location line="-172"/>
         <location line="+172"/>
         <source>Do you want to erase ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vill du radera ?</translation>
     </message>
     <message>
         <location line="+137"/>
         <source>It is not known whether the test was saved. It stays on screen, and &quot;Save work&quot; stores it only once. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Det är inte känt om testet sparades. Det ligger kvar på skärmen, och &quot;Spara arbete&quot; lagrar det bara en gång. %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The test was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Testet sparades inte: %1</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Test saved in %1 (%2, %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Testet sparat i %1 (%2, %3)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Waiting for the database server of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Väntar på databasservern för %1…</translation>
     </message>
 </context>
 <context>
@@ -1676,100 +1685,100 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/entry/entry_panel.cpp" line="+73"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Namn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ras</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Ålder</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Kön</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stable/Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Stall/Bana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tränare</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Max Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Maxpuls</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vilopuls</source>
         <extracomment>The horse&apos;s resting heart rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vilopuls</translation>
     </message>
     <message>
         <location line="+55"/>
         <location line="+4"/>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentarer</translation>
     </message>
     <message>
         <location line="+11"/>
         <source> Lactate (mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation> Laktat (mmol/l)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>     Hr (b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>     Puls (b/min)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Tempo      (met/sek)</source>
         <extracomment>Caption of the column of speeds in metres per second; the spaces wrap it over two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo      (m/s)</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Spare heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservpuls</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>km/hour</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>met/min</source>
-        <translation type="unfinished"></translation>
+        <translation>m/min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>sec/200m</source>
-        <translation type="unfinished"></translation>
+        <translation>sek/200m</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Återhämtn.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Implausible value. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Orimligt värde. %1</translation>
     </message>
 </context>
 <context>
@@ -1777,27 +1786,27 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/common/file_list_panel.cpp" line="+100"/>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Filer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Stäng</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Radera</translation>
     </message>
 </context>
 <context>
@@ -1805,12 +1814,12 @@ Save the test as it is?</source>
     <message>
         <location filename="../src/ui/help/help_controller.cpp" line="+33"/>
         <source>The user manual is not installed; it should be %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Användarhandboken är inte installerad; den ska finnas i %1.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No browser could show the user manual %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen webbläsare kunde visa användarhandboken %1.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1821,7 +1830,13 @@ Built with Qt %2, running with Qt %3.
 Licence: proprietary, all rights reserved by Kavren Equine.
 
 Data folder: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavren Equine %1
+Laktat- och pulsanalys av arbetsprov på hästar.
+
+Byggt med Qt %2, körs med Qt %3.
+Licens: proprietär, alla rättigheter förbehållna Kavren Equine.
+
+Datamapp: %4</translation>
     </message>
 </context>
 <context>
@@ -1829,17 +1844,17 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/common/lactate_levels_page.cpp" line="+16"/>
         <source>Extra lactate levels (mmol/l) for the speed and heart rate, e.g. 1.5 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra laktatnivåer (mmol/l) för hastighet och puls, t.ex. 1.5 3:</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Left out (a level is above 0 and at most %1 mmol/l, at most %2 levels): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Utelämnade (en nivå är över 0 och högst %1 mmol/l, högst %2 nivåer): %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The levels could not be kept: the preferences file cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivåerna kunde inte sparas: inställningsfilen kan inte skrivas.</translation>
     </message>
 </context>
 <context>
@@ -1847,17 +1862,17 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/common/language_page.cpp" line="+15"/>
         <source>Language of the window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fönstrets språk:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The language changes when Kavren starts next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Språket ändras nästa gång Kavren startar.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The language could not be kept: the preferences file cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Språket kunde inte sparas: inställningsfilen kan inte skrivas.</translation>
     </message>
 </context>
 <context>
@@ -1865,17 +1880,17 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/remote_link/link_panel.cpp" line="+17"/>
         <source>Local Ip              Remote Ip                      </source>
-        <translation type="unfinished"></translation>
+        <translation>Lokal IP              Fjärr-IP                      </translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Anslut</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Stäng</translation>
     </message>
 </context>
 <context>
@@ -1883,7 +1898,7 @@ Data folder: %4</source>
     <message>
         <location filename="../src/io/link_receiver.cpp" line="+23"/>
         <source>Port %1 could not be opened for the remote link (%2). Close the program that uses it, or check the firewall, and press Connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 kunde inte öppnas för fjärrlänken (%2). Stäng programmet som använder den, eller kontrollera brandväggen, och tryck på Anslut igen.</translation>
     </message>
 </context>
 <context>
@@ -1891,154 +1906,154 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/main_window/main_menu.cpp" line="+49"/>
         <source>&amp;Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skrivare</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Inställningar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Only Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Enbart puls</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+12"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <location line="-11"/>
         <location line="+12"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nej</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Adjust frame to background</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassa ramen till bakgrunden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>More...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mer...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Databas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export to CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera till CSV...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Export comparison table to CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera jämförelsetabellen till CSV...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Bakgrund</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Threshold methods</source>
-        <translation type="unfinished"></translation>
+        <translation>Tröskelmetoder</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Förhandsgranska...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara som PDF...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clinic report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikrapport...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clinic details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikuppgifter...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Sök efter uppdateringar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Help</source>
-        <translation type="unfinished"></translation>
+        <translation> Hjälp</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Användarhandbok</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About Kavren</source>
-        <translation type="unfinished"></translation>
+        <translation>Om Kavren</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Lactate levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktatnivåer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinik</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Språk</translation>
     </message>
 </context>
 <context>
@@ -2047,70 +2062,70 @@ Data folder: %4</source>
         <location filename="../src/ui/hrm_import/polar_window.cpp" line="+75"/>
         <location line="+1"/>
         <source>Polar</source>
-        <translation type="unfinished"></translation>
+        <translation>Polar</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Time Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidsmarkeringar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Sample interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Mätintervall</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Extract Polardata</source>
-        <translation type="unfinished"></translation>
+        <translation>Hämta Polardata</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Stäng</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>The heart-rate file %1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsfilen %1 kunde inte öppnas: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The heart-rate file %1 is too large to be a recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsfilen %1 är för stor för att vara en registrering.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The heart-rate file %1 holds no samples: its [HRData] section is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsfilen %1 innehåller inga mätvärden: avsnittet [HRData] saknas.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The heart-rate file %1 is a beat-to-beat (R-R interval) recording, not samples at a fixed interval, and cannot be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsfilen %1 är en registrering slag för slag (R-R-intervall), inte mätvärden med fast intervall, och kan inte importeras.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>This file holds no speed: the steps get no speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den här filen innehåller ingen hastighet: stegen får ingen hastighet.</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>%n line(s) could not be read and were skipped.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rad kunde inte läsas och hoppades över.</numerusform>
+            <numerusform>%n rader kunde inte läsas och hoppades över.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No Time Events is set !</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga tidsmarkeringar är satta !</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid</translation>
     </message>
 </context>
 <context>
@@ -2118,7 +2133,7 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/common/preferences_dialog.cpp" line="+11"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Inställningar</translation>
     </message>
 </context>
 <context>
@@ -2126,43 +2141,43 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/report/report_panel.cpp" line="+67"/>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <location line="+55"/>
         <location line="+9"/>
         <source>The report was not printed: no printer is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten skrevs inte ut: ingen skrivare är tillgänglig.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The report was not printed: %1 could not be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten skrevs inte ut: det gick inte att skriva till %1.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara som PDF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filer (*.pdf)</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>The report could not be saved as PDF: %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten kunde inte sparas som PDF: %1 kunde inte skrivas.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara som PDF...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clinic report </source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikrapport </translation>
     </message>
 </context>
 <context>
@@ -2170,73 +2185,73 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/database/search_panel.cpp" line="+32"/>
         <source>Search criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>Sökkriterier</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Namn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ras</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Ålder</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Kön</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stable</source>
-        <translation type="unfinished"></translation>
+        <translation>Stall</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tränare</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Search value</source>
-        <translation type="unfinished"></translation>
+        <translation>Sökvärde</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>öppna arbete</source>
         <extracomment>Lists the values of the chosen search criterion (&quot;open work&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öppna arbete</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Tests found</source>
-        <translation type="unfinished"></translation>
+        <translation>Hittade tester</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Bakgrund</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Freeze curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Frys kurva</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Erase work</source>
-        <translation type="unfinished"></translation>
+        <translation>Radera arbete</translation>
     </message>
 </context>
 <context>
@@ -2244,44 +2259,44 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/graph/style_panel.cpp" line="+94"/>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Curve             1                         2  -  6</source>
-        <translation type="unfinished"></translation>
+        <translation> Kurva             1                         2  -  6</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+44"/>
         <source>Lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktat</translation>
     </message>
     <message>
         <location line="-43"/>
         <source>Screen: Lactate, curve 1, colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Laktat, kurva 1, färg</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Lactate, curves 2 - 6, colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Laktat, kurvor 2 - 6, färg</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+45"/>
         <source>Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls</translation>
     </message>
     <message>
         <location line="-43"/>
         <source>Screen: Pulse, curve 1, colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Puls, kurva 1, färg</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Pulse, curves 2 - 6, colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Puls, kurvor 2 - 6, färg</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2293,48 +2308,48 @@ Data folder: %4</source>
         <location line="+15"/>
         <location line="+7"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bredd</translation>
     </message>
     <message>
         <location line="-71"/>
         <source>Screen: Curve width</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Kurvbredd</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Circles</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirklar</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+45"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Strl.</translation>
     </message>
     <message>
         <location line="-44"/>
         <source>Screen: Circles, size</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Cirklar, storlek</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Circles, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Cirklar, bredd</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Helplines</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjälplinjer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Helplines, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Hjälplinjer, bredd</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Tröskel</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2343,180 +2358,180 @@ Data folder: %4</source>
         <location line="+48"/>
         <location line="+7"/>
         <source>Color(0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Färg(0-15)</translation>
     </message>
     <message>
         <location line="-62"/>
         <source>Screen: Threshold, color (0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Tröskel, färg (0-15)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Bakgrund</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Background, color (0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Bakgrund, färg (0-15)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tempo axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempoaxel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Screen: Tempo axis, color (0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skärm: Tempoaxel, färg (0-15)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+55"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Stäng</translation>
     </message>
     <message>
         <location line="-48"/>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Curve       1              2 - 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurva       1              2 - 6</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurvor</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Printer: Lactate curve, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Laktatkurva, bredd</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+6"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Färg</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Printer: Lactate curve 1, color</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Laktatkurva 1, färg</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer: Lactate curves 2 - 6, color</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Laktatkurvor 2 - 6, färg</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Printer: Pulse curve, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Pulskurva, bredd</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Pulse curve 1, color</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Pulskurva 1, färg</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer: Pulse curves 2 - 6, color</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Pulskurvor 2 - 6, färg</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Märken</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Marks, size</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Märken, storlek</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Marks, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Märken, bredd</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Type(0-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ(0-8)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer: Marks, type (0-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Märken, typ (0-8)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Color(lactate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Färg(laktat)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer: Marks, color (lactate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Märken, färg (laktat)</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+4"/>
         <source>Fill color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fyllfärg</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Printer: Marks, fill color (lactate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Märken, fyllfärg (laktat)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Color(Hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Färg(puls)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Printer: Marks, color (Hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Märken, färg (puls)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Marks, fill color (Hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Märken, fyllfärg (puls)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Lactate lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktatlinjer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Lactate lines, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Laktatlinjer, bredd</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Lactate lines, color (0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Laktatlinjer, färg (0-15)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Help lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjälplinjer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Help lines, width</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Hjälplinjer, bredd</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Printer: Help lines, color (0-15)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: Hjälplinjer, färg (0-15)</translation>
     </message>
 </context>
 <context>
@@ -2524,27 +2539,27 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/threshold_methods/threshold_methods_window.cpp" line="+16"/>
         <source>Threshold methods</source>
-        <translation type="unfinished"></translation>
+        <translation>Tröskelmetoder</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Calculate a test to compare the methods.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beräkna ett test för att jämföra metoderna.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mark the thresholds on the graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Markera trösklarna i grafen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The marks are drawn now and after every calculation while ticked; the next calculation draws the graph without them when unticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markeringarna ritas nu och efter varje beräkning så länge rutan är ikryssad; när den inte är ikryssad ritar nästa beräkning grafen utan dem.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>A recovery test has no lactate threshold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ett återhämtningstest har ingen laktattröskel.</translation>
     </message>
 </context>
 <context>
@@ -2552,93 +2567,93 @@ Data folder: %4</source>
     <message>
         <location filename="../src/ui/threshold/threshold_panel.cpp" line="+38"/>
         <source>Calculate threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Beräkna tröskel</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Threshold speed (meter/sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tröskelhastighet (meter/sek)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>meter/sec</source>
-        <translation type="unfinished"></translation>
+        <translation>meter/sek</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Threshold Hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Tröskelpuls</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Laktat</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Threshold lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tröskellaktat</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>meter/min</source>
-        <translation type="unfinished"></translation>
+        <translation>meter/min</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>sec/200m</source>
-        <translation type="unfinished"></translation>
+        <translation>sek/200m</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Threshold Hr slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglage för tröskelpuls</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Threshold lactate slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglage för tröskellaktat</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Very light         Light        Moderate       Hard          Max </source>
         <extracomment>The five training zones, each name over its field below; keep the spacing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mycket lätt        Lätt         Måttlig        Hård          Max </translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Återhämtn.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Recovery, % of the zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Återhämtning, % av zonerna</translation>
     </message>
 </context>
 </TS>
