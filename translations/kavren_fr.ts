@@ -6,160 +6,160 @@
     <message>
         <location filename="../src/domain/report/clinic_report.cpp" line="+111"/>
         <source>Test date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Date du test : </translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Breed</source>
-        <translation type="unfinished"></translation>
+        <translation>Race</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stable</source>
-        <translation type="unfinished"></translation>
+        <translation>Écurie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Entraîneur</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Test indices</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices du test</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+10"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+65"/>
         <source>Input data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données saisies</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps (min)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse (%1)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Palier</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+113"/>
         <source>Lactate (mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lactate (mmol/l)</translation>
     </message>
     <message>
         <location line="-112"/>
         <location line="+116"/>
         <source>Heart rate (b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence cardiaque (b/min)</translation>
     </message>
     <message>
         <location line="-89"/>
         <source>Training zones (b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zones d&apos;entraînement (b/min)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Very light</source>
-        <translation type="unfinished"></translation>
+        <translation>Très légère</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Légère</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moderate</source>
-        <translation type="unfinished"></translation>
+        <translation>Modérée</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Intense</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Max heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence cardiaque maximale</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 mmol/l, %2 b/min, %3 m/min (%4 min/km)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mmol/l, %2 b/min, %3 m/min (%4 min/km)</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Test %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Test %1</translation>
     </message>
     <message>
         <location line="+80"/>
         <source>Page 1 of 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page 1 sur 1</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques</translation>
     </message>
     <message>
         <location filename="../src/domain/report/clinic_report.h" line="+44"/>
         <source>Exercise test report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de test d&apos;effort</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lactate curve: least-squares fit of ln(lactate) against speed; heart rate: least-squares straight line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe du lactate : ajustement par les moindres carrés de ln(lactate) en fonction de la vitesse ; fréquence cardiaque : droite des moindres carrés.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>grey: within the uncertainty of the two tests</source>
-        <translation type="unfinished"></translation>
+        <translation>gris : dans les limites de l&apos;incertitude des deux tests</translation>
     </message>
 </context>
 <context>
@@ -167,7 +167,7 @@
     <message>
         <location filename="../src/io/csv_export.cpp" line="+436"/>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -175,339 +175,339 @@
     <message>
         <location filename="../src/io/database/database_copy.cpp" line="+49"/>
         <source>The source and the target are the same database &quot;%1&quot;, so nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>La source et la cible sont la même base de données « %1 » ; rien n&apos;a été copié.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The database &quot;%1&quot; already holds %2 tests, so nothing was copied; give --append to add the tests to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données « %1 » contient déjà %2 tests ; rien n&apos;a été copié. Ajoutez --append pour y ajouter les tests.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source> Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation> Rien n&apos;a été copié.</translation>
     </message>
     <message>
         <location filename="../src/io/database/database_file.cpp" line="+55"/>
         <source>The folder &quot;%1&quot; could not be created, so the database &quot;%2&quot; was not created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier « %1 » n&apos;a pas pu être créé ; la base de données « %2 » n&apos;a donc pas été créée.</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>The file &quot;%1&quot; could not be erased: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n&apos;a pas pu être supprimé : %2</translation>
     </message>
     <message>
         <location filename="../src/io/database/database_file.h" line="+14"/>
         <source>Wrong syntax !</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxe incorrecte !</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrong syntax</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxe incorrecte</translation>
     </message>
     <message>
         <location filename="../src/io/database/database_store.cpp" line="+83"/>
         <source>The file &quot;%1&quot; is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n&apos;est pas une base de données de ce programme.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The database file &quot;%1&quot; is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » est endommagé.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+323"/>
         <source>The database file &quot;%1&quot; is locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » est verrouillé par un autre programme.</translation>
     </message>
     <message>
         <location line="-319"/>
         <source>The database file &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » ne peut pas être lu : %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The file &quot;%1&quot; holds no table mytable, so it is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » ne contient pas de table mytable ; ce n&apos;est donc pas une base de données de ce programme.</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>The table mytable in &quot;%1&quot; lacks the column %2, so it is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque la colonne %2 à la table mytable de « %1 » ; ce n&apos;est donc pas une base de données de ce programme.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The table mytable in &quot;%1&quot; does not hold exactly the columns %2 in this order, so it is not a database of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table mytable de « %1 » ne contient pas exactement les colonnes %2 dans cet ordre ; ce n&apos;est donc pas une base de données de ce programme.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The table mytable could not be added to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La table mytable n&apos;a pas pu être ajoutée à « %1 » : %2</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>the file was written by another program meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier a été modifié entre-temps par un autre programme</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The empty file &quot;%1&quot; could not be made a database: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier vide « %1 » n&apos;a pas pu être transformé en base de données : %2</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be), so nothing is written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » est endommagé (il est plus court qu&apos;il ne devrait l&apos;être) ; rien n&apos;y est écrit.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be): only the tests that could be read are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » est endommagé (il est plus court qu&apos;il ne devrait l&apos;être) : seuls les tests lisibles sont affichés.</translation>
     </message>
     <message>
         <location line="+30"/>
         <location line="+27"/>
         <source>The database file &quot;%1&quot; cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » ne peut pas être ouvert : %2</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>No database file is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de base de données n&apos;est choisi.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » n&apos;existe pas.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is a folder, not a database file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est un dossier, pas un fichier de base de données.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » ne peut pas être lu.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The database file &quot;%1&quot; is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » est en lecture seule.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The disk that holds &quot;%1&quot; is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque qui contient « %1 » est plein.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » est endommagé : %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The database file &quot;%1&quot; could not be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » n&apos;a pas pu être utilisé : %2</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The file &quot;%1&quot; already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » existe déjà.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>the file already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier existe déjà</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the file could not be named</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;a pas pu être nommé</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The database &quot;%1&quot; could not be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données « %1 » n&apos;a pas pu être créée : %2</translation>
     </message>
     <message>
         <location filename="../src/io/database/file_store.cpp" line="+158"/>
         <source>&quot;%1&quot; is a folder, so no database can be created there.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est un dossier ; aucune base de données ne peut y être créée.</translation>
     </message>
     <message>
         <location line="+169"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be), so its tests are not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » est endommagé (il est plus court qu&apos;il ne devrait l&apos;être) ; ses tests ne sont pas copiés.</translation>
     </message>
     <message>
         <location filename="../src/io/database/saving.h" line="+17"/>
         <source>Database not selected !</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune base de données choisie !</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Id data missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;identification manquantes !</translation>
     </message>
     <message>
         <location filename="../src/io/database/search.cpp" line="+202"/>
         <source>%1 of the %2 selected tests were no longer in the database &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des %2 tests choisis ne se trouvaient plus dans la base de données « %3 ».</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_address.cpp" line="+25"/>
         <source>The database address &quot;%1&quot; contains a password. A password never stands in the address nor in the settings: put it in the password file ~/.pgpass (or the file that PGPASSFILE names), or in a service that PGSERVICE names.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse de base de données « %1 » contient un mot de passe. Un mot de passe ne figure jamais dans l&apos;adresse ni dans les réglages : placez-le dans le fichier de mots de passe ~/.pgpass (ou dans le fichier que désigne PGPASSFILE), ou dans un service que désigne PGSERVICE.</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>&quot;%1&quot; is not an option of the form name=value.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une option de la forme nom=valeur.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&quot;%1&quot; is not a port number.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un numéro de port.</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>&quot;%1&quot; is not a database server address.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une adresse de serveur de base de données.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The database address &quot;%1&quot; cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse de base de données « %1 » ne peut pas être utilisée : %2</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>only one server may be named.</source>
-        <translation type="unfinished"></translation>
+        <translation>un seul serveur peut être indiqué.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the port is not a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>le port n&apos;est pas un nombre de 1 à 65535.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>it names no database (postgresql://host/dbname).</source>
-        <translation type="unfinished"></translation>
+        <translation>elle n&apos;indique aucune base de données (postgresql://host/dbname).</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_session.cpp" line="+79"/>
         <source>The server %1 has no database &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 n&apos;a pas de base de données « %2 ».</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The server %1 refused the login.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 a refusé l&apos;authentification.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The server %1 cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 est injoignable.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>The database &quot;%1&quot; is on a PostgreSQL server, and the PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données « %1 » se trouve sur un serveur PostgreSQL, et le pilote PostgreSQL de Qt n&apos;est pas installé (paquet Debian libqt6sql6-psql).</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The server %1 ended the connection %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 a mis fin à la connexion %2.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The server %1 reported a failure %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 a signalé un échec %2.</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>The server %1 could not say which columns mytable has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 n&apos;a pas pu indiquer les colonnes de mytable.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The database &quot;%1&quot; holds no table mytable; create it with Database &gt; Create.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données « %1 » ne contient pas de table mytable ; créez-la avec Base de données &gt; Créer.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The table mytable in &quot;%1&quot; lacks the column %2, so it is not a table of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque la colonne %2 à la table mytable de « %1 » ; ce n&apos;est donc pas une table de ce programme.</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_session.h" line="+51"/>
         <source>while the database was being read</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant la lecture de la base de données</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_store.cpp" line="+19"/>
         <source>while the values of the search criterion were being read</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant la lecture des valeurs du critère de recherche</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>while the tests were being searched</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant la recherche des tests</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>while the test was being loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant le chargement du test</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>while the test was being saved</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant l&apos;enregistrement du test</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>while the table mytable was being given the column %1 for saving</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant l&apos;ajout de la colonne %1 à la table mytable pour l&apos;enregistrement</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The server %1 could not create the table mytable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 n&apos;a pas pu créer la table mytable.</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>while the tests were being stored</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant l&apos;écriture des tests</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>while the tests were being read</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant la lecture des tests</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>while the tests were being counted</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant le comptage des tests</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>while the tests were being erased</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant la suppression des tests</translation>
     </message>
     <message>
         <location filename="../src/io/database/sql_rows.cpp" line="+93"/>
         <source>There is no search criterion &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe pas de critère de recherche « %1 ».</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The test is no longer in the database &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le test ne se trouve plus dans la base de données « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -516,31 +516,31 @@
         <location filename="../src/domain/exercise/speed_unit.cpp" line="+37"/>
         <source>Endur</source>
         <extracomment>The discipline of a test typed in km/hour: endurance riding.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Endur.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Trav</source>
         <extracomment>The discipline of a test typed in min/km: trotting.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trot</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Rid</source>
         <extracomment>The discipline of a test typed in metres per minute: riding.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selle</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Galopp</source>
         <extracomment>The discipline of a test typed in seconds per 200 m: galloping.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Galop</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Recovery</source>
         <extracomment>A recovery test: heart rate and lactate over the minutes after exercise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Récup.</translation>
     </message>
 </context>
 <context>
@@ -548,27 +548,27 @@
     <message>
         <location filename="../src/domain/analysis/extrapolation.cpp" line="+79"/>
         <source>extrapolated: %1 mmol/l lies below the lowest measured lactate (%2 mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapolé : %1 mmol/l est inférieur au lactate mesuré le plus bas (%2 mmol/l)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>extrapolated: %1 mmol/l lies above the highest measured lactate (%2 mmol/l)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapolé : %1 mmol/l est supérieur au lactate mesuré le plus haut (%2 mmol/l)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>extrapolated: %1 b/min lies below the lowest measured heart rate (%2 b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapolé : %1 b/min est inférieur à la fréquence cardiaque mesurée la plus basse (%2 b/min)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>extrapolated: %1 b/min lies above the highest measured heart rate (%2 b/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>extrapolé : %1 b/min est supérieur à la fréquence cardiaque mesurée la plus haute (%2 b/min)</translation>
     </message>
     <message>
         <location filename="../src/domain/analysis/extrapolation.h" line="+41"/>
         <source>* extrapolated: read off the fitted line beyond the measured steps</source>
-        <translation type="unfinished"></translation>
+        <translation>* extrapolé : lu sur la courbe ajustée au-delà des paliers mesurés</translation>
     </message>
 </context>
 <context>
@@ -576,22 +576,22 @@
     <message>
         <location filename="../src/domain/analysis/fit_quality.cpp" line="+74"/>
         <source>No fit quality: fewer than 3 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de qualité d&apos;ajustement : moins de 3 paliers</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Lactate fit R² %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement du lactate R² %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>heart-rate line R² %1</source>
-        <translation type="unfinished"></translation>
+        <translation>droite de fréquence cardiaque R² %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 paliers</translation>
     </message>
 </context>
 <context>
@@ -599,22 +599,22 @@
     <message>
         <location filename="../src/domain/drawing/axis_frame.cpp" line="+43"/>
         <source>b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>b/min</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>mmol/l</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Time (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps (minutes)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed (meter/minute)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse (mètres/minute)</translation>
     </message>
 </context>
 <context>
@@ -623,58 +623,65 @@
         <location filename="../src/domain/hrm_import/hrm_file.cpp" line="+200"/>
         <source>Pulse
 b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouls
+b/min</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Speed
 km/h*10</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse
+km/h*10</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cadence
 rpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadence
+tr/min</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Altitude
 ft</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude
+ft</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Altitude
 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude
+m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power
 W</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance
+W</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance
 /PI</source>
-        <translation type="unfinished"></translation>
+        <translation>Équilibre
+/PI</translation>
     </message>
     <message>
         <location filename="../src/domain/hrm_import/take_over.cpp" line="+21"/>
         <source>More than six steps were found in the file; a test needs three to six steps. Only the date and the maximum and resting heart rates were taken over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient plus de six paliers ; un test en demande trois à six. Seules la date et les fréquences cardiaques maximale et de repos ont été reprises.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>1 step was found in the file; a test needs three to six steps. Only the date and the maximum and resting heart rates were taken over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient qu&apos;un palier ; un test en demande trois à six. Seules la date et les fréquences cardiaques maximale et de repos ont été reprises.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 steps were found in the file; a test needs three to six steps. Only the date and the maximum and resting heart rates were taken over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient %1 paliers ; un test en demande trois à six. Seules la date et les fréquences cardiaques maximale et de repos ont été reprises.</translation>
     </message>
 </context>
 <context>
@@ -683,218 +690,218 @@ W</source>
         <location filename="../src/domain/analysis/index_intervals.cpp" line="+54"/>
         <location line="+39"/>
         <source>fewer than three steps</source>
-        <translation type="unfinished"></translation>
+        <translation>moins de trois paliers</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>a value is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur n&apos;est pas un nombre</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>all speeds are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les vitesses sont égales</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>a value is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur est hors limites</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>too many steps</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de paliers</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the line is flat</source>
-        <translation type="unfinished"></translation>
+        <translation>la droite est horizontale</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the line gives no finite speed</source>
-        <translation type="unfinished"></translation>
+        <translation>la droite ne donne aucune vitesse finie</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>the interval is unbounded: the slope is not clearly different from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intervalle n&apos;est pas borné : la pente n&apos;est pas nettement différente de zéro</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the interval is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intervalle est hors limites</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>the heart rate is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>la fréquence cardiaque est hors limites</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>a heart-rate-only test has no lactate indices</source>
-        <translation type="unfinished"></translation>
+        <translation>un test de fréquence cardiaque seule n&apos;a pas d&apos;indices de lactate</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>a lactate is not above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>un lactate n&apos;est pas supérieur à 0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a heart rate is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>une fréquence cardiaque n&apos;est pas un nombre</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>the lactate level is not above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>le niveau de lactate n&apos;est pas supérieur à 0</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>min/km</source>
-        <translation type="unfinished"></translation>
+        <translation>min/km</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>m/min</source>
-        <translation type="unfinished"></translation>
+        <translation>m/min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>s/200 m</source>
-        <translation type="unfinished"></translation>
+        <translation>s/200 m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>%1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 paliers</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>95 % CI not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>IC 95 % non disponible : %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>95 % CI unbounded: the slope is not clearly different from zero</source>
-        <translation type="unfinished"></translation>
+        <translation>IC 95 % non borné : la pente n&apos;est pas nettement différente de zéro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>95 % CI unbounded</source>
-        <translation type="unfinished"></translation>
+        <translation>IC 95 % non borné</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>95 % CI not available: it lies below zero speed</source>
-        <translation type="unfinished"></translation>
+        <translation>IC 95 % non disponible : il se situe sous la vitesse nulle</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>95 % CI %1 or slower</source>
-        <translation type="unfinished"></translation>
+        <translation>IC 95 % %1 ou plus lent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>95 % CI up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>IC 95 % jusqu&apos;à %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+7"/>
         <source>95 % CI %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>IC 95 % %1–%2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 not available: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non disponible : %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no positive speed</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune vitesse positive</translation>
     </message>
     <message>
         <location filename="../src/domain/analysis/index_intervals.h" line="+117"/>
         <source>within the uncertainty of the two tests</source>
-        <translation type="unfinished"></translation>
+        <translation>dans les limites de l&apos;incertitude des deux tests</translation>
     </message>
     <message>
         <location filename="../src/domain/analysis/index_run.cpp" line="+61"/>
         <source>No indices: the test has fewer than three steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;indices : le test a moins de trois paliers</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No indices: step %1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;indices : le palier %1 est vide</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Heart-rate-only test: no lactate values</source>
-        <translation type="unfinished"></translation>
+        <translation>Test de fréquence cardiaque seule : pas de valeurs de lactate</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Heart-rate-only test: no VLa2, VLa4, Hr2 or Hr4</source>
-        <translation type="unfinished"></translation>
+        <translation>Test de fréquence cardiaque seule : pas de VLa2, VLa4, Hr2 ni Hr4</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No lactate values: the lactate curve was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de valeurs de lactate : la courbe du lactate n&apos;a pas été ajustée</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No VLa2, VLa4, Hr2 or Hr4: the lactate curve was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de VLa2, VLa4, Hr2 ni Hr4 : la courbe du lactate n&apos;a pas été ajustée</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No heart-rate values: the heart-rate line was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de valeurs de fréquence cardiaque : la droite de fréquence cardiaque n&apos;a pas été ajustée</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No V200, Hr2 or Hr4: the heart-rate line was not fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de V200, Hr2 ni Hr4 : la droite de fréquence cardiaque n&apos;a pas été ajustée</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>No V200: the heart rate does not rise with speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de V200 : la fréquence cardiaque n&apos;augmente pas avec la vitesse</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No V200: the heart-rate line gives no positive speed for 200 b/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de V200 : la droite de fréquence cardiaque ne donne aucune vitesse positive pour 200 b/min</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No VLa2 or VLa4: the lactate does not change with speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de VLa2 ni VLa4 : le lactate ne varie pas avec la vitesse</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No VLa4: the lactate curve gives no positive speed for 4 mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de VLa4 : la courbe du lactate ne donne aucune vitesse positive pour 4 mmol/l</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No VLa2: the lactate curve gives no positive speed for 2 mmol/l</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de VLa2 : la courbe du lactate ne donne aucune vitesse positive pour 2 mmol/l</translation>
     </message>
 </context>
 <context>
