@@ -944,7 +944,7 @@ W</translation>
     <message>
         <location line="+50"/>
         <source>Select speed !</source>
-        <translation>Choisissez la vitesse !</translation>
+        <translation>Choisissez l&apos;unité de vitesse !</translation>
     </message>
 </context>
 <context>
@@ -1483,7 +1483,7 @@ Enregistrer le test tel quel ?</translation>
     <message>
         <location filename="../src/ui/entry/calculation_controller.cpp" line="+24"/>
         <source>Select Speed !</source>
-        <translation>Choisissez la vitesse !</translation>
+        <translation>Choisissez l&apos;unité de vitesse !</translation>
     </message>
 </context>
 <context>
@@ -2264,7 +2264,7 @@ Dossier de données : %4</translation>
     <message>
         <location line="+1"/>
         <source> Curve             1                         2  -  6</source>
-        <translation> Courbe            1                         2  -  6</translation>
+        <translation> Courbe           1                         2  -  6</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2399,7 +2399,7 @@ Dossier de données : %4</translation>
     <message>
         <location line="+1"/>
         <source>Curve       1              2 - 6</source>
-        <translation>Courbe      1              2 - 6</translation>
+        <translation>Courbe     1              2 - 6</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2481,7 +2481,7 @@ Dossier de données : %4</translation>
         <location line="+1"/>
         <location line="+4"/>
         <source>Fill color</source>
-        <translation>Remplissage</translation>
+        <translation>Coul. fond</translation>
     </message>
     <message>
         <location line="-3"/>
@@ -2638,7 +2638,7 @@ Dossier de données : %4</translation>
         <location line="+34"/>
         <source>Very light         Light        Moderate       Hard          Max </source>
         <extracomment>The five training zones, each name over its field below; keep the spacing.</extracomment>
-        <translation>Très légère        Légère       Modérée        Forte         Max </translation>
+        <translation>Très légère       Légère    Modérée         Forte         Max </translation>
     </message>
     <message>
         <location line="+7"/>
