@@ -165,7 +165,7 @@
 <context>
     <name>CsvExport</name>
     <message>
-        <location filename="../src/io/csv_export.cpp" line="+436"/>
+        <location filename="../src/io/csv_export.cpp" line="+395"/>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -208,7 +208,7 @@
         <translation>Falsche Syntax</translation>
     </message>
     <message>
-        <location filename="../src/io/database/database_store.cpp" line="+83"/>
+        <location filename="../src/io/database/database_store.cpp" line="+84"/>
         <source>The file &quot;%1&quot; is not a database of this program.</source>
         <translation>Die Datei „%1“ ist keine Datenbank dieses Programms.</translation>
     </message>
@@ -219,12 +219,12 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+323"/>
+        <location line="+325"/>
         <source>The database file &quot;%1&quot; is locked by another program.</source>
         <translation>Die Datenbankdatei „%1“ ist von einem anderen Programm gesperrt.</translation>
     </message>
     <message>
-        <location line="-319"/>
+        <location line="-321"/>
         <source>The database file &quot;%1&quot; cannot be read: %2</source>
         <translation>Die Datenbankdatei „%1“ kann nicht gelesen werden: %2</translation>
     </message>
@@ -234,7 +234,7 @@
         <translation>Die Datei „%1“ enthält keine Tabelle mytable und ist daher keine Datenbank dieses Programms.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+62"/>
         <source>The table mytable in &quot;%1&quot; lacks the column %2, so it is not a database of this program.</source>
         <translation>Der Tabelle mytable in „%1“ fehlt die Spalte %2; die Datei ist daher keine Datenbank dieses Programms.</translation>
     </message>
@@ -335,12 +335,12 @@
         <translation>Die Datenbank „%1“ konnte nicht erstellt werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/io/database/file_store.cpp" line="+158"/>
+        <location filename="../src/io/database/file_store.cpp" line="+159"/>
         <source>&quot;%1&quot; is a folder, so no database can be created there.</source>
         <translation>„%1“ ist ein Ordner; dort kann keine Datenbank erstellt werden.</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+194"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be), so its tests are not copied.</source>
         <translation>Die Datenbankdatei „%1“ ist beschädigt (sie ist kürzer, als sie sein sollte); daher werden ihre Tests nicht kopiert.</translation>
     </message>
@@ -450,7 +450,7 @@
         <translation>während die Datenbank gelesen wurde</translation>
     </message>
     <message>
-        <location filename="../src/io/database/server_store.cpp" line="+19"/>
+        <location filename="../src/io/database/server_store.cpp" line="+20"/>
         <source>while the values of the search criterion were being read</source>
         <translation>während die Werte des Suchkriteriums gelesen wurden</translation>
     </message>
@@ -465,7 +465,7 @@
         <translation>während der Test geladen wurde</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>while the test was being saved</source>
         <translation>während der Test gespeichert wurde</translation>
     </message>
@@ -475,17 +475,17 @@
         <translation>während die Tabelle mytable zum Speichern die Spalte %1 erhielt</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+74"/>
         <source>The server %1 could not create the table mytable.</source>
         <translation>Der Server %1 konnte die Tabelle mytable nicht anlegen.</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+129"/>
         <source>while the tests were being stored</source>
         <translation>während die Tests gespeichert wurden</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+107"/>
         <source>while the tests were being read</source>
         <translation>während die Tests gelesen wurden</translation>
     </message>
@@ -500,7 +500,7 @@
         <translation>während die Tests gelöscht wurden</translation>
     </message>
     <message>
-        <location filename="../src/io/database/sql_rows.cpp" line="+93"/>
+        <location filename="../src/io/database/sql_rows.cpp" line="+83"/>
         <source>There is no search criterion &quot;%1&quot;.</source>
         <translation>Es gibt kein Suchkriterium „%1“.</translation>
     </message>
@@ -508,6 +508,26 @@
         <location line="+5"/>
         <source>The test is no longer in the database &quot;%1&quot;.</source>
         <translation>Der Test ist nicht mehr in der Datenbank „%1“.</translation>
+    </message>
+    <message>
+        <location filename="../src/io/database/file_history.cpp" line="+163"/>
+        <source>The database file &quot;%1&quot; is read-only, so its tests cannot be given their indices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/io/database/server_history.cpp" line="+22"/>
+        <source>while the history of the horse was being read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>while the reference band was being computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>while the indices of the tests were being stored</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -912,12 +932,12 @@ W</translation>
         <translation>def4.txt fehlt!</translation>
     </message>
     <message>
-        <location filename="../src/ui/main_window/laktat_layout.cpp" line="+67"/>
+        <location filename="../src/ui/main_window/laktat_layout.cpp" line="+68"/>
         <source>Test entry and graph</source>
         <translation>Testeingabe und Grafik</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+115"/>
         <source>Calculate</source>
         <translation>Berechnen</translation>
     </message>
@@ -942,7 +962,7 @@ W</translation>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+56"/>
         <source>Select speed !</source>
         <translation>Tempoeinheit wählen!</translation>
     </message>
@@ -1469,6 +1489,26 @@ Den Test so speichern, wie er ist?</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <location filename="../src/ui/history/history_table.cpp" line="+47"/>
+        <source>Date</source>
+        <translation type="unfinished">Datum</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Discipline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fit quality (R² lactate / Hr)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kavren::BackgroundPanel</name>
@@ -1649,13 +1689,13 @@ Den Test so speichern, wie er ist?</translation>
     </message>
     <message>
         <location line="+74"/>
-        <location line="+172"/>
+        <location line="+183"/>
         <source>Message</source>
         <translation>Meldung</translation>
     </message>
     <message>
-        <location line="-172"/>
-        <location line="+172"/>
+        <location line="-183"/>
+        <location line="+183"/>
         <source>Do you want to erase ?</source>
         <translation>Wirklich löschen?</translation>
     </message>
@@ -1840,6 +1880,172 @@ Datenordner: %4</translation>
     </message>
 </context>
 <context>
+    <name>kavren::HistoryChartView</name>
+    <message>
+        <location filename="../src/ui/history/history_chart_view.cpp" line="+17"/>
+        <source>Chart of the index over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kavren::HistoryWindow</name>
+    <message>
+        <location filename="../src/ui/history/history_window.cpp" line="+51"/>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Horse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Discipline of the chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Index of the chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Same breed only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Saved tests of the horse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Discipline:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Index:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Save chart as PNG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save chart as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PNG pictures (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save chart as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save chart as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished">PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save table as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save table as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished">CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Computing the clinic&apos;s reference band…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Type or load a test of a horse first: its history is shown here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reading the tests of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>No saved test of %1 in this database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 saved tests, oldest first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>All horses named %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+71"/>
+        <source>The clinic&apos;s reference band could not be computed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 tests of this discipline and breed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 tests of this discipline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The band shows the 10th to 90th percentile and the median of the clinic&apos;s %1 in this database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No reference band: the database holds %1 with a value of %2, fewer than %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>History of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kavren::LactateLevelsPage</name>
     <message>
         <location filename="../src/ui/common/lactate_levels_page.cpp" line="+16"/>
@@ -1974,6 +2180,11 @@ Datenordner: %4</translation>
         <location line="+2"/>
         <source>Export comparison table to CSV...</source>
         <translation>Vergleichstabelle als CSV exportieren...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>History...</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>

@@ -165,7 +165,7 @@
 <context>
     <name>CsvExport</name>
     <message>
-        <location filename="../src/io/csv_export.cpp" line="+436"/>
+        <location filename="../src/io/csv_export.cpp" line="+395"/>
         <source>Could not write %1: %2</source>
         <translation>Kunde inte skriva %1: %2</translation>
     </message>
@@ -208,7 +208,7 @@
         <translation>Fel syntax</translation>
     </message>
     <message>
-        <location filename="../src/io/database/database_store.cpp" line="+83"/>
+        <location filename="../src/io/database/database_store.cpp" line="+84"/>
         <source>The file &quot;%1&quot; is not a database of this program.</source>
         <translation>Filen &quot;%1&quot; är inte en databas för det här programmet.</translation>
     </message>
@@ -219,12 +219,12 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+323"/>
+        <location line="+325"/>
         <source>The database file &quot;%1&quot; is locked by another program.</source>
         <translation>Databasfilen &quot;%1&quot; är låst av ett annat program.</translation>
     </message>
     <message>
-        <location line="-319"/>
+        <location line="-321"/>
         <source>The database file &quot;%1&quot; cannot be read: %2</source>
         <translation>Databasfilen &quot;%1&quot; kan inte läsas: %2</translation>
     </message>
@@ -234,7 +234,7 @@
         <translation>Filen &quot;%1&quot; innehåller ingen tabell mytable, så den är inte en databas för det här programmet.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+62"/>
         <source>The table mytable in &quot;%1&quot; lacks the column %2, so it is not a database of this program.</source>
         <translation>Tabellen mytable i &quot;%1&quot; saknar kolumnen %2, så den är inte en databas för det här programmet.</translation>
     </message>
@@ -335,12 +335,12 @@
         <translation>Databasen &quot;%1&quot; kunde inte skapas: %2</translation>
     </message>
     <message>
-        <location filename="../src/io/database/file_store.cpp" line="+158"/>
+        <location filename="../src/io/database/file_store.cpp" line="+159"/>
         <source>&quot;%1&quot; is a folder, so no database can be created there.</source>
         <translation>&quot;%1&quot; är en mapp, så ingen databas kan skapas där.</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+194"/>
         <source>The database file &quot;%1&quot; is damaged (it is shorter than it should be), so its tests are not copied.</source>
         <translation>Databasfilen &quot;%1&quot; är skadad (den är kortare än den ska vara), så dess tester kopieras inte.</translation>
     </message>
@@ -450,7 +450,7 @@
         <translation>medan databasen lästes</translation>
     </message>
     <message>
-        <location filename="../src/io/database/server_store.cpp" line="+19"/>
+        <location filename="../src/io/database/server_store.cpp" line="+20"/>
         <source>while the values of the search criterion were being read</source>
         <translation>medan sökkriteriets värden lästes</translation>
     </message>
@@ -465,7 +465,7 @@
         <translation>medan testet laddades</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>while the test was being saved</source>
         <translation>medan testet sparades</translation>
     </message>
@@ -475,17 +475,17 @@
         <translation>medan tabellen mytable fick kolumnen %1 för att testet skulle kunna sparas</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+74"/>
         <source>The server %1 could not create the table mytable.</source>
         <translation>Servern %1 kunde inte skapa tabellen mytable.</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+129"/>
         <source>while the tests were being stored</source>
         <translation>medan testerna lagrades</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+107"/>
         <source>while the tests were being read</source>
         <translation>medan testerna lästes</translation>
     </message>
@@ -500,7 +500,7 @@
         <translation>medan testerna raderades</translation>
     </message>
     <message>
-        <location filename="../src/io/database/sql_rows.cpp" line="+93"/>
+        <location filename="../src/io/database/sql_rows.cpp" line="+83"/>
         <source>There is no search criterion &quot;%1&quot;.</source>
         <translation>Det finns inget sökkriterium &quot;%1&quot;.</translation>
     </message>
@@ -508,6 +508,26 @@
         <location line="+5"/>
         <source>The test is no longer in the database &quot;%1&quot;.</source>
         <translation>Testet finns inte längre i databasen &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../src/io/database/file_history.cpp" line="+163"/>
+        <source>The database file &quot;%1&quot; is read-only, so its tests cannot be given their indices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/io/database/server_history.cpp" line="+22"/>
+        <source>while the history of the horse was being read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>while the reference band was being computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>while the indices of the tests were being stored</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -912,12 +932,12 @@ W</translation>
         <translation>def4.txt saknas !</translation>
     </message>
     <message>
-        <location filename="../src/ui/main_window/laktat_layout.cpp" line="+67"/>
+        <location filename="../src/ui/main_window/laktat_layout.cpp" line="+68"/>
         <source>Test entry and graph</source>
         <translation>Testinmatning och graf</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+115"/>
         <source>Calculate</source>
         <translation>Beräkna</translation>
     </message>
@@ -942,7 +962,7 @@ W</translation>
         <translation>Avsluta</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+56"/>
         <source>Select speed !</source>
         <translation>Välj hastighet !</translation>
     </message>
@@ -1469,6 +1489,26 @@ Spara testet som det är?</translation>
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <location filename="../src/ui/history/history_table.cpp" line="+47"/>
+        <source>Date</source>
+        <translation type="unfinished">Datum</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Discipline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fit quality (R² lactate / Hr)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kavren::BackgroundPanel</name>
@@ -1649,13 +1689,13 @@ Spara testet som det är?</translation>
     </message>
     <message>
         <location line="+74"/>
-        <location line="+172"/>
+        <location line="+183"/>
         <source>Message</source>
         <translation>Meddelande</translation>
     </message>
     <message>
-        <location line="-172"/>
-        <location line="+172"/>
+        <location line="-183"/>
+        <location line="+183"/>
         <source>Do you want to erase ?</source>
         <translation>Vill du radera ?</translation>
     </message>
@@ -1840,6 +1880,172 @@ Datamapp: %4</translation>
     </message>
 </context>
 <context>
+    <name>kavren::HistoryChartView</name>
+    <message>
+        <location filename="../src/ui/history/history_chart_view.cpp" line="+17"/>
+        <source>Chart of the index over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kavren::HistoryWindow</name>
+    <message>
+        <location filename="../src/ui/history/history_window.cpp" line="+51"/>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Horse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Discipline of the chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Index of the chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Same breed only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Saved tests of the horse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Discipline:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Index:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Save chart as PNG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save chart as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PNG pictures (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save chart as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save chart as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished">PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save table as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save table as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished">CSV-filer (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Computing the clinic&apos;s reference band…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Type or load a test of a horse first: its history is shown here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reading the tests of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>No saved test of %1 in this database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 saved tests, oldest first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>All horses named %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+71"/>
+        <source>The clinic&apos;s reference band could not be computed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 tests of this discipline and breed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 tests of this discipline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The band shows the 10th to 90th percentile and the median of the clinic&apos;s %1 in this database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No reference band: the database holds %1 with a value of %2, fewer than %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>History of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kavren::LactateLevelsPage</name>
     <message>
         <location filename="../src/ui/common/lactate_levels_page.cpp" line="+16"/>
@@ -1974,6 +2180,11 @@ Datamapp: %4</translation>
         <location line="+2"/>
         <source>Export comparison table to CSV...</source>
         <translation>Exportera jämförelsetabellen till CSV...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>History...</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
