@@ -512,22 +512,22 @@
     <message>
         <location filename="../src/io/database/file_history.cpp" line="+163"/>
         <source>The database file &quot;%1&quot; is read-only, so its tests cannot be given their indices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei „%1“ ist schreibgeschützt; daher können ihre Tests nicht mit ihren Indizes versehen werden.</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_history.cpp" line="+22"/>
         <source>while the history of the horse was being read</source>
-        <translation type="unfinished"></translation>
+        <translation>während der Verlauf des Pferdes gelesen wurde</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>while the reference band was being computed</source>
-        <translation type="unfinished"></translation>
+        <translation>während der Referenzbereich berechnet wurde</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>while the indices of the tests were being stored</source>
-        <translation type="unfinished"></translation>
+        <translation>während die Indizes der Tests gespeichert wurden</translation>
     </message>
 </context>
 <context>
@@ -1492,22 +1492,22 @@ Den Test so speichern, wie er ist?</translation>
     <message>
         <location filename="../src/ui/history/history_table.cpp" line="+47"/>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Discipline</source>
-        <translation type="unfinished"></translation>
+        <translation>Disziplin</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fit quality (R² lactate / Hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassungsgüte (R² Laktat / HF)</translation>
     </message>
 </context>
 <context>
@@ -1884,7 +1884,7 @@ Datenordner: %4</translation>
     <message>
         <location filename="../src/ui/history/history_chart_view.cpp" line="+17"/>
         <source>Chart of the index over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm des Index im zeitlichen Verlauf</translation>
     </message>
 </context>
 <context>
@@ -1892,157 +1892,157 @@ Datenordner: %4</translation>
     <message>
         <location filename="../src/ui/history/history_window.cpp" line="+51"/>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pferd</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Discipline of the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Disziplin des Diagramms</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Index of the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Index des Diagramms</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Same breed only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur gleiche Rasse</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Saved tests of the horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Tests des Pferdes</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Discipline:</source>
-        <translation type="unfinished"></translation>
+        <translation>Disziplin:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Index:</source>
-        <translation type="unfinished"></translation>
+        <translation>Index:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Save chart as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als PNG speichern...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als PNG speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save chart as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als PDF speichern...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save chart as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als PDF speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">PDF-Dateien (*.pdf)</translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save table as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle als CSV speichern...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save table as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle als CSV speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished">CSV-Dateien (*.csv)</translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Computing the clinic&apos;s reference band…</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Referenzbereich der Klinik wird berechnet…</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>Type or load a test of a horse first: its history is shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie zuerst einen Test eines Pferdes ein oder laden Sie einen: Hier wird dann der Verlauf des Pferdes angezeigt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Reading the tests of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tests von %1 werden gelesen…</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>No saved test of %1 in this database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein gespeicherter Test von %1 in dieser Datenbank.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: %2 saved tests, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 gespeicherte Tests, älteste zuerst.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>All horses named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Pferde namens %1</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>The clinic&apos;s reference band could not be computed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Referenzbereich der Klinik konnte nicht berechnet werden: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 tests of this discipline and breed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tests dieser Disziplin und Rasse</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 tests of this discipline</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tests dieser Disziplin</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The band shows the 10th to 90th percentile and the median of the clinic&apos;s %1 in this database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bereich zeigt das 10. bis 90. Perzentil und den Median der Klinik, berechnet aus %1 in dieser Datenbank.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No reference band: the database holds %1 with a value of %2, fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Referenzbereich: Die Datenbank enthält %1 mit einem Wert für %2, weniger als %3.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>History of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf von %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -2184,7 +2184,7 @@ Datenordner: %4</translation>
     <message>
         <location line="+1"/>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf...</translation>
     </message>
     <message>
         <location line="+1"/>

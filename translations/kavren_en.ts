@@ -512,22 +512,22 @@
     <message>
         <location filename="../src/io/database/file_history.cpp" line="+163"/>
         <source>The database file &quot;%1&quot; is read-only, so its tests cannot be given their indices.</source>
-        <translation type="unfinished"></translation>
+        <translation>The database file &quot;%1&quot; is read-only, so its tests cannot be given their indices.</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_history.cpp" line="+22"/>
         <source>while the history of the horse was being read</source>
-        <translation type="unfinished"></translation>
+        <translation>while the history of the horse was being read</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>while the reference band was being computed</source>
-        <translation type="unfinished"></translation>
+        <translation>while the reference band was being computed</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>while the indices of the tests were being stored</source>
-        <translation type="unfinished"></translation>
+        <translation>while the indices of the tests were being stored</translation>
     </message>
 </context>
 <context>
@@ -1492,22 +1492,22 @@ Save the test as it is?</translation>
     <message>
         <location filename="../src/ui/history/history_table.cpp" line="+47"/>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Discipline</source>
-        <translation type="unfinished"></translation>
+        <translation>Discipline</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Steps</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fit quality (R² lactate / Hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit quality (R² lactate / Hr)</translation>
     </message>
 </context>
 <context>
@@ -1884,7 +1884,7 @@ Data folder: %4</translation>
     <message>
         <location filename="../src/ui/history/history_chart_view.cpp" line="+17"/>
         <source>Chart of the index over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart of the index over time</translation>
     </message>
 </context>
 <context>
@@ -1892,157 +1892,157 @@ Data folder: %4</translation>
     <message>
         <location filename="../src/ui/history/history_window.cpp" line="+51"/>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>History</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Horse</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Discipline of the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Discipline of the chart</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Index of the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Index of the chart</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Same breed only</source>
-        <translation type="unfinished"></translation>
+        <translation>Same breed only</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Saved tests of the horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved tests of the horse</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Discipline:</source>
-        <translation type="unfinished"></translation>
+        <translation>Discipline:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Index:</source>
-        <translation type="unfinished"></translation>
+        <translation>Index:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Save chart as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save chart as PNG...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Save chart as PNG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG pictures (*.png)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save chart as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save chart as PDF...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save chart as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save chart as PDF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">PDF files (*.pdf)</translation>
+        <translation>PDF files (*.pdf)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save table as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save table as CSV...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save table as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Save table as CSV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished">CSV files (*.csv)</translation>
+        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Computing the clinic&apos;s reference band…</source>
-        <translation type="unfinished"></translation>
+        <translation>Computing the clinic&apos;s reference band…</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>Type or load a test of a horse first: its history is shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type or load a test of a horse first: its history is shown here.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Reading the tests of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading the tests of %1…</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>No saved test of %1 in this database.</source>
-        <translation type="unfinished"></translation>
+        <translation>No saved test of %1 in this database.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: %2 saved tests, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 saved tests, oldest first.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>All horses named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>All horses named %1</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(none)</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>The clinic&apos;s reference band could not be computed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The clinic&apos;s reference band could not be computed: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 tests of this discipline and breed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tests of this discipline and breed</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 tests of this discipline</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tests of this discipline</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The band shows the 10th to 90th percentile and the median of the clinic&apos;s %1 in this database.</source>
-        <translation type="unfinished"></translation>
+        <translation>The band shows the 10th to 90th percentile and the median of the clinic&apos;s %1 in this database.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No reference band: the database holds %1 with a value of %2, fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No reference band: the database holds %1 with a value of %2, fewer than %3.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>History of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>History of %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 could not be written.</translation>
     </message>
 </context>
 <context>
@@ -2184,7 +2184,7 @@ Data folder: %4</translation>
     <message>
         <location line="+1"/>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>History...</translation>
     </message>
     <message>
         <location line="+1"/>

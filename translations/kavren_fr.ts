@@ -512,22 +512,22 @@
     <message>
         <location filename="../src/io/database/file_history.cpp" line="+163"/>
         <source>The database file &quot;%1&quot; is read-only, so its tests cannot be given their indices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données « %1 » est en lecture seule ; ses tests ne peuvent donc pas recevoir leurs indices.</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_history.cpp" line="+22"/>
         <source>while the history of the horse was being read</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant la lecture de l&apos;historique du cheval</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>while the reference band was being computed</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant le calcul de la bande de référence</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>while the indices of the tests were being stored</source>
-        <translation type="unfinished"></translation>
+        <translation>pendant l&apos;écriture des indices des tests</translation>
     </message>
 </context>
 <context>
@@ -1492,22 +1492,22 @@ Enregistrer le test tel quel ?</translation>
     <message>
         <location filename="../src/ui/history/history_table.cpp" line="+47"/>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Discipline</source>
-        <translation type="unfinished"></translation>
+        <translation>Discipline</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Paliers</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fit quality (R² lactate / Hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité d&apos;ajustement (R² lactate / FC)</translation>
     </message>
 </context>
 <context>
@@ -1884,7 +1884,7 @@ Dossier de données : %4</translation>
     <message>
         <location filename="../src/ui/history/history_chart_view.cpp" line="+17"/>
         <source>Chart of the index over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de l&apos;indice au fil du temps</translation>
     </message>
 </context>
 <context>
@@ -1892,157 +1892,157 @@ Dossier de données : %4</translation>
     <message>
         <location filename="../src/ui/history/history_window.cpp" line="+51"/>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Cheval</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Discipline of the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Discipline du graphique</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Index of the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice du graphique</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Same breed only</source>
-        <translation type="unfinished"></translation>
+        <translation>Même race seulement</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Saved tests of the horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests enregistrés du cheval</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Discipline:</source>
-        <translation type="unfinished"></translation>
+        <translation>Discipline :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Index:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice :</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Save chart as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PNG...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PNG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save chart as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PDF...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save chart as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PDF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">Fichiers PDF (*.pdf)</translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save table as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le tableau en CSV...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save table as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le tableau en CSV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished">Fichiers CSV (*.csv)</translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Computing the clinic&apos;s reference band…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul de la bande de référence de la clinique…</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>Type or load a test of a horse first: its history is shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ou chargez d&apos;abord un test d&apos;un cheval : son historique s&apos;affiche ici.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Reading the tests of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des tests de %1…</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>No saved test of %1 in this database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun test enregistré de %1 dans cette base de données.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: %2 saved tests, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 tests enregistrés, du plus ancien au plus récent.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>All horses named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les chevaux nommés %1</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>The clinic&apos;s reference band could not be computed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La bande de référence de la clinique n&apos;a pas pu être calculée : %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 tests of this discipline and breed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tests de cette discipline et de cette race</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 tests of this discipline</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tests de cette discipline</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The band shows the 10th to 90th percentile and the median of the clinic&apos;s %1 in this database.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bande montre du 10e au 90e percentile et la médiane de la clinique, calculés sur %1 dans cette base de données.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No reference band: the database holds %1 with a value of %2, fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de bande de référence : la base de données contient %1 avec une valeur de %2, soit moins de %3.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>History of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique de %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
 </context>
 <context>
@@ -2184,7 +2184,7 @@ Dossier de données : %4</translation>
     <message>
         <location line="+1"/>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique...</translation>
     </message>
     <message>
         <location line="+1"/>

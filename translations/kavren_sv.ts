@@ -512,22 +512,22 @@
     <message>
         <location filename="../src/io/database/file_history.cpp" line="+163"/>
         <source>The database file &quot;%1&quot; is read-only, so its tests cannot be given their indices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Databasfilen &quot;%1&quot; är skrivskyddad, så dess tester kan inte förses med sina index.</translation>
     </message>
     <message>
         <location filename="../src/io/database/server_history.cpp" line="+22"/>
         <source>while the history of the horse was being read</source>
-        <translation type="unfinished"></translation>
+        <translation>medan hästens historik lästes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>while the reference band was being computed</source>
-        <translation type="unfinished"></translation>
+        <translation>medan referensintervallet beräknades</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>while the indices of the tests were being stored</source>
-        <translation type="unfinished"></translation>
+        <translation>medan testernas index lagrades</translation>
     </message>
 </context>
 <context>
@@ -1492,22 +1492,22 @@ Spara testet som det är?</translation>
     <message>
         <location filename="../src/ui/history/history_table.cpp" line="+47"/>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Discipline</source>
-        <translation type="unfinished"></translation>
+        <translation>Disciplin</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Steg</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fit quality (R² lactate / Hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassningskvalitet (R² laktat / puls)</translation>
     </message>
 </context>
 <context>
@@ -1884,7 +1884,7 @@ Datamapp: %4</translation>
     <message>
         <location filename="../src/ui/history/history_chart_view.cpp" line="+17"/>
         <source>Chart of the index over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram över indexet över tid</translation>
     </message>
 </context>
 <context>
@@ -1892,157 +1892,157 @@ Datamapp: %4</translation>
     <message>
         <location filename="../src/ui/history/history_window.cpp" line="+51"/>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historik</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Häst</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Discipline of the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammets disciplin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Index of the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammets index</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Same breed only</source>
-        <translation type="unfinished"></translation>
+        <translation>Bara samma ras</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Saved tests of the horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Hästens sparade tester</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Discipline:</source>
-        <translation type="unfinished"></translation>
+        <translation>Disciplin:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Index:</source>
-        <translation type="unfinished"></translation>
+        <translation>Index:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Save chart as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara diagrammet som PNG...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara diagrammet som PNG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-bilder (*.png)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save chart as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara diagrammet som PDF...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save chart as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara diagrammet som PDF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished">PDF-filer (*.pdf)</translation>
+        <translation>PDF-filer (*.pdf)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save table as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara tabellen som CSV...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save table as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara tabellen som CSV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished">CSV-filer (*.csv)</translation>
+        <translation>CSV-filer (*.csv)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Computing the clinic&apos;s reference band…</source>
-        <translation type="unfinished"></translation>
+        <translation>Beräknar klinikens referensintervall…</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>Type or load a test of a horse first: its history is shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv in eller ladda ett test av en häst först: hästens historik visas här.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Reading the tests of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Läser testerna för %1…</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>No saved test of %1 in this database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget sparat test för %1 i den här databasen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: %2 saved tests, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 sparade tester, äldst först.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>All horses named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla hästar med namnet %1</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ingen)</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>The clinic&apos;s reference band could not be computed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinikens referensintervall kunde inte beräknas: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 tests of this discipline and breed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tester i denna disciplin och ras</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 tests of this discipline</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tester i denna disciplin</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The band shows the 10th to 90th percentile and the median of the clinic&apos;s %1 in this database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallet visar 10:e till 90:e percentilen och medianen av klinikens %1 i den här databasen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No reference band: the database holds %1 with a value of %2, fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget referensintervall: databasen innehåller %1 med ett värde för %2, färre än %3.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>History of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historik för %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kunde inte skrivas.</translation>
     </message>
 </context>
 <context>
@@ -2184,7 +2184,7 @@ Datamapp: %4</translation>
     <message>
         <location line="+1"/>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historik...</translation>
     </message>
     <message>
         <location line="+1"/>
