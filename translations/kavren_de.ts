@@ -705,6 +705,29 @@ W</translation>
     </message>
 </context>
 <context>
+    <name>HistoryTable</name>
+    <message>
+        <location filename="../src/ui/history/history_table.cpp" line="+43"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discipline</source>
+        <translation>Disziplin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steps</source>
+        <translation>Stufen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fit quality (R² lactate / Hr)</source>
+        <translation>Anpassungsgüte (R² Laktat / HF)</translation>
+    </message>
+</context>
+<context>
     <name>Indices</name>
     <message>
         <location filename="../src/domain/analysis/index_intervals.cpp" line="+54"/>
@@ -1488,26 +1511,6 @@ Den Test so speichern, wie er ist?</translation>
         <location line="+1"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/history/history_table.cpp" line="+47"/>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Discipline</source>
-        <translation>Disziplin</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Steps</source>
-        <translation>Stufen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Fit quality (R² lactate / Hr)</source>
-        <translation>Anpassungsgüte (R² Laktat / HF)</translation>
     </message>
 </context>
 <context>
@@ -2656,7 +2659,7 @@ Datenordner: %4</translation>
     <message>
         <location line="+3"/>
         <source>Marks</source>
-        <translation>Marker</translation>
+        <translation>Mark.</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -705,6 +705,29 @@ W</translation>
     </message>
 </context>
 <context>
+    <name>HistoryTable</name>
+    <message>
+        <location filename="../src/ui/history/history_table.cpp" line="+43"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steps</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fit quality (R² lactate / Hr)</source>
+        <translation>Fit quality (R² lactate / Hr)</translation>
+    </message>
+</context>
+<context>
     <name>Indices</name>
     <message>
         <location filename="../src/domain/analysis/index_intervals.cpp" line="+54"/>
@@ -1488,26 +1511,6 @@ Save the test as it is?</translation>
         <location line="+1"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/history/history_table.cpp" line="+47"/>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Discipline</source>
-        <translation>Discipline</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Steps</source>
-        <translation>Steps</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Fit quality (R² lactate / Hr)</source>
-        <translation>Fit quality (R² lactate / Hr)</translation>
     </message>
 </context>
 <context>

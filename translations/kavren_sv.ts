@@ -62,7 +62,7 @@
     <message>
         <location line="+1"/>
         <source>Speed (%1)</source>
-        <translation>Hastighet (%1)</translation>
+        <translation>Tempo (%1)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -560,7 +560,7 @@
         <location line="+2"/>
         <source>Recovery</source>
         <extracomment>A recovery test: heart rate and lactate over the minutes after exercise.</extracomment>
-        <translation>Återhämtn.</translation>
+        <translation>Återh.</translation>
     </message>
 </context>
 <context>
@@ -702,6 +702,29 @@ W</translation>
         <location line="+6"/>
         <source>%1 steps were found in the file; a test needs three to six steps. Only the date and the maximum and resting heart rates were taken over.</source>
         <translation>%1 steg hittades i filen; ett test behöver tre till sex steg. Bara datumet, maxpulsen och vilopulsen togs över.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTable</name>
+    <message>
+        <location filename="../src/ui/history/history_table.cpp" line="+43"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discipline</source>
+        <translation>Disciplin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steps</source>
+        <translation>Steg</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fit quality (R² lactate / Hr)</source>
+        <translation>Anpassningskvalitet (R² laktat / puls)</translation>
     </message>
 </context>
 <context>
@@ -1216,23 +1239,23 @@ Spara testet som det är?</translation>
         <location filename="../src/domain/exercise/speed_unit.cpp" line="-30"/>
         <location filename="../src/io/database/loading.cpp" line="+45"/>
         <source>Speed (km/hour)</source>
-        <translation>Hastighet (km/h)</translation>
+        <translation>Tempo (km/h)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../src/io/database/loading.cpp" line="-6"/>
         <source>Speed (min/km)</source>
-        <translation>Hastighet (min/km)</translation>
+        <translation>Tempo (min/km)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speed (met/min)</source>
-        <translation>Hastighet (m/min)</translation>
+        <translation>Tempo (m/min)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  Speed (sek/200m)</source>
-        <translation>  Hastighet (sek/200m)</translation>
+        <translation>  Tempo (sek/200m)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1267,12 +1290,12 @@ Spara testet som det är?</translation>
     <message>
         <location filename="../src/io/database/loading.cpp" line="+2"/>
         <source>Speed (mt/min)</source>
-        <translation>Hastighet (m/min)</translation>
+        <translation>Tempo (m/min)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speed (sek/200m)</source>
-        <translation>Hastighet (sek/200m)</translation>
+        <translation>Tempo (sek/200m)</translation>
     </message>
 </context>
 <context>
@@ -1488,26 +1511,6 @@ Spara testet som det är?</translation>
         <location line="+1"/>
         <source>Cancel</source>
         <translation>Avbryt</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/history/history_table.cpp" line="+47"/>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Discipline</source>
-        <translation>Disciplin</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Steps</source>
-        <translation>Steg</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Fit quality (R² lactate / Hr)</source>
-        <translation>Anpassningskvalitet (R² laktat / puls)</translation>
     </message>
 </context>
 <context>
@@ -1767,7 +1770,7 @@ Spara testet som det är?</translation>
         <location line="+55"/>
         <location line="+4"/>
         <source>Comments</source>
-        <translation>Kommentarer</translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1813,7 +1816,7 @@ Spara testet som det är?</translation>
     <message>
         <location line="+2"/>
         <source>Recovery</source>
-        <translation>Återhämtn.</translation>
+        <translation>Återh.</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -2854,7 +2857,7 @@ Datamapp: %4</translation>
     <message>
         <location line="+7"/>
         <source>Recovery</source>
-        <translation>Återhämtn.</translation>
+        <translation>Återh.</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -159,11 +159,10 @@ IndexFillResult FileStore::fillIndices(int maxTests) {
     if (const auto problem = openForOperation(store, m_path, Purpose::Writing, m_access))
         return {std::nullopt, *problem};
     if (store.isReadOnly())
-        return {std::nullopt,
-                QCoreApplication::translate("Database",
-                                            "The database file \"%1\" is read-only, so its "
-                                            "tests cannot be given their indices.")
-                    .arg(shownName())};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "Database", "The database file \"%1\" is read-only, so its "
+                                              "tests cannot be given their indices.")
+                                  .arg(shownName())};
     qint64 remaining = 0;
     const QSqlError error = inTransaction(store.database(), [&] {
         if (const QSqlError missing = ensureIndexTable(store.database(), fileDialect());

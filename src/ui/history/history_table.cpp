@@ -11,10 +11,6 @@ namespace kavren {
 
 namespace {
 
-QString tr(const char *sentence) {
-    return QCoreApplication::translate("kavren::HistoryTable", sentence);
-}
-
 QString rounded(const std::optional<double> &value, int decimals) {
     if (!value || !std::isfinite(*value))
         return {};
@@ -44,10 +40,12 @@ QString isoDate(const HistoryEntry &entry) {
 } // namespace
 
 QStringList historyTableHeader() {
-    QStringList header{tr("Date"), tr("Discipline"), tr("Steps")};
+    QStringList header{QCoreApplication::translate("HistoryTable", "Date"),
+                       QCoreApplication::translate("HistoryTable", "Discipline"),
+                       QCoreApplication::translate("HistoryTable", "Steps")};
     for (HistoryIndex index : HistoryIndices)
         header << historyIndexName(index);
-    return header << tr("Fit quality (R² lactate / Hr)");
+    return header << QCoreApplication::translate("HistoryTable", "Fit quality (R² lactate / Hr)");
 }
 
 QStringList historyTableCells(const HistoryEntry &entry) {
