@@ -7,6 +7,10 @@
 #include "io/database/file_store.h"
 #include "io/database/horse_history.h"
 #include "io/database/saving.h"
+#include "io/database/database_queue.h"
+#include "ui/history/history_chart_view.h"
+#include "ui/history/history_window.h"
+#include "window_blocks.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -160,8 +164,32 @@ void BM_FillMissingIndicesPiece(benchmark::State &state) {
     }
 }
 
+// The History window opened for the horse, as "Database" > "History..." opens it: the time until
+// its table, its chart and the band behind the chart are shown, and the longest stretch in which
+// the window could not react meanwhile (the counter "longest_block_ms").
+void BM_HistoryWindowFilled(benchmark::State &state) {
+    DatabaseQueue queue;
+    const QString path = database().path();
+    double longest = 0;
+    for (auto _ : state) {
+        HistoryWindow window(queue, [path] { return path; });
+        window.resize(1366, 768);
+        const double block = bench::longestBlockMs(
+            [&] {
+                window.showFor({QStringLiteral("Bella"), {}, {}}, QStringLiteral("Trav"));
+            },
+            [&] { return window.chartView()->input().band.shown(); });
+        longest = std::max(longest, block);
+        if (window.history().entries.size() != std::size_t(BellaTests) ||
+            !window.chartView()->input().band.shown())
+            state.SkipWithError("the window was not filled");
+    }
+    state.counters["longest_block_ms"] = longest;
+}
+
 } // namespace
 
+BENCHMARK(BM_HistoryWindowFilled)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(5);
 BENCHMARK(BM_HorseHistory)->Unit(benchmark::kMillisecond)->Repetitions(10);
 BENCHMARK(BM_ReferenceBand)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(10);
 // Pieces of 50, 200 and 1,000 tests, 5 × 5 of each, take 31,250 of the 40,000 unfilled tests.

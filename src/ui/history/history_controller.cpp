@@ -17,26 +17,41 @@ void HistoryController::cancel() {
     ++m_bandRequest;
 }
 
+// A file's work runs on the window's thread; each piece starts on a turn of the event loop of its
+// own (reading the tests, then the band), so that the window shows what it is doing in between and
+// no turn holds it for long. A request overtaken before its turn comes is not started.
+void HistoryController::onNextTurn(const int &counter, std::function<void()> work) {
+    const int request = counter;
+    QTimer::singleShot(0, this, [&counter, request, work = std::move(work)] {
+        if (request == counter)
+            work();
+    });
+}
+
 void HistoryController::loadHistory(const HorseKey &horse) {
     cancel();
     const int request = m_historyRequest;
     const QString path = m_databasePath();
-    m_queue.run(
-        path, [path, horse] { return horseHistory(*openStore(path), horse); },
-        [self = QPointer(this), request](const HorseHistory &history) {
-            if (self && request == self->m_historyRequest)
-                emit self->historyRead(history);
-        });
+    onNextTurn(m_historyRequest, [this, request, path, horse] {
+        m_queue.run(
+            path, [path, horse] { return horseHistory(*openStore(path), horse); },
+            [self = QPointer(this), request](const HorseHistory &history) {
+                if (self && request == self->m_historyRequest)
+                    emit self->historyRead(history);
+            });
+    });
 }
 
 void HistoryController::requestBand(const BandRequest &band) {
     const int request = ++m_bandRequest;
     const QString path = m_databasePath();
     emit bandComputing();
-    if (m_filled.contains(path))
-        computeBand(request, path, band);
-    else
-        fillNextPiece(request, path, band);
+    onNextTurn(m_bandRequest, [this, request, path, band] {
+        if (m_filled.contains(path))
+            computeBand(request, path, band);
+        else
+            fillNextPiece(request, path, band);
+    });
 }
 
 void HistoryController::fillNextPiece(int request, const QString &path, const BandRequest &band) {

@@ -39,6 +39,8 @@ signals:
     void bandRead(const kavren::BandResult &result);
 
 private:
+    // Runs work on the next turn of the event loop unless counter has moved on by then.
+    void onNextTurn(const int &counter, std::function<void()> work);
     void fillNextPiece(int request, const QString &path, const BandRequest &band);
     void takeFilledPiece(int request, const QString &path, const BandRequest &band,
                          const IndexFillResult &filled);

@@ -69,6 +69,61 @@ QStringList historyTableToolTips(const HistoryEntry &entry) {
     return tips << fitQualityMessage(entry.quality);
 }
 
+HistoryTableModel::HistoryTableModel(QObject *parent)
+    : QAbstractTableModel(parent), m_header(historyTableHeader()) {}
+
+void HistoryTableModel::setEntries(std::vector<HistoryEntry> entries) {
+    beginResetModel();
+    m_entries = std::move(entries);
+    m_texts.assign(m_entries.size(), std::nullopt);
+    endResetModel();
+}
+
+std::optional<qint64> HistoryTableModel::rowIdAt(int row) const {
+    if (row < 0 || row >= rowCount())
+        return std::nullopt;
+    return m_entries[std::size_t(row)].rowId;
+}
+
+int HistoryTableModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+int HistoryTableModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_header.size());
+}
+
+QVariant HistoryTableModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return texts(index.row()).cells.value(index.column());
+    case Qt::ToolTipRole:
+        return texts(index.row()).tips.value(index.column());
+    case Qt::UserRole:
+        return index.column() == 0 ? QVariant(m_entries[std::size_t(index.row())].rowId)
+                                   : QVariant();
+    default:
+        return {};
+    }
+}
+
+const HistoryTableModel::Texts &HistoryTableModel::texts(int row) const {
+    std::optional<Texts> &texts = m_texts[std::size_t(row)];
+    if (!texts) {
+        const HistoryEntry &entry = m_entries[std::size_t(row)];
+        texts = Texts{historyTableCells(entry), historyTableToolTips(entry)};
+    }
+    return *texts;
+}
+
+QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return m_header.value(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
 QStringList historyCsvHeader() {
     QStringList header{QStringLiteral("Test date"), QStringLiteral("Discipline"),
                        QStringLiteral("Steps")};

@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <map>
@@ -71,15 +71,17 @@ void HistoryWindow::buildControls() {
     m_bandText = named<QLabel>(this, "historyBand");
     m_bandText->setWordWrap(true);
     m_chart = new HistoryChartView(this);
-    m_table = named<QTableWidget>(this, "historyTable");
+    m_table = named<QTableView>(this, "historyTable");
     m_table->setAccessibleName(tr("Saved tests of the horse"));
-    m_table->setColumnCount(int(historyTableHeader().size()));
-    m_table->setHorizontalHeaderLabels(historyTableHeader());
+    m_tests = new HistoryTableModel(this);
+    m_table->setModel(m_tests);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns are fitted to the rows around those shown, not to every test of a long history.
+    m_table->horizontalHeader()->setResizeContentsPrecision(64);
 
     auto *choices = new QHBoxLayout;
     choices->addWidget(m_horse);
@@ -145,21 +147,22 @@ void HistoryWindow::connectControls() {
     connect(m_index, &QComboBox::currentIndexChanged, this, &HistoryWindow::requestBand);
     connect(m_sameBreed, &QCheckBox::toggled, this, &HistoryWindow::requestBand);
     connect(m_chart, &HistoryChartView::pointClicked, this, &HistoryWindow::testChosen);
-    connect(m_table, &QTableWidget::cellClicked, this, &HistoryWindow::chooseRow);
+    connect(m_table, &QTableView::clicked, this,
+            [this](const QModelIndex &index) { chooseRow(index.row()); });
     m_table->installEventFilter(this);
 }
 
 void HistoryWindow::chooseRow(int row) {
-    if (const QTableWidgetItem *item = m_table->item(row, 0))
-        emit testChosen(item->data(Qt::UserRole).toLongLong());
+    if (const auto rowId = m_tests->rowIdAt(row))
+        emit testChosen(*rowId);
 }
 
 // Return on a row of the table loads its test, as a click does.
 bool HistoryWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_table && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_table->currentRow() >= 0) {
-            chooseRow(m_table->currentRow());
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_table->currentIndex().isValid()) {
+            chooseRow(m_table->currentIndex().row());
             return true;
         }
     }
@@ -255,19 +258,7 @@ void HistoryWindow::fillDisciplines() {
 }
 
 void HistoryWindow::fillTable() {
-    m_table->setRowCount(int(m_history.entries.size()));
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        const HistoryEntry &entry = m_history.entries[std::size_t(row)];
-        const QStringList cells = historyTableCells(entry);
-        const QStringList tips = historyTableToolTips(entry);
-        for (int column = 0; column < cells.size(); ++column) {
-            auto *item = new QTableWidgetItem(cells[column]);
-            item->setToolTip(tips.value(column));
-            if (column == 0)
-                item->setData(Qt::UserRole, entry.rowId);
-            m_table->setItem(row, column, item);
-        }
-    }
+    m_tests->setEntries(m_history.entries);
 }
 
 HistoryIndex HistoryWindow::chosenIndex() const {

@@ -17,13 +17,14 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 namespace kavren {
 
 class DatabaseQueue;
 class HistoryChartView;
 class HistoryController;
+class HistoryTableModel;
 
 // The size of a PNG saved by "Save chart as PNG...".
 inline constexpr QSize HistoryPngSize(1600, 900);
@@ -84,7 +85,8 @@ private:
     QLabel *m_status = nullptr;
     QLabel *m_bandText = nullptr;
     HistoryChartView *m_chart = nullptr;
-    QTableWidget *m_table = nullptr;
+    QTableView *m_table = nullptr;
+    HistoryTableModel *m_tests = nullptr;
     FileChooser m_chooseFile;
 
     HorseKey m_horseKey;

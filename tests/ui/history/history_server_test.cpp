@@ -15,7 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -56,9 +56,9 @@ TEST_F(HistoryServerTest, TheTableAndThenTheBandArriveFromTheServer) {
     ASSERT_NE(m_history, nullptr);
     EXPECT_EQ(label("historyStatus"), "Reading the tests of Bella…");
     ASSERT_TRUE(testing::waitUntil([this] { return !m_history->history().entries.empty(); }));
-    auto *table = m_history->findChild<QTableWidget *>(QStringLiteral("historyTable"));
-    ASSERT_EQ(table->rowCount(), 2);
-    EXPECT_EQ(table->item(0, 0)->text(), "2023-06-01 10:00:00");
+    auto *table = m_history->findChild<QTableView *>(QStringLiteral("historyTable"));
+    ASSERT_EQ(table->model()->rowCount(), 2);
+    EXPECT_EQ(table->model()->index(0, 0).data().toString(), "2023-06-01 10:00:00");
     ASSERT_TRUE(
         testing::waitUntil([this] { return !label("historyBand").startsWith("Computing"); }));
     EXPECT_EQ(label("historyBand"), "No reference band: the database holds 2 tests of this "
