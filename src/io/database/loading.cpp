@@ -18,21 +18,27 @@ QString shownValue(const QString &stored) {
 }
 
 void fillSteps(const QString &stepData, LoadedTest &test) {
-    const DecodedStepData decoded = decodeStepData(stepData);
-    test.stepCount = decoded.count;
-    if (decoded.count < 3 || decoded.count > StepRows)
+    test.stepCount = stepsAsShown(stepData, test.steps);
+    if (test.stepCount < 3 || test.stepCount > StepRows)
         return;
-    for (int i = 0; i < decoded.count; ++i) {
-        const StepDataRow &row = decoded.rows[std::size_t(i)];
-        TestStep &step = test.steps[std::size_t(i)];
-        step.lactate = shownValue(row.lactate);
-        step.hr = shownValue(row.hr);
-        step.speedText = shownValue(row.speed);
-    }
     test.hrOnly = readNumber(test.steps[0].lactate) == 0.1;
 }
 
 } // namespace
+
+int stepsAsShown(const QString &stepData, TestSteps &steps) {
+    const DecodedStepData decoded = decodeStepData(stepData);
+    if (decoded.count < 3 || decoded.count > StepRows)
+        return decoded.count;
+    for (int i = 0; i < decoded.count; ++i) {
+        const StepDataRow &row = decoded.rows[std::size_t(i)];
+        TestStep &step = steps[std::size_t(i)];
+        step.lactate = shownValue(row.lactate);
+        step.hr = shownValue(row.hr);
+        step.speedText = shownValue(row.speed);
+    }
+    return decoded.count;
+}
 
 std::optional<QString> loadedAxisCaption(const QString &discipline) {
     if (discipline == QLatin1String("Trav"))

@@ -39,6 +39,10 @@ struct LoadedTest {
     bool hrOnly = false;
 };
 
+// The stored step text's steps in the forms the step fields show after loading (2.40 reads back as
+// 2.4); only a count of 3 to 6 fills steps. Returns the count as stored.
+int stepsAsShown(const QString &stepData, TestSteps &steps);
+
 // Everything loading takes from a listed row, in the forms the fields show.
 LoadedTest unpackTest(const TestRow &row);
 

@@ -3,18 +3,13 @@
 #include "domain/analysis/curve_fitting.h"
 #include "domain/exercise/numeric_text.h"
 #include "domain/exercise/unit_conversion.h"
-#include "io/database/step_data_text.h"
+#include "io/database/loading.h"
 
 #include <cmath>
 
 namespace kavren {
 
 namespace {
-
-// A stored value as the step field shows it after loading (2.40 reads back as 2.4).
-QString shownValue(const QString &stored) {
-    return writeNumber(readNumber(stored));
-}
 
 std::optional<double> finite(const std::optional<double> &value) {
     return value && std::isfinite(*value) ? value : std::nullopt;
@@ -25,15 +20,8 @@ std::optional<double> finite(const std::optional<double> &value) {
 TestSummary summariseTest(const QString &discipline, const QString &stepData,
                           const std::vector<double> &levels) {
     TestSummary test;
-    const DecodedStepData decoded = decodeStepData(stepData);
-    test.stepCount = decoded.count >= 3 && decoded.count <= StepRows ? decoded.count : 0;
-    for (int i = 0; i < test.stepCount; ++i) {
-        const StepDataRow &stored = decoded.rows[std::size_t(i)];
-        TestStep &step = test.steps[std::size_t(i)];
-        step.speedText = shownValue(stored.speed);
-        step.lactate = shownValue(stored.lactate);
-        step.hr = shownValue(stored.hr);
-    }
+    const int stored = stepsAsShown(stepData, test.steps);
+    test.stepCount = stored >= 3 && stored <= StepRows ? stored : 0;
     test.hrOnly = test.stepCount > 0 && readNumber(test.steps[0].lactate) == 0.1;
     test.recovery = discipline == u"Recovery";
     test.converted = test.recovery ? 0 : convertSpeeds(discipline, test.steps);
