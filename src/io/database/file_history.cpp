@@ -186,16 +186,37 @@ IndexFillResult FileStore::fillIndices(int maxTests) {
             remaining = std::max<qint64>(*tests - *indexed, 0);
             return QSqlError();
         }
-        // Only the row ids are searched, along the narrowest index of mytable.
-        if (!query.prepare(QStringLiteral("SELECT m.rowid") + missingIndexRows() +
-                           QStringLiteral(" LIMIT ?")))
-            return query.lastError();
-        query.addBindValue(maxTests);
-        if (!query.exec())
-            return query.lastError();
+        // The tests saved after the last one with indices (all of an older file's, another
+        // program's latest) are found along the row ids at once; a search through the rest, only
+        // the row ids along the narrowest index of mytable, finds those in between when these are
+        // too few. A piece therefore costs the tests it fills, not a search through every test.
+        const QString lastIndexed =
+            QStringLiteral("(SELECT coalesce(max(%1), 0) FROM %2)")
+                .arg(quotedName(IndexTestColumn), quotedName(IndexTableName));
         std::vector<qint64> missing;
-        while (query.next())
-            missing.push_back(query.value(0).toLongLong());
+        const auto collect = [&query, &missing](const QString &sql, qint64 limit) {
+            if (!query.prepare(sql))
+                return false;
+            query.addBindValue(limit);
+            if (!query.exec())
+                return false;
+            while (query.next())
+                missing.push_back(query.value(0).toLongLong());
+            return true;
+        };
+        if (!collect(QStringLiteral("SELECT rowid FROM %1 WHERE rowid > %2 ORDER BY rowid LIMIT ?")
+                         .arg(quotedName(TableName), lastIndexed),
+                     maxTests))
+            return query.lastError();
+        bool searchedAll = false;
+        if (const qint64 wanted = maxTests - qint64(missing.size()); wanted > 0) {
+            const qsizetype before = qsizetype(missing.size());
+            if (!collect(QStringLiteral("SELECT m.rowid") + missingIndexRows() +
+                             QStringLiteral(" AND m.rowid <= %1 LIMIT ?").arg(lastIndexed),
+                         wanted))
+                return query.lastError();
+            searchedAll = qsizetype(missing.size()) - before < wanted;
+        }
         QSqlQuery read(store.database());
         read.setForwardOnly(true);
         QSqlQuery insert(store.database());
@@ -216,7 +237,7 @@ IndexFillResult FileStore::fillIndices(int maxTests) {
                 failed.isValid())
                 return failed;
         }
-        if (qsizetype(missing.size()) < maxTests) {
+        if (searchedAll) {
             // The search went through every test: none is left. Index rows of tests that another
             // program erased are dropped, so that the counts agree again.
             if (*indexed + qint64(missing.size()) != *tests &&

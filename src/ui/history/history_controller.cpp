@@ -3,10 +3,21 @@
 #include "io/database/database_queue.h"
 #include "io/database/store.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace kavren {
+
+int nextFilePiece(int piece, qint64 ms) {
+    if (ms < 10)
+        return std::min(piece * 2, 2000);
+    if (ms > 30)
+        return std::max(piece / 2, 10);
+    return piece;
+}
 
 HistoryController::HistoryController(DatabaseQueue &queue, std::function<QString()> databasePath,
                                      QObject *parent)
@@ -55,17 +66,23 @@ void HistoryController::requestBand(const BandRequest &band) {
 }
 
 void HistoryController::fillNextPiece(int request, const QString &path, const BandRequest &band) {
-    // A file's piece runs on the window's thread: each test written costs a fraction of a
-    // millisecond and the piece's commit waits for the disk, so a few dozen tests keep a piece
-    // well inside 50 ms. A server's piece runs away from the window and may be large.
-    constexpr int FilePiece = 25;
+    // A server's piece runs away from the window and may be large. A file's runs on the window's
+    // thread: each test written costs a fraction of a millisecond and the piece's commit waits for
+    // the disk, so the piece starts small and grows or shrinks to take about 20 ms, as fast as the
+    // machine and its disk allow while the window goes on reacting.
     constexpr int ServerPiece = 2000;
-    const int piece =
-        m_fillPiece > 0 ? m_fillPiece : (DatabaseQueue::runsAway(path) ? ServerPiece : FilePiece);
+    const bool file = !DatabaseQueue::runsAway(path);
+    const int piece = m_fillPiece > 0 ? m_fillPiece : (file ? m_filePiece : ServerPiece);
+    QElapsedTimer clock;
+    clock.start();
     m_queue.run(
         path, [path, piece] { return fillMissingIndices(*openStore(path), piece); },
-        [self = QPointer(this), request, path, band](const IndexFillResult &filled) {
-            if (self && request == self->m_bandRequest)
+        [self = QPointer(this), request, path, band, file, clock](const IndexFillResult &filled) {
+            if (!self)
+                return;
+            if (file)
+                self->m_filePiece = nextFilePiece(self->m_filePiece, clock.elapsed());
+            if (request == self->m_bandRequest)
                 self->takeFilledPiece(request, path, band, filled);
         });
 }

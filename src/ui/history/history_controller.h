@@ -17,6 +17,10 @@ namespace kavren {
 
 class DatabaseQueue;
 
+// The next piece of a file's filling after one of `piece` tests took `ms`: twice as many after a
+// quick one (under 10 ms), half as many after a slow one (over 30 ms), between 10 and 2,000 tests.
+int nextFilePiece(int piece, qint64 ms);
+
 class HistoryController : public QObject {
     Q_OBJECT
 public:
@@ -50,7 +54,8 @@ private:
     std::function<QString()> m_databasePath;
     int m_historyRequest = 0;
     int m_bandRequest = 0;
-    int m_fillPiece = 0;
+    int m_fillPiece = 0;    // a fixed piece, when set
+    int m_filePiece = 25;   // a file's piece, fitted to the time pieces take
     QSet<QString> m_filled; // databases whose tests all have their indices
 };
 

@@ -193,6 +193,11 @@ TEST_F(HorseHistoryTest, TestsErasedOrAddedByAnotherProgramAreNoticed) {
         rowsOf(m_path, QStringLiteral("SELECT test, vla4 FROM testindices WHERE test = 4"));
     ASSERT_EQ(last.size(), 1u);
     EXPECT_NEAR(last[0][1].toDouble(), 7.0, 1e-9);
+    // A test between others that lost its index row is found by the search, the last indexed
+    // one included.
+    execute(m_path, QStringLiteral("DELETE FROM testindices WHERE test IN (2, 4)"));
+    EXPECT_EQ(fillMissingIndices(store, 10).remaining, 0);
+    EXPECT_EQ(rowsOf(m_path, QStringLiteral("SELECT test FROM testindices")).size(), 4u);
 }
 
 TEST_F(HorseHistoryTest, TheBandOfADisciplineIsReadFromTheIndexTable) {

@@ -2,6 +2,7 @@
 // oldest first, the chart one discipline at a time, a click loading a test into the main window,
 // the band's message below 20 tests, and the exports.
 #include "ui/history/history_chart_view.h"
+#include "ui/history/history_controller.h"
 #include "ui/history/history_window.h"
 #include "ui/main_window/laktat.h"
 #include "io/database/database_store.h"
@@ -258,4 +259,17 @@ TEST_F(HistoryWindowTest, TwentyTestsOfTheDisciplineGiveTheBand) {
 }
 
 } // namespace
+// A file's filling piece doubles below 10 ms, halves above 30 ms and keeps between them, bounds
+// included, within 10…2,000 tests.
+TEST(HistoryFilling, AFilesPieceFollowsTheTimeItsLastPieceTook) {
+    struct Case {
+        int piece;
+        qint64 ms;
+        int next;
+    };
+    for (const Case c : {Case{25, 9, 50}, Case{25, 10, 25}, Case{25, 30, 25}, Case{25, 31, 12},
+                         Case{1500, 0, 2000}, Case{15, 100, 10}})
+        EXPECT_EQ(nextFilePiece(c.piece, c.ms), c.next) << c.piece << " tests in " << c.ms << " ms";
+}
+
 } // namespace kavren
