@@ -1,6 +1,7 @@
 #include "io/csv_export.h"
 
 #include "io/database/database_store.h"
+#include "io/database/loading.h"
 #include "io/database/test_summary.h"
 #include "domain/analysis/curve_fitting.h"
 #include "domain/analysis/index_intervals.h"
@@ -96,12 +97,11 @@ QString heartRateBound(const IndexEstimate &estimate, bool high) {
 // The stored test date "yyyy-mm-dd hh:mm:ss" (or a date alone) as ISO 8601; any other text as
 // it is stored.
 QString isoDate(const QString &stored) {
-    const QString text = stored.trimmed();
-    const QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    if (moment.isValid())
-        return moment.toString(Qt::ISODate);
-    const QDate day = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-    return day.isValid() ? day.toString(Qt::ISODate) : stored;
+    const QDateTime moment = storedMoment(stored);
+    if (!moment.isValid())
+        return stored;
+    const bool dayOnly = stored.trimmed().size() == 10;
+    return dayOnly ? moment.date().toString(Qt::ISODate) : moment.toString(Qt::ISODate);
 }
 
 // One column of the table of tests: its header and its field of a test. A new column (an interval

@@ -13,16 +13,11 @@ namespace kavren {
 
 namespace {
 
-const QString Name = QStringLiteral("Namn");
-const QString Breed = QStringLiteral("Ras");
-const QString Stable = QStringLiteral("Stall");
-const QString Discipline = QStringLiteral("Disiplin");
-
 // A name stored as text matches the bound text; one stored as bytes by another program matches
 // its UTF-8 bytes.
 QString whereName() {
     return QStringLiteral(" FROM %1 WHERE (%2 = ? OR %2 = ?)")
-        .arg(quotedName(TableName), quotedName(Name));
+        .arg(quotedName(TableName), quotedName(NameColumn));
 }
 
 void bindName(QSqlQuery &query, const QString &name) {
@@ -52,10 +47,10 @@ struct BandFilter {
 BandFilter bandFilter(const BandRequest &request) {
     const QString column = quotedName(indexColumnOf(request.index));
     BandFilter filter{QStringLiteral(" FROM %1 WHERE %2 = ?")
-                          .arg(quotedName(IndexTableName), quotedName(Discipline)),
+                          .arg(quotedName(IndexTableName), quotedName(DisciplineColumn)),
                       {boundText(request.discipline)}};
     if (request.breed) {
-        filter.sql += QStringLiteral(" AND %1 = ?").arg(quotedName(Breed));
+        filter.sql += QStringLiteral(" AND %1 = ?").arg(quotedName(BreedColumn));
         filter.values << boundText(*request.breed);
     }
     filter.sql += QStringLiteral(" AND %1 IS NOT NULL").arg(column);
@@ -80,8 +75,8 @@ HorseRowsResult FileStore::rowsOfHorse(const HorseKey &horse) {
         for (const QString &column : RowColumns)
             columns << quotedName(column);
         QString sql = QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) + whereName();
-        for (const QString *column : {&Breed, &Stable})
-            if (!(column == &Breed ? horse.breed : horse.stable).isEmpty())
+        for (const QString *column : {&BreedColumn, &StableColumn})
+            if (!(column == &BreedColumn ? horse.breed : horse.stable).isEmpty())
                 sql += QStringLiteral(" AND %1 = ?").arg(quotedName(*column));
         QSqlQuery query(store.database());
         query.setForwardOnly(true);
@@ -101,9 +96,9 @@ HorseRowsResult FileStore::rowsOfHorse(const HorseKey &horse) {
     }
     QSqlQuery horses(store.database());
     horses.setForwardOnly(true);
-    if (!horses.prepare(
-            QStringLiteral("SELECT DISTINCT %1, %2").arg(asText(Breed), asText(Stable)) +
-            whereName() + QStringLiteral(" ORDER BY 1, 2")))
+    if (!horses.prepare(QStringLiteral("SELECT DISTINCT %1, %2")
+                            .arg(asText(BreedColumn), asText(StableColumn)) +
+                        whereName() + QStringLiteral(" ORDER BY 1, 2")))
         return {{}, {}, failureMessage(m_path, horses.lastError())};
     bindName(horses, horse.name);
     if (!horses.exec())
@@ -221,7 +216,7 @@ IndexFillResult FileStore::fillIndices(int maxTests) {
         read.setForwardOnly(true);
         QSqlQuery insert(store.database());
         if (!read.prepare(QStringLiteral("SELECT %1, %2, %3 FROM %4 WHERE rowid = ?")
-                              .arg(asText(Discipline), asText(Breed),
+                              .arg(asText(DisciplineColumn), asText(BreedColumn),
                                    asText(QStringLiteral("Data")), quotedName(TableName))) ||
             !insert.prepare(insertIndexRowSql(fileDialect(), QStringLiteral("OR IGNORE"))))
             return read.lastError().isValid() ? read.lastError() : insert.lastError();

@@ -1,5 +1,6 @@
 #include "io/database/horse_history.h"
 
+#include "io/database/loading.h"
 #include "io/database/store.h"
 #include "io/database/test_summary.h"
 
@@ -8,33 +9,6 @@
 namespace kavren {
 
 namespace {
-
-// The number written by the digits text[from, from + count), or -1 when one is not a digit.
-int digitsAt(QStringView text, qsizetype from, qsizetype count) {
-    int value = 0;
-    for (qsizetype i = from; i < from + count; ++i) {
-        if (!text[i].isDigit() || text[i].unicode() > u'9')
-            return -1;
-        value = value * 10 + (text[i].unicode() - u'0');
-    }
-    return value;
-}
-
-// The stored test date "yyyy-mm-dd hh:mm:ss", or a date alone; invalid for any other text. Read
-// by hand: a thousand tests are read at every opening of the history, and the general date
-// parser would take longer than all of them together.
-QDateTime storedMoment(const QString &stored) {
-    const QStringView text = QStringView(stored).trimmed();
-    if ((text.size() != 10 && text.size() != 19) || text[4] != u'-' || text[7] != u'-')
-        return {};
-    const QDate day(digitsAt(text, 0, 4), digitsAt(text, 5, 2), digitsAt(text, 8, 2));
-    if (text.size() == 10)
-        return day.isValid() ? QDateTime(day, QTime(0, 0)) : QDateTime();
-    if (text[10] != u' ' || text[13] != u':' || text[16] != u':')
-        return {};
-    const QTime time(digitsAt(text, 11, 2), digitsAt(text, 14, 2), digitsAt(text, 17, 2));
-    return day.isValid() && time.isValid() ? QDateTime(day, time) : QDateTime();
-}
 
 HistoryEntry entryOf(const TestRow &row) {
     const TestSummary test = summariseTest(row);

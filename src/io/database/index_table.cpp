@@ -10,9 +10,6 @@ namespace kavren {
 
 namespace {
 
-const QString Discipline = QStringLiteral("Disiplin");
-const QString Breed = QStringLiteral("Ras");
-
 QVariant boundIndex(const std::optional<double> &value) {
     return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
 }
@@ -54,8 +51,8 @@ const IndexTableDialect &fileDialect() {
 
 QStringList createIndexTableSql(const IndexTableDialect &d) {
     QStringList columns{d.quote(IndexTestColumn) + u' ' + d.keyColumnType,
-                        d.quote(Discipline) + u' ' + d.textType,
-                        d.quote(Breed) + u' ' + d.textType};
+                        d.quote(DisciplineColumn) + u' ' + d.textType,
+                        d.quote(BreedColumn) + u' ' + d.textType};
     for (const HistoryIndex index : HistoryIndices)
         columns << d.quote(indexColumnOf(index)) + u' ' + d.realType;
     QStringList sql{QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
@@ -65,8 +62,8 @@ QStringList createIndexTableSql(const IndexTableDialect &d) {
         for (const HistoryIndex index : HistoryIndices)
             sql << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3, %4%5)")
                        .arg(d.quote(indexNameOf(index, byBreed)), d.quote(IndexTableName),
-                            d.quote(Discipline),
-                            byBreed ? d.quote(Breed) + QStringLiteral(", ") : QString(),
+                            d.quote(DisciplineColumn),
+                            byBreed ? d.quote(BreedColumn) + QStringLiteral(", ") : QString(),
                             d.quote(indexColumnOf(index)));
     return sql;
 }
@@ -80,7 +77,7 @@ QSqlError ensureIndexTable(QSqlDatabase &database, const IndexTableDialect &dial
 }
 
 QString insertIndexRowSql(const IndexTableDialect &d, const QString &verb, const QString &tail) {
-    QStringList columns{d.quote(IndexTestColumn), d.quote(Discipline), d.quote(Breed)};
+    QStringList columns{d.quote(IndexTestColumn), d.quote(DisciplineColumn), d.quote(BreedColumn)};
     QStringList marks{QStringLiteral("?"), QStringLiteral("?"), QStringLiteral("?")};
     for (const HistoryIndex index : HistoryIndices) {
         columns << d.quote(indexColumnOf(index));

@@ -19,6 +19,11 @@ class QSqlQuery;
 namespace kavren {
 
 inline const QString IndexTableName = QStringLiteral("testindices");
+// The columns of mytable that the index table copies and a horse's history selects by.
+inline const QString NameColumn = QStringLiteral("Namn");
+inline const QString BreedColumn = QStringLiteral("Ras");
+inline const QString StableColumn = QStringLiteral("Stall");
+inline const QString DisciplineColumn = QStringLiteral("Disiplin");
 // The key: the rowid of the test in a file, its row key on a server.
 inline const QString IndexTestColumn = QStringLiteral("test");
 

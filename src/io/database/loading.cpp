@@ -17,6 +17,17 @@ QString shownValue(const QString &stored) {
     return writeNumber(readNumber(stored));
 }
 
+// The number written by the digits text[from, from + count), or -1 when one is not a digit.
+int digitsAt(QStringView text, qsizetype from, qsizetype count) {
+    int value = 0;
+    for (qsizetype i = from; i < from + count; ++i) {
+        if (!text[i].isDigit() || text[i].unicode() > u'9')
+            return -1;
+        value = value * 10 + (text[i].unicode() - u'0');
+    }
+    return value;
+}
+
 void fillSteps(const QString &stepData, LoadedTest &test) {
     test.stepCount = stepsAsShown(stepData, test.steps);
     if (test.stepCount < 3 || test.stepCount > StepRows)
@@ -25,6 +36,19 @@ void fillSteps(const QString &stepData, LoadedTest &test) {
 }
 
 } // namespace
+
+QDateTime storedMoment(const QString &stored) {
+    const QStringView text = QStringView(stored).trimmed();
+    if ((text.size() != 10 && text.size() != 19) || text[4] != u'-' || text[7] != u'-')
+        return {};
+    const QDate day(digitsAt(text, 0, 4), digitsAt(text, 5, 2), digitsAt(text, 8, 2));
+    if (text.size() == 10)
+        return day.isValid() ? QDateTime(day, QTime(0, 0)) : QDateTime();
+    if (text[10] != u' ' || text[13] != u':' || text[16] != u':')
+        return {};
+    const QTime time(digitsAt(text, 11, 2), digitsAt(text, 14, 2), digitsAt(text, 17, 2));
+    return day.isValid() && time.isValid() ? QDateTime(day, time) : QDateTime();
+}
 
 int stepsAsShown(const QString &stepData, TestSteps &steps) {
     const DecodedStepData decoded = decodeStepData(stepData);

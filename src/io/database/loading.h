@@ -6,6 +6,7 @@
 #include "domain/exercise/speed_unit.h"
 #include "domain/exercise/exercise_step.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -38,6 +39,11 @@ struct LoadedTest {
     // Step 1 holds the heart-rate-only lactate 0.1: hide the lactate column.
     bool hrOnly = false;
 };
+
+// The stored test date "yyyy-mm-dd hh:mm:ss", or a date alone (its time 00:00); invalid for any
+// other text. Read by hand: a horse's history reads a thousand of them at every opening, and the
+// general date parser would take longer than all its tests together.
+QDateTime storedMoment(const QString &stored);
 
 // The stored step text's steps in the forms the step fields show after loading (2.40 reads back as
 // 2.4); only a count of 3 to 6 fills steps. Returns the count as stored.

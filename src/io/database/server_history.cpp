@@ -4,6 +4,7 @@
 #include "io/database/server_store.h"
 
 #include "io/database/database_store.h"
+#include "io/database/index_table.h"
 #include "io/database/sql_rows.h"
 
 #include <QCoreApplication>
@@ -12,11 +13,6 @@
 namespace kavren {
 
 namespace {
-
-const QString Name = QStringLiteral("Namn");
-const QString Breed = QStringLiteral("Ras");
-const QString Stable = QStringLiteral("Stall");
-const QString Discipline = QStringLiteral("Disiplin");
 
 QString readingHistory() {
     return QCoreApplication::translate("Database", "while the history of the horse was being read");
@@ -87,11 +83,11 @@ HorseRowsResult ServerStore::rowsOfHorse(const HorseKey &horse) {
             columns << serverReadColumn(column);
         QString sql =
             QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                .arg(columns.join(QStringLiteral(", ")), TableName, serverColumnName(Name));
+                .arg(columns.join(QStringLiteral(", ")), TableName, serverColumnName(NameColumn));
         if (!horse.breed.isEmpty())
-            sql += QStringLiteral(" AND %1 = ?").arg(serverColumnName(Breed));
+            sql += QStringLiteral(" AND %1 = ?").arg(serverColumnName(BreedColumn));
         if (!horse.stable.isEmpty())
-            sql += QStringLiteral(" AND %1 = ?").arg(serverColumnName(Stable));
+            sql += QStringLiteral(" AND %1 = ?").arg(serverColumnName(StableColumn));
         QSqlQuery query(session.database());
         query.setForwardOnly(true);
         if (!query.prepare(sql))
@@ -109,7 +105,8 @@ HorseRowsResult ServerStore::rowsOfHorse(const HorseKey &horse) {
     QSqlQuery horses(session.database());
     horses.setForwardOnly(true);
     if (!horses.prepare(QStringLiteral("SELECT DISTINCT %1, %2 FROM %3 WHERE %4 = ? ORDER BY 1, 2")
-                            .arg(asText(Breed), asText(Stable), TableName, serverColumnName(Name))))
+                            .arg(asText(BreedColumn), asText(StableColumn), TableName,
+                                 serverColumnName(NameColumn))))
         return {{}, {}, session.failure(horses.lastError(), readingHistory())};
     horses.addBindValue(boundText(horse.name));
     if (!horses.exec())
@@ -131,9 +128,9 @@ BandResult ServerStore::indexBand(const BandRequest &request) {
     QString sql = QStringLiteral("SELECT n, p[1], p[2], p[3] FROM (SELECT count(*) AS n, "
                                  "percentile_cont(ARRAY[0.1, 0.5, 0.9]) WITHIN GROUP (ORDER BY "
                                  "%1) AS p FROM %2 WHERE %3 = ?")
-                      .arg(column, IndexTableName, serverColumnName(Discipline));
+                      .arg(column, IndexTableName, serverColumnName(DisciplineColumn));
     if (request.breed)
-        sql += QStringLiteral(" AND %1 = ?").arg(serverColumnName(Breed));
+        sql += QStringLiteral(" AND %1 = ?").arg(serverColumnName(BreedColumn));
     sql += QStringLiteral(" AND %1 IS NOT NULL) AS band").arg(column);
     QSqlQuery query(session.database());
     if (!query.prepare(sql))
@@ -169,7 +166,7 @@ IndexFillResult ServerStore::fillIndices(int maxTests) {
         QSqlQuery query(session.database());
         query.setForwardOnly(true);
         if (!query.prepare(QStringLiteral("SELECT m.%1, %2, %3, %4")
-                               .arg(ServerKeyColumn, asText(Discipline), asText(Breed),
+                               .arg(ServerKeyColumn, asText(DisciplineColumn), asText(BreedColumn),
                                     asText(QStringLiteral("Data"))) +
                            missingIndexRows() +
                            QStringLiteral(" ORDER BY m.%1 LIMIT ?").arg(ServerKeyColumn)))
